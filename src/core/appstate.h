@@ -1,0 +1,37 @@
+#pragma once
+// Everything the program keeps in memory for a run, in one object created at start and passed by
+// reference to every window. A test builds a fresh one.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/expansion.h"
+#include "core/selection.h"
+#include "externalwheels/replacementmap.h"
+#include "localisation/languagefile.h"
+#include "localisation/messages.h"
+#include "persistence/parameters.h"
+
+namespace norvex5 {
+
+struct AppState {
+    ParameterRecord parameters;    // defaults until loaded
+    SelectionState selection{};
+    BoardMask boardMask{};
+    Expansion expansion;
+    ReplacementMap replacementMap{};
+    std::unique_ptr<Tgerelanguage> languageManager;
+    // The reserved field of the last saved game read, written back into the next one saved.
+    std::int32_t savedGameReserved = 0;
+
+    // The text of a message in the current language (or from the language file when loaded).
+    std::string message(int number) const {
+        return pgloretlibmessage(number, parameters.language, languageManager.get());
+    }
+    MessageLookup messageLookup() const {
+        return [this](int number) { return message(number); };
+    }
+};
+
+}  // namespace norvex5

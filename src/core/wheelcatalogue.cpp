@@ -1,0 +1,88 @@
+#include "core/wheelcatalogue.h"
+
+#include <charconv>
+
+namespace norvex5 {
+
+namespace {
+
+constexpr WheelBoard kBoards1[] = {{1, 2, 3, 4, 6}, {1, 2, 3, 5, 6}, {1, 2, 4, 5, 6}, {1, 3, 4, 5, 6}, {2, 3, 4, 5, 6}};
+constexpr WheelBoard kBoards2[] = {{1, 2, 4, 6, 7}, {1, 3, 4, 5, 6}, {2, 3, 5, 6, 7}};
+constexpr WheelBoard kBoards3[] = {{1, 2, 3, 4, 5}, {1, 2, 4, 5, 8}, {1, 3, 6, 7, 8}, {2, 3, 4, 5, 8}, {2, 4, 5, 6, 7}};
+constexpr WheelBoard kBoards4[] = {{1, 2, 4, 6, 8}, {2, 3, 4, 5, 7}};
+constexpr WheelBoard kBoards5[] = {{1, 2, 4, 7, 13}, {1, 2, 4, 9, 10}, {1, 2, 4, 11, 12}, {3, 5, 6, 7, 8},
+                                   {3, 5, 7, 9, 12}, {3, 5, 9, 11, 13}, {6, 7, 8, 10, 11}, {6, 8, 10, 12, 13}};
+constexpr WheelBoard kBoards6[] = {{1, 2, 3, 5, 6}, {1, 2, 4, 6, 7}, {1, 2, 4, 6, 8}, {3, 4, 5, 7, 8}};
+constexpr WheelBoard kBoards7[] = {{1, 2, 4, 7, 8}, {1, 2, 6, 7, 8}, {1, 3, 5, 8, 9}, {2, 3, 5, 7, 9}, {3, 4, 5, 6, 9}};
+constexpr WheelBoard kBoards8[] = {{1, 2, 4, 5, 9}, {1, 3, 5, 6, 10}, {1, 5, 7, 8, 9},
+                                   {2, 3, 6, 9, 10}, {2, 4, 7, 8, 10}, {3, 4, 6, 7, 8}};
+
+//                                        b  k  m   n  per fixed
+const WheelRecord kCatalogue[kWheelCount + 1] = {
+    {0, 0, 0, 0, 0, 0, {}},
+    {5, 4, 4, 6, 5, 0, kBoards1},
+    {3, 4, 5, 7, 5, 0, kBoards2},
+    {5, 4, 5, 8, 5, 0, kBoards3},
+    {2, 3, 5, 8, 5, 0, kBoards4},
+    {8, 3, 5, 13, 5, 0, kBoards5},
+    {4, 2, 2, 8, 5, 0, kBoards6},
+    {5, 2, 2, 9, 5, 0, kBoards7},
+    {6, 2, 2, 10, 5, 0, kBoards8},
+};
+
+// Message numbers the titles are built from.
+constexpr int kMessageFixed = 161;
+constexpr int kMessageNumbers = 64;
+constexpr int kMessageWith = 67;
+constexpr int kMessageBoards = 68;
+
+constexpr int kHiddenNumberGap = 100;
+
+}  // namespace
+
+const WheelRecord* wheelRecord(int wheel) {
+    if (wheel < 1 || wheel > kWheelCount) return nullptr;
+    return &kCatalogue[wheel];
+}
+
+std::string pad(std::int64_t number, int width) {
+    std::string digits = std::to_string(number);
+    if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), ' ');
+    return digits;
+}
+
+std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message) {
+    const WheelRecord* w = wheelRecord(wheel);
+    if (w == nullptr) return {};
+    std::string title;
+    if (w->fixedCount > 0) title += message(kMessageFixed);
+    title += ' ' + pad(w->numberCount, 2);
+    title += ' ' + message(kMessageNumbers);
+    if (w->fixedCount > 0) title += "(" + pad(w->fixedCount, 2) + ' ' + message(kMessageFixed) + ")";
+    title += ' ' + pad(w->guarantee, 2) + "/";
+    title += ' ' + pad(w->condition, 2);
+    title += ' ' + message(kMessageWith);
+    title += ' ' + pad(w->boardCount, 5);
+    title += ' ' + message(kMessageBoards);
+    if (withNumber) title += std::string(kHiddenNumberGap, ' ') + std::to_string(wheel);
+    return title;
+}
+
+int wheelNumberFromEntry(std::string_view entry) {
+    if (entry.size() < 3) return -1;
+    std::string_view tail = entry.substr(entry.size() - 3);
+    while (!tail.empty() && tail.front() == ' ') tail.remove_prefix(1);
+    if (!tail.empty() && tail.front() == '+') tail.remove_prefix(1);
+    if (tail.empty()) return -1;
+    int value = 0;
+    const auto [end, error] = std::from_chars(tail.data(), tail.data() + tail.size(), value);
+    if (error != std::errc{} || end != tail.data() + tail.size()) return -1;
+    return value;
+}
+
+bool wheelEntryLess(std::string_view a, std::string_view b) {
+    // string_view compares as unsigned char, so UTF-8 letters sort after ASCII.
+    return a < b;
+}
+
+}  // namespace norvex5

@@ -1,0 +1,1 @@
+// The text file reader comes with the external wheel work.

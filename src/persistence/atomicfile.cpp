@@ -1,0 +1,94 @@
+#include "persistence/atomicfile.h"
+
+#include <atomic>
+#include <chrono>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace norvex5 {
+
+namespace {
+
+std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
+    static std::atomic<unsigned> serial{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::filesystem::path name = target;
+    name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
+            std::to_string(serial++);
+    return name;
+}
+
+}  // namespace
+
+AtomicFileWriter::~AtomicFileWriter() { abandon(); }
+
+bool AtomicFileWriter::open(const std::filesystem::path& target) {
+    abandon();
+    target_ = target;
+    temporary_ = temporaryNameFor(target);
+    failed_ = false;
+    // O_EXCL: never write through a name somebody else created in the meantime.
+    const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        temporary_.clear();
+        return false;
+    }
+    file_ = ::fdopen(fd, "wb");
+    if (file_ == nullptr) {
+        ::close(fd);
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+        temporary_.clear();
+        return false;
+    }
+    static constexpr std::size_t kBufferSize = 1 << 16;
+    std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
+    return true;
+}
+
+bool AtomicFileWriter::write(std::string_view bytes) { return write(bytes.data(), bytes.size()); }
+
+bool AtomicFileWriter::write(const void* data, std::size_t size) {
+    if (!good()) return false;
+    if (size != 0 && std::fwrite(data, 1, size, file_) != size) failed_ = true;
+    return !failed_;
+}
+
+bool AtomicFileWriter::commit() {
+    if (file_ == nullptr) return false;
+    bool ok = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+    ok = (std::fclose(file_) == 0) && ok;
+    file_ = nullptr;
+    if (ok) {
+        std::error_code error;
+        std::filesystem::rename(temporary_, target_, error);
+        ok = !error;
+    }
+    if (!ok) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+    }
+    temporary_.clear();
+    return ok;
+}
+
+void AtomicFileWriter::abandon() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!temporary_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+        temporary_.clear();
+    }
+}
+
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    AtomicFileWriter writer;
+    return writer.open(target) && writer.write(bytes) && writer.commit();
+}
+
+}  // namespace norvex5

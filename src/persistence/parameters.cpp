@@ -1,0 +1,98 @@
+#include "persistence/parameters.h"
+
+#include <fstream>
+#include <system_error>
+
+#include <unistd.h>
+
+#include "persistence/atomicfile.h"
+#include "persistence/littleendian.h"
+
+namespace norvex5 {
+
+namespace {
+
+// Field order as stored in the file.
+constexpr std::int32_t ParameterRecord::*kFields[] = {
+    &ParameterRecord::reserved0,        &ParameterRecord::language,
+    &ParameterRecord::horizontalOffset, &ParameterRecord::verticalOffset,
+    &ParameterRecord::gameType,         &ParameterRecord::reserved20,
+    &ParameterRecord::reserved24,       &ParameterRecord::reserved28,
+    &ParameterRecord::ticketModelIndex, &ParameterRecord::highestNumber,
+};
+static_assert(std::size(kFields) * 4 == kParameterFileSize);
+
+std::int32_t ownHighestNumber(std::int32_t gameType) {
+    switch (gameType) {
+        case 6: return 39;
+        case 7:
+        case 8: return 50;
+        default: return 49;
+    }
+}
+
+bool directoryIsWritable(const std::filesystem::path& directory) {
+    return !directory.empty() && ::access(directory.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+ParameterBytes encodeParameters(const ParameterRecord& record) {
+    ParameterBytes bytes{};
+    for (std::size_t i = 0; i < std::size(kFields); ++i) writeInt32LE(&bytes[i * 4], record.*kFields[i]);
+    return bytes;
+}
+
+ParameterRecord decodeParameters(const ParameterBytes& bytes) {
+    ParameterRecord record;
+    for (std::size_t i = 0; i < std::size(kFields); ++i) record.*kFields[i] = readInt32LE(&bytes[i * 4]);
+    return record;
+}
+
+ParameterRecord sanitiseParameters(ParameterRecord record) {
+    if (record.language < 1 || record.language > 7) record.language = 1;
+    if (record.gameType < 0 || record.gameType > 8) record.gameType = 1;
+    if (record.highestNumber < 1 || record.highestNumber > 50)
+        record.highestNumber = ownHighestNumber(record.gameType);
+    return record;
+}
+
+ParametersLoadResult loadParameters(const std::filesystem::path& file) {
+    ParametersLoadResult result;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) return result;  // first run, defaults
+
+    ParameterBytes bytes{};
+    bool ok = false;
+    if (std::filesystem::is_regular_file(file, error)) {
+        std::ifstream in(file, std::ios::binary);
+        ok = in && in.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) &&
+             in.gcount() == static_cast<std::streamsize>(bytes.size());
+    }
+    if (ok) {
+        result.record = sanitiseParameters(decodeParameters(bytes));
+        result.outcome = ParametersLoad::Loaded;
+        return result;
+    }
+    // A short or unreadable file is dropped; starting from the defaults keeps the program usable
+    // (a half-read record would leave the language at 0 and every text empty).
+    std::filesystem::remove(file, error);
+    result.outcome = ParametersLoad::Damaged;
+    return result;
+}
+
+bool saveParameters(const std::filesystem::path& file, const ParameterRecord& record) {
+    const ParameterBytes bytes = encodeParameters(record);
+    return writeFileAtomically(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+}
+
+std::filesystem::path parametersFilePath(const std::filesystem::path& programDirectory,
+                                         const std::filesystem::path& userConfigDirectory) {
+    if (directoryIsWritable(programDirectory) || userConfigDirectory.empty())
+        return programDirectory / kParameterFileName;
+    std::error_code ignored;
+    std::filesystem::create_directories(userConfigDirectory, ignored);
+    return userConfigDirectory / kParameterFileName;
+}
+
+}  // namespace norvex5

@@ -1,0 +1,62 @@
+#pragma once
+// The settings kept between runs: nrvx5.par, ten little-endian signed 32-bit integers.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+
+namespace norvex5 {
+
+struct ParameterRecord {
+    std::int32_t reserved0 = 0;
+    std::int32_t language = 1;            // LanguageCode 1..7
+    std::int32_t horizontalOffset = 0;    // printer offsets in whole millimetres
+    std::int32_t verticalOffset = 0;
+    std::int32_t gameType = 1;            // 1..8
+    std::int32_t reserved20 = 0;
+    std::int32_t reserved24 = 0;
+    std::int32_t reserved28 = 0;
+    std::int32_t ticketModelIndex = 0;    // position from 0 in the ticket model list
+    std::int32_t highestNumber = 49;
+
+    bool operator==(const ParameterRecord&) const = default;
+};
+
+inline constexpr std::size_t kParameterFileSize = 40;
+inline constexpr const char* kParameterFileName = "nrvx5.par";
+
+using ParameterBytes = std::array<unsigned char, kParameterFileSize>;
+
+ParameterBytes encodeParameters(const ParameterRecord& record);
+ParameterRecord decodeParameters(const ParameterBytes& bytes);
+
+// Values a damaged or foreign file may hold that would blank the program or send the random pick
+// outside its pool are brought back into range: a language outside 1..7 becomes French, a game
+// type outside 0..8 becomes 1, a highest number outside 1..50 becomes the game type's own.
+// Game type 0 stays 0 here; start-up takes it as 1.
+ParameterRecord sanitiseParameters(ParameterRecord record);
+
+enum class ParametersLoad {
+    Loaded,     // a 40-byte record was read
+    Missing,    // no file: defaults, first run
+    Damaged,    // unreadable or short: defaults, the file was deleted, still not a first run
+};
+
+struct ParametersLoadResult {
+    ParameterRecord record;
+    ParametersLoad outcome = ParametersLoad::Missing;
+    // false only on a first run (no file at all)
+    bool found() const { return outcome != ParametersLoad::Missing; }
+};
+
+ParametersLoadResult loadParameters(const std::filesystem::path& file);
+
+// Writes exactly 40 bytes, whole or not at all. False when the file could not be written.
+bool saveParameters(const std::filesystem::path& file, const ParameterRecord& record);
+
+// Where nrvx5.par lives: beside the program, unless that directory cannot be written (a
+// system-wide install), then in the user's configuration directory, created when needed.
+std::filesystem::path parametersFilePath(const std::filesystem::path& programDirectory,
+                                         const std::filesystem::path& userConfigDirectory);
+
+}  // namespace norvex5

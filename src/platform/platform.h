@@ -1,0 +1,40 @@
+#pragma once
+// Everything that talks to the desktop goes through this interface: message boxes, file
+// dialogs, opening a file or a web page, starting a program, choosing where a print goes.
+// The program uses QtPlatform; window tests use FakePlatform and script the answers.
+
+#include <QString>
+#include <QStringList>
+
+namespace norvex5 {
+
+class Platform {
+public:
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct FileDialog {
+        QString title;
+        QString filter;            // Qt syntax: "Norvex5 (*.nv5)"
+        QString defaultSuffix;     // without the dot; empty for none
+        QString initialName;       // file name or path shown at first
+        bool fileMustExist = false;
+    };
+
+    virtual ~Platform() = default;
+
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons,
+                           Icon icon = Icon::None, bool beep = false) = 0;
+    // Empty when the user cancels.
+    virtual QString openFileName(const FileDialog& dialog) = 0;
+    virtual QString saveFileName(const FileDialog& dialog) = 0;
+    // A local file or a web address, with the desktop's own program for it. False on failure.
+    virtual bool openUrl(const QString& fileOrUrl) = 0;
+    // A program started by path with its arguments; never through a shell.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // True when a real printer is available; otherwise printing goes to a PDF file.
+    virtual bool hasPrinter() = 0;
+};
+
+}  // namespace norvex5
