@@ -1,0 +1,1 @@
+// Keeps the output library buildable while its parts are added.
