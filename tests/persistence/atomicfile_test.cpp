@@ -1,0 +1,57 @@
+#include "persistence/atomicfile.h"
+
+#include <gtest/gtest.h>
+
+#include "tempdir.h"
+
+namespace norvex5 {
+namespace {
+
+using testing::TempDir;
+
+TEST(AtomicFileWriter, ReplacesTheOldFileOnlyOnCommit) {
+    TempDir dir;
+    const auto target = dir / "list.txt";
+    ASSERT_TRUE(writeFileAtomically(target, "old"));
+
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.open(target));
+    ASSERT_TRUE(writer.write("new content"));
+    // Until the commit, readers still see the old file whole.
+    EXPECT_EQ(testing::readBytes(target), (std::vector<unsigned char>{'o', 'l', 'd'}));
+    ASSERT_TRUE(writer.commit());
+    const auto bytes = testing::readBytes(target);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new content");
+    EXPECT_EQ(testing::entries(dir.path()).size(), 1u) << "no temporary file may be left behind";
+}
+
+TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFileAndNoTemporary) {
+    TempDir dir;
+    const auto target = dir / "game.nv5";
+    ASSERT_TRUE(writeFileAtomically(target, "keep"));
+    {
+        AtomicFileWriter writer;
+        ASSERT_TRUE(writer.open(target));
+        writer.write("half a fi");
+        // destroyed without commit, as when the program fails half way
+    }
+    const auto bytes = testing::readBytes(target);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "keep");
+    EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
+}
+
+TEST(AtomicFileWriter, FailsCleanlyWhereNothingCanBeWritten) {
+    TempDir dir;
+    EXPECT_FALSE(writeFileAtomically(dir / "no-such-dir" / "file", "x"));
+    // A directory in the way of the target: the rename fails and the temporary goes away.
+    std::filesystem::create_directory(dir / "occupied");
+    std::filesystem::create_directory(dir / "occupied" / "child");
+    EXPECT_FALSE(writeFileAtomically(dir / "occupied", "x"));
+    EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
+    AtomicFileWriter unopened;
+    EXPECT_FALSE(unopened.write("x"));
+    EXPECT_FALSE(unopened.commit());
+}
+
+}  // namespace
+}  // namespace norvex5

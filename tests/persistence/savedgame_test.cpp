@@ -1,0 +1,116 @@
+#include "persistence/savedgame.h"
+
+#include <gtest/gtest.h>
+
+#include "tempdir.h"
+
+namespace norvex5 {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+SavedGameRecord sampleGame() {
+    SavedGameRecord r;
+    r.wheelListIndex = 3;
+    r.states[1] = 2;
+    r.states[17] = 1;
+    r.states[50] = 1;
+    r.states[52] = 1;
+    r.states[70] = 2;
+    r.reserved = 0x01020304;
+    return r;
+}
+
+TEST(SavedGameFile, ByteLayout) {
+    const SavedGameBytes bytes = encodeSavedGame(sampleGame());
+    ASSERT_EQ(bytes.size(), 292u);
+    EXPECT_EQ(std::vector<unsigned char>(bytes.begin(), bytes.begin() + 8),
+              (std::vector<unsigned char>{0x03, 'G', 'R', 'I', 3, 0, 0, 0}));
+    // number n's state sits at 8 + 4 (n - 1)
+    EXPECT_EQ(bytes[8], 2);
+    EXPECT_EQ(bytes[8 + 16 * 4], 1);
+    EXPECT_EQ(bytes[8 + 49 * 4], 1);
+    EXPECT_EQ(bytes[8 + 51 * 4], 1);
+    EXPECT_EQ(bytes[8 + 69 * 4], 2);
+    EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 288, bytes.end()),
+              (std::vector<unsigned char>{4, 3, 2, 1}));
+
+    SavedGameRecord none;
+    const SavedGameBytes noWheel = encodeSavedGame(none);
+    EXPECT_EQ(std::vector<unsigned char>(noWheel.begin() + 4, noWheel.begin() + 8),
+              (std::vector<unsigned char>{0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST(SavedGameFile, SaveThenLoadGivesTheSameGame) {
+    TempDir dir;
+    const auto file = dir / "game.nv5";
+    ASSERT_TRUE(saveSavedGame(file, sampleGame()));
+    EXPECT_EQ(readBytes(file).size(), 292u);
+    const auto result = loadSavedGame(file);
+    ASSERT_EQ(result.outcome, SavedGameLoad::Loaded);
+    EXPECT_EQ(result.record.wheelListIndex, 3);
+    EXPECT_EQ(result.record.states, sampleGame().states);
+    EXPECT_EQ(result.reserved, 0x01020304);
+}
+
+TEST(SavedGameFile, RefusalsSayWhy) {
+    TempDir dir;
+    const auto good = encodeSavedGame(sampleGame());
+    EXPECT_EQ(loadSavedGame(dir / "absent.nv5").outcome, SavedGameLoad::Missing);
+
+    writeBytes(dir / "short.nv5", std::vector<unsigned char>(good.begin(), good.end() - 1));
+    EXPECT_EQ(loadSavedGame(dir / "short.nv5").outcome, SavedGameLoad::Unreadable);
+    writeBytes(dir / "empty.nv5", {});
+    EXPECT_EQ(loadSavedGame(dir / "empty.nv5").outcome, SavedGameLoad::Unreadable);
+    std::filesystem::create_directory(dir / "folder.nv5");
+    EXPECT_EQ(loadSavedGame(dir / "folder.nv5").outcome, SavedGameLoad::Unreadable);
+
+    std::vector<unsigned char> bad(good.begin(), good.end());
+    bad[0] = 4;  // length byte 4 followed by GRI and one more letter
+    bad[4] = 'X';
+    writeBytes(dir / "bad.nv5", bad);
+    const auto refused = loadSavedGame(dir / "bad.nv5");
+    EXPECT_EQ(refused.outcome, SavedGameLoad::BadSignature);
+    EXPECT_TRUE(refused.reservedRead) << "the reserved field of a refused file still carries over";
+    EXPECT_EQ(refused.reserved, 0x01020304);
+
+    std::vector<unsigned char> lowercase(good.begin(), good.end());
+    lowercase[1] = 'g';
+    writeBytes(dir / "lower.nv5", lowercase);
+    EXPECT_EQ(loadSavedGame(dir / "lower.nv5").outcome, SavedGameLoad::BadSignature);
+}
+
+TEST(SavedGameFile, LongerFileLoadsItsFirstRecord) {
+    TempDir dir;
+    const auto good = encodeSavedGame(sampleGame());
+    std::vector<unsigned char> bytes(good.begin(), good.end());
+    bytes.insert(bytes.end(), 8, 0xEE);
+    writeBytes(dir / "long.nv5", bytes);
+    const auto result = loadSavedGame(dir / "long.nv5");
+    ASSERT_EQ(result.outcome, SavedGameLoad::Loaded);
+    EXPECT_EQ(result.record.states[1], 2);
+    EXPECT_EQ(result.reserved, 0x01020304);
+}
+
+TEST(SavedGameFile, UnknownNumberStatesLoadAsFree) {
+    TempDir dir;
+    auto good = encodeSavedGame(sampleGame());
+    good[8 + 4 * 4] = 3;     // number 5: state 3
+    good[8 + 5 * 4 + 3] = 0xFF;  // number 6: a negative state
+    writeBytes(dir / "odd.nv5", {good.begin(), good.end()});
+    const auto result = loadSavedGame(dir / "odd.nv5");
+    ASSERT_EQ(result.outcome, SavedGameLoad::Loaded);
+    EXPECT_EQ(result.record.states[5], 0);
+    EXPECT_EQ(result.record.states[6], 0);
+    EXPECT_EQ(result.record.states[1], 2);
+}
+
+TEST(SavedGameFile, FailedSaveKeepsTheOldFile) {
+    TempDir dir;
+    EXPECT_FALSE(saveSavedGame(dir / "missing" / "g.nv5", sampleGame()));
+}
+
+}  // namespace
+}  // namespace norvex5
