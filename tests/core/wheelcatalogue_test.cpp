@@ -33,7 +33,9 @@ TEST(WheelCatalogue, EveryWheelKeepsItsGuarantee) {
             for (int j = 0; j < 5; ++j) {
                 ASSERT_GE(b[j], 1);
                 ASSERT_LE(b[j], r->numberCount) << "wheel " << w;
-                if (j > 0) EXPECT_LT(b[j - 1], b[j]) << "positions ascend within a board, wheel " << w;
+                if (j > 0) {
+                    EXPECT_LT(b[j - 1], b[j]) << "positions ascend within a board, wheel " << w;
+                }
                 bits |= 1u << (b[j] - 1);
             }
             boards.push_back(bits);
