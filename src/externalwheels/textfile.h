@@ -1,0 +1,96 @@
+#pragma once
+// TTextFile: the one reader of text files (external wheels, the language file).
+//
+// It reads forward only, one byte per character, through a fixed read buffer, so a file of any
+// size costs the same little memory; only the current line is kept. Blank lines (empty, or only
+// blanks and tabs) are never made current. Lines end at LF or CR LF, a lone CR is dropped, and a
+// Ctrl-Z byte ends the file. field() hands out views into the current line, so splitting a line
+// allocates nothing.
+//
+// Use: set `separator`, open(), optionally readLine() n times to skip n lines, then
+//   while (!f.atEnd()) { ... f.field(k) ...; f.readLine(); }
+// Every failure of the reader itself is an ETextFileError; its message is for the caller to
+// translate into its own message, never shown as it stands.
+
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace norvex5 {
+
+class ETextFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Asking for the end of a reader that has no file open: the platform's own "file not open"
+// failure, deliberately not an ETextFileError. Callers that catch std::exception see both.
+class EInOutError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TTextFile {
+public:
+    static constexpr int kMaxFields = 255;
+    // A longer line is refused as a bad file instead of growing the line without bound.
+    static constexpr std::size_t kMaxLineLength = std::size_t(64) << 20;
+
+    TTextFile();
+    ~TTextFile();
+    TTextFile(const TTextFile&) = delete;
+    TTextFile& operator=(const TTextFile&) = delete;
+
+    // Field separator, one byte; set before open().
+    char separator = ' ';
+
+    // Opens `fileName` and makes its first non-blank line current. The same name as last time
+    // does nothing (the file is not rewound); an empty name leaves the reader not open.
+    // Throws ETextFileError "Could not open the file "<name>" for reading" when the file cannot
+    // be opened (missing, a directory, no permission).
+    void open(const std::string& fileName);
+    void close();
+
+    // Makes the next non-blank line current; false when none was left. Throws ETextFileError
+    // "No valid file selected" when not open, and "Read error while reading file "<name>": ..."
+    // when reading fails (the reader is then not open).
+    bool readLine();
+
+    // True at the physical end of the file when the current line is blank. Throws EInOutError
+    // when no file is open.
+    bool atEnd() const;
+
+    // Field `index` (1..255) of the current line, split at exactly one separator between fields;
+    // empty when the line has fewer fields or the index is outside 1..255. The view stays valid
+    // until the next readLine()/open()/close(). Asking for fields in ascending order costs one
+    // pass over the line in all.
+    std::string_view field(int index) const;
+
+    const std::string& currentLine() const { return line_; }
+    const std::string& fileName() const { return fileName_; }
+    bool isOpen() const { return open_; }
+
+private:
+    void readPhysicalLine();
+    bool fillBuffer();
+    [[noreturn]] void failRead(const char* reason);
+
+    std::string line_;
+    std::string fileName_;
+    bool open_ = false;
+    int fd_ = -1;
+    bool physicalEnd_ = false;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t bufferStart_ = 0;
+    std::size_t bufferEnd_ = 0;
+    // Where the last field() call stopped, so that fields asked for in order are found in one
+    // pass: field number cachedIndex_ runs from cachedStart_ to just before cachedEnd_.
+    mutable int cachedIndex_ = 0;
+    mutable char cachedSeparator_ = ' ';
+    mutable std::size_t cachedStart_ = 0;
+    mutable std::size_t cachedEnd_ = 0;
+};
+
+}  // namespace norvex5
