@@ -1,0 +1,52 @@
+#include "externalwheels/externalwheel.h"
+
+#include <exception>
+
+#include "externalwheels/fieldnumber.h"
+#include "externalwheels/textencoding.h"
+#include "externalwheels/textfile.h"
+
+namespace norvex5 {
+
+int linesToSkipFromText(std::string_view text) { return fieldNumber(text).value_or(0); }
+
+void openExternalWheel(TTextFile& reader, const ExternalWheel& wheel) {
+    reader.separator = wheel.separatorChar();
+    reader.open(wheel.fileName);
+    // Once the file is exhausted every further skip reads nothing, so a huge count costs nothing
+    // more than the file itself.
+    for (int k = 0; k < wheel.linesToSkip; ++k)
+        if (!reader.readLine()) break;
+}
+
+PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maximumRows) {
+    PreviewResult result;
+    try {
+        TTextFile reader;
+        openExternalWheel(reader, wheel);
+        std::int32_t row = 0;
+        while (!reader.atEnd() && row < maximumRows) {
+            PreviewRow& out = result.rows.emplace_back();
+            out.number = ++row;
+            for (int f = 1; f <= kPreviewFields; ++f) {
+                std::string_view text = reader.field(f);
+                if (mode == PreviewMode::Replaced) {
+                    text = trimBlanks(text);
+                    const auto v = fieldNumber(text);
+                    if (v && *v >= 1 && *v <= 50) {
+                        appendDecimal(out.cells[f], replaceGridA(wheel.map, *v));
+                        continue;
+                    }
+                }
+                out.cells[f] = displayText(text);
+            }
+            reader.readLine();
+        }
+    } catch (const std::exception& e) {
+        result.failed = true;
+        result.error = e.what();
+    }
+    return result;
+}
+
+}  // namespace norvex5

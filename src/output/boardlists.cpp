@@ -1,0 +1,143 @@
+#include "output/boardlists.h"
+
+#include <exception>
+
+#include "externalwheels/fieldnumber.h"
+#include "externalwheels/textfile.h"
+
+namespace norvex5 {
+
+namespace {
+
+constexpr int kGridBFirst = 51;
+constexpr int kGridBLast = kBoxCount;  // 59: grid B numbers 1..9
+
+void appendTwoDigits(std::string& out, std::int64_t n) { appendPadded(out, n, 2); }
+
+// Internal lists separate their numbers as " 3 ,12": the comma sits before each later number.
+void appendInternalNumbers(std::string& out, const BoardMask& mask, int first, int last,
+                           int offset) {
+    bool later = false;
+    for (int n = first; n <= last; ++n) {
+        if (mask[n] != 1) continue;
+        out.push_back(' ');
+        if (later) out.push_back(',');
+        appendDecimal(out, n - offset);
+        later = true;
+    }
+}
+
+template <typename LineOf>
+ListRun forEachBoard(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink,
+                     LineOf lineOf) {
+    ListRun run;
+    startExpansion(expansion, wheel);
+    for (std::int32_t i = 1; i <= expansion.boardCount; ++i) {
+        if (!buildBoard(expansion, mask, i)) break;
+        ++run.lines;
+        if (!sink(lineOf(i))) {
+            run.stopped = true;
+            break;
+        }
+    }
+    return run;
+}
+
+}  // namespace
+
+std::string listWindowLine(std::int64_t board, const BoardMask& mask) {
+    std::string line = " ";
+    appendPadded(line, board, 3);
+    line.push_back(':');
+    for (int n = 1; n <= kGridACount; ++n) {
+        if (mask[n] != 1) continue;
+        line.push_back('-');
+        appendTwoDigits(line, n);
+    }
+    return line;
+}
+
+std::string internalPrintedLine(std::int64_t board, const BoardMask& mask,
+                                std::string_view boardWord) {
+    std::string line(boardWord);
+    line += " :";
+    appendDecimal(line, board);
+    line += "  A :";
+    appendInternalNumbers(line, mask, 1, kGridACount, 0);
+    line += " B:";
+    appendInternalNumbers(line, mask, kGridBFirst, kGridBLast, 50);
+    return line;
+}
+
+std::string internalExportLine(const BoardMask& mask) {
+    std::string line;
+    appendInternalNumbers(line, mask, 1, kGridACount, 0);
+    for (int n = kGridBFirst; n <= kGridBLast; ++n) {
+        if (mask[n] != 1) continue;
+        line += " ,";
+        appendDecimal(line, n - 50);
+    }
+    return line;
+}
+
+ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel,
+                              const LineSink& sink) {
+    return forEachBoard(expansion, mask, wheel, sink,
+                        [&](std::int32_t i) { return listWindowLine(i, mask); });
+}
+
+ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel,
+                                ListOutput output, const MessageLookup& message,
+                                const LineSink& sink) {
+    if (output == ListOutput::Export)
+        return forEachBoard(expansion, mask, wheel, sink,
+                            [&](std::int32_t) { return internalExportLine(mask); });
+    const std::string boardWord = message ? message(34) : std::string();
+    return forEachBoard(expansion, mask, wheel, sink, [&](std::int32_t i) {
+        return internalPrintedLine(i, mask, boardWord);
+    });
+}
+
+ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output,
+                                const LineSink& sink) {
+    constexpr int kListFields = 7;
+    constexpr int kGridAFields = 5;
+    ListRun run;
+    std::string line;
+    try {
+        TTextFile reader;
+        openExternalWheel(reader, wheel);
+        std::int64_t n = 0;
+        while (!reader.atEnd()) {
+            ++n;
+            line.clear();
+            if (output == ListOutput::Print) {
+                appendDecimal(line, n);
+                line += " :";
+            }
+            bool later = false;
+            for (int f = 1; f <= kListFields; ++f) {
+                const auto v = fieldNumber(trimBlanks(reader.field(f)));
+                if (!v) continue;
+                const std::int32_t played =
+                    f <= kGridAFields ? replaceGridA(wheel.map, *v) : replaceGridB(wheel.map, *v);
+                if (output == ListOutput::Export && later) line.push_back(',');
+                line.push_back(' ');
+                appendDecimal(line, played);
+                later = true;
+            }
+            ++run.lines;
+            if (!sink(line)) {
+                run.stopped = true;
+                break;
+            }
+            reader.readLine();
+        }
+    } catch (const std::exception& e) {
+        run.ok = false;
+        run.error = e.what();
+    }
+    return run;
+}
+
+}  // namespace norvex5

@@ -1,0 +1,77 @@
+#include "output/listexport.h"
+
+#include "output/boardlists.h"
+#include "persistence/atomicfile.h"
+
+namespace norvex5 {
+
+namespace {
+
+// Gathers lines into large writes: one write call per line would cost more than forming it.
+class ExportWriter {
+public:
+    bool open(const std::filesystem::path& target) {
+        buffer_.reserve(kChunk + 256);
+        return file_.open(target);
+    }
+    bool line(std::string_view text) {
+        buffer_.append(text);
+        buffer_.append("\r\n");
+        return buffer_.size() < kChunk || flush();
+    }
+    bool commit() { return flush() && file_.commit(); }
+
+private:
+    static constexpr std::size_t kChunk = std::size_t(64) << 10;
+    bool flush() {
+        const bool ok = file_.write(buffer_);
+        buffer_.clear();
+        return ok;
+    }
+    AtomicFileWriter file_;
+    std::string buffer_;
+};
+
+template <typename Produce>
+ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
+    ExportResult result;
+    ExportWriter writer;
+    if (!writer.open(target)) {
+        result.status = ExportStatus::NotCreated;
+        return result;
+    }
+    bool writeFailed = false;
+    const ListRun run = produce([&](std::string_view line) {
+        if (!writer.line(line)) {
+            writeFailed = true;
+            return false;
+        }
+        return true;
+    });
+    result.lines = run.lines;
+    if (!run.ok) {
+        // The writer's destructor drops the temporary file: the old export stays as it was.
+        result.status = ExportStatus::ReadFailed;
+        result.error = run.error;
+    } else if (writeFailed || !writer.commit()) {
+        result.status = ExportStatus::WriteFailed;
+    }
+    return result;
+}
+
+}  // namespace
+
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel,
+                                const std::filesystem::path& target) {
+    return exportLines(target, [&](const LineSink& sink) {
+        return forEachInternalListLine(expansion, mask, wheel, ListOutput::Export, {}, sink);
+    });
+}
+
+ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target) {
+    return exportLines(target, [&](const LineSink& sink) {
+        return forEachExternalListLine(wheel, ListOutput::Export, sink);
+    });
+}
+
+}  // namespace norvex5

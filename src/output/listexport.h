@@ -1,0 +1,34 @@
+#pragma once
+// Writing a list of boards to the text file the user chose: one line per board ended by CR LF,
+// no header and no summary. An existing file is replaced, and only by a complete list: the lines
+// go to a temporary file that replaces the target once the last line is written, so a read
+// failure half-way, a full disk or a crash leaves the old file (or none) in place.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/expansion.h"
+#include "core/selection.h"
+#include "externalwheels/externalwheel.h"
+
+namespace norvex5 {
+
+enum class ExportStatus {
+    Written,     // the file holds the whole list
+    NotCreated,  // the file could not be created: nothing written, nothing to say
+    ReadFailed,  // external list: the wheel file failed; "Erreur dans Pimprimelistebulletinfichier"
+    WriteFailed, // writing or replacing failed (disk full, say); the old file is untouched
+};
+
+struct ExportResult {
+    ExportStatus status = ExportStatus::Written;
+    std::string error;       // the reader's message on ReadFailed
+    std::int64_t lines = 0;  // lines written
+};
+
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel,
+                                const std::filesystem::path& target);
+ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target);
+
+}  // namespace norvex5
