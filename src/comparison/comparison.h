@@ -1,0 +1,99 @@
+#pragma once
+// Scoring boards against a draw (the model side of TForm8).
+//
+// The window reads the five grid A draw boxes, asks drawHasDuplicates() (message 109 / 143 when
+// true), then runs the comparison of its mode. Each board becomes one line for listresul, pushed
+// into a ComparisonSink as it is formed, and the result carries the summary counters. Nothing is
+// collected here, so an external file of millions of boards is compared in constant memory; the
+// window decides how to hold the lines and lets pending events through from the sink.
+//
+//   internal: internalDraw() must succeed (else the window shows the conversion error for the
+//             box it names), then compareInternal(); lines "007 :-03-11-25-38-42 -> 2".
+//   external: externalDraw() never fails, then compareExternal(); lines
+//             "B.:012 : :-05-17-21-33-48 ->3". On failure (ok == false) the lines already
+//             pushed stay, the summary is not shown, and the box says "Erreur/Error".
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/expansion.h"
+#include "core/selection.h"
+#include "externalwheels/externalwheel.h"
+
+namespace norvex5 {
+
+enum class ComparisonMode : std::int32_t { NotSet = 0, Internal = 1, External = 2 };
+
+inline constexpr int kDrawNumbers = 5;
+using DrawTexts = std::array<std::string, kDrawNumbers>;  // ComboBox1..ComboBox5
+
+// The draw as it is compared. Only the first `count` values take part: a box that is not a
+// number, and every box after it, matches nothing.
+struct Draw {
+    std::array<std::int32_t, kDrawNumbers> values{};
+    int count = 0;
+
+    int matches(std::int32_t number) const {
+        int hits = 0;
+        for (int k = 0; k < count; ++k) hits += values[k] == number;
+        return hits;
+    }
+};
+
+// True when a number 1..50 is typed in two boxes. Boxes after the first that is not a number are
+// not read; numbers outside 1..59 are ignored here.
+bool drawHasDuplicates(const DrawTexts& texts);
+
+// Internal mode: all five boxes must be numbers. On failure `firstInvalid` is the 0-based box.
+struct InternalDraw {
+    std::optional<Draw> draw;
+    int firstInvalid = -1;
+};
+InternalDraw internalDraw(const DrawTexts& texts);
+
+// External mode: the boxes up to the first that is not a number.
+Draw externalDraw(const DrawTexts& texts);
+
+struct MatchCounts {
+    std::int64_t five = 0;   // lnb5et0
+    std::int64_t four = 0;   // lnb4et0
+    std::int64_t three = 0;  // lnb3et0
+    std::int64_t two = 0;    // lnb2
+
+    void add(int matches) {
+        switch (matches) {
+            case 5: ++five; break;
+            case 4: ++four; break;
+            case 3: ++three; break;
+            case 2: ++two; break;
+            default: break;  // 0, 1 and any odd count from repeated numbers count nowhere
+        }
+    }
+};
+
+// Receives board k (1-based) and its line; false stops the comparison there.
+using ComparisonSink = std::function<bool(std::int64_t board, std::string_view line)>;
+
+struct ComparisonResult {
+    bool ok = true;          // false: the wheel file could not be read to its end
+    bool stopped = false;    // the sink asked to stop
+    std::string error;       // the reader's message when !ok, for diagnostics
+    MatchCounts counts;
+    std::int64_t boards = 0;
+};
+
+// The boards of built-in `wheel` over the prepared number list; leaves the BoardMask holding the
+// last board.
+ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel,
+                                 const Draw& draw, const ComparisonSink& sink);
+
+// The boards of an external wheel file: fields 1..5 untrimmed; a number 1..100 replaced by its
+// map entry; a field that is not a number (an empty one included) adds nothing.
+ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
+                                 const ComparisonSink& sink);
+
+}  // namespace norvex5
