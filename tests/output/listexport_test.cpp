@@ -1,0 +1,87 @@
+#include "output/listexport.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "externalwheels/textfile.h"
+#include "scratchfiles.h"
+
+namespace norvex5 {
+namespace {
+
+using testing::readAll;
+using testing::ScratchDir;
+
+std::size_t entriesIn(const std::filesystem::path& dir) {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++n;
+    return n;
+}
+
+TEST(ListExport, WritesCrLfLinesAndReplacesTheOldFile) {
+    ScratchDir dir;
+    ExternalWheel wheel;
+    wheel.fileName = dir.file("w.csv", "n1,n2,n3,n4,n5\n1,2,3,4,5\n\n6,7,8,9,10,1\n");
+    wheel.separator = ",";
+    wheel.linesToSkip = 1;
+    wheel.map[2] = 20;
+    const auto target = dir.path() / "out.txt";
+    dir.file("out.txt", "an older and much longer export that must disappear\r\n");
+
+    const ExportResult result = exportExternalList(wheel, target);
+    EXPECT_EQ(result.status, ExportStatus::Written);
+    EXPECT_EQ(result.lines, 2);
+    EXPECT_EQ(readAll(target), " 1, 20, 3, 4, 5\r\n 6, 7, 8, 9, 10, 1\r\n");
+
+    Expansion expansion;
+    SelectionState selection{};
+    for (int n : {5, 9, 23, 31, 40, 50, 12}) selection[n] = kSelected;
+    prepareNumberList(expansion, selection);
+    BoardMask mask{};
+    EXPECT_EQ(exportInternalList(expansion, mask, 2, target).status, ExportStatus::Written);
+    // Wheel 2 over 5 9 12 23 31 40 50: positions {1,2,4,6,7} {1,3,4,5,6} {2,3,5,6,7}.
+    EXPECT_EQ(readAll(target), " 5 ,9 ,23 ,40 ,50\r\n 5 ,12 ,23 ,31 ,40\r\n 9 ,12 ,31 ,40 ,50\r\n");
+
+    EXPECT_EQ(exportInternalList(expansion, mask, 0, target).status, ExportStatus::Written);
+    EXPECT_EQ(readAll(target), "") << "no wheel: an empty export";
+}
+
+TEST(ListExport, AFailedReadLeavesTheOldFileWhole) {
+    ScratchDir dir;
+    const auto target = dir.path() / "out.txt";
+    const std::string old = "the export of yesterday\r\n";
+    dir.file("out.txt", old);
+
+    ExternalWheel missing;
+    missing.fileName = (dir.path() / "missing.txt").string();
+    ExportResult result = exportExternalList(missing, target);
+    EXPECT_EQ(result.status, ExportStatus::ReadFailed);
+    EXPECT_EQ(readAll(target), old);
+
+    // Good boards, then a line the reader refuses as too long (a hole reads as NUL bytes).
+    ExternalWheel broken;
+    broken.fileName = dir.file("broken.txt", "1 2 3 4 5\n6 7 8 9 10\n");
+    const int fd = ::open(broken.fileName.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(TTextFile::kMaxLineLength + 4096)), 0);
+    ::close(fd);
+    result = exportExternalList(broken, target);
+    EXPECT_EQ(result.status, ExportStatus::ReadFailed);
+    EXPECT_EQ(result.lines, 2) << "two lines were formed before the failure";
+    EXPECT_NE(result.error.find("Read error while reading file"), std::string::npos);
+    EXPECT_EQ(readAll(target), old);
+    EXPECT_EQ(entriesIn(dir.path()), 2u) << "only the wheel file and the old export: no temporary file";
+}
+
+TEST(ListExport, ATargetThatCannotBeCreated) {
+    ScratchDir dir;
+    ExternalWheel wheel;
+    wheel.fileName = dir.file("w.txt", "1 2 3 4 5\n");
+    EXPECT_EQ(exportExternalList(wheel, dir.path() / "no-such-dir" / "out.txt").status,
+              ExportStatus::NotCreated);
+}
+
+}  // namespace
+}  // namespace norvex5
