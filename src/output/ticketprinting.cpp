@@ -1,0 +1,292 @@
+#include "output/ticketprinting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <stdexcept>
+
+#include "core/appstate.h"
+#include "core/expansion.h"
+#include "externalwheels/fieldnumber.h"
+#include "externalwheels/textfile.h"
+
+namespace norvex5 {
+
+namespace {
+
+// The internal printer writes its marks and board numbers a size smaller than the file printer;
+// both print bold so that an "X" fills its box.
+const FontSpec kInternalTicketFont{"Fixedsys", 9, true};
+const FontSpec kExternalTicketFont{"Fixedsys", 10, true};
+
+constexpr int kGridAFields = 5;
+
+class PrintFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The sequence of tickets of one run: which page or job a board goes onto, and the prompt for
+// the next paper ticket. A printer prints a job only once it ends, so in the one-by-one mode
+// each ticket on paper is a job of its own, handed over before the user is asked for the next
+// ticket; a file keeps the whole run in one document.
+class TicketRun {
+public:
+    TicketRun(PrintSurface& surface, TicketMode mode, const FontSpec& font, const TicketHooks& hooks,
+              PrintResult& result)
+        : surface_(surface), mode_(mode), font_(font), hooks_(hooks), result_(result) {}
+    TicketRun(const TicketRun&) = delete;
+    TicketRun& operator=(const TicketRun&) = delete;
+    ~TicketRun() { abort(); }
+
+    void start() {
+        beginJob();
+        result_.tickets = 1;
+    }
+
+    // Moves to a fresh ticket; false when the user cancelled, and then nothing more is printed.
+    bool nextTicket() {
+        if (mode_ == TicketMode::OneByOne && surface_.printsOnPaper()) {
+            endJob();
+            if (!askForNextTicket()) return false;
+            beginJob();
+        } else {
+            if (mode_ == TicketMode::OneByOne && !askForNextTicket()) return false;
+            surface_.newPage();
+        }
+        ++result_.tickets;
+        return true;
+    }
+
+    void finish() {
+        if (open_) endJob();
+    }
+
+    void abort() {
+        if (!open_) return;
+        open_ = false;
+        surface_.abortDocument();
+    }
+
+private:
+    void beginJob() {
+        if (!surface_.beginDocument()) throw PrintFailure("the printer did not start the print job");
+        open_ = true;
+        surface_.setFont(font_);
+    }
+    void endJob() {
+        open_ = false;
+        surface_.endDocument();
+        ++result_.jobs;
+    }
+    bool askForNextTicket() const { return !hooks_.nextTicket || hooks_.nextTicket(); }
+
+    PrintSurface& surface_;
+    TicketMode mode_;
+    FontSpec font_;
+    const TicketHooks& hooks_;
+    PrintResult& result_;
+    bool open_ = false;
+};
+
+struct DevicePoint {
+    int x;
+    int y;
+};
+
+DevicePoint toDevice(const PrintSurface& surface, CmPoint p, const PrinterOffsets& offsets) {
+    return {toDevice(surface, Axis::X, p.x, offsets), toDevice(surface, Axis::Y, p.y, offsets)};
+}
+
+void markNumber(PrintSurface& surface, int model, int n, double slot, const PrinterOffsets& offsets) {
+    const std::optional<CmPoint> position = numberPosition(model, n, slot);
+    if (!position) return;  // grid B and anything outside 1..50 have no box
+    const DevicePoint p = toDevice(surface, *position, offsets);
+    drawMark(surface, ticketLayout(model)->markShape, p.x, p.y);
+}
+
+void markBonus(PrintSurface& surface, int model, BonusSequence& bonus, const PrinterOffsets& offsets) {
+    if (!bonus.applies()) return;
+    const std::optional<CmPoint> position = bonusPosition(model, bonus.next());
+    if (!position) return;
+    const DevicePoint p = toDevice(surface, *position, offsets);
+    drawMark(surface, ticketLayout(model)->markShape, p.x, p.y);
+}
+
+void report(const TicketHooks& hooks, const char* procedure) {
+    if (hooks.reportError) hooks.reportError(procedure);
+}
+
+}  // namespace
+
+int toDevice(const PrintSurface& surface, Axis axis, double cm, const PrinterOffsets& offsets) {
+    const double dpi = surface.resolution(axis);
+    const double offset = surface.printingOffset(axis);
+    const double userMm = axis == Axis::X ? offsets.horizontalMm : offsets.verticalMm;
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    return static_cast<int>(std::nearbyint(cm / 2.54 * dpi - offset + (userMm / 10 / 2.54) * dpi));
+}
+
+int markExtent(const PrintSurface& surface, Axis axis, double cm) {
+    const double dpi = surface.resolution(axis);
+    return static_cast<int>(std::nearbyint((10 + cm) / 2.54 * dpi) - std::nearbyint(10 / 2.54 * dpi));
+}
+
+void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
+    double width = 0;
+    double height = 0;
+    switch (shape) {
+    case MarkShape::Letter:
+        surface.text(x, y, "X");
+        return;
+    case MarkShape::Bar: width = 0.35, height = 0.2; break;
+    case MarkShape::ThinBar: width = 0.35, height = 0.1; break;
+    case MarkShape::Square: width = 0.29, height = 0.29; break;
+    }
+    surface.setBrush(kBlack);
+    surface.setPen(kBlack, 1);
+    surface.rectangle(x, y, x + markExtent(surface, Axis::X, width), y + markExtent(surface, Axis::Y, height));
+}
+
+BonusSequence::BonusSequence(int model, int bonusMode, bool wanted, std::uint32_t seed)
+    : applies_(wanted && hasBonusRow(model)),
+      mode_(bonusMode),
+      count_(bonusNumberCount(model)),
+      random_(seed) {
+    if (mode_ > count_) mode_ = 1;
+}
+
+int BonusSequence::next() {
+    if (mode_ < 0) {
+        last_ = std::uniform_int_distribution<int>(1, count_)(random_);
+    } else if (mode_ == 0) {
+        last_ = last_ >= count_ ? 1 : last_ + 1;
+    } else {
+        last_ = mode_;
+    }
+    return last_;
+}
+
+BoardSource wheelBoards(AppState& state, int wheel) {
+    startExpansion(state.expansion, wheel);
+    return {state.expansion.boardCount, [&state](int i, BoardMask& mask) {
+                const bool built = buildBoard(state.expansion, state.boardMask, i);
+                mask = state.boardMask;
+                return built;
+            }};
+}
+
+PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards,
+                                 const InternalTicketRequest& request, const PrinterOffsets& offsets,
+                                 const TicketHooks& hooks) {
+    PrintResult result;
+    const TicketLayout* layout = ticketLayout(request.model);
+    if (layout == nullptr || !boards.build) return result;
+    int first = request.first;
+    int last = request.last;
+    if (first < 1 || last > boards.boardCount) {
+        first = 1;
+        last = boards.boardCount;
+    }
+    // No board, no ticket: not even one carrying only a bonus mark.
+    if (first > last) return result;
+
+    BonusSequence bonus(request.model, request.bonusMode, request.bonusWanted,
+                        request.bonusSeed ? *request.bonusSeed : std::random_device{}());
+    TicketRun run(surface, request.mode, kInternalTicketFont, hooks, result);
+    try {
+        run.start();
+        markBonus(surface, request.model, bonus, offsets);
+        result.status = PrintResult::Status::Printed;
+        double slot = 0;
+        BoardMask mask{};
+        for (int i = first; i <= last; ++i) {
+            mask.fill(0);
+            boards.build(i, mask);
+            slot += 1;
+            if (slot > layout->boardsPerTicket) {
+                if (!run.nextTicket()) {
+                    result.status = PrintResult::Status::Cancelled;
+                    break;
+                }
+                slot = 1;
+                markBonus(surface, request.model, bonus, offsets);
+            }
+            if (request.boardNumbersWanted) {
+                if (const std::optional<CmPoint> where = boardNumberPosition(request.model, slot)) {
+                    const DevicePoint p = toDevice(surface, *where, offsets);
+                    surface.text(p.x, p.y, std::to_string(i));
+                }
+            }
+            for (int n = 1; n <= kGridACount; ++n)
+                if (mask[n] == 1) markNumber(surface, request.model, n, slot, offsets);
+            ++result.boards;
+        }
+        run.finish();
+    } catch (const std::exception& e) {
+        run.abort();
+        result.status = PrintResult::Status::Failed;
+        result.detail = e.what();
+        report(hooks, "boutlancerClick");
+    }
+    return result;
+}
+
+PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
+                                 const InternalTicketRequest& request, const TicketHooks& hooks) {
+    const PrinterOffsets offsets{state.parameters.horizontalOffset, state.parameters.verticalOffset};
+    return printInternalTickets(surface, wheelBoards(state, wheel), request, offsets, hooks);
+}
+
+PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& wheel,
+                                    TicketMode mode, int model, const PrinterOffsets& offsets,
+                                    const TicketHooks& hooks) {
+    PrintResult result;
+    const TicketLayout* layout = ticketLayout(model);
+    if (layout == nullptr) return result;
+    TicketRun run(surface, mode, kExternalTicketFont, hooks, result);
+    try {
+        // The file is opened before the printer is touched, so a missing file costs no paper.
+        TTextFile reader;
+        openExternalWheel(reader, wheel);
+        if (reader.atEnd()) return result;
+        run.start();
+        result.status = PrintResult::Status::Printed;
+        int slot = 0;
+        int board = 0;
+        while (!reader.atEnd()) {
+            if (hooks.processEvents) hooks.processEvents();
+            if (++slot > layout->boardsPerTicket) {
+                if (!run.nextTicket()) {
+                    result.status = PrintResult::Status::Cancelled;
+                    break;
+                }
+                slot = 1;
+            }
+            ++board;
+            if (hooks.progress) hooks.progress(board);
+            // Fields 6 and 7 hold grid B numbers, which have no box on any ticket model.
+            for (int f = 1; f <= kGridAFields; ++f) {
+                const std::optional<std::int32_t> value = fieldNumber(trimBlanks(reader.field(f)));
+                if (!value) continue;
+                try {
+                    markNumber(surface, model, replaceGridA(wheel.map, *value), slot, offsets);
+                } catch (const std::exception&) {
+                    // One number that could not be marked does not spoil the rest of the run.
+                    report(hooks, "pcochenumerosurgrille");
+                }
+            }
+            ++result.boards;
+            reader.readLine();
+        }
+        run.finish();
+    } catch (const std::exception& e) {
+        run.abort();
+        result.status = PrintResult::Status::Failed;
+        result.detail = e.what();
+        report(hooks, "Pimprimebulletinfichier");
+    }
+    return result;
+}
+
+}  // namespace norvex5
