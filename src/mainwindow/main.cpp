@@ -1,12 +1,14 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "mainwindow/programstart.h"
+#include "platform/qtplatform.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Norvex5"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("NORVEX5"));
-    window.setFixedSize(663, 464);
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    norvex5::setUpApplication(application);
+    norvex5::QtPlatform platform;
+    norvex5::Program program(platform, norvex5::directoriesOfThisProgram());
+    platform.setParent(&program.mainWindow());
+    program.start();
+    return application.exec();
 }

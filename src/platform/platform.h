@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 namespace norvex5 {
 
 class Platform {
@@ -18,14 +20,21 @@ public:
         QString title;
         QString filter;            // Qt syntax: "Norvex5 (*.nv5)"
         QString defaultSuffix;     // without the dot; empty for none
-        QString initialName;       // file name or path shown at first
+        QString initialName;       // file name or path shown at first; a pattern such as
+                                   // "*.nv5" only narrows what is listed
         bool fileMustExist = false;
+        bool pathMustExist = true;
+        bool hideReadOnly = true;
+        // The save dialogs of this program ask about an existing file themselves.
+        bool overwritePrompt = false;
     };
 
     virtual ~Platform() = default;
 
+    // `beep` sounds the bell before the box appears.
     virtual Answer message(const QString& text, const QString& title, Buttons buttons,
                            Icon icon = Icon::None, bool beep = false) = 0;
+    virtual void beep() = 0;
     // Empty when the user cancels.
     virtual QString openFileName(const FileDialog& dialog) = 0;
     virtual QString saveFileName(const FileDialog& dialog) = 0;
@@ -35,6 +44,9 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // True when a real printer is available; otherwise printing goes to a PDF file.
     virtual bool hasPrinter() = 0;
+    // Points `printer` at where the print goes: the default printer, or, when there is none, a
+    // PDF file the user names. False when the user cancels.
+    virtual bool choosePrintTarget(QPrinter& printer, const QString& documentName) = 0;
 };
 
 }  // namespace norvex5

@@ -1,0 +1,29 @@
+#include "mainwindow/programstart.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+namespace norvex5 {
+
+namespace {
+std::filesystem::path toPath(const QString& directory) { return std::filesystem::path(directory.toStdString()); }
+}  // namespace
+
+ProgramDirectories directoriesOfThisProgram() {
+    return {toPath(QCoreApplication::applicationDirPath()),
+            toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
+}
+
+void setUpApplication(QApplication& application) {
+    application.setApplicationName(QStringLiteral("Norvex5"));
+}
+
+Program::Program(Platform& platform, ProgramDirectories directories)
+    : form1_(std::make_unique<TForm1>(state_, platform, std::move(directories))) {}
+
+Program::~Program() = default;
+
+void Program::start() { form1_->show(); }
+
+}  // namespace norvex5

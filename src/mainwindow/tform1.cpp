@@ -1,0 +1,372 @@
+#include "mainwindow/tform1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "core/appstate.h"
+#include "mainwindow/numberbox.h"
+#include "platform/platform.h"
+#include "ui/tdegradeclass.h"
+
+namespace norvex5 {
+
+namespace {
+
+constexpr int kClientWidth = 663;
+constexpr int kClientHeight = 464;
+
+// The right-hand column of the internal tab.
+constexpr int kColumnLeft = 386;
+constexpr int kColumnWidth = 259;
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+}  // namespace
+
+TForm1::TForm1(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent)
+    : QMainWindow(parent), state_(state), platform_(platform), directories_(std::move(directories)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("NORVEX5"));
+    // A fixed single border: a system menu and a minimise button, nothing to resize or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(loadProgramIcon()));
+    // The boxes sit on pixel positions of the pictures: the window keeps its pixel layout and a
+    // font of a fixed pixel size whatever the desktop's font settings.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    createMenu();
+    createControls();
+    connectHandlers();
+    refreshCounters();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = named(bar->addMenu(QStringLiteral("Fichiers")), "Fichier1");
+    namedAction(file, "Chargerbulletin1", QStringLiteral("Charger un jeu"));
+    namedAction(file, "EnregistrerBulletin1", QStringLiteral("Enregistrer un jeu"));
+    file->addSeparator();
+    namedAction(file, "mQuitter1", QStringLiteral("Quitter"));
+    QMenu* use = named(bar->addMenu(QStringLiteral("Utilisation")), "Utilisation1");
+    namedAction(use, "mVoirlesbulletins1", QStringLiteral("Voir les grilles"));
+    namedAction(use, "mVoirlalistedesbulletins1", QStringLiteral("Liste des grilles"));
+    namedAction(use, "mCompareraveclesrsultats1", QStringLiteral("Comparer avec le tirage"));
+    namedAction(use, "Imprimerlesbulletins1", QStringLiteral("Imprimer les Tickets"));
+    QMenu* options = named(bar->addMenu(QStringLiteral("Options")), "Options1");
+    namedAction(options, "Paramtres1", QStringLiteral("Parametres"));
+    QMenu* help = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");
+    namedAction(help, "Aideenligne1", QStringLiteral("Aide"));
+    namedAction(help, "Infos1", QStringLiteral("A propos du logiciel"));
+}
+
+QLabel* TForm1::createPictureHolder(const QString& name, const QPixmap& picture) {
+    auto* holder = new QLabel(centralWidget());
+    holder->setObjectName(name);
+    holder->setPixmap(picture);
+    holder->hide();
+    return holder;
+}
+
+void TForm1::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+    TDegradeClass::placeBehind(client);
+
+    // The hidden holders the layouts copy their pictures from.
+    for (int i = 0; i < kTicketPictureCount; ++i) {
+        const auto picture = static_cast<TicketPicture>(i);
+        const std::string_view name = ticketPictureName(picture);
+        pictureHolders_[i] = createPictureHolder(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                                                 loadTicketPicture(picture));
+    }
+    imagevide_ = createPictureHolder(QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
+    imagecochee_ = createPictureHolder(QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
+    imagefixe_ = createPictureHolder(QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
+
+    auto* about = named(new QToolButton(client), "SpeedButton2");
+    about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    about->setToolTip(QStringLiteral("A propos du logiciel"));
+    about->setAutoRaise(true);
+    about->setGeometry(kClientWidth - 62, 2, 28, 26);
+    auto* help = named(new QToolButton(client), "boutaide");
+    help->setText(QStringLiteral("?"));
+    QFont helpFont = help->font();
+    helpFont.setBold(true);
+    helpFont.setPixelSize(15);
+    help->setFont(helpFont);
+    help->setAutoRaise(true);
+    help->setGeometry(kClientWidth - 32, 2, 28, 26);
+
+    pageControl_ = named(new QTabWidget(client), "PageControl1");
+    pageControl_->setGeometry(4, 6, kClientWidth - 8, kClientHeight - 10);
+    // The tab frame lets the window's gradient show through.
+    QPalette clear = pageControl_->palette();
+    clear.setColor(QPalette::Window, Qt::transparent);
+    pageControl_->setPalette(clear);
+    auto* internal = named(new QWidget, "Tabsysinterne");
+    auto* external = named(new QWidget, "tabsysexterne");
+    pageControl_->addTab(internal, QStringLiteral("Systèmes precalculés internes"));
+    pageControl_->addTab(external, QStringLiteral("Systèmes précalculés dans fichier externe"));
+    // The pages themselves paint nothing, and their controls keep the usual colours.
+    QPalette usual = palette();
+    usual.setColor(QPalette::Window, usual.color(QPalette::Window));
+    internal->setPalette(usual);
+    external->setPalette(usual);
+    // The tool buttons sit in the free end of the tab row, above the tabs.
+    about->raise();
+    help->raise();
+
+    createTicketPanel(internal);
+    createGameTypes(internal);
+    createWheelChoice(internal);
+    createButtons(internal);
+}
+
+void TForm1::createTicketPanel(QWidget* page) {
+    auto* panel = named(new QFrame(page), "pgrille");
+    panel->setGeometry(4, 4, 374, 288);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette paper = panel->palette();
+    paper.setColor(QPalette::Window, QColor(255, 255, 255, 150));
+    panel->setPalette(paper);
+
+    auto* picture = named(new QLabel(panel), "Image1");
+    picture->setProperty("tag", 0);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(kPictureLeft, kPictureTop, 295, 230);
+
+    // How to tick, with the two marks the boxes will show.
+    auto* tickedSample = new QLabel(panel);
+    tickedSample->setPixmap(imagecochee_->pixmap());
+    tickedSample->setGeometry(10, 8, kBoxWidth, kBoxHeight);
+    auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), panel), "labclickdroit");
+    leftClick->setGeometry(32, 6, 330, 20);
+    auto* fixedSample = new QLabel(panel);
+    fixedSample->setPixmap(imagefixe_->pixmap());
+    fixedSample->setGeometry(10, 30, kBoxWidth, kBoxHeight);
+    auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), panel), "labclickgauche");
+    rightClick->setGeometry(32, 28, 330, 20);
+
+    grid_.panel = panel;
+    grid_.picture = picture;
+    const QPixmap empty = imagevide_->pixmap();
+    for (int n = 1; n <= kBoxCount; ++n) {
+        auto* box = new NumberBox(n, panel);
+        box->setPixmap(empty);
+        if (n > kGridACount) box->hide();
+        boxes_[n] = box;
+        grid_.boxes[n] = box;
+    }
+}
+
+void TForm1::createGameTypes(QWidget* page) {
+    auto* group = named(new QGroupBox(QStringLiteral("Type de grille à l'écran"), page), "Gtype");
+    group->setGeometry(4, 298, 374, 74);
+    struct Button {
+        const char* name;
+        const char* caption;
+        int code;
+        bool visible;
+        QPoint at;
+    };
+    const Button buttons[] = {
+        {"Rfrance", "(France..)", 1, true, {12, 20}},
+        {"rUk", "4", 2, false, {}},
+        {"rEspagne", "2", 3, false, {}},
+        {"rsuisse", "5", 4, false, {}},
+        {"rportugal", "(Portugal )", 4, true, {132, 20}},
+        {"rswisslog", "6", 5, false, {}},
+        {"rautriche", "NYTake5", 6, true, {252, 20}},
+        {"rflorida", " (Florida , N. Car. )", 7, true, {12, 46}},
+        {"rticketncarl", "S Carolina..", 8, true, {196, 46}},
+    };
+    for (const Button& b : buttons) {
+        auto* radio = named(new QRadioButton(QLatin1String(b.caption), group), b.name);
+        radio->setProperty("gameType", b.code);
+        radio->setGeometry(b.at.x(), b.at.y(), 150, 22);
+        radio->setVisible(b.visible);
+        connect(radio, &QRadioButton::toggled, this, [this, code = b.code](bool on) {
+            if (on) selectGameType(code);
+        });
+    }
+    rfrance_ = group->findChild<QRadioButton*>(QStringLiteral("Rfrance"));
+    rportugal_ = group->findChild<QRadioButton*>(QStringLiteral("rportugal"));
+    rautriche_ = group->findChild<QRadioButton*>(QStringLiteral("rautriche"));
+    rflorida_ = group->findChild<QRadioButton*>(QStringLiteral("rflorida"));
+    rticketncarl_ = group->findChild<QRadioButton*>(QStringLiteral("rticketncarl"));
+    // On in the window design; start-up switches on the one of the saved game type.
+    const QSignalBlocker quiet(rfrance_);
+    rfrance_->setChecked(true);
+}
+
+void TForm1::createWheelChoice(QWidget* page) {
+    auto* title = named(new QLabel(QStringLiteral("Systèmes réducteurs "), page), "ltitrechoix");
+    title->setGeometry(kColumnLeft, 4, kColumnWidth, 18);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+
+    wheelList_ = named(new QComboBox(page), "ComboBox1");
+    wheelList_->setGeometry(kColumnLeft, 24, kColumnWidth - 32, 26);
+    // The entries end in blanks and a hidden wheel number: clip them, never elide them.
+    wheelList_->view()->setTextElideMode(Qt::ElideNone);
+    auto* describe = named(new QToolButton(page), "spinfosysteme");
+    describe->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    describe->setToolTip(QStringLiteral("Informations"));
+    describe->setGeometry(kColumnLeft + kColumnWidth - 28, 24, 28, 26);
+
+    auto* counters = named(new QGroupBox(QStringLiteral("Cases cochées"), page), "gcasecoche");
+    counters->setGeometry(kColumnLeft, 58, kColumnWidth, 52);
+    QFont big = counters->font();
+    big.setBold(true);
+    big.setPixelSize(16);
+    auto* tickedSample = new QLabel(counters);
+    tickedSample->setPixmap(imagecochee_->pixmap());
+    tickedSample->setGeometry(14, 26, kBoxWidth, kBoxHeight);
+    nbcoch_ = named(new QLabel(QStringLiteral("0"), counters), "nbcoch");
+    nbcoch_->setFont(big);
+    nbcoch_->setGeometry(36, 22, 50, 24);
+    auto* fixedSample = new QLabel(counters);
+    fixedSample->setPixmap(imagefixe_->pixmap());
+    fixedSample->setGeometry(104, 26, kBoxWidth, kBoxHeight);
+    labnbFix_ = named(new QLabel(QStringLiteral("0"), counters), "labnbFix");
+    labnbFix_->setFont(big);
+    labnbFix_->setGeometry(126, 22, 50, 24);
+    labNbFixgb_ = named(new QLabel(QStringLiteral("0"), counters), "LabNbFixgb");
+    labNbFixgb_->setGeometry(200, 22, 40, 24);
+    labNbFixgb_->hide();
+}
+
+void TForm1::createButtons(QWidget* page) {
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* themeIcon;  // the desktop's icon when it has one
+        QStyle::StandardPixmap icon;
+        QRect geometry;
+    };
+    const int half = (kColumnWidth - 6) / 2;
+    const int right = kColumnLeft + kColumnWidth - half;
+    const Button buttons[] = {
+        {"bvoirbulletin", "Voir les grilles", "document-preview", QStyle::SP_FileDialogContentsView, {kColumnLeft, 120, kColumnWidth, 32}},
+        {"bimplistbull", "Liste des grilles", "view-list-details", QStyle::SP_FileDialogDetailedView, {kColumnLeft, 156, kColumnWidth, 32}},
+        {"bimpbull", "Imprimer les tickets", "document-print", QStyle::SP_CustomBase, {kColumnLeft, 192, kColumnWidth, 32}},
+        {"bcomparer", "Comparer avec le tirage", "", QStyle::SP_DialogApplyButton, {kColumnLeft, 228, kColumnWidth, 32}},
+        {"bnaleat", "Numéros aléatoires", "", QStyle::SP_BrowserReload, {kColumnLeft, 272, half, 30}},
+        {"beffacer", "Effacer la grille", "edit-clear", QStyle::SP_CustomBase, {right, 272, half, 30}},
+        {"bderniertirage", "Dernier tirage euromillion", "internet-web-browser", QStyle::SP_CustomBase, {kColumnLeft, 308, kColumnWidth, 28}},
+        {"bquitter", "Quitter", "application-exit", QStyle::SP_DialogCloseButton, {right, 370, half, 30}},
+    };
+    for (const Button& b : buttons) {
+        auto* button = named(new QPushButton(QString::fromUtf8(b.caption), page), b.name);
+        QIcon icon = QIcon::fromTheme(QLatin1String(b.themeIcon));
+        if (icon.isNull() && b.icon != QStyle::SP_CustomBase) icon = style()->standardIcon(b.icon);
+        button->setIcon(icon);
+        button->setGeometry(b.geometry);
+    }
+}
+
+void TForm1::connectHandlers() {
+    for (int n = 1; n <= kBoxCount; ++n) {
+        connect(boxes_[n], &NumberBox::clicked, this, &TForm1::casecoch);
+        // Boxes 51..59 only answer the click: grid B numbers cannot be fixed.
+        if (n <= kGridACount) connect(boxes_[n], &NumberBox::mouseDown, this, &TForm1::clickdroit);
+    }
+    const auto button = [this](const char* name) { return findChild<QAbstractButton*>(QLatin1String(name)); };
+    const auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
+    const auto onClick = [&](const char* name, void (TForm1::*handler)()) {
+        connect(button(name), &QAbstractButton::clicked, this, handler);
+    };
+    const auto onMenu = [&](const char* name, void (TForm1::*handler)()) {
+        connect(action(name), &QAction::triggered, this, handler);
+    };
+    const auto call = [](const std::function<void()>& hook) {
+        if (hook) hook();
+    };
+
+    onClick("bvoirbulletin", &TForm1::bvoirbulletinClick);
+    onMenu("mVoirlesbulletins1", &TForm1::bvoirbulletinClick);
+    onClick("bimplistbull", &TForm1::bimplistbullClick);
+    onMenu("mVoirlalistedesbulletins1", &TForm1::bimplistbullClick);
+    onClick("bimpbull", &TForm1::bimpbullClick);
+    onMenu("Imprimerlesbulletins1", &TForm1::bimpbullClick);
+    onClick("bcomparer", &TForm1::bcomparerClick);
+    onMenu("mCompareraveclesrsultats1", &TForm1::bcomparerClick);
+    onClick("bnaleat", &TForm1::aleaclick);
+    onClick("beffacer", &TForm1::beffacerClick);
+    onClick("spinfosysteme", &TForm1::spinfosystemeClick);
+    onMenu("Paramtres1", &TForm1::Paramtres1Click);
+    onMenu("EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click);
+    onMenu("Chargerbulletin1", &TForm1::Chargerbulletin1Click);
+    connect(button("bquitter"), &QAbstractButton::clicked, this, &QWidget::close);
+    connect(action("mQuitter1"), &QAction::triggered, this, &QWidget::close);
+
+    connect(button("SpeedButton2"), &QAbstractButton::clicked, this, [this, call] { call(windows_.aboutBox); });
+    connect(action("Infos1"), &QAction::triggered, this, [this, call] { call(windows_.aboutBox); });
+    connect(button("boutaide"), &QAbstractButton::clicked, this, [this, call] { call(windows_.help); });
+    connect(action("Aideenligne1"), &QAction::triggered, this, [this, call] { call(windows_.help); });
+    connect(button("bderniertirage"), &QAbstractButton::clicked, this, [this, call] { call(windows_.resultsPage); });
+}
+
+QString TForm1::text(int message) const { return QString::fromStdString(state_.message(message)); }
+
+QPixmap TForm1::boxPixmap(std::int32_t numberState) const {
+    switch (boxPicture(numberState)) {
+        case BoxPicture::Ticked: return imagecochee_->pixmap();
+        case BoxPicture::Fixed: return imagefixe_->pixmap();
+        case BoxPicture::Empty: break;
+    }
+    return imagevide_->pixmap();
+}
+
+void TForm1::redrawBoxes() {
+    for (int n = 1; n <= kBoxCount; ++n) boxes_[n]->setPixmap(boxPixmap(state_.selection[n]));
+}
+
+void TForm1::refreshCounters() {
+    const Counters c = counters(state_.selection);
+    nbcoch_->setNum(c.ticked);
+    labnbFix_->setNum(c.fixed);
+    labNbFixgb_->setNum(c.gridBFixed);
+}
+
+}  // namespace norvex5
