@@ -1,5 +1,6 @@
 #include "comparison/comparison.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "externalwheels/fieldnumber.h"
@@ -78,32 +79,49 @@ ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int whee
 
 ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
                                  const ComparisonSink& sink) {
+    // "B.:" and a board number of up to 20 digits, " : :", five times "-0" and an 11-digit
+    // value, " ->" and the count. Formed in place: this runs once per board of huge files.
+    char line[3 + 20 + 4 + kDrawNumbers * 13 + 3 + 20];
+    // How often each small number was drawn, so that a board number is scored by one look-up.
+    std::array<std::uint8_t, 128> drawn{};
+    for (int d = 0; d < draw.count; ++d)
+        if (draw.values[d] >= 0 && draw.values[d] < 128) ++drawn[draw.values[d]];
     ComparisonResult result;
-    std::string line;
     try {
         TTextFile reader;
         openExternalWheel(reader, wheel);
         std::int64_t k = 0;
+        DecimalCounter boardText(3);
+        std::string_view fields[kDrawNumbers];
         while (!reader.atEnd()) {
             ++k;
-            line.assign("B.:");
-            appendPadded(line, k, 3);
-            line += " : :";
+            boardText.increment();
+            char* w = line;
+            for (const char c : {'B', '.', ':'}) *w++ = c;
+            const std::string_view board = boardText.text();
+            w = std::copy(board.begin(), board.end(), w);
+            for (const char c : {' ', ':', ' ', ':'}) *w++ = c;
+            reader.fields(fields, kDrawNumbers);
             int matches = 0;
-            for (int f = 1; f <= kDrawNumbers; ++f) {
-                const auto number = fieldNumber(reader.field(f));
+            for (const std::string_view field : fields) {
+                const auto number = fieldNumber(field);
                 if (!number) continue;
                 const std::int32_t v = replaceCompared(wheel.map, *number);
-                line.push_back('-');
-                if (v < 10) line.push_back('0');
-                appendDecimal(line, v);
-                matches += draw.matches(v);
+                *w++ = '-';
+                if (v >= 0 && v < 100) {
+                    w = writeTwoDigits(w, static_cast<unsigned>(v));
+                    matches += drawn[v];
+                    continue;
+                }
+                if (v < 10) *w++ = '0';
+                w = writeDecimal(w, v);
+                matches += v >= 0 && v < 128 ? drawn[v] : draw.matches(v);
             }
-            line += " ->";
-            appendDecimal(line, matches);
+            for (const char c : {' ', '-', '>'}) *w++ = c;
+            w = writeDecimal(w, matches);
             result.counts.add(matches);
             ++result.boards;
-            if (!sink(k, line)) {
+            if (!sink(k, std::string_view(line, static_cast<std::size_t>(w - line)))) {
                 result.stopped = true;
                 break;
             }

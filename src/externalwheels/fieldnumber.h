@@ -15,8 +15,15 @@
 namespace norvex5 {
 
 inline std::optional<std::int32_t> fieldNumber(std::string_view text) {
-    std::size_t i = 0;
     const std::size_t n = text.size();
+    // Wheel files are made of one- and two-digit numbers: decide those without a loop whose
+    // length the processor would have to guess.
+    if (n - 1 < 2) {
+        const unsigned first = static_cast<unsigned char>(text[0]) - unsigned('0');
+        const unsigned last = static_cast<unsigned char>(text[n - 1]) - unsigned('0');
+        if (first <= 9 && last <= 9) return static_cast<std::int32_t>(n == 1 ? first : first * 10 + last);
+    }
+    std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
@@ -46,11 +53,59 @@ inline std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, last - first);
 }
 
-// Appends `value` in plain decimal ("-5", "0", "123").
+// Writes `value` in plain decimal ("-5", "0", "123") at `out`, which has room for 20 characters;
+// returns the end of what it wrote.
+inline constexpr char kTwoDigits[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "4041424344454647484950515253545556575859606162636465666768697071727374757677787980"
+    "81828384858687888990919293949596979899";
+
+// Writes 0..99 as exactly two digits ("07", "42").
+inline char* writeTwoDigits(char* out, unsigned value) {
+    out[0] = kTwoDigits[2 * value];
+    out[1] = kTwoDigits[2 * value + 1];
+    return out + 2;
+}
+
+inline char* writeDecimal(char* out, std::int64_t value) {
+    // Board numbers are almost always below 100: spare them the general conversion.
+    if (value >= 0 && value < 100) {
+        const bool oneDigit = value < 10;
+        writeTwoDigits(out, static_cast<unsigned>(value));
+        if (oneDigit) out[0] = out[1];
+        return out + 2 - oneDigit;
+    }
+    return std::to_chars(out, out + 20, value).ptr;
+}
+
+// A line number kept as text and counted up in place, for loops that number millions of lines:
+// cheaper than converting each number afresh.
+class DecimalCounter {
+public:
+    // Counts from 0; text() is at least `width` digits, zero-padded.
+    explicit DecimalCounter(int width = 1) : first_(kDigits - width) {
+        for (int k = 0; k < kDigits; ++k) digits_[k] = '0';
+    }
+    void increment() {
+        int k = kDigits - 1;
+        while (k > 0 && digits_[k] == '9') digits_[k--] = '0';
+        ++digits_[k];
+        if (k < first_) first_ = k;
+    }
+    std::string_view text() const {
+        return std::string_view(digits_ + first_, static_cast<std::size_t>(kDigits - first_));
+    }
+
+private:
+    static constexpr int kDigits = 20;
+    char digits_[kDigits];
+    int first_;
+};
+
+// Appends `value` in plain decimal.
 inline void appendDecimal(std::string& out, std::int64_t value) {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
+    char digits[20];
+    out.append(digits, writeDecimal(digits, value));
 }
 
 // Appends `value` zero-padded to at least `width` digits ("007", "1234"); negative values keep

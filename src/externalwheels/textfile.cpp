@@ -1,5 +1,7 @@
 #include "externalwheels/textfile.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -14,7 +16,14 @@ namespace {
 constexpr std::size_t kBufferSize = std::size_t(64) << 10;
 constexpr char kCtrlZ = 26;
 
-bool isBlankLine(const std::string& line) {
+// The bytes that end or alter a line.
+constexpr auto kLineBreaking = [] {
+    std::array<bool, 256> table{};
+    table['\n'] = table['\r'] = table[static_cast<unsigned char>(kCtrlZ)] = true;
+    return table;
+}();
+
+bool isBlankLine(std::string_view line) {
     for (const char c : line)
         if (c != ' ' && c != '\t') return false;
     return true;
@@ -62,14 +71,22 @@ void TTextFile::close() {
 bool TTextFile::readLine() {
     if (!open_) throw ETextFileError("No valid file selected");
     line_.clear();
+    view_ = std::string_view();
     cachedIndex_ = 0;
-    while (!physicalEnd_ && isBlankLine(line_)) readPhysicalLine();
-    return !(physicalEnd_ && isBlankLine(line_));
+    while (!physicalEnd_ && isBlankLine(view_)) readPhysicalLine();
+    return !(physicalEnd_ && isBlankLine(view_));
 }
 
-bool TTextFile::atEnd() const {
-    if (!open_) throw EInOutError("File not open");
-    return physicalEnd_ && isBlankLine(line_);
+void TTextFile::throwNotOpen() { throw EInOutError("File not open"); }
+
+bool TTextFile::lineIsBlank() const { return isBlankLine(view_); }
+
+const std::string& TTextFile::currentLine() const {
+    if (view_.data() != line_.data()) {
+        line_.assign(view_);
+        view_ = line_;
+    }
+    return line_;
 }
 
 void TTextFile::failRead(const char* reason) {
@@ -78,6 +95,7 @@ void TTextFile::failRead(const char* reason) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     open_ = false;
+    view_ = line_;  // what had been read of the line stays current
     throw ETextFileError(message);
 }
 
@@ -95,31 +113,57 @@ bool TTextFile::fillBuffer() {
     }
 }
 
-// Replaces the current line by the next physical line. Afterwards physicalEnd_ tells whether
-// anything is left to read, so that atEnd() needs no look-ahead of its own.
+// Makes the next physical line current. Afterwards physicalEnd_ tells whether anything is left
+// to read, so that atEnd() needs no look-ahead of its own.
 void TTextFile::readPhysicalLine() {
     line_.clear();
+    view_ = std::string_view();
+    view_ = readPieces();
+}
+
+std::string_view TTextFile::readPieces() {
     for (;;) {
         if (bufferStart_ == bufferEnd_ && !fillBuffer()) {
             physicalEnd_ = true;
-            return;
+            return line_;
         }
         const char* begin = buffer_.get() + bufferStart_;
         const std::size_t available = bufferEnd_ - bufferStart_;
+
+        // The usual line: plain bytes up to LF or CR LF, all of it in the buffer. It is not even
+        // copied: the current line is a view into the buffer, which stays put until the next
+        // read (the line is copied first when it ends the buffer, before the buffer is refilled).
+        const char* const bufferEnd = begin + available;
+        const char* stop = begin;
+        while (stop != bufferEnd && !kLineBreaking[static_cast<unsigned char>(*stop)]) ++stop;
+        if (stop != bufferEnd &&
+            (*stop == '\n' || (*stop == '\r' && stop + 1 != bufferEnd && stop[1] == '\n'))) {
+            const std::size_t length = std::size_t(stop - begin);
+            if (line_.size() + length > kMaxLineLength) failRead("Invalid file format");
+            bufferStart_ += length + (*stop == '\n' ? 1 : 2);
+            if (line_.empty() && bufferStart_ != bufferEnd_) {
+                physicalEnd_ = buffer_[bufferStart_] == kCtrlZ;
+                return std::string_view(begin, length);
+            }
+            line_.append(begin, stop);
+            lookAhead();
+            return line_;
+        }
+
         const char* newline = static_cast<const char*>(std::memchr(begin, '\n', available));
         const std::size_t length = newline != nullptr ? std::size_t(newline - begin) : available;
         if (line_.size() + length > kMaxLineLength) failRead("Invalid file format");
 
         // Copy the piece up to the line end, leaving out every CR (the one of CR LF and a lone
         // one alike) and stopping at Ctrl-Z, after which nothing counts.
-        const char* piece = begin;
         const char* const end = begin + length;
+        const char* piece = begin;
         for (const char* p = begin; p != end; ++p) {
             if (*p != '\r' && *p != kCtrlZ) continue;
             line_.append(piece, p);
             if (*p == kCtrlZ) {
                 physicalEnd_ = true;
-                return;
+                return line_;
             }
             piece = p + 1;
         }
@@ -130,18 +174,23 @@ void TTextFile::readPhysicalLine() {
             continue;
         }
         bufferStart_ += length + 1;
-        if (bufferStart_ == bufferEnd_ && !fillBuffer())
-            physicalEnd_ = true;
-        else if (buffer_[bufferStart_] == kCtrlZ)
-            physicalEnd_ = true;
-        return;
+        lookAhead();
+        return line_;
     }
+}
+
+// After a line end: is anything left to read?
+void TTextFile::lookAhead() {
+    if (bufferStart_ == bufferEnd_ && !fillBuffer())
+        physicalEnd_ = true;
+    else if (buffer_[bufferStart_] == kCtrlZ)
+        physicalEnd_ = true;
 }
 
 std::string_view TTextFile::field(int index) const {
     if (index < 1 || index > kMaxFields) return {};
-    const char* const s = line_.data();
-    const std::size_t length = line_.size();
+    const char* const s = view_.data();
+    const std::size_t length = view_.size();
     const char c = separator;
 
     int i = 0;
@@ -171,6 +220,24 @@ std::string_view TTextFile::field(int index) const {
     }
     if (i == index && end > start) return std::string_view(s + start, end - start);
     return {};
+}
+
+void TTextFile::fields(std::string_view* out, int count) const {
+    count = std::clamp(count, 0, kMaxFields);
+    const char* const s = view_.data();
+    const std::size_t length = view_.size();
+    const char c = separator;
+    std::size_t p = 0;
+    int i = 0;
+    while (i < count) {
+        if (i > 0 && p < length && s[p] == c) ++p;
+        if (p >= length) break;
+        const std::size_t start = p;
+        // Wheel fields are a few bytes long: a plain loop beats a call to memchr here.
+        while (p < length && s[p] != c) ++p;
+        out[i++] = std::string_view(s + start, p - start);
+    }
+    for (; i < count; ++i) out[i] = std::string_view();
 }
 
 }  // namespace norvex5

@@ -60,24 +60,37 @@ public:
 
     // True at the physical end of the file when the current line is blank. Throws EInOutError
     // when no file is open.
-    bool atEnd() const;
+    bool atEnd() const {
+        if (!open_) throwNotOpen();
+        return physicalEnd_ && lineIsBlank();
+    }
 
     // Field `index` (1..255) of the current line, split at exactly one separator between fields;
     // empty when the line has fewer fields or the index is outside 1..255. The view stays valid
     // until the next readLine()/open()/close(). Asking for fields in ascending order costs one
     // pass over the line in all.
     std::string_view field(int index) const;
+    // Fields 1..count (at most 255) into out[0..count-1], exactly as field() gives them, in one
+    // pass over the line: what a reader that wants every field of every line should call.
+    void fields(std::string_view* out, int count) const;
 
-    const std::string& currentLine() const { return line_; }
+    const std::string& currentLine() const;
     const std::string& fileName() const { return fileName_; }
     bool isOpen() const { return open_; }
 
 private:
+    [[noreturn]] static void throwNotOpen();
+    bool lineIsBlank() const;
     void readPhysicalLine();
+    std::string_view readPieces();
+    void lookAhead();
     bool fillBuffer();
     [[noreturn]] void failRead(const char* reason);
 
-    std::string line_;
+    // The current line: usually a view into the read buffer, else into line_, which also holds
+    // it once currentLine() has been asked for.
+    mutable std::string_view view_;
+    mutable std::string line_;
     std::string fileName_;
     bool open_ = false;
     int fd_ = -1;

@@ -32,6 +32,28 @@ TEST(FieldNumber, TrimmingRemovesBlanksOnly) {
     EXPECT_EQ(trimBlanks(" a b "), "a b");
 }
 
+TEST(FieldNumber, WrittenNumbers) {
+    for (std::int64_t n : {0LL, 5LL, 9LL, 10LL, 42LL, 99LL, 100LL, -1LL, -99LL, 2147483647LL,
+                           -2147483648LL, 9223372036854775807LL}) {
+        std::string out = "x";
+        appendDecimal(out, n);
+        EXPECT_EQ(out, "x" + std::to_string(n));
+    }
+    for (unsigned n = 0; n < 100; ++n) {
+        char two[2];
+        writeTwoDigits(two, n);
+        EXPECT_EQ(std::string(two, 2), (n < 10 ? "0" : "") + std::to_string(n));
+    }
+    DecimalCounter counter(3);
+    std::string seen;
+    for (int n = 1; n <= 1001; ++n) {
+        counter.increment();
+        if (n == 1 || n == 99 || n == 100 || n == 999 || n == 1000 || n == 1001)
+            seen += std::string(counter.text()) + " ";
+    }
+    EXPECT_EQ(seen, "001 099 100 999 1000 1001 ");
+}
+
 TEST(FieldNumber, PaddedNumbers) {
     std::string out;
     for (std::int64_t n : {1, 9, 10, 99, 100, 1234}) {

@@ -198,6 +198,11 @@ TEST(TextFile, RandomFilesAgreeWithTheRules) {
                 ASSERT_EQ(reader.field(index), testing::referenceField(expected[k], separator, index))
                     << "round " << round << " line " << k << " field " << index;
             }
+            std::string_view all[8];
+            reader.fields(all, 8);
+            for (int f = 1; f <= 8; ++f)
+                ASSERT_EQ(all[f - 1], testing::referenceField(expected[k], separator, f))
+                    << "round " << round << " line " << k << " fields() " << f;
             ++k;
             reader.readLine();
         }
