@@ -48,8 +48,8 @@ Draw externalDraw(const DrawTexts& texts) {
     return draw;
 }
 
-ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel,
-                                 const Draw& draw, const ComparisonSink& sink) {
+ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel, const Draw& draw,
+                                 const ComparisonSink& sink) {
     ComparisonResult result;
     startExpansion(expansion, wheel);
     std::string line;
@@ -92,7 +92,6 @@ ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
         openExternalWheel(reader, wheel);
         std::int64_t k = 0;
         DecimalCounter boardText(3);
-        std::string_view fields[kDrawNumbers];
         while (!reader.atEnd()) {
             ++k;
             boardText.increment();
@@ -101,22 +100,22 @@ ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
             const std::string_view board = boardText.text();
             w = std::copy(board.begin(), board.end(), w);
             for (const char c : {' ', ':', ' ', ':'}) *w++ = c;
-            reader.fields(fields, kDrawNumbers);
             int matches = 0;
-            for (const std::string_view field : fields) {
+            const auto score = [&](int, std::string_view field) __attribute__((always_inline)) {
                 const auto number = fieldNumber(field);
-                if (!number) continue;
+                if (!number) return;
                 const std::int32_t v = replaceCompared(wheel.map, *number);
                 *w++ = '-';
                 if (v >= 0 && v < 100) {
                     w = writeTwoDigits(w, static_cast<unsigned>(v));
                     matches += drawn[v];
-                    continue;
+                    return;
                 }
                 if (v < 10) *w++ = '0';
                 w = writeDecimal(w, v);
                 matches += v >= 0 && v < 128 ? drawn[v] : draw.matches(v);
-            }
+            };
+            reader.forEachField(kDrawNumbers, score);
             for (const char c : {' ', '-', '>'}) *w++ = c;
             w = writeDecimal(w, matches);
             result.counts.add(matches);

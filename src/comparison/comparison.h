@@ -66,11 +66,20 @@ struct MatchCounts {
 
     void add(int matches) {
         switch (matches) {
-            case 5: ++five; break;
-            case 4: ++four; break;
-            case 3: ++three; break;
-            case 2: ++two; break;
-            default: break;  // 0, 1 and any odd count from repeated numbers count nowhere
+            case 5:
+                ++five;
+                break;
+            case 4:
+                ++four;
+                break;
+            case 3:
+                ++three;
+                break;
+            case 2:
+                ++two;
+                break;
+            default:
+                break;  // 0, 1 and any odd count from repeated numbers count nowhere
         }
     }
 };
@@ -79,17 +88,17 @@ struct MatchCounts {
 using ComparisonSink = std::function<bool(std::int64_t board, std::string_view line)>;
 
 struct ComparisonResult {
-    bool ok = true;          // false: the wheel file could not be read to its end
-    bool stopped = false;    // the sink asked to stop
-    std::string error;       // the reader's message when !ok, for diagnostics
+    bool ok = true;        // false: the wheel file could not be read to its end
+    bool stopped = false;  // the sink asked to stop
+    std::string error;     // the reader's message when !ok, for diagnostics
     MatchCounts counts;
     std::int64_t boards = 0;
 };
 
 // The boards of built-in `wheel` over the prepared number list; leaves the BoardMask holding the
 // last board.
-ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel,
-                                 const Draw& draw, const ComparisonSink& sink);
+ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel, const Draw& draw,
+                                 const ComparisonSink& sink);
 
 // The boards of an external wheel file: fields 1..5 untrimmed; a number 1..100 replaced by its
 // map entry; a field that is not a number (an empty one included) adds nothing.

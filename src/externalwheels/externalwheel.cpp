@@ -8,7 +8,9 @@
 
 namespace norvex5 {
 
-int linesToSkipFromText(std::string_view text) { return fieldNumber(text).value_or(0); }
+int linesToSkipFromText(std::string_view text) {
+    return fieldNumber(text).value_or(0);
+}
 
 void openExternalWheel(TTextFile& reader, const ExternalWheel& wheel) {
     reader.separator = wheel.separatorChar();

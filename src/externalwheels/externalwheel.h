@@ -20,9 +20,9 @@ namespace norvex5 {
 class TTextFile;
 
 struct ExternalWheel {
-    std::string fileName;    // full path; may be empty (then every reader reports a failure)
-    std::string separator;   // " ", "," or ";"; empty when none was chosen, read as a blank
-    int linesToSkip = 0;     // a negative value counts as 0
+    std::string fileName;   // full path; may be empty (then every reader reports a failure)
+    std::string separator;  // " ", "," or ";"; empty when none was chosen, read as a blank
+    int linesToSkip = 0;    // a negative value counts as 0
     ReplacementMap map = identityReplacementMap();
 
     // The reader's separator: the first character of `separator`, a blank when it is empty.
@@ -46,7 +46,7 @@ inline constexpr int kPreviewRows = 20;
 inline constexpr int kPreviewFields = 5;
 
 struct PreviewRow {
-    std::int32_t number = 0;                           // 1, 2, ... (column 0)
+    std::int32_t number = 0;                            // 1, 2, ... (column 0)
     std::array<std::string, kPreviewFields + 1> cells;  // [1..5], UTF-8 for display; [0] unused
 };
 

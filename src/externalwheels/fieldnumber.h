@@ -21,7 +21,8 @@ inline std::optional<std::int32_t> fieldNumber(std::string_view text) {
     if (n - 1 < 2) {
         const unsigned first = static_cast<unsigned char>(text[0]) - unsigned('0');
         const unsigned last = static_cast<unsigned char>(text[n - 1]) - unsigned('0');
-        if (first <= 9 && last <= 9) return static_cast<std::int32_t>(n == 1 ? first : first * 10 + last);
+        if (first <= 9 && last <= 9)
+            return static_cast<std::int32_t>(n == 1 ? first : first * 10 + last);
     }
     std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;

@@ -14,8 +14,7 @@ ReplacementMap identityReplacementMap() {
 ReplacementMap buildReplacementMap(const GridABoxTexts& gridA, const GridBBoxTexts& gridB,
                                    const ReplacementMap& previous) {
     ReplacementMap map = previous;
-    for (int n = 1; n <= kReplacementGridABoxes; ++n)
-        map[n] = fieldNumber(gridA[n]).value_or(n);
+    for (int n = 1; n <= kReplacementGridABoxes; ++n) map[n] = fieldNumber(gridA[n]).value_or(n);
     for (int m = 1; m <= kReplacementGridBBoxes; ++m)
         if (const auto value = fieldNumber(gridB[m])) map[50 + m] = *value;
     return map;

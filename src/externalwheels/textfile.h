@@ -73,6 +73,10 @@ public:
     // Fields 1..count (at most 255) into out[0..count-1], exactly as field() gives them, in one
     // pass over the line: what a reader that wants every field of every line should call.
     void fields(std::string_view* out, int count) const;
+    // Calls visit(k, text) for the fields k = 1..count (at most 255) of the current line, as
+    // field() gives them, in one pass; for the loops that run once per board of huge files.
+    template <typename Visit>
+    void forEachField(int count, Visit&& visit) const;
 
     const std::string& currentLine() const;
     const std::string& fileName() const { return fileName_; }
@@ -105,5 +109,24 @@ private:
     mutable std::size_t cachedStart_ = 0;
     mutable std::size_t cachedEnd_ = 0;
 };
+
+template <typename Visit>
+void TTextFile::forEachField(int count, Visit&& visit) const {
+    if (count > kMaxFields) count = kMaxFields;
+    const char* const s = view_.data();
+    const std::size_t length = view_.size();
+    const char c = separator;
+    std::size_t p = 0;
+    int i = 0;
+    while (i < count) {
+        // Exactly one separator lies between two fields; a second one opens an empty field.
+        if (i > 0 && p < length && s[p] == c) ++p;
+        if (p >= length) break;
+        const std::size_t start = p;
+        while (p < length && s[p] != c) ++p;
+        visit(++i, std::string_view(s + start, p - start));
+    }
+    for (++i; i <= count; ++i) visit(i, std::string_view());
+}
 
 }  // namespace norvex5

@@ -74,9 +74,8 @@ std::string internalExportLine(const BoardMask& mask);
 ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel,
                               const LineSink& sink);
 // Every board of `wheel` as printed or export lines. `message` gives message 34 for printing.
-ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel,
-                                ListOutput output, const MessageLookup& message,
-                                const LineSink& sink);
+ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel, ListOutput output,
+                                const MessageLookup& message, const LineSink& sink);
 
 // --- external wheel ---------------------------------------------------------------------------
 

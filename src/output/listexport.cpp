@@ -1,5 +1,8 @@
 #include "output/listexport.h"
 
+#include <cstring>
+#include <memory>
+
 #include "output/boardlists.h"
 #include "persistence/atomicfile.h"
 
@@ -10,26 +13,28 @@ namespace {
 // Gathers lines into large writes: one write call per line would cost more than forming it.
 class ExportWriter {
 public:
-    bool open(const std::filesystem::path& target) {
-        buffer_.reserve(kChunk + 256);
-        return file_.open(target);
-    }
+    bool open(const std::filesystem::path& target) { return file_.open(target); }
     bool line(std::string_view text) {
-        buffer_.append(text);
-        buffer_.append("\r\n");
-        return buffer_.size() < kChunk || flush();
+        if (used_ + text.size() + 2 > kChunk && !flush()) return false;
+        if (text.size() + 2 > kChunk) return file_.write(text) && file_.write("\r\n");
+        std::memcpy(buffer_.get() + used_, text.data(), text.size());
+        used_ += text.size();
+        buffer_[used_++] = '\r';
+        buffer_[used_++] = '\n';
+        return true;
     }
     bool commit() { return flush() && file_.commit(); }
 
 private:
     static constexpr std::size_t kChunk = std::size_t(64) << 10;
     bool flush() {
-        const bool ok = file_.write(buffer_);
-        buffer_.clear();
+        const bool ok = file_.write(buffer_.get(), used_);
+        used_ = 0;
         return ok;
     }
     AtomicFileWriter file_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kChunk);
+    std::size_t used_ = 0;
 };
 
 template <typename Produce>

@@ -18,7 +18,7 @@ enum class ExportStatus {
     Written,     // the file holds the whole list
     NotCreated,  // the file could not be created: nothing written, nothing to say
     ReadFailed,  // external list: the wheel file failed; "Erreur dans Pimprimelistebulletinfichier"
-    WriteFailed, // writing or replacing failed (disk full, say); the old file is untouched
+    WriteFailed,  // writing or replacing failed (disk full, say); the old file is untouched
 };
 
 struct ExportResult {
