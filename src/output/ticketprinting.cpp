@@ -234,8 +234,7 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
 
 PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
                                  const InternalTicketRequest& request, const TicketHooks& hooks) {
-    const PrinterOffsets offsets{state.parameters.horizontalOffset, state.parameters.verticalOffset};
-    return printInternalTickets(surface, wheelBoards(state, wheel), request, offsets, hooks);
+    return printInternalTickets(surface, wheelBoards(state, wheel), request, printerOffsets(state.parameters), hooks);
 }
 
 PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& wheel,

@@ -19,6 +19,7 @@
 #include "externalwheels/externalwheel.h"
 #include "output/printsurface.h"
 #include "output/ticketlayouts.h"
+#include "persistence/parameters.h"
 
 namespace norvex5 {
 
@@ -30,6 +31,10 @@ struct PrinterOffsets {
     int horizontalMm = 0;
     int verticalMm = 0;
 };
+
+inline PrinterOffsets printerOffsets(const ParameterRecord& parameters) {
+    return {parameters.horizontalOffset, parameters.verticalOffset};
+}
 
 enum class TicketMode : int {
     AllAtOnce = 1,
