@@ -26,6 +26,12 @@
 
 namespace norvex5 {
 
+// The box a window shows when the external comparison fails. The title is the one the ticket
+// printing uses for its own failures, as users of the program have always seen it.
+inline constexpr std::string_view kExternalComparisonFailureText = "Erreur/Error";
+inline constexpr std::string_view kExternalComparisonFailureTitle =
+    "Erreur dans Pimprimebulletinfichier";
+
 enum class ComparisonMode : std::int32_t { NotSet = 0, Internal = 1, External = 2 };
 
 inline constexpr int kDrawNumbers = 5;

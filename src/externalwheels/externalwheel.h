@@ -50,6 +50,10 @@ struct PreviewRow {
     std::array<std::string, kPreviewFields + 1> cells;  // [1..5], UTF-8 for display; [0] unused
 };
 
+// The box a window shows when a preview fails (the rows read before the failure stay).
+inline constexpr std::string_view kPreviewFailureText = "Erreur";
+inline constexpr std::string_view kPreviewFailureTitle = "Erreur dans pchargegrille";
+
 struct PreviewResult {
     std::vector<PreviewRow> rows;  // the rows read before any failure
     bool failed = false;           // the window shows "Erreur" / "Erreur dans pchargegrille"

@@ -66,7 +66,9 @@ void TTextFile::open(const std::string& fileName) {
     fileName_ = fileName;
     if (fileName.empty()) return;
 
-    fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // A NUL inside the name would silently open a different, shorter name.
+    if (fileName.find('\0') == std::string::npos)
+        fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
     // A directory opens fine on POSIX and only fails at the first read; refuse it here so that
     // the user hears "could not open" rather than a read error.

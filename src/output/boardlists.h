@@ -41,6 +41,11 @@ namespace norvex5 {
 
 enum class ListOutput { Print = 0, Export = 1 };
 
+// The box a window shows when the external list (printed or exported) fails.
+inline constexpr std::string_view kExternalListFailureText = "Erreur";
+inline constexpr std::string_view kExternalListFailureTitle =
+    "Erreur dans Pimprimelistebulletinfichier";
+
 // Receives each line (without line end); false stops the run.
 using LineSink = std::function<bool(std::string_view line)>;
 

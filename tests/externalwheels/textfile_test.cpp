@@ -100,6 +100,14 @@ TEST(TextFile, FailuresAndTheirMessages) {
               "Could not open the file \"" + missing + "\" for reading");
     EXPECT_FALSE(reader.isOpen());
 
+    TTextFile truncatedName;
+    const std::string withNul = dir.file("real.txt", "x\n") + std::string("\0.bak", 5);
+    EXPECT_EQ(failure<ETextFileError>([&] { truncatedName.open(withNul); }).rfind(
+                  "Could not open the file \"", 0),
+              0u)
+        << "a name with a NUL is not cut short into the name of another file";
+    EXPECT_FALSE(truncatedName.isOpen());
+
     TTextFile onFolder;
     EXPECT_EQ(failure<ETextFileError>([&] { onFolder.open(folder); }),
               "Could not open the file \"" + folder + "\" for reading");
