@@ -2,7 +2,11 @@
 // and times each start from the spawn until the probe says "ready". Prints the medians and, as
 // its last line, the program's start-up against the empty window's.
 //
-//   norvex5_startup_driver <program probe> <empty probe> [runs]
+//   norvex5_startup_driver <program probe> <empty probe> [runs] [text probe]
+//
+// The text probe, when given, is timed too and printed for scale: an empty window with a single
+// line of text, whose fonts alone cost a good part of what separates any real window from an
+// empty one.
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -61,10 +65,11 @@ double median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program probe> <empty probe> [runs]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <program probe> <empty probe> [runs] [text probe]\n", argv[0]);
         return 2;
     }
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
+    const char* textProbe = argc > 4 ? argv[4] : nullptr;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     // One start of each first, untimed, so that both find the libraries in the page cache.
@@ -72,17 +77,21 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "a probe did not start or did not say ready\n");
         return 1;
     }
-    std::vector<double> program, empty;
+    std::vector<double> program, empty, text;
     for (int i = 0; i < runs; ++i) {
         const double e = runOnce(argv[2]);
         const double p = runOnce(argv[1]);
-        if (e < 0 || p < 0) {
+        const double t = textProbe != nullptr ? runOnce(textProbe) : 0;
+        if (e < 0 || p < 0 || t < 0) {
             std::fprintf(stderr, "a probe failed on run %d\n", i + 1);
             return 1;
         }
         empty.push_back(e);
         program.push_back(p);
+        text.push_back(t);
     }
+    if (textProbe != nullptr)
+        std::printf("text_window_ms=%.1f text_window_vs_empty_qt=%.2f\n", median(text), median(text) / median(empty));
     const double programMs = median(program);
     const double emptyMs = median(empty);
     std::printf("runs=%d empty_qt_ms=%.1f (min %.1f) startup_ms=%.1f (min %.1f)\n", runs, emptyMs,

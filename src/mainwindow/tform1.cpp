@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -109,28 +108,23 @@ void TForm1::createControls() {
     setCentralWidget(client);
     TDegradeClass::placeBehind(client);
 
-    // The hidden holders the layouts copy their pictures from.
+    // The hidden holders the layouts copy their pictures from. A ticket picture is read when its
+    // game type is first laid out: the program starts sooner than if it decoded all seven.
     for (int i = 0; i < kTicketPictureCount; ++i) {
-        const auto picture = static_cast<TicketPicture>(i);
-        const std::string_view name = ticketPictureName(picture);
-        pictureHolders_[i] = createPictureHolder(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
-                                                 loadTicketPicture(picture));
+        const std::string_view name = ticketPictureName(static_cast<TicketPicture>(i));
+        pictureHolders_[i] = createPictureHolder(QString::fromUtf8(name.data(), static_cast<int>(name.size())), {});
     }
     imagevide_ = createPictureHolder(QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
     imagecochee_ = createPictureHolder(QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
     imagefixe_ = createPictureHolder(QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
 
     auto* about = named(new QToolButton(client), "SpeedButton2");
-    about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    about->setIcon(QIcon(loadButtonIcon("info")));
     about->setToolTip(QStringLiteral("A propos du logiciel"));
     about->setAutoRaise(true);
     about->setGeometry(kClientWidth - 62, 2, 28, 26);
     auto* help = named(new QToolButton(client), "boutaide");
-    help->setText(QStringLiteral("?"));
-    QFont helpFont = help->font();
-    helpFont.setBold(true);
-    helpFont.setPixelSize(15);
-    help->setFont(helpFont);
+    help->setIcon(QIcon(loadButtonIcon("help")));
     help->setAutoRaise(true);
     help->setGeometry(kClientWidth - 32, 2, 28, 26);
 
@@ -250,7 +244,7 @@ void TForm1::createWheelChoice(QWidget* page) {
     // The entries end in blanks and a hidden wheel number: clip them, never elide them.
     wheelList_->view()->setTextElideMode(Qt::ElideNone);
     auto* describe = named(new QToolButton(page), "spinfosysteme");
-    describe->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    describe->setIcon(QIcon(loadButtonIcon("info")));
     describe->setToolTip(QStringLiteral("Informations"));
     describe->setGeometry(kColumnLeft + kColumnWidth - 28, 24, 28, 26);
 
@@ -280,27 +274,24 @@ void TForm1::createButtons(QWidget* page) {
     struct Button {
         const char* name;
         const char* caption;
-        const char* themeIcon;  // the desktop's icon when it has one
-        QStyle::StandardPixmap icon;
+        const char* icon;
         QRect geometry;
     };
     const int half = (kColumnWidth - 6) / 2;
     const int right = kColumnLeft + kColumnWidth - half;
     const Button buttons[] = {
-        {"bvoirbulletin", "Voir les grilles", "document-preview", QStyle::SP_FileDialogContentsView, {kColumnLeft, 120, kColumnWidth, 32}},
-        {"bimplistbull", "Liste des grilles", "view-list-details", QStyle::SP_FileDialogDetailedView, {kColumnLeft, 156, kColumnWidth, 32}},
-        {"bimpbull", "Imprimer les tickets", "document-print", QStyle::SP_CustomBase, {kColumnLeft, 192, kColumnWidth, 32}},
-        {"bcomparer", "Comparer avec le tirage", "", QStyle::SP_DialogApplyButton, {kColumnLeft, 228, kColumnWidth, 32}},
-        {"bnaleat", "Numéros aléatoires", "", QStyle::SP_BrowserReload, {kColumnLeft, 272, half, 30}},
-        {"beffacer", "Effacer la grille", "edit-clear", QStyle::SP_CustomBase, {right, 272, half, 30}},
-        {"bderniertirage", "Dernier tirage euromillion", "internet-web-browser", QStyle::SP_CustomBase, {kColumnLeft, 308, kColumnWidth, 28}},
-        {"bquitter", "Quitter", "application-exit", QStyle::SP_DialogCloseButton, {right, 370, half, 30}},
+        {"bvoirbulletin", "Voir les grilles", "view", {kColumnLeft, 120, kColumnWidth, 32}},
+        {"bimplistbull", "Liste des grilles", "list", {kColumnLeft, 156, kColumnWidth, 32}},
+        {"bimpbull", "Imprimer les tickets", "print", {kColumnLeft, 192, kColumnWidth, 32}},
+        {"bcomparer", "Comparer avec le tirage", "compare", {kColumnLeft, 228, kColumnWidth, 32}},
+        {"bnaleat", "Numéros aléatoires", "random", {kColumnLeft, 272, half, 30}},
+        {"beffacer", "Effacer la grille", "clear", {right, 272, half, 30}},
+        {"bderniertirage", "Dernier tirage euromillion", "web", {kColumnLeft, 308, kColumnWidth, 28}},
+        {"bquitter", "Quitter", "quit", {right, 370, half, 30}},
     };
     for (const Button& b : buttons) {
         auto* button = named(new QPushButton(QString::fromUtf8(b.caption), page), b.name);
-        QIcon icon = QIcon::fromTheme(QLatin1String(b.themeIcon));
-        if (icon.isNull() && b.icon != QStyle::SP_CustomBase) icon = style()->standardIcon(b.icon);
-        button->setIcon(icon);
+        button->setIcon(QIcon(loadButtonIcon(b.icon)));
         button->setGeometry(b.geometry);
     }
 }
@@ -345,6 +336,15 @@ void TForm1::connectHandlers() {
     connect(button("boutaide"), &QAbstractButton::clicked, this, [this, call] { call(windows_.help); });
     connect(action("Aideenligne1"), &QAction::triggered, this, [this, call] { call(windows_.help); });
     connect(button("bderniertirage"), &QAbstractButton::clicked, this, [this, call] { call(windows_.resultsPage); });
+}
+
+QPixmap TForm1::ticketPicture(TicketPicture picture) {
+    QLabel* holder = pictureHolders_[static_cast<int>(picture)];
+    if (!holder->property("read").toBool()) {
+        holder->setPixmap(loadTicketPicture(picture));
+        holder->setProperty("read", true);
+    }
+    return holder->pixmap();
 }
 
 QString TForm1::text(int message) const { return QString::fromStdString(state_.message(message)); }

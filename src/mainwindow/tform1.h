@@ -119,6 +119,8 @@ private:
     void runOutput(const std::function<void()>& window);
     void shutdown();
     QString text(int message) const;
+    // The ticket picture, read into its holder the first time it is needed.
+    QPixmap ticketPicture(TicketPicture picture);
     QPixmap boxPixmap(std::int32_t state) const;
 
     AppState& state_;

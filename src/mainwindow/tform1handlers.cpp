@@ -49,8 +49,7 @@ void TForm1::positionnecase(int target) {
     const auto layout = gridLayout(state_.parameters.gameType, which);
     if (!layout) return;
     try {
-        const QLabel* holder = pictureHolders_[static_cast<int>(layout->picture)];
-        layOutGrid(grid, *layout, holder->pixmap(), state_.parameters.highestNumber);
+        layOutGrid(grid, *layout, ticketPicture(layout->picture), state_.parameters.highestNumber);
     } catch (const std::exception&) {
         platform_.message(QStringLiteral("erreur positionnecase"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,
                           Platform::Icon::Warning);

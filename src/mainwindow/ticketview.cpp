@@ -57,4 +57,8 @@ QPixmap loadBoxPicture(BoxPictureKind kind) {
 
 QPixmap loadProgramIcon() { return loadResource(QStringLiteral(":/norvex5.png")); }
 
+QPixmap loadButtonIcon(const char* name) {
+    return loadResource(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+}
+
 }  // namespace norvex5

@@ -35,5 +35,7 @@ QPixmap loadTicketPicture(TicketPicture picture);
 enum class BoxPictureKind { Empty, Ticked, Fixed };
 QPixmap loadBoxPicture(BoxPictureKind kind);
 QPixmap loadProgramIcon();
+// A button picture by name: info, help, view, list, print, compare, random, clear, quit, web.
+QPixmap loadButtonIcon(const char* name);
 
 }  // namespace norvex5

@@ -77,9 +77,11 @@ void TForm1Test::boxPicturesDiffer() {
     const QImage fixed = rig.find<QLabel>(QStringLiteral("imagefixe"))->pixmap().toImage();
     QVERIFY(!empty.isNull() && !ticked.isNull() && !fixed.isNull());
     QVERIFY(empty != ticked && ticked != fixed && empty != fixed);
-    for (const char* ticket : {"igrille1", "igrille1uk", "igrille1es", "igrille1suisse", "igrille1swisslog",
-                               "igrille7", "igrille8"})
-        QVERIFY2(!rig.find<QLabel>(QLatin1String(ticket))->pixmap().isNull(), ticket);
+    for (int i = 0; i < kTicketPictureCount; ++i) {
+        const auto picture = static_cast<TicketPicture>(i);
+        QVERIFY2(!loadTicketPicture(picture).isNull(), ticketPictureName(picture).data());
+        QVERIFY(rig.find<QLabel>(QString::fromLatin1(ticketPictureName(picture).data())) != nullptr);
+    }
 }
 
 void TForm1Test::clicksChangeStatesAndCounters_data() {
@@ -236,7 +238,10 @@ void TForm1Test::numberFiftyKeptAfterSwitchingToFortyNine() {
 void TForm1Test::missingPictureIsReported() {
     MainWindowRig rig;
     rig.start();
-    rig.find<QLabel>(QStringLiteral("igrille7"))->setPixmap(QPixmap());
+    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    rig.find<QRadioButton>(QStringLiteral("Rfrance"))->click();
+    QVERIFY(rig.platform.messages().isEmpty());
+    rig.find<QLabel>(QStringLiteral("igrille7"))->setPixmap(QPixmap());  // a picture lost
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages().first().text, QStringLiteral("erreur positionnecase"));

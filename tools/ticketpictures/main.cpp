@@ -217,6 +217,115 @@ QImage programIcon() {
     return image;
 }
 
+// The small pictures of the main window's buttons, drawn at 32 pixels and shown at 16.
+QImage buttonIcon(const QString& name) {
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QColor blue(31, 79, 168), red(200, 32, 45), green(30, 125, 58), dark(60, 60, 60);
+    auto letterInCircle = [&](const QColor& colour, const QString& letter, bool italic) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawEllipse(QRectF(2, 2, 28, 28));
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setBold(true);
+        font.setItalic(italic);
+        font.setPixelSize(22);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2, 2, 28, 28), Qt::AlignCenter, letter);
+    };
+    if (name == QLatin1String("info")) {
+        letterInCircle(blue, QStringLiteral("i"), true);
+    } else if (name == QLatin1String("help")) {
+        letterInCircle(green, QStringLiteral("?"), false);
+    } else if (name == QLatin1String("view")) {
+        p.setPen(QPen(red, 2));
+        p.setBrush(QColor(255, 244, 242));
+        p.drawRoundedRect(QRectF(2, 3, 20, 24), 3, 3);
+        p.setPen(QPen(red, 1.5));
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(5 + c * 5.5, 7 + r * 6, 3.5, 4));
+        p.setPen(QPen(dark, 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(23, 23), QPointF(29, 29));
+        p.setPen(QPen(dark, 2.4));
+        p.setBrush(QColor(220, 235, 255, 200));
+        p.drawEllipse(QPointF(19, 19), 6.5, 6.5);
+    } else if (name == QLatin1String("list")) {
+        p.setPen(QPen(dark, 1.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(3, 2, 26, 28), 3, 3);
+        for (int r = 0; r < 5; ++r) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(red);
+            p.drawEllipse(QPointF(8.5, 7.5 + r * 4.5), 1.8, 1.8);
+            p.setPen(QPen(blue, 2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(13, 7.5 + r * 4.5), QPointF(25, 7.5 + r * 4.5));
+        }
+    } else if (name == QLatin1String("print")) {
+        p.setPen(QPen(dark, 1.5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(8, 2, 16, 10));
+        p.setBrush(QColor(120, 130, 140));
+        p.drawRoundedRect(QRectF(2, 11, 28, 12), 3, 3);
+        p.setBrush(QColor(255, 244, 242));
+        p.setPen(QPen(red, 1.5));
+        p.drawRect(QRectF(8, 19, 16, 11));
+        p.drawLine(QPointF(11, 23), QPointF(21, 23));
+        p.drawLine(QPointF(11, 26.5), QPointF(19, 26.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 220, 110));
+        p.drawEllipse(QPointF(25.5, 15), 1.6, 1.6);
+    } else if (name == QLatin1String("compare")) {
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 3; ++i) {
+            p.setBrush(i == 1 ? red : blue);
+            p.drawEllipse(QRectF(1 + i * 9, 14, 11, 11));
+        }
+        p.setPen(QPen(green, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({QPointF(8, 8), QPointF(14, 13), QPointF(28, 2)}));
+    } else if (name == QLatin1String("random")) {
+        p.setPen(QPen(dark, 1.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(3, 3, 26, 26), 6, 6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(red);
+        for (const QPointF& pip : {QPointF(10, 10), QPointF(22, 10), QPointF(16, 16), QPointF(10, 22), QPointF(22, 22)})
+            p.drawEllipse(pip, 2.6, 2.6);
+    } else if (name == QLatin1String("clear")) {
+        p.translate(16, 16);
+        p.rotate(-35);
+        p.setPen(QPen(dark, 1.5));
+        p.setBrush(QColor(240, 120, 140));
+        p.drawRoundedRect(QRectF(-13, -7, 14, 14), 2, 2);
+        p.setBrush(QColor(80, 120, 200));
+        p.drawRoundedRect(QRectF(1, -7, 12, 14), 2, 2);
+        p.resetTransform();
+        p.setPen(QPen(QColor(150, 150, 150), 1.5, Qt::DashLine));
+        p.drawLine(QPointF(2, 29), QPointF(30, 29));
+    } else if (name == QLatin1String("quit")) {
+        p.setPen(QPen(dark, 1.8));
+        p.setBrush(QColor(200, 170, 120));
+        p.drawRect(QRectF(4, 3, 15, 26));
+        p.setPen(QPen(red, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(13, 16), QPointF(29, 16));
+        p.drawPolyline(QPolygonF({QPointF(23, 10), QPointF(29, 16), QPointF(23, 22)}));
+    } else if (name == QLatin1String("web")) {
+        p.setPen(QPen(blue, 2));
+        p.setBrush(QColor(220, 235, 255));
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(10, 3, 12, 26));
+        p.drawLine(QPointF(16, 3), QPointF(16, 29));
+        p.drawLine(QPointF(3, 16), QPointF(29, 16));
+        p.drawLine(QPointF(6, 9.5), QPointF(26, 9.5));
+        p.drawLine(QPointF(6, 22.5), QPointF(26, 22.5));
+    }
+    return image;
+}
+
 bool save(const QImage& image, const QDir& dir, const QString& name, const char* format, int quality) {
     const QString path = dir.filePath(name);
     if (!image.save(path, format, quality)) {
@@ -237,7 +346,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("tickets")) || !out.mkpath(QStringLiteral("boxes"))) return 1;
+    if (!out.mkpath(QStringLiteral("tickets")) || !out.mkpath(QStringLiteral("boxes")) ||
+        !out.mkpath(QStringLiteral("icons")))
+        return 1;
 
     bool ok = true;
     for (const TicketDesign& d : designs())
@@ -247,5 +358,7 @@ int main(int argc, char* argv[]) {
     for (int kind = 0; kind < 3; ++kind)
         ok &= save(boxPicture(kind), out, QStringLiteral("boxes/%1.png").arg(QLatin1String(boxes[kind])), "PNG", -1);
     ok &= save(programIcon(), out, QStringLiteral("norvex5.png"), "PNG", -1);
+    for (const char* icon : {"info", "help", "view", "list", "print", "compare", "random", "clear", "quit", "web"})
+        ok &= save(buttonIcon(QLatin1String(icon)), out, QStringLiteral("icons/%1.png").arg(QLatin1String(icon)), "PNG", -1);
     return ok ? 0 : 1;
 }
