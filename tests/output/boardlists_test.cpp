@@ -118,26 +118,20 @@ TEST(ExternalList, LinesOfEachFileLine) {
     }
 }
 
-TEST(ExternalList, NumbersTheBoardsAndReportsFailure) {
+TEST(ExternalList, NumbersEveryBoard) {
     ScratchDir dir;
     ExternalWheel wheel;
     std::string bytes;
     for (int k = 1; k <= 30; ++k) bytes += "\n1 2 3 4 5\n";
     wheel.fileName = dir.file("w.txt", bytes);
     std::string last;
-    ListRun run = forEachExternalListLine(wheel, ListOutput::Print, [&](std::string_view line) {
+    const ListRun run = forEachExternalListLine(wheel, ListOutput::Print, [&](std::string_view line) {
         last = line;
         return true;
     });
     EXPECT_TRUE(run.ok);
     EXPECT_EQ(run.lines, 30);
     EXPECT_EQ(last, "30 : 1 2 3 4 5");
-
-    wheel.fileName = (dir.path() / "gone.txt").string();
-    run = forEachExternalListLine(wheel, ListOutput::Print, [](std::string_view) { return true; });
-    EXPECT_FALSE(run.ok);
-    EXPECT_EQ(run.lines, 0);
-    EXPECT_NE(run.error.find("Could not open the file"), std::string::npos);
 }
 
 }  // namespace
