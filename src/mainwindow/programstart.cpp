@@ -20,7 +20,11 @@ void setUpApplication(QApplication& application) {
 }
 
 Program::Program(Platform& platform, ProgramDirectories directories)
-    : form1_(std::make_unique<TForm1>(state_, platform, std::move(directories))) {}
+    : form1_(std::make_unique<TForm1>(state_, platform, std::move(directories))) {
+    // The main window's life is the program's, whatever other window is still open.
+    QObject::connect(form1_.get(), &TForm1::closed, QCoreApplication::instance(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+}
 
 Program::~Program() = default;
 

@@ -98,6 +98,10 @@ public:
     void EnregistrerBulletin1Click();
     void Chargerbulletin1Click();
 
+signals:
+    // The window has closed and the parameters are saved: the program ends.
+    void closed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

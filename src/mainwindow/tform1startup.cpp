@@ -88,11 +88,12 @@ void TForm1::activate() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
     if (!shutDown_) {
         shutDown_ = true;
         shutdown();
+        emit closed();
     }
-    event->accept();
 }
 
 void TForm1::shutdown() {

@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include <QTimer>
+
 #include <stdexcept>
 
+#include "mainwindow/programstart.h"
 #include "mainwindowrig.h"
 #include "persistence/savedgame.h"
 
@@ -22,6 +25,7 @@ private slots:
     void languageFileSkipsTheFirstRunChoice();
     void closingWritesTheParameters();
     void closingReportsAParametersFileItCannotWrite();
+    void quitEndsTheProgramWithAnotherWindowOpen();
     void parametersGoToTheUserDirectoryWhenTheProgramDirectoryCannotBeWritten();
     void startUpFailureIsReportedOnce();
     void saveThenLoadWithFixedNumbers();
@@ -145,6 +149,20 @@ void TForm1FilesTest::closingReportsAParametersFileItCannotWrite() {
     QCOMPARE(rig.platform.messages()[0].text, QStringLiteral("Il y a eu un problème"));
     QCOMPARE(rig.platform.messages()[0].title, QStringLiteral("Fichier non sauvegardé !!"));
     QVERIFY(rig.platform.messages()[0].beep);
+}
+
+void TForm1FilesTest::quitEndsTheProgramWithAnotherWindowOpen() {
+    QTemporaryDir scratch;
+    const std::filesystem::path dir = scratch.path().toStdString();
+    FakePlatform platform;
+    Program program(platform, {dir, dir / "config"});
+    program.start();
+    QWidget about;  // a window that is not modal, such as the about box
+    about.show();
+    program.mainWindow().findChild<QAbstractButton*>(QStringLiteral("bquitter"))->click();
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(std::filesystem::exists(dir / kParameterFileName));
 }
 
 void TForm1FilesTest::parametersGoToTheUserDirectoryWhenTheProgramDirectoryCannotBeWritten() {
