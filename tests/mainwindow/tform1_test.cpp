@@ -186,9 +186,15 @@ void TForm1Test::boxesSitOverThePicture() {
     rig.start();
     rig.find<QRadioButton>(button)->click();
     const QRect shown = rig.picture()->geometry();
+    const QImage ticket = rig.picture()->pixmap().toImage();
     for (int n = 1; n <= rig.state.parameters.highestNumber; ++n) {
         const QRect box = rig.box(n)->geometry();
         QVERIFY2(shown.contains(box), qPrintable(QStringLiteral("box %1").arg(n)));
+        // Under the box's left edge the ticket prints the frame of the number's cell; just left
+        // of it lies bare paper.
+        const QPoint edge = box.topLeft() - shown.topLeft() + QPoint(0, kBoxHeight / 2);
+        QVERIFY2(qGray(ticket.pixel(edge)) < 170, qPrintable(QStringLiteral("no cell under box %1").arg(n)));
+        QVERIFY2(qGray(ticket.pixel(edge - QPoint(2, 0))) > 200, qPrintable(QStringLiteral("box %1 off its cell").arg(n)));
         QCOMPARE(box.size(), QSize(kBoxWidth, kBoxHeight));
         for (int m = 1; m < n; ++m)
             QVERIFY2(!rig.box(m)->geometry().intersects(box), qPrintable(QStringLiteral("%1 over %2").arg(n).arg(m)));
