@@ -12,6 +12,8 @@
 //   external: externalDraw() never fails, then compareExternal(); lines
 //             "B.:012 : :-05-17-21-33-48 ->3". On failure (ok == false) the lines already
 //             pushed stay, the summary is not shown, and the box says "Erreur/Error".
+//             compareExternal() does not touch the expansion; the window sets its current board
+//             number to 1 first, as the program always has.
 
 #include <array>
 #include <cstdint>
