@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -35,6 +36,25 @@ T* named(T* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+
+// The wheel list's entries end in blanks and the hidden wheel number; its open list shows each
+// entry's title alone, in rows as roomy as a menu's.
+class WheelTitleDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        QString text = QStyledItemDelegate::displayText(value, locale);
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1].isDigit()) --end;
+        while (end > 0 && text[end - 1] == QLatin1Char(' ')) --end;
+        text.truncate(end);
+        return text;
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        return {size.width() + 8, std::max(size.height() + 6, 22)};
+    }
+};
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -241,8 +261,9 @@ void TForm1::createWheelChoice(QWidget* page) {
 
     wheelList_ = named(new QComboBox(page), "ComboBox1");
     wheelList_->setGeometry(kColumnLeft, 24, kColumnWidth - 32, 26);
-    // The entries end in blanks and a hidden wheel number: clip them, never elide them.
-    wheelList_->view()->setTextElideMode(Qt::ElideNone);
+    // The entries' hidden numbers would otherwise widen the open list to show them.
+    wheelList_->setItemDelegate(new WheelTitleDelegate(wheelList_));
+    wheelList_->view()->window()->setMaximumWidth(wheelList_->width());
     auto* describe = named(new QToolButton(page), "spinfosysteme");
     describe->setIcon(QIcon(loadButtonIcon("info")));
     describe->setToolTip(QStringLiteral("Informations"));

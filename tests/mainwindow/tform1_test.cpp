@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -268,6 +269,12 @@ void TForm1Test::wheelListInSortedOrder() {
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(rig.form.selectedWheelNumber(), 1);
         QCOMPARE(list->itemText(2).toStdString(), wheelListEntry(6, rig.state.messageLookup()));
+        // The open list shows the titles without their hidden numbers.
+        auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+        QVERIFY(rows != nullptr);
+        for (int i = 0; i < list->count(); ++i)
+            QCOMPARE(rows->displayText(list->itemText(i), QLocale()).toStdString(),
+                     wheelTitle(order[i], false, rig.state.messageLookup()));
     }
 }
 

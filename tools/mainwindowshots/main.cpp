@@ -4,6 +4,7 @@
 //   norvex5_mainwindowshots <output directory>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -54,6 +55,18 @@ int main(int argc, char* argv[]) {
         const QString file = out.filePath(QStringLiteral("mainwindow-type%1.png").arg(shot.gameType));
         ok &= form.grab().save(file);
         std::printf("%s\n", qPrintable(file));
+        if (shot.gameType == 1) {
+            // The wheel list open, to see its entries as the player does.
+            auto* wheels = form.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            wheels->showPopup();
+            application.processEvents();
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                const QString list = out.filePath(QStringLiteral("mainwindow-wheellist.png"));
+                ok &= popup->grab().save(list);
+                std::printf("%s\n", qPrintable(list));
+            }
+            wheels->hidePopup();
+        }
         form.hide();
     }
     return ok ? 0 : 1;
