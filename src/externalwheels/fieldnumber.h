@@ -14,16 +14,21 @@
 
 namespace norvex5 {
 
-inline std::optional<std::int32_t> fieldNumber(std::string_view text) {
+// Wheel files are made of one- and two-digit numbers: this decides those without a loop whose
+// length the processor would have to guess. False for anything else, number or not.
+inline bool shortNumber(std::string_view text, std::int32_t& value) {
     const std::size_t n = text.size();
-    // Wheel files are made of one- and two-digit numbers: decide those without a loop whose
-    // length the processor would have to guess.
-    if (n - 1 < 2) {
-        const unsigned first = static_cast<unsigned char>(text[0]) - unsigned('0');
-        const unsigned last = static_cast<unsigned char>(text[n - 1]) - unsigned('0');
-        if (first <= 9 && last <= 9)
-            return static_cast<std::int32_t>(n == 1 ? first : first * 10 + last);
-    }
+    if (n - 1 >= 2) return false;
+    const unsigned first = static_cast<unsigned char>(text[0]) - unsigned('0');
+    const unsigned last = static_cast<unsigned char>(text[n - 1]) - unsigned('0');
+    if (first > 9 || last > 9) return false;
+    value = static_cast<std::int32_t>(n == 1 ? first : first * 10 + last);
+    return true;
+}
+
+inline std::optional<std::int32_t> fieldNumber(std::string_view text) {
+    if (std::int32_t value; shortNumber(text, value)) return value;
+    const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;
     bool negative = false;
@@ -52,6 +57,12 @@ inline std::string_view trimBlanks(std::string_view text) {
     while (first < last && text[first] == ' ') ++first;
     while (last > first && text[last - 1] == ' ') --last;
     return text.substr(first, last - first);
+}
+
+// fieldNumber() of the text without its leading and trailing blanks.
+inline std::optional<std::int32_t> trimmedFieldNumber(std::string_view text) {
+    if (std::int32_t value; shortNumber(text, value)) return value;
+    return fieldNumber(trimBlanks(text));
 }
 
 // Writes `value` in plain decimal ("-5", "0", "123") at `out`, which has room for 20 characters;

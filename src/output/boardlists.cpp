@@ -124,7 +124,7 @@ ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output,
             // Inlined by force: called seven times per board, it is most of the pass.
             const auto addValue = [&](int f, std::string_view field)
                 __attribute__((always_inline)) {
-                const auto v = fieldNumber(trimBlanks(field));
+                const auto v = trimmedFieldNumber(field);
                 if (!v) return;
                 const std::int32_t played =
                     f <= kGridAFields ? replaceGridA(wheel.map, *v) : replaceGridB(wheel.map, *v);

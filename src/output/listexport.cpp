@@ -26,7 +26,8 @@ public:
     bool commit() { return flush() && file_.commit(); }
 
 private:
-    static constexpr std::size_t kChunk = std::size_t(64) << 10;
+    // Large enough that the file layer passes each chunk straight on instead of copying it.
+    static constexpr std::size_t kChunk = std::size_t(256) << 10;
     bool flush() {
         const bool ok = file_.write(buffer_.get(), used_);
         used_ = 0;

@@ -25,6 +25,14 @@ TEST(FieldNumber, ConvertsOnlyWholeDecimalIntegers) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(fieldNumber(text), expected) << text;
 }
 
+TEST(FieldNumber, TrimmedNumbers) {
+    const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
+        {"7", 7}, {" 7 ", 7}, {"12  ", 12}, {" -3", -3}, {" ", {}}, {"", {}}, {"1 2", {}},
+        {"\t7", {}}, {"99999999999 ", {}},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(trimmedFieldNumber(text), expected) << text;
+}
+
 TEST(FieldNumber, TrimmingRemovesBlanksOnly) {
     EXPECT_EQ(trimBlanks("  7 "), "7");
     EXPECT_EQ(trimBlanks("   "), "");
