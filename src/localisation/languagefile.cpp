@@ -60,8 +60,8 @@ bool Tgerelanguage::load() {
             // The whole file is read even past the last slot: only a complete read counts.
             if (++number <= kSlots) {
                 const std::string_view translation = reader.field(2);
-                messages_[number] = std::string(
-                    trimBlanks(translation).empty() ? reader.field(1) : translation);
+                messages_[number] =
+                    std::string(trimBlanks(translation).empty() ? reader.field(1) : translation);
             }
             next();
         }
