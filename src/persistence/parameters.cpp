@@ -1,6 +1,7 @@
 #include "persistence/parameters.h"
 
 #include <fstream>
+#include <initializer_list>
 #include <system_error>
 
 #include <unistd.h>
@@ -54,6 +55,10 @@ ParameterRecord sanitiseParameters(ParameterRecord record) {
     if (record.gameType < 0 || record.gameType > 8) record.gameType = 1;
     if (record.highestNumber < 1 || record.highestNumber > 50)
         record.highestNumber = ownHighestNumber(record.gameType);
+    // The offset fields of the parameters window hold at most five characters. A value beyond
+    // what they can hold is damage, and turned into printer pixels it would not fit an int.
+    for (std::int32_t* offset : {&record.horizontalOffset, &record.verticalOffset})
+        if (*offset < kLowestOffsetMm || *offset > kHighestOffsetMm) *offset = 0;
     return record;
 }
 

@@ -30,9 +30,14 @@ using ParameterBytes = std::array<unsigned char, kParameterFileSize>;
 ParameterBytes encodeParameters(const ParameterRecord& record);
 ParameterRecord decodeParameters(const ParameterBytes& bytes);
 
-// Values a damaged or foreign file may hold that would blank the program or send the random pick
-// outside its pool are brought back into range: a language outside 1..7 becomes French, a game
-// type outside 0..8 becomes 1, a highest number outside 1..50 becomes the game type's own.
+// The printer offsets the parameters window can enter: five characters, "-9999" to "99999".
+inline constexpr std::int32_t kLowestOffsetMm = -9999;
+inline constexpr std::int32_t kHighestOffsetMm = 99999;
+
+// Values a damaged or foreign file may hold that would blank the program, send the random pick
+// outside its pool or overflow the printing are brought back into range: a language outside 1..7
+// becomes French, a game type outside 0..8 becomes 1, a highest number outside 1..50 becomes the
+// game type's own, a printer offset the parameters window could not have entered becomes 0.
 // Game type 0 stays 0 here; start-up takes it as 1.
 ParameterRecord sanitiseParameters(ParameterRecord record);
 

@@ -33,7 +33,7 @@ TEST(ParametersFile, EveryFieldHasItsOwnOffsetAndNegativesAreTwosComplement) {
     r.reserved0 = 11;
     r.language = 6;
     r.horizontalOffset = -3;
-    r.verticalOffset = 1234567;
+    r.verticalOffset = 99999;
     r.gameType = 8;
     r.reserved20 = 20;
     r.reserved24 = 24;
@@ -44,9 +44,9 @@ TEST(ParametersFile, EveryFieldHasItsOwnOffsetAndNegativesAreTwosComplement) {
     EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 8, bytes.begin() + 12),
               (std::vector<unsigned char>{0xFD, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 12, bytes.begin() + 16),
-              (std::vector<unsigned char>{0x87, 0xD6, 0x12, 0x00}));
+              (std::vector<unsigned char>{0x9F, 0x86, 0x01, 0x00}));
     EXPECT_EQ(asIntegers({bytes.begin(), bytes.end()}),
-              (std::vector<std::int32_t>{11, 6, -3, 1234567, 8, 20, 24, -28, 5, 50}));
+              (std::vector<std::int32_t>{11, 6, -3, 99999, 8, 20, 24, -28, 5, 50}));
     EXPECT_EQ(decodeParameters(bytes), r);
 
     TempDir dir;
@@ -142,6 +142,26 @@ TEST(ParametersFile, OutOfRangeValuesAreBroughtBackIntoRange) {
     const auto loaded = loadParameters(dir / "p").record;
     EXPECT_EQ(loaded.language, 1);
     EXPECT_EQ(loaded.highestNumber, 49);
+}
+
+// An offset read from a damaged file reaches the conversion to printer pixels, where a value of
+// millions of millimetres no longer fits an int.
+TEST(ParametersFile, OffsetsTheWindowCouldNotEnterAreDropped) {
+    TempDir dir;
+    ParameterRecord r;
+    r.horizontalOffset = INT32_MAX;
+    r.verticalOffset = -10000;
+    ASSERT_TRUE(saveParameters(dir / "p", r));
+    const ParameterRecord damaged = loadParameters(dir / "p").record;
+    EXPECT_EQ(damaged.horizontalOffset, 0);
+    EXPECT_EQ(damaged.verticalOffset, 0);
+
+    r.horizontalOffset = 99999;
+    r.verticalOffset = -9999;
+    ASSERT_TRUE(saveParameters(dir / "p", r));
+    const ParameterRecord widest = loadParameters(dir / "p").record;
+    EXPECT_EQ(widest.horizontalOffset, 99999);
+    EXPECT_EQ(widest.verticalOffset, -9999);
 }
 
 TEST(ParametersFile, LivesBesideTheProgramUnlessThatDirectoryIsNotWritable) {
