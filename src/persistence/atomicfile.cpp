@@ -11,13 +11,17 @@ namespace norvex5 {
 
 namespace {
 
+// The target's own name, cut short enough that the suffix still fits a file name: a name the
+// user could create must not fail only because its temporary file could not be named.
+constexpr std::size_t kNameRoom = 180;
+
 std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
     static std::atomic<unsigned> serial{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::filesystem::path name = target;
+    std::string name = target.filename().native().substr(0, kNameRoom);
     name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
             std::to_string(serial++);
-    return name;
+    return target.parent_path() / name;
 }
 
 }  // namespace

@@ -53,5 +53,16 @@ TEST(AtomicFileWriter, FailsCleanlyWhereNothingCanBeWritten) {
     EXPECT_FALSE(unopened.commit());
 }
 
+// A file system takes names of up to 255 bytes; the temporary file beside a target whose name is
+// that long must still be creatable.
+TEST(AtomicFileWriter, TargetWithTheLongestNameIsWritten) {
+    TempDir dir;
+    const auto target = dir / std::string(255, 'n');
+    ASSERT_TRUE(writeFileAtomically(target, "long"));
+    const auto bytes = testing::readBytes(target);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "long");
+    EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
+}
+
 }  // namespace
 }  // namespace norvex5
