@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace norvex5 {
@@ -39,6 +40,10 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
         temporary_.clear();
         return false;
     }
+    // Writing over the file would have kept its permissions; so does its replacement.
+    struct stat existing {};
+    if (::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        ::fchmod(fd, existing.st_mode & 0777);
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
         ::close(fd);

@@ -64,5 +64,16 @@ TEST(AtomicFileWriter, TargetWithTheLongestNameIsWritten) {
     EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
 }
 
+// A private file replaced by an export or a save stays private.
+TEST(AtomicFileWriter, ReplacementKeepsThePermissionsOfTheOldFile) {
+    TempDir dir;
+    const auto target = dir / "private.txt";
+    ASSERT_TRUE(writeFileAtomically(target, "old"));
+    using std::filesystem::perms;
+    std::filesystem::permissions(target, perms::owner_read | perms::owner_write);
+    ASSERT_TRUE(writeFileAtomically(target, "new"));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), perms::owner_read | perms::owner_write);
+}
+
 }  // namespace
 }  // namespace norvex5
