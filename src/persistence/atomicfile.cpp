@@ -31,8 +31,15 @@ AtomicFileWriter::~AtomicFileWriter() { abandon(); }
 
 bool AtomicFileWriter::open(const std::filesystem::path& target) {
     abandon();
+    // A name that is a symbolic link is written through, as writing over the file would: renaming
+    // over the link itself would leave the file it points to as it was.
+    std::error_code error;
     target_ = target;
-    temporary_ = temporaryNameFor(target);
+    if (std::filesystem::is_symlink(target, error)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
+        if (!error) target_ = resolved;
+    }
+    temporary_ = temporaryNameFor(target_);
     failed_ = false;
     // O_EXCL: never write through a name somebody else created in the meantime.
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -75,5 +75,19 @@ TEST(AtomicFileWriter, ReplacementKeepsThePermissionsOfTheOldFile) {
     EXPECT_EQ(std::filesystem::status(target).permissions(), perms::owner_read | perms::owner_write);
 }
 
+// An export chosen through a link to a file must land in that file, not replace the link.
+TEST(AtomicFileWriter, SymbolicLinkIsWrittenThrough) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "real");
+    const auto file = dir / "real" / "list.txt";
+    ASSERT_TRUE(writeFileAtomically(file, "old"));
+    std::filesystem::create_symlink("real/list.txt", dir / "link.txt");
+    ASSERT_TRUE(writeFileAtomically(dir / "link.txt", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+    const auto bytes = testing::readBytes(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
+    EXPECT_EQ(testing::entries(dir / "real").size(), 1u);
+}
+
 }  // namespace
 }  // namespace norvex5
