@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "core/gametype.h"
 #include "persistence/atomicfile.h"
 #include "persistence/littleendian.h"
 
@@ -22,15 +23,6 @@ constexpr std::int32_t ParameterRecord::*kFields[] = {
     &ParameterRecord::ticketModelIndex, &ParameterRecord::highestNumber,
 };
 static_assert(std::size(kFields) * 4 == kParameterFileSize);
-
-std::int32_t ownHighestNumber(std::int32_t gameType) {
-    switch (gameType) {
-        case 6: return 39;
-        case 7:
-        case 8: return 50;
-        default: return 49;
-    }
-}
 
 bool directoryIsWritable(const std::filesystem::path& directory) {
     return !directory.empty() && ::access(directory.c_str(), W_OK | X_OK) == 0;
