@@ -1,6 +1,6 @@
 #include "core/wheelcatalogue.h"
 
-#include <charconv>
+#include "externalwheels/fieldnumber.h"
 
 namespace norvex5 {
 
@@ -70,14 +70,7 @@ std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message)
 
 int wheelNumberFromEntry(std::string_view entry) {
     if (entry.size() < 3) return -1;
-    std::string_view tail = entry.substr(entry.size() - 3);
-    while (!tail.empty() && tail.front() == ' ') tail.remove_prefix(1);
-    if (!tail.empty() && tail.front() == '+') tail.remove_prefix(1);
-    if (tail.empty()) return -1;
-    int value = 0;
-    const auto [end, error] = std::from_chars(tail.data(), tail.data() + tail.size(), value);
-    if (error != std::errc{} || end != tail.data() + tail.size()) return -1;
-    return value;
+    return fieldNumber(entry.substr(entry.size() - 3)).value_or(-1);
 }
 
 bool wheelEntryLess(std::string_view a, std::string_view b) {

@@ -42,7 +42,7 @@ inline std::string wheelListEntry(int wheel, const MessageLookup& message) {
 }
 
 // The wheel number hidden at the end of a list entry: its last three characters read as a
-// decimal integer (leading blanks allowed); -1 when they are not one.
+// decimal integer (leading blanks allowed, the rule of fieldNumber()); -1 when they are not one.
 int wheelNumberFromEntry(std::string_view entry);
 
 // The order of the wheel list: byte by byte, so the blank sorts before the digits and the list
