@@ -46,12 +46,6 @@ const char* findLineBreaking(const char* p, const char* const end) {
     return p;
 }
 
-bool isBlankLine(std::string_view line) {
-    for (const char c : line)
-        if (c != ' ' && c != '\t') return false;
-    return true;
-}
-
 }  // namespace
 
 TTextFile::TTextFile() = default;

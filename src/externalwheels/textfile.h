@@ -20,6 +20,13 @@
 
 namespace norvex5 {
 
+// A line that is empty or holds only blanks and tabs; the reader never makes one current.
+inline bool isBlankLine(std::string_view line) {
+    for (const char c : line)
+        if (c != ' ' && c != '\t') return false;
+    return true;
+}
+
 class ETextFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

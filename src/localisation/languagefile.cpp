@@ -13,12 +13,6 @@ namespace {
 
 constexpr int kHeaderLines = 10;  // messages start on the 11th non-blank line
 
-bool isBlankText(std::string_view text) {
-    for (const char c : text)
-        if (c != ' ' && c != '\t') return false;
-    return true;
-}
-
 }  // namespace
 
 Tgerelanguage::Tgerelanguage(std::filesystem::path fileName) : fileName_(std::move(fileName)) {}
@@ -39,7 +33,7 @@ bool Tgerelanguage::load() {
         // have been blank and skipped.
         const std::string_view first = reader.currentLine();
         if (first.starts_with(kUtf8ByteOrderMark) &&
-            isBlankText(first.substr(kUtf8ByteOrderMark.size())))
+            isBlankLine(first.substr(kUtf8ByteOrderMark.size())))
             reader.readLine();
 
         auto next = [&] {
