@@ -13,10 +13,6 @@ namespace {
 constexpr int kGridBFirst = 51;
 constexpr int kGridBLast = kBoxCount;  // 59: grid B numbers 1..9
 
-void appendTwoDigits(std::string& out, std::int64_t n) {
-    appendPadded(out, n, 2);
-}
-
 // Internal lists separate their numbers as " 3 ,12": the comma sits before each later number.
 void appendInternalNumbers(std::string& out, const BoardMask& mask, int first, int last,
                            int offset) {
@@ -55,7 +51,7 @@ std::string listWindowLine(std::int64_t board, const BoardMask& mask) {
     for (int n = 1; n <= kGridACount; ++n) {
         if (mask[n] != 1) continue;
         line.push_back('-');
-        appendTwoDigits(line, n);
+        appendPadded(line, n, 2);
     }
     return line;
 }
