@@ -51,8 +51,10 @@ bool Tgerelanguage::load() {
 
         int number = 0;
         while (!reader.atEnd()) {
-            // The whole file is read even past the last slot: only a complete read counts.
-            if (++number <= kSlots) {
+            // The whole file is read even past the last slot: only a complete read counts. The
+            // count stops at the last slot, so no file is long enough to overflow it.
+            if (number < kSlots) {
+                ++number;
                 const std::string_view translation = reader.field(2);
                 messages_[number] =
                     std::string(trimBlanks(translation).empty() ? reader.field(1) : translation);
