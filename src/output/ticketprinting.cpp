@@ -20,6 +20,8 @@ const FontSpec kInternalTicketFont{"Fixedsys", 9, true};
 const FontSpec kExternalTicketFont{"Fixedsys", 10, true};
 
 constexpr int kGridAFields = 5;
+// Further than any sheet at any resolution, yet far inside the range of an int.
+constexpr double kFarOffThePaper = 1e9;
 
 class PrintFailure : public std::runtime_error {
 public:
@@ -123,8 +125,12 @@ int toDevice(const PrintSurface& surface, Axis axis, double cm, const PrinterOff
     const double dpi = surface.resolution(axis);
     const double offset = surface.printingOffset(axis);
     const double userMm = axis == Axis::X ? offsets.horizontalMm : offsets.verticalMm;
+    // A damaged parameters file can hold offsets of kilometres: such a point lies off the paper
+    // either way, but it must stay an int with room left for a mark's size.
+    const double pixels = std::clamp(cm / 2.54 * dpi - offset + (userMm / 10 / 2.54) * dpi,
+                                     -kFarOffThePaper, kFarOffThePaper);
     // nearbyint rounds in the default mode, to nearest with halves to even.
-    return static_cast<int>(std::nearbyint(cm / 2.54 * dpi - offset + (userMm / 10 / 2.54) * dpi));
+    return static_cast<int>(std::nearbyint(pixels));
 }
 
 int markExtent(const PrintSurface& surface, Axis axis, double cm) {

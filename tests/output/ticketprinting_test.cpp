@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -186,6 +187,18 @@ TEST(ToDevice, ConversionAndRounding) {
     s.dpiX = 600, s.dpiY = 300, s.offsetX = 10, s.offsetY = 20;
     EXPECT_EQ(toDevice(s, Axis::X, 2.54, {1, 2}), 600 - 10 + 24);
     EXPECT_EQ(toDevice(s, Axis::Y, 2.54, {1, 2}), 300 - 20 + 24);
+}
+
+TEST(ToDevice, OffsetsOfADamagedParametersFileStayOnTheirSide) {
+    // Offsets far past any paper, as a damaged nrvx5.par may hold: the point goes further the
+    // same way, never wraps to the other side, and a mark's size can still be added to it.
+    RecordingSurface s;
+    const int far = toDevice(s, Axis::X, 2.54, {std::numeric_limits<std::int32_t>::max(), 0});
+    EXPECT_GT(far, toDevice(s, Axis::X, 2.54, {99999, 0}));
+    EXPECT_LE(far, std::numeric_limits<int>::max() - 1000);
+    const int back = toDevice(s, Axis::Y, 2.54, {0, std::numeric_limits<std::int32_t>::min()});
+    EXPECT_LT(back, toDevice(s, Axis::Y, 2.54, {0, -9999}));
+    EXPECT_GE(back, std::numeric_limits<int>::min() + 1000);
 }
 
 TEST(ToDevice, MarkSizesDoNotDependOnOffsets) {
