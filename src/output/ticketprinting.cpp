@@ -70,6 +70,14 @@ public:
         surface_.abortDocument();
     }
 
+    // Drops the job and tells the user which procedure failed.
+    void fail(const std::exception& e, const char* procedure) {
+        abort();
+        result_.status = PrintResult::Status::Failed;
+        result_.detail = e.what();
+        if (hooks_.reportError) hooks_.reportError(procedure);
+    }
+
 private:
     void beginJob() {
         if (!surface_.beginDocument()) throw PrintFailure("the printer did not start the print job");
@@ -113,10 +121,6 @@ void markBonus(PrintSurface& surface, int model, BonusSequence& bonus, const Pri
     if (!position) return;
     const DevicePoint p = toDevice(surface, *position, offsets);
     drawMark(surface, ticketLayout(model)->markShape, p.x, p.y);
-}
-
-void report(const TicketHooks& hooks, const char* procedure) {
-    if (hooks.reportError) hooks.reportError(procedure);
 }
 
 }  // namespace
@@ -230,10 +234,7 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
         }
         run.finish();
     } catch (const std::exception& e) {
-        run.abort();
-        result.status = PrintResult::Status::Failed;
-        result.detail = e.what();
-        report(hooks, "boutlancerClick");
+        run.fail(e, "boutlancerClick");
     }
     return result;
 }
@@ -278,7 +279,7 @@ PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& 
                     markNumber(surface, model, replaceGridA(wheel.map, *value), slot, offsets);
                 } catch (const std::exception&) {
                     // One number that could not be marked does not spoil the rest of the run.
-                    report(hooks, "pcochenumerosurgrille");
+                    if (hooks.reportError) hooks.reportError("pcochenumerosurgrille");
                 }
             }
             ++result.boards;
@@ -286,10 +287,7 @@ PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& 
         }
         run.finish();
     } catch (const std::exception& e) {
-        run.abort();
-        result.status = PrintResult::Status::Failed;
-        result.detail = e.what();
-        report(hooks, "Pimprimebulletinfichier");
+        run.fail(e, "Pimprimebulletinfichier");
     }
     return result;
 }
