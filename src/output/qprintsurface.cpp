@@ -31,13 +31,10 @@ QPrintSurface::QPrintSurface() : printer_(QPrinter::HighResolution) {
     setBrush(kBlack);
 }
 
-QPrintSurface::QPrintSurface(const QString& pdfFile, int dpi) : printer_(QPrinter::HighResolution) {
+QPrintSurface::QPrintSurface(const QString& pdfFile, int dpi) : QPrintSurface() {
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(pdfFile);
     printer_.setResolution(dpi);
-    setFont(FontSpec{"Times New Roman", 10, false});
-    setPen(kBlack, 1);
-    setBrush(kBlack);
 }
 
 QPrintSurface::~QPrintSurface() {
