@@ -90,6 +90,9 @@ constexpr WindowText kTexts[] = {
 constexpr WindowText kHints[] = {
     {"bvoirbulletin", Field::Hint, 56}, {"bimplistbull", Field::Hint, 86}, {"bimpbull", Field::Hint, 59},
     {"bcomparer", Field::Hint, 63},     {"bquitter", Field::Hint, 88},     {"beffacer", Field::Hint, 118},
+    // Its caption is in French only and stays empty in the other languages: the hint says what
+    // the button with the globe is for.
+    {"bderniertirage", Field::Hint, 53},
 };
 
 // A tab's caption is its tab widget's, not the page's own.
