@@ -42,8 +42,10 @@ public:
 class TTextFile {
 public:
     static constexpr int kMaxFields = 255;
-    // A longer line is refused as a bad file instead of growing the line without bound.
-    static constexpr std::size_t kMaxLineLength = std::size_t(64) << 20;
+    // A longer line is refused as a bad file instead of growing the line without bound; at 8 MiB
+    // a reader stays well inside the memory a pass over a huge wheel file may take, while a real
+    // line of a wheel or language file is a few dozen bytes.
+    static constexpr std::size_t kMaxLineLength = std::size_t(8) << 20;
 
     TTextFile();
     ~TTextFile();
