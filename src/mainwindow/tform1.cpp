@@ -56,6 +56,13 @@ public:
     }
 };
 
+// A box picture beside the text or the counter it stands for.
+void boxSample(QWidget* parent, const QPixmap& picture, int left, int top) {
+    auto* sample = new QLabel(parent);
+    sample->setPixmap(picture);
+    sample->setGeometry(left, top, kBoxWidth, kBoxHeight);
+}
+
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
@@ -189,14 +196,10 @@ void TForm1::createTicketPanel(QWidget* page) {
     picture->setGeometry(kPictureLeft, kPictureTop, 295, 230);
 
     // How to tick, with the two marks the boxes will show.
-    auto* tickedSample = new QLabel(panel);
-    tickedSample->setPixmap(imagecochee_->pixmap());
-    tickedSample->setGeometry(10, 8, kBoxWidth, kBoxHeight);
+    boxSample(panel, imagecochee_->pixmap(), 10, 8);
     auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), panel), "labclickdroit");
     leftClick->setGeometry(32, 6, 330, 20);
-    auto* fixedSample = new QLabel(panel);
-    fixedSample->setPixmap(imagefixe_->pixmap());
-    fixedSample->setGeometry(10, 30, kBoxWidth, kBoxHeight);
+    boxSample(panel, imagefixe_->pixmap(), 10, 30);
     auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), panel), "labclickgauche");
     rightClick->setGeometry(32, 28, 330, 20);
 
@@ -274,18 +277,15 @@ void TForm1::createWheelChoice(QWidget* page) {
     QFont big = counters->font();
     big.setBold(true);
     big.setPixelSize(16);
-    auto* tickedSample = new QLabel(counters);
-    tickedSample->setPixmap(imagecochee_->pixmap());
-    tickedSample->setGeometry(14, 26, kBoxWidth, kBoxHeight);
-    nbcoch_ = named(new QLabel(QStringLiteral("0"), counters), "nbcoch");
-    nbcoch_->setFont(big);
-    nbcoch_->setGeometry(36, 22, 50, 24);
-    auto* fixedSample = new QLabel(counters);
-    fixedSample->setPixmap(imagefixe_->pixmap());
-    fixedSample->setGeometry(104, 26, kBoxWidth, kBoxHeight);
-    labnbFix_ = named(new QLabel(QStringLiteral("0"), counters), "labnbFix");
-    labnbFix_->setFont(big);
-    labnbFix_->setGeometry(126, 22, 50, 24);
+    const auto counter = [&](const char* name, const QPixmap& sample, int left) {
+        boxSample(counters, sample, left, 26);
+        auto* label = named(new QLabel(QStringLiteral("0"), counters), name);
+        label->setFont(big);
+        label->setGeometry(left + 22, 22, 50, 24);
+        return label;
+    };
+    nbcoch_ = counter("nbcoch", imagecochee_->pixmap(), 14);
+    labnbFix_ = counter("labnbFix", imagefixe_->pixmap(), 104);
     labNbFixgb_ = named(new QLabel(QStringLiteral("0"), counters), "LabNbFixgb");
     labNbFixgb_->setGeometry(200, 22, 40, 24);
     labNbFixgb_->hide();
