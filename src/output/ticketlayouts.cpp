@@ -1,7 +1,8 @@
 #include "output/ticketlayouts.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "externalwheels/fieldnumber.h"
 
 namespace norvex5 {
 
@@ -121,14 +122,8 @@ std::vector<std::string> ticketModelListEntries() {
 }
 
 int ticketModelFromEntry(std::string_view entry) {
-    std::string_view tail = entry.size() > 3 ? entry.substr(entry.size() - 3) : entry;
-    while (!tail.empty() && tail.front() == ' ') tail.remove_prefix(1);
-    while (!tail.empty() && tail.back() == ' ') tail.remove_suffix(1);
-    int model = 0;
-    const char* end = tail.data() + tail.size();
-    const auto [ptr, ec] = std::from_chars(tail.data(), end, model);
-    if (tail.empty() || ec != std::errc() || ptr != end) return 0;
-    return model;
+    const std::string_view tail = entry.size() > 3 ? entry.substr(entry.size() - 3) : entry;
+    return trimmedFieldNumber(tail).value_or(0);
 }
 
 int rememberedModelEntry(std::int32_t rememberedIndex, int entryCount) {
