@@ -108,6 +108,8 @@ DevicePoint toDevice(const PrintSurface& surface, CmPoint p, const PrinterOffset
     return {toDevice(surface, Axis::X, p.x, offsets), toDevice(surface, Axis::Y, p.y, offsets)};
 }
 
+// Boards of built-in wheels and of wheel files get the same mark on a given model: each shape is
+// sized to sit inside one box, where a longer bar would run across model 5's neighbouring boxes.
 void markNumber(PrintSurface& surface, int model, int n, double slot, const PrinterOffsets& offsets) {
     const std::optional<CmPoint> position = numberPosition(model, n, slot);
     if (!position) return;  // grid B and anything outside 1..50 have no box
