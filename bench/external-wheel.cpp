@@ -9,7 +9,7 @@
 #include <string>
 
 #include "comparison/comparison.h"
-#include "externalwheels/fieldnumber.h"
+#include "textfiles/fieldnumber.h"
 #include "output/listexport.h"
 
 using namespace norvex5;

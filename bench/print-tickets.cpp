@@ -13,7 +13,7 @@
 
 #include <QGuiApplication>
 
-#include "output/qprintsurface.h"
+#include "windows/common/printersurface.h"
 #include "output/ticketprinting.h"
 
 int main(int argc, char** argv) {
@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     norvex5::PrintResult result;
     {
-        norvex5::QPrintSurface surface(QString::fromStdString(pdf.string()), 600);
-        result = norvex5::Pimprimebulletinfichier(surface, wheel, norvex5::TicketMode::AllAtOnce, 1, {});
+        norvex5::PrinterSurface surface(QString::fromStdString(pdf.string()), 600);
+        result = norvex5::printExternalTickets(surface, wheel, norvex5::TicketMode::AllAtOnce, 1, {});
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (result.status != norvex5::PrintResult::Status::Printed || result.boards != boards) {

@@ -13,11 +13,11 @@
 
 #include "comparison/comparison.h"
 #include "externalwheels/externalwheel.h"
-#include "externalwheels/textencoding.h"
-#include "externalwheels/textfile.h"
+#include "textfiles/textencoding.h"
+#include "textfiles/textfilereader.h"
 #include "localisation/languagefile.h"
 #include "output/boardlists.h"
-#include "textfilereference.h"
+#include "textfiles/textfilereference.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The reader against the rules.
     const std::vector<std::string> expected = norvex5::testing::referenceLines(bytes);
     {
-        TTextFile reader;
+        TextFileReader reader;
         reader.separator = separator;
         reader.open(name);
         std::size_t k = 0;
@@ -105,11 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(compared.ok && compared.boards == boards, "compared boards");
 
     // The same bytes as a language file.
-    Tgerelanguage language(name);
+    LanguageFile language(name);
     if (language.load()) {
         require(isValidUtf8(language.headerText1()) && isValidUtf8(language.headerText2()),
                 "header not UTF-8");
-        for (int n = 0; n <= Tgerelanguage::kSlots + 1; ++n)
+        for (int n = 0; n <= LanguageFile::kSlots + 1; ++n)
             require(isValidUtf8(language.message(n)), "message not UTF-8");
     }
     return 0;

@@ -1,6 +1,6 @@
 // The program as main() starts it, up to its first activation and the window shown.
-#include "mainwindow/programstart.h"
-#include "platform/qtplatform.h"
+#include "windows/program/program.h"
+#include "windows/common/qtplatform.h"
 #include "probe.h"
 
 int main(int argc, char* argv[]) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "externalwheels/fieldnumber.h"
-#include "externalwheels/textfile.h"
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textfilereader.h"
 
 namespace norvex5 {
 
@@ -88,7 +88,7 @@ ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
         if (draw.values[d] >= 0 && draw.values[d] < 128) ++drawn[draw.values[d]];
     ComparisonResult result;
     try {
-        TTextFile reader;
+        TextFileReader reader;
         openExternalWheel(reader, wheel);
         std::int64_t k = 0;
         DecimalCounter boardText(3);

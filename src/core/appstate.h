@@ -21,13 +21,13 @@ struct AppState {
     BoardMask boardMask{};
     Expansion expansion;
     ReplacementMap replacementMap{};
-    std::unique_ptr<Tgerelanguage> languageManager;
+    std::unique_ptr<LanguageFile> languageManager;
     // The reserved field of the last saved game read, written back into the next one saved.
     std::int32_t savedGameReserved = 0;
 
     // The text of a message in the current language (or from the language file when loaded).
     std::string message(int number) const {
-        return pgloretlibmessage(number, parameters.language, languageManager.get());
+        return messageText(number, parameters.language, languageManager.get());
     }
     MessageLookup messageLookup() const {
         return [this](int number) { return message(number); };

@@ -1,6 +1,6 @@
 #include "core/wheelcatalogue.h"
 
-#include "externalwheels/fieldnumber.h"
+#include "textfiles/fieldnumber.h"
 
 namespace norvex5 {
 

@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "externalwheels/fieldnumber.h"
-#include "externalwheels/textencoding.h"
-#include "externalwheels/textfile.h"
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textencoding.h"
+#include "textfiles/textfilereader.h"
 
 namespace norvex5 {
 
@@ -12,7 +12,7 @@ int linesToSkipFromText(std::string_view text) {
     return fieldNumber(text).value_or(0);
 }
 
-void openExternalWheel(TTextFile& reader, const ExternalWheel& wheel) {
+void openExternalWheel(TextFileReader& reader, const ExternalWheel& wheel) {
     reader.separator = wheel.separatorChar();
     reader.open(wheel.fileName);
     // Once the file is exhausted every further skip reads nothing, so a huge count costs nothing
@@ -24,7 +24,7 @@ void openExternalWheel(TTextFile& reader, const ExternalWheel& wheel) {
 PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maximumRows) {
     PreviewResult result;
     try {
-        TTextFile reader;
+        TextFileReader reader;
         openExternalWheel(reader, wheel);
         std::int32_t row = 0;
         while (!reader.atEnd() && row < maximumRows) {

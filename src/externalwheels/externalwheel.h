@@ -17,7 +17,7 @@
 
 namespace norvex5 {
 
-class TTextFile;
+class TextFileReader;
 
 struct ExternalWheel {
     std::string fileName;   // full path; may be empty (then every reader reports a failure)
@@ -33,8 +33,8 @@ struct ExternalWheel {
 int linesToSkipFromText(std::string_view text);
 
 // What every pass does first: set the separator, open the file, skip the header lines. Throws
-// what TTextFile throws. Stops skipping early at the end of the file.
-void openExternalWheel(TTextFile& reader, const ExternalWheel& wheel);
+// what TextFileReader throws. Stops skipping early at the end of the file.
+void openExternalWheel(TextFileReader& reader, const ExternalWheel& wheel);
 
 // The previews of the second and fourth external pages (the window's pchargegrille fills its
 // grid from these rows).

@@ -3,9 +3,9 @@
 #include <exception>
 #include <system_error>
 
-#include "externalwheels/fieldnumber.h"
-#include "externalwheels/textencoding.h"
-#include "externalwheels/textfile.h"
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textencoding.h"
+#include "textfiles/textfilereader.h"
 
 namespace norvex5 {
 
@@ -15,9 +15,9 @@ constexpr int kHeaderLines = 10;  // messages start on the 11th non-blank line
 
 }  // namespace
 
-Tgerelanguage::Tgerelanguage(std::filesystem::path fileName) : fileName_(std::move(fileName)) {}
+LanguageFile::LanguageFile(std::filesystem::path fileName) : fileName_(std::move(fileName)) {}
 
-bool Tgerelanguage::load() {
+bool LanguageFile::load() {
     loaded_ = false;
     std::error_code error;
     if (!std::filesystem::exists(fileName_, error)) return false;
@@ -26,7 +26,7 @@ bool Tgerelanguage::load() {
     // once the whole file has been seen, since one Windows-1252 byte anywhere decides.
     bool utf8 = true;
     try {
-        TTextFile reader;
+        TextFileReader reader;
         reader.separator = ';';
         reader.open(fileName_.string());
         // A byte-order mark alone on the first line is no line at all: without it the line would
@@ -74,7 +74,7 @@ bool Tgerelanguage::load() {
     return loaded_;
 }
 
-const std::string& Tgerelanguage::message(int number) const {
+const std::string& LanguageFile::message(int number) const {
     static const std::string empty;
     if (number < 1 || number > kSlots) return empty;
     return messages_[number];

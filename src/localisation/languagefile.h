@@ -8,11 +8,11 @@
 
 namespace norvex5 {
 
-class Tgerelanguage {
+class LanguageFile {
 public:
     static constexpr int kSlots = 300;
 
-    explicit Tgerelanguage(std::filesystem::path fileName);
+    explicit LanguageFile(std::filesystem::path fileName);
 
     // Reads the file; `loaded` becomes the result. A missing or damaged file gives false.
     bool load();

@@ -4,7 +4,7 @@
 
 namespace norvex5 {
 
-std::string pgloretlibmessage(int number, LanguageCode language, const Tgerelanguage* manager) {
+std::string messageText(int number, LanguageCode language, const LanguageFile* manager) {
     if (manager != nullptr && manager->loaded()) return manager->message(number);
     return std::string(messageTableCell(number, language));
 }

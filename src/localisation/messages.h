@@ -8,11 +8,11 @@
 
 namespace norvex5 {
 
-class Tgerelanguage;
+class LanguageFile;
 
 // A loaded language file wins over the table, whatever the language; otherwise the table's cell
 // in `language`. Never fails; the worst result is an empty text.
-std::string pgloretlibmessage(int number, LanguageCode language, const Tgerelanguage* manager);
+std::string messageText(int number, LanguageCode language, const LanguageFile* manager);
 
 // How model code that builds texts asks for a message without knowing where texts come from.
 using MessageLookup = std::function<std::string(int)>;

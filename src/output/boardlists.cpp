@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "externalwheels/fieldnumber.h"
-#include "externalwheels/textfile.h"
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textfilereader.h"
 
 namespace norvex5 {
 
@@ -105,7 +105,7 @@ ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output,
     const bool printed = output == ListOutput::Print;
     ListRun run;
     try {
-        TTextFile reader;
+        TextFileReader reader;
         openExternalWheel(reader, wheel);
         DecimalCounter n;
         while (!reader.atEnd()) {

@@ -32,8 +32,8 @@ struct PageSize {
     int height = 0;
 };
 
-using Rgb = std::uint32_t;  // 0xRRGGBB
-inline constexpr Rgb kBlack = 0x000000;
+using PrintColour = std::uint32_t;  // 0xRRGGBB
+inline constexpr PrintColour kBlack = 0x000000;
 
 class PrintSurface {
 public:
@@ -62,9 +62,9 @@ public:
     virtual void text(int x, int y, std::string_view utf8) = 0;
     virtual TextExtent textExtent(std::string_view utf8) = 0;
 
-    virtual void setBrush(Rgb colour) = 0;
+    virtual void setBrush(PrintColour colour) = 0;
     // A solid pen; its width in device pixels, centred on the outline it draws.
-    virtual void setPen(Rgb colour, int width) = 0;
+    virtual void setPen(PrintColour colour, int width) = 0;
     // Outlined with the pen and filled with the brush; with a pen 1 pixel wide it covers the
     // pixels from (x1, y1) up to but not including (x2, y2).
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "externalwheels/fieldnumber.h"
+#include "textfiles/fieldnumber.h"
 
 namespace norvex5 {
 

@@ -7,8 +7,8 @@
 
 #include "core/appstate.h"
 #include "core/expansion.h"
-#include "externalwheels/fieldnumber.h"
-#include "externalwheels/textfile.h"
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textfilereader.h"
 
 namespace norvex5 {
 
@@ -246,7 +246,7 @@ PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int whe
     return printInternalTickets(surface, wheelBoards(state, wheel), request, printerOffsets(state.parameters), hooks);
 }
 
-PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& wheel,
+PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel,
                                     TicketMode mode, int model, const PrinterOffsets& offsets,
                                     const TicketHooks& hooks) {
     PrintResult result;
@@ -255,7 +255,7 @@ PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& 
     TicketRun run(surface, mode, kExternalTicketFont, hooks, result);
     try {
         // The file is opened before the printer is touched, so a missing file costs no paper.
-        TTextFile reader;
+        TextFileReader reader;
         openExternalWheel(reader, wheel);
         if (reader.atEnd()) return result;
         run.start();

@@ -137,7 +137,7 @@ PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int whe
 // Every board of a wheel file, one per line: fields 1..5 are grid A numbers, replaced through
 // the wheel's map when they lie in 1..50; fields 6 and 7 are grid B numbers, which no ticket
 // model has a box for. A failure reports "Pimprimebulletinfichier" and drops the job.
-PrintResult Pimprimebulletinfichier(PrintSurface& surface, const ExternalWheel& wheel,
+PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel,
                                     TicketMode mode, int model, const PrinterOffsets& offsets,
                                     const TicketHooks& hooks = {});
 

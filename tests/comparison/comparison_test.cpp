@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scratchfiles.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {

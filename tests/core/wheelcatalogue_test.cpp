@@ -9,7 +9,7 @@ namespace norvex5 {
 namespace {
 
 MessageLookup lookupIn(LanguageCode language) {
-    return [language](int n) { return pgloretlibmessage(n, language, nullptr); };
+    return [language](int n) { return messageText(n, language, nullptr); };
 }
 
 // Calls f with every m-subset of {1..n} as a bit mask.

@@ -14,7 +14,7 @@
 #include "localisation/languagefile.h"
 #include "output/boardlists.h"
 #include "output/listexport.h"
-#include "scratchfiles.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {
@@ -66,7 +66,7 @@ Outcome runEveryConsumer(const ScratchDir& dir, const std::string& fileName) {
         });
     o.compareOk = compared.ok;
 
-    Tgerelanguage language(fileName);
+    LanguageFile language(fileName);
     o.languageLoaded = language.load();
     return o;
 }

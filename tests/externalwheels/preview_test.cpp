@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "externalwheels/externalwheel.h"
-#include "scratchfiles.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {

@@ -209,23 +209,23 @@ TEST(MessageTable, EachColumnWritesTheLettersOfItsLanguage) {
 }
 
 TEST(Pgloretlibmessage, EmptyCellGivesEmptyTextWithoutFallingBackToFrench) {
-    ASSERT_FALSE(pgloretlibmessage(1, kFrench, nullptr).empty());
-    EXPECT_EQ(pgloretlibmessage(1, kItalian, nullptr), "");
-    EXPECT_EQ(pgloretlibmessage(29, kItalian, nullptr), "");
-    EXPECT_EQ(pgloretlibmessage(188, kEnglish, nullptr), "");
+    ASSERT_FALSE(messageText(1, kFrench, nullptr).empty());
+    EXPECT_EQ(messageText(1, kItalian, nullptr), "");
+    EXPECT_EQ(messageText(29, kItalian, nullptr), "");
+    EXPECT_EQ(messageText(188, kEnglish, nullptr), "");
 }
 
 TEST(Pgloretlibmessage, LanguageOutsideOneToSevenGivesEmptyText) {
     for (LanguageCode language : {0, 8, -1})
-        EXPECT_EQ(pgloretlibmessage(1, language, nullptr), "") << "language " << language;
+        EXPECT_EQ(messageText(1, language, nullptr), "") << "language " << language;
 }
 
 TEST(Pgloretlibmessage, ReadsTheTableWhenNoLanguageFileIsLoaded) {
-    Tgerelanguage manager(std::string(NORVEX5_TEST_DATA) + "/no-such-dir/norvex5.lg");
+    LanguageFile manager(std::string(NORVEX5_TEST_DATA) + "/no-such-dir/norvex5.lg");
     EXPECT_FALSE(manager.load());
-    EXPECT_EQ(pgloretlibmessage(162, kEnglish, &manager), "in ");
-    EXPECT_EQ(pgloretlibmessage(64, kGerman, &manager), "Zahlen");
-    EXPECT_EQ(pgloretlibmessage(162, kEnglish, nullptr), "in ");
+    EXPECT_EQ(messageText(162, kEnglish, &manager), "in ");
+    EXPECT_EQ(messageText(64, kGerman, &manager), "Zahlen");
+    EXPECT_EQ(messageText(162, kEnglish, nullptr), "in ");
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "externalwheels/textfile.h"
-#include "scratchfiles.h"
+#include "textfiles/textfilereader.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {
@@ -65,7 +65,7 @@ TEST(ListExport, AFailedReadLeavesTheOldFileWhole) {
     broken.fileName = dir.file("broken.txt", "1 2 3 4 5\n6 7 8 9 10\n");
     const int fd = ::open(broken.fileName.c_str(), O_WRONLY);
     ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(TTextFile::kMaxLineLength + 4096)), 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(TextFileReader::kMaxLineLength + 4096)), 0);
     ::close(fd);
     result = exportExternalList(broken, target);
     EXPECT_EQ(result.status, ExportStatus::ReadFailed);

@@ -24,7 +24,7 @@ struct RectItem {
     int x2;
     int y2;
     int penWidth;
-    Rgb brush;
+    PrintColour brush;
 };
 
 struct LineItem {
@@ -105,8 +105,8 @@ public:
     TextExtent textExtent(std::string_view utf8) override {
         return {static_cast<int>(utf8.size()) * font_.pointSize, 2 * font_.pointSize + 4};
     }
-    void setBrush(Rgb colour) override { brush_ = colour; }
-    void setPen(Rgb, int width) override { penWidth_ = width; }
+    void setBrush(PrintColour colour) override { brush_ = colour; }
+    void setPen(PrintColour, int width) override { penWidth_ = width; }
     void rectangle(int x1, int y1, int x2, int y2) override {
         requireOpen();
         current().rects.push_back({x1, y1, x2, y2, penWidth_, brush_});
@@ -134,7 +134,7 @@ private:
     int newPages_ = 0;
     int texts_ = 0;
     FontSpec font_;
-    Rgb brush_ = 0xFFFFFF;
+    PrintColour brush_ = 0xFFFFFF;
     int penWidth_ = 1;
 };
 

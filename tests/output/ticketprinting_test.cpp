@@ -39,15 +39,15 @@ BoardSource syntheticBoards(int count) {
             }};
 }
 
-struct TempDir {
+struct ScratchDir {
     std::filesystem::path path;
-    TempDir() {
+    ScratchDir() {
         static int made = 0;
         path = std::filesystem::temp_directory_path() /
                ("norvex5-tickets-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
         std::filesystem::create_directories(path);
     }
-    ~TempDir() { std::filesystem::remove_all(path); }
+    ~ScratchDir() { std::filesystem::remove_all(path); }
     std::string write(const std::string& name, const std::string& content) const {
         std::ofstream(path / name, std::ios::binary) << content;
         return (path / name).string();
@@ -147,8 +147,8 @@ void print(PrintRun& run, Path path, int boards, int model, TicketMode mode, std
         if (request.last == 0) request.last = boards;
         run.result = printInternalTickets(run.surface, syntheticBoards(boards), request, offsets, hooks);
     } else {
-        TempDir dir;
-        run.result = Pimprimebulletinfichier(run.surface, wheelFile(dir.write("wheel.txt", wheelFileText(boards))),
+        ScratchDir dir;
+        run.result = printExternalTickets(run.surface, wheelFile(dir.write("wheel.txt", wheelFileText(boards))),
                                              mode, model, offsets, hooks);
     }
 }
@@ -562,7 +562,7 @@ TEST(TicketPrinting, BuiltInWheelOverTheTickedNumbers) {
 // --- wheel files -------------------------------------------------------------------------------
 
 TEST(ExternalTickets, FieldsReplacementAndGridB) {
-    TempDir dir;
+    ScratchDir dir;
     ExternalWheel wheel = wheelFile(dir.write("wheel.csv",
                                               "header line\r\n"
                                               "n1;n2;n3;n4;n5;b1;b2\r\n"
@@ -576,7 +576,7 @@ TEST(ExternalTickets, FieldsReplacementAndGridB) {
     wheel.map[3] = 33;       // the player plays 33 for the wheel's 3
     wheel.map[4] = 0;        // a replacement to 0 has no box
     RecordingSurface surface;
-    const PrintResult result = Pimprimebulletinfichier(surface, wheel, TicketMode::AllAtOnce, 1, {});
+    const PrintResult result = printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {});
     EXPECT_EQ(result.status, Status::Printed);
     EXPECT_EQ(result.boards, 4);
     const Decoded d = decode(surface.jobs.at(0).pages.at(0), surface, 1);
@@ -591,33 +591,33 @@ TEST(ExternalTickets, FieldsReplacementAndGridB) {
 }
 
 TEST(ExternalTickets, ProgressAndEventsForEveryBoard) {
-    TempDir dir;
+    ScratchDir dir;
     std::vector<int> progress;
     int events = 0;
     TicketHooks hooks;
     hooks.progress = [&](int j) { progress.push_back(j); };
     hooks.processEvents = [&] { ++events; };
     RecordingSurface surface;
-    Pimprimebulletinfichier(surface, wheelFile(dir.write("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {},
+    printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {},
                             hooks);
     EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(events, 7);
 }
 
 TEST(ExternalTickets, NothingInTheFileStartsNoJob) {
-    TempDir dir;
+    ScratchDir dir;
     for (const std::string& text : {std::string(""), std::string("\r\n  \r\n"), std::string("header\r\n")}) {
         ExternalWheel wheel = wheelFile(dir.write("w.txt", text));
         wheel.linesToSkip = 1;
         RecordingSurface surface;
-        EXPECT_EQ(Pimprimebulletinfichier(surface, wheel, TicketMode::AllAtOnce, 1, {}).status,
+        EXPECT_EQ(printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {}).status,
                   Status::NothingToPrint);
         EXPECT_TRUE(surface.log.empty());
     }
 }
 
 TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
-    TempDir dir;
+    ScratchDir dir;
     const std::string file = dir.write("w.txt", wheelFileText(12));
     struct {
         const char* name;
@@ -640,7 +640,7 @@ TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
         TicketHooks hooks;
         hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
         const PrintResult result =
-            Pimprimebulletinfichier(surface, wheelFile(c.fileName), TicketMode::AllAtOnce, 1, {}, hooks);
+            printExternalTickets(surface, wheelFile(c.fileName), TicketMode::AllAtOnce, 1, {}, hooks);
         EXPECT_EQ(result.status, Status::Failed);
         EXPECT_FALSE(result.detail.empty());
         EXPECT_EQ(errors, std::vector<std::string>{"Pimprimebulletinfichier"});
@@ -650,13 +650,13 @@ TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
 }
 
 TEST(ExternalTickets, ANumberThatCannotBeMarkedDoesNotStopTheRun) {
-    TempDir dir;
+    ScratchDir dir;
     RecordingSurface surface;
     surface.throwOnText = 3;
     std::vector<std::string> errors;
     TicketHooks hooks;
     hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
-    const PrintResult result = Pimprimebulletinfichier(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
+    const PrintResult result = printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
                                                        TicketMode::AllAtOnce, 1, {}, hooks);
     EXPECT_EQ(result.status, Status::Printed);
     EXPECT_EQ(errors, std::vector<std::string>{"pcochenumerosurgrille"});
@@ -665,10 +665,10 @@ TEST(ExternalTickets, ANumberThatCannotBeMarkedDoesNotStopTheRun) {
 }
 
 TEST(ExternalTickets, UnknownModelPrintsNothing) {
-    TempDir dir;
+    ScratchDir dir;
     for (int model : {0, 7}) {
         RecordingSurface surface;
-        EXPECT_EQ(Pimprimebulletinfichier(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
+        EXPECT_EQ(printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
                                           TicketMode::AllAtOnce, model, {})
                       .status,
                   Status::NothingToPrint);

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "tempdir.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchDir;
 
 TEST(AtomicFileWriter, ReplacesTheOldFileOnlyOnCommit) {
-    TempDir dir;
+    ScratchDir dir;
     const auto target = dir / "list.txt";
     ASSERT_TRUE(writeFileAtomically(target, "old"));
 
@@ -26,7 +26,7 @@ TEST(AtomicFileWriter, ReplacesTheOldFileOnlyOnCommit) {
 }
 
 TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFileAndNoTemporary) {
-    TempDir dir;
+    ScratchDir dir;
     const auto target = dir / "game.nv5";
     ASSERT_TRUE(writeFileAtomically(target, "keep"));
     {
@@ -41,7 +41,7 @@ TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFileAndNoTemporary) {
 }
 
 TEST(AtomicFileWriter, FailsCleanlyWhereNothingCanBeWritten) {
-    TempDir dir;
+    ScratchDir dir;
     EXPECT_FALSE(writeFileAtomically(dir / "no-such-dir" / "file", "x"));
     // A directory in the way of the target: the rename fails and the temporary goes away.
     std::filesystem::create_directory(dir / "occupied");
@@ -56,7 +56,7 @@ TEST(AtomicFileWriter, FailsCleanlyWhereNothingCanBeWritten) {
 // A file system takes names of up to 255 bytes; the temporary file beside a target whose name is
 // that long must still be creatable.
 TEST(AtomicFileWriter, TargetWithTheLongestNameIsWritten) {
-    TempDir dir;
+    ScratchDir dir;
     const auto target = dir / std::string(255, 'n');
     ASSERT_TRUE(writeFileAtomically(target, "long"));
     const auto bytes = testing::readBytes(target);
@@ -66,7 +66,7 @@ TEST(AtomicFileWriter, TargetWithTheLongestNameIsWritten) {
 
 // A private file replaced by an export or a save stays private.
 TEST(AtomicFileWriter, ReplacementKeepsThePermissionsOfTheOldFile) {
-    TempDir dir;
+    ScratchDir dir;
     const auto target = dir / "private.txt";
     ASSERT_TRUE(writeFileAtomically(target, "old"));
     using std::filesystem::perms;
@@ -77,7 +77,7 @@ TEST(AtomicFileWriter, ReplacementKeepsThePermissionsOfTheOldFile) {
 
 // An export chosen through a link to a file must land in that file, not replace the link.
 TEST(AtomicFileWriter, SymbolicLinkIsWrittenThrough) {
-    TempDir dir;
+    ScratchDir dir;
     std::filesystem::create_directory(dir / "real");
     const auto file = dir / "real" / "list.txt";
     ASSERT_TRUE(writeFileAtomically(file, "old"));

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tempdir.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {
 
 using testing::readBytes;
-using testing::TempDir;
+using testing::ScratchDir;
 using testing::writeBytes;
 
 std::vector<std::int32_t> asIntegers(const std::vector<unsigned char>& bytes) {
@@ -20,7 +20,7 @@ std::vector<std::int32_t> asIntegers(const std::vector<unsigned char>& bytes) {
 }
 
 TEST(ParametersFile, DefaultsAreWrittenAsTenLittleEndianIntegers) {
-    TempDir dir;
+    ScratchDir dir;
     const auto file = dir / kParameterFileName;
     ASSERT_TRUE(saveParameters(file, ParameterRecord{}));
     const auto bytes = readBytes(file);
@@ -49,7 +49,7 @@ TEST(ParametersFile, EveryFieldHasItsOwnOffsetAndNegativesAreTwosComplement) {
               (std::vector<std::int32_t>{11, 6, -3, 99999, 8, 20, 24, -28, 5, 50}));
     EXPECT_EQ(decodeParameters(bytes), r);
 
-    TempDir dir;
+    ScratchDir dir;
     ASSERT_TRUE(saveParameters(dir / "p", r));
     const auto loaded = loadParameters(dir / "p");
     EXPECT_EQ(loaded.outcome, ParametersLoad::Loaded);
@@ -57,7 +57,7 @@ TEST(ParametersFile, EveryFieldHasItsOwnOffsetAndNegativesAreTwosComplement) {
 }
 
 TEST(ParametersFile, MissingFileIsAFirstRunWithDefaults) {
-    TempDir dir;
+    ScratchDir dir;
     const auto result = loadParameters(dir / kParameterFileName);
     EXPECT_EQ(result.outcome, ParametersLoad::Missing);
     EXPECT_FALSE(result.found());
@@ -67,7 +67,7 @@ TEST(ParametersFile, MissingFileIsAFirstRunWithDefaults) {
 }
 
 TEST(ParametersFile, ShortOrUnreadableFileIsDeletedAndDefaultsStand) {
-    TempDir dir;
+    ScratchDir dir;
     const auto file = dir / kParameterFileName;
     // 39 bytes of a record that would otherwise say German and game type 7.
     std::vector<unsigned char> bytes(39, 0);
@@ -87,7 +87,7 @@ TEST(ParametersFile, ShortOrUnreadableFileIsDeletedAndDefaultsStand) {
 }
 
 TEST(ParametersFile, LongerFileIsAcceptedAndRewrittenAtForty) {
-    TempDir dir;
+    ScratchDir dir;
     const auto file = dir / kParameterFileName;
     ParameterRecord r;
     r.language = 2;
@@ -134,7 +134,7 @@ TEST(ParametersFile, OutOfRangeValuesAreBroughtBackIntoRange) {
         EXPECT_EQ(s.highestNumber, c.wantHighest) << c.gameType << " " << c.highest;
     }
     // The file path applies the same repair.
-    TempDir dir;
+    ScratchDir dir;
     ParameterRecord bad;
     bad.language = 99;
     bad.highestNumber = 70;
@@ -147,7 +147,7 @@ TEST(ParametersFile, OutOfRangeValuesAreBroughtBackIntoRange) {
 // An offset read from a damaged file reaches the conversion to printer pixels, where a value of
 // millions of millimetres no longer fits an int.
 TEST(ParametersFile, OffsetsTheWindowCouldNotEnterAreDropped) {
-    TempDir dir;
+    ScratchDir dir;
     ParameterRecord r;
     r.horizontalOffset = INT32_MAX;
     r.verticalOffset = -10000;
@@ -165,7 +165,7 @@ TEST(ParametersFile, OffsetsTheWindowCouldNotEnterAreDropped) {
 }
 
 TEST(ParametersFile, LivesBesideTheProgramUnlessThatDirectoryIsNotWritable) {
-    TempDir dir;
+    ScratchDir dir;
     EXPECT_EQ(parametersFilePath(dir.path(), dir / "config"), dir.path() / kParameterFileName);
     // A program directory that cannot be written to (here: does not exist) sends the file to the
     // user's configuration directory, which is created.
@@ -175,7 +175,7 @@ TEST(ParametersFile, LivesBesideTheProgramUnlessThatDirectoryIsNotWritable) {
 }
 
 TEST(ParametersFile, FailedSaveReportsFailure) {
-    TempDir dir;
+    ScratchDir dir;
     EXPECT_FALSE(saveParameters(dir / "missing" / kParameterFileName, ParameterRecord{}));
 }
 

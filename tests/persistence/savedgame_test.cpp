@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tempdir.h"
+#include "support/scratchfiles.h"
 
 namespace norvex5 {
 namespace {
 
 using testing::readBytes;
-using testing::TempDir;
+using testing::ScratchDir;
 using testing::writeBytes;
 
 SavedGameRecord sampleGame() {
@@ -44,7 +44,7 @@ TEST(SavedGameFile, ByteLayout) {
 }
 
 TEST(SavedGameFile, SaveThenLoadGivesTheSameGame) {
-    TempDir dir;
+    ScratchDir dir;
     const auto file = dir / "game.nv5";
     ASSERT_TRUE(saveSavedGame(file, sampleGame()));
     EXPECT_EQ(readBytes(file).size(), 292u);
@@ -56,7 +56,7 @@ TEST(SavedGameFile, SaveThenLoadGivesTheSameGame) {
 }
 
 TEST(SavedGameFile, RefusalsSayWhy) {
-    TempDir dir;
+    ScratchDir dir;
     const auto good = encodeSavedGame(sampleGame());
     EXPECT_EQ(loadSavedGame(dir / "absent.nv5").outcome, SavedGameLoad::Missing);
 
@@ -83,7 +83,7 @@ TEST(SavedGameFile, RefusalsSayWhy) {
 }
 
 TEST(SavedGameFile, LongerFileLoadsItsFirstRecord) {
-    TempDir dir;
+    ScratchDir dir;
     const auto good = encodeSavedGame(sampleGame());
     std::vector<unsigned char> bytes(good.begin(), good.end());
     bytes.insert(bytes.end(), 8, 0xEE);
@@ -95,7 +95,7 @@ TEST(SavedGameFile, LongerFileLoadsItsFirstRecord) {
 }
 
 TEST(SavedGameFile, UnknownNumberStatesLoadAsFree) {
-    TempDir dir;
+    ScratchDir dir;
     auto good = encodeSavedGame(sampleGame());
     good[8 + 4 * 4] = 3;     // number 5: state 3
     good[8 + 5 * 4 + 3] = 0xFF;  // number 6: a negative state
@@ -108,7 +108,7 @@ TEST(SavedGameFile, UnknownNumberStatesLoadAsFree) {
 }
 
 TEST(SavedGameFile, FailedSaveKeepsTheOldFile) {
-    TempDir dir;
+    ScratchDir dir;
     EXPECT_FALSE(saveSavedGame(dir / "missing" / "g.nv5", sampleGame()));
 }
 

@@ -10,9 +10,9 @@
 
 #include <cstdio>
 
-#include "mainwindow/programstart.h"
+#include "windows/program/program.h"
 #include "persistence/parameters.h"
-#include "platform/qtplatform.h"
+#include "windows/common/qtplatform.h"
 
 using namespace norvex5;
 
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
         QtPlatform platform;
         Program program(platform, {dir, dir / "config"});
         program.start();
-        TForm1& form = program.mainWindow();
+        MainWindow& form = program.mainWindow();
         for (int n : shot.ticked) form.casecoch(n);
         form.clickdroit(shot.fixed, Qt::RightButton);
         application.processEvents();

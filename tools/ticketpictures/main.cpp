@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "mainwindow/gridlayout.h"
+#include "screen/boxpositions.h"
 
 using namespace norvex5;
 
@@ -157,7 +157,7 @@ QImage drawTicket(const TicketDesign& d) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, d.width - 1, d.height - 1);
 
-    const GridLayout layout = *gridLayout(d.gameType, GridTarget::MainWindow);
+    const BoxLayout layout = *boxPositions(d.gameType, TicketOwner::MainWindow);
     for (int n = 1; n <= d.lastNumber; ++n) drawCell(painter, cellRect(*layout.boxes[n]), n, d.ink);
     if (d.gameType == 2) {
         // Grid B, its numbers 1 to 9 in a darker frame.

@@ -1,1 +1,0 @@
-// Keeps the output library buildable while its parts are added.

@@ -1,0 +1,251 @@
+#include "textfiles/textfilereader.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace norvex5 {
+
+namespace {
+
+constexpr std::size_t kBufferSize = std::size_t(64) << 10;
+constexpr char kCtrlZ = 26;
+
+// The bytes that end or alter a line.
+constexpr auto kLineBreaking = [] {
+    std::array<bool, 256> table{};
+    table['\n'] = table['\r'] = table[static_cast<unsigned char>(kCtrlZ)] = true;
+    return table;
+}();
+
+// The first byte in [p, end) that ends or alters a line, or end.
+const char* findLineBreaking(const char* p, const char* const end) {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: the scan that every byte of a huge wheel file goes through.
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i ctrlZ = _mm_set1_epi8(kCtrlZ);
+    while (end - p >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)),
+                         _mm_cmpeq_epi8(bytes, ctrlZ));
+        const int mask = _mm_movemask_epi8(hits);
+        if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
+        p += 16;
+    }
+#endif
+    while (p != end && !kLineBreaking[static_cast<unsigned char>(*p)]) ++p;
+    return p;
+}
+
+}  // namespace
+
+TextFileReader::TextFileReader() = default;
+
+TextFileReader::~TextFileReader() {
+    close();
+}
+
+void TextFileReader::open(const std::string& fileName) {
+    if (fileName == fileName_) return;
+    close();
+    fileName_ = fileName;
+    if (fileName.empty()) return;
+
+    // A NUL inside the name would silently open a different, shorter name.
+    if (fileName.find('\0') == std::string::npos)
+        fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    // A directory opens fine on POSIX and only fails at the first read; refuse it here so that
+    // the user hears "could not open" rather than a read error.
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode))) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (fd_ < 0) throw TextFileError("Could not open the file \"" + fileName + "\" for reading");
+
+    if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+    bufferStart_ = bufferEnd_ = 0;
+    physicalEnd_ = false;
+    open_ = true;
+    readLine();
+}
+
+void TextFileReader::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    open_ = false;
+    physicalEnd_ = false;
+    bufferStart_ = bufferEnd_ = 0;
+    cachedIndex_ = 0;
+}
+
+bool TextFileReader::readLine() {
+    if (!open_) throw TextFileError("No valid file selected");
+    line_.clear();
+    view_ = std::string_view();
+    cachedIndex_ = 0;
+    while (!physicalEnd_ && isBlankLine(view_)) readPhysicalLine();
+    return !(physicalEnd_ && isBlankLine(view_));
+}
+
+void TextFileReader::throwNotOpen() {
+    throw FileNotOpenError("File not open");
+}
+
+bool TextFileReader::lineIsBlank() const {
+    return isBlankLine(view_);
+}
+
+const std::string& TextFileReader::currentLine() const {
+    if (view_.data() != line_.data()) {
+        line_.assign(view_);
+        view_ = line_;
+    }
+    return line_;
+}
+
+void TextFileReader::failRead(const char* reason) {
+    const std::string message = "Read error while reading file \"" + fileName_ + "\": " + reason;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    open_ = false;
+    view_ = line_;  // what had been read of the line stays current
+    throw TextFileError(message);
+}
+
+bool TextFileReader::fillBuffer() {
+    bufferStart_ = bufferEnd_ = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.get(), kBufferSize);
+        if (got > 0) {
+            bufferEnd_ = static_cast<std::size_t>(got);
+            return true;
+        }
+        if (got == 0) return false;
+        if (errno == EINTR) continue;
+        failRead(errno == EBADF ? "File not open" : "Unknown error");
+    }
+}
+
+// Makes the next physical line current. Afterwards physicalEnd_ tells whether anything is left
+// to read, so that atEnd() needs no look-ahead of its own.
+void TextFileReader::readPhysicalLine() {
+    line_.clear();
+    view_ = std::string_view();
+    view_ = readPieces();
+}
+
+std::string_view TextFileReader::readPieces() {
+    for (;;) {
+        if (bufferStart_ == bufferEnd_ && !fillBuffer()) {
+            physicalEnd_ = true;
+            return line_;
+        }
+        const char* begin = buffer_.get() + bufferStart_;
+        const std::size_t available = bufferEnd_ - bufferStart_;
+
+        // The usual line: plain bytes up to LF or CR LF, all of it in the buffer. It is not even
+        // copied: the current line is a view into the buffer, which stays put until the next
+        // read (the line is copied first when it ends the buffer, before the buffer is refilled).
+        const char* const bufferEnd = begin + available;
+        const char* const stop = findLineBreaking(begin, bufferEnd);
+        if (stop != bufferEnd &&
+            (*stop == '\n' || (*stop == '\r' && stop + 1 != bufferEnd && stop[1] == '\n'))) {
+            const std::size_t length = std::size_t(stop - begin);
+            if (line_.size() + length > kMaxLineLength) failRead("Invalid file format");
+            bufferStart_ += length + (*stop == '\n' ? 1 : 2);
+            if (line_.empty() && bufferStart_ != bufferEnd_) {
+                physicalEnd_ = buffer_[bufferStart_] == kCtrlZ;
+                return std::string_view(begin, length);
+            }
+            line_.append(begin, stop);
+            lookAhead();
+            return line_;
+        }
+
+        const char* newline = static_cast<const char*>(std::memchr(begin, '\n', available));
+        const std::size_t length = newline != nullptr ? std::size_t(newline - begin) : available;
+        if (line_.size() + length > kMaxLineLength) failRead("Invalid file format");
+
+        // Copy the piece up to the line end, leaving out every CR (the one of CR LF and a lone
+        // one alike) and stopping at Ctrl-Z, after which nothing counts.
+        const char* const end = begin + length;
+        const char* piece = begin;
+        for (const char* p = begin; p != end; ++p) {
+            if (*p != '\r' && *p != kCtrlZ) continue;
+            line_.append(piece, p);
+            if (*p == kCtrlZ) {
+                physicalEnd_ = true;
+                return line_;
+            }
+            piece = p + 1;
+        }
+        line_.append(piece, end);
+
+        if (newline == nullptr) {
+            bufferStart_ = bufferEnd_;
+            continue;
+        }
+        bufferStart_ += length + 1;
+        lookAhead();
+        return line_;
+    }
+}
+
+// After a line end: is anything left to read?
+void TextFileReader::lookAhead() {
+    if (bufferStart_ == bufferEnd_ && !fillBuffer())
+        physicalEnd_ = true;
+    else if (buffer_[bufferStart_] == kCtrlZ)
+        physicalEnd_ = true;
+}
+
+std::string_view TextFileReader::field(int index) const {
+    if (index < 1 || index > kMaxFields) return {};
+    const char* const s = view_.data();
+    const std::size_t length = view_.size();
+    const char c = separator;
+
+    int i = 0;
+    std::size_t p = 0;
+    std::size_t start = 0;
+    std::size_t end = 0;
+    if (cachedIndex_ >= 1 && cachedIndex_ <= index && cachedSeparator_ == c) {
+        i = cachedIndex_;
+        p = end = cachedEnd_;
+        start = cachedStart_;
+    }
+    while (p < length && i < index) {
+        // Exactly one separator lies between two fields; a second one opens an empty field.
+        if (i > 0 && s[p] == c) ++p;
+        if (p >= length) break;
+        ++i;
+        start = p;
+        const void* hit = std::memchr(s + p, c, length - p);
+        p = hit != nullptr ? std::size_t(static_cast<const char*>(hit) - s) : length;
+        end = p;
+    }
+    if (i > 0) {
+        cachedIndex_ = i;
+        cachedSeparator_ = c;
+        cachedStart_ = start;
+        cachedEnd_ = end;
+    }
+    if (i == index && end > start) return std::string_view(s + start, end - start);
+    return {};
+}
+
+void TextFileReader::fields(std::string_view* out, int count) const {
+    forEachField(count, [out](int k, std::string_view text) { out[k - 1] = text; });
+}
+
+}  // namespace norvex5

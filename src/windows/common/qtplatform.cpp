@@ -1,0 +1,115 @@
+#include "windows/common/qtplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+namespace norvex5 {
+
+namespace {
+
+QMessageBox::Icon qtIcon(Platform::Icon icon) {
+    switch (icon) {
+        case Platform::Icon::Information: return QMessageBox::Information;
+        case Platform::Icon::Warning: return QMessageBox::Warning;
+        case Platform::Icon::Critical: return QMessageBox::Critical;
+        case Platform::Icon::Question: return QMessageBox::Question;
+        case Platform::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Platform::Answer QtPlatform::message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                                     bool beep) {
+    if (beep) this->beep();
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    switch (buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    const int pressed = box.exec();
+    switch (pressed) {
+        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: break;
+    }
+    // Closing the box with Escape or its title bar is the cautious answer of its buttons.
+    return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+QString QtPlatform::runFileDialog(const FileDialog& dialog, bool save) {
+    QFileDialog fileDialog(parent_, dialog.title);
+    fileDialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    fileDialog.setFileMode(save || !dialog.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!dialog.filter.isEmpty()) fileDialog.setNameFilter(dialog.filter);
+    if (!dialog.defaultSuffix.isEmpty()) fileDialog.setDefaultSuffix(dialog.defaultSuffix);
+    QFileDialog::Options options = fileDialog.options();
+    options.setFlag(QFileDialog::ReadOnly, false);
+    options.setFlag(QFileDialog::DontConfirmOverwrite, !dialog.overwritePrompt);
+    fileDialog.setOptions(options);
+    if (!lastDirectory_.isEmpty()) fileDialog.setDirectory(lastDirectory_);
+    // A pattern as the initial name only narrows the list, which the filter already does.
+    if (!dialog.initialName.isEmpty() && !dialog.initialName.contains(QLatin1Char('*')))
+        fileDialog.selectFile(dialog.initialName);
+    if (fileDialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = fileDialog.selectedFiles();
+    if (chosen.isEmpty()) return {};
+    const QFileInfo info(chosen.first());
+    if (dialog.pathMustExist && !info.dir().exists()) return {};
+    if (dialog.fileMustExist && !save && !info.exists()) return {};
+    lastDirectory_ = info.absolutePath();
+    return info.absoluteFilePath();
+}
+
+QString QtPlatform::openFileName(const FileDialog& dialog) { return runFileDialog(dialog, false); }
+
+QString QtPlatform::saveFileName(const FileDialog& dialog) { return runFileDialog(dialog, true); }
+
+bool QtPlatform::openUrl(const QString& fileOrUrl) {
+    const QUrl url = QUrl::fromUserInput(fileOrUrl, QDir::currentPath(), QUrl::AssumeLocalFile);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    // An argument list and no shell: nothing in a path or an argument is ever interpreted.
+    return QProcess::startDetached(program, arguments);
+}
+
+bool QtPlatform::hasPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+bool QtPlatform::choosePrintTarget(QPrinter& printer, const QString& documentName) {
+    printer.setDocName(documentName);
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(defaultPrinter.printerName());
+        return true;
+    }
+    FileDialog pdf;
+    pdf.title = documentName;
+    pdf.filter = QStringLiteral("PDF (*.pdf)");
+    pdf.defaultSuffix = QStringLiteral("pdf");
+    pdf.initialName = documentName + QStringLiteral(".pdf");
+    pdf.overwritePrompt = true;
+    const QString file = saveFileName(pdf);
+    if (file.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
+
+}  // namespace norvex5

@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "windows/program/program.h"
+#include "windows/common/qtplatform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    norvex5::setUpApplication(application);
+    norvex5::QtPlatform platform;
+    norvex5::Program program(platform, norvex5::directoriesOfThisProgram());
+    platform.setParent(&program.mainWindow());
+    program.start();
+    return application.exec();
+}

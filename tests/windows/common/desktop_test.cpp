@@ -1,0 +1,219 @@
+// The gradient behind the windows, and the Qt side of the desktop services: what the player
+// actually sees in a message box or a file dialog, and which answer comes back.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "windows/common/qtplatform.h"
+#include "windows/common/gradientbackground.h"
+
+using namespace norvex5;
+
+namespace {
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Runs `act` on the modal window that the next call opens.
+void whenModalOpens(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+QColor colourOf(quint32 value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gradientRunsFromStartToEnd();
+    void gradientFollowsItsParent();
+    void gradientRepaintsOnlyOnChange();
+    void equalColoursGiveAUniformFill();
+    void messageBoxAnswers_data();
+    void messageBoxAnswers();
+    void saveDialogAddsTheSuffix();
+    void openDialogCancelled();
+};
+
+void DesktopTest::gradientRunsFromStartToEnd() {
+    QWidget window;
+    window.resize(200, 300);
+    GradientBackground* gradient = GradientBackground::placeBehind(&window);
+    QCOMPARE(gradient->objectName(), QStringLiteral("DegradeClass1"));
+    const QImage image = gradient->grab().toImage();
+    QCOMPARE(image.pixelColor(0, 0), colourOf(GradientBackground::kWindowStartColor));
+    QCOMPARE(image.pixelColor(199, 0), colourOf(GradientBackground::kWindowStartColor));
+    QCOMPARE(image.pixelColor(100, 299), colourOf(GradientBackground::kWindowEndColor));
+    // Half-way down the colour is half-way between, within the bands' rounding.
+    const QColor middle = image.pixelColor(50, 150);
+    QVERIFY(qAbs(middle.blue() - (223 + 171) / 2) <= 1);
+    QVERIFY(qAbs(middle.red() - (241 + 235) / 2) <= 1);
+}
+
+void DesktopTest::gradientFollowsItsParent() {
+    QWidget window;
+    window.resize(120, 80);
+    auto* first = new QWidget(&window);
+    GradientBackground* gradient = GradientBackground::placeBehind(&window);
+    QCOMPARE(gradient->geometry(), QRect(0, 0, 120, 80));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(300, 410);
+    QCOMPARE(gradient->geometry(), QRect(0, 0, 300, 410));
+    // Behind everything, and never in the way of a click.
+    QCOMPARE(window.children().first(), gradient);
+    QVERIFY(window.childAt(10, 10) != gradient);
+    Q_UNUSED(first);
+}
+
+void DesktopTest::gradientRepaintsOnlyOnChange() {
+    QWidget window;
+    window.resize(100, 256);  // one row per band: the top row is exactly the start colour
+    GradientBackground* gradient = GradientBackground::placeBehind(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PaintCounter counter;
+    gradient->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+
+    gradient->setStartColor(GradientBackground::kWindowStartColor);
+    gradient->setEndColor(GradientBackground::kWindowEndColor);
+    QTest::qWait(30);
+    QCOMPARE(counter.paints, 0);
+
+    gradient->setStartColor(0x0000FF);
+    QTRY_COMPARE(counter.paints, 1);
+    QCOMPARE(gradient->startColor(), quint32{0x0000FF});
+    QCOMPARE(gradient->grab().toImage().pixelColor(5, 0), QColor(255, 0, 0));
+}
+
+void DesktopTest::equalColoursGiveAUniformFill() {
+    QWidget window;
+    window.resize(40, 257);
+    GradientBackground* gradient = GradientBackground::placeBehind(&window);
+    gradient->setStartColor(0x336699);
+    gradient->setEndColor(0x336699);
+    const QImage image = gradient->grab().toImage();
+    for (int y = 0; y < 257; ++y) QCOMPARE(image.pixelColor(20, y), QColor(0x99, 0x66, 0x33));
+}
+
+void DesktopTest::messageBoxAnswers_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("press");  // QMessageBox::StandardButton, or 0 for Escape
+    QTest::addColumn<int>("answer");
+    using B = Platform::Buttons;
+    using A = Platform::Answer;
+    QTest::newRow("Yes") << int(B::YesNo) << int(QMessageBox::Yes) << int(A::Yes);
+    QTest::newRow("No") << int(B::YesNo) << int(QMessageBox::No) << int(A::No);
+    QTest::newRow("Escape on a question is No") << int(B::YesNo) << 0 << int(A::No);
+    QTest::newRow("OK") << int(B::Ok) << int(QMessageBox::Ok) << int(A::Ok);
+    QTest::newRow("Cancel") << int(B::OkCancel) << int(QMessageBox::Cancel) << int(A::Cancel);
+    QTest::newRow("Escape on OK/Cancel") << int(B::OkCancel) << 0 << int(A::Cancel);
+}
+
+void DesktopTest::messageBoxAnswers() {
+    QFETCH(int, buttons);
+    QFETCH(int, press);
+    QString seenText, seenTitle;
+    QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons seenButtons;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        seenIcon = box->icon();
+        seenButtons = box->standardButtons();
+        if (press == 0)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(QMessageBox::StandardButton(press))->click();
+    });
+    QtPlatform platform;
+    const Platform::Answer answer = platform.message(QStringLiteral("Continuer quand même ?"), QStringLiteral("Fichier existant !!"),
+                                                     Platform::Buttons(buttons), Platform::Icon::Question);
+    QTEST(int(answer), "answer");
+    QCOMPARE(seenText, QStringLiteral("Continuer quand même ?"));
+    QCOMPARE(seenTitle, QStringLiteral("Fichier existant !!"));
+    QCOMPARE(seenIcon, QMessageBox::Question);
+    const QMessageBox::StandardButtons expected = Platform::Buttons(buttons) == Platform::Buttons::YesNo
+                                                      ? QMessageBox::Yes | QMessageBox::No
+                                                  : Platform::Buttons(buttons) == Platform::Buttons::Ok
+                                                      ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                                      : QMessageBox::Ok | QMessageBox::Cancel;
+    QCOMPARE(seenButtons, expected);
+}
+
+void DesktopTest::saveDialogAddsTheSuffix() {
+    QTemporaryDir dir;
+    QString title, suffix;
+    QStringList filters;
+    bool confirmsOverwrite = true;
+    whenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        title = dialog->windowTitle();
+        suffix = dialog->defaultSuffix();
+        filters = dialog->nameFilters();
+        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->setDirectory(dir.path());
+        dialog->selectFile(QStringLiteral("mine"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QtPlatform platform;
+    Platform::FileDialog request;
+    request.title = QStringLiteral("Indiquer le nom du fichier à enregistrer");
+    request.filter = QStringLiteral("Norvex5 (*.nv5)");
+    request.defaultSuffix = QStringLiteral("nv5");
+    const QString chosen = platform.saveFileName(request);
+    QCOMPARE(chosen, QDir(dir.path()).filePath(QStringLiteral("mine.nv5")));
+    QCOMPARE(title, request.title);
+    QCOMPARE(suffix, QStringLiteral("nv5"));
+    QCOMPARE(filters, QStringList{QStringLiteral("Norvex5 (*.nv5)")});
+    QVERIFY(!confirmsOverwrite);
+}
+
+void DesktopTest::openDialogCancelled() {
+    whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    QtPlatform platform;
+    Platform::FileDialog request;
+    request.fileMustExist = true;
+    request.initialName = QStringLiteral("*.nv5");
+    QCOMPARE(platform.openFileName(request), QString());
+}
+
+int main(int argc, char* argv[]) {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication application(argc, argv);
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "desktop_test.moc"

@@ -1,0 +1,466 @@
+// The main window driven as the player drives it: boxes, game types, the wheel list, the output
+// commands, the random pick and the clear button.
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+
+#include <algorithm>
+
+#include "windows/windowrig.h"
+
+using namespace norvex5;
+using norvex5::testing::MainWindowRig;
+using Shown = MainWindowRig::Shown;
+
+Q_DECLARE_METATYPE(Shown)
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowIsTheDesignedSize();
+    void boxPicturesDiffer();
+    void clicksChangeStatesAndCounters_data();
+    void clicksChangeStatesAndCounters();
+    void middleButtonOnlyRecounts();
+    void gameTypeButtons_data();
+    void gameTypeButtons();
+    void cutPictureGetsItsHeightBack();
+    void boxesSitOverThePicture_data();
+    void boxesSitOverThePicture();
+    void hiddenGameTypesPlaceTheirBoxes_data();
+    void hiddenGameTypesPlaceTheirBoxes();
+    void numberFiftyKeptAfterSwitchingToFortyNine();
+    void missingPictureIsReported();
+    void wheelListInSortedOrder();
+    void outputCommands_data();
+    void outputCommands();
+    void randomPick_data();
+    void randomPick();
+    void randomPickWithoutWheelDoesNothing();
+    void clearButtonKeepsNumbersWithoutBoxes();
+    void languageChangeInParametersWindow_data();
+    void languageChangeInParametersWindow();
+    void secondActivationRunsNothing();
+};
+
+void MainWindowTest::windowIsTheDesignedSize() {
+    MainWindowRig rig;
+    rig.start();
+    QCOMPARE(rig.form.windowTitle(), QStringLiteral("NORVEX5"));
+    QCOMPARE(rig.form.centralWidget()->size(), QSize(663, 464));
+    QVERIFY(rig.form.minimumSize() == rig.form.maximumSize());
+    // The gradient is the first child of the client area and fills it.
+    auto* gradient = rig.form.centralWidget()->findChild<QWidget*>(QStringLiteral("DegradeClass1"));
+    QVERIFY(gradient != nullptr);
+    QCOMPARE(rig.form.centralWidget()->children().first(), gradient);
+    QCOMPARE(gradient->geometry(), rig.form.centralWidget()->rect());
+    for (const char* name : {"SpeedButton2", "boutaide", "PageControl1", "Tabsysinterne", "tabsysexterne", "pgrille",
+                             "labclickgauche", "labclickdroit", "Gtype", "ltitrechoix", "spinfosysteme",
+                             "gcasecoche", "nbcoch", "labnbFix", "LabNbFixgb", "bvoirbulletin", "bimplistbull",
+                             "bimpbull", "bcomparer", "bnaleat", "beffacer", "bderniertirage", "bquitter", "icroix1",
+                             "icroix59", "igrille1", "igrille8", "imagevide", "imagecochee", "imagefixe"})
+        QVERIFY2(rig.form.findChild<QWidget*>(QLatin1String(name)) != nullptr, name);
+    for (const char* name : {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1", "mVoirlesbulletins1",
+                             "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1", "Imprimerlesbulletins1",
+                             "Paramtres1", "Aideenligne1", "Infos1"})
+        QVERIFY2(rig.form.findChild<QAction*>(QLatin1String(name)) != nullptr, name);
+    QVERIFY(rig.find<QLabel>(QStringLiteral("LabNbFixgb"))->isHidden());
+}
+
+void MainWindowTest::boxPicturesDiffer() {
+    // Every other check of box pictures leans on these three being real and distinct.
+    MainWindowRig rig;
+    const QImage empty = rig.find<QLabel>(QStringLiteral("imagevide"))->pixmap().toImage();
+    const QImage ticked = rig.find<QLabel>(QStringLiteral("imagecochee"))->pixmap().toImage();
+    const QImage fixed = rig.find<QLabel>(QStringLiteral("imagefixe"))->pixmap().toImage();
+    QVERIFY(!empty.isNull() && !ticked.isNull() && !fixed.isNull());
+    QVERIFY(empty != ticked && ticked != fixed && empty != fixed);
+    for (int i = 0; i < kTicketPictureCount; ++i) {
+        const auto picture = static_cast<TicketPicture>(i);
+        QVERIFY2(!loadTicketPicture(picture).isNull(), ticketPictureName(picture).data());
+        QVERIFY(rig.find<QLabel>(QString::fromLatin1(ticketPictureName(picture).data())) != nullptr);
+    }
+}
+
+void MainWindowTest::clicksChangeStatesAndCounters_data() {
+    QTest::addColumn<QString>("clicks");  // L left, R right, on box 7
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("ticked");
+    QTest::addColumn<int>("fixed");
+    QTest::addColumn<Shown>("picture");
+    QTest::newRow("left on a free box") << "L" << int(kSelected) << 1 << 0 << Shown::Ticked;
+    QTest::newRow("left on a selected box") << "LL" << int(kFree) << 0 << 0 << Shown::Empty;
+    QTest::newRow("right on a free box") << "R" << int(kFixed) << 1 << 1 << Shown::Fixed;
+    QTest::newRow("right on a selected box") << "LR" << int(kFixed) << 1 << 1 << Shown::Fixed;
+    QTest::newRow("left on a fixed box frees it") << "RL" << int(kFree) << 0 << 0 << Shown::Empty;
+    QTest::newRow("right on a fixed box") << "RR" << int(kFree) << 0 << 0 << Shown::Empty;
+    QTest::newRow("right, left, left") << "RLL" << int(kSelected) << 1 << 0 << Shown::Ticked;
+}
+
+void MainWindowTest::clicksChangeStatesAndCounters() {
+    QFETCH(QString, clicks);
+    MainWindowRig rig;
+    rig.start();
+    rig.clickBox(30, Qt::LeftButton);  // another number, counted alongside
+    for (const QChar c : clicks) rig.clickBox(7, c == QLatin1Char('L') ? Qt::LeftButton : Qt::RightButton);
+    QTEST(int(rig.state.selection[7]), "state");
+    QFETCH(int, ticked);
+    QFETCH(int, fixed);
+    QCOMPARE(rig.label("nbcoch"), QString::number(ticked + 1));
+    QCOMPARE(rig.label("labnbFix"), QString::number(fixed));
+    QTEST(rig.shown(7), "picture");
+    QCOMPARE(rig.shown(30), Shown::Ticked);
+}
+
+void MainWindowTest::middleButtonOnlyRecounts() {
+    MainWindowRig rig;
+    rig.start();
+    rig.clickBox(7, Qt::LeftButton);
+    rig.state.selection[20] = kFixed;  // changed behind the counters' back
+    rig.clickBox(7, Qt::MiddleButton);
+    QCOMPARE(rig.state.selection[7], kSelected);
+    QCOMPARE(rig.label("nbcoch"), QStringLiteral("2"));
+    QCOMPARE(rig.label("labnbFix"), QStringLiteral("1"));
+}
+
+void MainWindowTest::gameTypeButtons_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("gameType");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("NYTake5") << "Rfrance" << "rautriche" << 6 << 39 << "igrille1swisslog" << true;
+    QTest::newRow("back to 49 from 39") << "rautriche" << "rportugal" << 4 << 49 << "igrille1suisse" << false;
+    QTest::newRow("Florida") << "Rfrance" << "rflorida" << 7 << 50 << "igrille7" << false;
+    QTest::newRow("S Carolina") << "rautriche" << "rticketncarl" << 8 << 50 << "igrille8" << false;
+    QTest::newRow("France") << "rflorida" << "Rfrance" << 1 << 49 << "igrille1" << false;
+}
+
+void MainWindowTest::gameTypeButtons() {
+    QFETCH(QString, before);
+    QFETCH(QString, button);
+    QFETCH(int, highest);
+    QFETCH(QString, picture);
+    QFETCH(bool, cut);
+    MainWindowRig rig;
+    rig.start();
+    rig.state.selection[3] = kSelected;
+    rig.find<QRadioButton>(before)->click();
+    rig.find<QRadioButton>(button)->click();
+
+    QTEST(int(rig.state.parameters.gameType), "gameType");
+    QCOMPARE(rig.state.parameters.highestNumber, highest);
+    for (int n = 1; n <= 59; ++n) QCOMPARE(rig.box(n)->isVisibleTo(&rig.form), n <= highest);
+    QVERIFY(rig.picture()->isVisibleTo(&rig.form));
+    const QPixmap source = rig.find<QLabel>(picture)->pixmap();
+    QCOMPARE(rig.picture()->pixmap().toImage(), source.toImage());
+    QCOMPARE(rig.picture()->pos(), QPoint(kPictureLeft, kPictureTop));
+    QCOMPARE(rig.picture()->width(), source.width());
+    QCOMPARE(rig.picture()->height(), cut ? kCutPictureHeight : source.height());
+    QCOMPARE(rig.state.selection[3], kSelected);  // switching never touches the selection
+}
+
+void MainWindowTest::cutPictureGetsItsHeightBack() {
+    MainWindowRig rig;
+    rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rautriche"))->click();
+    QCOMPARE(rig.picture()->height(), kCutPictureHeight);
+    QVERIFY(rig.find<QLabel>(QStringLiteral("igrille1swisslog"))->pixmap().height() > kCutPictureHeight);
+    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    QCOMPARE(rig.picture()->height(), rig.find<QLabel>(QStringLiteral("igrille7"))->pixmap().height());
+}
+
+void MainWindowTest::boxesSitOverThePicture_data() {
+    QTest::addColumn<QString>("button");
+    for (const char* button : {"Rfrance", "rportugal", "rautriche", "rflorida", "rticketncarl"})
+        QTest::newRow(button) << QString::fromLatin1(button);
+}
+
+void MainWindowTest::boxesSitOverThePicture() {
+    // A box outside the picture would cover nothing the player can read.
+    QFETCH(QString, button);
+    MainWindowRig rig;
+    rig.start();
+    rig.find<QRadioButton>(button)->click();
+    const QRect shown = rig.picture()->geometry();
+    const QImage ticket = rig.picture()->pixmap().toImage();
+    for (int n = 1; n <= rig.state.parameters.highestNumber; ++n) {
+        const QRect box = rig.box(n)->geometry();
+        QVERIFY2(shown.contains(box), qPrintable(QStringLiteral("box %1").arg(n)));
+        // Under the box's left edge the ticket prints the frame of the number's cell; just left
+        // of it lies bare paper.
+        const QPoint edge = box.topLeft() - shown.topLeft() + QPoint(0, kBoxHeight / 2);
+        QVERIFY2(qGray(ticket.pixel(edge)) < 170, qPrintable(QStringLiteral("no cell under box %1").arg(n)));
+        QVERIFY2(qGray(ticket.pixel(edge - QPoint(2, 0))) > 200, qPrintable(QStringLiteral("box %1 off its cell").arg(n)));
+        QCOMPARE(box.size(), QSize(kBoxWidth, kBoxHeight));
+        for (int m = 1; m < n; ++m)
+            QVERIFY2(!rig.box(m)->geometry().intersects(box), qPrintable(QStringLiteral("%1 over %2").arg(n).arg(m)));
+    }
+}
+
+void MainWindowTest::hiddenGameTypesPlaceTheirBoxes_data() {
+    // Boxes laid out through the window, for codes only a parameters file can choose.
+    QTest::addColumn<int>("gameType");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("0 as 1, box 18 starts row 2") << 0 << 18 << QPoint(9, 77);
+    QTest::newRow("2, box 49 alone on row 7") << 2 << 49 << QPoint(9, 184);
+    QTest::newRow("2, grid B 53") << 2 << 53 << QPoint(293, 95);
+    QTest::newRow("2, grid B 56") << 2 << 56 << QPoint(296, 136);
+    QTest::newRow("3, box 10 column-major") << 3 << 10 << QPoint(30, 56);
+    QTest::newRow("5, box 50") << 5 << 50 << QPoint(94, 244);
+    QTest::newRow("8, box 29 beside box 1") << 8 << 29 << QPoint(173, 72);
+}
+
+void MainWindowTest::hiddenGameTypesPlaceTheirBoxes() {
+    QFETCH(int, gameType);
+    QFETCH(int, number);
+    MainWindowRig rig;
+    ParameterRecord record;
+    record.gameType = gameType;
+    record.highestNumber = 50;
+    rig.writeParameters(record);
+    rig.start();
+    QTEST(rig.box(number)->pos(), "at");
+    QCOMPARE(rig.state.parameters.gameType, gameType == 0 ? 1 : gameType);
+}
+
+void MainWindowTest::numberFiftyKeptAfterSwitchingToFortyNine() {
+    MainWindowRig rig;
+    rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    QVERIFY(rig.box(50)->isVisibleTo(&rig.form));
+    rig.clickBox(50, Qt::LeftButton);
+    rig.find<QRadioButton>(QStringLiteral("Rfrance"))->click();
+    QVERIFY(!rig.box(50)->isVisibleTo(&rig.form));
+    QCOMPARE(rig.state.selection[50], kSelected);
+    QCOMPARE(rig.label("nbcoch"), QStringLiteral("1"));
+    QCOMPARE(rig.shown(50), Shown::Ticked);
+}
+
+void MainWindowTest::missingPictureIsReported() {
+    MainWindowRig rig;
+    rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    rig.find<QRadioButton>(QStringLiteral("Rfrance"))->click();
+    QVERIFY(rig.platform.messages().isEmpty());
+    rig.find<QLabel>(QStringLiteral("igrille7"))->setPixmap(QPixmap());  // a picture lost
+    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages().first().text, QStringLiteral("erreur positionnecase"));
+    QCOMPARE(rig.state.parameters.gameType, 7);
+}
+
+void MainWindowTest::wheelListInSortedOrder() {
+    for (int language : {1, 2}) {
+        MainWindowRig rig;
+        ParameterRecord record;
+        record.language = language;
+        rig.writeParameters(record);
+        rig.start();
+        auto* list = rig.find<QComboBox>(QStringLiteral("ComboBox1"));
+        std::vector<int> order;
+        for (int i = 0; i < list->count(); ++i) order.push_back(wheelNumberFromEntry(list->itemText(i).toStdString()));
+        QCOMPARE(order, (std::vector<int>{1, 2, 6, 4, 3, 7, 8, 5}));
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(rig.form.selectedWheelNumber(), 1);
+        QCOMPARE(list->itemText(2).toStdString(), wheelListEntry(6, rig.state.messageLookup()));
+        // The open list shows the titles without their hidden numbers.
+        auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+        QVERIFY(rows != nullptr);
+        for (int i = 0; i < list->count(); ++i)
+            QCOMPARE(rows->displayText(list->itemText(i), QLocale()).toStdString(),
+                     wheelTitle(order[i], false, rig.state.messageLookup()));
+    }
+}
+
+void MainWindowTest::outputCommands_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("window");  // 0 viewer, 1 list, 2 ticket printing, 3 comparison
+    QTest::newRow("bvoirbulletin") << "bvoirbulletin" << 0;
+    QTest::newRow("mVoirlesbulletins1") << "mVoirlesbulletins1" << 0;
+    QTest::newRow("bimplistbull") << "bimplistbull" << 1;
+    QTest::newRow("mVoirlalistedesbulletins1") << "mVoirlalistedesbulletins1" << 1;
+    QTest::newRow("bimpbull") << "bimpbull" << 2;
+    QTest::newRow("Imprimerlesbulletins1") << "Imprimerlesbulletins1" << 2;
+    QTest::newRow("bcomparer") << "bcomparer" << 3;
+    QTest::newRow("mCompareraveclesrsultats1") << "mCompareraveclesrsultats1" << 3;
+}
+
+void MainWindowTest::outputCommands() {
+    QFETCH(QString, control);
+    QFETCH(int, window);
+    MainWindowRig rig;
+    std::array<int, 4> opened{};
+    std::array<int, 70 + 1> listWhenOpened{};
+    auto open = [&](int w) {
+        return [&, w] {
+            ++opened[w];
+            std::copy(rig.state.expansion.numberList.begin(), rig.state.expansion.numberList.end(),
+                      listWhenOpened.begin());
+        };
+    };
+    rig.form.windows().boardViewer = open(0);
+    rig.form.windows().boardList = open(1);
+    rig.form.windows().ticketPrinting = open(2);
+    rig.form.windows().internalComparison = open(3);
+    rig.start();
+    QCOMPARE(rig.form.selectedWheelNumber(), 1);  // 6 numbers
+
+    // Five numbers for a wheel of six: refused, nothing prepared, nothing opened.
+    for (int n : {40, 2, 17, 9, 33}) rig.clickBox(n, Qt::LeftButton);
+    rig.press(control.toLatin1().constData());
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(109));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(46));
+    QVERIFY(!rig.platform.messages()[0].text.isEmpty());
+    QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::Ok);
+    QCOMPARE(opened, (std::array<int, 4>{}));
+    QCOMPARE(rig.state.expansion.numberList[1], 0);
+
+    // A sixth number: the list is prepared in ascending order and the window opens.
+    rig.clickBox(21, Qt::LeftButton);
+    rig.press(control.toLatin1().constData());
+    QCOMPARE(rig.platform.messages().size(), 1);
+    std::array<int, 4> expected{};
+    expected[window] = 1;
+    QCOMPARE(opened, expected);
+    const std::vector<int> list(listWhenOpened.begin() + 1, listWhenOpened.begin() + 8);
+    QCOMPARE(list, (std::vector<int>{2, 9, 17, 21, 33, 40, 0}));
+
+    // Six numbers of which one is fixed do not fit a wheel without fixed numbers.
+    rig.clickBox(21, Qt::RightButton);
+    rig.press(control.toLatin1().constData());
+    QCOMPARE(rig.platform.messages().size(), 2);
+    QCOMPARE(rig.platform.messages()[1].text, rig.message(109));
+    QCOMPARE(opened, expected);
+}
+
+void MainWindowTest::randomPick_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("wheel");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("NYTake5, wheel of 13") << "rautriche" << 5 << 13 << 39;
+    QTest::newRow("Florida, wheel of 10") << "rflorida" << 8 << 10 << 50;
+    QTest::newRow("France, wheel of 6") << "Rfrance" << 1 << 6 << 49;
+}
+
+void MainWindowTest::randomPick() {
+    QFETCH(QString, button);
+    QFETCH(int, wheel);
+    QFETCH(int, count);
+    QFETCH(int, highest);
+    MainWindowRig rig;
+    rig.start();
+    rig.find<QRadioButton>(button)->click();
+    QVERIFY(rig.chooseWheel(wheel));
+    rig.clickBox(5, Qt::RightButton);
+    rig.clickBox(6, Qt::LeftButton);
+    rig.state.selection[55] = kSelected;
+
+    std::array<int, 51> seen{};
+    for (int round = 0; round < 60; ++round) {
+        rig.press("bnaleat");
+        int selected = 0;
+        for (int n = 1; n <= 50; ++n) {
+            QVERIFY2(rig.state.selection[n] != kFixed, "fixed numbers are replaced");
+            if (rig.state.selection[n] == kSelected) {
+                QVERIFY2(n <= highest, qPrintable(QStringLiteral("%1 is not on the ticket").arg(n)));
+                ++selected;
+                ++seen[n];
+            }
+            QCOMPARE(rig.shown(n), rig.state.selection[n] == kSelected ? Shown::Ticked : Shown::Empty);
+        }
+        QCOMPARE(selected, count);
+        QCOMPARE(rig.label("nbcoch"), QString::number(count));
+        QCOMPARE(rig.label("labnbFix"), QStringLiteral("0"));
+    }
+    QCOMPARE(rig.state.selection[55], kSelected);  // grid B untouched
+    // Sixty draws reach well beyond the first numbers of the ticket.
+    QVERIFY(std::count_if(seen.begin() + 1, seen.end(), [](int k) { return k > 0; }) > highest / 2);
+    QCOMPARE(rig.form.selectedWheelNumber(), wheel);
+}
+
+void MainWindowTest::randomPickWithoutWheelDoesNothing() {
+    MainWindowRig rig;
+    rig.start();
+    rig.clickBox(4, Qt::LeftButton);
+    rig.find<QComboBox>(QStringLiteral("ComboBox1"))->setCurrentIndex(-1);
+    rig.press("bnaleat");
+    QCOMPARE(rig.state.selection[4], kSelected);
+    QCOMPARE(rig.label("nbcoch"), QStringLiteral("1"));
+}
+
+void MainWindowTest::clearButtonKeepsNumbersWithoutBoxes() {
+    MainWindowRig rig;
+    rig.start();
+    rig.clickBox(3, Qt::LeftButton);
+    rig.clickBox(4, Qt::RightButton);
+    rig.state.selection[59] = kSelected;
+    rig.state.selection[65] = kFixed;
+    rig.press("beffacer");
+    for (int n = 1; n <= 59; ++n) QCOMPARE(rig.state.selection[n], kFree);
+    QCOMPARE(rig.state.selection[65], kFixed);
+    QCOMPARE(rig.label("nbcoch"), QStringLiteral("0"));
+    QCOMPARE(rig.label("labnbFix"), QStringLiteral("0"));
+    QCOMPARE(rig.label("LabNbFixgb"), QStringLiteral("1"));
+    QCOMPARE(rig.shown(3), Shown::Empty);
+    QCOMPARE(rig.shown(4), Shown::Empty);
+}
+
+void MainWindowTest::languageChangeInParametersWindow_data() {
+    QTest::addColumn<int>("newLanguage");
+    QTest::addColumn<bool>("listReset");
+    QTest::newRow("offsets only") << 1 << false;
+    QTest::newRow("German") << 7 << true;
+}
+
+void MainWindowTest::languageChangeInParametersWindow() {
+    QFETCH(int, newLanguage);
+    QFETCH(bool, listReset);
+    MainWindowRig rig;
+    rig.form.windows().parametersWindow = [&] {
+        rig.state.parameters.language = newLanguage;
+        rig.state.parameters.horizontalOffset = -3;
+    };
+    rig.start();
+    QVERIFY(rig.chooseWheel(5));
+    rig.press("Paramtres1");
+    QCOMPARE(rig.form.selectedWheelNumber(), listReset ? 1 : 5);
+    QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
+    auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
+    QCOMPARE(tabs->tabText(0), rig.message(175));
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->itemText(0).toStdString(),
+             wheelListEntry(1, rig.state.messageLookup()));
+    QCOMPARE(rig.state.parameters.gameType, 1);
+}
+
+void MainWindowTest::secondActivationRunsNothing() {
+    int firstRun = 0;
+    MainWindowRig rig;
+    rig.form.windows().firstRunLanguage = [&] { ++firstRun; };
+    rig.start();
+    QCOMPARE(firstRun, 1);
+    QVERIFY(rig.chooseWheel(3));
+    rig.clickBox(12, Qt::LeftButton);
+    rig.form.activate();
+    rig.form.hide();
+    rig.form.show();
+    QCOMPARE(firstRun, 1);
+    QCOMPARE(rig.state.selection[12], kSelected);
+    QCOMPARE(rig.form.selectedWheelNumber(), 3);
+}
+
+int main(int argc, char* argv[]) {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication application(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "mainwindow_test.moc"
