@@ -9,8 +9,8 @@
 #include <string>
 
 #include "comparison/comparison.h"
-#include "textfiles/fieldnumber.h"
 #include "output/listexport.h"
+#include "textfiles/fieldnumber.h"
 
 using namespace norvex5;
 
@@ -59,21 +59,18 @@ int compare(const char* wheel, const char* target) {
     std::FILE* out = std::fopen(target, "wb");
     if (out == nullptr) return 1;
     std::string buffer;
-    const ComparisonResult result =
-        compareExternal(benchWheel(wheel), externalDraw({"3", "12", "25", "38", "47"}),
-                        [&](std::int64_t, std::string_view line) {
-                            buffer.append(line);
-                            buffer += "\r\n";
-                            if (buffer.size() > (1 << 16)) {
-                                std::fwrite(buffer.data(), 1, buffer.size(), out);
-                                buffer.clear();
-                            }
-                            return true;
-                        });
-    buffer += "5: " + std::to_string(result.counts.five) +
-              "\r\n4: " + std::to_string(result.counts.four) +
-              "\r\n3: " + std::to_string(result.counts.three) +
-              "\r\n2: " + std::to_string(result.counts.two) + "\r\n";
+    const ComparisonResult result = compareExternal(benchWheel(wheel), externalDraw({"3", "12", "25", "38", "47"}),
+                                                    [&](std::int64_t, std::string_view line) {
+                                                        buffer.append(line);
+                                                        buffer += "\r\n";
+                                                        if (buffer.size() > (1 << 16)) {
+                                                            std::fwrite(buffer.data(), 1, buffer.size(), out);
+                                                            buffer.clear();
+                                                        }
+                                                        return true;
+                                                    });
+    buffer += "5: " + std::to_string(result.counts.five) + "\r\n4: " + std::to_string(result.counts.four) +
+              "\r\n3: " + std::to_string(result.counts.three) + "\r\n2: " + std::to_string(result.counts.two) + "\r\n";
     std::fwrite(buffer.data(), 1, buffer.size(), out);
     return std::fclose(out) == 0 && result.ok ? 0 : 1;
 }
@@ -81,8 +78,7 @@ int compare(const char* wheel, const char* target) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "generate")
-        return generate(argv[2], std::atol(argv[3]));
+    if (argc == 4 && std::string(argv[1]) == "generate") return generate(argv[2], std::atol(argv[3]));
     if (argc == 4 && std::string(argv[1]) == "export") return exportList(argv[2], argv[3]);
     if (argc == 4 && std::string(argv[1]) == "compare") return compare(argv[2], argv[3]);
     std::fprintf(stderr, "usage: %s generate|export|compare <file> <boards|out>\n", argv[0]);

@@ -13,8 +13,8 @@
 
 #include <QGuiApplication>
 
-#include "windows/common/printersurface.h"
 #include "output/ticketprinting.h"
+#include "windows/common/printersurface.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -13,10 +13,10 @@
 
 #include "comparison/comparison.h"
 #include "externalwheels/externalwheel.h"
-#include "textfiles/textencoding.h"
-#include "textfiles/textfilereader.h"
 #include "localisation/languagefile.h"
 #include "output/boardlists.h"
+#include "textfiles/textencoding.h"
+#include "textfiles/textfilereader.h"
 #include "textfiles/textfilereference.h"
 
 namespace {
@@ -30,8 +30,7 @@ void require(bool condition, const char* what) {
 const std::string& scratchFile() {
     static const std::string name = [] {
         const char* dir = std::getenv("TMPDIR");
-        return std::string(dir != nullptr ? dir : "/tmp") + "/norvex5-fuzz-" +
-               std::to_string(::getpid()) + ".txt";
+        return std::string(dir != nullptr ? dir : "/tmp") + "/norvex5-fuzz-" + std::to_string(::getpid()) + ".txt";
     }();
     return name;
 }
@@ -68,11 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::string_view all[9];
             reader.fields(all, 9);
             for (int f = 1; f <= 9; ++f)
-                require(all[f - 1] == norvex5::testing::referenceField(expected[k], separator, f),
-                        "fields() differs");
+                require(all[f - 1] == norvex5::testing::referenceField(expected[k], separator, f), "fields() differs");
             for (const int index : {(options >> 4) + 1, 0, -1, 255, 256, 3, 1})
-                require(reader.field(index) ==
-                            norvex5::testing::referenceField(expected[k], separator, index),
+                require(reader.field(index) == norvex5::testing::referenceField(expected[k], separator, index),
                         "field() differs");
             ++k;
             reader.readLine();
@@ -86,29 +83,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wheel.separator = std::string(1, separator);
     wheel.linesToSkip = skip;
     wheel.map[60] = 0;
-    const std::int64_t boards =
-        expected.size() > std::size_t(skip) ? std::int64_t(expected.size()) - skip : 0;
+    const std::int64_t boards = expected.size() > std::size_t(skip) ? std::int64_t(expected.size()) - skip : 0;
     for (const PreviewMode mode : {PreviewMode::Raw, PreviewMode::Replaced}) {
         const PreviewResult preview = previewRows(wheel, mode);
         require(!preview.failed, "preview failed on a readable file");
-        require(std::int64_t(preview.rows.size()) == std::min<std::int64_t>(boards, 20),
-                "preview rows");
+        require(std::int64_t(preview.rows.size()) == std::min<std::int64_t>(boards, 20), "preview rows");
         for (const PreviewRow& row : preview.rows)
             for (const std::string& cell : row.cells) require(isValidUtf8(cell), "preview cell");
     }
-    const ListRun list =
-        forEachExternalListLine(wheel, ListOutput::Export, [](std::string_view) { return true; });
+    const ListRun list = forEachExternalListLine(wheel, ListOutput::Export, [](std::string_view) { return true; });
     require(list.ok && list.lines == boards, "list lines");
-    const ComparisonResult compared =
-        compareExternal(wheel, externalDraw({"1", "2", "x", "4", "5"}),
-                        [](std::int64_t, std::string_view) { return true; });
+    const ComparisonResult compared = compareExternal(wheel, externalDraw({"1", "2", "x", "4", "5"}),
+                                                      [](std::int64_t, std::string_view) { return true; });
     require(compared.ok && compared.boards == boards, "compared boards");
 
     // The same bytes as a language file.
     LanguageFile language(name);
     if (language.load()) {
-        require(isValidUtf8(language.headerText1()) && isValidUtf8(language.headerText2()),
-                "header not UTF-8");
+        require(isValidUtf8(language.headerText1()) && isValidUtf8(language.headerText2()), "header not UTF-8");
         for (int n = 0; n <= LanguageFile::kSlots + 1; ++n)
             require(isValidUtf8(language.message(n)), "message not UTF-8");
     }

@@ -1,7 +1,7 @@
 // The program as main() starts it, up to its first activation and the window shown.
-#include "windows/program/program.h"
-#include "windows/common/qtplatform.h"
 #include "probe.h"
+#include "windows/common/qtplatform.h"
+#include "windows/program/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

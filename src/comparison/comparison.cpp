@@ -77,8 +77,7 @@ ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int whee
     return result;
 }
 
-ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
-                                 const ComparisonSink& sink) {
+ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw, const ComparisonSink& sink) {
     // "B.:" and a board number of up to 20 digits, " : :", five times "-0" and an 11-digit
     // value, " ->" and the count. Formed in place: this runs once per board of huge files.
     char line[3 + 20 + 4 + kDrawNumbers * 13 + 3 + 20];

@@ -31,8 +31,7 @@ namespace norvex5 {
 // The box a window shows when the external comparison fails. The title is the one the ticket
 // printing uses for its own failures, as users of the program have always seen it.
 inline constexpr std::string_view kExternalComparisonFailureText = "Erreur/Error";
-inline constexpr std::string_view kExternalComparisonFailureTitle =
-    "Erreur dans Pimprimebulletinfichier";
+inline constexpr std::string_view kExternalComparisonFailureTitle = "Erreur dans Pimprimebulletinfichier";
 
 enum class ComparisonMode : std::int32_t { NotSet = 0, Internal = 1, External = 2 };
 
@@ -74,20 +73,11 @@ struct MatchCounts {
 
     void add(int matches) {
         switch (matches) {
-            case 5:
-                ++five;
-                break;
-            case 4:
-                ++four;
-                break;
-            case 3:
-                ++three;
-                break;
-            case 2:
-                ++two;
-                break;
-            default:
-                break;  // 0, 1 and any odd count from repeated numbers count nowhere
+            case 5: ++five; break;
+            case 4: ++four; break;
+            case 3: ++three; break;
+            case 2: ++two; break;
+            default: break;  // 0, 1 and any odd count from repeated numbers count nowhere
         }
     }
 };
@@ -110,7 +100,6 @@ ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int whee
 
 // The boards of an external wheel file: fields 1..5 untrimmed; a number 1..100 replaced by its
 // map entry; a field that is not a number (an empty one included) adds nothing.
-ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw,
-                                 const ComparisonSink& sink);
+ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw, const ComparisonSink& sink);
 
 }  // namespace norvex5

@@ -16,7 +16,7 @@
 namespace norvex5 {
 
 struct AppState {
-    ParameterRecord parameters;    // defaults until loaded
+    ParameterRecord parameters;  // defaults until loaded
     SelectionState selection{};
     BoardMask boardMask{};
     Expansion expansion;
@@ -26,9 +26,7 @@ struct AppState {
     std::int32_t savedGameReserved = 0;
 
     // The text of a message in the current language (or from the language file when loaded).
-    std::string message(int number) const {
-        return messageText(number, parameters.language, languageManager.get());
-    }
+    std::string message(int number) const { return messageText(number, parameters.language, languageManager.get()); }
     MessageLookup messageLookup() const {
         return [this](int number) { return message(number); };
     }

@@ -24,9 +24,7 @@ constexpr std::optional<std::int32_t> highestNumberSetBy(std::int32_t gameType) 
 
 // The game type's own highest number, for repairing a value read from a damaged file: as above,
 // and 49 for the hidden types.
-constexpr std::int32_t ownHighestNumber(std::int32_t gameType) {
-    return highestNumberSetBy(gameType).value_or(49);
-}
+constexpr std::int32_t ownHighestNumber(std::int32_t gameType) { return highestNumberSetBy(gameType).value_or(49); }
 
 // 0 and below are taken as 1.
 inline std::int32_t effectiveGameType(std::int32_t gameType) { return gameType <= 0 ? 1 : gameType; }

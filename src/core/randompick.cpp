@@ -7,8 +7,7 @@
 
 namespace norvex5 {
 
-std::vector<int> randomPick(SelectionState& selection, int count, int highestNumber,
-                            std::mt19937& generator) {
+std::vector<int> randomPick(SelectionState& selection, int count, int highestNumber, std::mt19937& generator) {
     clearGridA(selection);
     std::array<int, kGridACount> pool{};
     std::iota(pool.begin(), pool.end(), 1);

@@ -12,8 +12,7 @@ namespace norvex5 {
 // Clears grid A (fixed numbers included) and selects `count` distinct numbers drawn uniformly
 // from 1..highestNumber. The count and the highest number are clamped to what the 50-number pool
 // can give. Returns the numbers in the order drawn.
-std::vector<int> randomPick(SelectionState& selection, int count, int highestNumber,
-                            std::mt19937& generator);
+std::vector<int> randomPick(SelectionState& selection, int count, int highestNumber, std::mt19937& generator);
 
 // The same with a generator seeded from the clock.
 std::vector<int> randomPick(SelectionState& selection, int count, int highestNumber);

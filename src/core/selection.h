@@ -8,8 +8,8 @@
 namespace norvex5 {
 
 inline constexpr int kGridACount = 50;
-inline constexpr int kNumberCount = 70;    // grid A and grid B entries
-inline constexpr int kBoxCount = 59;       // numbers that have a box on the main window
+inline constexpr int kNumberCount = 70;  // grid A and grid B entries
+inline constexpr int kBoxCount = 59;     // numbers that have a box on the main window
 
 enum NumberState : std::int32_t { kFree = 0, kSelected = 1, kFixed = 2 };
 
@@ -17,9 +17,9 @@ using SelectionState = std::array<std::int32_t, kNumberCount + 1>;
 using BoardMask = std::array<std::int32_t, kNumberCount + 1>;
 
 enum class CountKind {
-    GridATicked = 1,   // grid A, selected or fixed
-    GridAFixed = 3,    // grid A, fixed
-    GridBFixed = 4,    // grid B (51..70), fixed
+    GridATicked = 1,  // grid A, selected or fixed
+    GridAFixed = 3,   // grid A, fixed
+    GridBFixed = 4,   // grid B (51..70), fixed
 };
 
 std::int32_t count(const SelectionState& selection, CountKind kind);

@@ -37,9 +37,7 @@ std::string pad(std::int64_t number, int width);
 std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message);
 
 // The text the wheel list holds for a wheel: its title, 100 blanks, the wheel number.
-inline std::string wheelListEntry(int wheel, const MessageLookup& message) {
-    return wheelTitle(wheel, true, message);
-}
+inline std::string wheelListEntry(int wheel, const MessageLookup& message) { return wheelTitle(wheel, true, message); }
 
 // The wheel number hidden at the end of a list entry: its last three characters read as a
 // decimal integer (leading blanks allowed, the rule of fieldNumber()); -1 when they are not one.

@@ -8,9 +8,7 @@
 
 namespace norvex5 {
 
-int linesToSkipFromText(std::string_view text) {
-    return fieldNumber(text).value_or(0);
-}
+int linesToSkipFromText(std::string_view text) { return fieldNumber(text).value_or(0); }
 
 void openExternalWheel(TextFileReader& reader, const ExternalWheel& wheel) {
     reader.separator = wheel.separatorChar();

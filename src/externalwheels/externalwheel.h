@@ -60,7 +60,6 @@ struct PreviewResult {
     std::string error;             // the reader's own message, for diagnostics
 };
 
-PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode,
-                          int maximumRows = kPreviewRows);
+PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maximumRows = kPreviewRows);
 
 }  // namespace norvex5

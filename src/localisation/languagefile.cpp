@@ -32,8 +32,7 @@ bool LanguageFile::load() {
         // A byte-order mark alone on the first line is no line at all: without it the line would
         // have been blank and skipped.
         const std::string_view first = reader.currentLine();
-        if (first.starts_with(kUtf8ByteOrderMark) &&
-            isBlankLine(first.substr(kUtf8ByteOrderMark.size())))
+        if (first.starts_with(kUtf8ByteOrderMark) && isBlankLine(first.substr(kUtf8ByteOrderMark.size())))
             reader.readLine();
 
         auto next = [&] {
@@ -56,8 +55,7 @@ bool LanguageFile::load() {
             if (number < kSlots) {
                 ++number;
                 const std::string_view translation = reader.field(2);
-                messages_[number] =
-                    std::string(trimBlanks(translation).empty() ? reader.field(1) : translation);
+                messages_[number] = std::string(trimBlanks(translation).empty() ? reader.field(1) : translation);
             }
             next();
         }

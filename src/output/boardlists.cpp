@@ -14,8 +14,7 @@ constexpr int kGridBFirst = 51;
 constexpr int kGridBLast = kBoxCount;  // 59: grid B numbers 1..9
 
 // Internal lists separate their numbers as " 3 ,12": the comma sits before each later number.
-void appendInternalNumbers(std::string& out, const BoardMask& mask, int first, int last,
-                           int offset) {
+void appendInternalNumbers(std::string& out, const BoardMask& mask, int first, int last, int offset) {
     bool later = false;
     for (int n = first; n <= last; ++n) {
         if (mask[n] != 1) continue;
@@ -27,8 +26,7 @@ void appendInternalNumbers(std::string& out, const BoardMask& mask, int first, i
 }
 
 template <typename LineOf>
-ListRun forEachBoard(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink,
-                     LineOf lineOf) {
+ListRun forEachBoard(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink, LineOf lineOf) {
     ListRun run;
     startExpansion(expansion, wheel);
     for (std::int32_t i = 1; i <= expansion.boardCount; ++i) {
@@ -56,8 +54,7 @@ std::string listWindowLine(std::int64_t board, const BoardMask& mask) {
     return line;
 }
 
-std::string internalPrintedLine(std::int64_t board, const BoardMask& mask,
-                                std::string_view boardWord) {
+std::string internalPrintedLine(std::int64_t board, const BoardMask& mask, std::string_view boardWord) {
     std::string line(boardWord);
     line += " :";
     appendDecimal(line, board);
@@ -79,24 +76,20 @@ std::string internalExportLine(const BoardMask& mask) {
     return line;
 }
 
-ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel,
-                              const LineSink& sink) {
-    return forEachBoard(expansion, mask, wheel, sink,
-                        [&](std::int32_t i) { return listWindowLine(i, mask); });
+ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink) {
+    return forEachBoard(expansion, mask, wheel, sink, [&](std::int32_t i) { return listWindowLine(i, mask); });
 }
 
 ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel, ListOutput output,
                                 const MessageLookup& message, const LineSink& sink) {
     if (output == ListOutput::Export)
-        return forEachBoard(expansion, mask, wheel, sink,
-                            [&](std::int32_t) { return internalExportLine(mask); });
+        return forEachBoard(expansion, mask, wheel, sink, [&](std::int32_t) { return internalExportLine(mask); });
     const std::string boardWord = message ? message(34) : std::string();
     return forEachBoard(expansion, mask, wheel, sink,
                         [&](std::int32_t i) { return internalPrintedLine(i, mask, boardWord); });
 }
 
-ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output,
-                                const LineSink& sink) {
+ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink) {
     constexpr int kListFields = 7;
     constexpr int kGridAFields = 5;
     // The longest line: a 20-character line number, " :", then seven times ", " and an 11-digit
@@ -118,8 +111,7 @@ ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output,
             }
             bool later = false;
             // Inlined by force: called seven times per board, it is most of the pass.
-            const auto addValue = [&](int f, std::string_view field)
-                __attribute__((always_inline)) {
+            const auto addValue = [&](int f, std::string_view field) __attribute__((always_inline)) {
                 const auto v = trimmedFieldNumber(field);
                 if (!v) return;
                 const std::int32_t played =

@@ -43,8 +43,7 @@ enum class ListOutput { Print = 0, Export = 1 };
 
 // The box a window shows when the external list (printed or exported) fails.
 inline constexpr std::string_view kExternalListFailureText = "Erreur";
-inline constexpr std::string_view kExternalListFailureTitle =
-    "Erreur dans Pimprimelistebulletinfichier";
+inline constexpr std::string_view kExternalListFailureTitle = "Erreur dans Pimprimelistebulletinfichier";
 
 // Receives each line (without line end); false stops the run.
 using LineSink = std::function<bool(std::string_view line)>;
@@ -70,14 +69,12 @@ inline constexpr PrintedListStyle kExternalListStyle{148, "LISTE DES BULLETINS",
 // The list window's line for board i: " 007:-03-12-25-33-41" (grid A only).
 std::string listWindowLine(std::int64_t board, const BoardMask& mask);
 // The printed line: "Grille :7  A : 3 ,12 ,25 ,33 ,41 B:" with boardWord = message 34.
-std::string internalPrintedLine(std::int64_t board, const BoardMask& mask,
-                                std::string_view boardWord);
+std::string internalPrintedLine(std::int64_t board, const BoardMask& mask, std::string_view boardWord);
 // The export line: " 3 ,12 ,25 ,33 ,41", grid B numbers each as " ," and the number.
 std::string internalExportLine(const BoardMask& mask);
 
 // Every board of `wheel` as list window lines (TForm5's listbull).
-ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel,
-                              const LineSink& sink);
+ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink);
 // Every board of `wheel` as printed or export lines. `message` gives message 34 for printing.
 ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel, ListOutput output,
                                 const MessageLookup& message, const LineSink& sink);
@@ -87,7 +84,6 @@ ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel
 // Every board of the file as printed lines ("1 : 3 17 22 31 45 2 9") or export lines
 // (" 3, 17, 22, 31, 45, 2, 9"): fields 1..7 trimmed; not-a-number fields left out; grid A 1..50
 // through entries 1..50, grid B 1..50 through entries 51..100; other values as they stand.
-ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output,
-                                const LineSink& sink);
+ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink);
 
 }  // namespace norvex5

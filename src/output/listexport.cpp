@@ -67,17 +67,15 @@ ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
 
 }  // namespace
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel,
-                                const std::filesystem::path& target) {
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target) {
     return exportLines(target, [&](const LineSink& sink) {
         return forEachInternalListLine(expansion, mask, wheel, ListOutput::Export, {}, sink);
     });
 }
 
 ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target) {
-    return exportLines(target, [&](const LineSink& sink) {
-        return forEachExternalListLine(wheel, ListOutput::Export, sink);
-    });
+    return exportLines(target,
+                       [&](const LineSink& sink) { return forEachExternalListLine(wheel, ListOutput::Export, sink); });
 }
 
 }  // namespace norvex5

@@ -15,9 +15,9 @@
 namespace norvex5 {
 
 enum class ExportStatus {
-    Written,     // the file holds the whole list
-    NotCreated,  // the file could not be created: nothing written, nothing to say
-    ReadFailed,  // external list: the wheel file failed; "Erreur dans Pimprimelistebulletinfichier"
+    Written,      // the file holds the whole list
+    NotCreated,   // the file could not be created: nothing written, nothing to say
+    ReadFailed,   // external list: the wheel file failed; "Erreur dans Pimprimelistebulletinfichier"
     WriteFailed,  // writing or replacing failed (disk full, say); the old file is untouched
 };
 
@@ -27,8 +27,7 @@ struct ExportResult {
     std::int64_t lines = 0;  // lines written
 };
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel,
-                                const std::filesystem::path& target);
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target);
 ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target);
 
 }  // namespace norvex5

@@ -22,8 +22,7 @@ public:
         const PageSize page = surface_.pageSize();
         pageHeight_ = page.height;
         surface_.setFont(kTitleFont);
-        const std::string_view centredOn =
-            style_.centringText.empty() ? std::string_view(title) : style_.centringText;
+        const std::string_view centredOn = style_.centringText.empty() ? std::string_view(title) : style_.centringText;
         surface_.text((page.width - surface_.textExtent(centredOn).width) / 2, kTitleTop, title);
         y_ = kTitleTop + surface_.textExtent("LISTE").height;
         surface_.setFont(kBodyFont);
@@ -101,19 +100,17 @@ PrintResult printBoardList(PrintSurface& surface, const PrintedListStyle& style,
 
 PrintResult printInternalList(PrintSurface& surface, AppState& state, int wheel) {
     const MessageLookup message = state.messageLookup();
-    return printBoardList(surface, kInternalListStyle, message(kInternalListStyle.titleMessage),
-                          [&](const LineSink& sink) {
-                              return forEachInternalListLine(state.expansion, state.boardMask, wheel,
-                                                             ListOutput::Print, message, sink);
-                          });
+    return printBoardList(
+        surface, kInternalListStyle, message(kInternalListStyle.titleMessage), [&](const LineSink& sink) {
+            return forEachInternalListLine(state.expansion, state.boardMask, wheel, ListOutput::Print, message, sink);
+        });
 }
 
 PrintResult printExternalList(PrintSurface& surface, const ExternalWheel& wheel, const MessageLookup& message,
                               const std::function<void(const std::string& procedure)>& reportError) {
-    PrintResult result = printBoardList(surface, kExternalListStyle, message(kExternalListStyle.titleMessage),
-                                        [&](const LineSink& sink) {
-                                            return forEachExternalListLine(wheel, ListOutput::Print, sink);
-                                        });
+    PrintResult result =
+        printBoardList(surface, kExternalListStyle, message(kExternalListStyle.titleMessage),
+                       [&](const LineSink& sink) { return forEachExternalListLine(wheel, ListOutput::Print, sink); });
     if (result.status == PrintResult::Status::Failed && reportError) reportError("Pimprimelistebulletinfichier");
     return result;
 }

@@ -28,7 +28,7 @@ struct TextExtent {
 };
 
 struct PageSize {
-    int width = 0;   // printable area, device pixels
+    int width = 0;  // printable area, device pixels
     int height = 0;
 };
 

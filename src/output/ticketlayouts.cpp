@@ -13,9 +13,9 @@ int column(int n, int k) { return (n - 1) % k; }
 int row(int n, int k) { return (n - 1) / k; }
 
 // Blank room kept between a board number and the boxes it belongs to.
-constexpr double kBoardNumberGapLeft = 0.9;   // wide enough for three digits of the ticket font
-constexpr double kBoardNumberGapAbove = 0.45; // one line of the ticket font and a little air
-constexpr int kModel4Rows = 7;                // 49 numbers in rows of 7
+constexpr double kBoardNumberGapLeft = 0.9;    // wide enough for three digits of the ticket font
+constexpr double kBoardNumberGapAbove = 0.45;  // one line of the ticket font and a little air
+constexpr int kModel4Rows = 7;                 // 49 numbers in rows of 7
 
 TicketLayoutTable buildTable() {
     TicketLayoutTable t{};
@@ -23,11 +23,33 @@ TicketLayoutTable buildTable() {
     t[1] = {"FRANCE LOTO", 2.2, 3.9, 0.4, 0.4, 0, 1.568, 5, 0, 5.0, 11.7, 0.4, MarkShape::Letter};
     t[2] = {"ROUMANIA LOTO 5/40", 3.9, 3.1, 0.4, 0.4, 0, 1.62, 4, 0, 0, 0, 0, MarkShape::Letter};
     t[3] = {"FLORIDA FANTASY5", 3.08, 1.27, 0.439, 0.45, 3.173, 3.65, 10, 5, 0, 0, 0, MarkShape::Square};
-    t[4] = {"PORTUGAL NOVO TOTOLOTO 2011", 2.07, 1.75, 0.39, 0.42, 2.7, 2.92, 10, 0, 2.38, 8.92, 0.39,
-            MarkShape::Letter};
-    t[5] = {"South Carolina Cash5 (in vertical on printer)", 4.55, 6.8, 0.328, 0.632, 2.07, 0, 5, 0, 0, 0, 0,
+    t[4] = {
+        "PORTUGAL NOVO TOTOLOTO 2011", 2.07, 1.75, 0.39, 0.42, 2.7, 2.92, 10, 0, 2.38, 8.92, 0.39, MarkShape::Letter};
+    t[5] = {"South Carolina Cash5 (in vertical on printer)",
+            4.55,
+            6.8,
+            0.328,
+            0.632,
+            2.07,
+            0,
+            5,
+            0,
+            0,
+            0,
+            0,
             MarkShape::Bar};
-    t[6] = {"North Carolina Cash5 (in vertical on printer)", 3.6, 4.4, 0.45, 0.453, 3.172, 0, 5, 0, 0, 0, 0,
+    t[6] = {"North Carolina Cash5 (in vertical on printer)",
+            3.6,
+            4.4,
+            0.45,
+            0.453,
+            3.172,
+            0,
+            5,
+            0,
+            0,
+            0,
+            0,
             MarkShape::Square};
     return t;
 }
@@ -55,32 +77,31 @@ std::optional<CmPoint> numberPosition(int model, int n, double slot) {
     if (l == nullptr || n < 1 || n > 50) return std::nullopt;
     const double s = slot;
     switch (model) {
-    case 1:
-        return CmPoint{l->firstX + column(n, 17) * l->numberStepX,
-                       l->firstY + (s - 1) * l->boardStepY + row(n, 17) * l->numberStepY};
-    case 2:
-        return CmPoint{l->firstX + row(n, 10) * l->numberStepX,
-                       l->firstY + (s - 1) * l->boardStepY + column(n, 10) * l->numberStepY};
-    case 3:
-        if (s <= l->firstRowBoards)
-            return CmPoint{l->firstX + (s - 1) * l->boardStepX + column(n, 6) * l->numberStepX,
-                           l->firstY + row(n, 6) * l->numberStepY};
-        return CmPoint{l->firstX + (s - 6) * l->boardStepX + column(n, 6) * l->numberStepX,
-                       l->firstY + l->boardStepY + row(n, 6) * l->numberStepY};
-    case 4: {
-        const bool evenSlot = static_cast<long long>(std::trunc(s)) % 2 == 0;
-        return CmPoint{l->firstX + std::floor((s - 1) / 2) * l->boardStepX + column(n, 7) * l->numberStepX,
-                       l->firstY + row(n, 7) * l->numberStepY + (evenSlot ? l->boardStepY : 0.0)};
-    }
-    case 5:
-    case 6: {
-        // These tickets go through the printer lengthwise: the record's X values run down the
-        // paper and its Y values across it, with rows advancing towards the left edge.
-        const int perRow = model == 5 ? 4 : 6;
-        const double x = l->firstY - row(n, perRow) * l->numberStepY;
-        return CmPoint{x < 0 ? 0.0 : x,
-                       l->firstX + (s - 1) * l->boardStepX + column(n, perRow) * l->numberStepX};
-    }
+        case 1:
+            return CmPoint{l->firstX + column(n, 17) * l->numberStepX,
+                           l->firstY + (s - 1) * l->boardStepY + row(n, 17) * l->numberStepY};
+        case 2:
+            return CmPoint{l->firstX + row(n, 10) * l->numberStepX,
+                           l->firstY + (s - 1) * l->boardStepY + column(n, 10) * l->numberStepY};
+        case 3:
+            if (s <= l->firstRowBoards)
+                return CmPoint{l->firstX + (s - 1) * l->boardStepX + column(n, 6) * l->numberStepX,
+                               l->firstY + row(n, 6) * l->numberStepY};
+            return CmPoint{l->firstX + (s - 6) * l->boardStepX + column(n, 6) * l->numberStepX,
+                           l->firstY + l->boardStepY + row(n, 6) * l->numberStepY};
+        case 4: {
+            const bool evenSlot = static_cast<long long>(std::trunc(s)) % 2 == 0;
+            return CmPoint{l->firstX + std::floor((s - 1) / 2) * l->boardStepX + column(n, 7) * l->numberStepX,
+                           l->firstY + row(n, 7) * l->numberStepY + (evenSlot ? l->boardStepY : 0.0)};
+        }
+        case 5:
+        case 6: {
+            // These tickets go through the printer lengthwise: the record's X values run down the
+            // paper and its Y values across it, with rows advancing towards the left edge.
+            const int perRow = model == 5 ? 4 : 6;
+            const double x = l->firstY - row(n, perRow) * l->numberStepY;
+            return CmPoint{x < 0 ? 0.0 : x, l->firstX + (s - 1) * l->boardStepX + column(n, perRow) * l->numberStepX};
+        }
     }
     return std::nullopt;
 }
@@ -95,17 +116,16 @@ std::optional<CmPoint> boardNumberPosition(int model, double slot) {
     const std::optional<CmPoint> first = numberPosition(model, 1, slot);
     if (!first) return std::nullopt;
     switch (model) {
-    case 1:
-    case 2:
-        // Boards stacked with hardly a gap between them, but open paper left of the boxes.
-        return CmPoint{first->x - kBoardNumberGapLeft, first->y};
-    case 4:
-        // The two rows of boards touch; the upper ones have room above, the lower ones below.
-        if (static_cast<long long>(std::trunc(slot)) % 2 == 0)
-            return CmPoint{first->x, first->y + kModel4Rows * ticketLayouts()[4].numberStepY};
-        return CmPoint{first->x, first->y - kBoardNumberGapAbove};
-    default:
-        return CmPoint{first->x, first->y - kBoardNumberGapAbove};
+        case 1:
+        case 2:
+            // Boards stacked with hardly a gap between them, but open paper left of the boxes.
+            return CmPoint{first->x - kBoardNumberGapLeft, first->y};
+        case 4:
+            // The two rows of boards touch; the upper ones have room above, the lower ones below.
+            if (static_cast<long long>(std::trunc(slot)) % 2 == 0)
+                return CmPoint{first->x, first->y + kModel4Rows * ticketLayouts()[4].numberStepY};
+            return CmPoint{first->x, first->y - kBoardNumberGapAbove};
+        default: return CmPoint{first->x, first->y - kBoardNumberGapAbove};
     }
 }
 

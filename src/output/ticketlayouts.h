@@ -20,23 +20,23 @@ inline constexpr int kTicketModelCount = 6;
 
 // The mark drawn into a box.
 enum class MarkShape : std::int32_t {
-    Letter = 1,       // the letter "X" in the ticket font
-    Bar = 2,          // filled rectangle 0.35 cm wide, 0.2 cm high
-    ThinBar = 3,      // filled rectangle 0.35 cm wide, 0.1 cm high
-    Square = 4,       // filled square of 0.29 cm
+    Letter = 1,   // the letter "X" in the ticket font
+    Bar = 2,      // filled rectangle 0.35 cm wide, 0.2 cm high
+    ThinBar = 3,  // filled rectangle 0.35 cm wide, 0.1 cm high
+    Square = 4,   // filled square of 0.29 cm
 };
 
 struct TicketLayout {
-    std::string name;            // shown in the model lists
-    double firstX = 0;           // box of number 1 of the first board
+    std::string name;   // shown in the model lists
+    double firstX = 0;  // box of number 1 of the first board
     double firstY = 0;
-    double numberStepX = 0;      // between neighbouring boxes along a row
-    double numberStepY = 0;      // between neighbouring rows of boxes
-    double boardStepX = 0;       // between boards side by side
-    double boardStepY = 0;       // between boards one below the other
+    double numberStepX = 0;  // between neighbouring boxes along a row
+    double numberStepY = 0;  // between neighbouring rows of boxes
+    double boardStepX = 0;   // between boards side by side
+    double boardStepY = 0;   // between boards one below the other
     std::int32_t boardsPerTicket = 0;
     std::int32_t firstRowBoards = 0;  // model 3 only
-    double bonusX = 0;           // box of bonus number 1
+    double bonusX = 0;                // box of bonus number 1
     double bonusY = 0;
     double bonusStepX = 0;
     MarkShape markShape = MarkShape::Letter;

@@ -133,8 +133,8 @@ int toDevice(const PrintSurface& surface, Axis axis, double cm, const PrinterOff
     const double userMm = axis == Axis::X ? offsets.horizontalMm : offsets.verticalMm;
     // A damaged parameters file can hold offsets of kilometres: such a point lies off the paper
     // either way, but it must stay an int with room left for a mark's size.
-    const double pixels = std::clamp(cm / 2.54 * dpi - offset + (userMm / 10 / 2.54) * dpi,
-                                     -kFarOffThePaper, kFarOffThePaper);
+    const double pixels =
+        std::clamp(cm / 2.54 * dpi - offset + (userMm / 10 / 2.54) * dpi, -kFarOffThePaper, kFarOffThePaper);
     // nearbyint rounds in the default mode, to nearest with halves to even.
     return static_cast<int>(std::nearbyint(pixels));
 }
@@ -148,12 +148,10 @@ void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
     double width = 0;
     double height = 0;
     switch (shape) {
-    case MarkShape::Letter:
-        surface.text(x, y, "X");
-        return;
-    case MarkShape::Bar: width = 0.35, height = 0.2; break;
-    case MarkShape::ThinBar: width = 0.35, height = 0.1; break;
-    case MarkShape::Square: width = 0.29, height = 0.29; break;
+        case MarkShape::Letter: surface.text(x, y, "X"); return;
+        case MarkShape::Bar: width = 0.35, height = 0.2; break;
+        case MarkShape::ThinBar: width = 0.35, height = 0.1; break;
+        case MarkShape::Square: width = 0.29, height = 0.29; break;
     }
     surface.setBrush(kBlack);
     surface.setPen(kBlack, 1);
@@ -161,10 +159,7 @@ void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
 }
 
 BonusSequence::BonusSequence(int model, int bonusMode, bool wanted, std::uint32_t seed)
-    : applies_(wanted && hasBonusRow(model)),
-      mode_(bonusMode),
-      count_(bonusNumberCount(model)),
-      random_(seed) {
+    : applies_(wanted && hasBonusRow(model)), mode_(bonusMode), count_(bonusNumberCount(model)), random_(seed) {
     if (mode_ > count_) mode_ = 1;
 }
 
@@ -188,9 +183,8 @@ BoardSource wheelBoards(AppState& state, int wheel) {
             }};
 }
 
-PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards,
-                                 const InternalTicketRequest& request, const PrinterOffsets& offsets,
-                                 const TicketHooks& hooks) {
+PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards, const InternalTicketRequest& request,
+                                 const PrinterOffsets& offsets, const TicketHooks& hooks) {
     PrintResult result;
     const TicketLayout* layout = ticketLayout(request.model);
     if (layout == nullptr || !boards.build) return result;
@@ -246,9 +240,8 @@ PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int whe
     return printInternalTickets(surface, wheelBoards(state, wheel), request, printerOffsets(state.parameters), hooks);
 }
 
-PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel,
-                                    TicketMode mode, int model, const PrinterOffsets& offsets,
-                                    const TicketHooks& hooks) {
+PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel, TicketMode mode, int model,
+                                 const PrinterOffsets& offsets, const TicketHooks& hooks) {
     PrintResult result;
     const TicketLayout* layout = ticketLayout(model);
     if (layout == nullptr) return result;

@@ -38,7 +38,7 @@ inline PrinterOffsets printerOffsets(const ParameterRecord& parameters) {
 
 enum class TicketMode : int {
     AllAtOnce = 1,
-    OneByOne = 2,   // the user feeds each paper ticket and confirms
+    OneByOne = 2,  // the user feeds each paper ticket and confirms
 };
 
 // What the caller hears while a run goes on. Every member may be left empty.
@@ -117,7 +117,7 @@ struct InternalTicketRequest {
     TicketMode mode = TicketMode::AllAtOnce;
     int first = 1;
     int last = 0;
-    int bonusMode = -1;              // see BonusSequence
+    int bonusMode = -1;  // see BonusSequence
     bool bonusWanted = false;
     bool boardNumbersWanted = false;
     // Seed of the run's random bonus numbers; a fresh one from the system when empty.
@@ -126,9 +126,8 @@ struct InternalTicketRequest {
 
 // Boards first..last (1..board count when that range is not inside the wheel), five boards or
 // so per ticket as the model holds them.
-PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards,
-                                 const InternalTicketRequest& request, const PrinterOffsets& offsets,
-                                 const TicketHooks& hooks = {});
+PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards, const InternalTicketRequest& request,
+                                 const PrinterOffsets& offsets, const TicketHooks& hooks = {});
 
 // The same for the selected built-in wheel, with the offsets of the state's parameters.
 PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
@@ -137,8 +136,7 @@ PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int whe
 // Every board of a wheel file, one per line: fields 1..5 are grid A numbers, replaced through
 // the wheel's map when they lie in 1..50; fields 6 and 7 are grid B numbers, which no ticket
 // model has a box for. A failure reports "Pimprimebulletinfichier" and drops the job.
-PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel,
-                                    TicketMode mode, int model, const PrinterOffsets& offsets,
-                                    const TicketHooks& hooks = {});
+PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel, TicketMode mode, int model,
+                                 const PrinterOffsets& offsets, const TicketHooks& hooks = {});
 
 }  // namespace norvex5

@@ -20,8 +20,7 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
     static std::atomic<unsigned> serial{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     std::string name = target.filename().native().substr(0, kNameRoom);
-    name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
-            std::to_string(serial++);
+    name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" + std::to_string(serial++);
     return target.parent_path() / name;
 }
 
@@ -49,8 +48,7 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
     }
     // Writing over the file would have kept its permissions; so does its replacement.
     struct stat existing {};
-    if (::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        ::fchmod(fd, existing.st_mode & 0777);
+    if (::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) ::fchmod(fd, existing.st_mode & 0777);
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
         ::close(fd);

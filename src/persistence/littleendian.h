@@ -7,8 +7,8 @@
 namespace norvex5 {
 
 inline std::int32_t readInt32LE(const unsigned char* p) {
-    const std::uint32_t v = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
-                            (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
+    const std::uint32_t v =
+        std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
     return static_cast<std::int32_t>(v);
 }
 

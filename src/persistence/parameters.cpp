@@ -16,11 +16,10 @@ namespace {
 
 // Field order as stored in the file.
 constexpr std::int32_t ParameterRecord::*kFields[] = {
-    &ParameterRecord::reserved0,        &ParameterRecord::language,
-    &ParameterRecord::horizontalOffset, &ParameterRecord::verticalOffset,
-    &ParameterRecord::gameType,         &ParameterRecord::reserved20,
-    &ParameterRecord::reserved24,       &ParameterRecord::reserved28,
-    &ParameterRecord::ticketModelIndex, &ParameterRecord::highestNumber,
+    &ParameterRecord::reserved0,      &ParameterRecord::language,   &ParameterRecord::horizontalOffset,
+    &ParameterRecord::verticalOffset, &ParameterRecord::gameType,   &ParameterRecord::reserved20,
+    &ParameterRecord::reserved24,     &ParameterRecord::reserved28, &ParameterRecord::ticketModelIndex,
+    &ParameterRecord::highestNumber,
 };
 static_assert(std::size(kFields) * 4 == kParameterFileSize);
 
@@ -45,8 +44,7 @@ ParameterRecord decodeParameters(const ParameterBytes& bytes) {
 ParameterRecord sanitiseParameters(ParameterRecord record) {
     if (record.language < 1 || record.language > 7) record.language = 1;
     if (record.gameType < 0 || record.gameType > 8) record.gameType = 1;
-    if (record.highestNumber < 1 || record.highestNumber > 50)
-        record.highestNumber = ownHighestNumber(record.gameType);
+    if (record.highestNumber < 1 || record.highestNumber > 50) record.highestNumber = ownHighestNumber(record.gameType);
     // The offset fields of the parameters window hold at most five characters. A value beyond
     // what they can hold is damage, and turned into printer pixels it would not fit an int.
     for (std::int32_t* offset : {&record.horizontalOffset, &record.verticalOffset})

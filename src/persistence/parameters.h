@@ -9,14 +9,14 @@ namespace norvex5 {
 
 struct ParameterRecord {
     std::int32_t reserved0 = 0;
-    std::int32_t language = 1;            // LanguageCode 1..7
-    std::int32_t horizontalOffset = 0;    // printer offsets in whole millimetres
+    std::int32_t language = 1;          // LanguageCode 1..7
+    std::int32_t horizontalOffset = 0;  // printer offsets in whole millimetres
     std::int32_t verticalOffset = 0;
-    std::int32_t gameType = 1;            // 1..8
+    std::int32_t gameType = 1;  // 1..8
     std::int32_t reserved20 = 0;
     std::int32_t reserved24 = 0;
     std::int32_t reserved28 = 0;
-    std::int32_t ticketModelIndex = 0;    // position from 0 in the ticket model list
+    std::int32_t ticketModelIndex = 0;  // position from 0 in the ticket model list
     std::int32_t highestNumber = 49;
 
     bool operator==(const ParameterRecord&) const = default;
@@ -42,9 +42,9 @@ inline constexpr std::int32_t kHighestOffsetMm = 99999;
 ParameterRecord sanitiseParameters(ParameterRecord record);
 
 enum class ParametersLoad {
-    Loaded,     // a 40-byte record was read
-    Missing,    // no file: defaults, first run
-    Damaged,    // unreadable or short: defaults, the file was deleted, still not a first run
+    Loaded,   // a 40-byte record was read
+    Missing,  // no file: defaults, first run
+    Damaged,  // unreadable or short: defaults, the file was deleted, still not a first run
 };
 
 struct ParametersLoadResult {

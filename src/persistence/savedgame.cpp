@@ -16,16 +16,13 @@ constexpr std::size_t kStatesOffset = 8;
 constexpr std::size_t kReservedOffset = 288;
 }  // namespace
 
-std::int32_t sanitiseNumberState(std::int32_t state) {
-    return (state >= 0 && state <= 2) ? state : 0;
-}
+std::int32_t sanitiseNumberState(std::int32_t state) { return (state >= 0 && state <= 2) ? state : 0; }
 
 SavedGameBytes encodeSavedGame(const SavedGameRecord& record) {
     SavedGameBytes bytes{};
     std::copy(std::begin(kSignature), std::end(kSignature), bytes.begin());
     writeInt32LE(&bytes[kIndexOffset], record.wheelListIndex);
-    for (int n = 1; n <= kSavedNumberCount; ++n)
-        writeInt32LE(&bytes[kStatesOffset + (n - 1) * 4], record.states[n]);
+    for (int n = 1; n <= kSavedNumberCount; ++n) writeInt32LE(&bytes[kStatesOffset + (n - 1) * 4], record.states[n]);
     writeInt32LE(&bytes[kReservedOffset], record.reserved);
     return bytes;
 }

@@ -12,7 +12,7 @@ inline constexpr std::size_t kSavedGameSize = 292;
 inline constexpr int kSavedNumberCount = 70;
 
 struct SavedGameRecord {
-    std::int32_t wheelListIndex = -1;                       // -1: no item selected
+    std::int32_t wheelListIndex = -1;                          // -1: no item selected
     std::array<std::int32_t, kSavedNumberCount + 1> states{};  // [1..70]; entry 0 unused
     // Not ours to interpret: carried from the last file read into the next file written.
     std::int32_t reserved = 0;
@@ -31,7 +31,7 @@ enum class SavedGameLoad {
 
 struct SavedGameLoadResult {
     SavedGameLoad outcome = SavedGameLoad::Missing;
-    SavedGameRecord record;     // meaningful when Loaded
+    SavedGameRecord record;  // meaningful when Loaded
     // The reserved field of whatever 292 bytes were read, also of a file refused for its
     // signature; the caller carries it to the next save.
     bool reservedRead = false;

@@ -51,8 +51,8 @@ constexpr BoxPosition kGridB[9] = {{219, 95},  {256, 95},  {293, 95},  {219, 136
                                    {296, 136}, {219, 175}, {256, 175}, {296, 175}};
 
 constexpr TicketPicture kPictures[9] = {
-    TicketPicture::Igrille1,       TicketPicture::Igrille1,         TicketPicture::Igrille1uk,
-    TicketPicture::Igrille1es,     TicketPicture::Igrille1suisse,   TicketPicture::Igrille1swisslog,
+    TicketPicture::Igrille1,         TicketPicture::Igrille1,       TicketPicture::Igrille1uk,
+    TicketPicture::Igrille1es,       TicketPicture::Igrille1suisse, TicketPicture::Igrille1swisslog,
     TicketPicture::Igrille1swisslog, TicketPicture::Igrille7,       TicketPicture::Igrille8,
 };
 

@@ -34,9 +34,8 @@ const char* findLineBreaking(const char* p, const char* const end) {
     const __m128i ctrlZ = _mm_set1_epi8(kCtrlZ);
     while (end - p >= 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hits =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)),
-                         _mm_cmpeq_epi8(bytes, ctrlZ));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)),
+                                          _mm_cmpeq_epi8(bytes, ctrlZ));
         const int mask = _mm_movemask_epi8(hits);
         if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
         p += 16;
@@ -50,9 +49,7 @@ const char* findLineBreaking(const char* p, const char* const end) {
 
 TextFileReader::TextFileReader() = default;
 
-TextFileReader::~TextFileReader() {
-    close();
-}
+TextFileReader::~TextFileReader() { close(); }
 
 void TextFileReader::open(const std::string& fileName) {
     if (fileName == fileName_) return;
@@ -61,8 +58,7 @@ void TextFileReader::open(const std::string& fileName) {
     if (fileName.empty()) return;
 
     // A NUL inside the name would silently open a different, shorter name.
-    if (fileName.find('\0') == std::string::npos)
-        fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fileName.find('\0') == std::string::npos) fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
     // A directory opens fine on POSIX and only fails at the first read; refuse it here so that
     // the user hears "could not open" rather than a read error.
@@ -97,13 +93,9 @@ bool TextFileReader::readLine() {
     return !(physicalEnd_ && isBlankLine(view_));
 }
 
-void TextFileReader::throwNotOpen() {
-    throw FileNotOpenError("File not open");
-}
+void TextFileReader::throwNotOpen() { throw FileNotOpenError("File not open"); }
 
-bool TextFileReader::lineIsBlank() const {
-    return isBlankLine(view_);
-}
+bool TextFileReader::lineIsBlank() const { return isBlankLine(view_); }
 
 const std::string& TextFileReader::currentLine() const {
     if (view_.data() != line_.data()) {
@@ -158,8 +150,7 @@ std::string_view TextFileReader::readPieces() {
         // read (the line is copied first when it ends the buffer, before the buffer is refilled).
         const char* const bufferEnd = begin + available;
         const char* const stop = findLineBreaking(begin, bufferEnd);
-        if (stop != bufferEnd &&
-            (*stop == '\n' || (*stop == '\r' && stop + 1 != bufferEnd && stop[1] == '\n'))) {
+        if (stop != bufferEnd && (*stop == '\n' || (*stop == '\r' && stop + 1 != bufferEnd && stop[1] == '\n'))) {
             const std::size_t length = std::size_t(stop - begin);
             if (line_.size() + length > kMaxLineLength) failRead("Invalid file format");
             bufferStart_ += length + (*stop == '\n' ? 1 : 2);

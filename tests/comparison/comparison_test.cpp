@@ -26,13 +26,10 @@ Collected compareFile(const ExternalWheel& wheel, const DrawTexts& draw) {
 
 TEST(Draw, DuplicatesAndInvalidBoxes) {
     const std::pair<DrawTexts, bool> duplicates[] = {
-        {{"5", "5", "12", "20", "33"}, true},
-        {{"1", "2", "3", "4", "5"}, false},
-        {{"1", "x", "1", "2", "3"}, false},   // boxes after a non-number are not read
-        {{"7", "8", "9", "10", " 7"}, true},
-        {{"55", "55", "1", "2", "3"}, false}, // only 1..50 are checked
-        {{"0", "0", "-1", "-1", "99999"}, false},
-        {{"", "", "", "", ""}, false},
+        {{"5", "5", "12", "20", "33"}, true},     {{"1", "2", "3", "4", "5"}, false},
+        {{"1", "x", "1", "2", "3"}, false},  // boxes after a non-number are not read
+        {{"7", "8", "9", "10", " 7"}, true},      {{"55", "55", "1", "2", "3"}, false},  // only 1..50 are checked
+        {{"0", "0", "-1", "-1", "99999"}, false}, {{"", "", "", "", ""}, false},
     };
     for (const auto& [texts, expected] : duplicates)
         EXPECT_EQ(drawHasDuplicates(texts), expected) << texts[0] << " " << texts[1];
@@ -63,10 +60,9 @@ TEST(InternalComparison, LinesAndCounts) {
             lines.emplace_back(line);
             return true;
         });
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "001 :-03-11-17-25-44 -> 5", "002 :-03-11-17-38-44 -> 4",
-                         "003 :-03-11-25-38-44 -> 4", "004 :-03-17-25-38-44 -> 4",
-                         "005 :-11-17-25-38-44 -> 4"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"001 :-03-11-17-25-44 -> 5", "002 :-03-11-17-38-44 -> 4",
+                                               "003 :-03-11-25-38-44 -> 4", "004 :-03-17-25-38-44 -> 4",
+                                               "005 :-11-17-25-38-44 -> 4"}));
     EXPECT_EQ(result.counts.five, 1);
     EXPECT_EQ(result.counts.four, 4);
     EXPECT_EQ(result.boards, 5);
@@ -114,8 +110,8 @@ TEST(ExternalComparison, CountsEveryBoardOnce) {
     wheel.separator = ";";
     wheel.linesToSkip = 1;
     std::string bytes = "title\n";
-    for (const char* board : {"1;2;3;4;5", "1;2;3;4;9", "1;2;3;8;9", "1;2;7;8;9", "1;6;7;8;9",
-                              "6;7;8;9;10", "9;9;2;1;9", "1;2;3;4;9"})
+    for (const char* board :
+         {"1;2;3;4;5", "1;2;3;4;9", "1;2;3;8;9", "1;2;7;8;9", "1;6;7;8;9", "6;7;8;9;10", "9;9;2;1;9", "1;2;3;4;9"})
         bytes += std::string(board) + "\n\n";
     wheel.fileName = dir.file("w.txt", bytes);
     const Collected got = compareFile(wheel, {"1", "2", "3", "4", "5"});

@@ -9,31 +9,31 @@ namespace {
 
 TEST(Selection, ClicksChangeStatesAndCounters) {
     SelectionState s{};
-    toggleSelected(s, 7);                       // left click on a free box
+    toggleSelected(s, 7);  // left click on a free box
     EXPECT_EQ(s[7], kSelected);
     EXPECT_EQ(counters(s).ticked, 1);
 
-    toggleFixed(s, 7);                          // right click on a selected box
+    toggleFixed(s, 7);  // right click on a selected box
     EXPECT_EQ(s[7], kFixed);
     EXPECT_EQ(counters(s).ticked, 1);
     EXPECT_EQ(counters(s).fixed, 1);
 
-    toggleSelected(s, 7);                       // left click on a fixed box frees it
+    toggleSelected(s, 7);  // left click on a fixed box frees it
     EXPECT_EQ(s[7], kFree);
     EXPECT_EQ(counters(s).ticked, 0);
     EXPECT_EQ(counters(s).fixed, 0);
 
-    toggleFixed(s, 9);                          // right click on a free box
-    toggleFixed(s, 9);                          // and again on the fixed one
+    toggleFixed(s, 9);  // right click on a free box
+    toggleFixed(s, 9);  // and again on the fixed one
     EXPECT_EQ(s[9], kFree);
 }
 
 TEST(Selection, GridBCountsApartAndCannotBeFixedFromABox) {
     SelectionState s{};
     toggleSelected(s, 51);
-    toggleFixed(s, 51);                          // boxes 51..59 answer only the left click
+    toggleFixed(s, 51);  // boxes 51..59 answer only the left click
     EXPECT_EQ(s[51], kSelected);
-    s[60] = kFixed;                              // only a saved game reaches 60..70
+    s[60] = kFixed;  // only a saved game reaches 60..70
     s[70] = kFixed;
     const Counters c = counters(s);
     EXPECT_EQ(c.ticked, 0);

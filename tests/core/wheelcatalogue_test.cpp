@@ -43,9 +43,8 @@ TEST(WheelCatalogue, EveryWheelKeepsItsGuarantee) {
         // If any m of the n numbers are drawn, some board holds at least k of them.
         int failures = 0;
         forEachSubset(r->numberCount, r->condition, [&](unsigned drawn) {
-            const bool covered = std::any_of(boards.begin(), boards.end(), [&](unsigned b) {
-                return __builtin_popcount(b & drawn) >= r->guarantee;
-            });
+            const bool covered = std::any_of(boards.begin(), boards.end(),
+                                             [&](unsigned b) { return __builtin_popcount(b & drawn) >= r->guarantee; });
             if (!covered) ++failures;
         });
         EXPECT_EQ(failures, 0) << "wheel " << w << " misses its guarantee";
@@ -53,9 +52,11 @@ TEST(WheelCatalogue, EveryWheelKeepsItsGuarantee) {
 }
 
 TEST(WheelCatalogue, ParametersOfEachWheel) {
-    struct Row { int n, k, m, b; };
-    const Row rows[] = {{}, {6, 4, 4, 5}, {7, 4, 5, 3}, {8, 4, 5, 5}, {8, 3, 5, 2},
-                        {13, 3, 5, 8}, {8, 2, 2, 4}, {9, 2, 2, 5}, {10, 2, 2, 6}};
+    struct Row {
+        int n, k, m, b;
+    };
+    const Row rows[] = {{},           {6, 4, 4, 5}, {7, 4, 5, 3}, {8, 4, 5, 5}, {8, 3, 5, 2}, {13, 3, 5, 8},
+                        {8, 2, 2, 4}, {9, 2, 2, 5}, {10, 2, 2, 6}};
     for (int w = 1; w <= kWheelCount; ++w) {
         const WheelRecord* r = wheelRecord(w);
         EXPECT_EQ(r->numberCount, rows[w].n) << w;
@@ -98,10 +99,13 @@ TEST(WheelCatalogue, ListOrderIsTheSameInFrenchAndEnglish) {
 }
 
 TEST(WheelCatalogue, NumberReadBackFromTheLastThreeCharacters) {
-    const struct { const char* entry; int want; } cases[] = {
-        {"title  5", 5}, {"title 12", 12}, {"title123", 123}, {"  7", 7}, {"x 8", -1},
-        {"title", -1}, {"abc", -1}, {"", -1}, {"12", -1}, {"1 2", -1}, {"   ", -1},
-        {"title 5 ", -1}, {"t-12", -12}, {"t+12", 12}, {"t5x", -1},
+    const struct {
+        const char* entry;
+        int want;
+    } cases[] = {
+        {"title  5", 5}, {"title 12", 12}, {"title123", 123}, {"  7", 7},   {"x 8", -1},
+        {"title", -1},   {"abc", -1},      {"", -1},          {"12", -1},   {"1 2", -1},
+        {"   ", -1},     {"title 5 ", -1}, {"t-12", -12},     {"t+12", 12}, {"t5x", -1},
     };
     for (const auto& c : cases) EXPECT_EQ(wheelNumberFromEntry(c.entry), c.want) << '"' << c.entry << '"';
 }

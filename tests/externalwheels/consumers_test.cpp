@@ -48,9 +48,7 @@ Outcome runEveryConsumer(const ScratchDir& dir, const std::string& fileName) {
     o.previewRows = raw.rows.size();
     if (!raw.rows.empty()) o.firstRawCell2 = raw.rows[0].cells[2];
 
-    const ListRun printed = forEachExternalListLine(wheel, ListOutput::Print, [](std::string_view) {
-        return true;
-    });
+    const ListRun printed = forEachExternalListLine(wheel, ListOutput::Print, [](std::string_view) { return true; });
     o.listOk = printed.ok;
     o.printedLines = printed.lines;
 
@@ -59,8 +57,8 @@ Outcome runEveryConsumer(const ScratchDir& dir, const std::string& fileName) {
     o.exportStatus = exportExternalList(wheel, target).status;
     o.exported = readAll(target);
 
-    const ComparisonResult compared = compareExternal(
-        wheel, externalDraw({"1", "2", "3", "4", "5"}), [&](std::int64_t, std::string_view line) {
+    const ComparisonResult compared =
+        compareExternal(wheel, externalDraw({"1", "2", "3", "4", "5"}), [&](std::int64_t, std::string_view line) {
             o.compared.emplace_back(line);
             return true;
         });
@@ -98,16 +96,19 @@ TEST(Consumers, BadBytesGiveTheRulesResults) {
     const Case cases[] = {
         {"empty file", "", "", {}},
         {"only blank lines", "\n \t\n\r\n\n", "", {}},
-        {"1 MB line", "1;" + megabyte + ";3\n4;5\n", " 1, 3\r\n 4, 5\r\n",
+        {"1 MB line",
+         "1;" + megabyte + ";3\n4;5\n",
+         " 1, 3\r\n 4, 5\r\n",
          {"B.:001 : :-01-03 ->2", "B.:002 : :-04-05 ->2"}},
         {"300 fields", wide + "\n", " 1, 2, 3, 4, 5, 6, 7\r\n", {"B.:001 : :-01-02-03-04-05 ->5"}},
-        {"NUL and high bytes", std::string("1;\0;\xff\xfe;4;5\n", 11), " 1, 4, 5\r\n",
-         {"B.:001 : :-01-04-05 ->3"}},
+        {"NUL and high bytes", std::string("1;\0;\xff\xfe;4;5\n", 11), " 1, 4, 5\r\n", {"B.:001 : :-01-04-05 ->3"}},
         {"lone CR", "1;2\r;3;4;5", " 1, 2, 3, 4, 5\r\n", {"B.:001 : :-01-02-03-04-05 ->5"}},
-        {"Ctrl-Z mid-file", "1;2;3;4;5\r\n6;7\x1a" "8;9\r\n11;12\r\n", " 1, 2, 3, 4, 5\r\n 6, 7\r\n",
+        {"Ctrl-Z mid-file",
+         "1;2;3;4;5\r\n6;7\x1a"
+         "8;9\r\n11;12\r\n",
+         " 1, 2, 3, 4, 5\r\n 6, 7\r\n",
          {"B.:001 : :-01-02-03-04-05 ->5", "B.:002 : :-06-07 ->0"}},
-        {"number forms", "+5;-0;  7;7 ;99999999999;0x10;8\n", " 5, 0, 7, 7, 8\r\n",
-         {"B.:001 : :-05-00-07 ->1"}},
+        {"number forms", "+5;-0;  7;7 ;99999999999;0x10;8\n", " 5, 0, 7, 7, 8\r\n", {"B.:001 : :-05-00-07 ->1"}},
     };
     ScratchDir dir;
     for (const Case& c : cases) {
@@ -123,8 +124,7 @@ TEST(Consumers, BadBytesGiveTheRulesResults) {
         EXPECT_EQ(o.compared, c.compared) << c.name;
         EXPECT_TRUE(o.languageLoaded) << c.name << ": any readable file loads";
     }
-    EXPECT_EQ(runEveryConsumer(dir, dir.file("w.txt", "1;" + megabyte + "\n")).firstRawCell2,
-              megabyte);
+    EXPECT_EQ(runEveryConsumer(dir, dir.file("w.txt", "1;" + megabyte + "\n")).firstRawCell2, megabyte);
     EXPECT_EQ(runEveryConsumer(dir, dir.file("w.txt", "1;\xe9\n")).firstRawCell2, "\xc3\xa9");
 }
 
@@ -195,8 +195,7 @@ TEST_P(RealWheels, EveryConsumerReadsEveryBoard) {
 
     // Draw: the played numbers of the first board (at most five of them).
     DrawTexts draw;
-    for (std::size_t k = 0; k < 5; ++k)
-        draw[k] = k < boards[0].size() ? std::to_string(played(boards[0][k])) : "x";
+    for (std::size_t k = 0; k < 5; ++k) draw[k] = k < boards[0].size() ? std::to_string(played(boards[0][k])) : "x";
     std::int64_t listed = 0;
     std::string first;
     const ComparisonResult compared =
@@ -219,12 +218,9 @@ TEST_P(RealWheels, EveryConsumerReadsEveryBoard) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RealWheels,
-    ::testing::Values(RealWheel{"pdo_C13-5-3_b34.res", " ", 0, 34},
-                      RealWheel{"pdo_C15-5-3_b55.res", " ", 0, 55},
-                      RealWheel{"pdo_C17-5-3_b68.res", " ", 0, 68},
-                      RealWheel{"pdo_C17-5-2_b27.res", " ", 0, 27},
-                      RealWheel{"pdo_L18-5-3if4_b49.res", " ", 0, 49},
-                      RealWheel{"pdo_L13-5-4if5_b50.res", " ", 0, 50},
+    ::testing::Values(RealWheel{"pdo_C13-5-3_b34.res", " ", 0, 34}, RealWheel{"pdo_C15-5-3_b55.res", " ", 0, 55},
+                      RealWheel{"pdo_C17-5-3_b68.res", " ", 0, 68}, RealWheel{"pdo_C17-5-2_b27.res", " ", 0, 27},
+                      RealWheel{"pdo_L18-5-3if4_b49.res", " ", 0, 49}, RealWheel{"pdo_L13-5-4if5_b50.res", " ", 0, 50},
                       RealWheel{"pdo_L14-5-3if4_b90_dupblocks.res", " ", 0, 90},
                       RealWheel{"pdo_C12-5-4_b79_INCOMPLETE.res", " ", 0, 79},
                       RealWheel{"cov64_C16-5-3_b67.txt", "", 0, 67},
@@ -232,10 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RealWheel{"ljcr_C16-5-3_b65_json-fragment.txt", ",", 1, 66},
                       // No separator: each line is one 10-digit field, a number only within
                       // 32 bits, and then far beyond the map.
-                      RealWheel{"alw_11440066.LS5", ";", 1, 66},
-                      RealWheel{"alw_20350032.LS5", ";", 1, 32},
-                      RealWheel{"alw_36330878.LS5", ";", 1, 878},
-                      RealWheel{"alw_36455091.LS5", ";", 1, 5091},
+                      RealWheel{"alw_11440066.LS5", ";", 1, 66}, RealWheel{"alw_20350032.LS5", ";", 1, 32},
+                      RealWheel{"alw_36330878.LS5", ";", 1, 878}, RealWheel{"alw_36455091.LS5", ";", 1, 5091},
                       RealWheel{"alw_31446780.LS5", ";", 1, 6780}),
     [](const auto& info) {
         std::string name = info.param.file;
@@ -265,9 +259,7 @@ TEST(RealWheels, CoveringsGuaranteeTheirHitsThroughTheComparison) {
             DrawTexts draw;
             for (int k = 0; k < 5; ++k) draw[k] = k < c.t ? std::to_string(numbers[k]) : "99";
             const ComparisonResult r =
-                compareExternal(wheel, externalDraw(draw), [](std::int64_t, std::string_view) {
-                    return true;
-                });
+                compareExternal(wheel, externalDraw(draw), [](std::int64_t, std::string_view) { return true; });
             const std::int64_t hits = c.t == 4 ? r.counts.four : r.counts.three + r.counts.four;
             if (!r.ok || hits == 0) ++missed;
         }
@@ -276,8 +268,7 @@ TEST(RealWheels, CoveringsGuaranteeTheirHitsThroughTheComparison) {
     EXPECT_EQ(guaranteed({"pdo_C15-5-3_b55.res", 15, 3, 0}, 200), 0);
     EXPECT_EQ(guaranteed({"cov64_C16-5-3_b67.txt", 16, 3, 1}, 200), 0);
     EXPECT_EQ(guaranteed({"pdo_C17-5-3_b68.res", 17, 3, 0}, 200), 0);
-    EXPECT_GT(guaranteed({"pdo_C12-5-4_b79_INCOMPLETE.res", 12, 4, 0}, 200), 0)
-        << "100 of its 495 4-sets are missed";
+    EXPECT_GT(guaranteed({"pdo_C12-5-4_b79_INCOMPLETE.res", 12, 4, 0}, 200), 0) << "100 of its 495 4-sets are missed";
 }
 
 }  // namespace

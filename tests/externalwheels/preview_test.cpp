@@ -38,8 +38,7 @@ TEST(Preview, ShowsTheFirstTwentyBoards) {
 
 TEST(Preview, SkipsHeaderLinesButNotBlankOnes) {
     ScratchDir dir;
-    const ExternalWheel wheel =
-        wheelOf(dir.file("w.txt", "\nheader one\nheader two\n1 2 3 4 5\n6 7 8 9 10\n"), "", 2);
+    const ExternalWheel wheel = wheelOf(dir.file("w.txt", "\nheader one\nheader two\n1 2 3 4 5\n6 7 8 9 10\n"), "", 2);
     const PreviewResult result = previewRows(wheel, PreviewMode::Raw);
     ASSERT_EQ(result.rows.size(), 2u);
     EXPECT_EQ(row(result, 0), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
@@ -63,7 +62,9 @@ TEST(Preview, RawShowsFieldsReplacedTrimsAndMaps) {
         {",", "1, 2,3,4,5", {"1", " 2", "3", "4", "5"}, {"1", "2", "44", "4", "5"}},
         {";", "A;B;C", {"A", "B", "C", "", ""}, {"A", "B", "C", "", ""}},
         {";", " 3 ;0;51;-0;x y", {" 3 ", "0", "51", "-0", "x y"}, {"44", "0", "51", "-0", "x y"}},
-        {";", "\xe9t\xe9;\xc3\xa9;7", {"\xc3\xa9t\xc3\xa9", "\xc3\xa9", "7", "", ""},
+        {";",
+         "\xe9t\xe9;\xc3\xa9;7",
+         {"\xc3\xa9t\xc3\xa9", "\xc3\xa9", "7", "", ""},
          {"\xc3\xa9t\xc3\xa9", "\xc3\xa9", "7", "", ""}},
         {"", "3 9  12", {"3", "9", "", "12", ""}, {"44", "9", "", "12", ""}},
     };

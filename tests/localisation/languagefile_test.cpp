@@ -19,22 +19,19 @@ std::string header(const std::string& number = "7") {
 
 TEST(LanguageFile, ReadsTheHeaderAndTheMessages) {
     ScratchDir dir;
-    LanguageFile manager(dir.file("norvex5.lg",
-                                   header() +
-                                       "Grille;Spielschein\r\n"
-                                       "Retour;\r\n"
-                                       "Erreur;   \r\n"
-                                       "\r\n  \t\r\n"
-                                       "Mot; Wort \r\n"
-                                       "a;b;c\r\n"
-                                       "only\r\n"));
+    LanguageFile manager(dir.file("norvex5.lg", header() + "Grille;Spielschein\r\n"
+                                                           "Retour;\r\n"
+                                                           "Erreur;   \r\n"
+                                                           "\r\n  \t\r\n"
+                                                           "Mot; Wort \r\n"
+                                                           "a;b;c\r\n"
+                                                           "only\r\n"));
     ASSERT_TRUE(manager.load());
     EXPECT_TRUE(manager.loaded());
     EXPECT_EQ(manager.headerText1(), "Deutsch");
     EXPECT_EQ(manager.headerText2(), "Somebody");
     EXPECT_EQ(manager.headerNumber(), 7);
-    const std::vector<std::string> expected = {"Spielschein", "Retour", "Erreur", " Wort ", "b",
-                                               "only"};
+    const std::vector<std::string> expected = {"Spielschein", "Retour", "Erreur", " Wort ", "b", "only"};
     for (int n = 1; n <= 6; ++n) EXPECT_EQ(manager.message(n), expected[n - 1]) << n;
     EXPECT_EQ(manager.message(7), "");
     EXPECT_EQ(manager.message(0), "");
@@ -91,10 +88,14 @@ TEST(LanguageFile, Windows1252OrUtf8) {
     const Case cases[] = {
         {"Windows-1252", header() + "x;R\xe9sultat \x80\n", "R\xc3\xa9sultat \xe2\x82\xac", "Deutsch"},
         {"UTF-8", header() + "x;R\xc3\xa9sultat\n", "R\xc3\xa9sultat", "Deutsch"},
-        {"UTF-8 with a byte-order mark", "\xef\xbb\xbf" + header() + "x;\xc5\xa0" "ah\n",
-         "\xc5\xa0" "ah", "Deutsch"},
-        {"a mark alone on the first line is no line", "\xef\xbb\xbf\r\n" + header() + "x;y\n", "y",
+        {"UTF-8 with a byte-order mark",
+         "\xef\xbb\xbf" + header() +
+             "x;\xc5\xa0"
+             "ah\n",
+         "\xc5\xa0"
+         "ah",
          "Deutsch"},
+        {"a mark alone on the first line is no line", "\xef\xbb\xbf\r\n" + header() + "x;y\n", "y", "Deutsch"},
         // One Windows-1252 byte anywhere makes the whole file Windows-1252.
         {"mixed", header() + "x;\xc3\xa9\ny;\xe9\n", "\xc3\x83\xc2\xa9", "Deutsch"},
     };

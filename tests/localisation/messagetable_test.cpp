@@ -29,8 +29,8 @@ std::set<int> rowsIn(std::initializer_list<std::pair<int, int>> ranges) {
 }
 
 // The rows the program looks up; every other row is never asked for.
-const std::set<int> kListedRows = rowsIn({{1, 2}, {21, 22}, {29, 50}, {53, 88}, {103, 148},
-                                          {151, 153}, {156, 169}, {171, 183}, {186, 192}});
+const std::set<int> kListedRows =
+    rowsIn({{1, 2}, {21, 22}, {29, 50}, {53, 88}, {103, 148}, {151, 153}, {156, 169}, {171, 183}, {186, 192}});
 const std::set<int> kFrenchOnlyRows = rowsIn({{171, 171}, {186, 192}});
 // Rows that only French and English have.
 const std::set<int> kNewerRows = rowsIn({{172, 183}});
@@ -78,8 +78,7 @@ std::optional<std::u32string> decodeUtf8(std::string_view text) {
 TEST(MessageTable, FrenchHoldsEveryListedRowAndEnglishAllButTheFrenchOnlyOnes) {
     for (int row : kListedRows) {
         EXPECT_FALSE(messageTableCell(row, kFrench).empty()) << "row " << row;
-        EXPECT_EQ(messageTableCell(row, kEnglish).empty(), kFrenchOnlyRows.contains(row))
-            << "row " << row;
+        EXPECT_EQ(messageTableCell(row, kEnglish).empty(), kFrenchOnlyRows.contains(row)) << "row " << row;
     }
 }
 
@@ -90,10 +89,22 @@ TEST(MessageTable, OtherLanguagesLeaveExactlyTheKnownCellsEmpty) {
     };
     const std::vector<Case> cases = {
         {3, kNewerRows},
-        {4, rowsIn({{33, 33}, {59, 59}, {61, 61}, {63, 63}, {66, 66}, {117, 117}, {132, 133},
-                    {151, 151}, {172, 183}})},
-        {5, rowsIn({{1, 2}, {22, 22}, {29, 30}, {45, 45}, {50, 50}, {59, 59}, {61, 61}, {70, 70},
-                    {73, 75}, {81, 81}, {87, 88}, {104, 104}, {106, 108}, {111, 112}, {151, 151},
+        {4, rowsIn({{33, 33}, {59, 59}, {61, 61}, {63, 63}, {66, 66}, {117, 117}, {132, 133}, {151, 151}, {172, 183}})},
+        {5, rowsIn({{1, 2},
+                    {22, 22},
+                    {29, 30},
+                    {45, 45},
+                    {50, 50},
+                    {59, 59},
+                    {61, 61},
+                    {70, 70},
+                    {73, 75},
+                    {81, 81},
+                    {87, 88},
+                    {104, 104},
+                    {106, 108},
+                    {111, 112},
+                    {151, 151},
                     {172, 183}})},
         {6, rowsIn({{64, 64}, {73, 74}, {107, 107}, {172, 183}})},
         {7, kNewerRows},
@@ -109,16 +120,14 @@ TEST(MessageTable, OtherLanguagesLeaveExactlyTheKnownCellsEmpty) {
 TEST(MessageTable, RowsWithoutEnglishAreFrenchOnly) {
     for (int row : kFrenchOnlyRows)
         for (LanguageCode language = kEnglish; language <= kLanguageCount; ++language)
-            EXPECT_TRUE(messageTableCell(row, language).empty())
-                << "row " << row << " language " << language;
+            EXPECT_TRUE(messageTableCell(row, language).empty()) << "row " << row << " language " << language;
 }
 
 TEST(MessageTable, UnlistedRowsAreEmptyInEveryLanguage) {
     for (int row = 1; row <= kMessageTableRows; ++row) {
         if (kListedRows.contains(row)) continue;
         for (LanguageCode language = 1; language <= kLanguageCount; ++language)
-            EXPECT_TRUE(messageTableCell(row, language).empty())
-                << "row " << row << " language " << language;
+            EXPECT_TRUE(messageTableCell(row, language).empty()) << "row " << row << " language " << language;
     }
 }
 
@@ -156,8 +165,7 @@ TEST(MessageTable, FrenchAndEnglishKeepEveryCharacterAndBlank) {
         {183, kEnglish, "Number of lines to skip"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(messageTableCell(c.row, c.language), c.text)
-            << "row " << c.row << " language " << c.language;
+        EXPECT_EQ(messageTableCell(c.row, c.language), c.text) << "row " << c.row << " language " << c.language;
 }
 
 // Callers join fragments with a single blank of their own, so a translation that drops or adds
@@ -200,8 +208,7 @@ TEST(MessageTable, EachColumnWritesTheLettersOfItsLanguage) {
     for (const auto& [language, wanted] : letters) {
         std::set<char32_t> seen;
         for (int row = 1; row <= kMessageTableRows; ++row)
-            for (char32_t cp : decodeUtf8(messageTableCell(row, language)).value_or(U""))
-                seen.insert(cp);
+            for (char32_t cp : decodeUtf8(messageTableCell(row, language)).value_or(U"")) seen.insert(cp);
         for (char32_t letter : wanted)
             EXPECT_TRUE(seen.contains(letter))
                 << "language " << language << " never uses U+" << std::hex << int(letter);

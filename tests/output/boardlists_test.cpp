@@ -24,8 +24,8 @@ TEST(InternalList, LinesOfOneBoard) {
         const char* exported;
     };
     const Case cases[] = {
-        {7, maskOf({3, 12, 25, 33, 41}), " 007:-03-12-25-33-41", "Grille :7  A : 3 ,12 ,25 ,33 ,41 B:",
-         " 3 ,12 ,25 ,33 ,41"},
+        {7, maskOf({3, 12, 25, 33, 41}), " 007:-03-12-25-33-41",
+         "Grille :7  A : 3 ,12 ,25 ,33 ,41 B:", " 3 ,12 ,25 ,33 ,41"},
         {1, maskOf({5, 50}), " 001:-05-50", "Grille :1  A : 5 ,50 B:", " 5 ,50"},
         {9, maskOf({1}), " 009:-01", "Grille :9  A : 1 B:", " 1"},
         {10, maskOf({}), " 010:", "Grille :10  A : B:", ""},
@@ -50,12 +50,12 @@ struct InternalRun {
     }
     std::vector<std::string> lines(int wheel, ListOutput output) {
         std::vector<std::string> out;
-        forEachInternalListLine(expansion, mask, wheel, output, [](int n) {
-            return n == 34 ? std::string("Board") : std::string("?");
-        }, [&](std::string_view line) {
-            out.emplace_back(line);
-            return true;
-        });
+        forEachInternalListLine(
+            expansion, mask, wheel, output, [](int n) { return n == 34 ? std::string("Board") : std::string("?"); },
+            [&](std::string_view line) {
+                out.emplace_back(line);
+                return true;
+            });
         return out;
     }
 };
@@ -64,9 +64,8 @@ TEST(InternalList, WalksEveryBoardOfTheWheel) {
     InternalRun run;
     // Wheel 1: positions {1,2,3,4,6} {1,2,3,5,6} {1,2,4,5,6} {1,3,4,5,6} {2,3,4,5,6}.
     EXPECT_EQ(run.lines(1, ListOutput::Export),
-              (std::vector<std::string>{" 3 ,11 ,17 ,25 ,44", " 3 ,11 ,17 ,38 ,44",
-                                        " 3 ,11 ,25 ,38 ,44", " 3 ,17 ,25 ,38 ,44",
-                                        " 11 ,17 ,25 ,38 ,44"}));
+              (std::vector<std::string>{" 3 ,11 ,17 ,25 ,44", " 3 ,11 ,17 ,38 ,44", " 3 ,11 ,25 ,38 ,44",
+                                        " 3 ,17 ,25 ,38 ,44", " 11 ,17 ,25 ,38 ,44"}));
     EXPECT_EQ(run.lines(1, ListOutput::Print).back(), "Board :5  A : 11 ,17 ,25 ,38 ,44 B:");
     EXPECT_EQ(run.mask, maskOf({11, 17, 25, 38, 44})) << "the mask holds the last board";
     EXPECT_EQ(run.expansion.currentBoard, 1);

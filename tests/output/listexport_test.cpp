@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "textfiles/textfilereader.h"
 #include "support/scratchfiles.h"
+#include "textfiles/textfilereader.h"
 
 namespace norvex5 {
 namespace {
@@ -79,8 +79,7 @@ TEST(ListExport, ATargetThatCannotBeCreated) {
     ScratchDir dir;
     ExternalWheel wheel;
     wheel.fileName = dir.file("w.txt", "1 2 3 4 5\n");
-    EXPECT_EQ(exportExternalList(wheel, dir.path() / "no-such-dir" / "out.txt").status,
-              ExportStatus::NotCreated);
+    EXPECT_EQ(exportExternalList(wheel, dir.path() / "no-such-dir" / "out.txt").status, ExportStatus::NotCreated);
 }
 
 }  // namespace

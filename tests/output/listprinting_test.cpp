@@ -65,7 +65,9 @@ TEST(ListPrinting, PageBreaks) {
         {"internal, a line more", kInternalListStyle, 12, {steps(170, 2 * kH, 11), {4 * kH}}},
         {"internal, two full pages", kInternalListStyle, 23, {steps(170, 2 * kH, 11), steps(4 * kH, 2 * kH, 12)}},
         {"external, one page exactly full", kExternalListStyle, 22, {steps(170, kH, 22)}},
-        {"external, three pages", kExternalListStyle, 50,
+        {"external, three pages",
+         kExternalListStyle,
+         50,
          {steps(170, kH, 22), steps(4 * kH, kH, 23), steps(4 * kH, kH, 5)}},
         {"no line at all", kInternalListStyle, 0, {{}}},
     };

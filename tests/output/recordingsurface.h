@@ -56,8 +56,8 @@ public:
     PageSize page{4800, 3300};
     bool paper = true;
     bool refuseBegin = false;
-    int throwOnNewPage = 0;     // the n-th newPage() call throws (0: never)
-    int throwOnText = 0;        // the n-th text() call throws (0: never)
+    int throwOnNewPage = 0;  // the n-th newPage() call throws (0: never)
+    int throwOnText = 0;     // the n-th text() call throws (0: never)
 
     std::vector<RecordedJob> jobs;
     // "begin", "page", "end", "abort" and whatever the test adds ("prompt"), in order.

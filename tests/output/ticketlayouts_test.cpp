@@ -17,26 +17,26 @@ struct PositionCase {
 
 TEST(TicketLayouts, NumberPositions) {
     const PositionCase cases[] = {
-        {1, 18, 2, 2.2, 3.9 + 1.568 + 0.4},           // second row of the second board
-        {1, 17, 1, 2.2 + 16 * 0.4, 3.9},              // end of the first row of 17
-        {1, 1, 5, 2.2, 3.9 + 4 * 1.568},              // last board of the ticket
-        {2, 11, 1, 3.9 + 0.4, 3.1},                   // numbers run down columns of 10
+        {1, 18, 2, 2.2, 3.9 + 1.568 + 0.4},  // second row of the second board
+        {1, 17, 1, 2.2 + 16 * 0.4, 3.9},     // end of the first row of 17
+        {1, 1, 5, 2.2, 3.9 + 4 * 1.568},     // last board of the ticket
+        {2, 11, 1, 3.9 + 0.4, 3.1},          // numbers run down columns of 10
         {2, 10, 2, 3.9, 3.1 + 1.62 + 9 * 0.4},
-        {3, 1, 5, 3.08 + 4 * 3.173, 1.27},            // slot 5 stays in the first row
-        {3, 1, 6, 3.08, 1.27 + 3.65},                 // slot 6 starts the second row
+        {3, 1, 5, 3.08 + 4 * 3.173, 1.27},  // slot 5 stays in the first row
+        {3, 1, 6, 3.08, 1.27 + 3.65},       // slot 6 starts the second row
         {3, 8, 10, 3.08 + 4 * 3.173 + 0.439, 1.27 + 3.65 + 0.45},
         {4, 1, 1, 2.07, 1.75},
-        {4, 1, 2, 2.07, 1.75 + 2.92},                 // slot 2 under slot 1
-        {4, 1, 3, 2.07 + 2.7, 1.75},                  // slot 3 right of slot 1
+        {4, 1, 2, 2.07, 1.75 + 2.92},  // slot 2 under slot 1
+        {4, 1, 3, 2.07 + 2.7, 1.75},   // slot 3 right of slot 1
         {4, 9, 10, 2.07 + 4 * 2.7 + 0.39, 1.75 + 0.42 + 2.92},
-        {4, 1, 3.7, 2.07 + 2.7, 1.75},                // parity of the truncated slot: 3 is odd
+        {4, 1, 3.7, 2.07 + 2.7, 1.75},  // parity of the truncated slot: 3 is odd
         {4, 1, 4.2, 2.07 + 2.7, 1.75 + 2.92},
-        {5, 49, 1, 0, 4.55},                          // 6.8 - 12 * 0.632 < 0 is clamped
-        {5, 45, 1, 0, 4.55},                          // -0.152 as well
+        {5, 49, 1, 0, 4.55},  // 6.8 - 12 * 0.632 < 0 is clamped
+        {5, 45, 1, 0, 4.55},  // -0.152 as well
         {5, 5, 2, 6.8 - 0.632, 4.55 + 2.07},
         {5, 4, 1, 6.8, 4.55 + 3 * 0.328},
         {6, 1, 1, 4.4, 3.6},
-        {6, 50, 1, 4.4 - 8 * 0.453, 3.6 + 0.45},      // 0.776: still on the paper
+        {6, 50, 1, 4.4 - 8 * 0.453, 3.6 + 0.45},  // 0.776: still on the paper
         {6, 7, 2, 4.4 - 0.453, 3.6 + 3.172},
     };
     for (const PositionCase& c : cases) {
@@ -62,15 +62,11 @@ TEST(TicketLayouts, BonusBoxes) {
         std::optional<double> x;
         double y;
     } const cases[] = {
-        {1, 1, 5.0, 11.7},
-        {1, 10, 5.0 + 9 * 0.4, 11.7},
-        {1, 11, {}, 0},         // model 1 has ten bonus boxes
-        {4, 13, 7.06, 8.92},
-        {4, 14, {}, 0},
-        {4, 0, {}, 0},
-        {2, 1, {}, 0},
-        {3, 1, {}, 0},
-        {5, 1, {}, 0},
+        {1, 1, 5.0, 11.7},   {1, 10, 5.0 + 9 * 0.4, 11.7},
+        {1, 11, {}, 0},  // model 1 has ten bonus boxes
+        {4, 13, 7.06, 8.92}, {4, 14, {}, 0},
+        {4, 0, {}, 0},       {2, 1, {}, 0},
+        {3, 1, {}, 0},       {5, 1, {}, 0},
         {6, 1, {}, 0},
     };
     for (const auto& c : cases) {
@@ -135,7 +131,7 @@ TEST(TicketLayouts, ModelNumberReadBack) {
         {"6", 6},
         {"", 0},
         {"   ", 0},
-        {"name x12", 0},   // the last three characters are not a number
+        {"name x12", 0},  // the last three characters are not a number
         {"name 1 2", 0},
         {"name  -1", -1},
     };
@@ -157,10 +153,10 @@ TEST(TicketLayouts, BoardNumbersClearOfEveryBox) {
     const CmPoint label{0.6, 0.4};  // three digits of the ticket font, with its line height
     auto boxSize = [](int model) {
         switch (ticketLayout(model)->markShape) {
-        case MarkShape::Letter: return CmPoint{0.3, 0.4};
-        case MarkShape::Bar: return CmPoint{0.35, 0.2};
-        case MarkShape::ThinBar: return CmPoint{0.35, 0.1};
-        case MarkShape::Square: return CmPoint{0.29, 0.29};
+            case MarkShape::Letter: return CmPoint{0.3, 0.4};
+            case MarkShape::Bar: return CmPoint{0.35, 0.2};
+            case MarkShape::ThinBar: return CmPoint{0.35, 0.1};
+            case MarkShape::Square: return CmPoint{0.29, 0.29};
         }
         return CmPoint{};
     };

@@ -74,7 +74,7 @@ ExternalWheel wheelFile(const std::string& fileName) {
 struct Decoded {
     std::map<int, std::vector<int>> boards;  // slot -> numbers, ascending
     std::vector<int> bonus;
-    std::vector<std::string> other;          // marks that are no box of the model
+    std::vector<std::string> other;  // marks that are no box of the model
 };
 
 // Reads a page back into boards: every mark must sit exactly on the device position of a box.
@@ -101,8 +101,10 @@ Decoded decode(const RecordedPage& page, const PrintSurface& surface, int model,
         }
     };
     for (const auto& t : page.texts)
-        if (t.text == "X") take(t.x, t.y, t.text);
-        else d.other.push_back(t.text);
+        if (t.text == "X")
+            take(t.x, t.y, t.text);
+        else
+            d.other.push_back(t.text);
     for (const auto& r : page.rects) take(r.x1, r.y1, "rect");
     for (auto& [slot, numbers] : d.boards) std::sort(numbers.begin(), numbers.end());
     return d;
@@ -148,8 +150,8 @@ void print(PrintRun& run, Path path, int boards, int model, TicketMode mode, std
         run.result = printInternalTickets(run.surface, syntheticBoards(boards), request, offsets, hooks);
     } else {
         ScratchDir dir;
-        run.result = printExternalTickets(run.surface, wheelFile(dir.write("wheel.txt", wheelFileText(boards))),
-                                             mode, model, offsets, hooks);
+        run.result = printExternalTickets(run.surface, wheelFile(dir.write("wheel.txt", wheelFileText(boards))), mode,
+                                          model, offsets, hooks);
     }
 }
 
@@ -163,17 +165,17 @@ TEST(ToDevice, ConversionAndRounding) {
         double cm;
         int expected;
     } const cases[] = {
-        {600, 0, 0, 2.54, 600},        // one inch is dpi pixels
-        {600, 0, 0, 2.2, 520},         // 519.685
-        {600, 25, 0, 2.54, 575},       // the printable area starts 25 pixels in
-        {600, 0, 5, 2.54, 718},        // 5 mm more: 600 + 118.11
-        {600, 0, -3, 2.54, 529},       // 600 - 70.87
-        {600, 40, 2, 0, -40 + 47},     // 47.24
-        {1, 0, 0, 1.27, 0},            // exactly 0.5: halves go to the even neighbour
-        {3, 0, 0, 1.27, 2},            // 1.5
-        {5, 0, 0, 1.27, 2},            // 2.5
-        {7, 0, 0, 1.27, 4},            // 3.5
-        {5, 5, 0, 1.27, -2},           // -2.5
+        {600, 0, 0, 2.54, 600},     // one inch is dpi pixels
+        {600, 0, 0, 2.2, 520},      // 519.685
+        {600, 25, 0, 2.54, 575},    // the printable area starts 25 pixels in
+        {600, 0, 5, 2.54, 718},     // 5 mm more: 600 + 118.11
+        {600, 0, -3, 2.54, 529},    // 600 - 70.87
+        {600, 40, 2, 0, -40 + 47},  // 47.24
+        {1, 0, 0, 1.27, 0},         // exactly 0.5: halves go to the even neighbour
+        {3, 0, 0, 1.27, 2},         // 1.5
+        {5, 0, 0, 1.27, 2},         // 2.5
+        {7, 0, 0, 1.27, 4},         // 3.5
+        {5, 5, 0, 1.27, -2},        // -2.5
     };
     for (const auto& c : cases) {
         RecordingSurface s;
@@ -243,9 +245,17 @@ TEST(TicketPrinting, TwelveBoardsMakeThreeTickets) {
         std::vector<std::string> log;
     } const cases[] = {
         {"all at once", TicketMode::AllAtOnce, true, {3}, 0, {"begin", "page", "page", "end"}},
-        {"one by one on paper", TicketMode::OneByOne, true, {1, 1, 1}, 2,
+        {"one by one on paper",
+         TicketMode::OneByOne,
+         true,
+         {1, 1, 1},
+         2,
          {"begin", "end", "prompt", "begin", "end", "prompt", "begin", "end"}},
-        {"one by one into a file", TicketMode::OneByOne, false, {3}, 2,
+        {"one by one into a file",
+         TicketMode::OneByOne,
+         false,
+         {3},
+         2,
          {"begin", "prompt", "page", "prompt", "page", "end"}},
     };
     for (Path path : {Path::Internal, Path::External})
@@ -320,9 +330,9 @@ TEST(TicketPrinting, BoardRange) {
         int firstPrinted;
         int count;
     } const cases[] = {
-        {3, 7, 3, 5},     // one ticket, slots 1 to 5
+        {3, 7, 3, 5},  // one ticket, slots 1 to 5
         {8, 8, 8, 1},
-        {0, 4, 1, 12},    // a range outside the wheel prints every board
+        {0, 4, 1, 12},  // a range outside the wheel prints every board
         {2, 13, 1, 12},
     };
     for (const auto& c : cases) {
@@ -552,9 +562,8 @@ TEST(TicketPrinting, BuiltInWheelOverTheTickedNumbers) {
                                                    {4, {3, 17, 25, 38, 44}},
                                                    {5, {11, 17, 25, 38, 44}}};
     EXPECT_EQ(d.boards, expected);
-    EXPECT_EQ(state.boardMask[11] + state.boardMask[17] + state.boardMask[25] + state.boardMask[38] +
-                  state.boardMask[44],
-              5)
+    EXPECT_EQ(
+        state.boardMask[11] + state.boardMask[17] + state.boardMask[25] + state.boardMask[38] + state.boardMask[44], 5)
         << "the mask holds the last board";
     EXPECT_EQ(state.expansion.currentBoard, 1);
 }
@@ -573,16 +582,16 @@ TEST(ExternalTickets, FieldsReplacementAndGridB) {
                                               "6;7;8;9;10"));
     wheel.separator = ";x";  // only the first character counts
     wheel.linesToSkip = 2;
-    wheel.map[3] = 33;       // the player plays 33 for the wheel's 3
-    wheel.map[4] = 0;        // a replacement to 0 has no box
+    wheel.map[3] = 33;  // the player plays 33 for the wheel's 3
+    wheel.map[4] = 0;   // a replacement to 0 has no box
     RecordingSurface surface;
     const PrintResult result = printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {});
     EXPECT_EQ(result.status, Status::Printed);
     EXPECT_EQ(result.boards, 4);
     const Decoded d = decode(surface.jobs.at(0).pages.at(0), surface, 1);
     const std::map<int, std::vector<int>> expected{
-        {1, {17, 22, 31, 33, 45}},   // grid B fields 2 and 9 mark nothing
-        {3, {1, 2, 5}},              // empty fields give no number
+        {1, {17, 22, 31, 33, 45}},  // grid B fields 2 and 9 mark nothing
+        {3, {1, 2, 5}},             // empty fields give no number
         {4, {6, 7, 8, 9, 10}},
     };
     // Slot 2 (" 4 ", "x", "0", "51", "-3", then grid B 10 and 50) marks nothing at all: no 50.
@@ -598,8 +607,7 @@ TEST(ExternalTickets, ProgressAndEventsForEveryBoard) {
     hooks.progress = [&](int j) { progress.push_back(j); };
     hooks.processEvents = [&] { ++events; };
     RecordingSurface surface;
-    printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {},
-                            hooks);
+    printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {}, hooks);
     EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(events, 7);
 }
@@ -610,8 +618,7 @@ TEST(ExternalTickets, NothingInTheFileStartsNoJob) {
         ExternalWheel wheel = wheelFile(dir.write("w.txt", text));
         wheel.linesToSkip = 1;
         RecordingSurface surface;
-        EXPECT_EQ(printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {}).status,
-                  Status::NothingToPrint);
+        EXPECT_EQ(printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {}).status, Status::NothingToPrint);
         EXPECT_TRUE(surface.log.empty());
     }
 }
@@ -657,7 +664,7 @@ TEST(ExternalTickets, ANumberThatCannotBeMarkedDoesNotStopTheRun) {
     TicketHooks hooks;
     hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
     const PrintResult result = printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
-                                                       TicketMode::AllAtOnce, 1, {}, hooks);
+                                                    TicketMode::AllAtOnce, 1, {}, hooks);
     EXPECT_EQ(result.status, Status::Printed);
     EXPECT_EQ(errors, std::vector<std::string>{"pcochenumerosurgrille"});
     EXPECT_EQ(surface.jobs.at(0).pages.at(0).texts.size(), 9u);
@@ -668,8 +675,8 @@ TEST(ExternalTickets, UnknownModelPrintsNothing) {
     ScratchDir dir;
     for (int model : {0, 7}) {
         RecordingSurface surface;
-        EXPECT_EQ(printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
-                                          TicketMode::AllAtOnce, model, {})
+        EXPECT_EQ(printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))), TicketMode::AllAtOnce,
+                                       model, {})
                       .status,
                   Status::NothingToPrint);
         EXPECT_TRUE(surface.log.empty());

@@ -110,18 +110,12 @@ TEST(ParametersFile, OutOfRangeValuesAreBroughtBackIntoRange) {
         std::int32_t wantLanguage, wantGameType, wantHighest;
     };
     const Case cases[] = {
-        {0, 1, 49, 1, 1, 49},      // language 0 would blank every text
-        {8, 1, 49, 1, 1, 49},
-        {-5, 1, 49, 1, 1, 49},
-        {7, 1, 49, 7, 1, 49},      // in range: untouched
-        {2, 9, 49, 2, 1, 49},
-        {2, -1, 49, 2, 1, 49},
-        {2, 0, 49, 2, 0, 49},      // 0 stays for start-up to take as 1
-        {2, 6, 0, 2, 6, 39},       // the game type's own highest number
-        {2, 7, 51, 2, 7, 50},
-        {2, 8, -49, 2, 8, 50},
-        {2, 3, 1000, 2, 3, 49},    // hidden types: 49
-        {2, 6, 50, 2, 6, 50},      // odd but in range: kept
+        {0, 1, 49, 1, 1, 49},                                                 // language 0 would blank every text
+        {8, 1, 49, 1, 1, 49}, {-5, 1, 49, 1, 1, 49}, {7, 1, 49, 7, 1, 49},    // in range: untouched
+        {2, 9, 49, 2, 1, 49}, {2, -1, 49, 2, 1, 49}, {2, 0, 49, 2, 0, 49},    // 0 stays for start-up to take as 1
+        {2, 6, 0, 2, 6, 39},                                                  // the game type's own highest number
+        {2, 7, 51, 2, 7, 50}, {2, 8, -49, 2, 8, 50}, {2, 3, 1000, 2, 3, 49},  // hidden types: 49
+        {2, 6, 50, 2, 6, 50},                                                 // odd but in range: kept
     };
     for (const Case& c : cases) {
         ParameterRecord r;

@@ -34,8 +34,7 @@ TEST(SavedGameFile, ByteLayout) {
     EXPECT_EQ(bytes[8 + 49 * 4], 1);
     EXPECT_EQ(bytes[8 + 51 * 4], 1);
     EXPECT_EQ(bytes[8 + 69 * 4], 2);
-    EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 288, bytes.end()),
-              (std::vector<unsigned char>{4, 3, 2, 1}));
+    EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 288, bytes.end()), (std::vector<unsigned char>{4, 3, 2, 1}));
 
     SavedGameRecord none;
     const SavedGameBytes noWheel = encodeSavedGame(none);
@@ -97,7 +96,7 @@ TEST(SavedGameFile, LongerFileLoadsItsFirstRecord) {
 TEST(SavedGameFile, UnknownNumberStatesLoadAsFree) {
     ScratchDir dir;
     auto good = encodeSavedGame(sampleGame());
-    good[8 + 4 * 4] = 3;     // number 5: state 3
+    good[8 + 4 * 4] = 3;         // number 5: state 3
     good[8 + 5 * 4 + 3] = 0xFF;  // number 6: a negative state
     writeBytes(dir / "odd.nv5", {good.begin(), good.end()});
     const auto result = loadSavedGame(dir / "odd.nv5");

@@ -16,13 +16,13 @@ struct Placement {
 // Corners and breaks of every table: first and last boxes, row and column changes, the boxes
 // that stand alone.
 const Placement kPlacements[] = {
-    {1, 1, {9, 56}},     {1, 17, {346, 56}},  {1, 18, {9, 77}},    {1, 49, {304, 99}},  {1, 50, {325, 99}},
-    {0, 50, {325, 99}},  {2, 8, {157, 56}},   {2, 9, {9, 77}},     {2, 48, {157, 162}}, {2, 49, {9, 184}},
-    {2, 50, {30, 184}},  {3, 9, {9, 226}},    {3, 10, {30, 56}},   {3, 45, {94, 226}},  {3, 46, {115, 56}},
-    {3, 50, {115, 141}}, {4, 1, {23, 72}},    {4, 7, {203, 72}},   {4, 8, {23, 102}},   {4, 49, {203, 252}},
-    {4, 50, {9, 206}},   {5, 5, {94, 56}},    {5, 50, {94, 244}},  {6, 39, {73, 204}},  {6, 46, {9, 244}},
-    {7, 6, {115, 56}},   {7, 48, {115, 204}}, {7, 49, {9, 226}},   {7, 50, {30, 226}},  {8, 1, {24, 72}},
-    {8, 4, {113, 72}},   {8, 28, {113, 250}}, {8, 29, {173, 72}},  {8, 32, {263, 72}},  {8, 45, {173, 190}},
+    {1, 1, {9, 56}},     {1, 17, {346, 56}},  {1, 18, {9, 77}},   {1, 49, {304, 99}},  {1, 50, {325, 99}},
+    {0, 50, {325, 99}},  {2, 8, {157, 56}},   {2, 9, {9, 77}},    {2, 48, {157, 162}}, {2, 49, {9, 184}},
+    {2, 50, {30, 184}},  {3, 9, {9, 226}},    {3, 10, {30, 56}},  {3, 45, {94, 226}},  {3, 46, {115, 56}},
+    {3, 50, {115, 141}}, {4, 1, {23, 72}},    {4, 7, {203, 72}},  {4, 8, {23, 102}},   {4, 49, {203, 252}},
+    {4, 50, {9, 206}},   {5, 5, {94, 56}},    {5, 50, {94, 244}}, {6, 39, {73, 204}},  {6, 46, {9, 244}},
+    {7, 6, {115, 56}},   {7, 48, {115, 204}}, {7, 49, {9, 226}},  {7, 50, {30, 226}},  {8, 1, {24, 72}},
+    {8, 4, {113, 72}},   {8, 28, {113, 250}}, {8, 29, {173, 72}}, {8, 32, {263, 72}},  {8, 45, {173, 190}},
     {8, 49, {173, 220}}, {8, 50, {203, 220}},
 };
 
@@ -49,11 +49,10 @@ TEST(BoxLayout, GridBOnlyForGameTypeTwoOnTheMainWindow) {
 }
 
 TEST(BoxLayout, PicturesAndTheCutOfGameTypeSix) {
-    const TicketPicture expected[9] = {TicketPicture::Igrille1,         TicketPicture::Igrille1,
-                                       TicketPicture::Igrille1uk,       TicketPicture::Igrille1es,
-                                       TicketPicture::Igrille1suisse,   TicketPicture::Igrille1swisslog,
-                                       TicketPicture::Igrille1swisslog, TicketPicture::Igrille7,
-                                       TicketPicture::Igrille8};
+    const TicketPicture expected[9] = {
+        TicketPicture::Igrille1,         TicketPicture::Igrille1,       TicketPicture::Igrille1uk,
+        TicketPicture::Igrille1es,       TicketPicture::Igrille1suisse, TicketPicture::Igrille1swisslog,
+        TicketPicture::Igrille1swisslog, TicketPicture::Igrille7,       TicketPicture::Igrille8};
     for (int code = 0; code <= 8; ++code) {
         const auto layout = boxPositions(code, TicketOwner::MainWindow);
         EXPECT_EQ(layout->picture, expected[code]) << code;
@@ -84,7 +83,7 @@ TEST(BoxLayout, NoTwoBoxesOfATicketOverlap) {
 }
 
 TEST(BoxLayout, ShowHideByCount) {
-    EXPECT_TRUE(tagVisible(0, 39));   // the picture
+    EXPECT_TRUE(tagVisible(0, 39));  // the picture
     EXPECT_TRUE(tagVisible(39, 39));
     EXPECT_FALSE(tagVisible(40, 39));
     EXPECT_FALSE(tagVisible(51, 50));  // grid B never shows

@@ -9,16 +9,31 @@ namespace {
 
 TEST(FieldNumber, ConvertsOnlyWholeDecimalIntegers) {
     const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
-        {"7", 7},           {"+5", 5},          {"-0", 0},
-        {"  7", 7},         {"007", 7},         {"-12", -12},
-        {"2147483647", 2147483647},             {"-2147483648", INT32_MIN},
+        {"7", 7},
+        {"+5", 5},
+        {"-0", 0},
+        {"  7", 7},
+        {"007", 7},
+        {"-12", -12},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
         {"000000000000000000042", 42},
-        {"7 ", {}},         {"", {}},           {" ", {}},
-        {"+", {}},          {"-", {}},          {"- 5", {}},
-        {"++5", {}},        {"\t7", {}},        {"12a", {}},
-        {"abc", {}},        {"0x10", {}},       {"1e3", {}},
-        {"99999999999", {}},                    {"2147483648", {}},
-        {"-2147483649", {}},                    {std::string("5\0", 2), {}},
+        {"7 ", {}},
+        {"", {}},
+        {" ", {}},
+        {"+", {}},
+        {"-", {}},
+        {"- 5", {}},
+        {"++5", {}},
+        {"\t7", {}},
+        {"12a", {}},
+        {"abc", {}},
+        {"0x10", {}},
+        {"1e3", {}},
+        {"99999999999", {}},
+        {"2147483648", {}},
+        {"-2147483649", {}},
+        {std::string("5\0", 2), {}},
         {"\xef\xbc\x95", {}},  // a full-width digit
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(fieldNumber(text), expected) << text;
@@ -26,8 +41,8 @@ TEST(FieldNumber, ConvertsOnlyWholeDecimalIntegers) {
 
 TEST(FieldNumber, TrimmedNumbers) {
     const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
-        {"7", 7}, {" 7 ", 7}, {"12  ", 12}, {" -3", -3}, {" ", {}}, {"", {}}, {"1 2", {}},
-        {"\t7", {}}, {"99999999999 ", {}},
+        {"7", 7}, {" 7 ", 7},  {"12  ", 12}, {" -3", -3},          {" ", {}},
+        {"", {}}, {"1 2", {}}, {"\t7", {}},  {"99999999999 ", {}},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(trimmedFieldNumber(text), expected) << text;
 }
@@ -40,8 +55,8 @@ TEST(FieldNumber, TrimmingRemovesBlanksOnly) {
 }
 
 TEST(FieldNumber, WrittenNumbers) {
-    for (std::int64_t n : {0LL, 5LL, 9LL, 10LL, 42LL, 99LL, 100LL, -1LL, -99LL, 2147483647LL,
-                           -2147483648LL, 9223372036854775807LL}) {
+    for (std::int64_t n :
+         {0LL, 5LL, 9LL, 10LL, 42LL, 99LL, 100LL, -1LL, -99LL, 2147483647LL, -2147483648LL, 9223372036854775807LL}) {
         std::string out = "x";
         appendDecimal(out, n);
         EXPECT_EQ(out, "x" + std::to_string(n));
@@ -73,8 +88,8 @@ TEST(FieldNumber, PaddedNumbers) {
 TEST(TextEncoding, Utf8IsKeptAndWindows1252Decoded) {
     EXPECT_TRUE(isValidUtf8("plain"));
     EXPECT_TRUE(isValidUtf8("r\xc3\xa9sultat \xe2\x82\xac \xf0\x9f\x8e\xb2"));
-    for (const char* bad : {"\xe9t\xe9", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
-                            "\xe2\x82", "\x80", "\xff"})
+    for (const char* bad :
+         {"\xe9t\xe9", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe2\x82", "\x80", "\xff"})
         EXPECT_FALSE(isValidUtf8(bad)) << bad;
 
     EXPECT_EQ(windows1252ToUtf8("r\xe9sultat \x80 \x9c \xff \x81"),

@@ -38,17 +38,25 @@ TEST(TextFile, LineEndsBlankLinesAndEndOfFile) {
         {"CR LF", "a\r\nb\r\n", {"a", "b"}},
         {"lone CR dropped", "a\rb\n\rc\r", {"ab", "c"}},
         {"only CRs", "\r\r\r", {}},
-        {"Ctrl-Z mid-line", std::string("a\nb\x1a" "c\nd\n"), {"a", "b"}},
-        {"Ctrl-Z at a line start", std::string("a\n\x1a" "b\n"), {"a"}},
-        {"Ctrl-Z first", std::string("\x1a" "a\n"), {}},
+        {"Ctrl-Z mid-line",
+         std::string("a\nb\x1a"
+                     "c\nd\n"),
+         {"a", "b"}},
+        {"Ctrl-Z at a line start",
+         std::string("a\n\x1a"
+                     "b\n"),
+         {"a"}},
+        {"Ctrl-Z first",
+         std::string("\x1a"
+                     "a\n"),
+         {}},
         {"no line end at the end", "a\nlast", {"a", "last"}},
         {"blanks kept", "  x \t", {"  x \t"}},
         {"NUL and high bytes", std::string("a\0b\xff\x80", 5), {std::string("a\0b\xff\x80", 5)}},
         {"1 MB line", "1;" + big + "\n2\n", {"1;" + big, "2"}},
     };
     ScratchDir dir;
-    for (const LinesCase& c : cases)
-        EXPECT_EQ(currentLines(dir.file("f.txt", c.bytes)), c.lines) << c.name;
+    for (const LinesCase& c : cases) EXPECT_EQ(currentLines(dir.file("f.txt", c.bytes)), c.lines) << c.name;
 }
 
 TEST(TextFile, AtEndOnlyAfterTheLastLineWasLeft) {
@@ -102,9 +110,7 @@ TEST(TextFile, FailuresAndTheirMessages) {
 
     TextFileReader truncatedName;
     const std::string withNul = dir.file("real.txt", "x\n") + std::string("\0.bak", 5);
-    EXPECT_EQ(failure<TextFileError>([&] { truncatedName.open(withNul); }).rfind(
-                  "Could not open the file \"", 0),
-              0u)
+    EXPECT_EQ(failure<TextFileError>([&] { truncatedName.open(withNul); }).rfind("Could not open the file \"", 0), 0u)
         << "a name with a NUL is not cut short into the name of another file";
     EXPECT_FALSE(truncatedName.isOpen());
 
@@ -154,8 +160,7 @@ TEST(TextFile, FieldsSplitAtExactlyOneSeparator) {
         reader.separator = c.separator;
         reader.open(dir.file("f.txt", c.line + "\n"));
         // Ask backwards too: the reader remembers where the last field ended.
-        for (const auto& [index, text] : c.fields)
-            EXPECT_EQ(reader.field(index), text) << c.line << " field " << index;
+        for (const auto& [index, text] : c.fields) EXPECT_EQ(reader.field(index), text) << c.line << " field " << index;
         for (auto it = c.fields.rbegin(); it != c.fields.rend(); ++it)
             EXPECT_EQ(reader.field(it->first), it->second) << c.line << " field " << it->first;
     }

@@ -8,9 +8,7 @@
 
 namespace norvex5::testing {
 
-inline bool referenceBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
+inline bool referenceBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 // The non-blank lines of `bytes`, in order: nothing after Ctrl-Z, split at LF, every CR removed.
 inline std::vector<std::string> referenceLines(std::string_view bytes) {

@@ -15,10 +15,10 @@
 
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
-#include "windows/ticket/numberbox.h"
-#include "windows/mainwindow/mainwindow.h"
 #include "persistence/parameters.h"
 #include "windows/common/fakeplatform.h"
+#include "windows/mainwindow/mainwindow.h"
+#include "windows/ticket/numberbox.h"
 
 namespace norvex5::testing {
 

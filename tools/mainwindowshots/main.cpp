@@ -10,9 +10,9 @@
 
 #include <cstdio>
 
-#include "windows/program/program.h"
 #include "persistence/parameters.h"
 #include "windows/common/qtplatform.h"
+#include "windows/program/program.h"
 
 using namespace norvex5;
 
@@ -31,11 +31,8 @@ int main(int argc, char* argv[]) {
         int fixed;
     };
     const Shot shots[] = {
-        {1, 1, {3, 11, 17, 25, 38}, 44},
-        {4, 2, {2, 9, 21, 33, 40}, 49},
-        {6, 2, {1, 7, 13, 22, 35}, 39},
-        {7, 1, {5, 12, 29, 48, 50}, 36},
-        {8, 1, {1, 16, 29, 42, 50}, 24},
+        {1, 1, {3, 11, 17, 25, 38}, 44}, {4, 2, {2, 9, 21, 33, 40}, 49},  {6, 2, {1, 7, 13, 22, 35}, 39},
+        {7, 1, {5, 12, 29, 48, 50}, 36}, {8, 1, {1, 16, 29, 42, 50}, 24},
     };
     bool ok = true;
     for (const Shot& shot : shots) {

@@ -23,21 +23,19 @@ namespace {
 
 struct TicketDesign {
     TicketPicture picture;
-    int gameType;         // the layout the numbers are printed at
-    int lastNumber;       // grid A numbers 1..lastNumber are printed
+    int gameType;    // the layout the numbers are printed at
+    int lastNumber;  // grid A numbers 1..lastNumber are printed
     int width;
     int height;
     QColor paper;
     QColor ink;
-    QString title;        // the ticket's big line, e.g. "5 / 49"
-    QRect titleArea;      // where the title block goes, in picture coordinates
-    bool vertical;        // the title block runs top to bottom
+    QString title;    // the ticket's big line, e.g. "5 / 49"
+    QRect titleArea;  // where the title block goes, in picture coordinates
+    bool vertical;    // the title block runs top to bottom
 };
 
 // Picture coordinates are panel coordinates less the picture's place on the panel.
-QRect cellRect(const BoxPosition& p) {
-    return {p.left - kPictureLeft, p.top - kPictureTop, kBoxWidth, kBoxHeight};
-}
+QRect cellRect(const BoxPosition& p) { return {p.left - kPictureLeft, p.top - kPictureTop, kBoxWidth, kBoxHeight}; }
 
 const std::vector<TicketDesign>& designs() {
     static const std::vector<TicketDesign> all = {
@@ -352,13 +350,15 @@ int main(int argc, char* argv[]) {
 
     bool ok = true;
     for (const TicketDesign& d : designs())
-        ok &= save(drawTicket(d), out, QStringLiteral("tickets/%1.jpg").arg(QString::fromUtf8(ticketPictureName(d.picture).data())),
-                   "JPEG", 92);
+        ok &= save(drawTicket(d), out,
+                   QStringLiteral("tickets/%1.jpg").arg(QString::fromUtf8(ticketPictureName(d.picture).data())), "JPEG",
+                   92);
     const char* boxes[] = {"imagevide", "imagecochee", "imagefixe"};
     for (int kind = 0; kind < 3; ++kind)
         ok &= save(boxPicture(kind), out, QStringLiteral("boxes/%1.png").arg(QLatin1String(boxes[kind])), "PNG", -1);
     ok &= save(programIcon(), out, QStringLiteral("norvex5.png"), "PNG", -1);
     for (const char* icon : {"info", "help", "view", "list", "print", "compare", "random", "clear", "quit", "web"})
-        ok &= save(buttonIcon(QLatin1String(icon)), out, QStringLiteral("icons/%1.png").arg(QLatin1String(icon)), "PNG", -1);
+        ok &= save(buttonIcon(QLatin1String(icon)), out, QStringLiteral("icons/%1.png").arg(QLatin1String(icon)), "PNG",
+                   -1);
     return ok ? 0 : 1;
 }

@@ -45,16 +45,15 @@ quint32 GradientBackground::resolved(quint32 colour) const {
     // System colours by their index: the few a window might name, read from the palette.
     QPalette::ColorRole role = QPalette::Window;
     switch (colour & 0xFFu) {
-        case 5: role = QPalette::Base; break;             // window
-        case 8: role = QPalette::WindowText; break;       // window text
-        case 13: role = QPalette::Highlight; break;       // highlight
+        case 5: role = QPalette::Base; break;        // window
+        case 8: role = QPalette::WindowText; break;  // window text
+        case 13: role = QPalette::Highlight; break;  // highlight
         case 14: role = QPalette::HighlightedText; break;
         case 18: role = QPalette::ButtonText; break;
-        default: role = QPalette::Window; break;          // button face and the rest
+        default: role = QPalette::Window; break;  // button face and the rest
     }
     const QColor c = palette().color(role);
-    return static_cast<quint32>(c.red()) | static_cast<quint32>(c.green()) << 8 |
-           static_cast<quint32>(c.blue()) << 16;
+    return static_cast<quint32>(c.red()) | static_cast<quint32>(c.green()) << 8 | static_cast<quint32>(c.blue()) << 16;
 }
 
 void GradientBackground::paintEvent(QPaintEvent*) {

@@ -43,7 +43,8 @@ void layOutGrid(const GridPanel& grid, const BoxLayout& layout, const QPixmap& p
 
 QPixmap loadTicketPicture(TicketPicture picture) {
     const std::string_view name = ticketPictureName(picture);
-    return loadResource(QStringLiteral(":/tickets/%1.jpg").arg(QLatin1String(name.data(), static_cast<int>(name.size()))));
+    return loadResource(
+        QStringLiteral(":/tickets/%1.jpg").arg(QLatin1String(name.data(), static_cast<int>(name.size()))));
 }
 
 QPixmap loadBoxPicture(BoxPictureKind kind) {

@@ -14,9 +14,9 @@ class QWidget;
 namespace norvex5 {
 
 struct GridPanel {
-    QWidget* panel = nullptr;                 // pgrille
-    QLabel* picture = nullptr;                // Image1
-    std::array<QLabel*, 60> boxes{};          // [1..59]; nullptr where the window has no box
+    QWidget* panel = nullptr;         // pgrille
+    QLabel* picture = nullptr;        // Image1
+    std::array<QLabel*, 60> boxes{};  // [1..59]; nullptr where the window has no box
 };
 
 // A failure while laying out (a picture that could not be read); the caller reports it.

@@ -18,10 +18,10 @@ public:
 
     struct FileDialog {
         QString title;
-        QString filter;            // Qt syntax: "Norvex5 (*.nv5)"
-        QString defaultSuffix;     // without the dot; empty for none
-        QString initialName;       // file name or path shown at first; a pattern such as
-                                   // "*.nv5" only narrows what is listed
+        QString filter;         // Qt syntax: "Norvex5 (*.nv5)"
+        QString defaultSuffix;  // without the dot; empty for none
+        QString initialName;    // file name or path shown at first; a pattern such as
+                                // "*.nv5" only narrows what is listed
         bool fileMustExist = false;
         bool pathMustExist = true;
         bool hideReadOnly = true;
@@ -32,8 +32,8 @@ public:
     virtual ~Platform() = default;
 
     // `beep` sounds the bell before the box appears.
-    virtual Answer message(const QString& text, const QString& title, Buttons buttons,
-                           Icon icon = Icon::None, bool beep = false) = 0;
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None,
+                           bool beep = false) = 0;
     virtual void beep() = 0;
     // Empty when the user cancels.
     virtual QString openFileName(const FileDialog& dialog) = 0;

@@ -10,9 +10,7 @@ namespace norvex5 {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The printed fonts are Windows fonts. Where one is missing, the hint lets the font matcher
 // pick a face of the same kind (Liberation Serif for Times New Roman, a fixed-pitch face for

@@ -29,8 +29,7 @@ QMessageBox::Icon qtIcon(Platform::Icon icon) {
 
 }  // namespace
 
-Platform::Answer QtPlatform::message(const QString& text, const QString& title, Buttons buttons, Icon icon,
-                                     bool beep) {
+Platform::Answer QtPlatform::message(const QString& text, const QString& title, Buttons buttons, Icon icon, bool beep) {
     if (beep) this->beep();
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent_);
     switch (buttons) {

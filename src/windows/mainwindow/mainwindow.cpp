@@ -16,9 +16,9 @@
 #include <QToolButton>
 
 #include "core/appstate.h"
-#include "windows/ticket/numberbox.h"
-#include "windows/common/platform.h"
 #include "windows/common/gradientbackground.h"
+#include "windows/common/platform.h"
+#include "windows/ticket/numberbox.h"
 
 namespace norvex5 {
 

@@ -36,18 +36,18 @@ struct ProgramDirectories {
 
 // The windows and desktop actions the main window starts. An empty entry opens nothing.
 struct MainWindowHooks {
-    std::function<void()> boardViewer;        // TForm2, modal
-    std::function<void()> boardList;          // TForm5, modal
-    std::function<void()> ticketPrinting;     // TForm7, modal
-    std::function<void()> internalComparison; // TForm8 in its internal wheel mode, modal
-    std::function<void()> wheelDescription;   // TFinfoSysteme, modal
-    std::function<void()> aboutBox;           // Tapropos, not modal
+    std::function<void()> boardViewer;         // TForm2, modal
+    std::function<void()> boardList;           // TForm5, modal
+    std::function<void()> ticketPrinting;      // TForm7, modal
+    std::function<void()> internalComparison;  // TForm8 in its internal wheel mode, modal
+    std::function<void()> wheelDescription;    // TFinfoSysteme, modal
+    std::function<void()> aboutBox;            // Tapropos, not modal
     std::function<void()> help;
     std::function<void()> resultsPage;
-    std::function<void()> parametersWindow;   // TForm9, modal
-    std::function<void()> firstRunLanguage;   // TForm10, modal, first run only
+    std::function<void()> parametersWindow;  // TForm9, modal
+    std::function<void()> firstRunLanguage;  // TForm10, modal, first run only
     std::function<void()> fillReplacementLists;
-    std::function<void()> companionLaunch;    // at shutdown
+    std::function<void()> companionLaunch;  // at shutdown
 };
 
 class MainWindow : public QMainWindow {

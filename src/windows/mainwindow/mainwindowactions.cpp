@@ -9,9 +9,9 @@
 #include "core/gametype.h"
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
-#include "windows/ticket/numberbox.h"
-#include "windows/mainwindow/mainwindow.h"
 #include "windows/common/platform.h"
+#include "windows/mainwindow/mainwindow.h"
+#include "windows/ticket/numberbox.h"
 
 namespace norvex5 {
 

@@ -88,8 +88,12 @@ constexpr WindowText kTexts[] = {
 };
 
 constexpr WindowText kHints[] = {
-    {"bvoirbulletin", Field::Hint, 56}, {"bimplistbull", Field::Hint, 86}, {"bimpbull", Field::Hint, 59},
-    {"bcomparer", Field::Hint, 63},     {"bquitter", Field::Hint, 88},     {"beffacer", Field::Hint, 118},
+    {"bvoirbulletin", Field::Hint, 56},
+    {"bimplistbull", Field::Hint, 86},
+    {"bimpbull", Field::Hint, 59},
+    {"bcomparer", Field::Hint, 63},
+    {"bquitter", Field::Hint, 88},
+    {"beffacer", Field::Hint, 118},
     // Its caption is in French only and stays empty in the other languages: the hint says what
     // the button with the globe is for.
     {"bderniertirage", Field::Hint, 53},
@@ -139,7 +143,8 @@ void MainWindow::applyTexts() {
     // The output buttons and the clear and quit buttons explain themselves in a hint, taken from
     // the table's longer descriptions of what they do.
     for (const WindowText& row : kHints) {
-        if (auto* button = findChild<QAbstractButton*>(QLatin1String(row.control))) button->setToolTip(text(row.message));
+        if (auto* button = findChild<QAbstractButton*>(QLatin1String(row.control)))
+            button->setToolTip(text(row.message));
     }
     if (state_.parameters.gameType == 1) rfrance_->setChecked(true);
     if (state_.parameters.gameType == 7) rflorida_->setChecked(true);

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include "core/appstate.h"
-#include "windows/mainwindow/mainwindow.h"
 #include "persistence/savedgame.h"
 #include "windows/common/platform.h"
+#include "windows/mainwindow/mainwindow.h"
 
 namespace norvex5 {
 

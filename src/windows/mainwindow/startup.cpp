@@ -8,8 +8,8 @@
 
 #include "core/appstate.h"
 #include "core/gametype.h"
-#include "windows/mainwindow/mainwindow.h"
 #include "windows/common/platform.h"
+#include "windows/mainwindow/mainwindow.h"
 
 namespace norvex5 {
 
@@ -39,8 +39,7 @@ void MainWindow::activate() {
     try {
         state_.languageManager = std::make_unique<LanguageFile>(languageFile());
         state_.languageManager->load();
-    } catch (...) {
-    }
+    } catch (...) {}
 
     try {
         pageControl_->setCurrentIndex(0);
@@ -104,8 +103,7 @@ void MainWindow::shutdown() {
     }
     try {
         if (windows_.companionLaunch) windows_.companionLaunch();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 }  // namespace norvex5

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "windows/program/program.h"
 #include "windows/common/qtplatform.h"
+#include "windows/program/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -15,9 +15,7 @@ ProgramDirectories directoriesOfThisProgram() {
             toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
 }
 
-void setUpApplication(QApplication& application) {
-    application.setApplicationName(QStringLiteral("Norvex5"));
-}
+void setUpApplication(QApplication& application) { application.setApplicationName(QStringLiteral("Norvex5")); }
 
 Program::Program(Platform& platform, ProgramDirectories directories)
     : mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))) {

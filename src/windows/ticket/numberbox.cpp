@@ -22,7 +22,8 @@ void NumberBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void NumberBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     leftPressed_ = false;
     event->accept();
     if (click) emit clicked(tag_);

@@ -12,8 +12,8 @@
 
 #include <functional>
 
-#include "windows/common/qtplatform.h"
 #include "windows/common/gradientbackground.h"
+#include "windows/common/qtplatform.h"
 
 using namespace norvex5;
 
@@ -157,17 +157,17 @@ void DesktopTest::messageBoxAnswers() {
             box->button(QMessageBox::StandardButton(press))->click();
     });
     QtPlatform platform;
-    const Platform::Answer answer = platform.message(QStringLiteral("Continuer quand même ?"), QStringLiteral("Fichier existant !!"),
-                                                     Platform::Buttons(buttons), Platform::Icon::Question);
+    const Platform::Answer answer =
+        platform.message(QStringLiteral("Continuer quand même ?"), QStringLiteral("Fichier existant !!"),
+                         Platform::Buttons(buttons), Platform::Icon::Question);
     QTEST(int(answer), "answer");
     QCOMPARE(seenText, QStringLiteral("Continuer quand même ?"));
     QCOMPARE(seenTitle, QStringLiteral("Fichier existant !!"));
     QCOMPARE(seenIcon, QMessageBox::Question);
-    const QMessageBox::StandardButtons expected = Platform::Buttons(buttons) == Platform::Buttons::YesNo
-                                                      ? QMessageBox::Yes | QMessageBox::No
-                                                  : Platform::Buttons(buttons) == Platform::Buttons::Ok
-                                                      ? QMessageBox::StandardButtons(QMessageBox::Ok)
-                                                      : QMessageBox::Ok | QMessageBox::Cancel;
+    const QMessageBox::StandardButtons expected =
+        Platform::Buttons(buttons) == Platform::Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+        : Platform::Buttons(buttons) == Platform::Buttons::Ok  ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                                               : QMessageBox::Ok | QMessageBox::Cancel;
     QCOMPARE(seenButtons, expected);
 }
 

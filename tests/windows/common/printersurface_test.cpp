@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "output/listprinting.h"
-#include "windows/common/printersurface.h"
 #include "output/ticketprinting.h"
+#include "windows/common/printersurface.h"
 
 using namespace norvex5;
 
@@ -38,16 +38,16 @@ PdfText readWords(const QString& pdf) {
     tool.start(QStringLiteral(NORVEX5_PDFTOTEXT), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     if (!tool.waitForFinished(60000) || tool.exitCode() != 0) return result;
     const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression tag(
-        QString::fromLatin1(R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression tag(QString::fromLatin1(
+        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         if (m.captured(0) == QLatin1String("<page ")) {
             ++result.pages;
             continue;
         }
-        result.words.append({result.pages, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                             m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+        result.words.append({result.pages, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                             m.captured(4).toDouble(), m.captured(5)});
     }
     return result;
 }

@@ -8,9 +8,9 @@
 
 #include <stdexcept>
 
+#include "persistence/savedgame.h"
 #include "windows/program/program.h"
 #include "windows/windowrig.h"
-#include "persistence/savedgame.h"
 
 using namespace norvex5;
 using norvex5::testing::MainWindowRig;

@@ -57,15 +57,16 @@ void MainWindowTest::windowIsTheDesignedSize() {
     QVERIFY(gradient != nullptr);
     QCOMPARE(rig.form.centralWidget()->children().first(), gradient);
     QCOMPARE(gradient->geometry(), rig.form.centralWidget()->rect());
-    for (const char* name : {"SpeedButton2", "boutaide", "PageControl1", "Tabsysinterne", "tabsysexterne", "pgrille",
-                             "labclickgauche", "labclickdroit", "Gtype", "ltitrechoix", "spinfosysteme",
-                             "gcasecoche", "nbcoch", "labnbFix", "LabNbFixgb", "bvoirbulletin", "bimplistbull",
-                             "bimpbull", "bcomparer", "bnaleat", "beffacer", "bderniertirage", "bquitter", "icroix1",
-                             "icroix59", "igrille1", "igrille8", "imagevide", "imagecochee", "imagefixe"})
+    for (const char* name :
+         {"SpeedButton2",   "boutaide",      "PageControl1", "Tabsysinterne",  "tabsysexterne", "pgrille",
+          "labclickgauche", "labclickdroit", "Gtype",        "ltitrechoix",    "spinfosysteme", "gcasecoche",
+          "nbcoch",         "labnbFix",      "LabNbFixgb",   "bvoirbulletin",  "bimplistbull",  "bimpbull",
+          "bcomparer",      "bnaleat",       "beffacer",     "bderniertirage", "bquitter",      "icroix1",
+          "icroix59",       "igrille1",      "igrille8",     "imagevide",      "imagecochee",   "imagefixe"})
         QVERIFY2(rig.form.findChild<QWidget*>(QLatin1String(name)) != nullptr, name);
-    for (const char* name : {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1", "mVoirlesbulletins1",
-                             "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1", "Imprimerlesbulletins1",
-                             "Paramtres1", "Aideenligne1", "Infos1"})
+    for (const char* name :
+         {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1", "mVoirlesbulletins1", "mVoirlalistedesbulletins1",
+          "mCompareraveclesrsultats1", "Imprimerlesbulletins1", "Paramtres1", "Aideenligne1", "Infos1"})
         QVERIFY2(rig.form.findChild<QAction*>(QLatin1String(name)) != nullptr, name);
     QVERIFY(rig.find<QLabel>(QStringLiteral("LabNbFixgb"))->isHidden());
 }
@@ -133,11 +134,16 @@ void MainWindowTest::gameTypeButtons_data() {
     QTest::addColumn<int>("highest");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<bool>("cut");
-    QTest::newRow("NYTake5") << "Rfrance" << "rautriche" << 6 << 39 << "igrille1swisslog" << true;
-    QTest::newRow("back to 49 from 39") << "rautriche" << "rportugal" << 4 << 49 << "igrille1suisse" << false;
-    QTest::newRow("Florida") << "Rfrance" << "rflorida" << 7 << 50 << "igrille7" << false;
-    QTest::newRow("S Carolina") << "rautriche" << "rticketncarl" << 8 << 50 << "igrille8" << false;
-    QTest::newRow("France") << "rflorida" << "Rfrance" << 1 << 49 << "igrille1" << false;
+    QTest::newRow("NYTake5") << "Rfrance"
+                             << "rautriche" << 6 << 39 << "igrille1swisslog" << true;
+    QTest::newRow("back to 49 from 39") << "rautriche"
+                                        << "rportugal" << 4 << 49 << "igrille1suisse" << false;
+    QTest::newRow("Florida") << "Rfrance"
+                             << "rflorida" << 7 << 50 << "igrille7" << false;
+    QTest::newRow("S Carolina") << "rautriche"
+                                << "rticketncarl" << 8 << 50 << "igrille8" << false;
+    QTest::newRow("France") << "rflorida"
+                            << "Rfrance" << 1 << 49 << "igrille1" << false;
 }
 
 void MainWindowTest::gameTypeButtons() {
@@ -195,7 +201,8 @@ void MainWindowTest::boxesSitOverThePicture() {
         // of it lies bare paper.
         const QPoint edge = box.topLeft() - shown.topLeft() + QPoint(0, kBoxHeight / 2);
         QVERIFY2(qGray(ticket.pixel(edge)) < 170, qPrintable(QStringLiteral("no cell under box %1").arg(n)));
-        QVERIFY2(qGray(ticket.pixel(edge - QPoint(2, 0))) > 200, qPrintable(QStringLiteral("box %1 off its cell").arg(n)));
+        QVERIFY2(qGray(ticket.pixel(edge - QPoint(2, 0))) > 200,
+                 qPrintable(QStringLiteral("box %1 off its cell").arg(n)));
         QCOMPARE(box.size(), QSize(kBoxWidth, kBoxHeight));
         for (int m = 1; m < n; ++m)
             QVERIFY2(!rig.box(m)->geometry().intersects(box), qPrintable(QStringLiteral("%1 over %2").arg(n).arg(m)));
