@@ -1,6 +1,7 @@
 #pragma once
-// A main window over a fresh state and a scratch program directory, with the scripted desktop.
-// Nothing is shown until start(), so a test can put files in place first.
+// The rig every window test stands on: a fresh state, the scripted desktop, a scratch program
+// directory and the window under test, built the way the program builds it. Nothing is shown
+// until the test says so, so it can put files in place first.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -22,20 +22,17 @@
 
 namespace norvex5::testing {
 
-class MainWindowRig {
+// The parts every window test needs, whatever the window.
+class WindowRigBase {
 public:
-    MainWindowRig() : form(state, platform, {programDir(), programDir() / "config"}) {}
-
     QTemporaryDir scratch;
     AppState state;
     FakePlatform platform;
-    MainWindow form;
 
     std::filesystem::path programDir() const { return std::filesystem::path(scratch.path().toStdString()); }
-    std::filesystem::path parametersPath() const { return programDir() / kParameterFileName; }
+    QString message(int number) const { return QString::fromStdString(state.message(number)); }
 
-    void writeParameters(const ParameterRecord& record) { saveParameters(parametersPath(), record); }
-    void writeFile(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
+    static void writeFile(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
         std::ofstream out(file, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
@@ -43,33 +40,51 @@ public:
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+};
+
+// Finds and drives the controls of `root` by objectName, as a test or a tool sees them.
+template <typename T = QWidget>
+T* findControl(const QObject& root, const QString& name) {
+    T* found = root.findChild<T*>(name);
+    if (found == nullptr) qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+// Clicks a button or triggers a menu entry; fails the test when there is neither by that name.
+inline void pressControl(const QObject& root, const char* control) {
+    if (auto* button = root.findChild<QAbstractButton*>(QLatin1String(control)))
+        button->click();
+    else if (auto* action = root.findChild<QAction*>(QLatin1String(control)))
+        action->trigger();
+    else
+        QFAIL(control);
+}
+
+// The main window over the rig.
+class MainWindowRig : public WindowRigBase {
+public:
+    MainWindowRig() : window(state, platform, {programDir(), programDir() / "config"}) {}
+
+    MainWindow window;
+
+    std::filesystem::path parametersPath() const { return programDir() / kParameterFileName; }
+    void writeParameters(const ParameterRecord& record) { saveParameters(parametersPath(), record); }
 
     // Shows the window, which runs the start-up work.
     void start() {
-        form.show();
-        QVERIFY(!form.firstActivationPending());
+        window.show();
+        QVERIFY(!window.firstActivationPending());
     }
 
     template <typename T = QWidget>
     T* find(const QString& name) const {
-        T* found = form.findChild<T*>(name);
-        if (found == nullptr) qWarning("no control named %s", qPrintable(name));
-        return found;
+        return findControl<T>(window, name);
     }
+    void press(const char* control) { pressControl(window, control); }
     NumberBox* box(int n) const { return find<NumberBox>(QStringLiteral("icroix%1").arg(n)); }
     QLabel* picture() const { return find<QLabel>(QStringLiteral("Image1")); }
     QString label(const char* name) const { return find<QLabel>(QLatin1String(name))->text(); }
-    QString message(int number) const { return QString::fromStdString(state.message(number)); }
-
     void clickBox(int n, Qt::MouseButton button) { QTest::mouseClick(box(n), button); }
-    void press(const char* control) {
-        if (auto* button = form.findChild<QAbstractButton*>(QLatin1String(control)))
-            button->click();
-        else if (auto* action = form.findChild<QAction*>(QLatin1String(control)))
-            action->trigger();
-        else
-            QFAIL(control);
-    }
 
     // Chooses the wheel list entry of `wheel`; false when the list has none.
     bool chooseWheel(int wheel) {

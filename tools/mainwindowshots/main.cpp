@@ -46,8 +46,8 @@ int main(int argc, char* argv[]) {
         Program program(platform, {dir, dir / "config"});
         program.start();
         MainWindow& form = program.mainWindow();
-        for (int n : shot.ticked) form.casecoch(n);
-        form.clickdroit(shot.fixed, Qt::RightButton);
+        for (int n : shot.ticked) form.tickBox(n);
+        form.pressBox(shot.fixed, Qt::RightButton);
         application.processEvents();
         const QString file = out.filePath(QStringLiteral("mainwindow-type%1.png").arg(shot.gameType));
         ok &= form.grab().save(file);

@@ -1,41 +1,37 @@
 #include "windows/mainwindow/mainwindow.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QListView>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/appstate.h"
-#include "windows/common/gradientbackground.h"
+#include "core/expansion.h"
+#include "core/gametype.h"
+#include "core/randompick.h"
+#include "core/wheelcatalogue.h"
+#include "windows/common/pictures.h"
 #include "windows/common/platform.h"
+#include "windows/mainwindow/mainwindowtexts.h"
+#include "windows/mainwindow/savedgamedialogs.h"
 #include "windows/ticket/numberbox.h"
 
 namespace norvex5 {
 
 namespace {
 
-constexpr int kClientWidth = 663;
-constexpr int kClientHeight = 464;
-
-// The right-hand column of the internal tab.
-constexpr int kColumnLeft = 386;
-constexpr int kColumnWidth = 259;
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+constexpr int kMessageProblem = 46;
+constexpr int kMessageIncorrectSelection = 109;
 
 // The wheel list's entries end in blanks and the hidden wheel number; its open list shows each
 // entry's title alone, in rows as roomy as a menu's.
@@ -56,19 +52,6 @@ public:
     }
 };
 
-// A box picture beside the text or the counter it stands for.
-void boxSample(QWidget* parent, const QPixmap& picture, int left, int top) {
-    auto* sample = new QLabel(parent);
-    sample->setPixmap(picture);
-    sample->setGeometry(left, top, kBoxWidth, kBoxHeight);
-}
-
-QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent)
@@ -85,8 +68,10 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     font.setPixelSize(12);
     setFont(font);
 
-    createMenu();
-    createControls();
+    controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
+    // The entries' hidden numbers would otherwise widen the open list to show them.
+    controls_.wheelList->setItemDelegate(new WheelTitleDelegate(controls_.wheelList));
+    controls_.wheelList->view()->window()->setMaximumWidth(controls_.wheelList->width());
     connectHandlers();
     refreshCounters();
 
@@ -100,267 +85,52 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = named(bar->addMenu(QStringLiteral("Fichiers")), "Fichier1");
-    namedAction(file, "Chargerbulletin1", QStringLiteral("Charger un jeu"));
-    namedAction(file, "EnregistrerBulletin1", QStringLiteral("Enregistrer un jeu"));
-    file->addSeparator();
-    namedAction(file, "mQuitter1", QStringLiteral("Quitter"));
-    QMenu* use = named(bar->addMenu(QStringLiteral("Utilisation")), "Utilisation1");
-    namedAction(use, "mVoirlesbulletins1", QStringLiteral("Voir les grilles"));
-    namedAction(use, "mVoirlalistedesbulletins1", QStringLiteral("Liste des grilles"));
-    namedAction(use, "mCompareraveclesrsultats1", QStringLiteral("Comparer avec le tirage"));
-    namedAction(use, "Imprimerlesbulletins1", QStringLiteral("Imprimer les Tickets"));
-    QMenu* options = named(bar->addMenu(QStringLiteral("Options")), "Options1");
-    namedAction(options, "Paramtres1", QStringLiteral("Parametres"));
-    QMenu* help = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");
-    namedAction(help, "Aideenligne1", QStringLiteral("Aide"));
-    namedAction(help, "Infos1", QStringLiteral("A propos du logiciel"));
-}
-
-QLabel* MainWindow::createPictureHolder(const QString& name, const QPixmap& picture) {
-    auto* holder = new QLabel(centralWidget());
-    holder->setObjectName(name);
-    holder->setPixmap(picture);
-    holder->hide();
-    return holder;
-}
-
-void MainWindow::createControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(client);
-    GradientBackground::placeBehind(client);
-
-    // The hidden holders the layouts copy their pictures from. A ticket picture is read when its
-    // game type is first laid out: the program starts sooner than if it decoded all seven.
-    for (int i = 0; i < kTicketPictureCount; ++i) {
-        const std::string_view name = ticketPictureName(static_cast<TicketPicture>(i));
-        pictureHolders_[i] = createPictureHolder(QString::fromUtf8(name.data(), static_cast<int>(name.size())), {});
+void MainWindow::connectHandlers() {
+    const MainWindowControls& c = controls_;
+    for (int n = 1; n <= c.ticket->boxCount(); ++n) {
+        NumberBox* box = c.ticket->box(n);
+        connect(box, &NumberBox::clicked, this, &MainWindow::tickBox);
+        // Boxes 51..59 only answer the click: grid B numbers cannot be fixed.
+        if (n <= kGridACount) connect(box, &NumberBox::mouseDown, this, &MainWindow::pressBox);
     }
-    imagevide_ = createPictureHolder(QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
-    imagecochee_ = createPictureHolder(QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
-    imagefixe_ = createPictureHolder(QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
-
-    auto* about = named(new QToolButton(client), "SpeedButton2");
-    about->setIcon(QIcon(loadButtonIcon("info")));
-    about->setToolTip(QStringLiteral("A propos du logiciel"));
-    about->setAutoRaise(true);
-    about->setGeometry(kClientWidth - 62, 2, 28, 26);
-    auto* help = named(new QToolButton(client), "boutaide");
-    help->setIcon(QIcon(loadButtonIcon("help")));
-    help->setAutoRaise(true);
-    help->setGeometry(kClientWidth - 32, 2, 28, 26);
-
-    pageControl_ = named(new QTabWidget(client), "PageControl1");
-    pageControl_->setGeometry(4, 6, kClientWidth - 8, kClientHeight - 10);
-    // The tab frame lets the window's gradient show through.
-    QPalette clear = pageControl_->palette();
-    clear.setColor(QPalette::Window, Qt::transparent);
-    pageControl_->setPalette(clear);
-    auto* internal = named(new QWidget, "Tabsysinterne");
-    auto* external = named(new QWidget, "tabsysexterne");
-    pageControl_->addTab(internal, QStringLiteral("Systèmes precalculés internes"));
-    pageControl_->addTab(external, QStringLiteral("Systèmes précalculés dans fichier externe"));
-    // The pages themselves paint nothing, and their controls keep the usual colours.
-    QPalette usual = palette();
-    usual.setColor(QPalette::Window, usual.color(QPalette::Window));
-    internal->setPalette(usual);
-    external->setPalette(usual);
-    // The tool buttons sit in the free end of the tab row, above the tabs.
-    about->raise();
-    help->raise();
-
-    createTicketPanel(internal);
-    createGameTypes(internal);
-    createWheelChoice(internal);
-    createButtons(internal);
-}
-
-void MainWindow::createTicketPanel(QWidget* page) {
-    auto* panel = named(new QFrame(page), "pgrille");
-    panel->setGeometry(4, 4, 374, 288);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette paper = panel->palette();
-    paper.setColor(QPalette::Window, QColor(255, 255, 255, 150));
-    panel->setPalette(paper);
-
-    auto* picture = named(new QLabel(panel), "Image1");
-    picture->setProperty("tag", 0);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setGeometry(kPictureLeft, kPictureTop, 295, 230);
-
-    // How to tick, with the two marks the boxes will show.
-    boxSample(panel, imagecochee_->pixmap(), 10, 8);
-    auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), panel), "labclickdroit");
-    leftClick->setGeometry(32, 6, 330, 20);
-    boxSample(panel, imagefixe_->pixmap(), 10, 30);
-    auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), panel), "labclickgauche");
-    rightClick->setGeometry(32, 28, 330, 20);
-
-    grid_.panel = panel;
-    grid_.picture = picture;
-    const QPixmap empty = imagevide_->pixmap();
-    for (int n = 1; n <= kBoxCount; ++n) {
-        auto* box = new NumberBox(n, panel);
-        box->setPixmap(empty);
-        if (n > kGridACount) box->hide();
-        boxes_[n] = box;
-        grid_.boxes[n] = box;
-    }
-}
-
-void MainWindow::createGameTypes(QWidget* page) {
-    auto* group = named(new QGroupBox(QStringLiteral("Type de grille à l'écran"), page), "Gtype");
-    group->setGeometry(4, 298, 374, 74);
-    struct Button {
-        const char* name;
-        const char* caption;
-        int code;
-        bool visible;
-        QPoint at;
-    };
-    const Button buttons[] = {
-        {"Rfrance", "(France..)", 1, true, {12, 20}},
-        {"rUk", "4", 2, false, {}},
-        {"rEspagne", "2", 3, false, {}},
-        {"rsuisse", "5", 4, false, {}},
-        {"rportugal", "(Portugal )", 4, true, {132, 20}},
-        {"rswisslog", "6", 5, false, {}},
-        {"rautriche", "NYTake5", 6, true, {252, 20}},
-        {"rflorida", " (Florida , N. Car. )", 7, true, {12, 46}},
-        {"rticketncarl", "S Carolina..", 8, true, {196, 46}},
-    };
-    for (const Button& b : buttons) {
-        auto* radio = named(new QRadioButton(QLatin1String(b.caption), group), b.name);
-        radio->setProperty("gameType", b.code);
-        radio->setGeometry(b.at.x(), b.at.y(), 150, 22);
-        radio->setVisible(b.visible);
-        connect(radio, &QRadioButton::toggled, this, [this, code = b.code](bool on) {
+    for (QRadioButton* radio : c.gameTypes) {
+        connect(radio, &QRadioButton::toggled, this, [this, code = radio->property("gameType").toInt()](bool on) {
             if (on) selectGameType(code);
         });
     }
-    rfrance_ = group->findChild<QRadioButton*>(QStringLiteral("Rfrance"));
-    rportugal_ = group->findChild<QRadioButton*>(QStringLiteral("rportugal"));
-    rautriche_ = group->findChild<QRadioButton*>(QStringLiteral("rautriche"));
-    rflorida_ = group->findChild<QRadioButton*>(QStringLiteral("rflorida"));
-    rticketncarl_ = group->findChild<QRadioButton*>(QStringLiteral("rticketncarl"));
-    // On in the window design; start-up switches on the one of the saved game type.
-    const QSignalBlocker quiet(rfrance_);
-    rfrance_->setChecked(true);
+    const auto both = [this](QAbstractButton* button, QAction* action, void (MainWindow::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, handler);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    both(c.viewBoardsButton, c.viewBoards, &MainWindow::viewBoards);
+    both(c.listBoardsButton, c.listBoards, &MainWindow::listBoards);
+    both(c.printTicketsButton, c.printTickets, &MainWindow::printTickets);
+    both(c.compareButton, c.compareWithDraw, &MainWindow::compareWithDraw);
+    connect(c.randomButton, &QAbstractButton::clicked, this, &MainWindow::pickRandomNumbers);
+    connect(c.clearButton, &QAbstractButton::clicked, this, &MainWindow::clearTicket);
+    connect(c.describeWheel, &QAbstractButton::clicked, this, &MainWindow::describeWheel);
+    connect(c.parameters, &QAction::triggered, this, &MainWindow::openParameters);
+    connect(c.saveGame, &QAction::triggered, this, &MainWindow::saveGame);
+    connect(c.loadGame, &QAction::triggered, this, &MainWindow::loadGame);
+    connect(c.quitButton, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(c.quit, &QAction::triggered, this, &QWidget::close);
+
+    const auto hook = [this](std::function<void()> MainWindowHooks::*which) {
+        return [this, which] {
+            if (hooks_.*which) (hooks_.*which)();
+        };
+    };
+    connect(c.aboutButton, &QAbstractButton::clicked, this, hook(&MainWindowHooks::aboutBox));
+    connect(c.about, &QAction::triggered, this, hook(&MainWindowHooks::aboutBox));
+    connect(c.helpButton, &QAbstractButton::clicked, this, hook(&MainWindowHooks::help));
+    connect(c.help, &QAction::triggered, this, hook(&MainWindowHooks::help));
+    connect(c.lastDrawButton, &QAbstractButton::clicked, this, hook(&MainWindowHooks::resultsPage));
 }
 
-void MainWindow::createWheelChoice(QWidget* page) {
-    auto* title = named(new QLabel(QStringLiteral("Systèmes réducteurs "), page), "ltitrechoix");
-    title->setGeometry(kColumnLeft, 4, kColumnWidth, 18);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-
-    wheelList_ = named(new QComboBox(page), "ComboBox1");
-    wheelList_->setGeometry(kColumnLeft, 24, kColumnWidth - 32, 26);
-    // The entries' hidden numbers would otherwise widen the open list to show them.
-    wheelList_->setItemDelegate(new WheelTitleDelegate(wheelList_));
-    wheelList_->view()->window()->setMaximumWidth(wheelList_->width());
-    auto* describe = named(new QToolButton(page), "spinfosysteme");
-    describe->setIcon(QIcon(loadButtonIcon("info")));
-    describe->setToolTip(QStringLiteral("Informations"));
-    describe->setGeometry(kColumnLeft + kColumnWidth - 28, 24, 28, 26);
-
-    auto* counters = named(new QGroupBox(QStringLiteral("Cases cochées"), page), "gcasecoche");
-    counters->setGeometry(kColumnLeft, 58, kColumnWidth, 52);
-    QFont big = counters->font();
-    big.setBold(true);
-    big.setPixelSize(16);
-    const auto counter = [&](const char* name, const QPixmap& sample, int left) {
-        boxSample(counters, sample, left, 26);
-        auto* label = named(new QLabel(QStringLiteral("0"), counters), name);
-        label->setFont(big);
-        label->setGeometry(left + 22, 22, 50, 24);
-        return label;
-    };
-    nbcoch_ = counter("nbcoch", imagecochee_->pixmap(), 14);
-    labnbFix_ = counter("labnbFix", imagefixe_->pixmap(), 104);
-    labNbFixgb_ = named(new QLabel(QStringLiteral("0"), counters), "LabNbFixgb");
-    labNbFixgb_->setGeometry(200, 22, 40, 24);
-    labNbFixgb_->hide();
-}
-
-void MainWindow::createButtons(QWidget* page) {
-    struct Button {
-        const char* name;
-        const char* caption;
-        const char* icon;
-        QRect geometry;
-    };
-    const int half = (kColumnWidth - 6) / 2;
-    const int right = kColumnLeft + kColumnWidth - half;
-    const Button buttons[] = {
-        {"bvoirbulletin", "Voir les grilles", "view", {kColumnLeft, 120, kColumnWidth, 32}},
-        {"bimplistbull", "Liste des grilles", "list", {kColumnLeft, 156, kColumnWidth, 32}},
-        {"bimpbull", "Imprimer les tickets", "print", {kColumnLeft, 192, kColumnWidth, 32}},
-        {"bcomparer", "Comparer avec le tirage", "compare", {kColumnLeft, 228, kColumnWidth, 32}},
-        {"bnaleat", "Numéros aléatoires", "random", {kColumnLeft, 272, half, 30}},
-        {"beffacer", "Effacer la grille", "clear", {right, 272, half, 30}},
-        {"bderniertirage", "Dernier tirage euromillion", "web", {kColumnLeft, 308, kColumnWidth, 28}},
-        {"bquitter", "Quitter", "quit", {right, 370, half, 30}},
-    };
-    for (const Button& b : buttons) {
-        auto* button = named(new QPushButton(QString::fromUtf8(b.caption), page), b.name);
-        button->setIcon(QIcon(loadButtonIcon(b.icon)));
-        button->setGeometry(b.geometry);
-    }
-}
-
-void MainWindow::connectHandlers() {
-    for (int n = 1; n <= kBoxCount; ++n) {
-        connect(boxes_[n], &NumberBox::clicked, this, &MainWindow::casecoch);
-        // Boxes 51..59 only answer the click: grid B numbers cannot be fixed.
-        if (n <= kGridACount) connect(boxes_[n], &NumberBox::mouseDown, this, &MainWindow::clickdroit);
-    }
-    const auto button = [this](const char* name) { return findChild<QAbstractButton*>(QLatin1String(name)); };
-    const auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
-    const auto onClick = [&](const char* name, void (MainWindow::*handler)()) {
-        connect(button(name), &QAbstractButton::clicked, this, handler);
-    };
-    const auto onMenu = [&](const char* name, void (MainWindow::*handler)()) {
-        connect(action(name), &QAction::triggered, this, handler);
-    };
-    const auto call = [](const std::function<void()>& hook) {
-        if (hook) hook();
-    };
-
-    onClick("bvoirbulletin", &MainWindow::bvoirbulletinClick);
-    onMenu("mVoirlesbulletins1", &MainWindow::bvoirbulletinClick);
-    onClick("bimplistbull", &MainWindow::bimplistbullClick);
-    onMenu("mVoirlalistedesbulletins1", &MainWindow::bimplistbullClick);
-    onClick("bimpbull", &MainWindow::bimpbullClick);
-    onMenu("Imprimerlesbulletins1", &MainWindow::bimpbullClick);
-    onClick("bcomparer", &MainWindow::bcomparerClick);
-    onMenu("mCompareraveclesrsultats1", &MainWindow::bcomparerClick);
-    onClick("bnaleat", &MainWindow::aleaclick);
-    onClick("beffacer", &MainWindow::beffacerClick);
-    onClick("spinfosysteme", &MainWindow::spinfosystemeClick);
-    onMenu("Paramtres1", &MainWindow::Paramtres1Click);
-    onMenu("EnregistrerBulletin1", &MainWindow::EnregistrerBulletin1Click);
-    onMenu("Chargerbulletin1", &MainWindow::Chargerbulletin1Click);
-    connect(button("bquitter"), &QAbstractButton::clicked, this, &QWidget::close);
-    connect(action("mQuitter1"), &QAction::triggered, this, &QWidget::close);
-
-    connect(button("SpeedButton2"), &QAbstractButton::clicked, this, [this, call] { call(windows_.aboutBox); });
-    connect(action("Infos1"), &QAction::triggered, this, [this, call] { call(windows_.aboutBox); });
-    connect(button("boutaide"), &QAbstractButton::clicked, this, [this, call] { call(windows_.help); });
-    connect(action("Aideenligne1"), &QAction::triggered, this, [this, call] { call(windows_.help); });
-    connect(button("bderniertirage"), &QAbstractButton::clicked, this, [this, call] { call(windows_.resultsPage); });
-}
+// --- The ticket ---------------------------------------------------------------------------------
 
 QPixmap MainWindow::ticketPicture(TicketPicture picture) {
-    QLabel* holder = pictureHolders_[static_cast<int>(picture)];
+    QLabel* holder = controls_.ticketPictures[static_cast<int>(picture)];
     if (!holder->property("read").toBool()) {
         holder->setPixmap(loadTicketPicture(picture));
         holder->setProperty("read", true);
@@ -368,26 +138,256 @@ QPixmap MainWindow::ticketPicture(TicketPicture picture) {
     return holder->pixmap();
 }
 
-QString MainWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
+void MainWindow::layOutTicket() {
+    try {
+        controls_.ticket->layOut(state_.parameters.gameType, state_.parameters.highestNumber);
+    } catch (const std::exception&) {
+        platform_.message(QStringLiteral("erreur positionnecase"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+    }
+}
 
 QPixmap MainWindow::boxPixmap(std::int32_t numberState) const {
     switch (boxPicture(numberState)) {
-        case BoxPicture::Ticked: return imagecochee_->pixmap();
-        case BoxPicture::Fixed: return imagefixe_->pixmap();
+        case BoxPicture::Ticked: return controls_.tickedBox->pixmap();
+        case BoxPicture::Fixed: return controls_.fixedBox->pixmap();
         case BoxPicture::Empty: break;
     }
-    return imagevide_->pixmap();
+    return controls_.emptyBox->pixmap();
 }
 
+void MainWindow::showBox(int n) { controls_.ticket->box(n)->setPixmap(boxPixmap(state_.selection[n])); }
+
 void MainWindow::redrawBoxes() {
-    for (int n = 1; n <= kBoxCount; ++n) boxes_[n]->setPixmap(boxPixmap(state_.selection[n]));
+    for (int n = 1; n <= controls_.ticket->boxCount(); ++n) showBox(n);
 }
 
 void MainWindow::refreshCounters() {
     const Counters c = counters(state_.selection);
-    nbcoch_->setNum(c.ticked);
-    labnbFix_->setNum(c.fixed);
-    labNbFixgb_->setNum(c.gridBFixed);
+    controls_.tickedCount->setNum(c.ticked);
+    controls_.fixedCount->setNum(c.fixed);
+    controls_.gridBFixedCount->setNum(c.gridBFixed);
+}
+
+void MainWindow::tickBox(int n) {
+    if (n < 1 || n > kBoxCount) return;
+    toggleSelected(state_.selection, n);
+    showBox(n);
+    refreshCounters();
+}
+
+void MainWindow::pressBox(int n, Qt::MouseButton button) {
+    if (button == Qt::RightButton && n >= 1 && n <= kGridACount) {
+        toggleFixed(state_.selection, n);
+        showBox(n);
+    }
+    refreshCounters();
+}
+
+void MainWindow::selectGameType(int code) {
+    state_.parameters.gameType = code;
+    if (const auto highest = highestNumberSetBy(code)) state_.parameters.highestNumber = *highest;
+    layOutTicket();
+}
+
+void MainWindow::checkGameTypeButton() {
+    switch (state_.parameters.gameType) {
+        case 1: controls_.france->setChecked(true); break;
+        case 4: controls_.portugal->setChecked(true); break;
+        case 6: controls_.newYork->setChecked(true); break;
+        case 7: controls_.florida->setChecked(true); break;
+        case 8: controls_.carolina->setChecked(true); break;
+        default: break;  // the hidden game types keep the buttons as they are
+    }
+}
+
+void MainWindow::pickRandomNumbers() {
+    const WheelRecord* wheel = wheelRecord(selectedWheelNumber());
+    const int n = wheel != nullptr ? wheel->numberCount : 0;
+    if (n <= 0) return;
+    randomPick(state_.selection, n, state_.parameters.highestNumber);
+    redrawBoxes();
+    refreshCounters();
+}
+
+void MainWindow::clearTicket() {
+    clearAll(state_.selection);
+    redrawBoxes();
+    refreshCounters();
+}
+
+// --- Wheels and output --------------------------------------------------------------------------
+
+void MainWindow::fillWheelList() {
+    const MessageLookup lookup = state_.messageLookup();
+    std::vector<std::string> entries;
+    for (int wheel = 1; wheel <= kWheelCount; ++wheel) entries.push_back(wheelListEntry(wheel, lookup));
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const std::string& a, const std::string& b) { return wheelEntryLess(a, b); });
+    controls_.wheelList->clear();
+    for (const std::string& entry : entries) controls_.wheelList->addItem(QString::fromStdString(entry));
+    controls_.wheelList->setCurrentIndex(0);
+}
+
+int MainWindow::selectedWheelNumber() const {
+    if (controls_.wheelList->currentIndex() < 0) return -1;
+    return wheelNumberFromEntry(controls_.wheelList->currentText().toStdString());
+}
+
+bool MainWindow::prepareOutput() {
+    if (!selectionFitsWheel(state_.selection, selectedWheelNumber())) {
+        platform_.message(text(kMessageIncorrectSelection), text(kMessageProblem), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+        return false;
+    }
+    prepareNumberList(state_.expansion, state_.selection);
+    refreshCounters();
+    return true;
+}
+
+void MainWindow::runOutput(const std::function<void()>& window) {
+    if (prepareOutput() && window) window();
+}
+
+void MainWindow::viewBoards() { runOutput(hooks_.boardViewer); }
+void MainWindow::listBoards() { runOutput(hooks_.boardList); }
+void MainWindow::printTickets() { runOutput(hooks_.ticketPrinting); }
+void MainWindow::compareWithDraw() { runOutput(hooks_.internalComparison); }
+
+void MainWindow::describeWheel() {
+    if (hooks_.wheelDescription) hooks_.wheelDescription();
+}
+
+void MainWindow::openParameters() {
+    const std::int32_t language = state_.parameters.language;
+    if (hooks_.parametersWindow) hooks_.parametersWindow();
+    // The wheel titles are in the language too; rebuilding the list selects its first wheel.
+    if (state_.parameters.language != language) {
+        applyTexts();
+        fillWheelList();
+    }
+}
+
+// --- Texts --------------------------------------------------------------------------------------
+
+QString MainWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
+
+void MainWindow::applyTexts() {
+    const MessageLookup lookup = state_.messageLookup();
+    applyWindowTexts(*this, mainWindowTexts(), lookup);
+    applyWindowTexts(*this, externalTabTexts(), lookup);
+    if (state_.parameters.gameType == 1) controls_.france->setChecked(true);
+    if (state_.parameters.gameType == 7) controls_.florida->setChecked(true);
+}
+
+// --- Saved games --------------------------------------------------------------------------------
+
+void MainWindow::saveGame() {
+    SavedGameRecord record;
+    record.wheelListIndex = controls_.wheelList->currentIndex();
+    for (int n = 1; n <= kSavedNumberCount; ++n) record.states[n] = state_.selection[n];
+    record.reserved = state_.savedGameReserved;
+    saveGameThroughDialog(platform_, state_.messageLookup(), record);
+}
+
+void MainWindow::loadGame() {
+    const std::optional<SavedGameLoadResult> loaded = loadGameThroughDialog(platform_, state_.messageLookup());
+    if (!loaded) return;
+    if (loaded->reservedRead) state_.savedGameReserved = loaded->reserved;
+    if (loaded->outcome != SavedGameLoad::Loaded) return;
+    // An index the list does not have would leave no wheel chosen at all; the list keeps its
+    // choice instead.
+    const int index = loaded->record.wheelListIndex;
+    if (index >= 0 && index < controls_.wheelList->count()) controls_.wheelList->setCurrentIndex(index);
+    for (int n = 1; n <= kSavedNumberCount; ++n) state_.selection[n] = loaded->record.states[n];
+    redrawBoxes();
+    refreshCounters();
+}
+
+// --- Start-up and shutdown ----------------------------------------------------------------------
+
+std::filesystem::path MainWindow::parametersFile() const {
+    return parametersFilePath(directories_.program, directories_.userConfig);
+}
+
+std::filesystem::path MainWindow::languageFile() const { return directories_.program / "norvex5.lg"; }
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Not every desktop activates a window it shows (an X server without a window manager does
+    // not), so the first show counts as the first activation too.
+    activate();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) activate();
+}
+
+void MainWindow::activate() {
+    if (!firstActivationPending_) return;
+    firstActivationPending_ = false;
+
+    // Without a language file the built-in table serves; nothing to report.
+    try {
+        state_.languageManager = std::make_unique<LanguageFile>(languageFile());
+        state_.languageManager->load();
+    } catch (...) {}
+
+    try {
+        controls_.pages->setCurrentIndex(0);
+        if (auto* files = findChild<QTabWidget*>(QStringLiteral("Pagecontrolfic"))) files->setCurrentIndex(0);
+
+        const ParametersLoadResult loaded = loadParameters(parametersFile());
+        state_.parameters = loaded.record;
+        parametersFound_ = loaded.found();
+
+        fillWheelList();
+        clearAll(state_.selection);
+        redrawBoxes();
+        refreshCounters();
+        if (auto* skip = findChild<QComboBox*>(QStringLiteral("combligne")); skip != nullptr && skip->count() > 0)
+            skip->setCurrentIndex(0);
+
+        ParameterRecord& p = state_.parameters;
+        p.gameType = effectiveGameType(p.gameType);
+        if (p.gameType == 1) p.highestNumber = 49;
+        checkGameTypeButton();
+        applyTexts();
+        layOutTicket();
+
+        if (!parametersFound_) {
+            parametersFound_ = true;
+            const bool languageFileLoaded = state_.languageManager && state_.languageManager->loaded();
+            if (!languageFileLoaded && hooks_.firstRunLanguage) hooks_.firstRunLanguage();
+            applyTexts();
+            fillWheelList();
+        }
+        if (hooks_.fillReplacementLists) hooks_.fillReplacementLists();
+    } catch (...) {
+        platform_.message(QStringLiteral("erreur form1.activate"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!shutDown_) {
+        shutDown_ = true;
+        shutdown();
+        emit closed();
+    }
+}
+
+void MainWindow::shutdown() {
+    if (!saveParameters(parametersFile(), state_.parameters)) {
+        // Fixed French texts: the message table may be what failed.
+        platform_.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
+                          Platform::Buttons::Ok, Platform::Icon::Warning, true);
+    }
+    try {
+        if (hooks_.companionLaunch) hooks_.companionLaunch();
+    } catch (...) {}
 }
 
 }  // namespace norvex5

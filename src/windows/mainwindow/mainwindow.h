@@ -1,30 +1,35 @@
 #pragma once
-// MainWindow, the main window: the ticket of the current game type with its number boxes, the game
-// type buttons, the wheel list, the counters, the output commands and the file menu. Its first
-// activation does the start-up work; closing it saves the parameters and ends the program.
+// MainWindow (objectName Form1): the ticket of the current game type with its number boxes, the
+// game type buttons, the wheel list, the counters, the output commands and the file menu.
 //
-// The window only reads controls, calls the model and writes controls back. The other windows
-// it opens are reached through MainWindowHooks, which the program start fills once they exist.
+// How the pieces connect:
+//  - The program (windows/program) creates one AppState, the desktop services and this window,
+//    then every other window, and fills this window's hooks: the main window opens the other
+//    windows only through MainWindowHooks, so it never includes them.
+//  - State lives in AppState, never in a window: the ticked numbers (selection), the expansion
+//    of the chosen wheel, the parameters, the language. A window reads it, calls the model and
+//    writes its controls back.
+//  - The controls are built by MainWindowControls (mainwindowcontrols.h); the ticket on screen is
+//    a TicketPanel (windows/ticket), the same kind the board viewer shows.
+//  - The first activation does the start-up work (language file, parameters, wheel list, texts,
+//    the first-run language choice); closing the window saves the parameters and ends the
+//    program, whatever other window is still open.
+//  - Everything that talks to the desktop (message boxes, file dialogs) goes through Platform.
+//
+// Handlers are named after what the player asks for (tickBox, viewBoards, saveGame, ...); one
+// function, connectHandlers(), wires every control to its handler.
 
 #include <QMainWindow>
 #include <QPixmap>
-#include <array>
 #include <filesystem>
 #include <functional>
 
-#include "screen/boxpositions.h"
-#include "windows/common/pictures.h"
-
-class QComboBox;
-class QLabel;
-class QRadioButton;
-class QTabWidget;
+#include "windows/mainwindow/mainwindowcontrols.h"
 
 namespace norvex5 {
 
 struct AppState;
 class Platform;
-class NumberBox;
 
 // Where the program keeps its files: the parameters file, the language file and the help file
 // beside the program, the parameters file in the user's configuration directory when the
@@ -36,16 +41,16 @@ struct ProgramDirectories {
 
 // The windows and desktop actions the main window starts. An empty entry opens nothing.
 struct MainWindowHooks {
-    std::function<void()> boardViewer;         // TForm2, modal
-    std::function<void()> boardList;           // TForm5, modal
-    std::function<void()> ticketPrinting;      // TForm7, modal
-    std::function<void()> internalComparison;  // TForm8 in its internal wheel mode, modal
-    std::function<void()> wheelDescription;    // TFinfoSysteme, modal
-    std::function<void()> aboutBox;            // Tapropos, not modal
+    std::function<void()> boardViewer;         // Form2, modal
+    std::function<void()> boardList;           // Form5, modal
+    std::function<void()> ticketPrinting;      // Form7, modal
+    std::function<void()> internalComparison;  // Form8 in its internal wheel mode, modal
+    std::function<void()> wheelDescription;    // FinfoSysteme, modal
+    std::function<void()> aboutBox;            // apropos, not modal
     std::function<void()> help;
     std::function<void()> resultsPage;
-    std::function<void()> parametersWindow;  // TForm9, modal
-    std::function<void()> firstRunLanguage;  // TForm10, modal, first run only
+    std::function<void()> parametersWindow;  // Form9, modal
+    std::function<void()> firstRunLanguage;  // Form10, modal, first run only
     std::function<void()> fillReplacementLists;
     std::function<void()> companionLaunch;  // at shutdown
 };
@@ -57,7 +62,8 @@ public:
     MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    MainWindowHooks& windows() { return windows_; }
+    MainWindowHooks& hooks() { return hooks_; }
+    const MainWindowControls& controls() const { return controls_; }
 
     // The start-up work; runs once, at the first activation (or the first show, whichever comes
     // first). Later calls do nothing.
@@ -66,10 +72,11 @@ public:
     // False on a first run (no parameters file) until the first-run steps have run.
     bool parametersFound() const { return parametersFound_; }
 
-    // Lays out the ticket of the current game type: target 1 this window, 2 the board viewer
-    // registered with setBoardViewerGrid. "erreur positionnecase" on failure.
-    void positionnecase(int target);
-    void setBoardViewerGrid(const GridPanel& grid) { viewerGrid_ = grid; }
+    // The picture of a ticket, read into its holder the first time it is needed; the board
+    // viewer's ticket takes its pictures from here too.
+    QPixmap ticketPicture(TicketPicture picture);
+    // Lays the ticket out for the current game type; "erreur positionnecase" on failure.
+    void layOutTicket();
 
     // The wheel list entry's hidden number; -1 with no current entry or a foreign text.
     int selectedWheelNumber() const;
@@ -83,20 +90,20 @@ public:
     std::filesystem::path parametersFile() const;
     std::filesystem::path languageFile() const;
 
-    // The handlers, as the user reaches them.
-    void casecoch(int n);
-    void clickdroit(int n, Qt::MouseButton button);
+    // The handlers, as the player reaches them.
+    void tickBox(int n);
+    void pressBox(int n, Qt::MouseButton button);
     void selectGameType(int code);
-    void aleaclick();
-    void beffacerClick();
-    void bvoirbulletinClick();
-    void bimplistbullClick();
-    void bimpbullClick();
-    void bcomparerClick();
-    void spinfosystemeClick();
-    void Paramtres1Click();
-    void EnregistrerBulletin1Click();
-    void Chargerbulletin1Click();
+    void pickRandomNumbers();
+    void clearTicket();
+    void viewBoards();
+    void listBoards();
+    void printTickets();
+    void compareWithDraw();
+    void describeWheel();
+    void openParameters();
+    void saveGame();
+    void loadGame();
 
 signals:
     // The window has closed and the parameters are saved: the program ends.
@@ -108,51 +115,26 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
-    void createMenu();
-    void createTicketPanel(QWidget* page);
-    void createGameTypes(QWidget* page);
-    void createWheelChoice(QWidget* page);
-    void createButtons(QWidget* page);
-    QLabel* createPictureHolder(const QString& name, const QPixmap& picture);
     void connectHandlers();
-
     // The selection check and the number list every output command starts with; false (after
     // message 109) when the ticked numbers do not fit the wheel.
     bool prepareOutput();
     void runOutput(const std::function<void()>& window);
+    void checkGameTypeButton();
     void shutdown();
     QString text(int message) const;
-    // The ticket picture, read into its holder the first time it is needed.
-    QPixmap ticketPicture(TicketPicture picture);
     QPixmap boxPixmap(std::int32_t state) const;
+    void showBox(int n);
 
     AppState& state_;
     Platform& platform_;
     ProgramDirectories directories_;
-    MainWindowHooks windows_;
+    MainWindowHooks hooks_;
+    MainWindowControls controls_;
 
     bool firstActivationPending_ = true;
     bool parametersFound_ = false;
     bool shutDown_ = false;
-
-    QTabWidget* pageControl_ = nullptr;
-    GridPanel grid_;
-    GridPanel viewerGrid_;
-    std::array<NumberBox*, 60> boxes_{};
-    std::array<QLabel*, kTicketPictureCount> pictureHolders_{};
-    QLabel* imagevide_ = nullptr;
-    QLabel* imagecochee_ = nullptr;
-    QLabel* imagefixe_ = nullptr;
-    QComboBox* wheelList_ = nullptr;
-    QLabel* nbcoch_ = nullptr;
-    QLabel* labnbFix_ = nullptr;
-    QLabel* labNbFixgb_ = nullptr;
-    QRadioButton* rfrance_ = nullptr;
-    QRadioButton* rportugal_ = nullptr;
-    QRadioButton* rautriche_ = nullptr;
-    QRadioButton* rflorida_ = nullptr;
-    QRadioButton* rticketncarl_ = nullptr;
 };
 
 }  // namespace norvex5

@@ -1,6 +1,16 @@
 #pragma once
-// The program's start: its title, its state and its windows, created once in this order and
-// living until the main window closes.
+// The program: its state, its desktop services and its windows.
+//
+// How the pieces connect:
+//  - One AppState (core/appstate.h) holds everything the program keeps in memory for a run; it
+//    is created here and passed by reference to every window. No window keeps state of its own
+//    that another window needs.
+//  - One Platform (windows/common/platform.h) talks to the desktop: QtPlatform in the program,
+//    FakePlatform in the window tests.
+//  - Program builds the windows once, in a fixed order (the main window first), and wires which
+//    opens which by filling the main window's hooks in connectWindows(): windows never create
+//    each other, so each can be built and tested alone.
+//  - The program ends when the main window closes, whatever other window is still open.
 
 #include <memory>
 
@@ -31,7 +41,11 @@ public:
     void start();
 
 private:
+    // Fills the main window's hooks with the windows that exist.
+    void connectWindows();
+
     AppState state_;
+    Platform& platform_;
     std::unique_ptr<MainWindow> mainWindow_;
 };
 

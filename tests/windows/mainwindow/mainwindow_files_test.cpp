@@ -87,18 +87,18 @@ void MainWindowFilesTest::startsFromTheParametersFile() {
     if (!file.isEmpty()) rig.writeFile(rig.parametersPath(), {file.begin(), file.end()});
     int languageWindow = 0;
     int replacementLists = 0;
-    rig.form.windows().firstRunLanguage = [&] { ++languageWindow; };
-    rig.form.windows().fillReplacementLists = [&] { ++replacementLists; };
+    rig.window.hooks().firstRunLanguage = [&] { ++languageWindow; };
+    rig.window.hooks().fillReplacementLists = [&] { ++replacementLists; };
     rig.start();
 
     QTEST(int(rig.state.parameters.gameType), "gameType");
     QCOMPARE(rig.state.parameters.highestNumber, highest);
     QVERIFY(rig.find<QRadioButton>(button)->isChecked());
-    for (int n : {39, 40, 49, 50}) QCOMPARE(rig.box(n)->isVisibleTo(&rig.form), n <= highest);
+    for (int n : {39, 40, 49, 50}) QCOMPARE(rig.box(n)->isVisibleTo(&rig.window), n <= highest);
     QCOMPARE(languageWindow, firstRun ? 1 : 0);
     QCOMPARE(replacementLists, 1);
-    QVERIFY(rig.form.parametersFound());
-    QCOMPARE(rig.form.selectedWheelNumber(), 1);
+    QVERIFY(rig.window.parametersFound());
+    QCOMPARE(rig.window.selectedWheelNumber(), 1);
     QVERIFY(rig.platform.messages().isEmpty());
     // The texts are in place, in the language of the file.
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bimpbull"))->text(), rig.message(58));
@@ -113,7 +113,7 @@ void MainWindowFilesTest::languageFileSkipsTheFirstRunChoice() {
     for (int n = 1; n <= 21; ++n) text += "m;" + (n == 21 ? std::string("Leave") : std::to_string(n)) + "\r\n";
     rig.writeFile(rig.programDir() / "norvex5.lg", {text.begin(), text.end()});
     int languageWindow = 0;
-    rig.form.windows().firstRunLanguage = [&] { ++languageWindow; };
+    rig.window.hooks().firstRunLanguage = [&] { ++languageWindow; };
     rig.start();
     QCOMPARE(languageWindow, 0);
     QVERIFY(rig.state.languageManager && rig.state.languageManager->loaded());
@@ -126,7 +126,7 @@ void MainWindowFilesTest::closingWritesTheParameters() {
     rig.find<QRadioButton>(QStringLiteral("rautriche"))->click();
     rig.state.parameters.horizontalOffset = -3;
     QVERIFY(!std::filesystem::exists(rig.parametersPath()));
-    QVERIFY(rig.form.close());
+    QVERIFY(rig.window.close());
     const std::vector<unsigned char> bytes = MainWindowRig::readFile(rig.parametersPath());
     QCOMPARE(bytes.size(), std::size_t{40});
     ParameterBytes raw{};
@@ -144,7 +144,7 @@ void MainWindowFilesTest::closingReportsAParametersFileItCannotWrite() {
     // A directory where the file should be, with something in it so nothing removes it.
     std::filesystem::create_directories(rig.parametersPath() / "keep");
     rig.start();
-    rig.form.close();
+    rig.window.close();
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages()[0].text, QStringLiteral("Il y a eu un problème"));
     QCOMPARE(rig.platform.messages()[0].title, QStringLiteral("Fichier non sauvegardé !!"));
@@ -182,16 +182,16 @@ void MainWindowFilesTest::parametersGoToTheUserDirectoryWhenTheProgramDirectoryC
 void MainWindowFilesTest::startUpFailureIsReportedOnce() {
     MainWindowRig rig;
     int replacementLists = 0;
-    rig.form.windows().firstRunLanguage = [] { throw std::runtime_error("language window failed"); };
-    rig.form.windows().fillReplacementLists = [&] { ++replacementLists; };
+    rig.window.hooks().firstRunLanguage = [] { throw std::runtime_error("language window failed"); };
+    rig.window.hooks().fillReplacementLists = [&] { ++replacementLists; };
     rig.start();
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages()[0].text, QStringLiteral("erreur form1.activate"));
     QCOMPARE(replacementLists, 0);  // the sequence stops at the failure
     // What was done before stays: the wheel list and the ticket.
-    QCOMPARE(rig.form.selectedWheelNumber(), 1);
+    QCOMPARE(rig.window.selectedWheelNumber(), 1);
     QCOMPARE(rig.picture()->pixmap().toImage(), rig.find<QLabel>(QStringLiteral("igrille1"))->pixmap().toImage());
-    rig.form.activate();
+    rig.window.activate();
     QCOMPARE(rig.platform.messages().size(), 1);
 }
 
@@ -241,7 +241,7 @@ void MainWindowFilesTest::saveThenLoadWithFixedNumbers() {
     QCOMPARE(rig.label("nbcoch"), QStringLiteral("5"));
     QCOMPARE(rig.label("labnbFix"), QStringLiteral("2"));
     QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->currentIndex(), index);
-    QCOMPARE(rig.form.selectedWheelNumber(), 4);
+    QCOMPARE(rig.window.selectedWheelNumber(), 4);
 }
 
 void MainWindowFilesTest::overwriteQuestion_data() {
@@ -318,7 +318,7 @@ void MainWindowFilesTest::loadRefusals() {
     QVERIFY(!rig.message(message).isEmpty());
     QCOMPARE(rig.state.selection[30], kFixed);
     QCOMPARE(rig.state.selection[1], kFree);
-    QCOMPARE(rig.form.selectedWheelNumber(), 6);
+    QCOMPARE(rig.window.selectedWheelNumber(), 6);
 }
 
 void MainWindowFilesTest::saveFailureIsReported() {
@@ -353,7 +353,7 @@ void MainWindowFilesTest::wheelIndexTheListDoesNotHave() {
     rig.press("Chargerbulletin1");
     QVERIFY(rig.platform.messages().isEmpty());
     QCOMPARE(rig.state.selection[12], kSelected);
-    QCOMPARE(rig.form.selectedWheelNumber(), 7);
+    QCOMPARE(rig.window.selectedWheelNumber(), 7);
 }
 
 void MainWindowFilesTest::reservedFieldTravelsFromLoadToSave() {
@@ -386,7 +386,7 @@ void MainWindowFilesTest::gameLoadedUnderAnotherGameTypeKeepsItsHiddenNumbers() 
     rig.press("Chargerbulletin1");
     QCOMPARE(rig.state.parameters.gameType, 6);
     QCOMPARE(rig.state.selection[45], kFixed);
-    QVERIFY(!rig.box(45)->isVisibleTo(&rig.form));
+    QVERIFY(!rig.box(45)->isVisibleTo(&rig.window));
     QCOMPARE(rig.label("nbcoch"), QStringLiteral("2"));
     QCOMPARE(rig.label("labnbFix"), QStringLiteral("1"));
     QCOMPARE(rig.label("LabNbFixgb"), QStringLiteral("1"));

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "windows/common/pictures.h"
+#include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -49,26 +51,28 @@ private slots:
 void MainWindowTest::windowIsTheDesignedSize() {
     MainWindowRig rig;
     rig.start();
-    QCOMPARE(rig.form.windowTitle(), QStringLiteral("NORVEX5"));
-    QCOMPARE(rig.form.centralWidget()->size(), QSize(663, 464));
-    QVERIFY(rig.form.minimumSize() == rig.form.maximumSize());
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("NORVEX5"));
+    QCOMPARE(rig.window.centralWidget()->size(), QSize(663, 464));
+    QVERIFY(rig.window.minimumSize() == rig.window.maximumSize());
     // The gradient is the first child of the client area and fills it.
-    auto* gradient = rig.form.centralWidget()->findChild<QWidget*>(QStringLiteral("DegradeClass1"));
+    auto* gradient = rig.window.centralWidget()->findChild<QWidget*>(QStringLiteral("DegradeClass1"));
     QVERIFY(gradient != nullptr);
-    QCOMPARE(rig.form.centralWidget()->children().first(), gradient);
-    QCOMPARE(gradient->geometry(), rig.form.centralWidget()->rect());
+    QCOMPARE(rig.window.centralWidget()->children().first(), gradient);
+    QCOMPARE(gradient->geometry(), rig.window.centralWidget()->rect());
     for (const char* name :
          {"SpeedButton2",   "boutaide",      "PageControl1", "Tabsysinterne",  "tabsysexterne", "pgrille",
           "labclickgauche", "labclickdroit", "Gtype",        "ltitrechoix",    "spinfosysteme", "gcasecoche",
           "nbcoch",         "labnbFix",      "LabNbFixgb",   "bvoirbulletin",  "bimplistbull",  "bimpbull",
           "bcomparer",      "bnaleat",       "beffacer",     "bderniertirage", "bquitter",      "icroix1",
           "icroix59",       "igrille1",      "igrille8",     "imagevide",      "imagecochee",   "imagefixe"})
-        QVERIFY2(rig.form.findChild<QWidget*>(QLatin1String(name)) != nullptr, name);
+        QVERIFY2(rig.window.findChild<QWidget*>(QLatin1String(name)) != nullptr, name);
     for (const char* name :
          {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1", "mVoirlesbulletins1", "mVoirlalistedesbulletins1",
           "mCompareraveclesrsultats1", "Imprimerlesbulletins1", "Paramtres1", "Aideenligne1", "Infos1"})
-        QVERIFY2(rig.form.findChild<QAction*>(QLatin1String(name)) != nullptr, name);
+        QVERIFY2(rig.window.findChild<QAction*>(QLatin1String(name)) != nullptr, name);
     QVERIFY(rig.find<QLabel>(QStringLiteral("LabNbFixgb"))->isHidden());
+    // A misspelt name in the text table would leave its control in French for good.
+    QCOMPARE(applyWindowTexts(rig.window, mainWindowTexts(), rig.state.messageLookup()), QStringList());
 }
 
 void MainWindowTest::boxPicturesDiffer() {
@@ -160,8 +164,8 @@ void MainWindowTest::gameTypeButtons() {
 
     QTEST(int(rig.state.parameters.gameType), "gameType");
     QCOMPARE(rig.state.parameters.highestNumber, highest);
-    for (int n = 1; n <= 59; ++n) QCOMPARE(rig.box(n)->isVisibleTo(&rig.form), n <= highest);
-    QVERIFY(rig.picture()->isVisibleTo(&rig.form));
+    for (int n = 1; n <= 59; ++n) QCOMPARE(rig.box(n)->isVisibleTo(&rig.window), n <= highest);
+    QVERIFY(rig.picture()->isVisibleTo(&rig.window));
     const QPixmap source = rig.find<QLabel>(picture)->pixmap();
     QCOMPARE(rig.picture()->pixmap().toImage(), source.toImage());
     QCOMPARE(rig.picture()->pos(), QPoint(kPictureLeft, kPictureTop));
@@ -240,10 +244,10 @@ void MainWindowTest::numberFiftyKeptAfterSwitchingToFortyNine() {
     MainWindowRig rig;
     rig.start();
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
-    QVERIFY(rig.box(50)->isVisibleTo(&rig.form));
+    QVERIFY(rig.box(50)->isVisibleTo(&rig.window));
     rig.clickBox(50, Qt::LeftButton);
     rig.find<QRadioButton>(QStringLiteral("Rfrance"))->click();
-    QVERIFY(!rig.box(50)->isVisibleTo(&rig.form));
+    QVERIFY(!rig.box(50)->isVisibleTo(&rig.window));
     QCOMPARE(rig.state.selection[50], kSelected);
     QCOMPARE(rig.label("nbcoch"), QStringLiteral("1"));
     QCOMPARE(rig.shown(50), Shown::Ticked);
@@ -274,7 +278,7 @@ void MainWindowTest::wheelListInSortedOrder() {
         for (int i = 0; i < list->count(); ++i) order.push_back(wheelNumberFromEntry(list->itemText(i).toStdString()));
         QCOMPARE(order, (std::vector<int>{1, 2, 6, 4, 3, 7, 8, 5}));
         QCOMPARE(list->currentIndex(), 0);
-        QCOMPARE(rig.form.selectedWheelNumber(), 1);
+        QCOMPARE(rig.window.selectedWheelNumber(), 1);
         QCOMPARE(list->itemText(2).toStdString(), wheelListEntry(6, rig.state.messageLookup()));
         // The open list shows the titles without their hidden numbers.
         auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
@@ -311,12 +315,12 @@ void MainWindowTest::outputCommands() {
                       listWhenOpened.begin());
         };
     };
-    rig.form.windows().boardViewer = open(0);
-    rig.form.windows().boardList = open(1);
-    rig.form.windows().ticketPrinting = open(2);
-    rig.form.windows().internalComparison = open(3);
+    rig.window.hooks().boardViewer = open(0);
+    rig.window.hooks().boardList = open(1);
+    rig.window.hooks().ticketPrinting = open(2);
+    rig.window.hooks().internalComparison = open(3);
     rig.start();
-    QCOMPARE(rig.form.selectedWheelNumber(), 1);  // 6 numbers
+    QCOMPARE(rig.window.selectedWheelNumber(), 1);  // 6 numbers
 
     // Five numbers for a wheel of six: refused, nothing prepared, nothing opened.
     for (int n : {40, 2, 17, 9, 33}) rig.clickBox(n, Qt::LeftButton);
@@ -390,7 +394,7 @@ void MainWindowTest::randomPick() {
     QCOMPARE(rig.state.selection[55], kSelected);  // grid B untouched
     // Sixty draws reach well beyond the first numbers of the ticket.
     QVERIFY(std::count_if(seen.begin() + 1, seen.end(), [](int k) { return k > 0; }) > highest / 2);
-    QCOMPARE(rig.form.selectedWheelNumber(), wheel);
+    QCOMPARE(rig.window.selectedWheelNumber(), wheel);
 }
 
 void MainWindowTest::randomPickWithoutWheelDoesNothing() {
@@ -431,14 +435,14 @@ void MainWindowTest::languageChangeInParametersWindow() {
     QFETCH(int, newLanguage);
     QFETCH(bool, listReset);
     MainWindowRig rig;
-    rig.form.windows().parametersWindow = [&] {
+    rig.window.hooks().parametersWindow = [&] {
         rig.state.parameters.language = newLanguage;
         rig.state.parameters.horizontalOffset = -3;
     };
     rig.start();
     QVERIFY(rig.chooseWheel(5));
     rig.press("Paramtres1");
-    QCOMPARE(rig.form.selectedWheelNumber(), listReset ? 1 : 5);
+    QCOMPARE(rig.window.selectedWheelNumber(), listReset ? 1 : 5);
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));
@@ -450,17 +454,17 @@ void MainWindowTest::languageChangeInParametersWindow() {
 void MainWindowTest::secondActivationRunsNothing() {
     int firstRun = 0;
     MainWindowRig rig;
-    rig.form.windows().firstRunLanguage = [&] { ++firstRun; };
+    rig.window.hooks().firstRunLanguage = [&] { ++firstRun; };
     rig.start();
     QCOMPARE(firstRun, 1);
     QVERIFY(rig.chooseWheel(3));
     rig.clickBox(12, Qt::LeftButton);
-    rig.form.activate();
-    rig.form.hide();
-    rig.form.show();
+    rig.window.activate();
+    rig.window.hide();
+    rig.window.show();
     QCOMPARE(firstRun, 1);
     QCOMPARE(rig.state.selection[12], kSelected);
-    QCOMPARE(rig.form.selectedWheelNumber(), 3);
+    QCOMPARE(rig.window.selectedWheelNumber(), 3);
 }
 
 int main(int argc, char* argv[]) {

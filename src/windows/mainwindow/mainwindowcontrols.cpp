@@ -1,0 +1,238 @@
+#include "windows/mainwindow/mainwindowcontrols.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "core/selection.h"
+#include "windows/common/gradientbackground.h"
+#include "windows/common/pictures.h"
+
+namespace norvex5 {
+
+namespace {
+
+constexpr int kClientWidth = 663;
+constexpr int kClientHeight = 464;
+
+// The right-hand column of the internal tab.
+constexpr int kColumnLeft = 386;
+constexpr int kColumnWidth = 259;
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
+    return named(menu->addAction(caption), name);
+}
+
+// A box picture beside the text or the counter it stands for.
+void boxSample(QWidget* parent, const QPixmap& picture, int left, int top) {
+    auto* sample = new QLabel(parent);
+    sample->setPixmap(picture);
+    sample->setGeometry(left, top, kBoxWidth, kBoxHeight);
+}
+
+QLabel* pictureHolder(QWidget* parent, const QString& name, const QPixmap& picture) {
+    auto* holder = new QLabel(parent);
+    holder->setObjectName(name);
+    holder->setPixmap(picture);
+    holder->hide();
+    return holder;
+}
+
+QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, const QRect& geometry) {
+    auto* button = named(new QToolButton(parent), name);
+    button->setIcon(QIcon(loadButtonIcon(icon)));
+    button->setGeometry(geometry);
+    return button;
+}
+
+}  // namespace
+
+void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource ticketPictureSource) {
+    buildMenu(window);
+
+    client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    window.setCentralWidget(client);
+    GradientBackground::placeBehind(client);
+
+    for (int i = 0; i < kTicketPictureCount; ++i) {
+        const std::string_view name = ticketPictureName(static_cast<TicketPicture>(i));
+        ticketPictures[i] = pictureHolder(client, QString::fromUtf8(name.data(), static_cast<int>(name.size())), {});
+    }
+    emptyBox = pictureHolder(client, QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
+    tickedBox = pictureHolder(client, QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
+    fixedBox = pictureHolder(client, QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
+
+    aboutButton = toolButton(client, "SpeedButton2", "info", {kClientWidth - 62, 2, 28, 26});
+    aboutButton->setToolTip(QStringLiteral("A propos du logiciel"));
+    aboutButton->setAutoRaise(true);
+    helpButton = toolButton(client, "boutaide", "help", {kClientWidth - 32, 2, 28, 26});
+    helpButton->setAutoRaise(true);
+
+    pages = named(new QTabWidget(client), "PageControl1");
+    pages->setGeometry(4, 6, kClientWidth - 8, kClientHeight - 10);
+    // The tab frame lets the window's gradient show through.
+    QPalette clear = pages->palette();
+    clear.setColor(QPalette::Window, Qt::transparent);
+    pages->setPalette(clear);
+    internalPage = named(new QWidget, "Tabsysinterne");
+    externalPage = named(new QWidget, "tabsysexterne");
+    pages->addTab(internalPage, QStringLiteral("Systèmes precalculés internes"));
+    pages->addTab(externalPage, QStringLiteral("Systèmes précalculés dans fichier externe"));
+    // The pages themselves paint nothing, and their controls keep the usual colours.
+    QPalette usual = window.palette();
+    usual.setColor(QPalette::Window, usual.color(QPalette::Window));
+    internalPage->setPalette(usual);
+    externalPage->setPalette(usual);
+    // The tool buttons sit in the free end of the tab row, above the tabs.
+    aboutButton->raise();
+    helpButton->raise();
+
+    buildTicket(internalPage, std::move(ticketPictureSource));
+    buildGameTypes(internalPage);
+    buildWheelChoice(internalPage);
+    buildButtons(internalPage);
+}
+
+void MainWindowControls::buildMenu(QMainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    fileMenu = named(bar->addMenu(QStringLiteral("Fichiers")), "Fichier1");
+    loadGame = namedAction(fileMenu, "Chargerbulletin1", QStringLiteral("Charger un jeu"));
+    saveGame = namedAction(fileMenu, "EnregistrerBulletin1", QStringLiteral("Enregistrer un jeu"));
+    fileMenu->addSeparator();
+    quit = namedAction(fileMenu, "mQuitter1", QStringLiteral("Quitter"));
+    useMenu = named(bar->addMenu(QStringLiteral("Utilisation")), "Utilisation1");
+    viewBoards = namedAction(useMenu, "mVoirlesbulletins1", QStringLiteral("Voir les grilles"));
+    listBoards = namedAction(useMenu, "mVoirlalistedesbulletins1", QStringLiteral("Liste des grilles"));
+    compareWithDraw = namedAction(useMenu, "mCompareraveclesrsultats1", QStringLiteral("Comparer avec le tirage"));
+    printTickets = namedAction(useMenu, "Imprimerlesbulletins1", QStringLiteral("Imprimer les Tickets"));
+    optionsMenu = named(bar->addMenu(QStringLiteral("Options")), "Options1");
+    parameters = namedAction(optionsMenu, "Paramtres1", QStringLiteral("Parametres"));
+    helpMenu = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");
+    help = namedAction(helpMenu, "Aideenligne1", QStringLiteral("Aide"));
+    about = namedAction(helpMenu, "Infos1", QStringLiteral("A propos du logiciel"));
+}
+
+void MainWindowControls::buildTicket(QWidget* page, TicketPanel::PictureSource ticketPictureSource) {
+    ticket =
+        new TicketPanel(TicketOwner::MainWindow, kBoxCount, std::move(ticketPictureSource), emptyBox->pixmap(), page);
+    ticket->setGeometry(4, 4, 374, 288);
+    // How to tick, with the two marks the boxes will show.
+    boxSample(ticket, tickedBox->pixmap(), 10, 8);
+    auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), ticket), "labclickdroit");
+    leftClick->setGeometry(32, 6, 330, 20);
+    boxSample(ticket, fixedBox->pixmap(), 10, 30);
+    auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), ticket), "labclickgauche");
+    rightClick->setGeometry(32, 28, 330, 20);
+}
+
+void MainWindowControls::buildGameTypes(QWidget* page) {
+    auto* group = named(new QGroupBox(QStringLiteral("Type de grille à l'écran"), page), "Gtype");
+    group->setGeometry(4, 298, 374, 74);
+    struct Button {
+        const char* name;
+        const char* caption;
+        int code;
+        bool visible;
+        QPoint at;
+        QRadioButton** member;
+    };
+    const Button buttons[] = {
+        {"Rfrance", "(France..)", 1, true, {12, 20}, &france},
+        {"rUk", "4", 2, false, {}, nullptr},
+        {"rEspagne", "2", 3, false, {}, nullptr},
+        {"rsuisse", "5", 4, false, {}, nullptr},
+        {"rportugal", "(Portugal )", 4, true, {132, 20}, &portugal},
+        {"rswisslog", "6", 5, false, {}, nullptr},
+        {"rautriche", "NYTake5", 6, true, {252, 20}, &newYork},
+        {"rflorida", " (Florida , N. Car. )", 7, true, {12, 46}, &florida},
+        {"rticketncarl", "S Carolina..", 8, true, {196, 46}, &carolina},
+    };
+    for (const Button& b : buttons) {
+        auto* radio = named(new QRadioButton(QLatin1String(b.caption), group), b.name);
+        radio->setProperty("gameType", b.code);
+        radio->setGeometry(b.at.x(), b.at.y(), 150, 22);
+        radio->setVisible(b.visible);
+        gameTypes.push_back(radio);
+        if (b.member != nullptr) *b.member = radio;
+    }
+    // On in the window design; start-up switches on the one of the saved game type.
+    france->setChecked(true);
+}
+
+void MainWindowControls::buildWheelChoice(QWidget* page) {
+    auto* title = named(new QLabel(QStringLiteral("Systèmes réducteurs "), page), "ltitrechoix");
+    title->setGeometry(kColumnLeft, 4, kColumnWidth, 18);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+
+    wheelList = named(new QComboBox(page), "ComboBox1");
+    wheelList->setGeometry(kColumnLeft, 24, kColumnWidth - 32, 26);
+    describeWheel = toolButton(page, "spinfosysteme", "info", {kColumnLeft + kColumnWidth - 28, 24, 28, 26});
+    describeWheel->setToolTip(QStringLiteral("Informations"));
+
+    auto* counters = named(new QGroupBox(QStringLiteral("Cases cochées"), page), "gcasecoche");
+    counters->setGeometry(kColumnLeft, 58, kColumnWidth, 52);
+    QFont big = counters->font();
+    big.setBold(true);
+    big.setPixelSize(16);
+    const auto counter = [&](const char* name, const QPixmap& sample, int left) {
+        boxSample(counters, sample, left, 26);
+        auto* label = named(new QLabel(QStringLiteral("0"), counters), name);
+        label->setFont(big);
+        label->setGeometry(left + 22, 22, 50, 24);
+        return label;
+    };
+    tickedCount = counter("nbcoch", tickedBox->pixmap(), 14);
+    fixedCount = counter("labnbFix", fixedBox->pixmap(), 104);
+    gridBFixedCount = named(new QLabel(QStringLiteral("0"), counters), "LabNbFixgb");
+    gridBFixedCount->setGeometry(200, 22, 40, 24);
+    gridBFixedCount->hide();
+}
+
+void MainWindowControls::buildButtons(QWidget* page) {
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* icon;
+        QRect geometry;
+        QPushButton** member;
+    };
+    const int half = (kColumnWidth - 6) / 2;
+    const int right = kColumnLeft + kColumnWidth - half;
+    const Button buttons[] = {
+        {"bvoirbulletin", "Voir les grilles", "view", {kColumnLeft, 120, kColumnWidth, 32}, &viewBoardsButton},
+        {"bimplistbull", "Liste des grilles", "list", {kColumnLeft, 156, kColumnWidth, 32}, &listBoardsButton},
+        {"bimpbull", "Imprimer les tickets", "print", {kColumnLeft, 192, kColumnWidth, 32}, &printTicketsButton},
+        {"bcomparer", "Comparer avec le tirage", "compare", {kColumnLeft, 228, kColumnWidth, 32}, &compareButton},
+        {"bnaleat", "Numéros aléatoires", "random", {kColumnLeft, 272, half, 30}, &randomButton},
+        {"beffacer", "Effacer la grille", "clear", {right, 272, half, 30}, &clearButton},
+        {"bderniertirage", "Dernier tirage euromillion", "web", {kColumnLeft, 308, kColumnWidth, 28}, &lastDrawButton},
+        {"bquitter", "Quitter", "quit", {right, 370, half, 30}, &quitButton},
+    };
+    for (const Button& b : buttons) {
+        auto* button = named(new QPushButton(QString::fromUtf8(b.caption), page), b.name);
+        button->setIcon(QIcon(loadButtonIcon(b.icon)));
+        button->setGeometry(b.geometry);
+        *b.member = button;
+    }
+}
+
+}  // namespace norvex5
