@@ -43,6 +43,26 @@ void setHint(QObject* control, const QString& hint) {
 
 }  // namespace
 
+QString withMnemonic(const QString& caption, QString& taken) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;  // "&&" is one "&", "&x" is "x"
+        plain.append(caption[i]);
+    }
+    QString marked;
+    bool done = false;
+    for (const QChar c : plain) {
+        if (!done && c.isLetter() && !taken.contains(c.toLower())) {
+            marked.append(QLatin1Char('&'));
+            taken.append(c.toLower());
+            done = true;
+        }
+        marked.append(c);
+        if (c == QLatin1Char('&')) marked.append(QLatin1Char('&'));
+    }
+    return marked;
+}
+
 QStringList applyWindowTexts(QObject& root, std::span<const WindowText> rows, const MessageLookup& message) {
     QStringList missing;
     for (const WindowText& row : rows) {

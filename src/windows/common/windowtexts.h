@@ -25,4 +25,9 @@ struct WindowText {
 // message gives an empty text. Returns the names of the rows whose control was not found.
 QStringList applyWindowTexts(QObject& root, std::span<const WindowText> rows, const MessageLookup& message);
 
+// The caption with an Alt+letter mnemonic on its first letter that is not among `taken`, which
+// then takes it too; a caption's own "&" stays a literal "&", and a mnemonic the caption already
+// carried is dropped first, so the same caption can be marked again after a language change.
+QString withMnemonic(const QString& caption, QString& taken);
+
 }  // namespace norvex5

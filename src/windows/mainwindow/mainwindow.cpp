@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -69,9 +70,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     setFont(font);
 
     controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
-    // The entries' hidden numbers would otherwise widen the open list to show them.
     controls_.wheelList->setItemDelegate(new WheelTitleDelegate(controls_.wheelList));
-    controls_.wheelList->view()->window()->setMaximumWidth(controls_.wheelList->width());
     connectHandlers();
     refreshCounters();
 
@@ -227,6 +226,23 @@ void MainWindow::fillWheelList() {
     controls_.wheelList->clear();
     for (const std::string& entry : entries) controls_.wheelList->addItem(QString::fromStdString(entry));
     controls_.wheelList->setCurrentIndex(0);
+    fitOpenWheelList();
+}
+
+void MainWindow::fitOpenWheelList() {
+    // The open list is as wide as its longest title, so that no language loses the end of one,
+    // but no wider: the entries' hidden numbers would otherwise widen it far beyond the screen.
+    QComboBox* list = controls_.wheelList;
+    QAbstractItemView* view = list->view();
+    int widest = 0;
+    for (int row = 0; row < list->count(); ++row)
+        widest = std::max(widest, view->sizeHintForIndex(list->model()->index(row, 0)).width());
+    QWidget* popup = view->window();
+    const int margins = 2 * popup->contentsMargins().left() + 2 * view->frameWidth() + 4;
+    int width = std::max(list->width(), widest + margins + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    if (const QScreen* screen = list->screen()) width = std::min(width, screen->availableGeometry().width());
+    popup->setMinimumWidth(width);
+    popup->setMaximumWidth(width);
 }
 
 int MainWindow::selectedWheelNumber() const {
@@ -276,6 +292,10 @@ void MainWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
     applyWindowTexts(*this, mainWindowTexts(), lookup);
     applyWindowTexts(*this, externalTabTexts(), lookup);
+    // Alt and a letter opens a menu, whatever the language's words for them.
+    QString taken;
+    for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
+        menu->setTitle(withMnemonic(menu->title(), taken));
     if (state_.parameters.gameType == 1) controls_.france->setChecked(true);
     if (state_.parameters.gameType == 7) controls_.florida->setChecked(true);
 }

@@ -9,12 +9,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include "core/selection.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
+#include "windows/ticket/numberbox.h"
 
 namespace norvex5 {
 
@@ -107,6 +109,19 @@ void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource t
     buildGameTypes(internalPage);
     buildWheelChoice(internalPage);
     buildButtons(internalPage);
+    setTabOrder();
+}
+
+void MainWindowControls::setTabOrder() {
+    // Across the ticket first, number by number, then down the right-hand column, the two tool
+    // buttons of the tab row last.
+    std::vector<QWidget*> order{pages->tabBar()};
+    for (int n = 1; n <= ticket->boxCount(); ++n) order.push_back(ticket->box(n));
+    order.insert(order.end(), gameTypes.begin(), gameTypes.end());
+    order.insert(order.end(),
+                 {wheelList, describeWheel, viewBoardsButton, listBoardsButton, printTicketsButton, compareButton,
+                  randomButton, clearButton, lastDrawButton, quitButton, aboutButton, helpButton});
+    for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void MainWindowControls::buildMenu(QMainWindow& window) {
@@ -127,6 +142,12 @@ void MainWindowControls::buildMenu(QMainWindow& window) {
     helpMenu = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");
     help = namedAction(helpMenu, "Aideenligne1", QStringLiteral("Aide"));
     about = namedAction(helpMenu, "Infos1", QStringLiteral("A propos du logiciel"));
+    // The desktop's usual keys for the usual commands.
+    loadGame->setShortcut(QKeySequence::Open);
+    saveGame->setShortcut(QKeySequence::Save);
+    printTickets->setShortcut(QKeySequence::Print);
+    quit->setShortcut(QKeySequence::Quit);
+    help->setShortcut(QKeySequence::HelpContents);
 }
 
 void MainWindowControls::buildTicket(QWidget* page, TicketPanel::PictureSource ticketPictureSource) {

@@ -90,6 +90,7 @@ private:
     void buildGameTypes(QWidget* page);
     void buildWheelChoice(QWidget* page);
     void buildButtons(QWidget* page);
+    void setTabOrder();
 };
 
 }  // namespace norvex5

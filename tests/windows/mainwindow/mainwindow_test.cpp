@@ -8,6 +8,11 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/windowrig.h"
@@ -46,6 +51,9 @@ private slots:
     void languageChangeInParametersWindow_data();
     void languageChangeInParametersWindow();
     void secondActivationRunsNothing();
+    void openWheelListShowsWholeTitles_data();
+    void openWheelListShowsWholeTitles();
+    void keyboardReachesTheCommands();
 };
 
 void MainWindowTest::windowIsTheDesignedSize() {
@@ -472,6 +480,76 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void MainWindowTest::openWheelListShowsWholeTitles_data() {
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
+}
+
+void MainWindowTest::openWheelListShowsWholeTitles() {
+    QFETCH(int, language);
+    MainWindowRig rig;
+    ParameterRecord record;
+    record.language = language;
+    rig.writeParameters(record);
+    rig.start();
+    auto* list = rig.find<QComboBox>(QStringLiteral("ComboBox1"));
+    const auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+    int longest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        longest = std::max(
+            longest, list->view()->fontMetrics().horizontalAdvance(rows->displayText(list->itemText(i), QLocale())));
+    list->showPopup();
+    const int open = list->view()->viewport()->width();
+    list->hidePopup();
+    QVERIFY2(open >= longest, qPrintable(QStringLiteral("%1 < %2").arg(open).arg(longest)));
+    QVERIFY(open >= list->width() - 40);
+    QVERIFY(list->view()->window()->width() <= list->screen()->availableGeometry().width());
+}
+
+void MainWindowTest::keyboardReachesTheCommands() {
+    MainWindowRig rig;
+    rig.start();
+    QCOMPARE(rig.find<QAction>(QStringLiteral("Chargerbulletin1"))->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(rig.find<QAction>(QStringLiteral("EnregistrerBulletin1"))->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(rig.find<QAction>(QStringLiteral("Imprimerlesbulletins1"))->shortcut(), QKeySequence(QKeySequence::Print));
+    QCOMPARE(rig.find<QAction>(QStringLiteral("mQuitter1"))->shortcut(), QKeySequence(QKeySequence::Quit));
+    QCOMPARE(rig.find<QAction>(QStringLiteral("Aideenligne1"))->shortcut(), QKeySequence(QKeySequence::HelpContents));
+
+    // Every menu title carries its own Alt letter, and none is taken twice.
+    QString letters;
+    for (QAction* menu : rig.window.menuBar()->actions()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(menu->text());
+        QVERIFY2(!mnemonic.isEmpty(), qPrintable(menu->text()));
+        const QString letter = mnemonic.toString().right(1).toLower();
+        QVERIFY2(!letters.contains(letter), qPrintable(menu->text()));
+        letters += letter;
+    }
+
+    // Space ticks the box that has the focus, Shift+Space fixes it.
+    rig.box(7)->setFocus();
+    QTest::keyClick(rig.box(7), Qt::Key_Space);
+    QCOMPARE(rig.shown(7), MainWindowRig::Shown::Ticked);
+    QTest::keyClick(rig.box(7), Qt::Key_Space, Qt::ShiftModifier);
+    QCOMPARE(rig.shown(7), MainWindowRig::Shown::Fixed);
+    QCOMPARE(rig.label("labnbFix"), QStringLiteral("1"));
+
+    // Tab runs across the ticket in number order, then down the right-hand column.
+    QStringList order;
+    QWidget* focus = rig.box(1);
+    for (int k = 0; k < 200 && order.size() < 70; ++k) {
+        if (focus->isVisibleTo(&rig.window) && (focus->focusPolicy() & Qt::TabFocus)) order << focus->objectName();
+        focus = focus->nextInFocusChain();
+        if (focus == rig.box(1)) break;
+    }
+    QCOMPARE(order.mid(0, 3), (QStringList{"icroix1", "icroix2", "icroix3"}));
+    QCOMPARE(order.indexOf(QStringLiteral("icroix49")) + 1, order.indexOf(QStringLiteral("Rfrance")));
+    const QStringList column{"ComboBox1", "spinfosysteme", "bvoirbulletin", "bimplistbull",   "bimpbull",
+                             "bcomparer", "bnaleat",       "beffacer",      "bderniertirage", "bquitter"};
+    const qsizetype start = order.indexOf(column.first());
+    QVERIFY(start > order.indexOf(QStringLiteral("rticketncarl")));
+    QCOMPARE(order.mid(start, column.size()), column);
 }
 
 #include "mainwindow_test.moc"
