@@ -11,6 +11,7 @@
 #include "externalwheels/replacementmap.h"
 #include "localisation/languagefile.h"
 #include "localisation/messages.h"
+#include "localisation/programtexts.h"
 #include "persistence/parameters.h"
 
 namespace norvex5 {
@@ -27,6 +28,11 @@ struct AppState {
 
     // The text of a message in the current language (or from the language file when loaded).
     std::string message(int number) const { return messageText(number, parameters.language, languageManager.get()); }
+    // One of the program's own texts, in the language last chosen (also while a language file
+    // replaces the messages).
+    std::string programText(ProgramText text) const {
+        return std::string(norvex5::programText(text, parameters.language));
+    }
     MessageLookup messageLookup() const {
         return [this](int number) { return message(number); };
     }

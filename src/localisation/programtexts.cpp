@@ -1,0 +1,41 @@
+#include "localisation/programtexts.h"
+
+#include <array>
+
+namespace norvex5 {
+
+namespace {
+
+// One row's texts in language-code order: French, English, Portuguese, Spanish, Italian,
+// Croatian, German. Every cell is filled: unlike the message table, these rows have no history
+// of empty cells to keep.
+using Row = std::array<std::string_view, kLanguageCount>;
+
+constexpr std::array<Row, kProgramTextCount> kRows = {{
+    {"Aperçu avant impression", "Print preview", "Pré-visualizar impressão", "Vista previa de impresión",
+     "Anteprima di stampa", "Pregled ispisa", "Druckvorschau"},
+    {"Page %1 sur %2", "Page %1 of %2", "Página %1 de %2", "Página %1 de %2", "Pagina %1 di %2", "Stranica %1 od %2",
+     "Seite %1 von %2"},
+    {"Page précédente", "Previous page", "Página anterior", "Página anterior", "Pagina precedente",
+     "Prethodna stranica", "Vorherige Seite"},
+    {"Page suivante", "Next page", "Página seguinte", "Página siguiente", "Pagina successiva", "Sljedeća stranica",
+     "Nächste Seite"},
+    {"Fermer", "Close", "Fechar", "Cerrar", "Chiudi", "Zatvori", "Schließen"},
+    {"Traitement en cours…", "Working…", "A processar…", "Procesando…", "Elaborazione in corso…", "Obrada u tijeku…",
+     "Wird bearbeitet…"},
+    {"Annuler", "Cancel", "Cancelar", "Cancelar", "Annulla", "Odustani", "Abbrechen"},
+    {"Choisir l'imprimante", "Choose the printer", "Escolher a impressora", "Elegir la impresora",
+     "Scegliere la stampante", "Odaberite pisač", "Drucker wählen"},
+    {"Fichier PDF…", "PDF file…", "Ficheiro PDF…", "Archivo PDF…", "File PDF…", "PDF datoteka…", "PDF-Datei…"},
+}};
+
+}  // namespace
+
+std::string_view programText(ProgramText text, LanguageCode language) {
+    const auto row = static_cast<std::size_t>(text);
+    if (row >= kRows.size()) return {};
+    const int column = language >= 1 && language <= kLanguageCount ? language - 1 : 0;
+    return kRows[row][static_cast<std::size_t>(column)];
+}
+
+}  // namespace norvex5
