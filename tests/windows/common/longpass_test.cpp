@@ -1,0 +1,77 @@
+// A long pass keeps its window alive, shows its progress only when it takes a while, and stops
+// when the user cancels.
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+
+#include "windows/common/longpass.h"
+
+using namespace norvex5;
+
+namespace {
+
+QProgressDialog* progressDialog() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog != nullptr && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+}  // namespace
+
+class LongPassTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shortPassShowsNothing() {
+        QWidget window;
+        window.show();
+        LongPass pass(&window, QStringLiteral("Working"), QStringLiteral("Cancel"), 100);
+        for (int board = 1; board <= 100; ++board) QVERIFY(pass.step(board));
+        QCOMPARE(progressDialog(), nullptr);
+    }
+
+    void longPassShowsProgressAndStopsOnCancel() {
+        QWidget window;
+        window.show();
+        LongPass pass(&window, QStringLiteral("Working"), QStringLiteral("Cancel"), 100000);
+        int board = 0;
+        QProgressDialog* dialog = nullptr;
+        // Two seconds at most: the dialog is due after half of one.
+        while (dialog == nullptr && board < 2000) {
+            QThread::msleep(1);
+            QVERIFY(pass.step(++board));
+            dialog = progressDialog();
+        }
+        QVERIFY(dialog != nullptr);
+        QVERIFY(board >= LongPass::kDialogDelayMs / 2);  // not before half a second of 1 ms boards
+        QCOMPARE(dialog->labelText(), QStringLiteral("Working"));
+        QVERIFY(dialog->value() > 0);
+        // The window was never left longer than the event interval and a slow board.
+        QVERIFY2(pass.longestGap().count() < 4 * LongPass::kEventIntervalMs,
+                 qPrintable(QString::number(pass.longestGap().count())));
+
+        dialog->findChild<QPushButton*>()->click();
+        bool stopped = false;
+        for (int k = 0; k < 200 && !stopped; ++k) {
+            QThread::msleep(1);
+            stopped = !pass.step(++board);
+        }
+        QVERIFY(stopped);
+        QVERIFY(pass.cancelled());
+        QVERIFY(!pass.step(++board));
+    }
+
+    void windowCancelStopsAtOnce() {
+        LongPass pass(nullptr, QStringLiteral("Working"), QStringLiteral("Cancel"));
+        QVERIFY(pass.step(1));
+        pass.cancel();
+        QVERIFY(!pass.step(2));
+    }
+};
+
+QTEST_MAIN(LongPassTest)
+#include "longpass_test.moc"
