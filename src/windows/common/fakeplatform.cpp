@@ -48,6 +48,11 @@ bool FakePlatform::startProgram(const QString& program, const QStringList& argum
 
 bool FakePlatform::choosePrintTarget(QPrinter& printer, const QString& documentName) {
     printer.setDocName(documentName);
+    if (!printerName_.isEmpty()) {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(printerName_);
+        return true;
+    }
     if (printFile_.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printFile_);

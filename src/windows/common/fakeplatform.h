@@ -30,8 +30,10 @@ public:
     // The path the next file dialog returns; an empty path is a cancel.
     void chooseFileNext(const QString& path) { files_.enqueue(path); }
     void setHasPrinter(bool has) { hasPrinter_ = has; }
-    // Where choosePrintTarget sends a print (a PDF); empty: the user cancels.
+    // Where choosePrintTarget sends a print: a printer of the system by name, else a PDF file;
+    // neither: the user cancels.
     void setPrintFile(const QString& path) { printFile_ = path; }
+    void setPrinter(const QString& name) { printerName_ = name; }
     void setOpenUrlResult(bool ok) { openUrlResult_ = ok; }
     void setStartProgramResult(bool ok) { startProgramResult_ = ok; }
 
@@ -69,6 +71,7 @@ private:
     bool openUrlResult_ = true;
     bool startProgramResult_ = true;
     QString printFile_;
+    QString printerName_;
 };
 
 }  // namespace norvex5

@@ -44,8 +44,9 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // True when a real printer is available; otherwise printing goes to a PDF file.
     virtual bool hasPrinter() = 0;
-    // Points `printer` at where the print goes: the default printer, or, when there is none, a
-    // PDF file the user names. False when the user cancels.
+    // Points `printer` at where the print goes: the user picks one of the system's printers (its
+    // default preselected, or the choice made earlier in this run) or a PDF file; with no printer
+    // at all, straight to the PDF file the user names. False when the user cancels.
     virtual bool choosePrintTarget(QPrinter& printer, const QString& documentName) = 0;
 };
 

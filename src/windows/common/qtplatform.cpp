@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -15,6 +16,8 @@
 namespace norvex5 {
 
 namespace {
+
+constexpr const char* kPdfChoice = "\x01pdf";
 
 QMessageBox::Icon qtIcon(Platform::Icon icon) {
     switch (icon) {
@@ -92,11 +95,29 @@ bool QtPlatform::hasPrinter() { return !QPrinterInfo::defaultPrinter().isNull();
 
 bool QtPlatform::choosePrintTarget(QPrinter& printer, const QString& documentName) {
     printer.setDocName(documentName);
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(defaultPrinter.printerName());
-        return true;
+    const QStringList printers = QPrinterInfo::availablePrinterNames();
+    bool toPdf = printers.isEmpty();
+    if (!toPdf) {
+        const auto text = [this](ProgramText which) {
+            const std::string_view french = programText(which, 1);
+            return texts_ ? texts_(which) : QString::fromUtf8(french.data(), static_cast<qsizetype>(french.size()));
+        };
+        const QString pdf = text(ProgramText::PdfFile);
+        QString preselected = chosenPrinter_.isEmpty() ? QPrinterInfo::defaultPrinterName() : chosenPrinter_;
+        if (preselected == QLatin1String(kPdfChoice)) preselected = pdf;
+        const QStringList choices = printers + QStringList{pdf};
+        const int current = std::max<int>(0, static_cast<int>(choices.indexOf(preselected)));
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(parent_, text(ProgramText::ChoosePrinter), documentName, choices,
+                                                     current, false, &ok);
+        if (!ok || chosen.isEmpty()) return false;
+        toPdf = chosen == pdf && !printers.contains(chosen);
+        chosenPrinter_ = toPdf ? QString::fromLatin1(kPdfChoice) : chosen;
+        if (!toPdf) {
+            printer.setOutputFormat(QPrinter::NativeFormat);
+            printer.setPrinterName(chosen);
+            return true;
+        }
     }
     FileDialog pdf;
     pdf.title = documentName;

@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
+#include "localisation/programtexts.h"
 #include "windows/common/platform.h"
 
 namespace norvex5 {
@@ -14,6 +17,8 @@ public:
     // Dialogs are centred over `parent` when it is set.
     explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    // Where the few texts of its own dialogs come from (the printer choice); French until set.
+    void setTexts(std::function<QString(ProgramText)> texts) { texts_ = std::move(texts); }
 
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None,
                    bool beep = false) override;
@@ -30,6 +35,9 @@ private:
 
     QPointer<QWidget> parent_;
     QString lastDirectory_;
+    std::function<QString(ProgramText)> texts_;
+    // The printer chosen last in this run; empty for none yet, kPdfChoice for a PDF file.
+    QString chosenPrinter_;
 };
 
 }  // namespace norvex5
