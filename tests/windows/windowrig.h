@@ -60,6 +60,23 @@ inline void pressControl(const QObject& root, const char* control) {
         QFAIL(control);
 }
 
+// Any window that takes the state and the desktop in its constructor (and whatever else it needs
+// after them), over the rig.
+template <typename Window>
+class WindowRig : public WindowRigBase {
+public:
+    template <typename... More>
+    explicit WindowRig(More&&... more) : window(state, platform, std::forward<More>(more)...) {}
+
+    Window window;
+
+    template <typename T = QWidget>
+    T* find(const QString& name) const {
+        return findControl<T>(window, name);
+    }
+    void press(const char* control) { pressControl(window, control); }
+};
+
 // The main window over the rig.
 class MainWindowRig : public WindowRigBase {
 public:

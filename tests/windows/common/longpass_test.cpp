@@ -1,5 +1,5 @@
 // A long pass keeps its window alive, shows its progress only when it takes a while, and stops
-// when the user cancels.
+// when the user cancels; the lines it forms reach the list view in batches.
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -7,6 +7,10 @@
 #include <QTest>
 #include <QThread>
 
+#include <QListView>
+#include <QSignalSpy>
+
+#include "windows/common/linelistmodel.h"
 #include "windows/common/longpass.h"
 
 using namespace norvex5;
@@ -63,6 +67,34 @@ private slots:
         QVERIFY(stopped);
         QVERIFY(pass.cancelled());
         QVERIFY(!pass.step(++board));
+    }
+
+    void linesReachTheViewInBatches() {
+        LineListModel model;
+        QListView view;
+        view.setUniformItemSizes(true);
+        view.setModel(&model);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.append(" 001:-03-12");
+        model.append("");
+        model.append("B.:003 : :-05 ->1 é");
+        QCOMPARE(view.model()->rowCount(), 0);  // not announced yet
+        model.flush();
+        model.flush();
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(model.index(0).data().toString(), QStringLiteral(" 001:-03-12"));
+        QCOMPARE(model.index(1).data().toString(), QString());
+        QCOMPARE(model.index(2).data().toString(), QStringLiteral("B.:003 : :-05 ->1 é"));
+        QVERIFY(!model.index(3).data().isValid());
+        model.append("last");
+        model.flush();
+        QCOMPARE(inserted.size(), 2);
+        QCOMPARE(inserted.last().at(1).toInt(), 3);
+        QCOMPARE(model.line(3), std::string_view("last"));
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.lineCount(), 0);
     }
 
     void windowCancelStopsAtOnce() {
