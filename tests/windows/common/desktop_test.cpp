@@ -2,6 +2,7 @@
 // actually sees in a message box or a file dialog, and which answer comes back.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,19 +30,59 @@ public:
     }
 };
 
-// Runs `act` on the modal window that the next call opens.
-void whenModalOpens(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
+// Answers the modal window that the code under test opens next, from the moment it is the active
+// window: that is how the player meets it, with the focus already in its first field. Acting any
+// earlier races with the activation, and what the act finds (where the focus is, what a file
+// dialog's name field accepts) changes from run to run. Whatever is still modal at the deadline
+// (no window came, it never became active, or `act` did not close it) is rejected and the test
+// fails, so an unanswered dialog costs seconds instead of CTest's timeout.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(10);
+        clock_.start();
+    }
+    ~ModalAnswer() {
+        timer_.stop();
+        if (!acted_ && !failed_) QTest::qFail("no modal window opened", __FILE__, __LINE__);
+    }
+    ModalAnswer(const ModalAnswer&) = delete;
+    ModalAnswer& operator=(const ModalAnswer&) = delete;
+
+private:
+    static constexpr qint64 kDeadlineMs = 5000;
+
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!acted_ && modal != nullptr && modal->isActiveWindow()) {
+            acted_ = true;
+            act_(modal);
+            return;
         }
-    });
-    timer->start();
-}
+        if (modal == nullptr || !clock_.hasExpired(kDeadlineMs)) return;
+        // Every later window is turned away too: the code under test may open another.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || !window->isModal()) continue;
+            if (auto* dialog = qobject_cast<QDialog*>(window))
+                dialog->reject();
+            else
+                window->close();
+        }
+        if (!failed_) {
+            failed_ = true;
+            QTest::qFail(acted_ ? "the modal window was still open after it was answered"
+                                : "the modal window never became active",
+                         __FILE__, __LINE__);
+        }
+    }
+
+    std::function<void(QWidget*)> act_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    bool acted_ = false;
+    bool failed_ = false;
+};
 
 QColor colourOf(quint32 value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 
@@ -144,7 +185,7 @@ void DesktopTest::messageBoxAnswers() {
     QString seenText, seenTitle;
     QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons seenButtons;
-    whenModalOpens([&](QWidget* modal) {
+    ModalAnswer answering([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
         seenText = box->text();
@@ -176,7 +217,7 @@ void DesktopTest::saveDialogAddsTheSuffix() {
     QString title, suffix;
     QStringList filters;
     bool confirmsOverwrite = true;
-    whenModalOpens([&](QWidget* modal) {
+    ModalAnswer answering([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
         title = dialog->windowTitle();
@@ -184,7 +225,11 @@ void DesktopTest::saveDialogAddsTheSuffix() {
         filters = dialog->nameFilters();
         confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         dialog->setDirectory(dir.path());
-        dialog->selectFile(QStringLiteral("mine"));
+        // Typed into the name field as the player types it: selectFile() leaves a name field that
+        // has the focus as it is.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        name->setText(QStringLiteral("mine"));
         static_cast<QDialog*>(dialog)->accept();
     });
     QtPlatform platform;
@@ -201,7 +246,7 @@ void DesktopTest::saveDialogAddsTheSuffix() {
 }
 
 void DesktopTest::openDialogCancelled() {
-    whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    ModalAnswer answering([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     QtPlatform platform;
     Platform::FileDialog request;
     request.fileMustExist = true;
