@@ -20,14 +20,18 @@ using namespace norvex5;
 
 namespace {
 
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
+// Counts the events of one type a widget receives.
+class EventCounter : public QObject {
 public:
-    int paints = 0;
+    explicit EventCounter(QEvent::Type type) : type_(type) {}
+    int count = 0;
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+        if (event->type() == type_) ++count;
         return false;
     }
+
+private:
+    QEvent::Type type_;
 };
 
 // Answers the modal window that the code under test opens next, from the moment it is the active
@@ -120,17 +124,29 @@ void DesktopTest::gradientRunsFromStartToEnd() {
 void DesktopTest::gradientFollowsItsParent() {
     QWidget window;
     window.resize(120, 80);
-    auto* first = new QWidget(&window);
+    auto* control = new QWidget(&window);
+    control->setGeometry(60, 40, 30, 20);
     GradientBackground* gradient = GradientBackground::placeBehind(&window);
     QCOMPARE(gradient->geometry(), QRect(0, 0, 120, 80));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.resize(300, 410);
     QCOMPARE(gradient->geometry(), QRect(0, 0, 300, 410));
-    // Behind everything, and never in the way of a click.
     QCOMPARE(window.children().first(), gradient);
-    QVERIFY(window.childAt(10, 10) != gradient);
-    Q_UNUSED(first);
+
+    // Never in the way of a click: at a point with only the gradient over the window, the press
+    // goes to the window without passing through the gradient.
+    const QPoint bare(10, 10);
+    QCOMPARE(window.childAt(bare), nullptr);
+    EventCounter windowPresses(QEvent::MouseButtonPress);
+    EventCounter gradientPresses(QEvent::MouseButtonPress);
+    window.installEventFilter(&windowPresses);
+    gradient->installEventFilter(&gradientPresses);
+    // Through the window system, so that Qt itself picks the widget under the point.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, bare);
+    QCOMPARE(windowPresses.count, 1);
+    QCOMPARE(gradientPresses.count, 0);
+    QCOMPARE(window.childAt(control->geometry().center()), control);
 }
 
 void DesktopTest::gradientRepaintsOnlyOnChange() {
@@ -139,18 +155,18 @@ void DesktopTest::gradientRepaintsOnlyOnChange() {
     GradientBackground* gradient = GradientBackground::placeBehind(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    PaintCounter counter;
-    gradient->installEventFilter(&counter);
+    EventCounter paints(QEvent::Paint);
+    gradient->installEventFilter(&paints);
     QCoreApplication::processEvents();
-    counter.paints = 0;
+    paints.count = 0;
 
     gradient->setStartColor(GradientBackground::kWindowStartColor);
     gradient->setEndColor(GradientBackground::kWindowEndColor);
     QTest::qWait(30);
-    QCOMPARE(counter.paints, 0);
+    QCOMPARE(paints.count, 0);
 
     gradient->setStartColor(0x0000FF);
-    QTRY_COMPARE(counter.paints, 1);
+    QTRY_COMPARE(paints.count, 1);
     QCOMPARE(gradient->startColor(), quint32{0x0000FF});
     QCOMPARE(gradient->grab().toImage().pixelColor(5, 0), QColor(255, 0, 0));
 }
