@@ -24,7 +24,23 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
     return target.parent_path() / name;
 }
 
+WritableCheckOverride::Check& writableCheck() {
+    static WritableCheckOverride::Check check;
+    return check;
+}
+
 }  // namespace
+
+bool mayWriteExistingFile(const std::filesystem::path& file) {
+    if (const auto& check = writableCheck()) return check(file);
+    return ::access(file.c_str(), W_OK) == 0;
+}
+
+WritableCheckOverride::WritableCheckOverride(Check check) : previous_(std::move(writableCheck())) {
+    writableCheck() = std::move(check);
+}
+
+WritableCheckOverride::~WritableCheckOverride() { writableCheck() = std::move(previous_); }
 
 AtomicFileWriter::~AtomicFileWriter() { abandon(); }
 
@@ -38,8 +54,9 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
         const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
         if (!error) target_ = resolved;
     }
-    temporary_ = temporaryNameFor(target_);
     failed_ = false;
+    if (std::filesystem::exists(target_, error) && !mayWriteExistingFile(target_)) return false;
+    temporary_ = temporaryNameFor(target_);
     // O_EXCL: never write through a name somebody else created in the meantime.
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include "support/readonlyfiles.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -14,6 +15,7 @@ class MainWindowFaultsTest : public QObject {
 
 private slots:
     void loadingANamedPipeIsRefusedAsUnreadable();
+    void overwritingAReadOnlyGameFailsAndKeepsIt();
 };
 
 void MainWindowFaultsTest::loadingANamedPipeIsRefusedAsUnreadable() {
@@ -29,6 +31,28 @@ void MainWindowFaultsTest::loadingANamedPipeIsRefusedAsUnreadable() {
     QCOMPARE(rig.platform.messages()[0].text, rig.message(82));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(80));
     QCOMPARE(rig.state.selection[5], kSelected);
+}
+
+void MainWindowFaultsTest::overwritingAReadOnlyGameFailsAndKeepsIt() {
+    norvex5::testing::AsOrdinaryUser user;
+    MainWindowRig rig;
+    rig.start();
+    const std::filesystem::path game = rig.programDir() / "kept.nv5";
+    const std::vector<unsigned char> old = {'o', 'l', 'd'};
+    rig.writeFile(game, old);
+    norvex5::testing::makeReadOnly(game);
+    rig.clickBox(8, Qt::LeftButton);
+
+    rig.platform.chooseFileNext(QString::fromStdString(game.string()));
+    rig.platform.answerNext(Platform::Answer::Yes);
+    rig.press("EnregistrerBulletin1");
+    QCOMPARE(rig.platform.messages().size(), 2);
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(77));  // the overwrite question
+    const FakePlatform::Message failure = rig.platform.messages()[1];
+    QCOMPARE(failure.text, rig.message(46));
+    QCOMPARE(failure.title, rig.message(114));
+    QVERIFY(failure.beep);
+    QCOMPARE(MainWindowRig::readFile(game), old);
 }
 
 int main(int argc, char* argv[]) {
