@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/readonlyfiles.h"
 #include "support/scratchfiles.h"
 
 namespace norvex5 {
@@ -145,6 +146,19 @@ TEST(SavedGameFile, UnknownNumberStatesLoadAsFree) {
 TEST(SavedGameFile, FailedSaveKeepsTheOldFile) {
     ScratchDir dir;
     EXPECT_FALSE(saveSavedGame(dir / "missing" / "g.nv5", sampleGame()));
+
+    // An older game the player protected against writing: the save fails and it stays whole.
+    testing::AsOrdinaryUser user;
+    const auto file = dir / "g.nv5";
+    SavedGameRecord older;
+    older.wheelListIndex = 9;
+    older.states[4] = 1;
+    ASSERT_TRUE(saveSavedGame(file, older));
+    const auto before = readBytes(file);
+    testing::makeReadOnly(file);
+    EXPECT_FALSE(saveSavedGame(file, sampleGame()));
+    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
 }
 
 }  // namespace
