@@ -16,6 +16,8 @@ class MainWindowFaultsTest : public QObject {
 private slots:
     void loadingANamedPipeIsRefusedAsUnreadable();
     void overwritingAReadOnlyGameFailsAndKeepsIt();
+    void doubleClickOnABoxCountsAsOneClick_data();
+    void doubleClickOnABoxCountsAsOneClick();
 };
 
 void MainWindowFaultsTest::loadingANamedPipeIsRefusedAsUnreadable() {
@@ -53,6 +55,31 @@ void MainWindowFaultsTest::overwritingAReadOnlyGameFailsAndKeepsIt() {
     QCOMPARE(failure.title, rig.message(114));
     QVERIFY(failure.beep);
     QCOMPARE(MainWindowRig::readFile(game), old);
+}
+
+void MainWindowFaultsTest::doubleClickOnABoxCountsAsOneClick_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("state");
+    QTest::newRow("left: ticked") << Qt::LeftButton << int(kSelected);
+    QTest::newRow("right: fixed") << Qt::RightButton << int(kFixed);
+}
+
+void MainWindowFaultsTest::doubleClickOnABoxCountsAsOneClick() {
+    QFETCH(Qt::MouseButton, button);
+    MainWindowRig rig;
+    rig.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.form));
+    NumberBox* box = rig.box(7);
+    // Through the window system, which turns the second press into the double-click event the
+    // way a desktop does: press, release, double click, release.
+    const QPoint centre = box->mapTo(&rig.form, box->rect().center());
+    QTest::mouseDClick(rig.form.windowHandle(), button, {}, centre);
+    QTEST(int(rig.state.selection[7]), "state");
+    QCOMPARE(rig.shown(7), button == Qt::LeftButton ? MainWindowRig::Shown::Ticked : MainWindowRig::Shown::Fixed);
+    QCOMPARE(rig.label("nbcoch"), QStringLiteral("1"));
+    // The next click is a click of its own again.
+    QTest::mouseClick(rig.form.windowHandle(), button, {}, centre);
+    QCOMPARE(rig.state.selection[7], kFree);
 }
 
 int main(int argc, char* argv[]) {
