@@ -31,9 +31,11 @@ WritableCheckOverride::Check& writableCheck() {
 
 }  // namespace
 
-bool mayWriteExistingFile(const std::filesystem::path& file) {
-    if (const auto& check = writableCheck()) return check(file);
-    return ::access(file.c_str(), W_OK) == 0;
+bool userMayWrite(const std::filesystem::path& existing) {
+    if (const auto& check = writableCheck()) return check(existing);
+    std::error_code error;
+    const int mode = std::filesystem::is_directory(existing, error) ? W_OK | X_OK : W_OK;
+    return ::access(existing.c_str(), mode) == 0;
 }
 
 WritableCheckOverride::WritableCheckOverride(Check check) : previous_(std::move(writableCheck())) {
@@ -55,7 +57,7 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
         if (!error) target_ = resolved;
     }
     failed_ = false;
-    if (std::filesystem::exists(target_, error) && !mayWriteExistingFile(target_)) return false;
+    if (std::filesystem::exists(target_, error) && !userMayWrite(target_)) return false;
     temporary_ = temporaryNameFor(target_);
     // O_EXCL: never write through a name somebody else created in the meantime.
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -1,7 +1,7 @@
 #pragma once
-// Read-only files as the player meets them. Tests may run as root, who may write any file, so a
-// file made read-only would be no refusal at all; while an AsOrdinaryUser lives, the writers ask
-// the owner's write permission bit instead, as they would find it as the file's owner.
+// Read-only files and folders as the player meets them. Tests may run as root, who may write
+// anything, so making a file read-only would refuse nothing; while an AsOrdinaryUser lives, the
+// writers ask the owner's write permission bit instead, as the file's owner would find it.
 
 #include <filesystem>
 

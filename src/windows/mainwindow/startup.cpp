@@ -14,7 +14,7 @@
 namespace norvex5 {
 
 std::filesystem::path MainWindow::parametersFile() const {
-    return parametersFilePath(directories_.program, directories_.userConfig);
+    return parametersReadPath(findParametersPlaces(directories_.program, directories_.userConfig));
 }
 
 std::filesystem::path MainWindow::languageFile() const { return directories_.program / "norvex5.lg"; }
@@ -96,7 +96,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::shutdown() {
-    if (!saveParameters(parametersFile(), state_.parameters)) {
+    if (!saveParameters(findParametersPlaces(directories_.program, directories_.userConfig), state_.parameters)) {
         // Fixed French texts: the message table may be what failed.
         platform_.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
                           Platform::Buttons::Ok, Platform::Icon::Warning, true);

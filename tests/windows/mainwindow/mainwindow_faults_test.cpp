@@ -2,6 +2,9 @@
 // beside a program the player cannot write to, double clicks on the ticket, the desktop's own
 // dialog texts in the player's language.
 
+#include <QRadioButton>
+#include <QScopeGuard>
+
 #include <sys/stat.h>
 
 #include "support/readonlyfiles.h"
@@ -16,6 +19,7 @@ class MainWindowFaultsTest : public QObject {
 private slots:
     void loadingANamedPipeIsRefusedAsUnreadable();
     void overwritingAReadOnlyGameFailsAndKeepsIt();
+    void settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheUsers();
     void doubleClickOnABoxCountsAsOneClick_data();
     void doubleClickOnABoxCountsAsOneClick();
 };
@@ -55,6 +59,53 @@ void MainWindowFaultsTest::overwritingAReadOnlyGameFailsAndKeepsIt() {
     QCOMPARE(failure.title, rig.message(114));
     QVERIFY(failure.beep);
     QCOMPARE(MainWindowRig::readFile(game), old);
+}
+
+void MainWindowFaultsTest::settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheUsers() {
+    norvex5::testing::AsOrdinaryUser user;
+    QTemporaryDir scratch;
+    const std::filesystem::path root = scratch.path().toStdString();
+    const std::filesystem::path program = root / "program";
+    const std::filesystem::path config = root / "config";
+    std::filesystem::create_directory(program);
+    ParameterRecord shipped;
+    shipped.language = 2;
+    shipped.gameType = 7;
+    shipped.highestNumber = 50;
+    QVERIFY(saveParameters(program / kParameterFileName, shipped));
+    const std::vector<unsigned char> shippedBytes = MainWindowRig::readFile(program / kParameterFileName);
+    norvex5::testing::makeReadOnly(program);
+    // Put back so that the scratch folder can be removed by a user who is not root.
+    auto writableAgain = qScopeGuard([&] {
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    });
+
+    {
+        AppState state;
+        FakePlatform platform;
+        MainWindow form(state, platform, {program, config});
+        int languageWindow = 0;
+        form.windows().firstRunLanguage = [&] { ++languageWindow; };
+        form.show();
+        QCOMPARE(languageWindow, 0);
+        QCOMPARE(state.parameters.language, 2);
+        QCOMPARE(state.parameters.gameType, 7);
+        QVERIFY(form.findChild<QRadioButton*>(QStringLiteral("rflorida"))->isChecked());
+        form.findChild<QRadioButton*>(QStringLiteral("rautriche"))->click();
+        form.close();
+        QVERIFY(platform.messages().isEmpty());
+    }
+    QCOMPARE(MainWindowRig::readFile(program / kParameterFileName), shippedBytes);
+    QVERIFY(std::filesystem::exists(config / kParameterFileName));
+
+    // The next start reads the player's own copy.
+    AppState state;
+    FakePlatform platform;
+    MainWindow form(state, platform, {program, config});
+    form.show();
+    QCOMPARE(state.parameters.language, 2);
+    QCOMPARE(state.parameters.gameType, 6);
+    QVERIFY(form.findChild<QRadioButton*>(QStringLiteral("rautriche"))->isChecked());
 }
 
 void MainWindowFaultsTest::doubleClickOnABoxCountsAsOneClick_data() {
