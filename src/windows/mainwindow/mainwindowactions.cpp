@@ -10,6 +10,7 @@
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/ticket/numberbox.h"
 
@@ -100,6 +101,7 @@ void MainWindow::Paramtres1Click() {
     if (windows_.parametersWindow) windows_.parametersWindow();
     // The wheel titles are in the language too; rebuilding the list selects its first wheel.
     if (state_.parameters.language != language) {
+        applyQtTranslations(state_.parameters.language);
         applyTexts();
         fillWheelList();
     }

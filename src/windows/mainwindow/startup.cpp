@@ -9,6 +9,7 @@
 #include "core/appstate.h"
 #include "core/gametype.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 #include "windows/mainwindow/mainwindow.h"
 
 namespace norvex5 {
@@ -48,6 +49,7 @@ void MainWindow::activate() {
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
         parametersFound_ = loaded.found();
+        applyQtTranslations(state_.parameters.language);
 
         fillWheelList();
         clearAll(state_.selection);
@@ -76,6 +78,7 @@ void MainWindow::activate() {
             parametersFound_ = true;
             const bool languageFileLoaded = state_.languageManager && state_.languageManager->loaded();
             if (!languageFileLoaded && windows_.firstRunLanguage) windows_.firstRunLanguage();
+            applyQtTranslations(state_.parameters.language);
             applyTexts();
             fillWheelList();
         }

@@ -2,6 +2,10 @@
 // beside a program the player cannot write to, double clicks on the ticket, the desktop's own
 // dialog texts in the player's language.
 
+#include <QDir>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 
@@ -13,6 +17,23 @@
 using namespace norvex5;
 using norvex5::testing::MainWindowRig;
 
+namespace {
+
+QString yesButtonText() {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+bool qtTranslationsInstalled(std::initializer_list<const char*> files) {
+    const QDir translations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const char* file : files)
+        if (!translations.exists(QLatin1String(file))) return false;
+    return true;
+}
+
+}  // namespace
+
 class MainWindowFaultsTest : public QObject {
     Q_OBJECT
 
@@ -22,6 +43,8 @@ private slots:
     void settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheUsers();
     void doubleClickOnABoxCountsAsOneClick_data();
     void doubleClickOnABoxCountsAsOneClick();
+    void qtDialogTextsFollowTheLanguage();
+    void qtDialogTextsFollowTheFirstRunLanguage();
 };
 
 void MainWindowFaultsTest::loadingANamedPipeIsRefusedAsUnreadable() {
@@ -131,6 +154,27 @@ void MainWindowFaultsTest::doubleClickOnABoxCountsAsOneClick() {
     // The next click is a click of its own again.
     QTest::mouseClick(rig.form.windowHandle(), button, {}, centre);
     QCOMPARE(rig.state.selection[7], kFree);
+}
+
+void MainWindowFaultsTest::qtDialogTextsFollowTheLanguage() {
+    if (!qtTranslationsInstalled({"qtbase_de.qm", "qtbase_fr.qm"})) QSKIP("Qt's translations are not installed");
+    MainWindowRig rig;
+    ParameterRecord german;
+    german.language = 7;
+    rig.writeParameters(german);
+    rig.form.windows().parametersWindow = [&] { rig.state.parameters.language = 1; };
+    rig.start();
+    QCOMPARE(yesButtonText(), QStringLiteral("&Ja"));
+    rig.press("Paramtres1");
+    QCOMPARE(yesButtonText(), QStringLiteral("&Oui"));
+}
+
+void MainWindowFaultsTest::qtDialogTextsFollowTheFirstRunLanguage() {
+    if (!qtTranslationsInstalled({"qtbase_it.qm"})) QSKIP("qtbase_it.qm is not installed");
+    MainWindowRig rig;
+    rig.form.windows().firstRunLanguage = [&] { rig.state.parameters.language = 5; };
+    rig.start();
+    QCOMPARE(yesButtonText(), QStringLiteral("&Sì"));
 }
 
 int main(int argc, char* argv[]) {
