@@ -24,7 +24,25 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
     return target.parent_path() / name;
 }
 
+WritableCheckOverride::Check& writableCheck() {
+    static WritableCheckOverride::Check check;
+    return check;
+}
+
 }  // namespace
+
+bool userMayWrite(const std::filesystem::path& existing) {
+    if (const auto& check = writableCheck()) return check(existing);
+    std::error_code error;
+    const int mode = std::filesystem::is_directory(existing, error) ? W_OK | X_OK : W_OK;
+    return ::access(existing.c_str(), mode) == 0;
+}
+
+WritableCheckOverride::WritableCheckOverride(Check check) : previous_(std::move(writableCheck())) {
+    writableCheck() = std::move(check);
+}
+
+WritableCheckOverride::~WritableCheckOverride() { writableCheck() = std::move(previous_); }
 
 AtomicFileWriter::~AtomicFileWriter() { abandon(); }
 
@@ -38,8 +56,9 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
         const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
         if (!error) target_ = resolved;
     }
-    temporary_ = temporaryNameFor(target_);
     failed_ = false;
+    if (std::filesystem::exists(target_, error) && !userMayWrite(target_)) return false;
+    temporary_ = temporaryNameFor(target_);
     // O_EXCL: never write through a name somebody else created in the meantime.
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,8 @@ public:
     // Drops the temporary file when commit() was not reached.
     ~AtomicFileWriter();
 
-    // Creates the temporary file in the target's directory. False when that is impossible.
+    // Creates the temporary file in the target's directory. False when that is impossible, or
+    // when the target exists and may not be written (see userMayWrite).
     bool open(const std::filesystem::path& target);
     // Appends bytes; after a failure every later call fails and commit() refuses.
     bool write(std::string_view bytes);
@@ -40,5 +42,25 @@ private:
 
 // The whole content in one call.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Whether the user may write over an existing file, or make files in an existing directory. The
+// rename needs only the right to write the directory, and would replace a file the user protected
+// against writing; the writer asks this first and leaves such a file alone, as writing over it in
+// place would. The settings ask it of the program's directory too.
+bool userMayWrite(const std::filesystem::path& existing);
+
+// Puts another answer in place of userMayWrite's own (access(2)) while it lives. Tests need it:
+// root may write anything, so a read-only file or folder is no refusal when they run as root.
+class WritableCheckOverride {
+public:
+    using Check = std::function<bool(const std::filesystem::path&)>;
+    explicit WritableCheckOverride(Check check);
+    ~WritableCheckOverride();
+    WritableCheckOverride(const WritableCheckOverride&) = delete;
+    WritableCheckOverride& operator=(const WritableCheckOverride&) = delete;
+
+private:
+    Check previous_;
+};
 
 }  // namespace norvex5

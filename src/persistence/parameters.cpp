@@ -4,8 +4,6 @@
 #include <initializer_list>
 #include <system_error>
 
-#include <unistd.h>
-
 #include "core/gametype.h"
 #include "persistence/atomicfile.h"
 #include "persistence/littleendian.h"
@@ -22,10 +20,6 @@ constexpr std::int32_t ParameterRecord::*kFields[] = {
     &ParameterRecord::highestNumber,
 };
 static_assert(std::size(kFields) * 4 == kParameterFileSize);
-
-bool directoryIsWritable(const std::filesystem::path& directory) {
-    return !directory.empty() && ::access(directory.c_str(), W_OK | X_OK) == 0;
-}
 
 }  // namespace
 
@@ -81,13 +75,43 @@ bool saveParameters(const std::filesystem::path& file, const ParameterRecord& re
     return writeFileAtomically(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
-std::filesystem::path parametersFilePath(const std::filesystem::path& programDirectory,
-                                         const std::filesystem::path& userConfigDirectory) {
-    if (directoryIsWritable(programDirectory) || userConfigDirectory.empty())
-        return programDirectory / kParameterFileName;
-    std::error_code ignored;
-    std::filesystem::create_directories(userConfigDirectory, ignored);
-    return userConfigDirectory / kParameterFileName;
+ParametersPlaces findParametersPlaces(const std::filesystem::path& programDirectory,
+                                      const std::filesystem::path& userConfigDirectory) {
+    ParametersPlaces places;
+    std::error_code error;
+    places.besideProgram = programDirectory / kParameterFileName;
+    places.besideProgramExists = std::filesystem::exists(places.besideProgram, error);
+    places.besideProgramWritable =
+        !programDirectory.empty() && std::filesystem::is_directory(programDirectory, error) &&
+        userMayWrite(programDirectory) && (!places.besideProgramExists || userMayWrite(places.besideProgram));
+    if (!userConfigDirectory.empty()) {
+        places.userCopy = userConfigDirectory / kParameterFileName;
+        places.userCopyExists = std::filesystem::exists(places.userCopy, error);
+    }
+    return places;
+}
+
+std::filesystem::path parametersReadPath(const ParametersPlaces& places) {
+    if (places.userCopyExists) return places.userCopy;
+    if (places.besideProgramExists || places.besideProgramWritable || places.userCopy.empty())
+        return places.besideProgram;
+    return places.userCopy;
+}
+
+std::filesystem::path parametersSavePath(const ParametersPlaces& places) {
+    const std::filesystem::path readFrom = parametersReadPath(places);
+    if (readFrom == places.besideProgram && !places.besideProgramWritable && !places.userCopy.empty())
+        return places.userCopy;
+    return readFrom;
+}
+
+bool saveParameters(const ParametersPlaces& places, const ParameterRecord& record) {
+    const std::filesystem::path file = parametersSavePath(places);
+    if (file == places.userCopy) {
+        std::error_code ignored;
+        std::filesystem::create_directories(file.parent_path(), ignored);
+    }
+    return saveParameters(file, record);
 }
 
 }  // namespace norvex5

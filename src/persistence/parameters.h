@@ -59,9 +59,33 @@ ParametersLoadResult loadParameters(const std::filesystem::path& file);
 // Writes exactly 40 bytes, whole or not at all. False when the file could not be written.
 bool saveParameters(const std::filesystem::path& file, const ParameterRecord& record);
 
-// Where nrvx5.par lives: beside the program, unless that directory cannot be written (a
-// system-wide install), then in the user's configuration directory, created when needed.
-std::filesystem::path parametersFilePath(const std::filesystem::path& programDirectory,
-                                         const std::filesystem::path& userConfigDirectory);
+// The two places nrvx5.par may live: beside the program (a system-wide install may ship settings
+// there, in a folder the user cannot write) and the user's own copy in the user's configuration
+// directory. Finding them changes nothing on disk.
+struct ParametersPlaces {
+    std::filesystem::path besideProgram;
+    std::filesystem::path userCopy;  // empty when there is no user configuration directory
+    bool besideProgramExists = false;
+    bool userCopyExists = false;
+    // Its directory can be written, and the file itself when it exists.
+    bool besideProgramWritable = false;
+};
+
+ParametersPlaces findParametersPlaces(const std::filesystem::path& programDirectory,
+                                      const std::filesystem::path& userConfigDirectory);
+
+// Where the settings are read from: the user's copy when it exists, else the copy beside the
+// program (which then is no first run). With neither it is a first run, and the path is where
+// that run's settings will be saved: beside the program when that can be written, else the
+// user's copy.
+std::filesystem::path parametersReadPath(const ParametersPlaces& places);
+
+// Where the settings are saved: where they were read from when that can be written, else the
+// user's copy, so that settings shipped in a read-only folder become the user's own.
+std::filesystem::path parametersSavePath(const ParametersPlaces& places);
+
+// Saves to parametersSavePath(places), creating the user's configuration directory the first time
+// the settings go there. False when the file could not be written.
+bool saveParameters(const ParametersPlaces& places, const ParameterRecord& record);
 
 }  // namespace norvex5

@@ -34,11 +34,15 @@ SavedGameLoadResult loadSavedGame(const std::filesystem::path& file) {
         result.outcome = SavedGameLoad::Missing;
         return result;
     }
+    // Opening a named pipe or a device to read may wait for ever for a writer; only a regular
+    // file is opened at all.
     SavedGameBytes bytes{};
-    std::ifstream in(file, std::ios::binary);
-    const bool ok = std::filesystem::is_regular_file(file, error) && in &&
-                    in.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) &&
-                    in.gcount() == static_cast<std::streamsize>(bytes.size());
+    bool ok = false;
+    if (std::filesystem::is_regular_file(file, error)) {
+        std::ifstream in(file, std::ios::binary);
+        ok = in && in.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) &&
+             in.gcount() == static_cast<std::streamsize>(bytes.size());
+    }
     if (!ok) {
         result.outcome = SavedGameLoad::Unreadable;
         return result;

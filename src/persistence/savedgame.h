@@ -25,7 +25,7 @@ SavedGameBytes encodeSavedGame(const SavedGameRecord& record);
 enum class SavedGameLoad {
     Loaded,
     Missing,       // message 83
-    Unreadable,    // open or read failed, or shorter than 292 bytes: message 82
+    Unreadable,    // not a regular file, open or read failed, or shorter than 292 bytes: message 82
     BadSignature,  // message 79
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/readonlyfiles.h"
 #include "support/scratchfiles.h"
 
 namespace norvex5 {
@@ -87,6 +88,33 @@ TEST(AtomicFileWriter, SymbolicLinkIsWrittenThrough) {
     const auto bytes = testing::readBytes(file);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
     EXPECT_EQ(testing::entries(dir / "real").size(), 1u);
+}
+
+// The rename would replace a file the player protected against writing; every file the program
+// writes (saved games, settings, exports) goes through here and refuses it the same way.
+TEST(AtomicFileWriter, ReadOnlyTargetIsRefusedAndLeftAlone) {
+    testing::AsOrdinaryUser user;
+    ScratchDir dir;
+    const auto target = dir / "kept.nv5";
+    ASSERT_TRUE(writeFileAtomically(target, "old"));
+    testing::makeReadOnly(target);
+    std::filesystem::create_symlink("kept.nv5", dir / "link.nv5");
+
+    EXPECT_FALSE(writeFileAtomically(target, "new"));
+    EXPECT_FALSE(writeFileAtomically(dir / "link.nv5", "new")) << "nor through a link to it";
+    AtomicFileWriter writer;
+    EXPECT_FALSE(writer.open(target));
+    EXPECT_FALSE(writer.write("new"));
+    EXPECT_FALSE(writer.commit());
+    const auto bytes = testing::readBytes(target);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "old");
+    EXPECT_EQ(testing::entries(dir.path()).size(), 2u) << "no temporary file may be left behind";
+
+    // A new file beside it is written, and so is the same file once it may be written again.
+    EXPECT_TRUE(writeFileAtomically(dir / "new.nv5", "x"));
+    std::filesystem::permissions(target, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_TRUE(writeFileAtomically(target, "new"));
+    EXPECT_EQ(testing::readBytes(target), (std::vector<unsigned char>{'n', 'e', 'w'}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/readonlyfiles.h"
 #include "support/scratchfiles.h"
 
 namespace norvex5 {
@@ -160,12 +161,89 @@ TEST(ParametersFile, OffsetsTheWindowCouldNotEnterAreDropped) {
 
 TEST(ParametersFile, LivesBesideTheProgramUnlessThatDirectoryIsNotWritable) {
     ScratchDir dir;
-    EXPECT_EQ(parametersFilePath(dir.path(), dir / "config"), dir.path() / kParameterFileName);
+    const ParametersPlaces portable = findParametersPlaces(dir.path(), dir / "config");
+    EXPECT_EQ(parametersReadPath(portable), dir.path() / kParameterFileName);
+    EXPECT_EQ(parametersSavePath(portable), dir.path() / kParameterFileName);
     // A program directory that cannot be written to (here: does not exist) sends the file to the
-    // user's configuration directory, which is created.
+    // user's configuration directory, which the save creates.
     const auto config = dir / "config" / "norvex5";
-    EXPECT_EQ(parametersFilePath(dir / "missing", config), config / kParameterFileName);
-    EXPECT_TRUE(std::filesystem::is_directory(config));
+    const ParametersPlaces installed = findParametersPlaces(dir / "missing", config);
+    EXPECT_EQ(parametersReadPath(installed), config / kParameterFileName);
+    EXPECT_EQ(parametersSavePath(installed), config / kParameterFileName);
+    ASSERT_TRUE(saveParameters(installed, ParameterRecord{}));
+    EXPECT_EQ(readBytes(config / kParameterFileName).size(), 40u);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+TEST(ParametersFile, ReadFromTheUsersCopyFirstAndSavedWhereReadWhenWritable) {
+    const std::filesystem::path beside = "/opt/norvex5/nrvx5.par";
+    const std::filesystem::path user = "/home/player/.config/Norvex5/nrvx5.par";
+    struct Case {
+        const char* what;
+        bool userExists, besideExists, besideWritable;
+        std::filesystem::path read, save;
+    };
+    const Case cases[] = {
+        {"first run, program folder writable", false, false, true, beside, beside},
+        {"first run, program folder read-only", false, false, false, user, user},
+        {"only beside, writable", false, true, true, beside, beside},
+        {"only beside, read-only: becomes the user's", false, true, false, beside, user},
+        {"the user's copy wins", true, true, true, user, user},
+        {"the user's copy alone", true, false, false, user, user},
+    };
+    for (const Case& c : cases) {
+        ParametersPlaces places;
+        places.besideProgram = beside;
+        places.userCopy = user;
+        places.userCopyExists = c.userExists;
+        places.besideProgramExists = c.besideExists;
+        places.besideProgramWritable = c.besideWritable;
+        EXPECT_EQ(parametersReadPath(places), c.read) << c.what;
+        EXPECT_EQ(parametersSavePath(places), c.save) << c.what;
+    }
+    // Without a user configuration directory the program's folder is all there is.
+    ParametersPlaces alone;
+    alone.besideProgram = beside;
+    EXPECT_EQ(parametersReadPath(alone), beside);
+    EXPECT_EQ(parametersSavePath(alone), beside);
+}
+
+// English and Florida shipped beside the program in a folder the player cannot write: they are
+// read, not taken for a first run, and saved as the player's own copy.
+TEST(ParametersFile, SettingsInAReadOnlyProgramFolderBecomeTheUsersCopy) {
+    testing::AsOrdinaryUser user;
+    ScratchDir dir;
+    const auto program = dir / "program";
+    const auto config = dir / "config";
+    std::filesystem::create_directory(program);
+    ParameterRecord shipped;
+    shipped.language = 2;
+    shipped.gameType = 7;
+    shipped.highestNumber = 50;
+    ASSERT_TRUE(saveParameters(program / kParameterFileName, shipped));
+    const auto shippedBytes = readBytes(program / kParameterFileName);
+    testing::makeReadOnly(program);
+
+    const ParametersPlaces places = findParametersPlaces(program, config);
+    EXPECT_TRUE(places.besideProgramExists);
+    EXPECT_FALSE(places.besideProgramWritable);
+    EXPECT_FALSE(places.userCopyExists);
+    const ParametersLoadResult loaded = loadParameters(parametersReadPath(places));
+    EXPECT_EQ(loaded.outcome, ParametersLoad::Loaded);
+    EXPECT_EQ(loaded.record, shipped);
+
+    ParameterRecord changed = loaded.record;
+    changed.gameType = 6;
+    ASSERT_TRUE(saveParameters(places, changed));
+    EXPECT_EQ(readBytes(program / kParameterFileName), shippedBytes);
+    const ParametersPlaces next = findParametersPlaces(program, config);
+    EXPECT_EQ(parametersReadPath(next), config / kParameterFileName);
+    EXPECT_EQ(loadParameters(parametersReadPath(next)).record, changed);
+
+    // A writable folder with a read-only file in it cannot take the save either.
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    testing::makeReadOnly(program / kParameterFileName);
+    EXPECT_FALSE(findParametersPlaces(program, config).besideProgramWritable);
 }
 
 TEST(ParametersFile, FailedSaveReportsFailure) {

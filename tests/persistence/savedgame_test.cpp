@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/readonlyfiles.h"
 #include "support/scratchfiles.h"
 
 namespace norvex5 {
@@ -81,6 +90,34 @@ TEST(SavedGameFile, RefusalsSayWhy) {
     EXPECT_EQ(loadSavedGame(dir / "lower.nv5").outcome, SavedGameLoad::BadSignature);
 }
 
+// A named pipe nobody writes to: opening it to read waits for a writer.
+TEST(SavedGameFile, NamedPipeIsRefusedWithoutWaitingForAWriter) {
+    ScratchDir dir;
+    const auto pipe = dir / "x.nv5";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Should the loader open the pipe after all, a writer comes and goes after two seconds: the
+    // test then fails instead of hanging.
+    std::atomic<bool> loaded{false};
+    std::atomic<bool> rescued{false};
+    std::thread rescuer([&] {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!loaded) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (std::chrono::steady_clock::now() < giveUp) continue;
+            rescued = true;
+            // Succeeds only once a reader waits in its open.
+            const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        }
+    });
+    const auto result = loadSavedGame(pipe);
+    loaded = true;
+    rescuer.join();
+    EXPECT_FALSE(rescued) << "the loader waited on the pipe";
+    EXPECT_EQ(result.outcome, SavedGameLoad::Unreadable);
+    EXPECT_FALSE(result.reservedRead);
+}
+
 TEST(SavedGameFile, LongerFileLoadsItsFirstRecord) {
     ScratchDir dir;
     const auto good = encodeSavedGame(sampleGame());
@@ -109,6 +146,19 @@ TEST(SavedGameFile, UnknownNumberStatesLoadAsFree) {
 TEST(SavedGameFile, FailedSaveKeepsTheOldFile) {
     ScratchDir dir;
     EXPECT_FALSE(saveSavedGame(dir / "missing" / "g.nv5", sampleGame()));
+
+    // An older game the player protected against writing: the save fails and it stays whole.
+    testing::AsOrdinaryUser user;
+    const auto file = dir / "g.nv5";
+    SavedGameRecord older;
+    older.wheelListIndex = 9;
+    older.states[4] = 1;
+    ASSERT_TRUE(saveSavedGame(file, older));
+    const auto before = readBytes(file);
+    testing::makeReadOnly(file);
+    EXPECT_FALSE(saveSavedGame(file, sampleGame()));
+    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
 }
 
 }  // namespace

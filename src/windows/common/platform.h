@@ -24,7 +24,6 @@ public:
                                 // "*.nv5" only narrows what is listed
         bool fileMustExist = false;
         bool pathMustExist = true;
-        bool hideReadOnly = true;
         // The save dialogs of this program ask about an existing file themselves.
         bool overwritePrompt = false;
     };

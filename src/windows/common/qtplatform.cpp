@@ -60,6 +60,8 @@ QString QtPlatform::runFileDialog(const FileDialog& dialog, bool save) {
     if (!dialog.filter.isEmpty()) fileDialog.setNameFilter(dialog.filter);
     if (!dialog.defaultSuffix.isEmpty()) fileDialog.setDefaultSuffix(dialog.defaultSuffix);
     QFileDialog::Options options = fileDialog.options();
+    // QFileDialog's ReadOnly is about the dialog, not about files: without it the player can
+    // still rename, delete and make folders in it.
     options.setFlag(QFileDialog::ReadOnly, false);
     options.setFlag(QFileDialog::DontConfirmOverwrite, !dialog.overwritePrompt);
     fileDialog.setOptions(options);

@@ -23,6 +23,7 @@
 #include "core/wheelcatalogue.h"
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
 #include "windows/ticket/numberbox.h"
@@ -279,6 +280,7 @@ void MainWindow::openParameters() {
     if (hooks_.parametersWindow) hooks_.parametersWindow();
     // The wheel titles are in the language too; rebuilding the list selects its first wheel.
     if (state_.parameters.language != language) {
+        applyQtTranslations(state_.parameters.language);
         applyTexts();
         fillWheelList();
     }
@@ -327,7 +329,7 @@ void MainWindow::loadGame() {
 // --- Start-up and shutdown ----------------------------------------------------------------------
 
 std::filesystem::path MainWindow::parametersFile() const {
-    return parametersFilePath(directories_.program, directories_.userConfig);
+    return parametersReadPath(findParametersPlaces(directories_.program, directories_.userConfig));
 }
 
 std::filesystem::path MainWindow::languageFile() const { return directories_.program / "norvex5.lg"; }
@@ -361,6 +363,7 @@ void MainWindow::activate() {
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
         parametersFound_ = loaded.found();
+        applyQtTranslations(state_.parameters.language);
 
         fillWheelList();
         clearAll(state_.selection);
@@ -380,6 +383,7 @@ void MainWindow::activate() {
             parametersFound_ = true;
             const bool languageFileLoaded = state_.languageManager && state_.languageManager->loaded();
             if (!languageFileLoaded && hooks_.firstRunLanguage) hooks_.firstRunLanguage();
+            applyQtTranslations(state_.parameters.language);
             applyTexts();
             fillWheelList();
         }
@@ -400,7 +404,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::shutdown() {
-    if (!saveParameters(parametersFile(), state_.parameters)) {
+    if (!saveParameters(findParametersPlaces(directories_.program, directories_.userConfig), state_.parameters)) {
         // Fixed French texts: the message table may be what failed.
         platform_.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
                           Platform::Buttons::Ok, Platform::Icon::Warning, true);

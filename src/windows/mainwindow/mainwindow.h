@@ -31,9 +31,9 @@ namespace norvex5 {
 struct AppState;
 class Platform;
 
-// Where the program keeps its files: the parameters file, the language file and the help file
-// beside the program, the parameters file in the user's configuration directory when the
-// program's own directory cannot be written.
+// Where the program keeps its files: the language file and the help file beside the program; the
+// parameters file read from the user's configuration directory when it is there, else from beside
+// the program, and saved back where it was read when that place can be written.
 struct ProgramDirectories {
     std::filesystem::path program;
     std::filesystem::path userConfig;

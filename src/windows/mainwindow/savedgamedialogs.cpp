@@ -27,7 +27,6 @@ Platform::FileDialog gameDialog(const QString& title) {
     dialog.title = title;
     dialog.filter = QStringLiteral("Norvex5 (*.nv5)");
     dialog.defaultSuffix = QStringLiteral("nv5");
-    dialog.hideReadOnly = true;
     dialog.pathMustExist = true;
     dialog.overwritePrompt = false;  // we ask ourselves, in the player's language
     return dialog;

@@ -54,4 +54,11 @@ void NumberBox::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked(tag_);
 }
 
+// Qt delivers the second press of a double click as this event, which QWidget would pass on as
+// one more press; neither it nor the release after it reports anything.
+void NumberBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    leftPressed_ = false;
+    event->accept();
+}
+
 }  // namespace norvex5

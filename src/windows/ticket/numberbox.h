@@ -1,8 +1,9 @@
 #pragma once
 // A number box laid over the ticket picture: a small stretched picture whose tag is its number.
 // It reports a mouse-down with its button (the right button fixes a number) and a left click
-// (press and release on the box), in that order, as the handlers expect. From the keyboard,
-// Space is a left click and Shift+Space a right-button press.
+// (press and release on the box), in that order, as the handlers expect. A double click is one
+// click: players double-click out of habit and mean to tick the box, not to tick and untick it.
+// From the keyboard, Space is a left click and Shift+Space a right-button press.
 
 #include <QLabel>
 
@@ -23,6 +24,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

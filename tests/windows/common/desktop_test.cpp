@@ -2,6 +2,7 @@
 // actually sees in a message box or a file dialog, and which answer comes back.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,29 +20,73 @@ using namespace norvex5;
 
 namespace {
 
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
+// Counts the events of one type a widget receives.
+class EventCounter : public QObject {
 public:
-    int paints = 0;
+    explicit EventCounter(QEvent::Type type) : type_(type) {}
+    int count = 0;
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+        if (event->type() == type_) ++count;
         return false;
     }
+
+private:
+    QEvent::Type type_;
 };
 
-// Runs `act` on the modal window that the next call opens.
-void whenModalOpens(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
+// Answers the modal window that the code under test opens next, from the moment it is the active
+// window: that is how the player meets it, with the focus already in its first field. Acting any
+// earlier races with the activation, and what the act finds (where the focus is, what a file
+// dialog's name field accepts) changes from run to run. Whatever is still modal at the deadline
+// (no window came, it never became active, or `act` did not close it) is rejected and the test
+// fails, so an unanswered dialog costs seconds instead of CTest's timeout.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(10);
+        clock_.start();
+    }
+    ~ModalAnswer() {
+        timer_.stop();
+        if (!acted_ && !failed_) QTest::qFail("no modal window opened", __FILE__, __LINE__);
+    }
+    ModalAnswer(const ModalAnswer&) = delete;
+    ModalAnswer& operator=(const ModalAnswer&) = delete;
+
+private:
+    static constexpr qint64 kDeadlineMs = 5000;
+
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!acted_ && modal != nullptr && modal->isActiveWindow()) {
+            acted_ = true;
+            act_(modal);
+            return;
         }
-    });
-    timer->start();
-}
+        if (modal == nullptr || !clock_.hasExpired(kDeadlineMs)) return;
+        // Every later window is turned away too: the code under test may open another.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || !window->isModal()) continue;
+            if (auto* dialog = qobject_cast<QDialog*>(window))
+                dialog->reject();
+            else
+                window->close();
+        }
+        if (!failed_) {
+            failed_ = true;
+            QTest::qFail(acted_ ? "the modal window was still open after it was answered"
+                                : "the modal window never became active",
+                         __FILE__, __LINE__);
+        }
+    }
+
+    std::function<void(QWidget*)> act_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    bool acted_ = false;
+    bool failed_ = false;
+};
 
 QColor colourOf(quint32 value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 
@@ -79,17 +124,29 @@ void DesktopTest::gradientRunsFromStartToEnd() {
 void DesktopTest::gradientFollowsItsParent() {
     QWidget window;
     window.resize(120, 80);
-    auto* first = new QWidget(&window);
+    auto* control = new QWidget(&window);
+    control->setGeometry(60, 40, 30, 20);
     GradientBackground* gradient = GradientBackground::placeBehind(&window);
     QCOMPARE(gradient->geometry(), QRect(0, 0, 120, 80));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.resize(300, 410);
     QCOMPARE(gradient->geometry(), QRect(0, 0, 300, 410));
-    // Behind everything, and never in the way of a click.
     QCOMPARE(window.children().first(), gradient);
-    QVERIFY(window.childAt(10, 10) != gradient);
-    Q_UNUSED(first);
+
+    // Never in the way of a click: at a point with only the gradient over the window, the press
+    // goes to the window without passing through the gradient.
+    const QPoint bare(10, 10);
+    QCOMPARE(window.childAt(bare), nullptr);
+    EventCounter windowPresses(QEvent::MouseButtonPress);
+    EventCounter gradientPresses(QEvent::MouseButtonPress);
+    window.installEventFilter(&windowPresses);
+    gradient->installEventFilter(&gradientPresses);
+    // Through the window system, so that Qt itself picks the widget under the point.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, bare);
+    QCOMPARE(windowPresses.count, 1);
+    QCOMPARE(gradientPresses.count, 0);
+    QCOMPARE(window.childAt(control->geometry().center()), control);
 }
 
 void DesktopTest::gradientRepaintsOnlyOnChange() {
@@ -98,18 +155,18 @@ void DesktopTest::gradientRepaintsOnlyOnChange() {
     GradientBackground* gradient = GradientBackground::placeBehind(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    PaintCounter counter;
-    gradient->installEventFilter(&counter);
+    EventCounter paints(QEvent::Paint);
+    gradient->installEventFilter(&paints);
     QCoreApplication::processEvents();
-    counter.paints = 0;
+    paints.count = 0;
 
     gradient->setStartColor(GradientBackground::kWindowStartColor);
     gradient->setEndColor(GradientBackground::kWindowEndColor);
     QTest::qWait(30);
-    QCOMPARE(counter.paints, 0);
+    QCOMPARE(paints.count, 0);
 
     gradient->setStartColor(0x0000FF);
-    QTRY_COMPARE(counter.paints, 1);
+    QTRY_COMPARE(paints.count, 1);
     QCOMPARE(gradient->startColor(), quint32{0x0000FF});
     QCOMPARE(gradient->grab().toImage().pixelColor(5, 0), QColor(255, 0, 0));
 }
@@ -144,7 +201,7 @@ void DesktopTest::messageBoxAnswers() {
     QString seenText, seenTitle;
     QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons seenButtons;
-    whenModalOpens([&](QWidget* modal) {
+    ModalAnswer answering([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
         seenText = box->text();
@@ -176,7 +233,7 @@ void DesktopTest::saveDialogAddsTheSuffix() {
     QString title, suffix;
     QStringList filters;
     bool confirmsOverwrite = true;
-    whenModalOpens([&](QWidget* modal) {
+    ModalAnswer answering([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
         title = dialog->windowTitle();
@@ -184,7 +241,11 @@ void DesktopTest::saveDialogAddsTheSuffix() {
         filters = dialog->nameFilters();
         confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         dialog->setDirectory(dir.path());
-        dialog->selectFile(QStringLiteral("mine"));
+        // Typed into the name field as the player types it: selectFile() leaves a name field that
+        // has the focus as it is.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        name->setText(QStringLiteral("mine"));
         static_cast<QDialog*>(dialog)->accept();
     });
     QtPlatform platform;
@@ -201,7 +262,7 @@ void DesktopTest::saveDialogAddsTheSuffix() {
 }
 
 void DesktopTest::openDialogCancelled() {
-    whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    ModalAnswer answering([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     QtPlatform platform;
     Platform::FileDialog request;
     request.fileMustExist = true;
