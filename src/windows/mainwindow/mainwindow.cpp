@@ -112,6 +112,8 @@ void MainWindow::connectHandlers() {
     connect(c.parameters, &QAction::triggered, this, &MainWindow::openParameters);
     connect(c.saveGame, &QAction::triggered, this, &MainWindow::saveGame);
     connect(c.loadGame, &QAction::triggered, this, &MainWindow::loadGame);
+    connect(c.wheelList, &QComboBox::currentIndexChanged, this,
+            [this] { state_.selectedWheel = selectedWheelNumber(); });
     connect(c.quitButton, &QAbstractButton::clicked, this, &QWidget::close);
     connect(c.quit, &QAction::triggered, this, &QWidget::close);
 
