@@ -39,8 +39,8 @@ std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message)
 // The text the wheel list holds for a wheel: its title, 100 blanks, the wheel number.
 inline std::string wheelListEntry(int wheel, const MessageLookup& message) { return wheelTitle(wheel, true, message); }
 
-// The wheel number hidden at the end of a list entry: its last three characters read as a
-// decimal integer (leading blanks allowed, the rule of fieldNumber()); -1 when they are not one.
+// The wheel number hidden at the end of a list entry (listentry.h, the strict reading): its last
+// three characters read as a decimal integer; -1 when they are not one.
 int wheelNumberFromEntry(std::string_view entry);
 
 // The order of the wheel list: byte by byte, so the blank sorts before the digits and the list
