@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/boardtext.h"
 #include "textfiles/fieldnumber.h"
 #include "textfiles/textfilereader.h"
 
@@ -56,15 +57,10 @@ ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int whee
     for (std::int32_t i = 1; i <= expansion.boardCount; ++i) {
         if (!buildBoard(expansion, mask, i)) break;
         line.clear();
-        appendPadded(line, i, 3);
-        line += " :";
+        appendBoardText(line, i, " :", mask);
         int matches = 0;
-        for (int n = 1; n <= kGridACount; ++n) {
-            if (mask[n] != 1) continue;
-            line.push_back('-');
-            appendPadded(line, n, 2);
-            matches += draw.matches(n);
-        }
+        for (int n = 1; n <= kGridACount; ++n)
+            if (mask[n] == 1) matches += draw.matches(n);
         line += " -> ";
         appendDecimal(line, matches);
         result.counts.add(matches);

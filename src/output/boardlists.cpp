@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/boardtext.h"
+#include "localisation/messagenumbers.h"
 #include "textfiles/fieldnumber.h"
 #include "textfiles/textfilereader.h"
 
@@ -44,13 +46,7 @@ ListRun forEachBoard(Expansion& expansion, BoardMask& mask, int wheel, const Lin
 
 std::string listWindowLine(std::int64_t board, const BoardMask& mask) {
     std::string line = " ";
-    appendPadded(line, board, 3);
-    line.push_back(':');
-    for (int n = 1; n <= kGridACount; ++n) {
-        if (mask[n] != 1) continue;
-        line.push_back('-');
-        appendPadded(line, n, 2);
-    }
+    appendBoardText(line, board, ":", mask);
     return line;
 }
 
@@ -84,7 +80,7 @@ ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel
                                 const MessageLookup& message, const LineSink& sink) {
     if (output == ListOutput::Export)
         return forEachBoard(expansion, mask, wheel, sink, [&](std::int32_t) { return internalExportLine(mask); });
-    const std::string boardWord = message ? message(34) : std::string();
+    const std::string boardWord = message ? message(kMessageBoardWord) : std::string();
     return forEachBoard(expansion, mask, wheel, sink,
                         [&](std::int32_t i) { return internalPrintedLine(i, mask, boardWord); });
 }

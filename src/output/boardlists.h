@@ -35,6 +35,7 @@
 #include "core/expansion.h"
 #include "core/selection.h"
 #include "externalwheels/externalwheel.h"
+#include "localisation/messagenumbers.h"
 #include "localisation/messages.h"
 
 namespace norvex5 {
@@ -61,8 +62,8 @@ struct PrintedListStyle {
     int lineAdvance;                // line heights between two body lines
     bool ruleOnNewPage;             // a rule at the top of every page after the first
 };
-inline constexpr PrintedListStyle kInternalListStyle{86, {}, 2, false};
-inline constexpr PrintedListStyle kExternalListStyle{148, "LISTE DES BULLETINS", 1, true};
+inline constexpr PrintedListStyle kInternalListStyle{kMessageInternalListTitle, {}, 2, false};
+inline constexpr PrintedListStyle kExternalListStyle{kMessageExternalListTitle, "LISTE DES BULLETINS", 1, true};
 
 // --- internal wheel ---------------------------------------------------------------------------
 
