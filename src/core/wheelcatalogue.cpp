@@ -40,9 +40,8 @@ std::string pad(std::int64_t number, int width) {
     return digits;
 }
 
-std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message) {
-    const WheelRecord* w = wheelRecord(wheel);
-    if (w == nullptr) return {};
+std::string wheelTitle(const WheelRecord& wheel, const MessageLookup& message) {
+    const WheelRecord* const w = &wheel;
     std::string title;
     if (w->fixedCount > 0) title += message(kMessageFixed);
     title += ' ' + pad(w->numberCount, 2);
@@ -53,6 +52,13 @@ std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message)
     title += ' ' + message(kMessageWith);
     title += ' ' + pad(w->boardCount, 5);
     title += ' ' + message(kMessageBoards);
+    return title;
+}
+
+std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message) {
+    const WheelRecord* w = wheelRecord(wheel);
+    if (w == nullptr) return {};
+    const std::string title = wheelTitle(*w, message);
     return withNumber ? makeListEntry(title, kHiddenNumberGap, wheel) : title;
 }
 

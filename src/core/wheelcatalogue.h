@@ -32,7 +32,11 @@ const WheelRecord* wheelRecord(int wheel);
 // The number right-aligned in `width` characters; never shortened.
 std::string pad(std::int64_t number, int width);
 
-// "  6 numéros  4/  4 en     5 grilles", with 100 blanks and the wheel number appended when
+// "  6 numéros  4/  4 en     5 grilles": the title of any wheel, built-in or generated; a wheel
+// with fixed numbers says so before its number count and after it.
+std::string wheelTitle(const WheelRecord& wheel, const MessageLookup& message);
+
+// The title of built-in wheel `wheel`, with 100 blanks and the wheel number appended when
 // `withNumber` is set. Empty for a wheel outside 1..8.
 std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message);
 
