@@ -44,32 +44,34 @@ ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
     ExportWriter writer;
     if (!writer.open(target)) {
         result.status = ExportStatus::NotCreated;
+        result.pass.ok = false;
         return result;
     }
     bool writeFailed = false;
-    const ListRun run = produce([&](std::string_view line) {
+    result.pass = produce([&](std::string_view line) {
         if (!writer.line(line)) {
             writeFailed = true;
             return false;
         }
         return true;
     });
-    result.lines = run.lines;
-    if (!run.ok) {
+    result.pass.stopped = false;  // only a failed write stops the lines, and that is a failure
+    if (!result.pass.ok) {
         // The writer's destructor drops the temporary file: the old export stays as it was.
         result.status = ExportStatus::ReadFailed;
-        result.error = run.error;
     } else if (writeFailed || !writer.commit()) {
         result.status = ExportStatus::WriteFailed;
+        result.pass.ok = false;
     }
     return result;
 }
 
 }  // namespace
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target) {
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                const std::filesystem::path& target) {
     return exportLines(target, [&](const LineSink& sink) {
-        return forEachInternalListLine(expansion, mask, wheel, ListOutput::Export, {}, sink);
+        return forEachInternalListLine(expansion, mask, selection, wheel, ListOutput::Export, {}, sink);
     });
 }
 

@@ -11,6 +11,7 @@
 #include "core/expansion.h"
 #include "core/selection.h"
 #include "externalwheels/externalwheel.h"
+#include "externalwheels/passresult.h"
 
 namespace norvex5 {
 
@@ -21,13 +22,16 @@ enum class ExportStatus {
     WriteFailed,  // writing or replacing failed (disk full, say); the old file is untouched
 };
 
+// pass.ok is true exactly when the status is Written; pass.error holds the reader's message on
+// ReadFailed; pass.count the lines handed to the file.
 struct ExportResult {
+    PassResult pass;
     ExportStatus status = ExportStatus::Written;
-    std::string error;       // the reader's message on ReadFailed
-    std::int64_t lines = 0;  // lines written
 };
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target);
+// The boards of built-in `wheel` over the ticked numbers of `selection`.
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                const std::filesystem::path& target);
 ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target);
 
 }  // namespace norvex5
