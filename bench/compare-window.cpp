@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
                 return true;
             });
         engineTimes.push_back(seconds(start));
-        if (!alone.ok || lines != boards) {
+        if (!alone.pass.ok || lines != boards) {
             std::fprintf(stderr, "the engine listed %lld boards of %ld\n", static_cast<long long>(lines), boards);
             return 1;
         }

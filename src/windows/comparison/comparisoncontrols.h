@@ -45,9 +45,8 @@ private:
     void buildSummary(QWidget* client);
 };
 
-// Which control takes which message (the window title, message 29, is set apart).
+// Which control takes which message (the window title is set apart).
 std::span<const WindowText> comparisonWindowTexts();
-inline constexpr int kComparisonTitleMessage = 29;
 
 // Lets only digits and Backspace be typed into a draw box; a pasted text is held to digits too.
 void acceptDigitsOnly(QComboBox* box);

@@ -8,6 +8,7 @@
 
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
+#include "localisation/messagenumbers.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/longpass.h"
 #include "windows/common/platform.h"
@@ -16,8 +17,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageIncorrectNumbers = 109;
-constexpr int kMessageProblem = 143;
 constexpr int kGridAEntries = 50;
 constexpr int kGridBEntries = 9;
 constexpr std::int64_t kBoardsPerStep = 256;
@@ -41,18 +40,15 @@ void ComparisonWindow::connectHandlers() {
 
 // --- Opening and closing ------------------------------------------------------------------------
 
-void ComparisonWindow::setInternalMode(int selectedWheel) {
-    mode_ = ComparisonMode::Internal;
-    selectedWheel_ = selectedWheel;
-}
+void ComparisonWindow::setInternalMode() { mode_ = ComparisonMode::Internal; }
 
 void ComparisonWindow::setExternalMode(const ExternalWheel& wheel) {
     mode_ = ComparisonMode::External;
     externalWheel_ = wheel;
 }
 
-void ComparisonWindow::openInternal(int selectedWheel) {
-    setInternalMode(selectedWheel);
+void ComparisonWindow::openInternal() {
+    setInternalMode();
     exec();
 }
 
@@ -104,7 +100,7 @@ void ComparisonWindow::done(int result) {
 
 void ComparisonWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
-    setWindowTitle(QString::fromStdString(lookup(kComparisonTitleMessage)));
+    setWindowTitle(QString::fromStdString(lookup(kMessageComparisonTitle)));
     applyWindowTexts(*this, comparisonWindowTexts(), lookup);
 }
 
@@ -132,8 +128,8 @@ void ComparisonWindow::compareWithDraw() {
     if (pass_ != nullptr) return;
     const DrawTexts texts = drawTexts();
     if (drawHasDuplicates(texts)) {
-        platform_.message(QString::fromStdString(state_.message(kMessageIncorrectNumbers)),
-                          QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
+        platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)),
+                          QString::fromStdString(state_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
         return;
     }
@@ -154,12 +150,13 @@ void ComparisonWindow::compareInternalWheel(const DrawTexts& texts) {
     // Results of an earlier draw must not stand beside the boards of this one.
     controls_.lines->clear();
     clearSummary();
-    const WheelRecord* wheel = wheelRecord(selectedWheel_);
+    const int chosen = state_.selectedWheel;
+    const WheelRecord* wheel = wheelRecord(chosen);
     if (wheel == nullptr) return;
     const ComparisonResult result = listBoards(wheel->boardCount, [&](const ComparisonSink& sink) {
-        return compareInternal(state_.expansion, state_.boardMask, selectedWheel_, *draw.draw, sink);
+        return compareInternal(state_.expansion, state_.boardMask, state_.selection, chosen, *draw.draw, sink);
     });
-    if (!result.stopped) showSummary(result.counts);
+    if (!result.pass.stopped) showSummary(result.counts);
 }
 
 void ComparisonWindow::compareExternalWheel(const DrawTexts& texts) {
@@ -170,8 +167,8 @@ void ComparisonWindow::compareExternalWheel(const DrawTexts& texts) {
     state_.expansion.currentBoard = 1;
     const ComparisonResult result =
         listBoards(0, [&](const ComparisonSink& sink) { return compareExternal(externalWheel_, draw, sink); });
-    if (result.stopped) return;
-    if (!result.ok) {
+    if (result.pass.stopped) return;
+    if (!result.pass.ok) {
         platform_.message(fromUtf8(kExternalComparisonFailureText), fromUtf8(kExternalComparisonFailureTitle),
                           Platform::Buttons::Ok, Platform::Icon::Critical);
         return;

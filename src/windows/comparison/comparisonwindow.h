@@ -4,10 +4,11 @@
 // 4, 3 and 2 numbers.
 //
 // How the pieces connect:
-//  - Two openers, two modes. The main window's compare command checks the ticked numbers, prepares
-//    the number list in AppState and calls openInternal() with the wheel chosen in its list; the
-//    external wheels tab calls openExternal() with the file, separator, lines to skip and the
-//    replacement map. Both only set what the window holds and show it modally.
+//  - Two openers, two modes. The main window's compare command checks the ticked numbers and
+//    calls openInternal(): the boards are those of the wheel chosen in the main window's list
+//    (AppState::selectedWheel) over the ticked numbers. The external wheels tab calls
+//    openExternal() with the file, separator, lines to skip and the replacement map. Both only
+//    set what the window holds and show it modally.
 //  - The boards are scored by the comparison model (comparison/comparison.h); the window reads
 //    the draw boxes, lets the model push one line per board into a LineListModel and shows the
 //    counts. The engine is called in two functions only, compareInternalWheel() and
@@ -39,14 +40,13 @@ public:
     ComparisonWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
     ~ComparisonWindow() override;
 
-    // What the openers call: set the mode, then show the window modally until it closes.
-    // `selectedWheel` is the wheel number chosen in the main window's list; one outside the
-    // catalogue gives an empty comparison.
-    void openInternal(int selectedWheel);
+    // What the openers call: set the mode, then show the window modally until it closes. A wheel
+    // chosen outside the catalogue gives an empty comparison.
+    void openInternal();
     void openExternal(const ExternalWheel& wheel);
 
     // The same settings without opening, for a caller that shows the window itself.
-    void setInternalMode(int selectedWheel);
+    void setInternalMode();
     void setExternalMode(const ExternalWheel& wheel);
     ComparisonMode mode() const { return mode_; }
     const ExternalWheel& externalWheel() const { return externalWheel_; }
@@ -84,7 +84,6 @@ private:
     ComparisonControls controls_;
 
     ComparisonMode mode_ = ComparisonMode::NotSet;
-    int selectedWheel_ = -1;
     ExternalWheel externalWheel_;
 
     LongPass* pass_ = nullptr;

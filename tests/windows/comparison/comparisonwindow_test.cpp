@@ -53,8 +53,8 @@ QStringList summary(const Rig& rig) {
 
 void playWheelFive(Rig& rig) {
     for (int n : kPlayed) rig.state.selection[n] = kSelected;
-    prepareNumberList(rig.state.expansion, rig.state.selection);
-    rig.window.setInternalMode(5);
+    rig.state.selectedWheel = 5;
+    rig.window.setInternalMode();
 }
 
 std::string writeWheelFile(Rig& rig, const char* name, const QByteArray& content) {
@@ -206,7 +206,7 @@ private slots:
         Rig rig;
         playWheelFive(rig);
         const Expansion before = rig.state.expansion;
-        rig.window.setInternalMode(wheel);
+        rig.state.selectedWheel = wheel;
         rig.window.show();
         typeDraw(rig, {"3", "7", "15", "27", "50"});
         rig.press("button1");
