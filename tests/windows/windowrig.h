@@ -10,12 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
 #include "persistence/parameters.h"
+#include "support/scratchfiles.h"
 #include "windows/common/fakeplatform.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/ticket/numberbox.h"
@@ -33,13 +33,9 @@ public:
     QString message(int number) const { return QString::fromStdString(state.message(number)); }
 
     static void writeFile(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        writeBytes(file, bytes);
     }
-    static std::vector<unsigned char> readFile(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::vector<unsigned char> readFile(const std::filesystem::path& file) { return readBytes(file); }
 };
 
 // Finds and drives the controls of `root` by objectName, as a test or a tool sees them.
