@@ -5,6 +5,7 @@
 
 namespace norvex5 {
 
+inline constexpr int kMessageComparisonTitle = 29;
 inline constexpr int kMessageBoardWord = 34;  // "Grille" in the printed internal list
 inline constexpr int kMessageProblem = 46;
 inline constexpr int kMessageNumbers = 64;  // wheel titles
@@ -21,6 +22,7 @@ inline constexpr int kMessageNoSuchFile = 83;
 inline constexpr int kMessageInternalListTitle = 86;
 inline constexpr int kMessageIncorrectSelection = 109;
 inline constexpr int kMessageCancelled = 114;
+inline constexpr int kMessageProblemWarning = 143;  // "Problème !!" over a draw that repeats a number
 inline constexpr int kMessageExternalListTitle = 148;
 inline constexpr int kMessageFixed = 161;  // wheel titles
 

@@ -27,6 +27,9 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
     {"Choisir l'imprimante", "Choose the printer", "Escolher a impressora", "Elegir la impresora",
      "Scegliere la stampante", "Odaberite pisač", "Drucker wählen"},
     {"Fichier PDF…", "PDF file…", "Ficheiro PDF…", "Archivo PDF…", "File PDF…", "PDF datoteka…", "PDF-Datei…"},
+    {"« %1 » n'est pas un nombre entier valide", "'%1' is not a valid integer value",
+     "'%1' não é um número inteiro válido", "'%1' no es un número entero válido", "'%1' non è un numero intero valido",
+     "'%1' nije valjan cijeli broj", "'%1' ist keine gültige ganze Zahl"},
 }};
 
 }  // namespace

@@ -5,10 +5,16 @@
 
 namespace norvex5 {
 
+namespace {
+
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+}  // namespace
+
 void LineListModel::clear() {
     beginResetModel();
-    text_.clear();
-    text_.shrink_to_fit();
+    blocks_.clear();
+    blocks_.shrink_to_fit();
     starts_.clear();
     starts_.shrink_to_fit();
     announced_ = 0;
@@ -16,8 +22,14 @@ void LineListModel::clear() {
 }
 
 void LineListModel::append(std::string_view utf8Line) {
-    starts_.push_back(text_.size());
-    text_.append(utf8Line);
+    if (blocks_.empty() || blocks_.back().size() + utf8Line.size() > blocks_.back().capacity()) {
+        blocks_.emplace_back();
+        // A line longer than a block gets a block of its own size.
+        blocks_.back().reserve(std::max(kBlockSize, utf8Line.size()));
+    }
+    std::string& block = blocks_.back();
+    starts_.push_back(static_cast<std::uint64_t>(blocks_.size() - 1) << 32 | block.size());
+    block.append(utf8Line);
 }
 
 void LineListModel::flush() {
@@ -31,9 +43,14 @@ void LineListModel::flush() {
 
 std::string_view LineListModel::line(qsizetype row) const {
     if (row < 0 || row >= lineCount()) return {};
-    const std::size_t start = starts_[static_cast<std::size_t>(row)];
-    const std::size_t end = row + 1 < lineCount() ? starts_[static_cast<std::size_t>(row) + 1] : text_.size();
-    return std::string_view(text_).substr(start, end - start);
+    const auto r = static_cast<std::size_t>(row);
+    const std::uint64_t start = starts_[r];
+    const std::string& block = blocks_[static_cast<std::size_t>(start >> 32)];
+    const std::size_t offset = static_cast<std::uint32_t>(start);
+    // The line ends where the next begins in the same block, else at the end of its block.
+    const bool nextInBlock = r + 1 < starts_.size() && starts_[r + 1] >> 32 == start >> 32;
+    const std::size_t end = nextInBlock ? static_cast<std::uint32_t>(starts_[r + 1]) : block.size();
+    return std::string_view(block).substr(offset, end - offset);
 }
 
 int LineListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : announced_; }

@@ -37,6 +37,7 @@ bool LongPass::step(std::int64_t done) {
 }
 
 void LongPass::processEvents() {
+    if (beforeEvents_) beforeEvents_();
     const std::int64_t before = clock_.elapsed();
     longestGapMs_ = std::max(longestGapMs_, before - lastEventsMs_);
     QCoreApplication::processEvents();

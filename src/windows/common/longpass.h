@@ -13,6 +13,7 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 class QProgressDialog;
 class QWidget;
@@ -30,6 +31,9 @@ public:
     // After board `done`; false once the pass is to stop.
     bool step(std::int64_t done);
     void cancel() { cancelled_ = true; }
+    // Runs just before each round of events, so that what the pass formed since the last round
+    // (the rows of a list, say) is on screen when the window repaints.
+    void setBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
     bool cancelled() const { return cancelled_; }
 
     // The longest the window went without processing its events, for the benchmarks.
@@ -49,6 +53,7 @@ private:
     std::int64_t lastEventsMs_ = 0;
     std::int64_t longestGapMs_ = 0;
     QProgressDialog* dialog_ = nullptr;
+    std::function<void()> beforeEvents_;
     bool cancelled_ = false;
 };
 

@@ -9,6 +9,8 @@
 
 #include <QListView>
 #include <QSignalSpy>
+#include <string>
+#include <vector>
 
 #include "windows/common/linelistmodel.h"
 #include "windows/common/longpass.h"
@@ -95,6 +97,25 @@ private slots:
         model.clear();
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.lineCount(), 0);
+    }
+
+    void linesAcrossManyBlocksReadBackWhole() {
+        // Enough text for several blocks of the model's storage, with empty lines and one line
+        // longer than a block among them: every line must come back exactly as appended.
+        LineListModel model;
+        std::vector<std::string> appended;
+        for (int k = 0; k < 120000; ++k) {
+            std::string line = "B.:" + std::to_string(k) + " : :-01-02-03 ->" + std::string(k % 7, '*');
+            if (k % 1000 == 999) line.clear();
+            if (k == 50000) line = std::string(3 << 20, 'x');
+            appended.push_back(line);
+            model.append(line);
+        }
+        model.flush();
+        QCOMPARE(model.rowCount(), static_cast<int>(appended.size()));
+        for (std::size_t k = 0; k < appended.size(); ++k)
+            QVERIFY2(model.line(static_cast<qsizetype>(k)) == appended[k], qPrintable(QString::number(k)));
+        QCOMPARE(model.index(119998).data().toString(), QString::fromStdString(appended[119998]));
     }
 
     void windowCancelStopsAtOnce() {
