@@ -27,6 +27,13 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
     {"Choisir l'imprimante", "Choose the printer", "Escolher a impressora", "Elegir la impresora",
      "Scegliere la stampante", "Odaberite pisač", "Drucker wählen"},
     {"Fichier PDF…", "PDF file…", "Ficheiro PDF…", "Archivo PDF…", "File PDF…", "PDF datoteka…", "PDF-Datei…"},
+    {"Aucun programme n'a pu ouvrir l'aide. Vous la trouverez ici :\n%1",
+     "No program could open the help. You will find it here:\n%1",
+     "Nenhum programa conseguiu abrir a ajuda. Encontra-a aqui:\n%1",
+     "Ningún programa pudo abrir la ayuda. La encontrará aquí:\n%1",
+     "Nessun programma ha potuto aprire la guida. La trovi qui:\n%1",
+     "Nijedan program nije mogao otvoriti pomoć. Pronaći ćete je ovdje:\n%1",
+     "Kein Programm konnte die Hilfe öffnen. Sie finden sie hier:\n%1"},
 }};
 
 }  // namespace

@@ -20,8 +20,9 @@ enum class ProgramText {
     Cancel,
     ChoosePrinter,  // the title of the printer choice
     PdfFile,        // the entry of the printer choice that prints into a file
+    HelpNotOpened,  // "%1" where the help page is
 };
-inline constexpr int kProgramTextCount = 9;
+inline constexpr int kProgramTextCount = 10;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);
