@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/appstate.h"
@@ -63,7 +64,10 @@ void AboutBox::buildControls() {
     disclaimer_ = new QPlainTextEdit(this);
     disclaimer_->setObjectName(QStringLiteral("Memo1"));
     disclaimer_->setReadOnly(true);
-    disclaimer_->setMinimumSize(380, 80);
+    const QFontMetrics metrics(disclaimer_->font());
+    disclaimer_->setFixedHeight(3 * metrics.lineSpacing() + 2 * int(disclaimer_->document()->documentMargin()) +
+                                2 * disclaimer_->frameWidth() + 6);
+    disclaimer_->setMinimumWidth(380);
     column->addWidget(disclaimer_);
 
     okButton_ = new QPushButton(this);

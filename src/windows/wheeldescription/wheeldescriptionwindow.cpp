@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/appstate.h"
@@ -49,7 +50,11 @@ void WheelDescriptionWindow::buildControls() {
     description_->setObjectName(QStringLiteral("mdescription"));
     description_->setReadOnly(true);
     description_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    description_->setMinimumSize(460, 96);
+    // Four lines of text, no more: the box fits them rather than the editor's default size.
+    const QFontMetrics metrics(description_->font());
+    description_->setFixedHeight(4 * metrics.lineSpacing() + 2 * int(description_->document()->documentMargin()) +
+                                 2 * description_->frameWidth() + 6);
+    description_->setMinimumWidth(460);
     column->addWidget(description_);
 
     returnButton_ = new QPushButton(this);
