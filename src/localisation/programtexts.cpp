@@ -30,6 +30,13 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
     {"« %1 » n'est pas un nombre entier valide", "'%1' is not a valid integer value",
      "'%1' não é um número inteiro válido", "'%1' no es un número entero válido", "'%1' non è un numero intero valido",
      "'%1' nije valjan cijeli broj", "'%1' ist keine gültige ganze Zahl"},
+    {"Aucun programme n'a pu ouvrir l'aide. Vous la trouverez ici :\n%1",
+     "No program could open the help. You will find it here:\n%1",
+     "Nenhum programa conseguiu abrir a ajuda. Encontra-a aqui:\n%1",
+     "Ningún programa pudo abrir la ayuda. La encontrará aquí:\n%1",
+     "Nessun programma ha potuto aprire la guida. La trovi qui:\n%1",
+     "Nijedan program nije mogao otvoriti pomoć. Pronaći ćete je ovdje:\n%1",
+     "Kein Programm konnte die Hilfe öffnen. Sie finden sie hier:\n%1"},
 }};
 
 }  // namespace

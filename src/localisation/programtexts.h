@@ -21,8 +21,9 @@ enum class ProgramText {
     ChoosePrinter,  // the title of the printer choice
     PdfFile,        // the entry of the printer choice that prints into a file
     NotAnInteger,   // "%1" a typed text that should have been a whole number
+    HelpNotOpened,  // "%1" where the help page is
 };
-inline constexpr int kProgramTextCount = 10;
+inline constexpr int kProgramTextCount = 11;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

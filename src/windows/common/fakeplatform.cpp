@@ -41,6 +41,16 @@ bool FakePlatform::openUrl(const QString& fileOrUrl) {
     return openUrlResult_;
 }
 
+bool FakePlatform::hasDefaultHandler(const QString& fileOrUrl) {
+    if (allHandled_) return true;
+    for (const QString& suffix : handledSuffixes_) {
+        if (suffix.endsWith(QLatin1Char(':')) ? fileOrUrl.startsWith(suffix, Qt::CaseInsensitive)
+                                              : fileOrUrl.endsWith(suffix, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 bool FakePlatform::startProgram(const QString& program, const QStringList& arguments) {
     startedPrograms_.append(QStringList{program} + arguments);
     return startProgramResult_;

@@ -36,6 +36,12 @@ public:
     void setPrinter(const QString& name) { printerName_ = name; }
     void setOpenUrlResult(bool ok) { openUrlResult_ = ok; }
     void setStartProgramResult(bool ok) { startProgramResult_ = ok; }
+    // Which files and addresses the desktop has a program for: those ending in one of
+    // `suffixes` (".html", "http:" matches by scheme). Every one until this is called.
+    void setHandledSuffixes(const QStringList& suffixes) {
+        handledSuffixes_ = suffixes;
+        allHandled_ = false;
+    }
 
     // What happened.
     const QList<Message>& messages() const { return messages_; }
@@ -53,6 +59,7 @@ public:
     QString openFileName(const FileDialog& dialog) override;
     QString saveFileName(const FileDialog& dialog) override;
     bool openUrl(const QString& fileOrUrl) override;
+    bool hasDefaultHandler(const QString& fileOrUrl) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool hasPrinter() override { return hasPrinter_; }
     bool choosePrintTarget(QPrinter& printer, const QString& documentName) override;
@@ -70,6 +77,8 @@ private:
     bool hasPrinter_ = false;
     bool openUrlResult_ = true;
     bool startProgramResult_ = true;
+    bool allHandled_ = true;
+    QStringList handledSuffixes_;
     QString printFile_;
     QString printerName_;
 };

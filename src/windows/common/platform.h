@@ -39,6 +39,10 @@ public:
     virtual QString saveFileName(const FileDialog& dialog) = 0;
     // A local file or a web address, with the desktop's own program for it. False on failure.
     virtual bool openUrl(const QString& fileOrUrl) = 0;
+    // Whether the desktop has a program of its own for this file's type or this address's
+    // scheme. Opening something nobody handles may still report success on some desktops (the
+    // opener starts, then finds nothing to run), so the program asks first where it matters.
+    virtual bool hasDefaultHandler(const QString& fileOrUrl) = 0;
     // A program started by path with its arguments; never through a shell.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // True when a real printer is available; otherwise printing goes to a PDF file.

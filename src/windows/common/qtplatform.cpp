@@ -7,11 +7,15 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
+
+#include "periphery/weblinks.h"
 
 namespace norvex5 {
 
@@ -86,6 +90,37 @@ QString QtPlatform::saveFileName(const FileDialog& dialog) { return runFileDialo
 bool QtPlatform::openUrl(const QString& fileOrUrl) {
     const QUrl url = QUrl::fromUserInput(fileOrUrl, QDir::currentPath(), QUrl::AssumeLocalFile);
     return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::hasDefaultHandler(const QString& fileOrUrl) {
+    const QUrl url = QUrl::fromUserInput(fileOrUrl, QDir::currentPath(), QUrl::AssumeLocalFile);
+    if (!url.isValid()) return false;
+#if defined(Q_OS_WIN)
+    // Windows names the HTML viewer by its registered "open" command line.
+    if (!url.isLocalFile() ||
+        QFileInfo(url.toLocalFile()).suffix().startsWith(QLatin1String("htm"), Qt::CaseInsensitive)) {
+        const QSettings classes(QStringLiteral("HKEY_CLASSES_ROOT\\htmlfile\\shell\\open\\command"),
+                                QSettings::NativeFormat);
+        return !viewerFromCommandLine(classes.value(QStringLiteral("Default")).toString().toStdString()).empty();
+    }
+    return true;
+#elif defined(Q_OS_MACOS)
+    return true;
+#else
+    // The freedesktop MIME database says which program opens a type; xdg-open, which Qt runs to
+    // open it, finds nothing to run when the answer is empty but has reported success by then.
+    const QString type = url.isLocalFile() ? QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name()
+                                           : QStringLiteral("x-scheme-handler/") + url.scheme();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(5000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return false;
+    }
+    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+           !query.readAllStandardOutput().trimmed().isEmpty();
+#endif
 }
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {

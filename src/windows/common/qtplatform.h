@@ -26,6 +26,7 @@ public:
     QString openFileName(const FileDialog& dialog) override;
     QString saveFileName(const FileDialog& dialog) override;
     bool openUrl(const QString& fileOrUrl) override;
+    bool hasDefaultHandler(const QString& fileOrUrl) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool hasPrinter() override;
     bool choosePrintTarget(QPrinter& printer, const QString& documentName) override;

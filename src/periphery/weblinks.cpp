@@ -1,0 +1,35 @@
+#include "periphery/weblinks.h"
+
+#include <system_error>
+
+namespace norvex5 {
+
+std::string resultsPageAddress(ResultsPage page) {
+    const std::string_view path = page == ResultsPage::FrenchLotto ? "/resultat-loto-francais.php?vsource=nrv5"
+                                                                   : "/resultat-euromillions.php?vsource=stelv";
+    return "http://" + std::string(kResultsServerHost) + std::string(path);
+}
+
+std::string viewerFromCommandLine(std::string_view commandLine) {
+    const std::size_t open = commandLine.find('"');
+    if (open == std::string_view::npos) return {};
+    const std::size_t close = commandLine.find('"', open + 1);
+    if (close == std::string_view::npos) return {};
+    return std::string(commandLine.substr(open + 1, close - open - 1));
+}
+
+Companion findCompanion(const std::filesystem::path& programDirectory) {
+    // A folder or a broken link by either name is not a companion.
+    const auto present = [](const std::filesystem::path& file) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(file, error);
+    };
+    if (const auto program = programDirectory / kCompanionProgram; present(program))
+        return {Companion::Kind::Program, program};
+    if (const auto page = programDirectory / kCompanionPage; present(page)) return {Companion::Kind::Page, page};
+    return {};
+}
+
+std::string helpPageName(LanguageCode language) { return language == 1 ? "norvex5-fr.html" : "norvex5-en.html"; }
+
+}  // namespace norvex5

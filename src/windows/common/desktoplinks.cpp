@@ -1,0 +1,72 @@
+#include "windows/common/desktoplinks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "core/appstate.h"
+#include "windows/common/platform.h"
+
+static void initialiseHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace norvex5 {
+
+namespace {
+
+QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+}  // namespace
+
+bool openInWebViewer(Platform& platform, const QString& target) {
+    if (!platform.hasDefaultHandler(target)) return false;
+    platform.openUrl(target);
+    return true;
+}
+
+void openResultsPage(Platform& platform, ResultsPage page) {
+    openInWebViewer(platform, QString::fromStdString(resultsPageAddress(page)));
+}
+
+void launchCompanion(Platform& platform, const std::filesystem::path& programDirectory) {
+    const Companion companion = findCompanion(programDirectory);
+    switch (companion.kind) {
+        case Companion::Kind::Program: platform.startProgram(fromPath(companion.file), {}); break;
+        case Companion::Kind::Page: openInWebViewer(platform, fromPath(companion.file)); break;
+        case Companion::Kind::None: break;
+    }
+}
+
+QString defaultHelpFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
+}
+
+QString writeHelpPage(const QString& pageName, const QString& folder) {
+    static const bool initialised = (initialiseHelpResources(), true);
+    (void)initialised;
+    QFile shipped(QStringLiteral(":/help/") + pageName);
+    if (!shipped.open(QIODevice::ReadOnly)) return {};
+    const QByteArray page = shipped.readAll();
+    if (!QDir().mkpath(folder)) return {};
+    const QString path = QDir(folder).absoluteFilePath(pageName);
+    // Written afresh every time: a page left by an older version of the program is replaced.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(page) != page.size() || !out.commit()) return {};
+    return path;
+}
+
+void openHelp(Platform& platform, const AppState& state, const std::filesystem::path& programDirectory,
+              const QString& helpFolder) {
+    std::error_code error;
+    const std::filesystem::path helpFile = programDirectory / kHelpFileName;
+    const QString chm = fromPath(helpFile);
+    if (std::filesystem::is_regular_file(helpFile, error) && platform.hasDefaultHandler(chm) && platform.openUrl(chm))
+        return;
+    const QString page = writeHelpPage(QString::fromStdString(helpPageName(state.parameters.language)), helpFolder);
+    if (!page.isEmpty() && openInWebViewer(platform, page)) return;
+    const QString where = page.isEmpty() ? chm : page;
+    platform.message(QString::fromStdString(state.programText(ProgramText::HelpNotOpened)).arg(where),
+                     QStringLiteral("Norvex5"), Platform::Buttons::Ok, Platform::Icon::Information);
+}
+
+}  // namespace norvex5

@@ -1,0 +1,39 @@
+#pragma once
+// The program's ways out to the desktop: the help, the results pages on the web, and the
+// companion program or page started when the program ends. All go through Platform.
+
+#include <QString>
+#include <filesystem>
+
+#include "periphery/weblinks.h"
+
+namespace norvex5 {
+
+struct AppState;
+class Platform;
+
+// Opens a web address or a local page with the desktop's program for it. False, with nothing
+// started, when the desktop has none.
+bool openInWebViewer(Platform& platform, const QString& target);
+
+// The results page on the results server; silent when it cannot be opened.
+void openResultsPage(Platform& platform, ResultsPage page);
+
+// The companion program when it lies beside the program (started as a program, with no
+// arguments and no shell), else the companion page in the web viewer; silent on failure.
+void launchCompanion(Platform& platform, const std::filesystem::path& programDirectory);
+
+// The help: norvex5.chm beside the program when the desktop has a program for that type; else
+// the help page shipped with the program, in the player's language where it is written, else
+// in English, written into `helpFolder` and opened in the web viewer. When neither opens, a
+// message says where the page is: asking for help never does nothing.
+void openHelp(Platform& platform, const AppState& state, const std::filesystem::path& programDirectory,
+              const QString& helpFolder);
+// Where the program writes its help pages: the user's cache directory.
+QString defaultHelpFolder();
+
+// Writes the shipped help page `pageName` into `folder`; its path, or empty when it could not
+// be written.
+QString writeHelpPage(const QString& pageName, const QString& folder);
+
+}  // namespace norvex5

@@ -1,0 +1,40 @@
+#pragma once
+// WheelDescriptionWindow (objectName FinfoSysteme): the wheel chosen in the main window's list
+// explained in three sentences, what to tick, what the draw must hold and which board is then
+// guaranteed. Opened modally by the button beside the wheel list; built afresh, in the current
+// language, each time it opens.
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace norvex5 {
+
+struct AppState;
+class Platform;
+
+class WheelDescriptionWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    WheelDescriptionWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+
+    void openModal();
+    // The texts and the description of the chosen wheel; with no wheel chosen the title and the
+    // description stay empty.
+    void prepare();
+
+private:
+    void buildControls();
+    void connectHandlers();
+
+    AppState& state_;
+    Platform& platform_;
+    QLabel* title_ = nullptr;
+    QPlainTextEdit* description_ = nullptr;
+    QPushButton* returnButton_ = nullptr;
+};
+
+}  // namespace norvex5

@@ -1,0 +1,69 @@
+#include "periphery/weblinks.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace norvex5 {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(WebLinks, ViewerIsTheTextBetweenTheFirstTwoQuotes) {
+    EXPECT_EQ(viewerFromCommandLine(R"("C:\Program Files\Viewer\viewer.exe" -nohome "%1")"),
+              R"(C:\Program Files\Viewer\viewer.exe)");
+    EXPECT_EQ(viewerFromCommandLine(R"(start "C:\v.exe")"), R"(C:\v.exe)");
+    EXPECT_EQ(viewerFromCommandLine(R"("" "C:\v.exe")"), "");
+    // Without two double quotes there is no program to start.
+    EXPECT_EQ(viewerFromCommandLine(R"(C:\viewer.exe %1)"), "");
+    EXPECT_EQ(viewerFromCommandLine(R"("C:\viewer.exe %1)"), "");
+    EXPECT_EQ(viewerFromCommandLine(""), "");
+}
+
+TEST(WebLinks, ResultsPagesOnTheResultsServer) {
+    const std::string host(kResultsServerHost);
+    EXPECT_EQ(resultsPageAddress(ResultsPage::FrenchLotto),
+              "http://" + host + "/resultat-loto-francais.php?vsource=nrv5");
+    EXPECT_EQ(resultsPageAddress(ResultsPage::EuroMillions),
+              "http://" + host + "/resultat-euromillions.php?vsource=stelv");
+}
+
+TEST(WebLinks, HelpPageInFrenchElseEnglish) {
+    EXPECT_EQ(helpPageName(1), "norvex5-fr.html");
+    for (LanguageCode language : {2, 3, 4, 5, 6, 7, 0, 9}) EXPECT_EQ(helpPageName(language), "norvex5-en.html");
+}
+
+class CompanionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("norvex5-companion-" + std::to_string(std::random_device{}()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void touch(const char* name) { std::ofstream(dir / name) << "x"; }
+    fs::path dir;
+};
+
+TEST_F(CompanionTest, ProgramBeforePageBeforeNothing) {
+    EXPECT_EQ(findCompanion(dir).kind, Companion::Kind::None);
+    touch(kCompanionPage);
+    Companion found = findCompanion(dir);
+    EXPECT_EQ(found.kind, Companion::Kind::Page);
+    EXPECT_EQ(found.file, dir / "BRISANT.HTM");
+    touch(kCompanionProgram);
+    found = findCompanion(dir);
+    EXPECT_EQ(found.kind, Companion::Kind::Program);
+    EXPECT_EQ(found.file, dir / "BRISANT.EXE");
+}
+
+TEST_F(CompanionTest, FolderByTheNameIsNoCompanion) {
+    fs::create_directory(dir / kCompanionProgram);
+    touch(kCompanionPage);
+    EXPECT_EQ(findCompanion(dir).kind, Companion::Kind::Page);
+    EXPECT_EQ(findCompanion(dir / "missing").kind, Companion::Kind::None);
+}
+
+}  // namespace
+}  // namespace norvex5
