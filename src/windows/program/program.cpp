@@ -4,7 +4,13 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include "windows/about/aboutbox.h"
+#include "windows/common/desktoplinks.h"
 #include "windows/common/filepaths.h"
+#include "windows/comparison/comparisonwindow.h"
+#include "windows/languagechoice/languagechoicedialog.h"
+#include "windows/parameters/parameterswindow.h"
+#include "windows/wheeldescription/wheeldescriptionwindow.h"
 
 namespace norvex5 {
 
@@ -16,7 +22,15 @@ ProgramDirectories directoriesOfThisProgram() {
 void setUpApplication(QApplication& application) { application.setApplicationName(QStringLiteral("Norvex5")); }
 
 Program::Program(Platform& platform, ProgramDirectories directories)
-    : platform_(platform), mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))) {
+    : platform_(platform),
+      directories_(directories),
+      mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))) {
+    QWidget* owner = mainWindow_.get();
+    comparison_ = std::make_unique<ComparisonWindow>(state_, platform, owner);
+    parameters_ = std::make_unique<ParametersWindow>(state_, platform, owner);
+    languageChoice_ = std::make_unique<LanguageChoiceDialog>(state_, platform, owner);
+    wheelDescription_ = std::make_unique<WheelDescriptionWindow>(state_, platform, owner);
+    about_ = std::make_unique<AboutBox>(state_, platform, owner);
     // The main window's life is the program's, whatever other window is still open.
     QObject::connect(mainWindow_.get(), &MainWindow::closed, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -26,8 +40,16 @@ Program::Program(Platform& platform, ProgramDirectories directories)
 Program::~Program() = default;
 
 void Program::connectWindows() {
-    // The windows the main window opens are added here as they are built; until then their
-    // commands check the selection and open nothing.
+    // The main window checks the ticked numbers against the wheel before it opens an output window.
+    MainWindowHooks& hooks = mainWindow_->hooks();
+    hooks.internalComparison = [this] { comparison_->openInternal(); };
+    hooks.parametersWindow = [this] { parameters_->openModal(); };
+    hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
+    hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
+    hooks.aboutBox = [this] { about_->showBox(); };
+    hooks.help = [this] { openHelp(platform_, state_, directories_.program, defaultHelpFolder()); };
+    hooks.resultsPage = [this] { openResultsPage(platform_, ResultsPage::FrenchLotto); };
+    hooks.companionLaunch = [this] { launchCompanion(platform_, directories_.program); };
 }
 
 void Program::start() { mainWindow_->show(); }

@@ -7,8 +7,9 @@
 //    that another window needs.
 //  - One Platform (windows/common/platform.h) talks to the desktop: QtPlatform in the program,
 //    FakePlatform in the window tests.
-//  - Program builds the windows once, in a fixed order (the main window first), and wires which
-//    opens which by filling the main window's hooks in connectWindows(): windows never create
+//  - Program builds the windows once, in a fixed order (the main window first, every other
+//    window its child), and wires which opens which in connectWindows(): the main window's hooks,
+//    and the list window's button that opens ticket printing. Windows never create or include
 //    each other, so each can be built and tested alone.
 //  - The program ends when the main window closes, whatever other window is still open.
 
@@ -21,7 +22,12 @@ class QApplication;
 
 namespace norvex5 {
 
+class AboutBox;
+class ComparisonWindow;
+class LanguageChoiceDialog;
+class ParametersWindow;
 class Platform;
+class WheelDescriptionWindow;
 
 // The program's own directory and the user's configuration directory for this program.
 ProgramDirectories directoriesOfThisProgram();
@@ -41,12 +47,19 @@ public:
     void start();
 
 private:
-    // Fills the main window's hooks with the windows that exist.
+    // Fills the main window's hooks with the windows and desktop actions they open.
     void connectWindows();
 
     AppState state_;
     Platform& platform_;
+    ProgramDirectories directories_;
+    // The main window first: the other windows are its children and go before it.
     std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<ComparisonWindow> comparison_;
+    std::unique_ptr<ParametersWindow> parameters_;
+    std::unique_ptr<LanguageChoiceDialog> languageChoice_;
+    std::unique_ptr<WheelDescriptionWindow> wheelDescription_;
+    std::unique_ptr<AboutBox> about_;
 };
 
 }  // namespace norvex5
