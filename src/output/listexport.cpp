@@ -39,7 +39,7 @@ private:
 };
 
 template <typename Produce>
-ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
+ExportResult exportLines(const std::filesystem::path& target, const ExportProgress& keepGoing, Produce produce) {
     ExportResult result;
     ExportWriter writer;
     if (!writer.open(target)) {
@@ -47,15 +47,25 @@ ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
         return result;
     }
     bool writeFailed = false;
+    bool stopped = false;
+    std::int64_t written = 0;
     const ListRun run = produce([&](std::string_view line) {
         if (!writer.line(line)) {
             writeFailed = true;
             return false;
         }
+        ++written;
+        if (keepGoing && !keepGoing(written)) {
+            stopped = true;
+            return false;
+        }
         return true;
     });
     result.lines = run.lines;
-    if (!run.ok) {
+    if (stopped) {
+        // Half a list is worth less than the old one: the temporary file goes with the writer.
+        result.status = ExportStatus::Stopped;
+    } else if (!run.ok) {
         // The writer's destructor drops the temporary file: the old export stays as it was.
         result.status = ExportStatus::ReadFailed;
         result.error = run.error;
@@ -67,14 +77,16 @@ ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
 
 }  // namespace
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target) {
-    return exportLines(target, [&](const LineSink& sink) {
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target,
+                                const ExportProgress& keepGoing) {
+    return exportLines(target, keepGoing, [&](const LineSink& sink) {
         return forEachInternalListLine(expansion, mask, wheel, ListOutput::Export, {}, sink);
     });
 }
 
-ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target) {
-    return exportLines(target,
+ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target,
+                                const ExportProgress& keepGoing) {
+    return exportLines(target, keepGoing,
                        [&](const LineSink& sink) { return forEachExternalListLine(wheel, ListOutput::Export, sink); });
 }
 

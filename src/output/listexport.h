@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/expansion.h"
@@ -19,6 +20,7 @@ enum class ExportStatus {
     NotCreated,   // the file could not be created: nothing written, nothing to say
     ReadFailed,   // external list: the wheel file failed; "Erreur dans Pimprimelistebulletinfichier"
     WriteFailed,  // writing or replacing failed (disk full, say); the old file is untouched
+    Stopped,      // the caller stopped the export part-way; the old file is untouched
 };
 
 struct ExportResult {
@@ -27,7 +29,13 @@ struct ExportResult {
     std::int64_t lines = 0;  // lines written
 };
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target);
-ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target);
+// Asked after every line written, with the count so far; false stops the export (a window whose
+// user pressed Cancel). An empty one never stops it.
+using ExportProgress = std::function<bool(std::int64_t lines)>;
+
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target,
+                                const ExportProgress& keepGoing = {});
+ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target,
+                                const ExportProgress& keepGoing = {});
 
 }  // namespace norvex5
