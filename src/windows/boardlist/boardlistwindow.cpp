@@ -110,7 +110,7 @@ void BoardListWindow::buildControls() {
     QFont courier(QStringLiteral("Courier"));
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
-    courier.setPixelSize(11);
+    courier.setPixelSize(12);
     list_->setFont(courier);
     // Room for a line of board 1000 and more ( 1000:-01-02-03-04-05) beside the scroll bar.
     const int lineWidth = QFontMetrics(courier).horizontalAdvance(QStringLiteral(" 0000:-00-00-00-00-00 "));
