@@ -72,7 +72,7 @@ int compare(const char* wheel, const char* target) {
     buffer += "5: " + std::to_string(result.counts.five) + "\r\n4: " + std::to_string(result.counts.four) +
               "\r\n3: " + std::to_string(result.counts.three) + "\r\n2: " + std::to_string(result.counts.two) + "\r\n";
     std::fwrite(buffer.data(), 1, buffer.size(), out);
-    return std::fclose(out) == 0 && result.ok ? 0 : 1;
+    return std::fclose(out) == 0 && result.pass.ok ? 0 : 1;
 }
 
 }  // namespace

@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
         result = norvex5::printExternalTickets(surface, wheel, norvex5::TicketMode::AllAtOnce, 1, {});
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (result.status != norvex5::PrintResult::Status::Printed || result.boards != boards) {
-        std::fprintf(stderr, "printing failed: %s\n", result.detail.c_str());
+    if (result.status() != norvex5::PrintResult::Status::Printed || result.pass.count != boards) {
+        std::fprintf(stderr, "printing failed: %s\n", result.pass.error.c_str());
         return 1;
     }
     rusage usage{};

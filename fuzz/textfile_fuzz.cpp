@@ -86,16 +86,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t boards = expected.size() > std::size_t(skip) ? std::int64_t(expected.size()) - skip : 0;
     for (const PreviewMode mode : {PreviewMode::Raw, PreviewMode::Replaced}) {
         const PreviewResult preview = previewRows(wheel, mode);
-        require(!preview.failed, "preview failed on a readable file");
+        require(preview.pass.ok, "preview failed on a readable file");
         require(std::int64_t(preview.rows.size()) == std::min<std::int64_t>(boards, 20), "preview rows");
         for (const PreviewRow& row : preview.rows)
             for (const std::string& cell : row.cells) require(isValidUtf8(cell), "preview cell");
     }
-    const ListRun list = forEachExternalListLine(wheel, ListOutput::Export, [](std::string_view) { return true; });
-    require(list.ok && list.lines == boards, "list lines");
+    const PassResult list = forEachExternalListLine(wheel, ListOutput::Export, [](std::string_view) { return true; });
+    require(list.ok && list.count == boards, "list lines");
     const ComparisonResult compared = compareExternal(wheel, externalDraw({"1", "2", "x", "4", "5"}),
                                                       [](std::int64_t, std::string_view) { return true; });
-    require(compared.ok && compared.boards == boards, "compared boards");
+    require(compared.pass.ok && compared.pass.count == boards, "compared boards");
 
     // The same bytes as a language file.
     LanguageFile language(name);

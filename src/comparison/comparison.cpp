@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/boardtext.h"
 #include "textfiles/fieldnumber.h"
 #include "textfiles/textfilereader.h"
 
@@ -48,29 +49,24 @@ Draw externalDraw(const DrawTexts& texts) {
     return draw;
 }
 
-ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel, const Draw& draw,
-                                 const ComparisonSink& sink) {
+ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                 const Draw& draw, const ComparisonSink& sink) {
     ComparisonResult result;
-    startExpansion(expansion, wheel);
+    startExpansion(expansion, selection, wheel);
     std::string line;
     for (std::int32_t i = 1; i <= expansion.boardCount; ++i) {
         if (!buildBoard(expansion, mask, i)) break;
         line.clear();
-        appendPadded(line, i, 3);
-        line += " :";
+        appendBoardText(line, i, " :", mask);
         int matches = 0;
-        for (int n = 1; n <= kGridACount; ++n) {
-            if (mask[n] != 1) continue;
-            line.push_back('-');
-            appendPadded(line, n, 2);
-            matches += draw.matches(n);
-        }
+        for (int n = 1; n <= kGridACount; ++n)
+            if (mask[n] == 1) matches += draw.matches(n);
         line += " -> ";
         appendDecimal(line, matches);
         result.counts.add(matches);
-        ++result.boards;
+        ++result.pass.count;
         if (!sink(i, line)) {
-            result.stopped = true;
+            result.pass.stopped = true;
             break;
         }
     }
@@ -118,16 +114,15 @@ ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw, c
             for (const char c : {' ', '-', '>'}) *w++ = c;
             w = writeDecimal(w, matches);
             result.counts.add(matches);
-            ++result.boards;
+            ++result.pass.count;
             if (!sink(k, std::string_view(line, static_cast<std::size_t>(w - line)))) {
-                result.stopped = true;
+                result.pass.stopped = true;
                 break;
             }
             reader.readLine();
         }
     } catch (const std::exception& e) {
-        result.ok = false;
-        result.error = e.what();
+        result.pass.fail(e.what());
     }
     return result;
 }

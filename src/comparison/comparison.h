@@ -10,7 +10,7 @@
 //   internal: internalDraw() must succeed (else the window shows the conversion error for the
 //             box it names), then compareInternal(); lines "007 :-03-11-25-38-42 -> 2".
 //   external: externalDraw() never fails, then compareExternal(); lines
-//             "B.:012 : :-05-17-21-33-48 ->3". On failure (ok == false) the lines already
+//             "B.:012 : :-05-17-21-33-48 ->3". On failure (pass.ok == false) the lines already
 //             pushed stay, the summary is not shown, and the box says "Erreur/Error".
 //             compareExternal() does not touch the expansion; the window sets its current board
 //             number to 1 first, as the program always has.
@@ -25,6 +25,7 @@
 #include "core/expansion.h"
 #include "core/selection.h"
 #include "externalwheels/externalwheel.h"
+#include "externalwheels/passresult.h"
 
 namespace norvex5 {
 
@@ -85,18 +86,17 @@ struct MatchCounts {
 // Receives board k (1-based) and its line; false stops the comparison there.
 using ComparisonSink = std::function<bool(std::int64_t board, std::string_view line)>;
 
+// pass.ok false: the wheel file could not be read to its end; pass.stopped: the sink asked to
+// stop; pass.count: the boards compared.
 struct ComparisonResult {
-    bool ok = true;        // false: the wheel file could not be read to its end
-    bool stopped = false;  // the sink asked to stop
-    std::string error;     // the reader's message when !ok, for diagnostics
+    PassResult pass;
     MatchCounts counts;
-    std::int64_t boards = 0;
 };
 
-// The boards of built-in `wheel` over the prepared number list; leaves the BoardMask holding the
-// last board.
-ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, int wheel, const Draw& draw,
-                                 const ComparisonSink& sink);
+// The boards of built-in `wheel` over the ticked numbers of `selection`; leaves `mask` holding
+// the last board.
+ComparisonResult compareInternal(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                 const Draw& draw, const ComparisonSink& sink);
 
 // The boards of an external wheel file: fields 1..5 untrimmed; a number 1..100 replaced by its
 // map entry; a field that is not a number (an empty one included) adds nothing.

@@ -22,6 +22,9 @@ struct AppState {
     BoardMask boardMask{};
     Expansion expansion;
     ReplacementMap replacementMap{};
+    // The wheel chosen in the main window's wheel list: its catalogue number, -1 when no entry is
+    // chosen. The output windows read it; only the main window writes it.
+    int selectedWheel = -1;
     std::unique_ptr<LanguageFile> languageManager;
     // The reserved field of the last saved game read, written back into the next one saved.
     std::int32_t savedGameReserved = 0;

@@ -21,7 +21,8 @@ void prepareNumberList(Expansion& expansion, const SelectionState& selection) {
             if (selection[x] == wanted) expansion.numberList[k++] = x;
 }
 
-void startExpansion(Expansion& expansion, int wheel) {
+void startExpansion(Expansion& expansion, const SelectionState& selection, int wheel) {
+    prepareNumberList(expansion, selection);
     const WheelRecord* w = wheelRecord(wheel);
     expansion.currentBoard = 1;
     expansion.currentWheel = wheel;

@@ -26,8 +26,9 @@ bool selectionFitsWheel(const SelectionState& selection, int wheel);
 // Fixed numbers first, then selected ones, each group ascending; grid B never enters the list.
 void prepareNumberList(Expansion& expansion, const SelectionState& selection);
 
-// Board 1 of `wheel`; the board count is 0 for a wheel outside 1..8, so nothing can be built.
-void startExpansion(Expansion& expansion, int wheel);
+// Board 1 of `wheel` over the ticked numbers of `selection` (the number list is prepared here);
+// the board count is 0 for a wheel outside 1..8, so nothing can be built.
+void startExpansion(Expansion& expansion, const SelectionState& selection, int wheel);
 
 // Fills the mask with board i of the current wheel. A board number outside 1..board count
 // leaves the mask untouched and returns false.

@@ -1,6 +1,7 @@
 #include "core/wheelcatalogue.h"
 
-#include "textfiles/fieldnumber.h"
+#include "localisation/messagenumbers.h"
+#include "textfiles/listentry.h"
 
 namespace norvex5 {
 
@@ -24,12 +25,6 @@ const WheelRecord kCatalogue[kWheelCount + 1] = {
     {4, 2, 2, 8, 5, 0, kBoards6}, {5, 2, 2, 9, 5, 0, kBoards7}, {6, 2, 2, 10, 5, 0, kBoards8},
 };
 
-// Message numbers the titles are built from.
-constexpr int kMessageFixed = 161;
-constexpr int kMessageNumbers = 64;
-constexpr int kMessageWith = 67;
-constexpr int kMessageBoards = 68;
-
 constexpr int kHiddenNumberGap = 100;
 
 }  // namespace
@@ -45,9 +40,8 @@ std::string pad(std::int64_t number, int width) {
     return digits;
 }
 
-std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message) {
-    const WheelRecord* w = wheelRecord(wheel);
-    if (w == nullptr) return {};
+std::string wheelTitle(const WheelRecord& wheel, const MessageLookup& message) {
+    const WheelRecord* const w = &wheel;
     std::string title;
     if (w->fixedCount > 0) title += message(kMessageFixed);
     title += ' ' + pad(w->numberCount, 2);
@@ -58,14 +52,17 @@ std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message)
     title += ' ' + message(kMessageWith);
     title += ' ' + pad(w->boardCount, 5);
     title += ' ' + message(kMessageBoards);
-    if (withNumber) title += std::string(kHiddenNumberGap, ' ') + std::to_string(wheel);
     return title;
 }
 
-int wheelNumberFromEntry(std::string_view entry) {
-    if (entry.size() < 3) return -1;
-    return fieldNumber(entry.substr(entry.size() - 3)).value_or(-1);
+std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message) {
+    const WheelRecord* w = wheelRecord(wheel);
+    if (w == nullptr) return {};
+    const std::string title = wheelTitle(*w, message);
+    return withNumber ? makeListEntry(title, kHiddenNumberGap, wheel) : title;
 }
+
+int wheelNumberFromEntry(std::string_view entry) { return listEntryNumber(entry).value_or(-1); }
 
 bool wheelEntryLess(std::string_view a, std::string_view b) {
     // string_view compares as unsigned char, so UTF-8 letters sort after ASCII.

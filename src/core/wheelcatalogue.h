@@ -32,15 +32,19 @@ const WheelRecord* wheelRecord(int wheel);
 // The number right-aligned in `width` characters; never shortened.
 std::string pad(std::int64_t number, int width);
 
-// "  6 numéros  4/  4 en     5 grilles", with 100 blanks and the wheel number appended when
+// "  6 numéros  4/  4 en     5 grilles": the title of any wheel, built-in or generated; a wheel
+// with fixed numbers says so before its number count and after it.
+std::string wheelTitle(const WheelRecord& wheel, const MessageLookup& message);
+
+// The title of built-in wheel `wheel`, with 100 blanks and the wheel number appended when
 // `withNumber` is set. Empty for a wheel outside 1..8.
 std::string wheelTitle(int wheel, bool withNumber, const MessageLookup& message);
 
 // The text the wheel list holds for a wheel: its title, 100 blanks, the wheel number.
 inline std::string wheelListEntry(int wheel, const MessageLookup& message) { return wheelTitle(wheel, true, message); }
 
-// The wheel number hidden at the end of a list entry: its last three characters read as a
-// decimal integer (leading blanks allowed, the rule of fieldNumber()); -1 when they are not one.
+// The wheel number hidden at the end of a list entry (listentry.h, the strict reading): its last
+// three characters read as a decimal integer; -1 when they are not one.
 int wheelNumberFromEntry(std::string_view entry);
 
 // The order of the wheel list: byte by byte, so the blank sorts before the digits and the list

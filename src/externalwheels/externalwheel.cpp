@@ -43,9 +43,9 @@ PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maxi
             reader.readLine();
         }
     } catch (const std::exception& e) {
-        result.failed = true;
-        result.error = e.what();
+        result.pass.fail(e.what());
     }
+    result.pass.count = static_cast<std::int64_t>(result.rows.size());
     return result;
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "externalwheels/passresult.h"
 #include "externalwheels/replacementmap.h"
 
 namespace norvex5 {
@@ -54,10 +55,11 @@ struct PreviewRow {
 inline constexpr std::string_view kPreviewFailureText = "Erreur";
 inline constexpr std::string_view kPreviewFailureTitle = "Erreur dans pchargegrille";
 
+// On failure (!pass.ok) the window shows "Erreur" / "Erreur dans pchargegrille"; pass.count is
+// the number of rows.
 struct PreviewResult {
+    PassResult pass;
     std::vector<PreviewRow> rows;  // the rows read before any failure
-    bool failed = false;           // the window shows "Erreur" / "Erreur dans pchargegrille"
-    std::string error;             // the reader's own message, for diagnostics
 };
 
 PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maximumRows = kPreviewRows);

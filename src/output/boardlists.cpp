@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/boardtext.h"
+#include "localisation/messagenumbers.h"
 #include "textfiles/fieldnumber.h"
 #include "textfiles/textfilereader.h"
 
@@ -26,12 +28,13 @@ void appendInternalNumbers(std::string& out, const BoardMask& mask, int first, i
 }
 
 template <typename LineOf>
-ListRun forEachBoard(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink, LineOf lineOf) {
-    ListRun run;
-    startExpansion(expansion, wheel);
+PassResult forEachBoard(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                        const LineSink& sink, LineOf lineOf) {
+    PassResult run;
+    startExpansion(expansion, selection, wheel);
     for (std::int32_t i = 1; i <= expansion.boardCount; ++i) {
         if (!buildBoard(expansion, mask, i)) break;
-        ++run.lines;
+        ++run.count;
         if (!sink(lineOf(i))) {
             run.stopped = true;
             break;
@@ -44,13 +47,7 @@ ListRun forEachBoard(Expansion& expansion, BoardMask& mask, int wheel, const Lin
 
 std::string listWindowLine(std::int64_t board, const BoardMask& mask) {
     std::string line = " ";
-    appendPadded(line, board, 3);
-    line.push_back(':');
-    for (int n = 1; n <= kGridACount; ++n) {
-        if (mask[n] != 1) continue;
-        line.push_back('-');
-        appendPadded(line, n, 2);
-    }
+    appendBoardText(line, board, ":", mask);
     return line;
 }
 
@@ -76,27 +73,30 @@ std::string internalExportLine(const BoardMask& mask) {
     return line;
 }
 
-ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink) {
-    return forEachBoard(expansion, mask, wheel, sink, [&](std::int32_t i) { return listWindowLine(i, mask); });
+PassResult forEachListWindowLine(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                 const LineSink& sink) {
+    return forEachBoard(expansion, mask, selection, wheel, sink,
+                        [&](std::int32_t i) { return listWindowLine(i, mask); });
 }
 
-ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel, ListOutput output,
-                                const MessageLookup& message, const LineSink& sink) {
+PassResult forEachInternalListLine(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                   ListOutput output, const MessageLookup& message, const LineSink& sink) {
     if (output == ListOutput::Export)
-        return forEachBoard(expansion, mask, wheel, sink, [&](std::int32_t) { return internalExportLine(mask); });
-    const std::string boardWord = message ? message(34) : std::string();
-    return forEachBoard(expansion, mask, wheel, sink,
+        return forEachBoard(expansion, mask, selection, wheel, sink,
+                            [&](std::int32_t) { return internalExportLine(mask); });
+    const std::string boardWord = message ? message(kMessageBoardWord) : std::string();
+    return forEachBoard(expansion, mask, selection, wheel, sink,
                         [&](std::int32_t i) { return internalPrintedLine(i, mask, boardWord); });
 }
 
-ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink) {
+PassResult forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink) {
     constexpr int kListFields = 7;
     constexpr int kGridAFields = 5;
     // The longest line: a 20-character line number, " :", then seven times ", " and an 11-digit
     // value. Formed in place, since this loop runs once per board of files of millions.
     char line[20 + 2 + kListFields * 13];
     const bool printed = output == ListOutput::Print;
-    ListRun run;
+    PassResult run;
     try {
         TextFileReader reader;
         openExternalWheel(reader, wheel);
@@ -122,7 +122,7 @@ ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, c
                 later = true;
             };
             reader.forEachField(kListFields, addValue);
-            ++run.lines;
+            ++run.count;
             if (!sink(std::string_view(line, static_cast<std::size_t>(w - line)))) {
                 run.stopped = true;
                 break;
@@ -130,8 +130,7 @@ ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, c
             reader.readLine();
         }
     } catch (const std::exception& e) {
-        run.ok = false;
-        run.error = e.what();
+        run.fail(e.what());
     }
     return run;
 }

@@ -3,7 +3,7 @@
 // exported text file.
 //
 //  - The internal list walks the boards of the selected built-in wheel over the player's
-//    numbers (startExpansion + buildBoard); it leaves the BoardMask holding the last board and
+//    ticked numbers (startExpansion + buildBoard); it leaves the BoardMask holding the last board and
 //    the current board number at 1.
 //  - The external list (the program's Pimprimelistebulletinfichier) reads an external wheel
 //    file from its start and applies the ReplacementMap.
@@ -22,7 +22,7 @@
 //            forEachExternalListLine(wheel, ListOutput::Print, ...): one call per body line
 //   after each line y advances by style.lineAdvance line heights; on each new page after the
 //   first, style.ruleOnNewPage asks for the horizontal rule
-//   failure: the run's ListRun has ok == false; the external list then shows "Erreur" with the
+//   failure: the run's PassResult has ok == false; the external list then shows "Erreur" with the
 //            title "Erreur dans Pimprimelistebulletinfichier" and the document ends as far as it
 //            got.
 // The export goes through listexport.h, which writes the ListOutput::Export lines.
@@ -35,6 +35,8 @@
 #include "core/expansion.h"
 #include "core/selection.h"
 #include "externalwheels/externalwheel.h"
+#include "externalwheels/passresult.h"
+#include "localisation/messagenumbers.h"
 #include "localisation/messages.h"
 
 namespace norvex5 {
@@ -48,21 +50,14 @@ inline constexpr std::string_view kExternalListFailureTitle = "Erreur dans Pimpr
 // Receives each line (without line end); false stops the run.
 using LineSink = std::function<bool(std::string_view line)>;
 
-struct ListRun {
-    bool ok = true;          // false: the file could not be read to its end
-    bool stopped = false;    // the sink asked to stop
-    std::string error;       // the reader's message when !ok, for diagnostics
-    std::int64_t lines = 0;  // lines handed to the sink
-};
-
 struct PrintedListStyle {
     int titleMessage;
     std::string_view centringText;  // empty: centre the printed title on its own width
     int lineAdvance;                // line heights between two body lines
     bool ruleOnNewPage;             // a rule at the top of every page after the first
 };
-inline constexpr PrintedListStyle kInternalListStyle{86, {}, 2, false};
-inline constexpr PrintedListStyle kExternalListStyle{148, "LISTE DES BULLETINS", 1, true};
+inline constexpr PrintedListStyle kInternalListStyle{kMessageInternalListTitle, {}, 2, false};
+inline constexpr PrintedListStyle kExternalListStyle{kMessageExternalListTitle, "LISTE DES BULLETINS", 1, true};
 
 // --- internal wheel ---------------------------------------------------------------------------
 
@@ -74,16 +69,17 @@ std::string internalPrintedLine(std::int64_t board, const BoardMask& mask, std::
 std::string internalExportLine(const BoardMask& mask);
 
 // Every board of `wheel` as list window lines (TForm5's listbull).
-ListRun forEachListWindowLine(Expansion& expansion, BoardMask& mask, int wheel, const LineSink& sink);
+PassResult forEachListWindowLine(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                 const LineSink& sink);
 // Every board of `wheel` as printed or export lines. `message` gives message 34 for printing.
-ListRun forEachInternalListLine(Expansion& expansion, BoardMask& mask, int wheel, ListOutput output,
-                                const MessageLookup& message, const LineSink& sink);
+PassResult forEachInternalListLine(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                   ListOutput output, const MessageLookup& message, const LineSink& sink);
 
 // --- external wheel ---------------------------------------------------------------------------
 
 // Every board of the file as printed lines ("1 : 3 17 22 31 45 2 9") or export lines
 // (" 3, 17, 22, 31, 45, 2, 9"): fields 1..7 trimmed; not-a-number fields left out; grid A 1..50
 // through entries 1..50, grid B 1..50 through entries 51..100; other values as they stand.
-ListRun forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink);
+PassResult forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink);
 
 }  // namespace norvex5

@@ -44,12 +44,13 @@ ExportResult exportLines(const std::filesystem::path& target, const ExportProgre
     ExportWriter writer;
     if (!writer.open(target)) {
         result.status = ExportStatus::NotCreated;
+        result.pass.ok = false;
         return result;
     }
     bool writeFailed = false;
     bool stopped = false;
     std::int64_t written = 0;
-    const ListRun run = produce([&](std::string_view line) {
+    result.pass = produce([&](std::string_view line) {
         if (!writer.line(line)) {
             writeFailed = true;
             return false;
@@ -61,26 +62,27 @@ ExportResult exportLines(const std::filesystem::path& target, const ExportProgre
         }
         return true;
     });
-    result.lines = run.lines;
+    // A failed write stops the lines too, and that is a failure, not a stop.
+    result.pass.stopped = stopped;
     if (stopped) {
         // Half a list is worth less than the old one: the temporary file goes with the writer.
         result.status = ExportStatus::Stopped;
-    } else if (!run.ok) {
+    } else if (!result.pass.ok) {
         // The writer's destructor drops the temporary file: the old export stays as it was.
         result.status = ExportStatus::ReadFailed;
-        result.error = run.error;
     } else if (writeFailed || !writer.commit()) {
         result.status = ExportStatus::WriteFailed;
+        result.pass.ok = false;
     }
     return result;
 }
 
 }  // namespace
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target,
-                                const ExportProgress& keepGoing) {
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                const std::filesystem::path& target, const ExportProgress& keepGoing) {
     return exportLines(target, keepGoing, [&](const LineSink& sink) {
-        return forEachInternalListLine(expansion, mask, wheel, ListOutput::Export, {}, sink);
+        return forEachInternalListLine(expansion, mask, selection, wheel, ListOutput::Export, {}, sink);
     });
 }
 

@@ -12,6 +12,7 @@
 #include "core/expansion.h"
 #include "core/selection.h"
 #include "externalwheels/externalwheel.h"
+#include "externalwheels/passresult.h"
 
 namespace norvex5 {
 
@@ -23,18 +24,22 @@ enum class ExportStatus {
     Stopped,      // the caller stopped the export part-way; the old file is untouched
 };
 
+// pass.ok is false exactly when the export failed (NotCreated, ReadFailed, WriteFailed) and
+// pass.stopped true exactly when the caller stopped it: the file holds the list only when the
+// status is Written. pass.error holds the reader's message on ReadFailed; pass.count the lines
+// handed to the file.
 struct ExportResult {
+    PassResult pass;
     ExportStatus status = ExportStatus::Written;
-    std::string error;       // the reader's message on ReadFailed
-    std::int64_t lines = 0;  // lines written
 };
 
 // Asked after every line written, with the count so far; false stops the export (a window whose
 // user pressed Cancel). An empty one never stops it.
 using ExportProgress = std::function<bool(std::int64_t lines)>;
 
-ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, int wheel, const std::filesystem::path& target,
-                                const ExportProgress& keepGoing = {});
+// The boards of built-in `wheel` over the ticked numbers of `selection`.
+ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
+                                const std::filesystem::path& target, const ExportProgress& keepGoing = {});
 ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target,
                                 const ExportProgress& keepGoing = {});
 

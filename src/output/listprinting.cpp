@@ -2,8 +2,6 @@
 
 #include <exception>
 
-#include "core/appstate.h"
-
 namespace norvex5 {
 
 namespace {
@@ -70,27 +68,22 @@ PrintResult printBoardList(PrintSurface& surface, const PrintedListStyle& style,
                            const ListProducer& produce) {
     PrintResult result;
     if (!surface.beginDocument()) {
-        result.status = PrintResult::Status::Failed;
-        result.detail = "the printer did not start the print job";
+        result.pass.fail("the printer did not start the print job");
         return result;
     }
+    std::int64_t printed = 0;
     try {
         ListPage page(surface, style, title);
-        const ListRun run = produce([&](std::string_view line) {
+        result.pass = produce([&](std::string_view line) {
             page.write(line);
-            ++result.boards;
+            ++printed;
             return true;
         });
+        result.pass.count = printed;
         result.tickets = page.pages();
-        if (run.ok) {
-            result.status = PrintResult::Status::Printed;
-        } else {
-            result.status = PrintResult::Status::Failed;
-            result.detail = run.error;
-        }
     } catch (const std::exception& e) {
-        result.status = PrintResult::Status::Failed;
-        result.detail = e.what();
+        result.pass.fail(e.what());
+        result.pass.count = printed;
     }
     // A list on plain paper is worth having as far as it got, so even a failed run is printed.
     surface.endDocument();
@@ -98,11 +91,11 @@ PrintResult printBoardList(PrintSurface& surface, const PrintedListStyle& style,
     return result;
 }
 
-PrintResult printInternalList(PrintSurface& surface, AppState& state, int wheel) {
-    const MessageLookup message = state.messageLookup();
+PrintResult printInternalList(PrintSurface& surface, Expansion& expansion, BoardMask& mask,
+                              const SelectionState& selection, int wheel, const MessageLookup& message) {
     return printBoardList(
         surface, kInternalListStyle, message(kInternalListStyle.titleMessage), [&](const LineSink& sink) {
-            return forEachInternalListLine(state.expansion, state.boardMask, wheel, ListOutput::Print, message, sink);
+            return forEachInternalListLine(expansion, mask, selection, wheel, ListOutput::Print, message, sink);
         });
 }
 
@@ -111,7 +104,7 @@ PrintResult printExternalList(PrintSurface& surface, const ExternalWheel& wheel,
     PrintResult result =
         printBoardList(surface, kExternalListStyle, message(kExternalListStyle.titleMessage),
                        [&](const LineSink& sink) { return forEachExternalListLine(wheel, ListOutput::Print, sink); });
-    if (result.status == PrintResult::Status::Failed && reportError) reportError("Pimprimelistebulletinfichier");
+    if (!result.pass.ok && reportError) reportError("Pimprimelistebulletinfichier");
     return result;
 }
 

@@ -18,19 +18,18 @@
 
 namespace norvex5 {
 
-struct AppState;
-
 // Hands every body line, in order, to the sink it is given.
-using ListProducer = std::function<ListRun(const LineSink& sink)>;
+using ListProducer = std::function<PassResult(const LineSink& sink)>;
 
 // One print job: title, then the lines of `produce`. When the producer fails half-way, the
 // lines printed so far stay printed and the result is Failed.
 PrintResult printBoardList(PrintSurface& surface, const PrintedListStyle& style, const std::string& title,
                            const ListProducer& produce);
 
-// The boards of the built-in `wheel` over the prepared number list (the list window's print
-// button). Leaves the BoardMask holding the last board.
-PrintResult printInternalList(PrintSurface& surface, AppState& state, int wheel);
+// The boards of the built-in `wheel` over the ticked numbers of `selection` (the list window's
+// print button), titled with message 86 of `message`. Leaves `mask` holding the last board.
+PrintResult printInternalList(PrintSurface& surface, Expansion& expansion, BoardMask& mask,
+                              const SelectionState& selection, int wheel, const MessageLookup& message);
 
 // The boards of a wheel file (the external page's list button, Pimprimelistebulletinfichier in
 // print mode). A file that fails to read reports "Pimprimelistebulletinfichier".

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "textfiles/fieldnumber.h"
+#include "textfiles/listentry.h"
 
 namespace norvex5 {
 
@@ -60,8 +60,6 @@ const TicketLayoutTable& ticketLayouts() {
     static const TicketLayoutTable table = buildTable();
     return table;
 }
-
-void fillTicketLayoutTable(TicketLayoutTable& table) { table = ticketLayouts(); }
 
 const TicketLayout* ticketLayout(int model) {
     if (model < 1 || model > kTicketModelCount) return nullptr;
@@ -132,7 +130,7 @@ std::optional<CmPoint> boardNumberPosition(int model, double slot) {
 std::string ticketModelListEntry(int model) {
     const TicketLayout* l = ticketLayout(model);
     if (l == nullptr) return {};
-    return l->name + std::string(kModelEntryBlanks, ' ') + std::to_string(model);
+    return makeListEntry(l->name, kModelEntryBlanks, model);
 }
 
 std::vector<std::string> ticketModelListEntries() {
@@ -141,10 +139,7 @@ std::vector<std::string> ticketModelListEntries() {
     return entries;
 }
 
-int ticketModelFromEntry(std::string_view entry) {
-    const std::string_view tail = entry.size() > 3 ? entry.substr(entry.size() - 3) : entry;
-    return trimmedFieldNumber(tail).value_or(0);
-}
+int ticketModelFromEntry(std::string_view entry) { return lenientListEntryNumber(entry).value_or(0); }
 
 int rememberedModelEntry(std::int32_t rememberedIndex, int entryCount) {
     return rememberedIndex < 0 || rememberedIndex >= entryCount ? 0 : rememberedIndex;

@@ -52,7 +52,6 @@ struct CmPoint {
 
 // The table of the six models, always the same constant values.
 const TicketLayoutTable& ticketLayouts();
-void fillTicketLayoutTable(TicketLayoutTable& table);
 
 // nullptr for a model outside 1..6, so no caller can index past the table.
 const TicketLayout* ticketLayout(int model);
@@ -88,7 +87,8 @@ std::string ticketModelListEntry(int model);
 std::vector<std::string> ticketModelListEntries();
 
 // The model number hidden at the end of an entry: its last three characters, blanks trimmed,
-// read as a decimal integer. 0 when they are not one, which every caller treats as "no model".
+// read as a decimal integer (listentry.h, the lenient reading). 0 when they are not one, which
+// every caller treats as "no model".
 int ticketModelFromEntry(std::string_view entry);
 
 // The entry to select after filling a list of `entryCount` entries: the remembered index when

@@ -73,8 +73,7 @@ public:
     // Drops the job and tells the user which procedure failed.
     void fail(const std::exception& e, const char* procedure) {
         abort();
-        result_.status = PrintResult::Status::Failed;
-        result_.detail = e.what();
+        result_.pass.fail(e.what());
         if (hooks_.reportError) hooks_.reportError(procedure);
     }
 
@@ -174,11 +173,11 @@ int BonusSequence::next() {
     return last_;
 }
 
-BoardSource wheelBoards(AppState& state, int wheel) {
-    startExpansion(state.expansion, wheel);
-    return {state.expansion.boardCount, [&state](int i, BoardMask& mask) {
-                const bool built = buildBoard(state.expansion, state.boardMask, i);
-                mask = state.boardMask;
+BoardSource wheelBoards(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel) {
+    startExpansion(expansion, selection, wheel);
+    return {expansion.boardCount, [&expansion, &mask](int i, BoardMask& out) {
+                const bool built = buildBoard(expansion, mask, i);
+                out = mask;
                 return built;
             }};
 }
@@ -203,7 +202,6 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
     try {
         run.start();
         markBonus(surface, request.model, bonus, offsets);
-        result.status = PrintResult::Status::Printed;
         double slot = 0;
         BoardMask mask{};
         for (int i = first; i <= last; ++i) {
@@ -212,7 +210,7 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
             slot += 1;
             if (slot > layout->boardsPerTicket) {
                 if (!run.nextTicket()) {
-                    result.status = PrintResult::Status::Cancelled;
+                    result.pass.stopped = true;
                     break;
                 }
                 slot = 1;
@@ -226,7 +224,11 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
             }
             for (int n = 1; n <= kGridACount; ++n)
                 if (mask[n] == 1) markNumber(surface, request.model, n, slot, offsets);
-            ++result.boards;
+            ++result.pass.count;
+            if (hooks.progress && !hooks.progress(result.pass.count)) {
+                result.pass.stopped = true;
+                break;
+            }
         }
         run.finish();
     } catch (const std::exception& e) {
@@ -237,7 +239,8 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
 
 PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
                                  const InternalTicketRequest& request, const TicketHooks& hooks) {
-    return printInternalTickets(surface, wheelBoards(state, wheel), request, printerOffsets(state.parameters), hooks);
+    return printInternalTickets(surface, wheelBoards(state.expansion, state.boardMask, state.selection, wheel), request,
+                                printerOffsets(state.parameters), hooks);
 }
 
 PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel, TicketMode mode, int model,
@@ -252,20 +255,16 @@ PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& whe
         openExternalWheel(reader, wheel);
         if (reader.atEnd()) return result;
         run.start();
-        result.status = PrintResult::Status::Printed;
         int slot = 0;
-        int board = 0;
         while (!reader.atEnd()) {
             if (hooks.processEvents) hooks.processEvents();
             if (++slot > layout->boardsPerTicket) {
                 if (!run.nextTicket()) {
-                    result.status = PrintResult::Status::Cancelled;
+                    result.pass.stopped = true;
                     break;
                 }
                 slot = 1;
             }
-            ++board;
-            if (hooks.progress) hooks.progress(board);
             // Fields 6 and 7 hold grid B numbers, which have no box on any ticket model.
             for (int f = 1; f <= kGridAFields; ++f) {
                 const std::optional<std::int32_t> value = fieldNumber(trimBlanks(reader.field(f)));
@@ -277,7 +276,11 @@ PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& whe
                     if (hooks.reportError) hooks.reportError("pcochenumerosurgrille");
                 }
             }
-            ++result.boards;
+            ++result.pass.count;
+            if (hooks.progress && !hooks.progress(result.pass.count)) {
+                result.pass.stopped = true;
+                break;
+            }
             reader.readLine();
         }
         run.finish();

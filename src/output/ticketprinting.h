@@ -15,8 +15,10 @@
 #include <random>
 #include <string>
 
+#include "core/expansion.h"
 #include "core/selection.h"
 #include "externalwheels/externalwheel.h"
+#include "externalwheels/passresult.h"
 #include "output/printsurface.h"
 #include "output/ticketlayouts.h"
 #include "persistence/parameters.h"
@@ -48,25 +50,33 @@ struct TicketHooks {
     std::function<bool()> nextTicket;
     // Before each line of a wheel file, so that the window stays alive through a long file.
     std::function<void()> processEvents;
-    // After the j-th board of a wheel file has been taken.
-    std::function<void(int board)> progress;
+    // After each board marked, built-in wheel and wheel file alike, with the count of boards
+    // marked so far: false stops the run there (the tickets so far are printed, the result is
+    // Cancelled), so a window can show a progress dialog with a Cancel button.
+    std::function<bool(std::int64_t done)> progress;
     // A failure the user must hear of: the window shows "Erreur" titled "Erreur dans " and the
     // procedure's name. Called once for every such failure; the result tells how the run ended.
     std::function<void(const std::string& procedure)> reportError;
 };
 
+// pass.count: the boards marked (lines, for a printed list); pass.error: what went wrong, for a
+// failure; pass.stopped: the user stopped the run.
 struct PrintResult {
     enum class Status {
         Printed,         // every board was printed
-        Cancelled,       // the user stopped at a prompt; the tickets before it were printed
-        Failed,          // see `detail`; the job was dropped
+        Cancelled,       // the user stopped at a prompt or through progress; the tickets before were printed
+        Failed,          // see pass.error; a ticket job was dropped
         NothingToPrint,  // no board (or no valid model): no job was started
     };
-    Status status = Status::NothingToPrint;
-    int boards = 0;      // boards marked
-    int tickets = 0;     // pages started
-    int jobs = 0;        // print jobs handed to the printer
-    std::string detail;  // what went wrong, for a failure
+    PassResult pass;
+    int tickets = 0;  // pages started
+    int jobs = 0;     // print jobs handed to the printer
+
+    Status status() const {
+        if (!pass.ok) return Status::Failed;
+        if (pass.stopped) return Status::Cancelled;
+        return jobs > 0 ? Status::Printed : Status::NothingToPrint;
+    }
 };
 
 // ToDevice: a length in centimetres on the paper to the device pixel on the printable area:
@@ -108,9 +118,10 @@ struct BoardSource {
     std::function<bool(int i, BoardMask& mask)> build;
 };
 
-// The boards of `wheel` over the numbers of the prepared number list, built through the
-// expansion into the state's BoardMask. Starts the expansion (current board 1).
-BoardSource wheelBoards(AppState& state, int wheel);
+// The boards of built-in `wheel` over the ticked numbers of `selection`, built through the
+// expansion into `mask`. Starts the expansion (number list prepared, current board 1); the
+// expansion and the mask must outlive the source.
+BoardSource wheelBoards(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel);
 
 struct InternalTicketRequest {
     int model = 1;
@@ -129,7 +140,8 @@ struct InternalTicketRequest {
 PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards, const InternalTicketRequest& request,
                                  const PrinterOffsets& offsets, const TicketHooks& hooks = {});
 
-// The same for the selected built-in wheel, with the offsets of the state's parameters.
+// The same for built-in `wheel` over the state's selection, expansion and board mask, with the
+// offsets of the state's parameters.
 PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
                                  const InternalTicketRequest& request, const TicketHooks& hooks = {});
 

@@ -202,36 +202,23 @@ void TextFileReader::lookAhead() {
 
 std::string_view TextFileReader::field(int index) const {
     if (index < 1 || index > kMaxFields) return {};
-    const char* const s = view_.data();
-    const std::size_t length = view_.size();
     const char c = separator;
-
     int i = 0;
     std::size_t p = 0;
-    std::size_t start = 0;
-    std::size_t end = 0;
+    std::string_view text;
     if (cachedIndex_ >= 1 && cachedIndex_ <= index && cachedSeparator_ == c) {
         i = cachedIndex_;
-        p = end = cachedEnd_;
-        start = cachedStart_;
+        p = cachedEnd_;
+        text = view_.substr(cachedStart_, cachedEnd_ - cachedStart_);
     }
-    while (p < length && i < index) {
-        // Exactly one separator lies between two fields; a second one opens an empty field.
-        if (i > 0 && s[p] == c) ++p;
-        if (p >= length) break;
-        ++i;
-        start = p;
-        const void* hit = std::memchr(s + p, c, length - p);
-        p = hit != nullptr ? std::size_t(static_cast<const char*>(hit) - s) : length;
-        end = p;
-    }
+    while (i < index && nextField(view_, c, p, i == 0, text)) ++i;
     if (i > 0) {
         cachedIndex_ = i;
         cachedSeparator_ = c;
-        cachedStart_ = start;
-        cachedEnd_ = end;
+        cachedStart_ = static_cast<std::size_t>(text.data() - view_.data());
+        cachedEnd_ = cachedStart_ + text.size();
     }
-    if (i == index && end > start) return std::string_view(s + start, end - start);
+    if (i == index && !text.empty()) return text;
     return {};
 }
 

@@ -119,22 +119,28 @@ private:
     mutable std::size_t cachedEnd_ = 0;
 };
 
+// The one splitting of a line into fields, for field(), fields() and forEachField(). From `p`,
+// the end of the previous field (`first`: the start of the line), finds the next field into
+// `field` and leaves `p` at its end. Exactly one separator lies between two fields; a second one
+// opens an empty field. False when the line holds no further field.
+inline bool nextField(std::string_view line, char separator, std::size_t& p, bool first, std::string_view& field) {
+    const char* const s = line.data();
+    const std::size_t length = line.size();
+    if (!first && p < length && s[p] == separator) ++p;
+    if (p >= length) return false;
+    const std::size_t start = p;
+    while (p < length && s[p] != separator) ++p;
+    field = std::string_view(s + start, p - start);
+    return true;
+}
+
 template <typename Visit>
 void TextFileReader::forEachField(int count, Visit&& visit) const {
     if (count > kMaxFields) count = kMaxFields;
-    const char* const s = view_.data();
-    const std::size_t length = view_.size();
-    const char c = separator;
     std::size_t p = 0;
+    std::string_view text;
     int i = 0;
-    while (i < count) {
-        // Exactly one separator lies between two fields; a second one opens an empty field.
-        if (i > 0 && p < length && s[p] == c) ++p;
-        if (p >= length) break;
-        const std::size_t start = p;
-        while (p < length && s[p] != c) ++p;
-        visit(++i, std::string_view(s + start, p - start));
-    }
+    while (i < count && nextField(view_, separator, p, i == 0, text)) visit(++i, text);
     for (++i; i <= count; ++i) visit(i, std::string_view());
 }
 

@@ -51,12 +51,11 @@ TEST(InternalComparison, LinesAndCounts) {
     Expansion expansion;
     SelectionState selection{};
     for (int n : {3, 11, 17, 25, 38, 44}) selection[n] = kSelected;
-    prepareNumberList(expansion, selection);
     BoardMask mask{};
     const InternalDraw draw = internalDraw({"3", "11", "17", "25", "44"});
     std::vector<std::string> lines;
     const ComparisonResult result =
-        compareInternal(expansion, mask, 1, *draw.draw, [&](std::int64_t, std::string_view line) {
+        compareInternal(expansion, mask, selection, 1, *draw.draw, [&](std::int64_t, std::string_view line) {
             lines.emplace_back(line);
             return true;
         });
@@ -65,7 +64,7 @@ TEST(InternalComparison, LinesAndCounts) {
                                                "005 :-11-17-25-38-44 -> 4"}));
     EXPECT_EQ(result.counts.five, 1);
     EXPECT_EQ(result.counts.four, 4);
-    EXPECT_EQ(result.boards, 5);
+    EXPECT_EQ(result.pass.count, 5);
     EXPECT_EQ(mask[11] + mask[17] + mask[25] + mask[38] + mask[44], 5) << "last board stays";
 }
 
@@ -98,7 +97,7 @@ TEST(ExternalComparison, LinesOfEachFileLine) {
         wheel.map[51] = 4;
         wheel.map[59] = 9;
         const Collected got = compareFile(wheel, c.draw);
-        EXPECT_TRUE(got.result.ok) << c.line;
+        EXPECT_TRUE(got.result.pass.ok) << c.line;
         ASSERT_EQ(got.lines.size(), 1u) << c.line;
         EXPECT_EQ(got.lines[0], c.expected) << c.line;
     }
@@ -115,8 +114,8 @@ TEST(ExternalComparison, CountsEveryBoardOnce) {
         bytes += std::string(board) + "\n\n";
     wheel.fileName = dir.file("w.txt", bytes);
     const Collected got = compareFile(wheel, {"1", "2", "3", "4", "5"});
-    ASSERT_TRUE(got.result.ok);
-    EXPECT_EQ(got.result.boards, 8);
+    ASSERT_TRUE(got.result.pass.ok);
+    EXPECT_EQ(got.result.pass.count, 8);
     EXPECT_EQ(got.result.counts.five, 1);
     EXPECT_EQ(got.result.counts.four, 2);
     EXPECT_EQ(got.result.counts.three, 1);
@@ -128,7 +127,7 @@ TEST(ExternalComparison, NoFileAndLongFiles) {
     ScratchDir dir;
     ExternalWheel none;
     Collected got = compareFile(none, {"1", "2", "3", "4", "5"});
-    EXPECT_FALSE(got.result.ok) << "no file chosen";
+    EXPECT_FALSE(got.result.pass.ok) << "no file chosen";
     EXPECT_TRUE(got.lines.empty());
 
     std::string many;

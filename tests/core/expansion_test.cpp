@@ -62,8 +62,7 @@ TEST(Expansion, BoardsOfWheelOne) {
     BoardMask mask{};
     int refreshes = 0;
     e.onBoardBuilt = [&] { ++refreshes; };
-    prepareNumberList(e, ticked({3, 11, 17, 25, 38, 44}));
-    startExpansion(e, 1);
+    startExpansion(e, ticked({3, 11, 17, 25, 38, 44}), 1);
     EXPECT_EQ(e.currentBoard, 1);
     EXPECT_EQ(e.boardCount, 5);
     const std::vector<std::vector<int>> want = {
@@ -92,8 +91,7 @@ TEST(Expansion, EveryBoardOfEveryWheelHasFiveNumbersOfTheSelection) {
         Expansion e;
         BoardMask mask{};
         mask[51] = 1;  // left over from elsewhere: a build clears it
-        prepareNumberList(e, s);
-        startExpansion(e, w);
+        startExpansion(e, s, w);
         for (int i = 1; i <= r->boardCount; ++i) {
             ASSERT_TRUE(buildBoard(e, mask, i));
             const auto numbers = maskNumbers(mask);
@@ -107,12 +105,11 @@ TEST(Expansion, UnknownWheelBuildsNothing) {
     Expansion e;
     BoardMask mask{};
     mask[3] = 1;
-    prepareNumberList(e, ticked({1, 2, 3, 4, 5, 6}));
-    startExpansion(e, -1);
+    startExpansion(e, ticked({1, 2, 3, 4, 5, 6}), -1);
     EXPECT_EQ(e.boardCount, 0);
     EXPECT_FALSE(buildBoard(e, mask, 1));
     EXPECT_EQ(mask[3], 1);
-    startExpansion(e, 9);
+    startExpansion(e, ticked({1, 2, 3, 4, 5, 6}), 9);
     EXPECT_FALSE(buildBoard(e, mask, 1));
 }
 

@@ -86,6 +86,16 @@ TEST(WheelCatalogue, TitlesInFrenchAndEnglish) {
     EXPECT_EQ(entry.substr(entry.size() - 3), "  5");
 }
 
+TEST(WheelCatalogue, AGeneratedWheelIsTitledFromItsRecord) {
+    const MessageLookup tags = [](int number) { return "<" + std::to_string(number) + ">"; };
+    const WheelRecord generated{12, 3, 4, 10, 5, 2, {}};
+    EXPECT_EQ(wheelTitle(generated, tags), "<161> 10 <64>( 2 <161>)  3/  4 <67>    12 <68>");
+    const WheelRecord plain{120, 3, 5, 21, 5, 0, {}};
+    EXPECT_EQ(wheelTitle(plain, lookupIn(2)), " 21 numbers  3/  5 with   120 boards");
+    // The by-number title is the record's title.
+    EXPECT_EQ(wheelTitle(3, false, lookupIn(1)), wheelTitle(*wheelRecord(3), lookupIn(1)));
+}
+
 TEST(WheelCatalogue, ListOrderIsTheSameInFrenchAndEnglish) {
     for (LanguageCode language : {1, 2}) {
         std::vector<std::string> entries;

@@ -42,15 +42,15 @@ Outcome runEveryConsumer(const ScratchDir& dir, const std::string& fileName) {
     wheel.separator = ";";
     const PreviewResult raw = previewRows(wheel, PreviewMode::Raw);
     const PreviewResult replaced = previewRows(wheel, PreviewMode::Replaced);
-    EXPECT_EQ(raw.failed, replaced.failed);
+    EXPECT_EQ(raw.pass.ok, replaced.pass.ok);
     EXPECT_EQ(raw.rows.size(), replaced.rows.size());
-    o.previewFailed = raw.failed;
+    o.previewFailed = !raw.pass.ok;
     o.previewRows = raw.rows.size();
     if (!raw.rows.empty()) o.firstRawCell2 = raw.rows[0].cells[2];
 
-    const ListRun printed = forEachExternalListLine(wheel, ListOutput::Print, [](std::string_view) { return true; });
+    const PassResult printed = forEachExternalListLine(wheel, ListOutput::Print, [](std::string_view) { return true; });
     o.listOk = printed.ok;
-    o.printedLines = printed.lines;
+    o.printedLines = printed.count;
 
     const auto target = dir.path() / "export.txt";
     std::ofstream(target, std::ios::binary) << "previous export\r\n";
@@ -62,7 +62,7 @@ Outcome runEveryConsumer(const ScratchDir& dir, const std::string& fileName) {
             o.compared.emplace_back(line);
             return true;
         });
-    o.compareOk = compared.ok;
+    o.compareOk = compared.pass.ok;
 
     LanguageFile language(fileName);
     o.languageLoaded = language.load();
@@ -178,7 +178,7 @@ TEST_P(RealWheels, EveryConsumerReadsEveryBoard) {
     auto played = [&](std::int64_t v) { return v >= 1 && v <= 50 ? v + 10 : v; };
 
     const PreviewResult preview = previewRows(wheel, PreviewMode::Replaced);
-    ASSERT_FALSE(preview.failed);
+    ASSERT_TRUE(preview.pass.ok);
     EXPECT_EQ(preview.rows.size(), std::min<std::size_t>(20, boards.size()));
 
     ScratchDir dir;
@@ -203,8 +203,8 @@ TEST_P(RealWheels, EveryConsumerReadsEveryBoard) {
             if (++listed == 1) first = line;
             return true;
         });
-    ASSERT_TRUE(compared.ok);
-    EXPECT_EQ(compared.boards, w.boards);
+    ASSERT_TRUE(compared.pass.ok);
+    EXPECT_EQ(compared.pass.count, w.boards);
     EXPECT_EQ(listed, w.boards);
     if (boards[0].size() == 5 && boards[0][0] == 0) {
         EXPECT_EQ(first.substr(0, 13), "B.:001 : :-00") << "0 is no wheel number: not replaced";
@@ -261,7 +261,7 @@ TEST(RealWheels, CoveringsGuaranteeTheirHitsThroughTheComparison) {
             const ComparisonResult r =
                 compareExternal(wheel, externalDraw(draw), [](std::int64_t, std::string_view) { return true; });
             const std::int64_t hits = c.t == 4 ? r.counts.four : r.counts.three + r.counts.four;
-            if (!r.ok || hits == 0) ++missed;
+            if (!r.pass.ok || hits == 0) ++missed;
         }
         return missed;
     };

@@ -28,7 +28,7 @@ TEST(Preview, ShowsTheFirstTwentyBoards) {
     const ExternalWheel wheel = wheelOf(dir.file("w.txt", bytes), ";");
     for (PreviewMode mode : {PreviewMode::Raw, PreviewMode::Replaced}) {
         const PreviewResult result = previewRows(wheel, mode);
-        EXPECT_FALSE(result.failed);
+        EXPECT_TRUE(result.pass.ok);
         ASSERT_EQ(result.rows.size(), 20u);
         EXPECT_EQ(result.rows.front().number, 1);
         EXPECT_EQ(result.rows.back().number, 20);
@@ -79,7 +79,7 @@ TEST(Preview, RawShowsFieldsReplacedTrimsAndMaps) {
 
 TEST(Preview, NoFileChosenFails) {
     const PreviewResult result = previewRows(wheelOf("", ";"), PreviewMode::Raw);
-    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.pass.ok);
     EXPECT_TRUE(result.rows.empty());
 }
 

@@ -43,15 +43,15 @@ TEST(InternalList, LinesOfOneBoard) {
 struct InternalRun {
     Expansion expansion;
     BoardMask mask{};
+    SelectionState selection{};
     InternalRun() {
-        SelectionState selection{};
         for (int n : {3, 11, 17, 25, 38, 44}) selection[n] = kSelected;
-        prepareNumberList(expansion, selection);
     }
     std::vector<std::string> lines(int wheel, ListOutput output) {
         std::vector<std::string> out;
         forEachInternalListLine(
-            expansion, mask, wheel, output, [](int n) { return n == 34 ? std::string("Board") : std::string("?"); },
+            expansion, mask, selection, wheel, output,
+            [](int n) { return n == 34 ? std::string("Board") : std::string("?"); },
             [&](std::string_view line) {
                 out.emplace_back(line);
                 return true;
@@ -71,7 +71,7 @@ TEST(InternalList, WalksEveryBoardOfTheWheel) {
     EXPECT_EQ(run.expansion.currentBoard, 1);
 
     std::vector<std::string> window;
-    forEachListWindowLine(run.expansion, run.mask, 1, [&](std::string_view line) {
+    forEachListWindowLine(run.expansion, run.mask, run.selection, 1, [&](std::string_view line) {
         window.emplace_back(line);
         return window.size() < 2;
     });
@@ -105,12 +105,12 @@ TEST(ExternalList, LinesOfEachFileLine) {
         wheel.map[51] = 4;
         for (const ListOutput output : {ListOutput::Print, ListOutput::Export}) {
             std::vector<std::string> lines;
-            const ListRun run = forEachExternalListLine(wheel, output, [&](std::string_view line) {
+            const PassResult run = forEachExternalListLine(wheel, output, [&](std::string_view line) {
                 lines.emplace_back(line);
                 return true;
             });
             EXPECT_TRUE(run.ok);
-            EXPECT_EQ(run.lines, 1);
+            EXPECT_EQ(run.count, 1);
             ASSERT_EQ(lines.size(), 1u);
             EXPECT_EQ(lines[0], output == ListOutput::Print ? c.printed : c.exported) << c.line;
         }
@@ -124,12 +124,12 @@ TEST(ExternalList, NumbersEveryBoard) {
     for (int k = 1; k <= 30; ++k) bytes += "\n1 2 3 4 5\n";
     wheel.fileName = dir.file("w.txt", bytes);
     std::string last;
-    const ListRun run = forEachExternalListLine(wheel, ListOutput::Print, [&](std::string_view line) {
+    const PassResult run = forEachExternalListLine(wheel, ListOutput::Print, [&](std::string_view line) {
         last = line;
         return true;
     });
     EXPECT_TRUE(run.ok);
-    EXPECT_EQ(run.lines, 30);
+    EXPECT_EQ(run.count, 30);
     EXPECT_EQ(last, "30 : 1 2 3 4 5");
 }
 

@@ -34,19 +34,19 @@ TEST(ListExport, WritesCrLfLinesAndReplacesTheOldFile) {
 
     const ExportResult result = exportExternalList(wheel, target);
     EXPECT_EQ(result.status, ExportStatus::Written);
-    EXPECT_EQ(result.lines, 2);
+    EXPECT_TRUE(result.pass.ok);
+    EXPECT_EQ(result.pass.count, 2);
     EXPECT_EQ(readAll(target), " 1, 20, 3, 4, 5\r\n 6, 7, 8, 9, 10, 1\r\n");
 
     Expansion expansion;
     SelectionState selection{};
     for (int n : {5, 9, 23, 31, 40, 50, 12}) selection[n] = kSelected;
-    prepareNumberList(expansion, selection);
     BoardMask mask{};
-    EXPECT_EQ(exportInternalList(expansion, mask, 2, target).status, ExportStatus::Written);
+    EXPECT_EQ(exportInternalList(expansion, mask, selection, 2, target).status, ExportStatus::Written);
     // Wheel 2 over 5 9 12 23 31 40 50: positions {1,2,4,6,7} {1,3,4,5,6} {2,3,5,6,7}.
     EXPECT_EQ(readAll(target), " 5 ,9 ,23 ,40 ,50\r\n 5 ,12 ,23 ,31 ,40\r\n 9 ,12 ,31 ,40 ,50\r\n");
 
-    EXPECT_EQ(exportInternalList(expansion, mask, 0, target).status, ExportStatus::Written);
+    EXPECT_EQ(exportInternalList(expansion, mask, selection, 0, target).status, ExportStatus::Written);
     EXPECT_EQ(readAll(target), "") << "no wheel: an empty export";
 }
 
@@ -71,8 +71,9 @@ TEST(ListExport, AFailedReadLeavesTheOldFileWhole) {
     ::close(fd);
     result = exportExternalList(broken, target);
     EXPECT_EQ(result.status, ExportStatus::ReadFailed);
-    EXPECT_EQ(result.lines, 2) << "two lines were formed before the failure";
-    EXPECT_NE(result.error.find("Read error while reading file"), std::string::npos);
+    EXPECT_FALSE(result.pass.ok);
+    EXPECT_EQ(result.pass.count, 2) << "two lines were formed before the failure";
+    EXPECT_NE(result.pass.error.find("Read error while reading file"), std::string::npos);
     EXPECT_EQ(readAll(target), old);
     EXPECT_EQ(entriesIn(dir.path()), 2u) << "only the wheel file and the old export: no temporary file";
 }
@@ -81,7 +82,9 @@ TEST(ListExport, ATargetThatCannotBeCreated) {
     ScratchDir dir;
     ExternalWheel wheel;
     wheel.fileName = dir.file("w.txt", "1 2 3 4 5\n");
-    EXPECT_EQ(exportExternalList(wheel, dir.path() / "no-such-dir" / "out.txt").status, ExportStatus::NotCreated);
+    const ExportResult notCreated = exportExternalList(wheel, dir.path() / "no-such-dir" / "out.txt");
+    EXPECT_EQ(notCreated.status, ExportStatus::NotCreated);
+    EXPECT_FALSE(notCreated.pass.ok);
 }
 
 TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
@@ -99,6 +102,8 @@ TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
     };
     ExportResult result = exportExternalList(wheel, target, stopAfterTwo);
     EXPECT_EQ(result.status, ExportStatus::Stopped);
+    EXPECT_TRUE(result.pass.stopped);
+    EXPECT_TRUE(result.pass.ok) << "a stop is no failure";
     EXPECT_EQ(asked, (std::vector<std::int64_t>{1, 2}));
     EXPECT_EQ(readAll(target), old);
     EXPECT_EQ(entriesIn(dir.path()), 2u) << "no temporary file left behind";
@@ -106,15 +111,14 @@ TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
     Expansion expansion;
     SelectionState selection{};
     for (int n : {1, 2, 3, 4, 5, 6}) selection[n] = kSelected;
-    prepareNumberList(expansion, selection);
     BoardMask mask{};
     asked.clear();
-    EXPECT_EQ(exportInternalList(expansion, mask, 1, target, stopAfterTwo).status, ExportStatus::Stopped);
+    EXPECT_EQ(exportInternalList(expansion, mask, selection, 1, target, stopAfterTwo).status, ExportStatus::Stopped);
     EXPECT_EQ(readAll(target), old);
 
     // Asked after every line and never stopping: the whole list, as without a question.
     asked.clear();
-    result = exportInternalList(expansion, mask, 1, target, [&](std::int64_t lines) {
+    result = exportInternalList(expansion, mask, selection, 1, target, [&](std::int64_t lines) {
         asked.push_back(lines);
         return true;
     });

@@ -23,15 +23,12 @@ constexpr int kH = 34;
 
 ListProducer numberedLines(int count, bool failAtEnd = false) {
     return [count, failAtEnd](const LineSink& sink) {
-        ListRun run;
+        PassResult run;
         for (int i = 1; i <= count; ++i) {
             sink("line " + std::to_string(i));
-            ++run.lines;
+            ++run.count;
         }
-        if (failAtEnd) {
-            run.ok = false;
-            run.error = "read error";
-        }
+        if (failAtEnd) run.fail("read error");
         return run;
     };
 }
@@ -76,8 +73,8 @@ TEST(ListPrinting, PageBreaks) {
         RecordingSurface surface;
         surface.page = {1000, 1000};
         const PrintResult result = printBoardList(surface, c.style, "TITLE", numberedLines(c.lines));
-        EXPECT_EQ(result.status, Status::Printed);
-        EXPECT_EQ(result.boards, c.lines);
+        EXPECT_EQ(result.status(), Status::Printed);
+        EXPECT_EQ(result.pass.count, c.lines);
         EXPECT_EQ(bodyLines(surface), c.expected);
         ASSERT_EQ(surface.jobs.size(), 1u);
         EXPECT_TRUE(surface.jobs[0].ended);
@@ -134,26 +131,26 @@ TEST(ListPrinting, TitleOnTheFirstPageOnly) {
 TEST(ListPrinting, AFailedListKeepsWhatWasPrinted) {
     RecordingSurface surface;
     const PrintResult result = printBoardList(surface, kExternalListStyle, "T", numberedLines(3, true));
-    EXPECT_EQ(result.status, Status::Failed);
-    EXPECT_EQ(result.detail, "read error");
+    EXPECT_EQ(result.status(), Status::Failed);
+    EXPECT_EQ(result.pass.error, "read error");
     ASSERT_EQ(surface.jobs.size(), 1u);
     EXPECT_TRUE(surface.jobs[0].ended);
     EXPECT_EQ(surface.jobs[0].pages[0].texts.size(), 4u);
 
     RecordingSurface refusing;
     refusing.refuseBegin = true;
-    EXPECT_EQ(printBoardList(refusing, kExternalListStyle, "T", numberedLines(3)).status, Status::Failed);
+    EXPECT_EQ(printBoardList(refusing, kExternalListStyle, "T", numberedLines(3)).status(), Status::Failed);
     EXPECT_TRUE(refusing.jobs.empty());
 }
 
 TEST(ListPrinting, InternalListOfTheBuiltInWheel) {
     AppState state;
     for (int n : {3, 11, 17, 25, 38, 44}) state.selection[n] = kSelected;
-    prepareNumberList(state.expansion, state.selection);
     RecordingSurface surface;
-    const PrintResult result = printInternalList(surface, state, 1);
-    EXPECT_EQ(result.status, Status::Printed);
-    EXPECT_EQ(result.boards, 5);
+    const PrintResult result =
+        printInternalList(surface, state.expansion, state.boardMask, state.selection, 1, state.messageLookup());
+    EXPECT_EQ(result.status(), Status::Printed);
+    EXPECT_EQ(result.pass.count, 5);
     const auto& texts = surface.jobs.at(0).pages.at(0).texts;
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(texts[0].text, state.message(86));
@@ -177,7 +174,7 @@ TEST(ListPrinting, ExternalListOfAWheelFile) {
 
     RecordingSurface surface;
     PrintResult result = printExternalList(surface, wheel, state.messageLookup(), report);
-    EXPECT_EQ(result.status, Status::Printed);
+    EXPECT_EQ(result.status(), Status::Printed);
     const auto& texts = surface.jobs.at(0).pages.at(0).texts;
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].text, state.message(148));
@@ -188,7 +185,7 @@ TEST(ListPrinting, ExternalListOfAWheelFile) {
     wheel.fileName = (dir / "missing.txt").string();
     RecordingSurface failing;
     result = printExternalList(failing, wheel, state.messageLookup(), report);
-    EXPECT_EQ(result.status, Status::Failed);
+    EXPECT_EQ(result.status(), Status::Failed);
     EXPECT_EQ(errors, std::vector<std::string>{"Pimprimelistebulletinfichier"});
     ASSERT_EQ(failing.jobs.size(), 1u);
     EXPECT_TRUE(failing.jobs[0].ended);

@@ -103,11 +103,6 @@ TEST(TicketLayouts, ModelTable) {
     }
     EXPECT_EQ(ticketLayout(0), nullptr);
     EXPECT_EQ(ticketLayout(7), nullptr);
-
-    TicketLayoutTable table{};
-    table[2].name = "scribbled over";
-    fillTicketLayoutTable(table);
-    EXPECT_EQ(table[2].name, "ROUMANIA LOTO 5/40");
 }
 
 TEST(TicketLayouts, ModelListEntriesSurviveSorting) {

@@ -130,6 +130,8 @@ struct PrintRun {
     PrintResult result;
     std::vector<std::string> errors;
     int prompts = 0;
+    std::int64_t stopAfter = 0;  // the progress hook stops the run after this many boards; 0 never
+    std::vector<std::int64_t> progress;
 };
 
 // Prints `boards` synthetic boards on `model` through either path; `answers` are the replies
@@ -143,6 +145,10 @@ void print(PrintRun& run, Path path, int boards, int model, TicketMode mode, std
         return k < answers.size() ? bool(answers[k]) : true;
     };
     hooks.reportError = [&run](const std::string& procedure) { run.errors.push_back(procedure); };
+    hooks.progress = [&run](std::int64_t done) {
+        run.progress.push_back(done);
+        return run.stopAfter == 0 || done < run.stopAfter;
+    };
     if (path == Path::Internal) {
         request.model = model;
         request.mode = mode;
@@ -264,8 +270,8 @@ TEST(TicketPrinting, TwelveBoardsMakeThreeTickets) {
             PrintRun run;
             run.surface.paper = c.paper;
             print(run, path, 12, 1, c.mode);
-            EXPECT_EQ(run.result.status, Status::Printed);
-            EXPECT_EQ(run.result.boards, 12);
+            EXPECT_EQ(run.result.status(), Status::Printed);
+            EXPECT_EQ(run.result.pass.count, 12);
             EXPECT_EQ(run.result.tickets, 3);
             EXPECT_EQ(run.prompts, c.prompts);
             EXPECT_EQ(run.surface.log, c.log);
@@ -300,9 +306,9 @@ TEST(TicketPrinting, CancelAtTheFirstPromptLeavesOnlyTheFirstTicket) {
                 request.bonusWanted = bonus;
                 request.bonusMode = 0;
                 print(run, path, 12, 1, TicketMode::OneByOne, {false}, request);
-                EXPECT_EQ(run.result.status, Status::Cancelled);
+                EXPECT_EQ(run.result.status(), Status::Cancelled);
                 EXPECT_EQ(run.prompts, 1);
-                EXPECT_EQ(run.result.boards, 5);
+                EXPECT_EQ(run.result.pass.count, 5);
                 ASSERT_EQ(run.surface.jobs.size(), 1u);
                 EXPECT_TRUE(run.surface.jobs[0].ended);
                 ASSERT_EQ(run.surface.jobs[0].pages.size(), 1u) << "no second ticket, not even a blank one";
@@ -317,10 +323,35 @@ TEST(TicketPrinting, CancelAtTheFirstPromptLeavesOnlyTheFirstTicket) {
 TEST(TicketPrinting, CancelLaterKeepsEveryTicketBefore) {
     PrintRun run;
     print(run, Path::External, 12, 1, TicketMode::OneByOne, {true, false});
-    EXPECT_EQ(run.result.status, Status::Cancelled);
-    EXPECT_EQ(run.result.boards, 10);
+    EXPECT_EQ(run.result.status(), Status::Cancelled);
+    EXPECT_EQ(run.result.pass.count, 10);
     EXPECT_EQ(run.surface.jobs.size(), 2u);
     EXPECT_EQ(decode(run.surface.jobs[1].pages[0], run.surface, 1).boards, expectedBoards(6, 5));
+}
+
+TEST(TicketPrinting, ProgressCountsEveryBoardAndCanStopEitherPath) {
+    for (Path path : {Path::Internal, Path::External}) {
+        SCOPED_TRACE(path == Path::Internal ? "internal" : "external");
+        PrintRun whole;
+        print(whole, path, 12, 1, TicketMode::AllAtOnce);
+        EXPECT_EQ(whole.result.status(), Status::Printed);
+        EXPECT_EQ(whole.progress, (std::vector<std::int64_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+
+        // A Cancel in the window's progress dialog after board 7: the job ends with what was
+        // marked, boards 6 and 7 on the second ticket, and the run counts as cancelled.
+        PrintRun stopped;
+        stopped.stopAfter = 7;
+        print(stopped, path, 12, 1, TicketMode::AllAtOnce);
+        EXPECT_EQ(stopped.result.status(), Status::Cancelled);
+        EXPECT_TRUE(stopped.result.pass.ok);
+        EXPECT_EQ(stopped.result.pass.count, 7);
+        EXPECT_EQ(stopped.progress.back(), 7);
+        ASSERT_EQ(stopped.surface.jobs.size(), 1u);
+        EXPECT_TRUE(stopped.surface.jobs[0].ended);
+        ASSERT_EQ(stopped.surface.jobs[0].pages.size(), 2u);
+        EXPECT_EQ(decode(stopped.surface.jobs[0].pages[1], stopped.surface, 1).boards, expectedBoards(6, 2));
+        EXPECT_TRUE(stopped.errors.empty());
+    }
 }
 
 TEST(TicketPrinting, BoardRange) {
@@ -342,7 +373,7 @@ TEST(TicketPrinting, BoardRange) {
         request.first = c.first;
         request.last = c.last;
         print(run, Path::Internal, 12, 1, TicketMode::AllAtOnce, {}, request);
-        EXPECT_EQ(run.result.boards, c.count);
+        EXPECT_EQ(run.result.pass.count, c.count);
         const auto pages = run.surface.allPages();
         ASSERT_FALSE(pages.empty());
         EXPECT_EQ(decode(*pages[0], run.surface, 1).boards, expectedBoards(c.firstPrinted, std::min(c.count, 5)));
@@ -354,7 +385,7 @@ TEST(TicketPrinting, BoardRange) {
     request.last = 3;
     request.bonusWanted = true;
     print(run, Path::Internal, 12, 1, TicketMode::AllAtOnce, {}, request);
-    EXPECT_EQ(run.result.status, Status::NothingToPrint);
+    EXPECT_EQ(run.result.status(), Status::NothingToPrint);
     EXPECT_TRUE(run.surface.log.empty());
 }
 
@@ -547,13 +578,12 @@ TEST(TicketPrinting, BoardNumbersBesideTheirOwnBoards) {
 TEST(TicketPrinting, BuiltInWheelOverTheTickedNumbers) {
     AppState state;
     for (int n : {3, 11, 17, 25, 38, 44}) state.selection[n] = kSelected;
-    prepareNumberList(state.expansion, state.selection);
     state.parameters.horizontalOffset = 2;
     RecordingSurface surface;
     InternalTicketRequest request;
     request.last = 5;
     const PrintResult result = printInternalTickets(surface, state, 1, request);
-    EXPECT_EQ(result.status, Status::Printed);
+    EXPECT_EQ(result.status(), Status::Printed);
     ASSERT_EQ(surface.allPages().size(), 1u);
     const Decoded d = decode(*surface.allPages()[0], surface, 1, {2, 0});
     const std::map<int, std::vector<int>> expected{{1, {3, 11, 17, 25, 44}},
@@ -586,8 +616,8 @@ TEST(ExternalTickets, FieldsReplacementAndGridB) {
     wheel.map[4] = 0;   // a replacement to 0 has no box
     RecordingSurface surface;
     const PrintResult result = printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {});
-    EXPECT_EQ(result.status, Status::Printed);
-    EXPECT_EQ(result.boards, 4);
+    EXPECT_EQ(result.status(), Status::Printed);
+    EXPECT_EQ(result.pass.count, 4);
     const Decoded d = decode(surface.jobs.at(0).pages.at(0), surface, 1);
     const std::map<int, std::vector<int>> expected{
         {1, {17, 22, 31, 33, 45}},  // grid B fields 2 and 9 mark nothing
@@ -601,14 +631,17 @@ TEST(ExternalTickets, FieldsReplacementAndGridB) {
 
 TEST(ExternalTickets, ProgressAndEventsForEveryBoard) {
     ScratchDir dir;
-    std::vector<int> progress;
+    std::vector<std::int64_t> progress;
     int events = 0;
     TicketHooks hooks;
-    hooks.progress = [&](int j) { progress.push_back(j); };
+    hooks.progress = [&](std::int64_t j) {
+        progress.push_back(j);
+        return true;
+    };
     hooks.processEvents = [&] { ++events; };
     RecordingSurface surface;
     printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {}, hooks);
-    EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(progress, (std::vector<std::int64_t>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(events, 7);
 }
 
@@ -618,7 +651,7 @@ TEST(ExternalTickets, NothingInTheFileStartsNoJob) {
         ExternalWheel wheel = wheelFile(dir.write("w.txt", text));
         wheel.linesToSkip = 1;
         RecordingSurface surface;
-        EXPECT_EQ(printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {}).status, Status::NothingToPrint);
+        EXPECT_EQ(printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {}).status(), Status::NothingToPrint);
         EXPECT_TRUE(surface.log.empty());
     }
 }
@@ -648,8 +681,8 @@ TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
         hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
         const PrintResult result =
             printExternalTickets(surface, wheelFile(c.fileName), TicketMode::AllAtOnce, 1, {}, hooks);
-        EXPECT_EQ(result.status, Status::Failed);
-        EXPECT_FALSE(result.detail.empty());
+        EXPECT_EQ(result.status(), Status::Failed);
+        EXPECT_FALSE(result.pass.error.empty());
         EXPECT_EQ(errors, std::vector<std::string>{"Pimprimebulletinfichier"});
         EXPECT_EQ(surface.log, c.log);
         for (const auto& job : surface.jobs) EXPECT_FALSE(job.ended);
@@ -665,7 +698,7 @@ TEST(ExternalTickets, ANumberThatCannotBeMarkedDoesNotStopTheRun) {
     hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
     const PrintResult result = printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
                                                     TicketMode::AllAtOnce, 1, {}, hooks);
-    EXPECT_EQ(result.status, Status::Printed);
+    EXPECT_EQ(result.status(), Status::Printed);
     EXPECT_EQ(errors, std::vector<std::string>{"pcochenumerosurgrille"});
     EXPECT_EQ(surface.jobs.at(0).pages.at(0).texts.size(), 9u);
     EXPECT_TRUE(surface.jobs.at(0).ended);
@@ -677,7 +710,7 @@ TEST(ExternalTickets, UnknownModelPrintsNothing) {
         RecordingSurface surface;
         EXPECT_EQ(printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))), TicketMode::AllAtOnce,
                                        model, {})
-                      .status,
+                      .status(),
                   Status::NothingToPrint);
         EXPECT_TRUE(surface.log.empty());
     }

@@ -46,10 +46,10 @@ bool photograph(QWidget& window, const QDir& out, const QString& name, bool root
     return ok;
 }
 
-void play(AppState& state, std::initializer_list<int> numbers) {
+void play(AppState& state, int wheel, std::initializer_list<int> numbers) {
+    state.selectedWheel = wheel;
     state.selection = {};
     for (int n : numbers) state.selection[n] = kSelected;
-    prepareNumberList(state.expansion, state.selection);
 }
 
 }  // namespace
@@ -64,7 +64,6 @@ int main(int argc, char* argv[]) {
     const bool root = argc > 2 && std::strcmp(argv[2], "--root") == 0;
     QtPlatform platform;
     AppState state;
-    int wheel = 1;
     bool ok = true;
 
     struct ViewerShot {
@@ -86,9 +85,8 @@ int main(int argc, char* argv[]) {
         state.parameters.gameType = shot.gameType;
         state.parameters.highestNumber = shot.highest;
         state.parameters.language = shot.language;
-        wheel = shot.wheel;
-        play(state, shot.numbers);
-        BoardViewer viewer(state, platform, &loadTicketPicture, [&] { return wheel; });
+        play(state, shot.wheel, shot.numbers);
+        BoardViewer viewer(state, platform, &loadTicketPicture);
         viewer.show();
         for (int k = 0; k < shot.steps; ++k) viewer.showNextBoard();
         ok &=
@@ -97,9 +95,8 @@ int main(int argc, char* argv[]) {
 
     for (int language : {1, 7, 5}) {
         state.parameters.language = language;
-        wheel = 5;
-        play(state, {3, 5, 8, 10, 12, 19, 25, 33, 37, 40, 41, 45, 50});
-        BoardListWindow list(state, platform, [&] { return wheel; });
+        play(state, 5, {3, 5, 8, 10, 12, 19, 25, 33, 37, 40, 41, 45, 50});
+        BoardListWindow list(state, platform);
         list.show();
         ok &= photograph(list, out, QStringLiteral("list-lang%1").arg(language), root);
     }

@@ -5,22 +5,22 @@
 
 namespace norvex5 {
 
-BoardListSource chosenWheelBoards(AppState& state, std::function<int()> selectedWheel) {
-    const auto wheel = [selectedWheel = std::move(selectedWheel)] { return selectedWheel ? selectedWheel() : -1; };
+BoardListSource chosenWheelBoards(AppState& state) {
     BoardListSource source;
-    source.boardCount = [wheel]() -> std::int64_t {
-        const WheelRecord* record = wheelRecord(wheel());
+    source.boardCount = [&state]() -> std::int64_t {
+        const WheelRecord* record = wheelRecord(state.selectedWheel);
         return record != nullptr ? record->boardCount : 0;
     };
-    source.windowLines = [&state, wheel](const LineSink& sink) {
-        return forEachListWindowLine(state.expansion, state.boardMask, wheel(), sink);
+    source.windowLines = [&state](const LineSink& sink) {
+        return forEachListWindowLine(state.expansion, state.boardMask, state.selection, state.selectedWheel, sink);
     };
-    source.printedLines = [&state, wheel](const LineSink& sink) {
-        return forEachInternalListLine(state.expansion, state.boardMask, wheel(), ListOutput::Print,
-                                       state.messageLookup(), sink);
+    source.printedLines = [&state](const LineSink& sink) {
+        return forEachInternalListLine(state.expansion, state.boardMask, state.selection, state.selectedWheel,
+                                       ListOutput::Print, state.messageLookup(), sink);
     };
-    source.exportTo = [&state, wheel](const std::filesystem::path& target, const ExportProgress& keepGoing) {
-        return exportInternalList(state.expansion, state.boardMask, wheel(), target, keepGoing);
+    source.exportTo = [&state](const std::filesystem::path& target, const ExportProgress& keepGoing) {
+        return exportInternalList(state.expansion, state.boardMask, state.selection, state.selectedWheel, target,
+                                  keepGoing);
     };
     return source;
 }

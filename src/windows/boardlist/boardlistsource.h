@@ -20,16 +20,16 @@ struct BoardListSource {
     std::function<std::int64_t()> boardCount;
     // Every board, in order, as the list window's line (" 007:-03-12-25-33-41"). The sink may
     // stop the run by returning false.
-    std::function<ListRun(const LineSink& sink)> windowLines;
+    std::function<PassResult(const LineSink& sink)> windowLines;
     // Every board as the printed list's line (message 34, " :", the number, "  A : ...").
-    std::function<ListRun(const LineSink& sink)> printedLines;
+    std::function<PassResult(const LineSink& sink)> printedLines;
     // The export into `target`, asking `keepGoing` after every line.
     std::function<ExportResult(const std::filesystem::path& target, const ExportProgress& keepGoing)> exportTo;
 };
 
-// The boards of the wheel `selectedWheel` names when each run starts (the main window's wheel
-// list), built one by one through the expansion in `state`. A wheel outside the catalogue has no
-// board: the list stays empty, the export file empty, the print holds its title alone.
-BoardListSource chosenWheelBoards(AppState& state, std::function<int()> selectedWheel);
+// The boards of the wheel chosen when each run starts (state.selectedWheel) over the ticked
+// numbers, built one by one through the expansion in `state`. A wheel outside the catalogue has
+// no board: the list stays empty, the export file empty, the print holds its title alone.
+BoardListSource chosenWheelBoards(AppState& state);
 
 }  // namespace norvex5

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/appstate.h"
+#include "localisation/messagenumbers.h"
 #include "output/listprinting.h"
 #include "windows/common/filepaths.h"
 #include "windows/common/gradientbackground.h"
@@ -22,10 +23,8 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageWindowTitle = 86;
-constexpr int kMessageExportTitle = 151;
 constexpr int kMessageWriteError = 81;
-constexpr int kMessageProblemTitle = 80;
+constexpr int kMessageExportTitle = 151;
 constexpr auto kCaption = WindowText::Field::Caption;
 
 constexpr WindowText kListTexts[] = {
@@ -79,8 +78,8 @@ private:
 
 }  // namespace
 
-BoardListWindow::BoardListWindow(AppState& state, Platform& platform, WheelSource selectedWheel, QWidget* parent)
-    : BoardListWindow(state, platform, chosenWheelBoards(state, std::move(selectedWheel)), parent) {}
+BoardListWindow::BoardListWindow(AppState& state, Platform& platform, QWidget* parent)
+    : BoardListWindow(state, platform, chosenWheelBoards(state), parent) {}
 
 BoardListWindow::BoardListWindow(AppState& state, Platform& platform, BoardListSource source, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform), source_(std::move(source)) {
@@ -156,7 +155,7 @@ void BoardListWindow::connectHandlers() {
 QString BoardListWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
 
 void BoardListWindow::applyTexts() {
-    setWindowTitle(text(kMessageWindowTitle));
+    setWindowTitle(text(kMessageInternalListTitle));
     applyWindowTexts(*this, kListTexts, state_.messageLookup());
 }
 
@@ -217,7 +216,7 @@ void BoardListWindow::fillList() {
 
 void BoardListWindow::printList() {
     if (pass_ != nullptr) return;
-    const QString title = text(kMessageWindowTitle);
+    const QString title = text(kMessageInternalListTitle);
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), title)) return;
     PrintResult result;
@@ -229,7 +228,7 @@ void BoardListWindow::printList() {
         });
     });
     // The printer would not start a job: said the way the program reports an unexpected failure.
-    if (result.status == PrintResult::Status::Failed)
+    if (result.status() == PrintResult::Status::Failed)
         platform_.message(QStringLiteral("Erreur"), QStringLiteral("Erreur dans imprimeliste"), Platform::Buttons::Ok);
 }
 

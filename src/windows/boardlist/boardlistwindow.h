@@ -3,9 +3,9 @@
 // the place to print that list, export it to a text file or open the ticket printing dialog.
 //
 // How it connects:
-//  - The main window checks the selection and prepares the number list before it opens this
-//    window; the list is filled each time the window is shown, from the boards the expansion
-//    builds (through a BoardListSource, the window's one door to the list engines).
+//  - The main window checks the selection before it opens this window; the list is filled each
+//    time the window is shown, from the boards the expansion builds of the chosen wheel over the
+//    ticked numbers (through a BoardListSource, the window's one door to the list engines).
 //  - The lines live in a LineListModel: one text buffer, a row made into text only when the view
 //    paints it, so a list of any length costs its bytes and not a widget per line.
 //  - Filling, printing and exporting run as a LongPass: the window stays alive, a progress
@@ -34,10 +34,8 @@ class BoardListWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The number of the wheel chosen in the main window; -1 when none is.
-    using WheelSource = std::function<int()>;
-
-    BoardListWindow(AppState& state, Platform& platform, WheelSource selectedWheel, QWidget* parent = nullptr);
+    // The boards of the wheel chosen in the main window (AppState::selectedWheel).
+    BoardListWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
     // Lists whatever `source` gives instead of the chosen wheel's boards.
     BoardListWindow(AppState& state, Platform& platform, BoardListSource source, QWidget* parent = nullptr);
     ~BoardListWindow() override;

@@ -43,8 +43,8 @@ T* named(T* widget, const char* name) {
 }  // namespace
 
 BoardViewer::BoardViewer(AppState& state, Platform& platform, TicketPanel::PictureSource ticketPictures,
-                         WheelSource selectedWheel, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), selectedWheel_(std::move(selectedWheel)) {
+                         QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Grilles à jouer"));
     // Fixed single border: nothing to resize, maximise or ask help of.
@@ -193,9 +193,9 @@ int BoardViewer::currentBoard() const { return state_.expansion.currentBoard; }
 int BoardViewer::boardCount() const { return state_.expansion.boardCount; }
 
 void BoardViewer::showFirstBoard() {
-    const int wheel = selectedWheel_ ? selectedWheel_() : -1;
+    const int wheel = state_.selectedWheel;
     // A wheel outside the catalogue leaves a board count of 0: nothing to build or step through.
-    startExpansion(state_.expansion, wheel);
+    startExpansion(state_.expansion, state_.selection, wheel);
     if (boardCount() <= 0) {
         showNoBoard();
         return;

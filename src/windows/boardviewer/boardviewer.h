@@ -4,17 +4,16 @@
 // from board to board.
 //
 // How it connects:
-//  - The main window checks the selection and prepares the number list before it opens this
-//    window (MainWindow::prepareOutput); the viewer then reads the chosen wheel through the
-//    function it is given (the main window's wheel list) and builds each board it shows through
-//    the expansion in AppState. It never changes the selection.
+//  - The main window checks the selection before it opens this window; the viewer then reads
+//    the chosen wheel from AppState (selectedWheel, which the main window's wheel list keeps) and
+//    builds each board it shows through the expansion over the ticked numbers. It never changes
+//    the selection.
 //  - The ticket is a TicketPanel with the viewer's 50 boxes; its pictures come from whoever owns
 //    the program's copies (the main window's ticketPicture), handed in as a function.
 //  - A wheel outside the catalogue (no entry chosen, a damaged saved game) shows no board at all.
 
 #include <QDialog>
 #include <QPixmap>
-#include <functional>
 
 #include "windows/ticket/ticketpanel.h"
 
@@ -30,11 +29,8 @@ class BoardViewer : public QDialog {
     Q_OBJECT
 
 public:
-    // The number of the wheel chosen in the main window; -1 when none is.
-    using WheelSource = std::function<int()>;
-
     BoardViewer(AppState& state, Platform& platform, TicketPanel::PictureSource ticketPictures,
-                WheelSource selectedWheel, QWidget* parent = nullptr);
+                QWidget* parent = nullptr);
     ~BoardViewer() override;
 
     // The board shown and how many the wheel has; 0 boards when there is no wheel to show.
@@ -65,7 +61,6 @@ private:
 
     AppState& state_;
     Platform& platform_;
-    WheelSource selectedWheel_;
 
     QPixmap emptyBox_;
     QPixmap tickedBox_;

@@ -21,6 +21,8 @@
 #include "core/gametype.h"
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
+#include "localisation/messagenumbers.h"
+#include "textfiles/listentry.h"
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/qttranslations.h"
@@ -32,21 +34,14 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageProblem = 46;
-constexpr int kMessageIncorrectSelection = 109;
-
 // The wheel list's entries end in blanks and the hidden wheel number; its open list shows each
 // entry's title alone, in rows as roomy as a menu's.
 class WheelTitleDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant& value, const QLocale& locale) const override {
-        QString text = QStyledItemDelegate::displayText(value, locale);
-        qsizetype end = text.size();
-        while (end > 0 && text[end - 1].isDigit()) --end;
-        while (end > 0 && text[end - 1] == QLatin1Char(' ')) --end;
-        text.truncate(end);
-        return text;
+        const std::string entry = QStyledItemDelegate::displayText(value, locale).toStdString();
+        return QString::fromStdString(std::string(listEntryText(entry)));
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QSize size = QStyledItemDelegate::sizeHint(option, index);
@@ -112,6 +107,8 @@ void MainWindow::connectHandlers() {
     connect(c.parameters, &QAction::triggered, this, &MainWindow::openParameters);
     connect(c.saveGame, &QAction::triggered, this, &MainWindow::saveGame);
     connect(c.loadGame, &QAction::triggered, this, &MainWindow::loadGame);
+    connect(c.wheelList, &QComboBox::currentIndexChanged, this,
+            [this] { state_.selectedWheel = selectedWheelNumber(); });
     connect(c.quitButton, &QAbstractButton::clicked, this, &QWidget::close);
     connect(c.quit, &QAction::triggered, this, &QWidget::close);
 

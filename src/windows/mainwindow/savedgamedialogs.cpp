@@ -2,23 +2,13 @@
 
 #include <QFileInfo>
 
+#include "localisation/messagenumbers.h"
 #include "windows/common/filepaths.h"
 #include "windows/common/platform.h"
 
 namespace norvex5 {
 
 namespace {
-
-constexpr int kMessageProblem = 46;
-constexpr int kMessageSaveTitle = 75;
-constexpr int kMessageContinue = 76;
-constexpr int kMessageFileExists = 77;
-constexpr int kMessageLoadTitle = 78;
-constexpr int kMessageNotAGame = 79;
-constexpr int kMessageProblemTitle = 80;
-constexpr int kMessageReadError = 82;
-constexpr int kMessageNoSuchFile = 83;
-constexpr int kMessageCancelled = 114;
 
 QString text(const MessageLookup& message, int number) { return QString::fromStdString(message(number)); }
 

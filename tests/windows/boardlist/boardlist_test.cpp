@@ -30,16 +30,13 @@ constexpr const char* kWheelFiveExport =
     " 3 ,5 ,10 ,25 ,50\r\n 3 ,5 ,10 ,37 ,40\r\n 3 ,5 ,10 ,41 ,45\r\n 8 ,12 ,19 ,25 ,33\r\n"
     " 8 ,12 ,25 ,37 ,45\r\n 8 ,12 ,37 ,41 ,50\r\n 19 ,25 ,33 ,40 ,41\r\n 19 ,33 ,40 ,45 ,50\r\n";
 
-// The list window over the rig, reading the wheel the test sets.
+// The list window over the rig.
 class ListRig : public testing::WindowRig<BoardListWindow> {
 public:
-    ListRig() : WindowRig<BoardListWindow>([this] { return wheel; }) {}
-
-    int wheel = 5;
-
-    void play(std::initializer_list<int> numbers) {
+    // What the player has done before the list opens: chosen a wheel and ticked its numbers.
+    void play(int wheel, std::initializer_list<int> numbers) {
+        state.selectedWheel = wheel;
         for (int n : numbers) state.selection[n] = kSelected;
-        prepareNumberList(state.expansion, state.selection);
     }
     // Shows the window and waits for the list it fills from its event loop.
     void showAndFill() {
@@ -66,10 +63,10 @@ BoardListSource madeUpBoards(std::int64_t count, std::function<void()> perLine =
     source.windowLines = [count, perLine](const LineSink& sink) {
         BoardMask mask{};
         mask[5] = mask[50] = 1;
-        ListRun run;
+        PassResult run;
         for (std::int64_t i = 1; i <= count; ++i) {
             if (perLine) perLine();
-            ++run.lines;
+            ++run.count;
             if (!sink(listWindowLine(i, mask))) {
                 run.stopped = true;
                 break;
@@ -119,7 +116,7 @@ private slots:
 
 void BoardListTest::listsTheBoardsOfTheWheel() {
     ListRig rig;
-    rig.play(kWheelFiveNumbers);
+    rig.play(5, kWheelFiveNumbers);
     const SelectionState before = rig.state.selection;
     rig.showAndFill();
     QCOMPARE(rig.shownLines(), kWheelFiveLines);
@@ -135,9 +132,8 @@ void BoardListTest::listsTheBoardsOfTheWheel() {
 
     // Shown again, it is filled anew, not added to.
     rig.window.close();
-    rig.wheel = 4;
     rig.state.selection = {};
-    rig.play({1, 5, 9, 22, 30, 41, 49, 50});
+    rig.play(4, {1, 5, 9, 22, 30, 41, 49, 50});
     rig.showAndFill();
     QCOMPARE(rig.shownLines(), (QStringList{" 001:-01-05-22-41-50", " 002:-05-09-22-30-49"}));
 }
@@ -160,8 +156,7 @@ void BoardListTest::linesPastBoardNine() {
 void BoardListTest::noWheelListsNothing() {
     for (int wheel : {-1, 0, 9, 300}) {
         ListRig rig;
-        rig.wheel = wheel;
-        rig.play(kWheelFiveNumbers);
+        rig.play(wheel, kWheelFiveNumbers);
         rig.showAndFill();
         QCOMPARE(rig.shownLines(), QStringList());
         // An export of no boards is an empty file, and says nothing.
@@ -185,7 +180,7 @@ void BoardListTest::textsInTheLanguage() {
     QFETCH(int, language);
     ListRig rig;
     rig.state.parameters.language = language;
-    rig.play(kWheelFiveNumbers);
+    rig.play(5, kWheelFiveNumbers);
     rig.showAndFill();
     QCOMPARE(rig.window.windowTitle(), rig.message(86));
     QCOMPARE(rig.caption("BitBtn6"), rig.message(85));
@@ -203,7 +198,7 @@ void BoardListTest::textsInTheLanguage() {
 
 void BoardListTest::exportsTheWheel() {
     ListRig rig;
-    rig.play(kWheelFiveNumbers);
+    rig.play(5, kWheelFiveNumbers);
     rig.showAndFill();
     const auto target = rig.programDir() / "boards.txt";
     testing::WindowRigBase::writeFile(target, std::vector<unsigned char>(5000, 'x'));
@@ -232,7 +227,7 @@ void BoardListTest::exportsTheWheel() {
 
 void BoardListTest::refusedExportKeepsTheOldFile() {
     ListRig rig;
-    rig.play(kWheelFiveNumbers);
+    rig.play(5, kWheelFiveNumbers);
     rig.showAndFill();
 
     const auto folder = rig.programDir() / "locked";
@@ -265,7 +260,7 @@ void BoardListTest::refusedExportKeepsTheOldFile() {
 
 void BoardListTest::printsTheListIntoAPdf() {
     ListRig rig;
-    rig.play(kWheelFiveNumbers);
+    rig.play(5, kWheelFiveNumbers);
     rig.showAndFill();
 
     // No print target chosen: nothing is printed and nothing said.
@@ -293,7 +288,7 @@ void BoardListTest::printsTheListIntoAPdf() {
 
 void BoardListTest::ticketPrintingAndReturn() {
     ListRig rig;
-    rig.play(kWheelFiveNumbers);
+    rig.play(5, kWheelFiveNumbers);
     int opened = 0;
     rig.window.setTicketPrinting([&] { ++opened; });
     rig.showAndFill();

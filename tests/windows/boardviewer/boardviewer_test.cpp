@@ -13,18 +13,16 @@ using namespace norvex5;
 
 namespace {
 
-// The viewer over the rig, with the program's ticket pictures and a wheel list the test sets.
+// The viewer over the rig, with the program's ticket pictures.
 class ViewerRig : public testing::WindowRig<BoardViewer> {
 public:
     explicit ViewerRig(TicketPanel::PictureSource pictures = &loadTicketPicture)
-        : WindowRig<BoardViewer>(std::move(pictures), [this] { return wheel; }) {}
+        : WindowRig<BoardViewer>(std::move(pictures)) {}
 
-    int wheel = 1;
-
-    // What the main window does before it opens the viewer: tick the numbers and prepare the list.
-    void play(std::initializer_list<int> numbers) {
+    // What the player has done before the viewer opens: chosen a wheel and ticked its numbers.
+    void play(int wheel, std::initializer_list<int> numbers) {
+        state.selectedWheel = wheel;
         for (int n : numbers) state.selection[n] = kSelected;
-        prepareNumberList(state.expansion, state.selection);
     }
     QString label(const char* name) const { return find<QLabel>(QLatin1String(name))->text(); }
     QString counter() const { return label("lnubul") + label("Label2") + label("Lnumax"); }
@@ -64,7 +62,7 @@ private slots:
 
 void BoardViewerTest::stepsThroughTheBoardsOfWheelOne() {
     ViewerRig rig;
-    rig.play({40, 2, 17, 9, 33, 21});
+    rig.play(1, {40, 2, 17, 9, 33, 21});
     const SelectionState before = rig.state.selection;
     rig.window.show();
 
@@ -102,8 +100,7 @@ void BoardViewerTest::stepsThroughTheBoardsOfWheelOne() {
 void BoardViewerTest::shortestWheelAndRepeatedShowings() {
     // Wheel 4 is the catalogue's shortest: two boards over eight numbers.
     ViewerRig rig;
-    rig.wheel = 4;
-    rig.play({1, 5, 9, 22, 30, 41, 49, 50});
+    rig.play(4, {1, 5, 9, 22, 30, 41, 49, 50});
     rig.window.show();
     QCOMPARE(rig.counter(), QStringLiteral("1/2"));
     QCOMPARE(rig.ticked(), (Numbers{1, 5, 22, 41, 50}));  // positions {1,2,4,6,8}
@@ -131,13 +128,13 @@ void BoardViewerTest::noWheelShowsNothing_data() {
 void BoardViewerTest::noWheelShowsNothing() {
     QFETCH(int, wheel);
     ViewerRig rig;
-    rig.play({40, 2, 17, 9, 33, 21});
+    rig.play(1, {40, 2, 17, 9, 33, 21});
     // A showing with a board first, so that anything left of it would be seen.
     rig.window.show();
     rig.press("boutsuivant");
     rig.window.close();
 
-    rig.wheel = wheel;
+    rig.state.selectedWheel = wheel;
     const BoardMask mask = rig.state.boardMask;
     rig.window.show();
     QCOMPARE(rig.ticked(), Numbers{});
@@ -163,7 +160,7 @@ void BoardViewerTest::textsInTheLanguage() {
     QFETCH(int, language);
     ViewerRig rig;
     rig.state.parameters.language = language;
-    rig.play({40, 2, 17, 9, 33, 21});
+    rig.play(1, {40, 2, 17, 9, 33, 21});
     rig.window.show();
     QCOMPARE(rig.window.windowTitle(), rig.message(125));
     QCOMPARE(rig.find<QGroupBox>(QStringLiteral("GroupBox2"))->title(), rig.message(129));
@@ -186,7 +183,7 @@ void BoardViewerTest::ticketOfTheGameType() {
     ViewerRig rig;
     rig.state.parameters.gameType = 6;
     rig.state.parameters.highestNumber = 39;
-    rig.play({1, 12, 20, 33, 39, 2});
+    rig.play(1, {1, 12, 20, 33, 39, 2});
     rig.window.show();
     const BoxLayout layout = *boxPositions(6, TicketOwner::BoardViewer);
     for (int n = 1; n <= 50; ++n) {
@@ -214,7 +211,7 @@ void BoardViewerTest::ticketOfTheGameType() {
 
 void BoardViewerTest::missingPictureIsReportedOncePerShowing() {
     ViewerRig rig(TicketPanel::PictureSource{});
-    rig.play({40, 2, 17, 9, 33, 21});
+    rig.play(1, {40, 2, 17, 9, 33, 21});
     rig.window.show();
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages()[0].text, QStringLiteral("erreur positionnecase"));

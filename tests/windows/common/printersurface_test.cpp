@@ -157,7 +157,7 @@ private slots:
             TicketHooks hooks;
             hooks.nextTicket = [&] { return ++prompts, true; };
             const PrintResult result = printInternalTickets(*surface, fixedBoards(12, numbers), request, {}, hooks);
-            QCOMPARE(int(result.status), int(PrintResult::Status::Printed));
+            QCOMPARE(int(result.status()), int(PrintResult::Status::Printed));
         }
         QCOMPARE(prompts, 2);
         const PdfText pdf = readWords(file);
@@ -220,11 +220,11 @@ private slots:
             auto surface = pdfSurface(file);
             const PrintResult result =
                 printBoardList(*surface, kExternalListStyle, "LISTE DES BULLETINS", [](const LineSink& sink) {
-                    ListRun run;
+                    PassResult run;
                     for (int i = 1; i <= 150; ++i) sink(std::to_string(i) + " : 3 17 22 31 45");
                     return run;
                 });
-            QCOMPARE(int(result.status), int(PrintResult::Status::Printed));
+            QCOMPARE(int(result.status()), int(PrintResult::Status::Printed));
             QCOMPARE(result.tickets, readWords(file).pages);
         }
         const PdfText pdf = readWords(file);

@@ -242,6 +242,7 @@ void MainWindowFilesTest::saveThenLoadWithFixedNumbers() {
     QCOMPARE(rig.label("labnbFix"), QStringLiteral("2"));
     QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->currentIndex(), index);
     QCOMPARE(rig.window.selectedWheelNumber(), 4);
+    QCOMPARE(rig.state.selectedWheel, 4);  // what the output windows read
 }
 
 void MainWindowFilesTest::overwriteQuestion_data() {
