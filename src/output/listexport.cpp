@@ -39,7 +39,7 @@ private:
 };
 
 template <typename Produce>
-ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
+ExportResult exportLines(const std::filesystem::path& target, const ExportProgress& keepGoing, Produce produce) {
     ExportResult result;
     ExportWriter writer;
     if (!writer.open(target)) {
@@ -48,15 +48,26 @@ ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
         return result;
     }
     bool writeFailed = false;
+    bool stopped = false;
+    std::int64_t written = 0;
     result.pass = produce([&](std::string_view line) {
         if (!writer.line(line)) {
             writeFailed = true;
             return false;
         }
+        ++written;
+        if (keepGoing && !keepGoing(written)) {
+            stopped = true;
+            return false;
+        }
         return true;
     });
-    result.pass.stopped = false;  // only a failed write stops the lines, and that is a failure
-    if (!result.pass.ok) {
+    // A failed write stops the lines too, and that is a failure, not a stop.
+    result.pass.stopped = stopped;
+    if (stopped) {
+        // Half a list is worth less than the old one: the temporary file goes with the writer.
+        result.status = ExportStatus::Stopped;
+    } else if (!result.pass.ok) {
         // The writer's destructor drops the temporary file: the old export stays as it was.
         result.status = ExportStatus::ReadFailed;
     } else if (writeFailed || !writer.commit()) {
@@ -69,14 +80,15 @@ ExportResult exportLines(const std::filesystem::path& target, Produce produce) {
 }  // namespace
 
 ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
-                                const std::filesystem::path& target) {
-    return exportLines(target, [&](const LineSink& sink) {
+                                const std::filesystem::path& target, const ExportProgress& keepGoing) {
+    return exportLines(target, keepGoing, [&](const LineSink& sink) {
         return forEachInternalListLine(expansion, mask, selection, wheel, ListOutput::Export, {}, sink);
     });
 }
 
-ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target) {
-    return exportLines(target,
+ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target,
+                                const ExportProgress& keepGoing) {
+    return exportLines(target, keepGoing,
                        [&](const LineSink& sink) { return forEachExternalListLine(wheel, ListOutput::Export, sink); });
 }
 

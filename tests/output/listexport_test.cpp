@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/scratchfiles.h"
 #include "textfiles/textfilereader.h"
 
@@ -83,6 +85,47 @@ TEST(ListExport, ATargetThatCannotBeCreated) {
     const ExportResult notCreated = exportExternalList(wheel, dir.path() / "no-such-dir" / "out.txt");
     EXPECT_EQ(notCreated.status, ExportStatus::NotCreated);
     EXPECT_FALSE(notCreated.pass.ok);
+}
+
+TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
+    ScratchDir dir;
+    const auto target = dir.path() / "out.txt";
+    const std::string old = "the export of yesterday\r\n";
+    dir.file("out.txt", old);
+
+    ExternalWheel wheel;
+    wheel.fileName = dir.file("w.txt", "1 2 3 4 5\n6 7 8 9 10\n11 12 13 14 15\n");
+    std::vector<std::int64_t> asked;
+    const auto stopAfterTwo = [&](std::int64_t lines) {
+        asked.push_back(lines);
+        return lines < 2;
+    };
+    ExportResult result = exportExternalList(wheel, target, stopAfterTwo);
+    EXPECT_EQ(result.status, ExportStatus::Stopped);
+    EXPECT_TRUE(result.pass.stopped);
+    EXPECT_TRUE(result.pass.ok) << "a stop is no failure";
+    EXPECT_EQ(asked, (std::vector<std::int64_t>{1, 2}));
+    EXPECT_EQ(readAll(target), old);
+    EXPECT_EQ(entriesIn(dir.path()), 2u) << "no temporary file left behind";
+
+    Expansion expansion;
+    SelectionState selection{};
+    for (int n : {1, 2, 3, 4, 5, 6}) selection[n] = kSelected;
+    BoardMask mask{};
+    asked.clear();
+    EXPECT_EQ(exportInternalList(expansion, mask, selection, 1, target, stopAfterTwo).status, ExportStatus::Stopped);
+    EXPECT_EQ(readAll(target), old);
+
+    // Asked after every line and never stopping: the whole list, as without a question.
+    asked.clear();
+    result = exportInternalList(expansion, mask, selection, 1, target, [&](std::int64_t lines) {
+        asked.push_back(lines);
+        return true;
+    });
+    EXPECT_EQ(result.status, ExportStatus::Written);
+    EXPECT_EQ(asked, (std::vector<std::int64_t>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(readAll(target),
+              " 1 ,2 ,3 ,4 ,6\r\n 1 ,2 ,3 ,5 ,6\r\n 1 ,2 ,4 ,5 ,6\r\n 1 ,3 ,4 ,5 ,6\r\n 2 ,3 ,4 ,5 ,6\r\n");
 }
 
 }  // namespace

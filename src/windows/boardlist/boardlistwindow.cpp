@@ -1,0 +1,261 @@
+#include "windows/boardlist/boardlistwindow.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QListView>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include "core/appstate.h"
+#include "localisation/messagenumbers.h"
+#include "output/listprinting.h"
+#include "windows/common/filepaths.h"
+#include "windows/common/gradientbackground.h"
+#include "windows/common/longpass.h"
+#include "windows/common/pictures.h"
+#include "windows/common/platform.h"
+#include "windows/common/printersurface.h"
+#include "windows/common/windowtexts.h"
+
+namespace norvex5 {
+
+namespace {
+
+constexpr int kMessageWriteError = 81;
+constexpr int kMessageExportTitle = 151;
+constexpr auto kCaption = WindowText::Field::Caption;
+
+constexpr WindowText kListTexts[] = {
+    {"BitBtn6", kCaption, 85},
+    {"BitBtn2", kCaption, 58},
+    {"BitBtn1", kCaption, 126},
+    {"bexport", kCaption, 61},
+};
+
+// The list's rows are 13 pixels high whatever the desktop's spacing, so that a screen holds as
+// many boards as the fixed-pitch font allows.
+constexpr int kRowHeight = 13;
+
+// The view announces new lines in batches this large while a pass fills it; between two batches
+// it costs nothing.
+constexpr std::int64_t kLinesPerBatch = 4096;
+
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
+    }
+};
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// Puts the buttons back however the pass it guards ends.
+class PassGuard {
+public:
+    PassGuard(LongPass*& slot, LongPass& pass, std::function<void(bool)> enableButtons)
+        : slot_(slot), enableButtons_(std::move(enableButtons)) {
+        slot_ = &pass;
+        enableButtons_(false);
+    }
+    ~PassGuard() {
+        slot_ = nullptr;
+        enableButtons_(true);
+    }
+    PassGuard(const PassGuard&) = delete;
+    PassGuard& operator=(const PassGuard&) = delete;
+
+private:
+    LongPass*& slot_;
+    std::function<void(bool)> enableButtons_;
+};
+
+}  // namespace
+
+BoardListWindow::BoardListWindow(AppState& state, Platform& platform, QWidget* parent)
+    : BoardListWindow(state, platform, chosenWheelBoards(state), parent) {}
+
+BoardListWindow::BoardListWindow(AppState& state, Platform& platform, BoardListSource source, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), source_(std::move(source)) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Liste des grilles à jouer"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    setFont(font);
+    buildControls();
+    connectHandlers();
+}
+
+BoardListWindow::~BoardListWindow() = default;
+
+void BoardListWindow::buildControls() {
+    GradientBackground::placeBehind(this);
+
+    list_ = named(new QListView(this), "listbull");
+    list_->setModel(&lines_);
+    // Every row the same height: the view never measures a million rows one by one.
+    list_->setUniformItemSizes(true);
+    list_->setItemDelegate(new FixedRowDelegate(list_));
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    QFont courier(QStringLiteral("Courier"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    courier.setPixelSize(12);
+    list_->setFont(courier);
+    // Room for a line of board 1000 and more ( 1000:-01-02-03-04-05) beside the scroll bar.
+    const int lineWidth = QFontMetrics(courier).horizontalAdvance(QStringLiteral(" 0000:-00-00-00-00-00 "));
+    list_->setFixedSize(lineWidth + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8, 330);
+
+    const auto button = [this](const char* name, const QString& caption, const QIcon& icon) {
+        auto* b = named(new QPushButton(caption, this), name);
+        b->setIcon(icon);
+        b->setIconSize(QSize(24, 24));
+        b->setMinimumHeight(40);
+        b->setAutoDefault(false);
+        return b;
+    };
+    printListButton_ = button("BitBtn6", QStringLiteral("Imprimer la liste"), QIcon(loadButtonIcon("list")));
+    printTicketsButton_ = button("BitBtn2", QStringLiteral("Imprimer les tickets"), QIcon(loadButtonIcon("print")));
+    exportButton_ = button("bexport", QStringLiteral("Export des combinaisons à jouer dans un fichier texte"),
+                           style()->standardIcon(QStyle::SP_DialogSaveButton));
+    returnButton_ = button("BitBtn1", QStringLiteral("Retour"), QIcon(loadButtonIcon("quit")));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(printListButton_);
+    buttons->addWidget(printTicketsButton_);
+    buttons->addWidget(exportButton_);
+    buttons->addStretch();
+    buttons->addWidget(returnButton_);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(12);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void BoardListWindow::connectHandlers() {
+    connect(printListButton_, &QPushButton::clicked, this, &BoardListWindow::printList);
+    connect(printTicketsButton_, &QPushButton::clicked, this, &BoardListWindow::printTickets);
+    connect(exportButton_, &QPushButton::clicked, this, &BoardListWindow::exportList);
+    connect(returnButton_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString BoardListWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
+
+void BoardListWindow::applyTexts() {
+    setWindowTitle(text(kMessageInternalListTitle));
+    applyWindowTexts(*this, kListTexts, state_.messageLookup());
+}
+
+// --- Showing and closing ------------------------------------------------------------------------
+
+void BoardListWindow::showEvent(QShowEvent* event) {
+    applyTexts();
+    QDialog::showEvent(event);
+    // The window comes up first and fills itself from its own event loop, so that it can be
+    // seen, and closed, while a long list is being made.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible()) fillList();
+        },
+        Qt::QueuedConnection);
+}
+
+void BoardListWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) applyTexts();
+}
+
+void BoardListWindow::done(int result) {
+    if (pass_ != nullptr) pass_->cancel();
+    QDialog::done(result);
+}
+
+// --- Long passes --------------------------------------------------------------------------------
+
+void BoardListWindow::setButtonsEnabled(bool enabled) {
+    for (QPushButton* b : {printListButton_, printTicketsButton_, exportButton_, returnButton_}) b->setEnabled(enabled);
+}
+
+void BoardListWindow::runPass(std::int64_t total, const std::function<void(LongPass& pass)>& work) {
+    LongPass pass(this, QString::fromStdString(state_.programText(ProgramText::Working)),
+                  QString::fromStdString(state_.programText(ProgramText::Cancel)), total);
+    PassGuard guard(pass_, pass, [this](bool enabled) { setButtonsEnabled(enabled); });
+    work(pass);
+}
+
+// --- What the player asks for -------------------------------------------------------------------
+
+void BoardListWindow::fillList() {
+    if (pass_ != nullptr) return;
+    lines_.clear();
+    runPass(source_.boardCount(), [this](LongPass& pass) {
+        std::int64_t done = 0;
+        source_.windowLines([&](std::string_view line) {
+            lines_.append(line);
+            if (++done % kLinesPerBatch == 0) lines_.flush();
+            return pass.step(done);
+        });
+    });
+    lines_.flush();
+    emit listFilled();
+}
+
+void BoardListWindow::printList() {
+    if (pass_ != nullptr) return;
+    const QString title = text(kMessageInternalListTitle);
+    PrinterSurface surface;
+    if (!platform_.choosePrintTarget(surface.printer(), title)) return;
+    PrintResult result;
+    runPass(source_.boardCount(), [&](LongPass& pass) {
+        // A Cancel stops the lines; the job then ends with the boards printed so far.
+        result = printBoardList(surface, kInternalListStyle, title.toStdString(), [&](const LineSink& sink) {
+            std::int64_t done = 0;
+            return source_.printedLines([&](std::string_view line) { return sink(line) && pass.step(++done); });
+        });
+    });
+    // The printer would not start a job: said the way the program reports an unexpected failure.
+    if (result.status() == PrintResult::Status::Failed)
+        platform_.message(QStringLiteral("Erreur"), QStringLiteral("Erreur dans imprimeliste"), Platform::Buttons::Ok);
+}
+
+void BoardListWindow::exportList() {
+    if (pass_ != nullptr) return;
+    Platform::FileDialog dialog;
+    dialog.title = text(kMessageExportTitle);
+    dialog.filter = QStringLiteral("Norvex5 (*.txt)");
+    dialog.defaultSuffix = QStringLiteral("txt");
+    dialog.pathMustExist = true;
+    // An existing file is replaced without a question.
+    dialog.overwritePrompt = false;
+    const QString file = platform_.saveFileName(dialog);
+    if (file.isEmpty()) return;
+
+    ExportResult result;
+    runPass(source_.boardCount(), [&](LongPass& pass) {
+        result = source_.exportTo(toPath(file), [&](std::int64_t lines) { return pass.step(lines); });
+    });
+    // A file that could not be made is said so; the old file, if any, is as it was.
+    if (result.status == ExportStatus::NotCreated || result.status == ExportStatus::WriteFailed)
+        platform_.message(text(kMessageWriteError), text(kMessageProblemTitle), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+}
+
+void BoardListWindow::printTickets() {
+    if (pass_ == nullptr && openTicketPrinting_) openTicketPrinting_();
+}
+
+}  // namespace norvex5

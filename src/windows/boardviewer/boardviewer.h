@@ -1,0 +1,80 @@
+#pragma once
+// BoardViewer (objectName Form2): the boards of the chosen built-in wheel over the player's
+// numbers, one at a time, ticked on the ticket of the current game type, with buttons to step
+// from board to board.
+//
+// How it connects:
+//  - The main window checks the selection before it opens this window; the viewer then reads
+//    the chosen wheel from AppState (selectedWheel, which the main window's wheel list keeps) and
+//    builds each board it shows through the expansion over the ticked numbers. It never changes
+//    the selection.
+//  - The ticket is a TicketPanel with the viewer's 50 boxes; its pictures come from whoever owns
+//    the program's copies (the main window's ticketPicture), handed in as a function.
+//  - A wheel outside the catalogue (no entry chosen, a damaged saved game) shows no board at all.
+
+#include <QDialog>
+#include <QPixmap>
+
+#include "windows/ticket/ticketpanel.h"
+
+class QLabel;
+class QPushButton;
+
+namespace norvex5 {
+
+struct AppState;
+class Platform;
+
+class BoardViewer : public QDialog {
+    Q_OBJECT
+
+public:
+    BoardViewer(AppState& state, Platform& platform, TicketPanel::PictureSource ticketPictures,
+                QWidget* parent = nullptr);
+    ~BoardViewer() override;
+
+    // The board shown and how many the wheel has; 0 boards when there is no wheel to show.
+    int currentBoard() const;
+    int boardCount() const;
+
+    // What the player asks for.
+    void showNextBoard();
+    void showPreviousBoard();
+
+    // The window's texts in the current language.
+    void applyTexts();
+    // Lays the ticket out for the current game type; "erreur positionnecase" on failure.
+    void layOutTicket();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls(TicketPanel::PictureSource ticketPictures);
+    void connectHandlers();
+    // Board 1 of the chosen wheel, or nothing at all without one.
+    void showFirstBoard();
+    void showBoard(int board);
+    void showNoBoard();
+    void refreshBoxes();
+
+    AppState& state_;
+    Platform& platform_;
+
+    QPixmap emptyBox_;
+    QPixmap tickedBox_;
+    TicketPanel* ticket_ = nullptr;
+    QLabel* wheelTitle_ = nullptr;       // ltitmet
+    QLabel* boardNumber_ = nullptr;      // lnubul
+    QLabel* boardCountLabel_ = nullptr;  // Lnumax
+    QPushButton* previousButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* returnButton_ = nullptr;
+
+    // A failed layout is reported once per showing: the box takes the activation away, and
+    // laying out again on every activation would bring it back for ever.
+    bool layoutFailureReported_ = false;
+};
+
+}  // namespace norvex5
