@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 
 #include "windows/about/aboutbox.h"
+#include "windows/boardlist/boardlistwindow.h"
+#include "windows/boardviewer/boardviewer.h"
 #include "windows/common/desktoplinks.h"
 #include "windows/common/filepaths.h"
 #include "windows/comparison/comparisonwindow.h"
@@ -26,6 +28,9 @@ Program::Program(Platform& platform, ProgramDirectories directories)
       directories_(directories),
       mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))) {
     QWidget* owner = mainWindow_.get();
+    boardViewer_ = std::make_unique<BoardViewer>(
+        state_, platform, [this](TicketPicture picture) { return mainWindow_->ticketPicture(picture); }, owner);
+    boardList_ = std::make_unique<BoardListWindow>(state_, platform, owner);
     comparison_ = std::make_unique<ComparisonWindow>(state_, platform, owner);
     parameters_ = std::make_unique<ParametersWindow>(state_, platform, owner);
     languageChoice_ = std::make_unique<LanguageChoiceDialog>(state_, platform, owner);
@@ -42,6 +47,8 @@ Program::~Program() = default;
 void Program::connectWindows() {
     // The main window checks the ticked numbers against the wheel before it opens an output window.
     MainWindowHooks& hooks = mainWindow_->hooks();
+    hooks.boardViewer = [this] { boardViewer_->exec(); };
+    hooks.boardList = [this] { boardList_->exec(); };
     hooks.internalComparison = [this] { comparison_->openInternal(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };

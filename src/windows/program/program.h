@@ -23,6 +23,8 @@ class QApplication;
 namespace norvex5 {
 
 class AboutBox;
+class BoardListWindow;
+class BoardViewer;
 class ComparisonWindow;
 class LanguageChoiceDialog;
 class ParametersWindow;
@@ -55,6 +57,8 @@ private:
     ProgramDirectories directories_;
     // The main window first: the other windows are its children and go before it.
     std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<BoardViewer> boardViewer_;
+    std::unique_ptr<BoardListWindow> boardList_;
     std::unique_ptr<ComparisonWindow> comparison_;
     std::unique_ptr<ParametersWindow> parameters_;
     std::unique_ptr<LanguageChoiceDialog> languageChoice_;

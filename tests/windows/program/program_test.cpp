@@ -1,0 +1,150 @@
+// The program as a player meets it: every command of the main window opens the window it names,
+// with the windows built and wired the way the program builds them.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include "core/wheelcatalogue.h"
+#include "windows/modalanswer.h"
+#include "windows/program/program.h"
+#include "windows/windowrig.h"
+
+using namespace norvex5;
+using namespace norvex5::testing;
+
+namespace {
+
+// The program over a scratch program folder that already holds settings, so that the first-run
+// language window does not open.
+class ProgramRig {
+public:
+    QTemporaryDir scratch;
+    FakePlatform platform;
+
+    std::filesystem::path programDir() const { return std::filesystem::path(scratch.path().toStdString()); }
+
+    ProgramRig() {
+        saveParameters(programDir() / kParameterFileName, ParameterRecord{});
+        program = std::make_unique<Program>(platform, ProgramDirectories{programDir(), programDir() / "config"});
+        program->start();
+    }
+
+    MainWindow& window() { return program->mainWindow(); }
+    AppState& state() { return program->state(); }
+    QString message(int number) const { return QString::fromStdString(program->state().message(number)); }
+    void press(const char* control) { pressControl(window(), control); }
+
+    // Ticks the first `count` numbers and chooses `wheel` in the wheel list.
+    void tickAndChoose(int count, int wheel) {
+        for (int n = 1; n <= count; ++n)
+            QTest::mouseClick(findControl<QWidget>(window(), QStringLiteral("icroix%1").arg(n)), Qt::LeftButton);
+        auto* list = findControl<QComboBox>(window(), QStringLiteral("ComboBox1"));
+        for (int i = 0; i < list->count(); ++i)
+            if (wheelNumberFromEntry(list->itemText(i).toStdString()) == wheel) list->setCurrentIndex(i);
+    }
+
+    std::unique_ptr<Program> program;
+};
+
+QString labelText(QWidget& window, const char* name) {
+    auto* label = window.findChild<QLabel*>(QLatin1String(name));
+    return label != nullptr ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void outputCommandsOpenTheirWindows_data();
+    void outputCommandsOpenTheirWindows();
+    void aNumberListThatDoesNotFitOpensNothing();
+    void smallWindowsOpenFromTheMainWindow_data();
+    void smallWindowsOpenFromTheMainWindow();
+    void aboutBoxIsNotModal();
+};
+
+void ProgramTest::outputCommandsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("bvoirbulletin") << "bvoirbulletin"
+                                   << "Form2";
+    QTest::newRow("mVoirlesbulletins1") << "mVoirlesbulletins1"
+                                        << "Form2";
+    QTest::newRow("bimplistbull") << "bimplistbull"
+                                  << "Form5";
+    QTest::newRow("mVoirlalistedesbulletins1") << "mVoirlalistedesbulletins1"
+                                               << "Form5";
+    QTest::newRow("bcomparer") << "bcomparer"
+                               << "Form8";
+    QTest::newRow("mCompareraveclesrsultats1") << "mCompareraveclesrsultats1"
+                                               << "Form8";
+}
+
+void ProgramTest::outputCommandsOpenTheirWindows() {
+    QFETCH(QString, control);
+    QFETCH(QString, window);
+    ProgramRig rig;
+    rig.tickAndChoose(6, 1);  // wheel 1: six numbers, five boards
+    QString seen;
+    QString counter;
+    answerModal(window, [&](QWidget& opened) {
+        seen = opened.objectName();
+        counter = labelText(opened, "lnubul") + QLatin1Char('/') + labelText(opened, "Lnumax");
+    });
+    rig.press(control.toLatin1().constData());
+    QCOMPARE(seen, window);
+    if (window == QLatin1String("Form2")) QCOMPARE(counter, QStringLiteral("1/5"));
+    QVERIFY(rig.platform.messages().isEmpty());
+}
+
+void ProgramTest::aNumberListThatDoesNotFitOpensNothing() {
+    ProgramRig rig;
+    rig.tickAndChoose(4, 1);  // wheel 1 needs six numbers
+    bool opened = false;
+    answerModal(
+        QStringLiteral("Form2"), [&](QWidget&) { opened = true; }, 300);
+    rig.press("bvoirbulletin");
+    QTest::qWait(400);
+    QVERIFY(!opened);
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(109));
+}
+
+void ProgramTest::smallWindowsOpenFromTheMainWindow_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Paramtres1") << "Paramtres1"
+                                << "Form9";
+    QTest::newRow("spinfosysteme") << "spinfosysteme"
+                                   << "FinfoSysteme";
+}
+
+void ProgramTest::smallWindowsOpenFromTheMainWindow() {
+    QFETCH(QString, control);
+    QFETCH(QString, window);
+    ProgramRig rig;
+    rig.tickAndChoose(6, 1);
+    QString seen;
+    answerModal(window, [&](QWidget& opened) { seen = opened.objectName(); });
+    rig.press(control.toLatin1().constData());
+    QCOMPARE(seen, window);
+}
+
+void ProgramTest::aboutBoxIsNotModal() {
+    ProgramRig rig;
+    rig.press("SpeedButton2");
+    auto* about = rig.window().findChild<QWidget*>(QStringLiteral("apropos"));
+    QVERIFY(about != nullptr);
+    QVERIFY(about->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    // The ticket stays usable while the box is up.
+    QTest::mouseClick(findControl<QWidget>(rig.window(), QStringLiteral("icroix7")), Qt::LeftButton);
+    QCOMPARE(rig.state().selection[7], kSelected);
+    about->close();
+}
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
