@@ -173,7 +173,7 @@ void BoardListTest::textsInTheLanguage_data() {
     QTest::addColumn<int>("language");
     QTest::newRow("French") << 1;
     QTest::newRow("German") << 7;
-    QTest::newRow("Italian, without a word for the export") << 5;
+    QTest::newRow("Italian") << 5;
 }
 
 void BoardListTest::textsInTheLanguage() {
@@ -188,7 +188,7 @@ void BoardListTest::textsInTheLanguage() {
     QCOMPARE(rig.caption("BitBtn1"), rig.message(126));
     QCOMPARE(rig.caption("bexport"), rig.message(61));
     if (language == 7) QCOMPARE(rig.caption("BitBtn1"), QStringLiteral("Zurück"));
-    if (language == 5) QCOMPARE(rig.caption("bexport"), QString());
+    QVERIFY(!rig.caption("bexport").isEmpty());  // the export button always has its words
     // Every button's caption is whole on screen.
     for (const char* name : {"BitBtn6", "BitBtn2", "BitBtn1", "bexport"}) {
         auto* button = rig.find<QPushButton>(QLatin1String(name));

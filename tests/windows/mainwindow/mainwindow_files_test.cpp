@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 #include "persistence/savedgame.h"
-#include "windows/program/program.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -25,7 +24,6 @@ private slots:
     void languageFileSkipsTheFirstRunChoice();
     void closingWritesTheParameters();
     void closingReportsAParametersFileItCannotWrite();
-    void quitEndsTheProgramWithAnotherWindowOpen();
     void parametersGoToTheUserDirectoryWhenTheProgramDirectoryCannotBeWritten();
     void startUpFailureIsReportedOnce();
     void saveThenLoadWithFixedNumbers();
@@ -149,20 +147,6 @@ void MainWindowFilesTest::closingReportsAParametersFileItCannotWrite() {
     QCOMPARE(rig.platform.messages()[0].text, QStringLiteral("Il y a eu un problème"));
     QCOMPARE(rig.platform.messages()[0].title, QStringLiteral("Fichier non sauvegardé !!"));
     QVERIFY(rig.platform.messages()[0].beep);
-}
-
-void MainWindowFilesTest::quitEndsTheProgramWithAnotherWindowOpen() {
-    QTemporaryDir scratch;
-    const std::filesystem::path dir = scratch.path().toStdString();
-    FakePlatform platform;
-    Program program(platform, {dir, dir / "config"});
-    program.start();
-    QWidget about;  // a window that is not modal, such as the about box
-    about.show();
-    program.mainWindow().findChild<QAbstractButton*>(QStringLiteral("bquitter"))->click();
-    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(std::filesystem::exists(dir / kParameterFileName));
 }
 
 void MainWindowFilesTest::parametersGoToTheUserDirectoryWhenTheProgramDirectoryCannotBeWritten() {

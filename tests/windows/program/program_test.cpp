@@ -64,6 +64,7 @@ private slots:
     void smallWindowsOpenFromTheMainWindow_data();
     void smallWindowsOpenFromTheMainWindow();
     void aboutBoxIsNotModal();
+    void quitEndsTheProgramWithAnotherWindowOpen();
 };
 
 void ProgramTest::outputCommandsOpenTheirWindows_data() {
@@ -144,6 +145,16 @@ void ProgramTest::aboutBoxIsNotModal() {
     QTest::mouseClick(findControl<QWidget>(rig.window(), QStringLiteral("icroix7")), Qt::LeftButton);
     QCOMPARE(rig.state().selection[7], kSelected);
     about->close();
+}
+
+void ProgramTest::quitEndsTheProgramWithAnotherWindowOpen() {
+    ProgramRig rig;
+    std::filesystem::remove(rig.programDir() / kParameterFileName);
+    rig.press("SpeedButton2");  // the about box, which is not modal, stays open
+    rig.press("bquitter");
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(std::filesystem::exists(rig.programDir() / kParameterFileName));
 }
 
 QTEST_MAIN(ProgramTest)
