@@ -144,19 +144,30 @@ int markExtent(const PrintSurface& surface, Axis axis, double cm) {
     return static_cast<int>(std::nearbyint((10 + cm) / 2.54 * dpi) - std::nearbyint(10 / 2.54 * dpi));
 }
 
-void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
+TextExtent markSize(PrintSurface& surface, MarkShape shape) {
     double width = 0;
     double height = 0;
     switch (shape) {
-        case MarkShape::Letter: surface.text(x, y, "X"); return;
+        case MarkShape::Letter: return surface.textExtent("X");
         case MarkShape::Bar: width = 0.35, height = 0.2; break;
         case MarkShape::ThinBar: width = 0.35, height = 0.1; break;
         case MarkShape::Square: width = 0.29, height = 0.29; break;
     }
+    return {markExtent(surface, Axis::X, width), markExtent(surface, Axis::Y, height)};
+}
+
+void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
+    if (shape == MarkShape::Letter) {
+        surface.text(x, y, "X");
+        return;
+    }
+    const TextExtent size = markSize(surface, shape);
     surface.setBrush(kBlack);
     surface.setPen(kBlack, 1);
-    surface.rectangle(x, y, x + markExtent(surface, Axis::X, width), y + markExtent(surface, Axis::Y, height));
+    surface.rectangle(x, y, x + size.width, y + size.height);
 }
+
+const FontSpec& internalTicketFont() { return kInternalTicketFont; }
 
 BonusSequence::BonusSequence(int model, int bonusMode, bool wanted, std::uint32_t seed)
     : applies_(wanted && hasBonusRow(model)), mode_(bonusMode), count_(bonusNumberCount(model)), random_(seed) {
@@ -227,6 +238,11 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
             for (int n = 1; n <= kGridACount; ++n)
                 if (mask[n] == 1) markNumber(surface, request.model, n, slot, offsets);
             ++result.boards;
+            if (hooks.keepPrinting && !hooks.keepPrinting(result.boards)) {
+                run.abort();
+                result.status = PrintResult::Status::Cancelled;
+                return result;
+            }
         }
         run.finish();
     } catch (const std::exception& e) {

@@ -50,6 +50,9 @@ struct TicketHooks {
     std::function<void()> processEvents;
     // After the j-th board of a wheel file has been taken.
     std::function<void(int board)> progress;
+    // After each board of a built-in wheel, with the count printed so far: false stops the run
+    // and drops the job being built, so nothing half-built reaches the printer.
+    std::function<bool(int boardsPrinted)> keepPrinting;
     // A failure the user must hear of: the window shows "Erreur" titled "Erreur dans " and the
     // procedure's name. Called once for every such failure; the result tells how the run ended.
     std::function<void(const std::string& procedure)> reportError;
@@ -58,7 +61,8 @@ struct TicketHooks {
 struct PrintResult {
     enum class Status {
         Printed,         // every board was printed
-        Cancelled,       // the user stopped at a prompt; the tickets before it were printed
+        Cancelled,       // the user stopped at a prompt (the tickets before it were printed) or
+                         // while a job was being built (that job was dropped)
         Failed,          // see `detail`; the job was dropped
         NothingToPrint,  // no board (or no valid model): no job was started
     };
@@ -81,6 +85,13 @@ int markExtent(const PrintSurface& surface, Axis axis, double cm);
 // Draws the model's mark with its top-left corner at device point (x, y): "X" in the current
 // font, or a black rectangle for the other shapes.
 void drawMark(PrintSurface& surface, MarkShape shape, int x, int y);
+
+// The pixels a mark of `shape` covers from its top-left corner: the cell of an "X" in the
+// surface's current font, or the rectangle drawMark() fills.
+TextExtent markSize(PrintSurface& surface, MarkShape shape);
+
+// The font the marks and board numbers of a built-in wheel's tickets are written in.
+const FontSpec& internalTicketFont();
 
 // The bonus number of each ticket of a run. Random numbers come from one generator seeded once
 // for the run, so tickets printed within the same instant still get independent numbers.
