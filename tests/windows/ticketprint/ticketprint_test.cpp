@@ -14,7 +14,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "support/pdfwords.h"
+#include "support/pdfreading.h"
 #include "ticketprintrig.h"
 #include "windows/ticketprint/ticketpreview.h"
 
