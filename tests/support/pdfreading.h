@@ -78,9 +78,12 @@ struct PagePicture {
     int width = 0;
     int height = 0;
     QByteArray pixels;
-    bool dark(int x, int y) const {
-        return x >= 0 && y >= 0 && x < width && y < height && static_cast<unsigned char>(pixels[y * width + x]) < 128;
+    // The grey of a pixel; white outside the page.
+    int at(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width || y >= height) return 255;
+        return static_cast<unsigned char>(pixels[y * width + x]);
     }
+    bool dark(int x, int y) const { return at(x, y) < 128; }
 };
 
 inline PagePicture renderPdfPage(const QString& pdf, int page, int dpi, const QString& scratchDir) {
