@@ -98,6 +98,15 @@ private:
     bool open_ = false;
 };
 
+// Asks the progress hook whether to go on after a board. A stop drops the job being built, so
+// only what the player let through reaches the printer; jobs already handed over stay printed.
+bool stoppedByProgress(TicketRun& run, const TicketHooks& hooks, PrintResult& result) {
+    if (!hooks.progress || hooks.progress(result.pass.count)) return false;
+    run.abort();
+    result.pass.stopped = true;
+    return true;
+}
+
 struct DevicePoint {
     int x;
     int y;
@@ -143,19 +152,30 @@ int markExtent(const PrintSurface& surface, Axis axis, double cm) {
     return static_cast<int>(std::nearbyint((10 + cm) / 2.54 * dpi) - std::nearbyint(10 / 2.54 * dpi));
 }
 
-void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
+TextExtent markSize(PrintSurface& surface, MarkShape shape) {
     double width = 0;
     double height = 0;
     switch (shape) {
-        case MarkShape::Letter: surface.text(x, y, "X"); return;
+        case MarkShape::Letter: return surface.textExtent("X");
         case MarkShape::Bar: width = 0.35, height = 0.2; break;
         case MarkShape::ThinBar: width = 0.35, height = 0.1; break;
         case MarkShape::Square: width = 0.29, height = 0.29; break;
     }
+    return {markExtent(surface, Axis::X, width), markExtent(surface, Axis::Y, height)};
+}
+
+void drawMark(PrintSurface& surface, MarkShape shape, int x, int y) {
+    if (shape == MarkShape::Letter) {
+        surface.text(x, y, "X");
+        return;
+    }
+    const TextExtent size = markSize(surface, shape);
     surface.setBrush(kBlack);
     surface.setPen(kBlack, 1);
-    surface.rectangle(x, y, x + markExtent(surface, Axis::X, width), y + markExtent(surface, Axis::Y, height));
+    surface.rectangle(x, y, x + size.width, y + size.height);
 }
+
+const FontSpec& internalTicketFont() { return kInternalTicketFont; }
 
 BonusSequence::BonusSequence(int model, int bonusMode, bool wanted, std::uint32_t seed)
     : applies_(wanted && hasBonusRow(model)), mode_(bonusMode), count_(bonusNumberCount(model)), random_(seed) {
@@ -225,10 +245,7 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
             for (int n = 1; n <= kGridACount; ++n)
                 if (mask[n] == 1) markNumber(surface, request.model, n, slot, offsets);
             ++result.pass.count;
-            if (hooks.progress && !hooks.progress(result.pass.count)) {
-                result.pass.stopped = true;
-                break;
-            }
+            if (stoppedByProgress(run, hooks, result)) return result;
         }
         run.finish();
     } catch (const std::exception& e) {
@@ -277,10 +294,7 @@ PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& whe
                 }
             }
             ++result.pass.count;
-            if (hooks.progress && !hooks.progress(result.pass.count)) {
-                result.pass.stopped = true;
-                break;
-            }
+            if (stoppedByProgress(run, hooks, result)) return result;
             reader.readLine();
         }
         run.finish();

@@ -51,8 +51,9 @@ struct TicketHooks {
     // Before each line of a wheel file, so that the window stays alive through a long file.
     std::function<void()> processEvents;
     // After each board marked, built-in wheel and wheel file alike, with the count of boards
-    // marked so far: false stops the run there (the tickets so far are printed, the result is
-    // Cancelled), so a window can show a progress dialog with a Cancel button.
+    // marked so far: false stops the run there and drops the job being built (jobs already handed
+    // to the printer stay printed; the result is Cancelled), so a window can show a progress
+    // dialog with a Cancel button.
     std::function<bool(std::int64_t done)> progress;
     // A failure the user must hear of: the window shows "Erreur" titled "Erreur dans " and the
     // procedure's name. Called once for every such failure; the result tells how the run ended.
@@ -64,7 +65,8 @@ struct TicketHooks {
 struct PrintResult {
     enum class Status {
         Printed,         // every board was printed
-        Cancelled,       // the user stopped at a prompt or through progress; the tickets before were printed
+        Cancelled,       // the user stopped at a prompt (the tickets before it were printed) or
+                         // through progress (the job being built was dropped)
         Failed,          // see pass.error; a ticket job was dropped
         NothingToPrint,  // no board (or no valid model): no job was started
     };
@@ -91,6 +93,13 @@ int markExtent(const PrintSurface& surface, Axis axis, double cm);
 // Draws the model's mark with its top-left corner at device point (x, y): "X" in the current
 // font, or a black rectangle for the other shapes.
 void drawMark(PrintSurface& surface, MarkShape shape, int x, int y);
+
+// The pixels a mark of `shape` covers from its top-left corner: the cell of an "X" in the
+// surface's current font, or the rectangle drawMark() fills.
+TextExtent markSize(PrintSurface& surface, MarkShape shape);
+
+// The font the marks and board numbers of a built-in wheel's tickets are written in.
+const FontSpec& internalTicketFont();
 
 // The bonus number of each ticket of a run. Random numbers come from one generator seeded once
 // for the run, so tickets printed within the same instant still get independent numbers.

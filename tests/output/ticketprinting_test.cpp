@@ -337,8 +337,8 @@ TEST(TicketPrinting, ProgressCountsEveryBoardAndCanStopEitherPath) {
         EXPECT_EQ(whole.result.status(), Status::Printed);
         EXPECT_EQ(whole.progress, (std::vector<std::int64_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 
-        // A Cancel in the window's progress dialog after board 7: the job ends with what was
-        // marked, boards 6 and 7 on the second ticket, and the run counts as cancelled.
+        // A Cancel in the window's progress dialog after board 7: the job being built is dropped
+        // (nothing half-built reaches the printer) and the run counts as cancelled.
         PrintRun stopped;
         stopped.stopAfter = 7;
         print(stopped, path, 12, 1, TicketMode::AllAtOnce);
@@ -347,9 +347,18 @@ TEST(TicketPrinting, ProgressCountsEveryBoardAndCanStopEitherPath) {
         EXPECT_EQ(stopped.result.pass.count, 7);
         EXPECT_EQ(stopped.progress.back(), 7);
         ASSERT_EQ(stopped.surface.jobs.size(), 1u);
-        EXPECT_TRUE(stopped.surface.jobs[0].ended);
-        ASSERT_EQ(stopped.surface.jobs[0].pages.size(), 2u);
-        EXPECT_EQ(decode(stopped.surface.jobs[0].pages[1], stopped.surface, 1).boards, expectedBoards(6, 2));
+        EXPECT_TRUE(stopped.surface.jobs[0].aborted);
+        EXPECT_EQ(stopped.result.jobs, 0);
+
+        // One by one on paper, a stop on the second ticket keeps the first, already handed over.
+        PrintRun paper;
+        paper.stopAfter = 7;
+        print(paper, path, 12, 1, TicketMode::OneByOne);
+        EXPECT_EQ(paper.result.status(), Status::Cancelled);
+        ASSERT_EQ(paper.surface.jobs.size(), 2u);
+        EXPECT_TRUE(paper.surface.jobs[0].ended);
+        EXPECT_TRUE(paper.surface.jobs[1].aborted);
+        EXPECT_EQ(paper.result.jobs, 1);
         EXPECT_TRUE(stopped.errors.empty());
     }
 }

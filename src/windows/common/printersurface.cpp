@@ -23,16 +23,23 @@ QFont::StyleHint styleHintFor(const QString& family) {
 
 }  // namespace
 
-PrinterSurface::PrinterSurface() : printer_(QPrinter::HighResolution) {
+PrinterSurface::PrinterSurface()
+    : owned_(std::make_unique<QPrinter>(QPrinter::HighResolution)), printer_(owned_.get()) {
+    setUp();
+}
+
+PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(&printer) { setUp(); }
+
+void PrinterSurface::setUp() {
     setFont(FontSpec{"Times New Roman", 10, false});
     setPen(kBlack, 1);
     setBrush(kBlack);
 }
 
 PrinterSurface::PrinterSurface(const QString& pdfFile, int dpi) : PrinterSurface() {
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(pdfFile);
-    printer_.setResolution(dpi);
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(pdfFile);
+    printer_->setResolution(dpi);
 }
 
 PrinterSurface::~PrinterSurface() {
@@ -41,7 +48,7 @@ PrinterSurface::~PrinterSurface() {
 
 bool PrinterSurface::beginDocument() {
     if (painter_.isActive()) return false;
-    if (!painter_.begin(&printer_)) return false;
+    if (!painter_.begin(printer_)) return false;
     // The printer may have been pointed elsewhere since the font was chosen, and measures anew.
     setFont(fontSpec_);
     painter_.setPen(pen_);
@@ -49,7 +56,7 @@ bool PrinterSurface::beginDocument() {
     return true;
 }
 
-void PrinterSurface::newPage() { printer_.newPage(); }
+void PrinterSurface::newPage() { printer_->newPage(); }
 
 void PrinterSurface::endDocument() {
     if (painter_.isActive()) painter_.end();
@@ -57,24 +64,24 @@ void PrinterSurface::endDocument() {
 
 void PrinterSurface::abortDocument() {
     if (!painter_.isActive()) return;
-    printer_.abort();
+    printer_->abort();
     painter_.end();
     // A file engine cannot take its pages back; a half-written file is no use to anyone.
-    if (printer_.outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_.outputFileName());
+    if (printer_->outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_->outputFileName());
 }
 
 int PrinterSurface::resolution(Axis axis) const {
-    return axis == Axis::X ? printer_.logicalDpiX() : printer_.logicalDpiY();
+    return axis == Axis::X ? printer_->logicalDpiX() : printer_->logicalDpiY();
 }
 
 int PrinterSurface::printingOffset(Axis axis) const {
     // Qt's origin is the printable area's corner; this is how far it lies from the paper's.
-    const QRectF printable = printer_.pageRect(QPrinter::DevicePixel);
-    const QRectF paper = printer_.paperRect(QPrinter::DevicePixel);
+    const QRectF printable = printer_->pageRect(QPrinter::DevicePixel);
+    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
     return qRound(axis == Axis::X ? printable.left() - paper.left() : printable.top() - paper.top());
 }
 
-PageSize PrinterSurface::pageSize() const { return {printer_.width(), printer_.height()}; }
+PageSize PrinterSurface::pageSize() const { return {printer_->width(), printer_->height()}; }
 
 void PrinterSurface::setFont(const FontSpec& font) {
     fontSpec_ = font;
@@ -82,7 +89,7 @@ void PrinterSurface::setFont(const FontSpec& font) {
     font_.setStyleHint(styleHintFor(font_.family()));
     font_.setPointSize(font.pointSize);
     font_.setBold(font.bold);
-    ascent_ = QFontMetrics(font_, &printer_).ascent();
+    ascent_ = QFontMetrics(font_, printer_).ascent();
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
@@ -92,7 +99,7 @@ void PrinterSurface::text(int x, int y, std::string_view utf8) {
 }
 
 TextExtent PrinterSurface::textExtent(std::string_view utf8) {
-    const QFontMetrics metrics(font_, &printer_);
+    const QFontMetrics metrics(font_, printer_);
     return {metrics.horizontalAdvance(fromUtf8(utf8)), metrics.height()};
 }
 

@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QPrinter>
 #include <QString>
+#include <memory>
 
 #include "output/printsurface.h"
 
@@ -19,16 +20,19 @@ public:
     PrinterSurface();
     // A PDF file instead of paper, at `dpi` pixels per inch.
     explicit PrinterSurface(const QString& pdfFile, int dpi = 600);
+    // Draws on a printer owned elsewhere, such as the one a print preview hands out; it must
+    // outlive the surface.
+    explicit PrinterSurface(QPrinter& printer);
     ~PrinterSurface() override;
 
     // Where the print goes, its page size and margins: set before the run begins.
-    QPrinter& printer() { return printer_; }
+    QPrinter& printer() { return *printer_; }
 
     bool beginDocument() override;
     void newPage() override;
     void endDocument() override;
     void abortDocument() override;
-    bool printsOnPaper() const override { return printer_.outputFormat() == QPrinter::NativeFormat; }
+    bool printsOnPaper() const override { return printer_->outputFormat() == QPrinter::NativeFormat; }
 
     int resolution(Axis axis) const override;
     int printingOffset(Axis axis) const override;
@@ -44,7 +48,10 @@ public:
     void line(int x1, int y1, int x2, int y2) override;
 
 private:
-    QPrinter printer_;
+    void setUp();
+
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_;
     QPainter painter_;
     FontSpec fontSpec_;
     QFont font_;

@@ -12,85 +12,22 @@
 
 #include "output/listprinting.h"
 #include "output/ticketprinting.h"
+#include "support/pdfreading.h"
 #include "windows/common/printersurface.h"
 
 using namespace norvex5;
 
 namespace {
 
-struct Word {
-    int page;
-    double xMin;
-    double yMin;
-    double xMax;
-    double yMax;
-    QString text;
-};
+using Word = testing::PdfWord;
+using testing::cmToPoints;
+using testing::PdfText;
 
-struct PdfText {
-    int pages = 0;
-    QList<Word> words;
-};
+PdfText readWords(const QString& pdf) { return testing::readPdfWords(pdf); }
 
-PdfText readWords(const QString& pdf) {
-    PdfText result;
-    QProcess tool;
-    tool.start(QStringLiteral(NORVEX5_PDFTOTEXT), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0) return result;
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression tag(QString::fromLatin1(
-        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(0) == QLatin1String("<page ")) {
-            ++result.pages;
-            continue;
-        }
-        result.words.append({result.pages, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                             m.captured(4).toDouble(), m.captured(5)});
-    }
-    return result;
+testing::PagePicture renderPage(const QString& pdf, int page, int dpi, const QString& dir) {
+    return testing::renderPdfPage(pdf, page, dpi, dir);
 }
-
-// A grey picture of one page, one byte a pixel, from pdftoppm's PGM.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    QByteArray pixels;
-    int at(int x, int y) const {
-        if (x < 0 || y < 0 || x >= width || y >= height) return 255;
-        return static_cast<unsigned char>(pixels[y * width + x]);
-    }
-};
-
-Picture renderPage(const QString& pdf, int page, int dpi, const QString& dir) {
-    Picture picture;
-    const QString prefix = dir + QStringLiteral("/page");
-    const int code = QProcess::execute(QStringLiteral(NORVEX5_PDFTOPPM),
-                                       {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                                        QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                        QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
-    QFile file(prefix + QStringLiteral(".pgm"));
-    if (code != 0 || !file.open(QIODevice::ReadOnly)) return picture;
-    const QByteArray data = file.readAll();
-    // "P5\n<width> <height>\n255\n" then the pixels.
-    QList<QByteArray> header;
-    qsizetype pos = 0;
-    while (header.size() < 4 && pos < data.size()) {
-        while (pos < data.size() && QChar(data[pos]).isSpace()) ++pos;
-        const qsizetype start = pos;
-        while (pos < data.size() && !QChar(data[pos]).isSpace()) ++pos;
-        header.append(data.mid(start, pos - start));
-    }
-    if (header.size() < 4 || header[0] != "P5") return picture;
-    picture.width = header[1].toInt();
-    picture.height = header[2].toInt();
-    picture.pixels = data.mid(pos + 1);
-    if (picture.pixels.size() < qsizetype(picture.width) * picture.height) picture = {};
-    return picture;
-}
-
-double cmToPoints(double cm) { return cm / 2.54 * 72; }
 
 BoardSource fixedBoards(int count, std::vector<int> numbers) {
     return {count, [count, numbers](int i, BoardMask& mask) {
@@ -194,7 +131,7 @@ private slots:
             printInternalTickets(*surface, fixedBoards(5, numbers), request, {5, 3});
         }
         QCOMPARE(readWords(file).pages, 1);
-        const Picture page = renderPage(file, 1, 100, dir_.path());
+        const testing::PagePicture page = renderPage(file, 1, 100, dir_.path());
         QVERIFY(page.width > 800);
         int dark = 0;
         for (char c : page.pixels) dark += static_cast<unsigned char>(c) < 128;
