@@ -12,6 +12,7 @@
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
+#include "windows/ticketprint/ticketprintdialog.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 
 namespace norvex5 {
@@ -31,6 +32,7 @@ Program::Program(Platform& platform, ProgramDirectories directories)
     boardViewer_ = std::make_unique<BoardViewer>(
         state_, platform, [this](TicketPicture picture) { return mainWindow_->ticketPicture(picture); }, owner);
     boardList_ = std::make_unique<BoardListWindow>(state_, platform, owner);
+    ticketPrint_ = std::make_unique<TicketPrintDialog>(state_, platform, owner);
     comparison_ = std::make_unique<ComparisonWindow>(state_, platform, owner);
     parameters_ = std::make_unique<ParametersWindow>(state_, platform, owner);
     languageChoice_ = std::make_unique<LanguageChoiceDialog>(state_, platform, owner);
@@ -49,6 +51,9 @@ void Program::connectWindows() {
     MainWindowHooks& hooks = mainWindow_->hooks();
     hooks.boardViewer = [this] { boardViewer_->exec(); };
     hooks.boardList = [this] { boardList_->exec(); };
+    const auto printTickets = [this] { ticketPrint_->openFor(state_.selectedWheel); };
+    hooks.ticketPrinting = printTickets;
+    boardList_->setTicketPrinting(printTickets);
     hooks.internalComparison = [this] { comparison_->openInternal(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };

@@ -28,6 +28,7 @@ class BoardViewer;
 class ComparisonWindow;
 class LanguageChoiceDialog;
 class ParametersWindow;
+class TicketPrintDialog;
 class Platform;
 class WheelDescriptionWindow;
 
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<BoardViewer> boardViewer_;
     std::unique_ptr<BoardListWindow> boardList_;
+    std::unique_ptr<TicketPrintDialog> ticketPrint_;
     std::unique_ptr<ComparisonWindow> comparison_;
     std::unique_ptr<ParametersWindow> parameters_;
     std::unique_ptr<LanguageChoiceDialog> languageChoice_;

@@ -1,8 +1,10 @@
 // The program as a player meets it: every command of the main window opens the window it names,
 // with the windows built and wired the way the program builds them.
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include "core/wheelcatalogue.h"
@@ -60,6 +62,7 @@ class ProgramTest : public QObject {
 private slots:
     void outputCommandsOpenTheirWindows_data();
     void outputCommandsOpenTheirWindows();
+    void listWindowOpensTicketPrinting();
     void aNumberListThatDoesNotFitOpensNothing();
     void smallWindowsOpenFromTheMainWindow_data();
     void smallWindowsOpenFromTheMainWindow();
@@ -99,6 +102,27 @@ void ProgramTest::outputCommandsOpenTheirWindows() {
     QCOMPARE(seen, window);
     if (window == QLatin1String("Form2")) QCOMPARE(counter, QStringLiteral("1/5"));
     QVERIFY(rig.platform.messages().isEmpty());
+}
+
+void ProgramTest::listWindowOpensTicketPrinting() {
+    ProgramRig rig;
+    rig.tickAndChoose(13, 5);  // wheel 5: thirteen numbers, eight boards
+    QString printDialog;
+    QString range;
+    answerModal(QStringLiteral("Form5"), [&](QWidget& list) {
+        answerModal(QStringLiteral("Form7"), [&](QWidget& dialog) {
+            printDialog = dialog.objectName();
+            range = dialog.findChild<QLineEdit*>(QStringLiteral("Gpremier"))->text() + QLatin1Char('-') +
+                    dialog.findChild<QLineEdit*>(QStringLiteral("gdernier"))->text();
+        });
+        // The list fills itself once it is up; its buttons wait for the fill.
+        auto* print = list.findChild<QAbstractButton*>(QStringLiteral("BitBtn2"));
+        QTest::qWaitFor([print] { return print->isEnabled(); }, 3000);
+        print->click();
+    });
+    rig.press("bimplistbull");
+    QCOMPARE(printDialog, QStringLiteral("Form7"));
+    QCOMPARE(range, QStringLiteral("1-8"));
 }
 
 void ProgramTest::aNumberListThatDoesNotFitOpensNothing() {
