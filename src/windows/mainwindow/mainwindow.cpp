@@ -23,6 +23,7 @@
 #include "core/wheelcatalogue.h"
 #include "localisation/messagenumbers.h"
 #include "textfiles/listentry.h"
+#include "windows/common/entrylists.h"
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/qttranslations.h"
@@ -31,25 +32,6 @@
 #include "windows/ticket/numberbox.h"
 
 namespace norvex5 {
-
-namespace {
-
-// The wheel list's entries end in blanks and the hidden wheel number; its open list shows each
-// entry's title alone, in rows as roomy as a menu's.
-class WheelTitleDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QString displayText(const QVariant& value, const QLocale& locale) const override {
-        const std::string entry = QStyledItemDelegate::displayText(value, locale).toStdString();
-        return QString::fromStdString(std::string(listEntryText(entry)));
-    }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const QSize size = QStyledItemDelegate::sizeHint(option, index);
-        return {size.width() + 8, std::max(size.height() + 6, 22)};
-    }
-};
-
-}  // namespace
 
 MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent)
     : QMainWindow(parent), state_(state), platform_(platform), directories_(std::move(directories)) {
@@ -66,7 +48,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     setFont(font);
 
     controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
-    controls_.wheelList->setItemDelegate(new WheelTitleDelegate(controls_.wheelList));
+    showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
 
@@ -224,23 +206,7 @@ void MainWindow::fillWheelList() {
     controls_.wheelList->clear();
     for (const std::string& entry : entries) controls_.wheelList->addItem(QString::fromStdString(entry));
     controls_.wheelList->setCurrentIndex(0);
-    fitOpenWheelList();
-}
-
-void MainWindow::fitOpenWheelList() {
-    // The open list is as wide as its longest title, so that no language loses the end of one,
-    // but no wider: the entries' hidden numbers would otherwise widen it far beyond the screen.
-    QComboBox* list = controls_.wheelList;
-    QAbstractItemView* view = list->view();
-    int widest = 0;
-    for (int row = 0; row < list->count(); ++row)
-        widest = std::max(widest, view->sizeHintForIndex(list->model()->index(row, 0)).width());
-    QWidget* popup = view->window();
-    const int margins = 2 * popup->contentsMargins().left() + 2 * view->frameWidth() + 4;
-    int width = std::max(list->width(), widest + margins + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    if (const QScreen* screen = list->screen()) width = std::min(width, screen->availableGeometry().width());
-    popup->setMinimumWidth(width);
-    popup->setMaximumWidth(width);
+    fitOpenList(*controls_.wheelList);
 }
 
 int MainWindow::selectedWheelNumber() const {

@@ -121,7 +121,6 @@ private:
     bool prepareOutput();
     void runOutput(const std::function<void()>& window);
     void checkGameTypeButton();
-    void fitOpenWheelList();
     void shutdown();
     QString text(int message) const;
     QPixmap boxPixmap(std::int32_t state) const;

@@ -19,6 +19,7 @@
 #include "output/ticketlayouts.h"
 #include "output/ticketoutlines.h"
 #include "textfiles/fieldnumber.h"
+#include "windows/common/entrylists.h"
 #include "windows/common/longpass.h"
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
@@ -54,6 +55,7 @@ TicketPrintDialog::TicketPrintDialog(AppState& state, Platform& platform, QWidge
     font.setPixelSize(12);
     setFont(font);
     controls_.build(*this);
+    showEntryTextsOnly(*controls_.modelList);
     connectHandlers();
 }
 
@@ -119,6 +121,7 @@ void TicketPrintDialog::fillModelList() {
     list->clear();
     for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
     list->setCurrentIndex(rememberedModelEntry(state_.parameters.ticketModelIndex, list->count()));
+    fitOpenList(*list);
 }
 
 void TicketPrintDialog::resetBoardRange() {

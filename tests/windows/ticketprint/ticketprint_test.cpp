@@ -5,11 +5,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -147,6 +150,27 @@ private slots:
                          qPrintable(QStringLiteral("model %1 number %2").arg(model).arg(n)));
             }
         }
+    }
+
+    void openModelListShowsTheNamesOnly() {
+        TicketPrintRig rig;
+        rig.window.show();
+        auto* list = rig.find<QComboBox>(QStringLiteral("ComboBox1"));
+        const auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+        QVERIFY(rows != nullptr);
+        const QFontMetrics metrics = list->view()->fontMetrics();
+        int longest = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            const QString shown = rows->displayText(list->itemText(i), QLocale());
+            QVERIFY2(!shown.isEmpty() && shown.size() < 60 && !shown.back().isSpace(), qPrintable(shown));
+            longest = std::max(longest, metrics.horizontalAdvance(shown));
+        }
+        list->showPopup();
+        const int open = list->view()->window()->width();
+        list->hidePopup();
+        // Wide enough for every name, but not stretched by the blanks before the hidden numbers.
+        QVERIFY(list->view()->viewport()->width() >= longest);
+        QVERIFY2(open < metrics.horizontalAdvance(list->itemText(0)), qPrintable(QString::number(open)));
     }
 
     void bonusOptionsFollowTheModel() {
