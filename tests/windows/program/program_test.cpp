@@ -117,8 +117,7 @@ void ProgramTest::listWindowOpensTicketPrinting() {
         });
         // The list fills itself once it is up; its buttons wait for the fill.
         auto* print = list.findChild<QAbstractButton*>(QStringLiteral("BitBtn2"));
-        QTest::qWaitFor([print] { return print->isEnabled(); }, 3000);
-        print->click();
+        if (QTest::qWaitFor([print] { return print->isEnabled(); }, 3000)) print->click();
     });
     rig.press("bimplistbull");
     QCOMPARE(printDialog, QStringLiteral("Form7"));
