@@ -68,6 +68,7 @@ private slots:
     void smallWindowsOpenFromTheMainWindow();
     void aboutBoxIsNotModal();
     void quitEndsTheProgramWithAnotherWindowOpen();
+    void languageChosenInTheParametersReachesEveryWindow();
 };
 
 void ProgramTest::outputCommandsOpenTheirWindows_data() {
@@ -178,6 +179,35 @@ void ProgramTest::quitEndsTheProgramWithAnotherWindowOpen() {
     QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(std::filesystem::exists(rig.programDir() / kParameterFileName));
+}
+
+void ProgramTest::languageChosenInTheParametersReachesEveryWindow() {
+    ProgramRig rig;
+    rig.tickAndChoose(6, 1);
+    answerModal(QStringLiteral("Form9"), [](QWidget& parameters) {
+        parameters.findChild<QAbstractButton*>(QStringLiteral("lallemand"))->click();
+        parameters.findChild<QAbstractButton*>(QStringLiteral("bok"))->click();
+    });
+    rig.press("Paramtres1");
+    QCOMPARE(rig.state().parameters.language, 7);
+    // The main window at once...
+    QCOMPARE(findControl<QAbstractButton>(rig.window(), QStringLiteral("bquitter"))->text(), rig.message(21));
+    QCOMPARE(rig.message(21), QStringLiteral("Beenden"));
+    // ...and each window the next time it is shown. The wheel list was rebuilt in German, so a
+    // wheel is chosen again.
+    rig.tickAndChoose(0, 1);
+    QString listTitle;
+    answerModal(QStringLiteral("Form5"), [&](QWidget& list) { listTitle = list.windowTitle(); });
+    rig.press("bimplistbull");
+    QCOMPARE(listTitle, rig.message(86));
+    QCOMPARE(listTitle, QStringLiteral("Liste der zu spielenden Tipps"));
+
+    // Italian has no words for the comparison window's title: it stays empty, as the table says.
+    rig.state().parameters.language = 5;
+    QString comparisonTitle = QStringLiteral("not shown");
+    answerModal(QStringLiteral("Form8"), [&](QWidget& comparison) { comparisonTitle = comparison.windowTitle(); });
+    rig.press("bcomparer");
+    QCOMPARE(comparisonTitle, QString());
 }
 
 QTEST_MAIN(ProgramTest)
