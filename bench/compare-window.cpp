@@ -22,6 +22,7 @@
 
 #include "comparison/comparison.h"
 #include "core/appstate.h"
+#include "generatedwheel.h"
 #include "textfiles/fieldnumber.h"
 #include "windows/common/fakeplatform.h"
 #include "windows/comparison/comparisonwindow.h"
@@ -29,32 +30,6 @@
 using namespace norvex5;
 
 namespace {
-
-// One header line, then boards of seven ";" fields: five numbers 1..50 and two 1..9.
-bool generate(const std::filesystem::path& file, long boards) {
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (out == nullptr) return false;
-    std::mt19937 random(8);
-    std::uniform_int_distribution<int> gridA(1, 50);
-    std::uniform_int_distribution<int> gridB(1, 9);
-    std::string text = "n1;n2;n3;n4;n5;b1;b2\r\n";
-    for (long k = 0; k < boards; ++k) {
-        for (int f = 0; f < 5; ++f) {
-            appendDecimal(text, gridA(random));
-            text.push_back(';');
-        }
-        appendDecimal(text, gridB(random));
-        text.push_back(';');
-        appendDecimal(text, gridB(random));
-        text += "\r\n";
-        if (text.size() > (1 << 16)) {
-            std::fwrite(text.data(), 1, text.size(), out);
-            text.clear();
-        }
-    }
-    std::fwrite(text.data(), 1, text.size(), out);
-    return std::fclose(out) == 0;
-}
 
 double seconds(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -75,7 +50,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path file = std::filesystem::path(argv[1]) / "wheel.txt";
     const long boards = argc > 2 ? std::stol(argv[2]) : 1000000;
     QApplication app(argc, argv);
-    if (!generate(file, boards)) {
+    if (!bench::writeGeneratedWheel(file.c_str(), boards, 8)) {
         std::fprintf(stderr, "cannot write %s\n", file.c_str());
         return 1;
     }

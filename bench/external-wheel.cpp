@@ -9,6 +9,7 @@
 #include <string>
 
 #include "comparison/comparison.h"
+#include "generatedwheel.h"
 #include "output/listexport.h"
 #include "textfiles/fieldnumber.h"
 
@@ -25,30 +26,7 @@ ExternalWheel benchWheel(const char* file) {
     return wheel;
 }
 
-int generate(const char* file, long boards) {
-    std::FILE* out = std::fopen(file, "wb");
-    if (out == nullptr) return 1;
-    std::mt19937 random(5);
-    std::uniform_int_distribution<int> gridA(1, 50);
-    std::uniform_int_distribution<int> gridB(1, 9);
-    std::string text = "n1;n2;n3;n4;n5;b1;b2\r\n";
-    for (long k = 0; k < boards; ++k) {
-        for (int f = 0; f < 5; ++f) {
-            appendDecimal(text, gridA(random));
-            text.push_back(';');
-        }
-        appendDecimal(text, gridB(random));
-        text.push_back(';');
-        appendDecimal(text, gridB(random));
-        text += "\r\n";
-        if (text.size() > (1 << 16)) {
-            std::fwrite(text.data(), 1, text.size(), out);
-            text.clear();
-        }
-    }
-    std::fwrite(text.data(), 1, text.size(), out);
-    return std::fclose(out) == 0 ? 0 : 1;
-}
+int generate(const char* file, long boards) { return bench::writeGeneratedWheel(file, boards, 5) ? 0 : 1; }
 
 int exportList(const char* wheel, const char* target) {
     const ExportResult result = exportExternalList(benchWheel(wheel), target);
