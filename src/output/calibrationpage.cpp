@@ -4,6 +4,7 @@
 #include <cmath>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "output/ticketoutlines.h"
 
@@ -22,6 +23,11 @@ constexpr double kCaptionGapCm = 0.6;
 // The caption starts under the left ruler's numbers.
 constexpr double kCaptionLeftCm = 1.0;
 constexpr int kMmPerCm = 10;
+
+struct DevicePixel {
+    int x = 0;
+    int y = 0;
+};
 
 int lineWidth(const PrintSurface& surface) { return std::max(1, markExtent(surface, Axis::X, kLineWidthCm)); }
 
@@ -95,19 +101,13 @@ DevicePixel centreOf(const DeviceRect& r) {
 const FontSpec& rulerFont() { return kRulerFont; }
 const FontSpec& captionFont() { return kCaptionFont; }
 
-std::vector<DevicePixel> boxCentres(PrintSurface& surface, int model, const PrinterOffsets& offsets) {
-    std::vector<DevicePixel> centres;
-    // An outline is its mark grown alike on every side, so it shares the mark's centre.
-    for (const DeviceRect& r : markablePositions(surface, model, offsets)) centres.push_back(centreOf(r));
-    return centres;
-}
-
 bool printCalibrationPage(PrintSurface& surface, int model, const PrinterOffsets& offsets, std::string_view caption) {
     if (ticketLayout(model) == nullptr) return false;
     if (!surface.beginDocument()) return false;
     try {
         // Measured inside the job, once the surface knows the printer it draws on.
         const std::vector<DeviceRect> outlines = markablePositions(surface, model, offsets);
+        // An outline is its mark grown alike on every side, so it shares the mark's centre.
         std::vector<DevicePixel> centres;
         centres.reserve(outlines.size());
         for (const DeviceRect& r : outlines) centres.push_back(centreOf(r));

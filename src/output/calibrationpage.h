@@ -7,18 +7,11 @@
 // many millimetres the crosses lie off the ticket's own boxes.
 
 #include <string_view>
-#include <vector>
 
 #include "output/printsurface.h"
 #include "output/ticketprinting.h"
 
 namespace norvex5 {
-
-struct DevicePixel {
-    int x = 0;
-    int y = 0;
-    bool operator==(const DevicePixel&) const = default;
-};
 
 // Half the length of a cross's arms.
 inline constexpr double kCrossArmCm = 0.08;
@@ -31,11 +24,6 @@ inline constexpr double kLongTickCm = 0.3;
 // The font of the ruler's numbers and of the sheet's caption.
 const FontSpec& rulerFont();
 const FontSpec& captionFont();
-
-// The centre of every box a ticket run on `model` could mark with these offsets, in the order of
-// markablePositions(): the middle of the mark's own rectangle, rounded towards the top-left.
-// Leaves the internal ticket font set. Empty for a model outside 1..6.
-std::vector<DevicePixel> boxCentres(PrintSurface& surface, int model, const PrinterOffsets& offsets);
 
 // Prints the sheet as one job of one page: the outlines in grey, the crosses and the rulers in
 // black, and `caption` (which model, which offsets) under the lowest box. False when the model

@@ -208,14 +208,5 @@ TEST(CalibrationPage, CaptionUnderTheLowestBoxAndNothingForAnUnknownModel) {
     EXPECT_EQ(failing.log, (std::vector<std::string>{"begin", "abort"}));
 }
 
-TEST(CalibrationPage, BoxCentresAreTheCrossesOfTheSheet) {
-    RecordingSurface sheet = printer();
-    ASSERT_TRUE(printCalibrationPage(sheet, 6, {-2, 4}, ""));
-    std::vector<Centre> expected;
-    for (const DevicePixel& c : boxCentres(sheet, 6, {-2, 4})) expected.push_back({c.x, c.y});
-    EXPECT_EQ(crossesOn(onlyPage(sheet)), expected);
-    EXPECT_TRUE(boxCentres(sheet, 9, {}).empty());
-}
-
 }  // namespace
 }  // namespace norvex5
