@@ -37,6 +37,8 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Nessun programma ha potuto aprire la guida. La trovi qui:\n%1",
      "Nijedan program nije mogao otvoriti pomoć. Pronaći ćete je ovdje:\n%1",
      "Kein Programm konnte die Hilfe öffnen. Sie finden sie hier:\n%1"},
+    {"Impression de test", "Test print", "Impressão de teste", "Impresión de prueba", "Stampa di prova", "Probni ispis",
+     "Testdruck"},
 }};
 
 }  // namespace

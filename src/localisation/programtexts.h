@@ -22,8 +22,9 @@ enum class ProgramText {
     PdfFile,        // the entry of the printer choice that prints into a file
     NotAnInteger,   // "%1" a typed text that should have been a whole number
     HelpNotOpened,  // "%1" where the help page is
+    TestPrint,      // the parameters window's button printing the calibration sheet
 };
-inline constexpr int kProgramTextCount = 11;
+inline constexpr int kProgramTextCount = 12;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

@@ -3,11 +3,14 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <string>
+#include <vector>
 
+#include "output/ticketlayouts.h"
 #include "textfiles/listentry.h"
 
 namespace norvex5 {
@@ -42,6 +45,18 @@ void fitOpenList(QComboBox& list) {
     if (const QScreen* screen = list.screen()) width = std::min(width, screen->availableGeometry().width());
     popup->setMinimumWidth(width);
     popup->setMaximumWidth(width);
+}
+
+void fillTicketModelList(QComboBox& list, std::int32_t rememberedIndex) {
+    std::vector<std::string> entries = ticketModelListEntries();
+    std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
+    });
+    const QSignalBlocker quiet(&list);
+    list.clear();
+    for (const std::string& entry : entries) list.addItem(QString::fromStdString(entry));
+    list.setCurrentIndex(rememberedModelEntry(rememberedIndex, list.count()));
+    fitOpenList(list);
 }
 
 }  // namespace norvex5

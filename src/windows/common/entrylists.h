@@ -2,6 +2,8 @@
 // Drop-down lists whose entries end in blanks and a hidden number (the wheel list, the ticket
 // model list): the number is how the program reads an entry back, never something to show.
 
+#include <cstdint>
+
 class QComboBox;
 
 namespace norvex5 {
@@ -13,5 +15,10 @@ void showEntryTextsOnly(QComboBox& list);
 // closed box: no language loses the end of an entry, and the hidden numbers do not widen it.
 // Call after filling the list.
 void fitOpenList(QComboBox& list);
+
+// The ticket models as the print dialog lists them: sorted by name, whatever the case, each
+// model's number hidden at the end of its entry, the remembered entry selected (the first when
+// the remembered index lies outside the list), the open list fitted. Sends no change signal.
+void fillTicketModelList(QComboBox& list, std::int32_t rememberedIndex);
 
 }  // namespace norvex5

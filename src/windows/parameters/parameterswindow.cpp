@@ -1,5 +1,6 @@
 #include "windows/parameters/parameterswindow.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,9 +10,15 @@
 #include <QVBoxLayout>
 
 #include "core/appstate.h"
+#include "output/calibrationpage.h"
+#include "output/ticketlayouts.h"
 #include "periphery/offsettext.h"
+#include "textfiles/listentry.h"
+#include "windows/common/entrylists.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/languagegroup.h"
+#include "windows/common/platform.h"
+#include "windows/common/printersurface.h"
 #include "windows/common/windowfont.h"
 #include "windows/common/windowtexts.h"
 
@@ -20,6 +27,10 @@ namespace norvex5 {
 namespace {
 
 constexpr int kMessageTitle = 49;
+constexpr int kMessageTicketType = 36;
+constexpr int kMessagePrinting = 130;
+constexpr int kMessageVerticalOffset = 134;
+constexpr int kMessageHorizontalOffset = 135;
 constexpr int kOffsetLength = 5;
 
 constexpr WindowText kTexts[] = {
@@ -82,6 +93,17 @@ void ParametersWindow::buildControls() {
     };
     offsetRow(0, "ldecalh", QStringLiteral("Décalage horizontal"), "edech", horizontalLabel_, horizontalOffset_);
     offsetRow(1, "ldecalv", QStringLiteral("Décalage vertical"), "edecv", verticalLabel_, verticalOffset_);
+    // The test print: which ticket model under the offsets, the button in the place kept beside them.
+    testModelLabel_ = new QLabel(printerGroup_);
+    testModelLabel_->setObjectName(QStringLiteral("labmodeletest"));
+    testModels_ = new QComboBox(printerGroup_);
+    testModels_->setObjectName(QStringLiteral("combmodeletest"));
+    testModels_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    testModels_->setMinimumContentsLength(22);
+    showEntryTextsOnly(*testModels_);
+    testModelLabel_->setBuddy(testModels_);
+    printerGrid_->addWidget(testModelLabel_, 2, 0);
+    printerGrid_->addWidget(testModels_, 2, 1, 1, 4);
     // Column 4, across both rows, is the place kept for the printer group's own button.
     printerGrid_->setColumnMinimumWidth(3, 12);
     printerGrid_->setColumnStretch(3, 1);
@@ -101,12 +123,20 @@ void ParametersWindow::buildControls() {
     buttons->addStretch();
     column->addLayout(buttons);
 
+    testPrintButton_ = new QPushButton(this);
+    testPrintButton_->setObjectName(QStringLiteral("bimpressiontest"));
+    testPrintButton_->setAutoDefault(false);
+    placePrinterButton(testPrintButton_);
+
     column->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(horizontalOffset_, verticalOffset_);
+    setTabOrder(verticalOffset_, testModels_);
+    setTabOrder(testModels_, testPrintButton_);
 }
 
 void ParametersWindow::connectHandlers() {
     connect(okButton_, &QPushButton::clicked, this, &ParametersWindow::acceptParameters);
+    connect(testPrintButton_, &QPushButton::clicked, this, &ParametersWindow::printTestPage);
 }
 
 void ParametersWindow::placePrinterButton(QAbstractButton* button) {
@@ -118,7 +148,11 @@ void ParametersWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
     setWindowTitle(QString::fromStdString(lookup(kMessageTitle)));
     applyWindowTexts(*this, kTexts, lookup);
+    testModelLabel_->setText(QString::fromStdString(lookup(kMessageTicketType)));
+    testPrintButton_->setText(QString::fromStdString(state_.programText(ProgramText::TestPrint)));
 }
+
+QString ParametersWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
 
 void ParametersWindow::prepare() {
     // The language file supplies every text whatever the language: choosing one would do nothing.
@@ -127,6 +161,8 @@ void ParametersWindow::prepare() {
     horizontalOffset_->setText(QString::number(state_.parameters.horizontalOffset));
     verticalOffset_->setText(QString::number(state_.parameters.verticalOffset));
     languages_->checkLanguage(state_.parameters.language);
+    // The model the tickets were last printed on, the way the print dialog lists the models.
+    fillTicketModelList(*testModels_, state_.parameters.ticketModelIndex);
     applyTexts();
     adjustSize();
 }
@@ -142,6 +178,28 @@ void ParametersWindow::acceptParameters() {
     state_.parameters.verticalOffset = offsetFromText(verticalOffset_->text().toStdString());
     state_.parameters.language = languages_->checkedLanguage();
     accept();
+}
+
+int ParametersWindow::testModel() const { return ticketModelFromEntry(testModels_->currentText().toStdString()); }
+
+void ParametersWindow::printTestPage() {
+    const int model = testModel();
+    if (model <= 0) return;
+    // The offsets as typed: the user tries them on paper before pressing OK.
+    const PrinterOffsets offsets{offsetFromText(horizontalOffset_->text().toStdString()),
+                                 offsetFromText(verticalOffset_->text().toStdString())};
+    const QString name = QString::fromStdString(std::string(listEntryText(testModels_->currentText().toStdString())));
+    // The sheet says what it was printed for, so it can be told apart from the next one.
+    const QString caption = QStringLiteral("%1  \u2014  %2 : %3 mm  \u2014  %4 : %5 mm")
+                                .arg(name, text(kMessageHorizontalOffset), QString::number(offsets.horizontalMm),
+                                     text(kMessageVerticalOffset), QString::number(offsets.verticalMm));
+    PrinterSurface surface;
+    if (!platform_.choosePrintTarget(surface.printer(),
+                                     QStringLiteral("Norvex5 - %1 - %2").arg(testPrintButton_->text(), name)))
+        return;
+    if (!printCalibrationPage(surface, model, offsets, caption.toStdString()))
+        platform_.message(QStringLiteral("Erreur"), text(kMessagePrinting), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
 }
 
 }  // namespace norvex5

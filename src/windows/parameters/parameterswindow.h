@@ -1,7 +1,9 @@
 #pragma once
 // ParametersWindow (objectName Form9): the printer offsets in millimetres and the program's
 // language. Opened modally from the main window's Options menu; OK writes both offsets and the
-// language into the parameters, any other way out changes nothing. The main window compares the
+// language into the parameters, any other way out changes nothing. Beside the offsets, a test
+// print puts the boxes of a chosen ticket model on plain paper with the offsets as typed, so the
+// user can try values before keeping them. The main window compares the
 // language before and after and rebuilds its own texts when it changed; the parameters reach
 // their file when the program ends.
 
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 
 class QAbstractButton;
+class QComboBox;
 class QGroupBox;
 class QGridLayout;
 class QLabel;
@@ -52,11 +55,17 @@ public:
 
     // OK: both offsets and the language into the parameters, then close.
     void acceptParameters();
+    // The calibration sheet of the chosen ticket model with the offsets as they stand in the
+    // fields, on the printer or into a PDF file the user picks. Nothing is saved.
+    void printTestPage();
+    // The ticket model chosen for the test print; 0 when none.
+    int testModel() const;
 
 private:
     void buildControls();
     void connectHandlers();
     void applyTexts();
+    QString text(int message) const;
 
     AppState& state_;
     Platform& platform_;
@@ -68,6 +77,9 @@ private:
     OffsetField* verticalOffset_ = nullptr;
     LanguageGroup* languages_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QLabel* testModelLabel_ = nullptr;
+    QComboBox* testModels_ = nullptr;
+    QPushButton* testPrintButton_ = nullptr;
 };
 
 }  // namespace norvex5

@@ -112,16 +112,7 @@ void TicketPrintDialog::changeEvent(QEvent* event) {
 }
 
 void TicketPrintDialog::fillModelList() {
-    std::vector<std::string> entries = ticketModelListEntries();
-    std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
-        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
-    });
-    QComboBox* list = controls_.modelList;
-    const QSignalBlocker quiet(list);
-    list->clear();
-    for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
-    list->setCurrentIndex(rememberedModelEntry(state_.parameters.ticketModelIndex, list->count()));
-    fitOpenList(*list);
+    fillTicketModelList(*controls_.modelList, state_.parameters.ticketModelIndex);
 }
 
 void TicketPrintDialog::resetBoardRange() {
