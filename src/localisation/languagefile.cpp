@@ -9,6 +9,16 @@
 
 namespace norvex5 {
 
+std::filesystem::path findLanguageFile(const std::filesystem::path& programDirectory,
+                                       const std::filesystem::path& userConfigDirectory) {
+    std::error_code error;
+    if (!userConfigDirectory.empty()) {
+        const std::filesystem::path own = userConfigDirectory / kLanguageFileName;
+        if (std::filesystem::is_regular_file(own, error)) return own;
+    }
+    return programDirectory / kLanguageFileName;
+}
+
 namespace {
 
 constexpr int kHeaderLines = 10;  // messages start on the 11th non-blank line

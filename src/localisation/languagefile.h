@@ -8,6 +8,14 @@
 
 namespace norvex5 {
 
+inline constexpr const char* kLanguageFileName = "norvex5.lg";
+
+// Where the language file is read from: a copy the user put in their configuration directory
+// when there is one (an installed program's own folder is not theirs to change), else the one
+// beside the program.
+std::filesystem::path findLanguageFile(const std::filesystem::path& programDirectory,
+                                       const std::filesystem::path& userConfigDirectory);
+
 class LanguageFile {
 public:
     static constexpr int kSlots = 300;

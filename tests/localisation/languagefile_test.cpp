@@ -108,5 +108,24 @@ TEST(LanguageFile, Windows1252OrUtf8) {
     }
 }
 
+TEST(LanguageFile, TheUsersOwnCopyComesBeforeTheProgramsOne) {
+    ScratchDir dir;
+    const auto program = dir / "program";
+    const auto config = dir / "config";
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(config);
+    dir.file("program/norvex5.lg", "shipped");
+
+    EXPECT_EQ(findLanguageFile(program, config), program / "norvex5.lg");
+    // A folder of that name is no language file.
+    std::filesystem::create_directory(config / "norvex5.lg");
+    EXPECT_EQ(findLanguageFile(program, config), program / "norvex5.lg");
+    std::filesystem::remove(config / "norvex5.lg");
+    dir.file("config/norvex5.lg", "own");
+    EXPECT_EQ(findLanguageFile(program, config), config / "norvex5.lg");
+    // No configuration directory known: beside the program.
+    EXPECT_EQ(findLanguageFile(program, {}), program / "norvex5.lg");
+}
+
 }  // namespace
 }  // namespace norvex5

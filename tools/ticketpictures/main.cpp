@@ -3,6 +3,8 @@
 // src/mainwindow/gridlayout.cpp are the only source of positions.
 //
 //   norvex5_ticketpictures <output directory>      (normally src/resources)
+//   norvex5_ticketpictures --desktop-icons <directory>   (normally packaging/icons): the program
+//       icon at the sizes a desktop menu asks for, as <size>x<size>/apps/<icon>.png
 
 #include <QDir>
 #include <QFont>
@@ -194,11 +196,14 @@ QImage boxPicture(int kind) {
     return image;
 }
 
-QImage programIcon() {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+// Drawn on a 64-pixel grid and scaled, so the desktop's larger and smaller icons are the same
+// drawing as the one the windows show.
+QImage programIcon(int size = 64) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(size / 64.0, size / 64.0);
     const QColor ink(200, 32, 45);
     painter.setPen(QPen(ink, 2));
     painter.setBrush(QColor(255, 244, 242));
@@ -339,6 +344,16 @@ bool save(const QImage& image, const QDir& dir, const QString& name, const char*
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArrayView(argv[1]) == "--desktop-icons") {
+        QDir out(QString::fromLocal8Bit(argv[2]));
+        bool ok = true;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+            ok &= out.mkpath(folder) &&
+                  save(programIcon(size), out, folder + QStringLiteral("/org.norvex5.Norvex5.png"), "PNG", -1);
+        }
+        return ok ? 0 : 1;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
         return 2;

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "windows/common/programversion.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -17,7 +19,7 @@ class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* kVersion = "1.08";
+    static constexpr const char* kVersion = kProgramVersion;
 
     AboutBox(AppState& state, Platform& platform, QWidget* parent = nullptr);
 

@@ -62,7 +62,13 @@ void openHelp(Platform& platform, const AppState& state, const std::filesystem::
     const QString chm = fromPath(helpFile);
     if (std::filesystem::is_regular_file(helpFile, error) && platform.hasDefaultHandler(chm) && platform.openUrl(chm))
         return;
-    const QString page = writeHelpPage(QString::fromStdString(helpPageName(state.parameters.language)), helpFolder);
+    const QString pageName = QString::fromStdString(helpPageName(state.parameters.language));
+    // An installed program has its help pages on disk, in help/ of its files' folder: opened
+    // where they lie, nothing is written.
+    const std::filesystem::path installedPage = programDirectory / "help" / pageName.toStdString();
+    if (std::filesystem::is_regular_file(installedPage, error) && openInWebViewer(platform, fromPath(installedPage)))
+        return;
+    const QString page = writeHelpPage(pageName, helpFolder);
     if (!page.isEmpty() && openInWebViewer(platform, page)) return;
     const QString where = page.isEmpty() ? chm : page;
     platform.message(QString::fromStdString(state.programText(ProgramText::HelpNotOpened)).arg(where),

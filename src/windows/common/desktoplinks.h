@@ -24,8 +24,9 @@ void openResultsPage(Platform& platform, ResultsPage page);
 void launchCompanion(Platform& platform, const std::filesystem::path& programDirectory);
 
 // The help: norvex5.chm beside the program when the desktop has a program for that type; else
-// the help page shipped with the program, in the player's language where it is written, else
-// in English, written into `helpFolder` and opened in the web viewer. When neither opens, a
+// the help page in the player's language where it is written, else in English: the installed
+// page in help/ beside the program when there is one, else the page built into the program,
+// written into `helpFolder`, opened in the web viewer. When neither opens, a
 // message says where the page is: asking for help never does nothing.
 void openHelp(Platform& platform, const AppState& state, const std::filesystem::path& programDirectory,
               const QString& helpFolder);

@@ -295,7 +295,9 @@ std::filesystem::path MainWindow::parametersFile() const {
     return parametersReadPath(findParametersPlaces(directories_.program, directories_.userConfig));
 }
 
-std::filesystem::path MainWindow::languageFile() const { return directories_.program / "norvex5.lg"; }
+std::filesystem::path MainWindow::languageFile() const {
+    return findLanguageFile(directories_.program, directories_.userConfig);
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

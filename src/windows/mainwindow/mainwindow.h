@@ -31,7 +31,8 @@ namespace norvex5 {
 struct AppState;
 class Platform;
 
-// Where the program keeps its files: the language file and the help file beside the program; the
+// Where the program keeps its files: the help file beside the program; the language file the
+// user's copy in their configuration directory when there is one, else beside the program; the
 // parameters file read from the user's configuration directory when it is there, else from beside
 // the program, and saved back where it was read when that place can be written.
 struct ProgramDirectories {

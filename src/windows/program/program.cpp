@@ -9,6 +9,7 @@
 #include "windows/boardviewer/boardviewer.h"
 #include "windows/common/desktoplinks.h"
 #include "windows/common/filepaths.h"
+#include "windows/common/programversion.h"
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
@@ -17,12 +18,27 @@
 
 namespace norvex5 {
 
-ProgramDirectories directoriesOfThisProgram() {
-    return {toPath(QCoreApplication::applicationDirPath()),
-            toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
+ProgramDirectories programDirectoriesFor(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userConfig) {
+    // Installed, the program lies in <prefix>/bin and its files in <prefix>/share/norvex5; run
+    // from the build folder, they lie beside it.
+    std::error_code error;
+    const std::filesystem::path installed = (programFolder / NORVEX5_DATA_FROM_PROGRAM).lexically_normal();
+    if (std::filesystem::is_directory(installed, error)) return {installed, userConfig};
+    return {programFolder, userConfig};
 }
 
-void setUpApplication(QApplication& application) { application.setApplicationName(QStringLiteral("Norvex5")); }
+ProgramDirectories directoriesOfThisProgram() {
+    return programDirectoriesFor(toPath(QCoreApplication::applicationDirPath()),
+                                 toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+}
+
+void setUpApplication(QApplication& application) {
+    application.setApplicationName(QStringLiteral("Norvex5"));
+    application.setApplicationVersion(QString::fromLatin1(kProgramVersion));
+    // The installed desktop entry: the desktop shows its icon and name for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.norvex5.Norvex5"));
+}
 
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),

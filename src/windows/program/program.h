@@ -34,6 +34,10 @@ class WheelDescriptionWindow;
 
 // The program's own directory and the user's configuration directory for this program.
 ProgramDirectories directoriesOfThisProgram();
+// The same for a program that lies in `programFolder`: its files' folder is the installed data
+// folder (share/norvex5 beside the bin/ folder) when there is one, else the program's folder.
+ProgramDirectories programDirectoriesFor(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userConfig);
 
 // Names the application "Norvex5" (which also names the user's configuration directory).
 void setUpApplication(QApplication& application);

@@ -21,6 +21,7 @@ private slots:
     void helpPageInThePlayersLanguage_data();
     void helpPageInThePlayersLanguage();
     void helpThatCannotOpenSaysWhereItIs();
+    void installedHelpPageOpensWhereItLies();
     void resultsPagesOpenOnlyWithAViewer();
     void companionProgramBeforeItsPage();
 };
@@ -89,6 +90,26 @@ void DesktopLinksTest::helpThatCannotOpenSaysWhereItIs() {
     QCOMPARE(platform.messages().size(), 1);
     QVERIFY(platform.messages()[0].text.startsWith(QStringLiteral("Kein Programm")));
     QVERIFY(platform.messages()[0].text.contains(cache.path() + QStringLiteral("/norvex5-en.html")));
+}
+
+void DesktopLinksTest::installedHelpPageOpensWhereItLies() {
+    QTemporaryDir program, cache;
+    FakePlatform platform;
+    platform.setHandledSuffixes({QStringLiteral(".html")});
+    AppState state;
+    state.parameters.language = 1;
+    std::filesystem::create_directory(dirOf(program) / "help");
+    touch(dirOf(program) / "help" / "norvex5-fr.html");
+    const QString folder = cache.path() + QStringLiteral("/help");
+    openHelp(platform, state, dirOf(program), folder);
+    QCOMPARE(platform.openedUrls(), QStringList{program.path() + QStringLiteral("/help/norvex5-fr.html")});
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/norvex5-fr.html")));
+
+    // A language whose page was not installed gets the built-in one, not another language's.
+    state.parameters.language = 2;
+    openHelp(platform, state, dirOf(program), folder);
+    QCOMPARE(platform.openedUrls().value(1), folder + QStringLiteral("/norvex5-en.html"));
+    QVERIFY(platform.messages().isEmpty());
 }
 
 void DesktopLinksTest::resultsPagesOpenOnlyWithAViewer() {

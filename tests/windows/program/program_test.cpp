@@ -6,9 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <csignal>
+#include <fstream>
 
 #include "core/wheelcatalogue.h"
 #include "windows/modalanswer.h"
+#include "windows/program/endrequests.h"
 #include "windows/program/program.h"
 #include "windows/windowrig.h"
 
@@ -69,6 +72,8 @@ private slots:
     void aboutBoxIsNotModal();
     void quitEndsTheProgramWithAnotherWindowOpen();
     void languageChosenInTheParametersReachesEveryWindow();
+    void installedProgramFindsItsFilesAndTheUsersLanguageFile();
+    void askedToEndItSavesLikeClosing();
 };
 
 void ProgramTest::outputCommandsOpenTheirWindows_data() {
@@ -208,6 +213,58 @@ void ProgramTest::languageChosenInTheParametersReachesEveryWindow() {
     answerModal(QStringLiteral("Form8"), [&](QWidget& comparison) { comparisonTitle = comparison.windowTitle(); });
     rig.press("bcomparer");
     QCOMPARE(comparisonTitle, QString());
+}
+
+void ProgramTest::installedProgramFindsItsFilesAndTheUsersLanguageFile() {
+    QTemporaryDir scratch;
+    const std::filesystem::path root = scratch.path().toStdString();
+    const std::filesystem::path config = root / "config";
+    std::filesystem::create_directories(root / "usr/bin");
+    std::filesystem::create_directories(root / "usr/share/norvex5");
+    std::filesystem::create_directories(root / "build");
+    std::filesystem::create_directories(config);
+
+    // Run from a build folder its files lie beside it; installed, in share/norvex5.
+    QCOMPARE(programDirectoriesFor(root / "build", config).program, root / "build");
+    const ProgramDirectories installed = programDirectoriesFor(root / "usr/bin", config);
+    QCOMPARE(installed.program, root / "usr/share/norvex5");
+    QCOMPARE(installed.userConfig, config);
+
+    // A language file the user put in their own folder wins over the installed one.
+    const auto writeLanguageFile = [](const std::filesystem::path& file, const std::string& returnText) {
+        std::ofstream out(file, std::ios::binary);
+        out << "Langue;Test\r\nAuteur;Test\r\nVersion;1\r\n";
+        for (int k = 4; k <= 10; ++k) out << "reserved;" << k << "\r\n";
+        for (int n = 1; n <= 130; ++n) out << "m;" << (n == 126 ? returnText : "text " + std::to_string(n)) << "\r\n";
+    };
+    writeLanguageFile(installed.program / "norvex5.lg", "Shipped");
+    writeLanguageFile(config / "norvex5.lg", "Mine");
+    saveParameters(config / kParameterFileName, ParameterRecord{});
+    FakePlatform platform;
+    Program program(platform, installed);
+    program.start();
+    QVERIFY(program.state().languageManager && program.state().languageManager->loaded());
+    QCOMPARE(program.state().languageManager->fileName(), config / "norvex5.lg");
+    QCOMPARE(QString::fromStdString(program.state().message(126)), QStringLiteral("Mine"));
+}
+
+void ProgramTest::askedToEndItSavesLikeClosing() {
+    // As at the end of a session, with a modal window up that nobody answers.
+    ProgramRig rig;
+    std::filesystem::remove(rig.programDir() / kParameterFileName);
+    EndRequests requests([&rig] { endLikeClosingTheMainWindow(rig.window()); });
+    bool listWasUp = false;
+    rig.tickAndChoose(6, 1);
+    QTimer::singleShot(0, [&rig] { rig.press("bimplistbull"); });
+    QTimer::singleShot(300, [&] {
+        listWasUp = QApplication::activeModalWidget() != nullptr;
+        ::raise(SIGTERM);
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(listWasUp);
+    QVERIFY(!rig.window().isVisible());
+    QVERIFY(std::filesystem::exists(rig.programDir() / kParameterFileName));
 }
 
 QTEST_MAIN(ProgramTest)
