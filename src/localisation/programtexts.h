@@ -22,8 +22,12 @@ enum class ProgramText {
     PdfFile,        // the entry of the printer choice that prints into a file
     NotAnInteger,   // "%1" a typed text that should have been a whole number
     HelpNotOpened,  // "%1" where the help page is
+    // Wheel files refused before an action starts; "%1" the file.
+    WheelFileNotText,
+    WheelFileNoBoard,
+    WheelFileTooFewNumbers,  // "%2" the separator chosen
 };
-inline constexpr int kProgramTextCount = 11;
+inline constexpr int kProgramTextCount = 14;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);
