@@ -167,7 +167,13 @@ void ExternalWheelsTab::buildPreviewPage(QWidget* page, const char* gridName, co
     label(page, info, QStringLiteral("Seules les 20 premieres lignes sont affichées dans la grille"), {16, 8, 604, 20});
     auto* grid = named(new QTableView(page), gridName);
     grid->setModel(model);
-    grid->setGeometry(16, 32, PreviewGridModel::kColumns * kGridColumnWidth + 22, 260);
+    // Exactly the eleven columns and the scroll bar.
+    const int frame = 2 * grid->frameWidth();
+    grid->setGeometry(
+        16, 32,
+        PreviewGridModel::kColumns * kGridColumnWidth + frame + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+        260);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setDefaultSectionSize(kGridColumnWidth);
@@ -239,15 +245,16 @@ void ExternalWheelsTab::buildActionPage(QWidget* page) {
     printButton_ = commandButton(tickets, "bimprimer", QStringLiteral("Imprimer les tickets"),
                                  QIcon(loadButtonIcon("print")), {12, 106, 300, 36});
 
-    QGroupBox* list = group(page, "gimprimeliste", QStringLiteral("Imprimer la liste"), {10, 166, 302, 84});
+    // The export's caption is the longest of the page in every language: its group takes the room.
+    QGroupBox* list = group(page, "gimprimeliste", QStringLiteral("Imprimer la liste"), {10, 166, 222, 84});
     printListButton_ = commandButton(list, "bimprimeliste", QStringLiteral("Imprimer la liste"),
-                                     QIcon(loadButtonIcon("list")), {12, 30, 278, 40});
+                                     QIcon(loadButtonIcon("list")), {12, 30, 198, 40});
     QGroupBox* exported =
         group(page, "gexporteliste", QStringLiteral("Export des combinaisons à jouer dans un fichier texte"),
-              {324, 166, 302, 84});
+              {240, 166, 386, 84});
     exportButton_ =
         commandButton(exported, "bexportliste", QStringLiteral("Export des combinaisons à jouer dans un fichier texte"),
-                      style()->standardIcon(QStyle::SP_DialogSaveButton), {12, 30, 278, 40});
+                      style()->standardIcon(QStyle::SP_DialogSaveButton), {12, 30, 362, 40});
     QGroupBox* compare =
         group(page, "gsysexternecompare", QStringLiteral("Comparer avec les résultats"), {10, 256, 616, 84});
     compareButton_ = commandButton(compare, "bexternecompare", QStringLiteral("Comparer avec les résultats"),
