@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/appstate.h"
+#include "externalwheels/wheelfileindex.h"
 #include "localisation/messagenumbers.h"
 #include "output/boardlists.h"
 #include "output/listexport.h"
@@ -269,6 +270,7 @@ void ExternalWheelsTab::connectHandlers() {
     connect(printListButton_, &QPushButton::clicked, this, &ExternalWheelsTab::printList);
     connect(exportButton_, &QPushButton::clicked, this, &ExternalWheelsTab::exportList);
     connect(compareButton_, &QPushButton::clicked, this, &ExternalWheelsTab::compareWithDraw);
+    connect(displayAllButton_, &QPushButton::clicked, this, &ExternalWheelsTab::displayAll);
     // The main window's start-up shows the first page by the page control itself.
     connect(pages_, &QTabWidget::currentChanged, this, [this] { refreshNavigation(); });
 }
@@ -509,6 +511,25 @@ void ExternalWheelsTab::compareWithDraw() {
     const ExternalWheel wheel = currentWheel();
     if (!acceptWheelFile(wheel, "Pimprimebulletinfichier")) return;
     if (openComparison_) openComparison_(wheel);
+}
+
+void ExternalWheelsTab::displayAll() {
+    if (pass_ != nullptr) return;
+    const ExternalWheel wheel = currentWheel();
+    if (!acceptWheelFile(wheel, "pchargegrille")) return;
+    std::shared_ptr<WheelFileIndex> index;
+    PassResult indexed;
+    runPass([&](LongPass& pass) {
+        index = WheelFileIndex::build(wheel, indexed, [&pass](std::int64_t boards) { return pass.step(boards); });
+    });
+    // The boards found before a failure or a Cancel are shown all the same.
+    replacedModel_->setRowSource(index->boardCount(),
+                                 [index](std::int64_t row) { return index->row(row, PreviewMode::Replaced); });
+    if (!indexed.ok)
+        platform_.message(QString::fromUtf8(kPreviewFailureText.data(), kPreviewFailureText.size()),
+                          QString::fromUtf8(kPreviewFailureTitle.data(), kPreviewFailureTitle.size()),
+                          Platform::Buttons::Ok);
+    emit allDisplayed();
 }
 
 }  // namespace norvex5

@@ -71,6 +71,13 @@ public:
     void printList();
     void exportList();
     void compareWithDraw();
+    // Every board of the file, replaced, in the replaced preview grid: the file is indexed once
+    // and the grid reads the rows it paints.
+    void displayAll();
+
+signals:
+    // The replaced preview grid holds every board of the file (or what was found of them).
+    void allDisplayed();
 
 private:
     void buildControls();

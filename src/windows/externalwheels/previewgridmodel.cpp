@@ -18,6 +18,7 @@ int viewRows(std::int64_t rows) {
 
 void PreviewGridModel::reset(std::int64_t rows, std::int64_t numbered) {
     beginResetModel();
+    cachedRow_ = -1;
     pendingRows_ = std::max<std::int64_t>(rows, 1);
     shownRows_ = viewRows(pendingRows_);
     numberedRows_ = numbered;
@@ -76,7 +77,14 @@ QVariant PreviewGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (column == 0) return row < numberedRows_ ? QVariant(row + 1) : QVariant();
     if (column > kPreviewFields) return {};
-    if (source_) return QString::fromStdString(source_(row).cells[static_cast<std::size_t>(column)]);
+    if (source_) {
+        // A view asks for a row cell by cell: the row is read once for its five cells.
+        if (cachedRow_ != row) {
+            cached_ = source_(row);
+            cachedRow_ = row;
+        }
+        return QString::fromStdString(cached_.cells[static_cast<std::size_t>(column)]);
+    }
     if (row < static_cast<int>(rows_.size()))
         return QString::fromStdString(rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]);
     return {};

@@ -53,6 +53,8 @@ private:
     int shownRows_ = 1;  // the rows the views know of
     std::int64_t pendingRows_ = 1;
     std::int64_t numberedRows_ = 0;  // rows whose column 0 holds their number
+    mutable std::int64_t cachedRow_ = -1;
+    mutable PreviewRow cached_;
 };
 
 }  // namespace norvex5

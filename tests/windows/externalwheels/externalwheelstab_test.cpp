@@ -97,6 +97,7 @@ private slots:
     void badFilesAreRefusedAndTheTabStaysUsable();
     void theFileShapeIsProposed();
     void textsFollowTheLanguage();
+    void displayAllShowsEveryBoard();
 };
 
 void ExternalWheelsTabTest::navigationAndTheFileChoice() {
@@ -363,6 +364,46 @@ void ExternalWheelsTabTest::textsFollowTheLanguage() {
         QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBoxb%1").arg(m))->currentText(), QString::number(m));
     QCOMPARE(rig.find<QComboBox>(QStringLiteral("combTypebull"))->count(), 6);
     QVERIFY(rig.find<QRadioButton>(QStringLiteral("bimptsbull"))->isChecked());
+}
+
+void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
+    TabRig rig;
+    constexpr int kBoards = 200000;
+    std::string bytes = "my wheel\r\n";
+    for (int k = 0; k < kBoards; ++k)
+        bytes += std::to_string(k % 9 + 1) + " 10 20 30 " + std::to_string(k % 40 + 1) + "\r\n";
+    rig.chooseFile("large.txt", bytes);
+    rig.setBox(QStringLiteral("ComboBoxa1"), QStringLiteral("45"));
+    rig.goToPage(4);
+    QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
+
+    QSignalSpy shown(&rig.tab(), &ExternalWheelsTab::allDisplayed);
+    rig.press("baffichetous");
+    QCOMPARE(shown.size(), 1);
+    auto* view = rig.find<QTableView>(QStringLiteral("GrilleNumero2"));
+    const QAbstractItemModel* model = view->model();
+    QCOMPARE(model->rowCount(), kBoards);
+    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("45"));
+    QCOMPARE(model->index(kBoards - 1, 0).data().toString(), QString::number(kBoards));
+    // Board 200000: k = 199999, first number 199999 % 9 + 1 = 2, last 199999 % 40 + 1 = 40.
+    QCOMPARE(model->index(kBoards - 1, 1).data().toString(), QStringLiteral("2"));
+    QCOMPARE(model->index(kBoards - 1, 5).data().toString(), QStringLiteral("40"));
+    view->scrollToBottom();
+    QVERIFY(rig.platform.messages().isEmpty());
+
+    // Back through page 3: the replaced preview is the first twenty boards again.
+    rig.press("bprecedent");
+    rig.press("bsuivant");
+    QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
+
+    // A file that is no wheel is refused here too, and the grid keeps what it showed.
+    while (rig.page() > 1) rig.press("bprecedent");
+    rig.chooseFile("large.txt", std::string("\0\0\0\x01binary", 10));
+    rig.goToPage(4);
+    rig.platform.clear();
+    rig.press("baffichetous");
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(rig.platform.messages().size(), 1);
 }
 
 QTEST_MAIN(ExternalWheelsTabTest)
