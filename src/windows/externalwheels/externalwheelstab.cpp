@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,17 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, const Q
     return l;
 }
 
+// The page control: a tab widget whose tabs are hidden, and which also ignores the keys that
+// would page through it (Ctrl+Tab and the like), so that only Previous and Next change pages and
+// every page is reached with its preview read.
+class PageControl : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
 }  // namespace
 
 ExternalWheelsTab::ExternalWheelsTab(AppState& state, Platform& platform, QWidget* parent)
@@ -107,7 +119,7 @@ ExternalWheelsTab::~ExternalWheelsTab() {
 
 void ExternalWheelsTab::buildControls() {
     // The tabs of the page control are hidden: only Previous and Next change pages.
-    pages_ = named(new QTabWidget(this), "Pagecontrolfic");
+    pages_ = named(new PageControl(this), "Pagecontrolfic");
     pages_->tabBar()->hide();
     pages_->setGeometry(6, 4, 640, 372);
     const char* sheets[kPageCount] = {"tabgsexterne", "TabSheet4", "TabSheet5", "TabSheet6", "TabSheet7"};

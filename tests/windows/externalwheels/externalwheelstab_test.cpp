@@ -111,6 +111,12 @@ void ExternalWheelsTabTest::navigationAndTheFileChoice() {
     // The page control's tabs are not there for the user to click.
     QVERIFY(!rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"))->tabBar()->isVisible());
 
+    // The keys that page through a tab widget do not skip the previews.
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    QTest::keyClick(rig.find(QStringLiteral("tabgsexterne")), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(rig.find(QStringLiteral("tabgsexterne")), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(rig.page(), 1);
+
     // Next without a file: message 174 titled 143, and the page stays.
     rig.press("bsuivant");
     QCOMPARE(rig.page(), 1);
@@ -306,6 +312,17 @@ void ExternalWheelsTabTest::badFilesAreRefusedAndTheTabStaysUsable() {
     QCOMPARE(rig.platform.messages()[2].title, QStringLiteral("Erreur dans Pimprimelistebulletinfichier"));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(!QFile::exists(exported));
+
+    // An export file that cannot be made: the word the list window gives, and nothing else.
+    rig.platform.clear();
+    rig.chooseFile("good.txt", boards(3));
+    rig.platform.chooseFileNext(rig.scratchFile("no-such-folder/boards.txt"));
+    rig.press("bexportliste");
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(81));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(80));
+    QVERIFY(!QFile::exists(rig.scratchFile("no-such-folder")));
+    QFile::remove(rig.scratchFile("good.txt"));
 
     // Back to page 1: the preview of a missing file says so and still moves on.
     while (rig.page() > 1) rig.press("bprecedent");
