@@ -98,6 +98,7 @@ private slots:
     void theFileShapeIsProposed();
     void textsFollowTheLanguage();
     void displayAllShowsEveryBoard();
+    void oneTicketAtATimeAsksBeforeEachTicket();
 };
 
 void ExternalWheelsTabTest::navigationAndTheFileChoice() {
@@ -421,6 +422,26 @@ void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
     rig.press("baffichetous");
     QCOMPARE(shown.size(), 1);
     QCOMPARE(rig.platform.messages().size(), 1);
+}
+
+void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
+    TabRig rig;
+    rig.chooseFile("thirty.csv", boards(30));
+    rig.goToPage(5);
+    rig.find<QRadioButton>(QStringLiteral("bimpunbull"))->setChecked(true);
+    rig.platform.setPrintFile(rig.scratchFile("first.pdf"));
+    // The first ticket goes to the printer; Cancel at the question before the second.
+    rig.platform.answerNext(Platform::Answer::Cancel);
+    rig.press("bimprimer");
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(115));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(130));
+    QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
+    const qsizetype printed = rig.grid("GrilleNumero").size();
+    QVERIFY2(printed > 1 && printed < 30, qPrintable(QString::number(printed)));
+    // Nothing is held: the tab takes the next command.
+    QVERIFY(rig.find(QStringLiteral("bimprimer"))->isEnabled());
+    QVERIFY(rig.find(QStringLiteral("bprecedent"))->isEnabled());
 }
 
 QTEST_MAIN(ExternalWheelsTabTest)
