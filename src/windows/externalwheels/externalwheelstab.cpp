@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/appstate.h"
 #include "externalwheels/wheelfileindex.h"
@@ -181,11 +182,8 @@ void ExternalWheelsTab::buildPreviewPage(QWidget* page, const char* gridName, co
     auto* grid = named(new QTableView(page), gridName);
     grid->setModel(model);
     // Exactly the eleven columns and the scroll bar.
-    const int frame = 2 * grid->frameWidth();
-    grid->setGeometry(
-        16, 32,
-        PreviewGridModel::kColumns * kGridColumnWidth + frame + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-        260);
+    const int chrome = 2 * grid->frameWidth() + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    grid->setGeometry(16, 32, PreviewGridModel::kColumns * kGridColumnWidth + chrome, 260);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -197,6 +195,17 @@ void ExternalWheelsTab::buildPreviewPage(QWidget* page, const char* gridName, co
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setWordWrap(false);
+    // Row numbers of a whole file (a million boards and more) keep all their digits: the first
+    // column grows beyond its 40 pixels as far as the largest number needs, and the grid with it.
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const auto fitNumbers = [grid, model, chrome] {
+        const int needed = grid->fontMetrics().horizontalAdvance(QString::number(model->rowCount())) + 8;
+        const int first = std::max(kGridColumnWidth, needed);
+        grid->setColumnWidth(0, first);
+        grid->resize(first + (PreviewGridModel::kColumns - 1) * kGridColumnWidth + chrome, grid->height());
+    };
+    connect(model, &QAbstractItemModel::modelReset, grid, fitNumbers);
+    connect(model, &QAbstractItemModel::rowsInserted, grid, fitNumbers);
     (gridName == std::string_view("GrilleNumero") ? rawGrid_ : replacedGrid_) = grid;
 }
 

@@ -407,12 +407,16 @@ void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
     QCOMPARE(model->index(kBoards - 1, 1).data().toString(), QStringLiteral("2"));
     QCOMPARE(model->index(kBoards - 1, 5).data().toString(), QStringLiteral("40"));
     view->scrollToBottom();
+    // The last row's number is shown whole.
+    const int numberWidth = view->fontMetrics().horizontalAdvance(QString::number(kBoards));
+    QVERIFY2(view->columnWidth(0) > numberWidth, qPrintable(QString::number(view->columnWidth(0))));
     QVERIFY(rig.platform.messages().isEmpty());
 
     // Back through page 3: the replaced preview is the first twenty boards again.
     rig.press("bprecedent");
     rig.press("bsuivant");
     QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
+    QCOMPARE(view->columnWidth(0), 40);
 
     // A file that is no wheel is refused here too, and the grid keeps what it showed.
     while (rig.page() > 1) rig.press("bprecedent");
