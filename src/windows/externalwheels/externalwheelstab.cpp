@@ -414,8 +414,11 @@ bool ExternalWheelsTab::acceptWheelFile(const ExternalWheel& wheel, const char* 
     const WheelFileCheck check = checkWheelFile(wheel);
     const QString file = QString::fromStdString(wheel.fileName);
     const auto refuse = [&](ProgramText words) {
-        QString said = QString::fromStdString(state_.programText(words)).arg(file);
-        if (words == ProgramText::WheelFileTooFewNumbers) said = said.arg(separatorBox_->currentText());
+        const QString sentence = QString::fromStdString(state_.programText(words));
+        // Both at once, so that a "%2" in the file's name stays as it is.
+        const QString said = words == ProgramText::WheelFileTooFewNumbers
+                                 ? sentence.arg(file, separatorBox_->currentText())
+                                 : sentence.arg(file);
         platform_.message(said, text(kMessageProblemWarning), Platform::Buttons::Ok, Platform::Icon::Warning);
         return false;
     };
