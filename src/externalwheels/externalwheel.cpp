@@ -19,6 +19,29 @@ void openExternalWheel(TextFileReader& reader, const ExternalWheel& wheel) {
         if (!reader.readLine()) break;
 }
 
+void fillPreviewCells(PreviewRow& row, std::string_view line, const ExternalWheel& wheel, PreviewMode mode) {
+    std::size_t p = 0;
+    std::string_view text;
+    for (int f = 1; f <= kPreviewFields; ++f) {
+        std::string& cell = row.cells[static_cast<std::size_t>(f)];
+        cell.clear();
+        if (!nextField(line, wheel.separatorChar(), p, f == 1, text)) {
+            // The line has no more fields: the rest of the row stays empty.
+            for (int g = f + 1; g <= kPreviewFields; ++g) row.cells[static_cast<std::size_t>(g)].clear();
+            return;
+        }
+        if (mode == PreviewMode::Replaced) {
+            text = trimBlanks(text);
+            const auto v = fieldNumber(text);
+            if (v && *v >= 1 && *v <= 50) {
+                appendDecimal(cell, replaceGridA(wheel.map, *v));
+                continue;
+            }
+        }
+        cell = displayText(text);
+    }
+}
+
 PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maximumRows) {
     PreviewResult result;
     try {
@@ -28,18 +51,7 @@ PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maxi
         while (!reader.atEnd() && row < maximumRows) {
             PreviewRow& out = result.rows.emplace_back();
             out.number = ++row;
-            for (int f = 1; f <= kPreviewFields; ++f) {
-                std::string_view text = reader.field(f);
-                if (mode == PreviewMode::Replaced) {
-                    text = trimBlanks(text);
-                    const auto v = fieldNumber(text);
-                    if (v && *v >= 1 && *v <= 50) {
-                        appendDecimal(out.cells[f], replaceGridA(wheel.map, *v));
-                        continue;
-                    }
-                }
-                out.cells[f] = displayText(text);
-            }
+            fillPreviewCells(out, reader.currentLine(), wheel, mode);
             reader.readLine();
         }
     } catch (const std::exception& e) {

@@ -64,4 +64,7 @@ struct PreviewResult {
 
 PreviewResult previewRows(const ExternalWheel& wheel, PreviewMode mode, int maximumRows = kPreviewRows);
 
+// Columns 1..5 of a preview row from one line of the file, split at the wheel's separator.
+void fillPreviewCells(PreviewRow& row, std::string_view line, const ExternalWheel& wheel, PreviewMode mode);
+
 }  // namespace norvex5

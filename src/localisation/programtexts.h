@@ -23,8 +23,12 @@ enum class ProgramText {
     NotAnInteger,   // "%1" a typed text that should have been a whole number
     HelpNotOpened,  // "%1" where the help page is
     TestPrint,      // the parameters window's button printing the calibration sheet
+    // Wheel files refused before an action starts; "%1" the file.
+    WheelFileNotText,
+    WheelFileNoBoard,
+    WheelFileTooFewNumbers,  // "%2" the separator chosen
 };
-inline constexpr int kProgramTextCount = 12;
+inline constexpr int kProgramTextCount = 15;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

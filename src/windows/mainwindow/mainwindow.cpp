@@ -27,6 +27,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/qttranslations.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
 #include "windows/ticket/numberbox.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     setFont(font);
 
     controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
+    externalTab_ = new ExternalWheelsTab(state_, platform_, controls_.externalPage);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -352,6 +354,7 @@ void MainWindow::activate() {
             applyTexts();
             fillWheelList();
         }
+        externalTab_->fillReplacementLists();
         if (hooks_.fillReplacementLists) hooks_.fillReplacementLists();
     } catch (...) {
         platform_.message(QStringLiteral("erreur form1.activate"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,

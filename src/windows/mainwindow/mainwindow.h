@@ -29,6 +29,7 @@
 namespace norvex5 {
 
 struct AppState;
+class ExternalWheelsTab;
 class Platform;
 
 // Where the program keeps its files: the help file beside the program; the language file the
@@ -65,6 +66,8 @@ public:
 
     MainWindowHooks& hooks() { return hooks_; }
     const MainWindowControls& controls() const { return controls_; }
+    // The external wheels tab, on the external page.
+    ExternalWheelsTab& externalTab() { return *externalTab_; }
 
     // The start-up work; runs once, at the first activation (or the first show, whichever comes
     // first). Later calls do nothing.
@@ -132,6 +135,7 @@ private:
     ProgramDirectories directories_;
     MainWindowHooks hooks_;
     MainWindowControls controls_;
+    ExternalWheelsTab* externalTab_ = nullptr;
 
     bool firstActivationPending_ = true;
     bool parametersFound_ = false;

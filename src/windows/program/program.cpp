@@ -11,6 +11,7 @@
 #include "windows/common/filepaths.h"
 #include "windows/common/programversion.h"
 #include "windows/comparison/comparisonwindow.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
 #include "windows/ticketprint/ticketprintdialog.h"
@@ -71,6 +72,7 @@ void Program::connectWindows() {
     hooks.ticketPrinting = printTickets;
     boardList_->setTicketPrinting(printTickets);
     hooks.internalComparison = [this] { comparison_->openInternal(); };
+    mainWindow_->externalTab().setComparison([this](const ExternalWheel& wheel) { comparison_->openExternal(wheel); });
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };

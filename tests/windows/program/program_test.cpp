@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 #include <csignal>
 #include <fstream>
@@ -74,6 +75,7 @@ private slots:
     void languageChosenInTheParametersReachesEveryWindow();
     void installedProgramFindsItsFilesAndTheUsersLanguageFile();
     void askedToEndItSavesLikeClosing();
+    void externalWheelIsComparedInTheComparisonWindow();
 };
 
 void ProgramTest::outputCommandsOpenTheirWindows_data() {
@@ -265,6 +267,41 @@ void ProgramTest::askedToEndItSavesLikeClosing() {
     QVERIFY(listWasUp);
     QVERIFY(!rig.window().isVisible());
     QVERIFY(std::filesystem::exists(rig.programDir() / kParameterFileName));
+}
+
+void ProgramTest::externalWheelIsComparedInTheComparisonWindow() {
+    ProgramRig rig;
+    // Thirty boards 1-2-3-4-5 ... with wheel number 3 played as 44.
+    const std::filesystem::path file = rig.programDir() / "thirty.txt";
+    std::string bytes;
+    for (int k = 0; k < 30; ++k) bytes += "1;2;3;4;" + std::to_string(k % 40 + 5) + "\r\n";
+    writeBytes(file, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    rig.platform.chooseFileNext(QString::fromStdString(file.string()));
+    rig.press("bselfic");
+    findControl<QComboBox>(rig.window(), QStringLiteral("ComboBoxa3"))->setEditText(QStringLiteral("44"));
+    for (int k = 0; k < 4; ++k) rig.press("bsuivant");
+
+    QStringList lines;
+    QString hits;
+    answerModal(QStringLiteral("Form8"), [&](QWidget& comparison) {
+        const char* boxes[] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5"};
+        const char* draw[] = {"1", "2", "44", "18", "19"};
+        for (int k = 0; k < 5; ++k) {
+            auto* box = comparison.findChild<QComboBox*>(QLatin1String(boxes[k]));
+            box->setCurrentIndex(-1);
+            box->setEditText(QLatin1String(draw[k]));
+        }
+        comparison.findChild<QAbstractButton*>(QStringLiteral("button1"))->click();
+        const QAbstractItemModel* model = comparison.findChild<QListView*>(QStringLiteral("listresul"))->model();
+        for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+        hits = labelText(comparison, "lnb3et0") + QLatin1Char('/') + labelText(comparison, "lnb4et0");
+    });
+    rig.press("bexternecompare");
+    QCOMPARE(lines.size(), 30);
+    QVERIFY2(lines.first().contains(QStringLiteral("-01-02-44-04-05")), qPrintable(lines.first()));
+    // 18 and 19 are the fifth numbers of boards 14 and 15: those hit four, the others three.
+    QCOMPARE(hits, QStringLiteral("28/2"));
+    QVERIFY(rig.platform.messages().isEmpty());
 }
 
 QTEST_MAIN(ProgramTest)

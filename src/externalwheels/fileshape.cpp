@@ -1,0 +1,112 @@
+#include "externalwheels/fileshape.h"
+
+#include <algorithm>
+#include <exception>
+#include <fstream>
+#include <string_view>
+#include <vector>
+
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textfilereader.h"
+
+namespace norvex5 {
+
+namespace {
+
+// Enough lines to tell a board from a header without reading a big file through.
+constexpr int kSampledBoards = 5;
+constexpr int kCheckedLines = 64;
+
+// Fields 1..5 of `line`, split at `separator`, each a number once its blanks are trimmed.
+bool holdsFiveNumbers(std::string_view line, char separator) {
+    std::size_t p = 0;
+    std::string_view field;
+    for (int f = 0; f < kPreviewFields; ++f) {
+        if (!nextField(line, separator, p, f == 0, field)) return false;
+        if (!trimmedFieldNumber(field)) return false;
+    }
+    return true;
+}
+
+// The first bytes of the file hold bytes below 32 other than line ends, tab, vertical tab and
+// form feed: no text file does. A Ctrl-Z ends a text file for the reader, which is why it counts
+// only at the very end: a picture or a program often has one early, followed by anything.
+bool startsLikeBinary(const std::string& fileName) {
+    constexpr std::size_t kSample = 64 * 1024;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;  // the reader says what is wrong with it
+    std::string bytes(kSample, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(kSample));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    bool endMarker = false;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (endMarker && byte != 26) return true;
+        if (byte == 26)
+            endMarker = true;
+        else if (byte < 32 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\v' && byte != '\f')
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<FileShape> guessFileShape(const std::string& fileName) {
+    std::vector<std::string> lines;
+    try {
+        TextFileReader reader;
+        reader.open(fileName);
+        while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxLinesToSkip + kSampledBoards) {
+            lines.push_back(reader.currentLine());
+            reader.readLine();
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    const int count = static_cast<int>(lines.size());
+    for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
+        const int last = std::min(count, skip + kSampledBoards);
+        for (const char* separator : kWheelSeparators) {
+            bool all = true;
+            for (int k = skip; k < last && all; ++k) all = holdsFiveNumbers(lines[k], separator[0]);
+            if (all) return FileShape{separator, skip};
+        }
+    }
+    return std::nullopt;
+}
+
+WheelFileCheck checkWheelFile(const ExternalWheel& wheel) {
+    WheelFileCheck check;
+    try {
+        TextFileReader reader;
+        reader.separator = wheel.separatorChar();
+        reader.open(wheel.fileName);
+        if (startsLikeBinary(wheel.fileName)) {
+            check.problem = WheelFileProblem::NotText;
+            return check;
+        }
+        const int skip = std::max(wheel.linesToSkip, 0);
+        int line = 0;
+        int boards = 0;
+        bool fiveNumbers = false;
+        while (!reader.atEnd() && line < skip + kCheckedLines) {
+            if (line >= skip) {
+                ++boards;
+                fiveNumbers = fiveNumbers || holdsFiveNumbers(reader.currentLine(), reader.separator);
+            }
+            ++line;
+            reader.readLine();
+        }
+        if (boards == 0)
+            check.problem = WheelFileProblem::NoBoard;
+        else if (!fiveNumbers)
+            check.problem = WheelFileProblem::TooFewNumbers;
+    } catch (const std::exception& e) {
+        check.problem = WheelFileProblem::Unreadable;
+        check.error = e.what();
+    }
+    return check;
+}
+
+}  // namespace norvex5

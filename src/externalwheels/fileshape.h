@@ -1,0 +1,47 @@
+#pragma once
+// What a wheel file looks like before any action reads it: the separator and header lines that
+// make its first lines read as boards (offered to the user when a file is chosen, as spreadsheet
+// import dialogs do), and whether the file can be a wheel at all (so that a binary file, an
+// empty file or lines without five numbers are refused with a clear word before a print job or
+// an export file is started).
+
+#include <optional>
+#include <string>
+
+#include "externalwheels/externalwheel.h"
+
+namespace norvex5 {
+
+// The separators a user can choose, in the order the separator box offers them.
+inline constexpr const char* kWheelSeparators[] = {" ", ",", ";"};
+inline constexpr int kMaxLinesToSkip = 20;
+
+struct FileShape {
+    std::string separator;  // one of kWheelSeparators
+    int linesToSkip = 0;    // 0..kMaxLinesToSkip
+};
+
+// The fewest header lines, then the first separator on offer, with which the first lines after
+// the header (up to five of them) each hold a number in fields 1 to 5. Nothing when no separator
+// on offer does that within 20 header lines, or when the file cannot be read.
+std::optional<FileShape> guessFileShape(const std::string& fileName);
+
+enum class WheelFileProblem {
+    None,
+    Unreadable,     // the reader failed (no file, a line too long, ...): `error` says why
+    NotText,        // control bytes that no text file holds (a picture, a program, ...)
+    NoBoard,        // nothing after the header lines
+    TooFewNumbers,  // none of the first lines holds five numbers with this separator
+};
+
+struct WheelFileCheck {
+    WheelFileProblem problem = WheelFileProblem::None;
+    std::string error;  // the reader's message when Unreadable
+};
+
+// Looks at the first lines of the file as `wheel` reads it. A file passes when its first lines are
+// text and at least one of the first board lines holds five numbers; lines that do not (a line of
+// letters among boards) are still left to the readers, which skip what is not a number.
+WheelFileCheck checkWheelFile(const ExternalWheel& wheel);
+
+}  // namespace norvex5

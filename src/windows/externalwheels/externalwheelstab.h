@@ -1,0 +1,134 @@
+#pragma once
+// ExternalWheelsTab: the main window's second tab, where a wheel file made elsewhere is taken
+// through five pages: choose the file and how to read it, look at its first lines, say which
+// real number replaces each wheel number, look at the replaced boards, then print the tickets,
+// print or export the list, or compare the boards with a draw.
+//
+// How the pieces connect:
+//  - The main window places the tab on its external page, applies the tab's texts with its own
+//    (the controls keep their designed objectNames) and calls fillReplacementLists() at its first
+//    activation. Which page shows is the page control's current index.
+//  - Nothing of the file is kept: every action reads the separator, the lines to skip, the file
+//    name and the replacement boxes at that moment (currentWheel()) and hands them to the engine,
+//    which reads the file again from its start.
+//  - The comparison window is opened through a hook the program fills, so the tab never includes
+//    another window.
+//  - Passes over the whole file run as a LongPass (progress dialog with Cancel) and number the
+//    rows of the raw preview grid as they go.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "externalwheels/externalwheel.h"
+#include "externalwheels/fileshape.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+
+namespace norvex5 {
+
+struct AppState;
+class LongPass;
+class Platform;
+class PreviewGridModel;
+
+class ExternalWheelsTab : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kPageCount = 5;
+
+    ExternalWheelsTab(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ~ExternalWheelsTab() override;
+
+    // Opens the comparison window in its external mode with the wheel as it stands.
+    void setComparison(std::function<void(const ExternalWheel&)> open) { openComparison_ = std::move(open); }
+
+    // Page shown, 1 to 5.
+    int page() const;
+    // The replacement boxes with their lists, each showing its own number.
+    void fillReplacementLists();
+    // The four values every action hands on, read from the pages now; rebuilds the state's
+    // replacement map from the boxes first.
+    ExternalWheel currentWheel();
+    bool busy() const { return pass_ != nullptr; }
+
+    const PreviewGridModel& rawPreview() const { return *rawModel_; }
+    const PreviewGridModel& replacedPreview() const { return *replacedModel_; }
+
+    // The handlers, as the user reaches them.
+    void chooseFile();
+    void showNextPage();
+    void showPreviousPage();
+    void printTickets();
+    void printList();
+    void exportList();
+    void compareWithDraw();
+    // Every board of the file, replaced, in the replaced preview grid: the file is indexed once
+    // and the grid reads the rows it paints.
+    void displayAll();
+
+signals:
+    // The replaced preview grid holds every board of the file (or what was found of them).
+    void allDisplayed();
+
+private:
+    void buildControls();
+    void buildFilePage(QWidget* page);
+    void buildPreviewPage(QWidget* page, const char* grid, const char* info, PreviewGridModel* model);
+    void buildReplacementPage(QWidget* page);
+    void buildActionPage(QWidget* page);
+    void connectHandlers();
+
+    void showPage(int page);
+    void refreshNavigation();
+    void rebuildReplacementMap();
+    // The wheel with the replacement map as last built.
+    ExternalWheel wheelAsShown() const;
+    void fillPreview(PreviewGridModel& model, PreviewMode mode);
+    void proposeShape();
+    // False, after telling the user why, when the file cannot be a wheel; `procedure` names the
+    // action in the box for a file that cannot be read.
+    bool acceptWheelFile(const ExternalWheel& wheel, const char* procedure);
+    // Runs `work` as a long pass with the tab's commands held.
+    void runPass(const std::function<void(LongPass&)>& work);
+    void setCommandsEnabled(bool enabled);
+    void reportError(const std::string& procedure);
+    QString text(int message) const;
+
+    AppState& state_;
+    Platform& platform_;
+    std::function<void(const ExternalWheel&)> openComparison_;
+    LongPass* pass_ = nullptr;
+    PreviewGridModel* rawModel_ = nullptr;
+    PreviewGridModel* replacedModel_ = nullptr;
+
+    QTabWidget* pages_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QPushButton* chooseFileButton_ = nullptr;
+    QComboBox* separatorBox_ = nullptr;
+    QComboBox* skipBox_ = nullptr;
+    QTableView* rawGrid_ = nullptr;
+    QTableView* replacedGrid_ = nullptr;
+    std::array<QComboBox*, 51> gridABoxes_{};  // [1..50]
+    std::array<QComboBox*, 10> gridBBoxes_{};  // [1..9]
+    QPushButton* displayAllButton_ = nullptr;
+    QComboBox* modelList_ = nullptr;
+    QRadioButton* allAtOnce_ = nullptr;
+    QRadioButton* oneByOne_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* printListButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
+    QPushButton* previousButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+};
+
+}  // namespace norvex5

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "externalwheels/fileshape.h"
+#include "support/scratchfiles.h"
+#include "textfiles/textfilereader.h"
+
+namespace norvex5 {
+namespace {
+
+using testing::ScratchDir;
+
+std::string dataWheel(const char* name) { return std::string(NORVEX5_TEST_DATA) + "/wheels/" + name; }
+
+void expectShape(const std::string& file, const char* separator, int skip) {
+    const std::optional<FileShape> shape = guessFileShape(file);
+    ASSERT_TRUE(shape.has_value()) << file;
+    EXPECT_EQ(shape->separator, separator) << file;
+    EXPECT_EQ(shape->linesToSkip, skip) << file;
+}
+
+TEST(FileShape, GuessesTheSharedWheelFiles) {
+    // Blank-separated with a trailing blank, no header, CR LF or LF.
+    for (const char* name : {"pdo_C13-5-3_b34.res", "pdo_C15-5-3_b55.res", "pdo_C17-5-3_b68.res", "pdo_C17-5-2_b27.res",
+                             "pdo_L18-5-3if4_b49.res", "pdo_L13-5-4if5_b50.res", "pdo_L14-5-3if4_b90_dupblocks.res",
+                             "pdo_C12-5-4_b79_INCOMPLETE.res"})
+        expectShape(dataWheel(name), " ", 0);
+    expectShape(dataWheel("cov64_C16-5-3_b67.txt"), " ", 0);
+    // Bracketed boards split by commas, and five numbers run together: no separator on offer
+    // makes five numbers of them.
+    EXPECT_FALSE(guessFileShape(dataWheel("ljcr_C16-5-3_b65_json-fragment.txt")).has_value());
+    for (const char* name :
+         {"alw_11440066.LS5", "alw_20350032.LS5", "alw_31446780.LS5", "alw_36330878.LS5", "alw_36455091.LS5"})
+        EXPECT_FALSE(guessFileShape(dataWheel(name)).has_value()) << name;
+}
+
+TEST(FileShape, FindsTheHeaderAndTheSeparator) {
+    ScratchDir dir;
+    expectShape(dir.file("a.csv", "\nTitle\nmade by hand; 2024\n\n1;2;3;4;5\n6;7;8;9;10\n"), ";", 2);
+    // Blanks around the numbers are trimmed, as the replaced preview does.
+    expectShape(dir.file("b.csv", "n1,n2,n3,n4,n5\r\n1, 2,3 ,4,5\r\n"), ",", 1);
+    // Grid B numbers after the five do not matter.
+    expectShape(dir.file("c.txt", "1 2 3 4 5 1 2\n"), " ", 0);
+    // Every sampled line must read as a board, not only the first: a short line is taken for a
+    // header.
+    expectShape(dir.file("d.txt", "1;2;3;4;5\n6;7;8\n1;2;3;4;5\n"), ";", 2);
+    EXPECT_FALSE(guessFileShape(dir.file("e.txt", "")).has_value());
+    EXPECT_FALSE(guessFileShape(dir.file("f.txt", "1;2;3\n4;5;6\n")).has_value());
+    EXPECT_FALSE(guessFileShape((dir.path() / "missing.txt").string()).has_value());
+    // More than twenty header lines: nothing is guessed.
+    std::string header;
+    for (int k = 0; k < 21; ++k) header += "header\n";
+    EXPECT_FALSE(guessFileShape(dir.file("g.txt", header + "1 2 3 4 5\n")).has_value());
+    expectShape(dir.file("h.txt", header.substr(7) + "1 2 3 4 5\n"), " ", 20);
+}
+
+ExternalWheel wheelOf(const std::string& fileName, std::string separator, int skip = 0) {
+    ExternalWheel wheel;
+    wheel.fileName = fileName;
+    wheel.separator = std::move(separator);
+    wheel.linesToSkip = skip;
+    return wheel;
+}
+
+TEST(FileShape, RefusesWhatCannotBeAWheel) {
+    ScratchDir dir;
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("ok.txt", "x\n1;2;3;4;5\nA;B;C\n"), ";", 1)).problem,
+              WheelFileProblem::None);
+    EXPECT_EQ(
+        checkWheelFile(wheelOf(dir.file("bin.dat", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), ";")).problem,
+        WheelFileProblem::NotText);
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("nul.txt", std::string("1;2;3;4;5\n1;2\0;3;4;5\n", 21)), ";")).problem,
+              WheelFileProblem::NotText);
+    // A Ctrl-Z at the end of a text file, as old editors wrote it, is no sign of a binary file.
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("dos.txt", "1;2;3;4;5\r\n\x1a"), ";")).problem, WheelFileProblem::None);
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("empty.txt", ""), ";")).problem, WheelFileProblem::NoBoard);
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("header.txt", "title\n\n"), ";", 1)).problem, WheelFileProblem::NoBoard);
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("short.txt", "1;2;3\n4;5;6\n"), ";")).problem,
+              WheelFileProblem::TooFewNumbers);
+    // The right file read with the wrong separator.
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("blank.txt", "1 2 3 4 5\n"), ";")).problem,
+              WheelFileProblem::TooFewNumbers);
+
+    const WheelFileCheck missing = checkWheelFile(wheelOf((dir.path() / "gone.txt").string(), ";"));
+    EXPECT_EQ(missing.problem, WheelFileProblem::Unreadable);
+    EXPECT_NE(missing.error.find("gone.txt"), std::string::npos);
+    EXPECT_EQ(checkWheelFile(wheelOf("", ";")).problem, WheelFileProblem::Unreadable);
+    // One line longer than the reader takes.
+    const std::string huge(TextFileReader::kMaxLineLength + 10, '1');
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("long.txt", huge), ";")).problem, WheelFileProblem::Unreadable);
+}
+
+}  // namespace
+}  // namespace norvex5

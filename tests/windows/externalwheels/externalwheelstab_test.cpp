@@ -1,0 +1,452 @@
+// The external wheels tab as a user meets it in the main window: a wheel file chosen, previewed
+// raw and replaced, then printed, listed, exported and compared; and files that cannot be wheels.
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include "localisation/messagenumbers.h"
+#include "support/pdfreading.h"
+#include "textfiles/textfilereader.h"
+#include "windows/externalwheels/externalwheelstab.h"
+#include "windows/externalwheels/previewgridmodel.h"
+#include "windows/windowrig.h"
+
+using namespace norvex5;
+using namespace norvex5::testing;
+
+namespace {
+
+class TabRig : public MainWindowRig {
+public:
+    TabRig() {
+        start();
+        tab().setComparison([this](const ExternalWheel& wheel) { compared.push_back(wheel); });
+    }
+
+    ExternalWheelsTab& tab() { return window.externalTab(); }
+    int page() { return tab().page(); }
+
+    // Writes `bytes` into the program folder and chooses it in the file dialog.
+    QString chooseFile(const char* name, const std::string& bytes) {
+        const std::filesystem::path file = programDir() / name;
+        writeFile(file, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+        const QString path = QString::fromStdString(file.string());
+        platform.chooseFileNext(path);
+        press("bselfic");
+        return path;
+    }
+    void setSeparator(const char* separator) {
+        auto* box = find<QComboBox>(QStringLiteral("Combseparateur"));
+        box->setCurrentIndex(box->findText(QLatin1String(separator)));
+    }
+    void setSkip(int lines) { find<QComboBox>(QStringLiteral("combligne"))->setCurrentIndex(lines); }
+    void setBox(const QString& name, const QString& text) { find<QComboBox>(name)->setEditText(text); }
+    void goToPage(int wanted) {
+        while (page() < wanted) press("bsuivant");
+    }
+
+    // What a grid shows: its rows, each cell of columns 0 to 5 joined by "|".
+    QStringList grid(const char* name) const {
+        const QAbstractItemModel* model = find<QTableView>(QLatin1String(name))->model();
+        QStringList rows;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c <= 5; ++c) cells << model->index(r, c).data().toString();
+            rows << cells.join(QLatin1Char('|'));
+        }
+        return rows;
+    }
+    QString scratchFile(const char* name) const { return QString::fromStdString((programDir() / name).string()); }
+
+    std::vector<ExternalWheel> compared;
+};
+
+// `count` boards "k;2;3;4;5" with k running 1, 6, 11, ... so that every board differs.
+std::string boards(int count, const char* separator = ";") {
+    std::string bytes;
+    for (int k = 0; k < count; ++k) {
+        const int first = (5 * k) % 45 + 6;
+        bytes += std::to_string(first) + separator + "2" + separator + "3" + separator + "4" + separator + "5\r\n";
+    }
+    return bytes;
+}
+
+QStringList fileLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<no file>")};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+class ExternalWheelsTabTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void navigationAndTheFileChoice();
+    void thirtyBoardsThroughEveryAction();
+    void previewsAndReplacements();
+    void badFilesAreRefusedAndTheTabStaysUsable();
+    void theFileShapeIsProposed();
+    void textsFollowTheLanguage();
+    void displayAllShowsEveryBoard();
+    void oneTicketAtATimeAsksBeforeEachTicket();
+};
+
+void ExternalWheelsTabTest::navigationAndTheFileChoice() {
+    TabRig rig;
+    QCOMPARE(rig.page(), 1);
+    QVERIFY(!rig.find(QStringLiteral("bprecedent"))->isEnabled());
+    QVERIFY(rig.find(QStringLiteral("bsuivant"))->isEnabled());
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("combligne"))->currentText(), QStringLiteral("0"));
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("combligne"))->count(), 21);
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("Combseparateur"))->count(), 3);
+    // The page control's tabs are not there for the user to click.
+    QVERIFY(!rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"))->tabBar()->isVisible());
+
+    // The keys that page through a tab widget do not skip the previews.
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    QTest::keyClick(rig.find(QStringLiteral("tabgsexterne")), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(rig.find(QStringLiteral("tabgsexterne")), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(rig.page(), 1);
+
+    // Next without a file: message 174 titled 143, and the page stays.
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 1);
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(174));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(143));
+
+    const QString file = rig.chooseFile("w.txt", boards(3));
+    QCOMPARE(rig.label("labfic"), file);
+    const FakePlatform::Dialog& dialog = rig.platform.dialogs().last();
+    QVERIFY(!dialog.save);
+    QCOMPARE(dialog.request.title, rig.message(172));
+    QVERIFY(dialog.request.filter.startsWith(rig.message(173).trimmed()));
+    QVERIFY(dialog.request.filter.contains(QStringLiteral("*.csv")));
+    QVERIFY(dialog.request.fileMustExist);
+
+    // A cancelled dialog keeps the file chosen before.
+    rig.platform.chooseFileNext(QString());
+    rig.press("bselfic");
+    QCOMPARE(rig.label("labfic"), file);
+
+    for (int expected = 2; expected <= 5; ++expected) {
+        rig.press("bsuivant");
+        QCOMPARE(rig.page(), expected);
+        QVERIFY(rig.find(QStringLiteral("bprecedent"))->isEnabled());
+    }
+    QVERIFY(!rig.find(QStringLiteral("bsuivant"))->isEnabled());
+    QCOMPARE(rig.platform.messages().size(), 1);
+
+    // Back to page 2: nothing is read again, so a file changed meanwhile shows only after page 1.
+    rig.chooseFile("w.txt", boards(1));
+    for (int k = 0; k < 3; ++k) rig.press("bprecedent");
+    QCOMPARE(rig.page(), 2);
+    QCOMPARE(rig.grid("GrilleNumero").size(), 3);
+    rig.press("bprecedent");
+    QCOMPARE(rig.page(), 1);
+    QVERIFY(!rig.find(QStringLiteral("bprecedent"))->isEnabled());
+    rig.press("bsuivant");
+    QCOMPARE(rig.grid("GrilleNumero").size(), 1);
+}
+
+void ExternalWheelsTabTest::thirtyBoardsThroughEveryAction() {
+    TabRig rig;
+    rig.chooseFile("thirty.csv", boards(30));
+    rig.goToPage(2);
+    QStringList raw = rig.grid("GrilleNumero");
+    QCOMPARE(raw.size(), 20);
+    QCOMPARE(raw.first(), QStringLiteral("1|6|2|3|4|5"));
+    QCOMPARE(raw.last(), QStringLiteral("20|11|2|3|4|5"));
+    rig.setBox(QStringLiteral("ComboBoxa3"), QStringLiteral("44"));
+    rig.goToPage(5);
+    QStringList replaced = rig.grid("GrilleNumero2");
+    QCOMPARE(replaced.size(), 20);
+    QCOMPARE(replaced.first(), QStringLiteral("1|6|2|44|4|5"));
+
+    // Tickets: every board, and the raw grid numbers its rows as the boards go to the printer.
+    const QString tickets = rig.scratchFile("tickets.pdf");
+    rig.platform.setPrintFile(tickets);
+    rig.press("bimprimer");
+    QVERIFY(QFile::exists(tickets));
+    QCOMPARE(rig.grid("GrilleNumero").size(), 30);
+    QCOMPARE(rig.grid("GrilleNumero").last(), QStringLiteral("30|||||"));
+    // The rows of the preview keep what they showed.
+    QCOMPARE(rig.grid("GrilleNumero").first(), QStringLiteral("1|6|2|3|4|5"));
+
+    const QString list = rig.scratchFile("list.pdf");
+    rig.platform.setPrintFile(list);
+    rig.press("bimprimeliste");
+    QVERIFY(QFile::exists(list));
+
+    const QString exported = rig.scratchFile("boards.txt");
+    rig.platform.chooseFileNext(exported);
+    rig.press("bexportliste");
+    const QStringList lines = fileLines(exported);
+    QCOMPARE(lines.size(), 30);
+    QCOMPARE(lines.first(), QStringLiteral(" 6, 2, 44, 4, 5"));
+    QCOMPARE(rig.platform.dialogs().last().request.title, rig.message(151));
+
+    rig.press("bexternecompare");
+    QCOMPARE(rig.compared.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(rig.compared[0].fileName), rig.label("labfic"));
+    QCOMPARE(rig.compared[0].separator, std::string(";"));
+    QCOMPARE(rig.compared[0].map[3], 44);
+    QCOMPARE(rig.platform.messages().size(), 0);
+
+    if (QString::fromUtf8(NORVEX5_PDFTOTEXT).isEmpty()) QSKIP("pdftotext is not installed");
+    const PdfText ticketText = readPdfWords(tickets);
+    QVERIFY(ticketText.read);
+    int marks = 0;
+    for (int page = 1; page <= ticketText.pages; ++page) marks += static_cast<int>(ticketText.marksOn(page).size());
+    QCOMPARE(marks, 30 * 5);
+    const PdfText listText = readPdfWords(list);
+    QStringList words;
+    for (const PdfWord& w : listText.words) words << w.text;
+    const QString all = words.join(QLatin1Char(' '));
+    QVERIFY2(all.contains(QStringLiteral("1 : 6 2 44 4 5")), qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("30 : 16 2 44 4 5")), qPrintable(all));
+}
+
+void ExternalWheelsTabTest::previewsAndReplacements() {
+    TabRig rig;
+    // A blank line first, two header lines, then the boards: the first board is the file's
+    // fourth line.
+    rig.chooseFile("shaped.csv", "\r\nMy wheel\r\nnumbers 1 to 9\r\n1, 2,3,4,5\r\nA,B,C\r\n1,2,3,4,5,1,9\r\n");
+    rig.setSeparator(",");
+    rig.setSkip(2);
+    rig.goToPage(2);
+    QCOMPARE(rig.grid("GrilleNumero"), QStringList({"1|1| 2|3|4|5", "2|A|B|C||", "3|1|2|3|4|5"}));
+
+    rig.setBox(QStringLiteral("ComboBoxa3"), QStringLiteral("44"));
+    rig.setBox(QStringLiteral("ComboBoxa5"), QString());
+    rig.setBox(QStringLiteral("ComboBoxa2"), QStringLiteral("abc"));
+    rig.goToPage(4);
+    QCOMPARE(rig.grid("GrilleNumero2"), QStringList({"1|1|2|44|4|5", "2|A|B|C||", "3|1|2|44|4|5"}));
+    // The raw preview is not read again.
+    QCOMPARE(rig.grid("GrilleNumero").first(), QStringLiteral("1|1| 2|3|4|5"));
+
+    // Both 1 and 2 played as 9, and grid B 1 as 4: no warning, the list takes them as they are.
+    rig.press("bprecedent");
+    rig.setBox(QStringLiteral("ComboBoxa1"), QStringLiteral("9"));
+    rig.setBox(QStringLiteral("ComboBoxa2"), QStringLiteral("9"));
+    rig.setBox(QStringLiteral("ComboBoxb1"), QStringLiteral("4"));
+    rig.goToPage(5);
+    QCOMPARE(rig.grid("GrilleNumero2").first(), QStringLiteral("1|9|9|44|4|5"));
+    const QString exported = rig.scratchFile("replaced.txt");
+    rig.platform.chooseFileNext(exported);
+    rig.press("bexportliste");
+    QCOMPARE(fileLines(exported), QStringList({" 9, 9, 44, 4, 5", "", " 9, 9, 44, 4, 5, 4, 9"}));
+    QCOMPARE(rig.platform.messages().size(), 0);
+
+    // The boxes are read at the moment of the action, not when the page was left.
+    rig.setBox(QStringLiteral("ComboBoxa4"), QStringLiteral("40"));
+    rig.press("bexternecompare");
+    QCOMPARE(rig.compared.back().map[4], 40);
+    QCOMPARE(rig.compared.back().map[51], 4);
+    QCOMPARE(rig.compared.back().map[5], 5);
+}
+
+void ExternalWheelsTabTest::badFilesAreRefusedAndTheTabStaysUsable() {
+    TabRig rig;
+    const QString pdf = rig.scratchFile("never.pdf");
+    const QString exported = rig.scratchFile("never.txt");
+    rig.platform.setPrintFile(pdf);
+    // The problem each file has, and the words its refusal starts with.
+    const std::pair<std::string, QString> files[] = {
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0", 18),
+         QString::fromStdString(rig.state.programText(ProgramText::WheelFileNotText)).section(QLatin1Char(':'), 0, 0)},
+        {std::string(),
+         QString::fromStdString(rig.state.programText(ProgramText::WheelFileNoBoard)).section(QLatin1Char(':'), 0, 0)},
+        {"1;2;3\r\n4;5;6\r\n", QString::fromStdString(rig.state.programText(ProgramText::WheelFileTooFewNumbers))
+                                   .section(QLatin1Char(':'), 0, 0)
+                                   .section(QLatin1Char('%'), 0, 0)},
+        {std::string(TextFileReader::kMaxLineLength + 1, '7'), QStringLiteral("Erreur")},
+    };
+    int k = 0;
+    for (const auto& [bytes, refusal] : files) {
+        rig.chooseFile(("bad" + std::to_string(++k) + ".txt").c_str(), bytes);
+        rig.setSeparator(";");
+        rig.goToPage(5);
+        for (const char* action : {"bimprimer", "bimprimeliste", "bexportliste", "bexternecompare"}) {
+            rig.platform.clear();
+            rig.platform.chooseFileNext(exported);
+            rig.press(action);
+            QVERIFY2(rig.platform.messages().size() == 1, action);
+            QVERIFY2(
+                rig.platform.messages()[0].text.startsWith(refusal),
+                qPrintable(
+                    QStringLiteral("%1 %2: %3").arg(k).arg(QLatin1String(action), rig.platform.messages()[0].text)));
+            // Refused before any dialog: no printer asked for, no export file chosen.
+            QCOMPARE(rig.platform.pendingFiles(), 1);
+            QCOMPARE(rig.platform.dialogs().size(), 0);
+        }
+        rig.platform.clear();
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(!QFile::exists(exported));
+        QVERIFY(rig.compared.empty());
+        QVERIFY(rig.find(QStringLiteral("bprecedent"))->isEnabled());
+        while (rig.page() > 1) rig.press("bprecedent");
+    }
+
+    // A file deleted after its preview: the reader's failure, in the action's own box.
+    rig.platform.clear();
+    const QString gone = rig.chooseFile("gone.txt", boards(3));
+    rig.goToPage(5);
+    QVERIFY(QFile::remove(gone));
+    rig.press("bimprimer");
+    rig.press("bimprimeliste");
+    rig.platform.chooseFileNext(exported);
+    rig.press("bexportliste");
+    QCOMPARE(rig.platform.messages().size(), 3);
+    QCOMPARE(rig.platform.messages()[0].title, QStringLiteral("Erreur dans Pimprimebulletinfichier"));
+    QCOMPARE(rig.platform.messages()[1].title, QStringLiteral("Erreur dans Pimprimelistebulletinfichier"));
+    QCOMPARE(rig.platform.messages()[2].title, QStringLiteral("Erreur dans Pimprimelistebulletinfichier"));
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(!QFile::exists(exported));
+
+    // An export file that cannot be made: the word the list window gives, and nothing else.
+    rig.platform.clear();
+    rig.chooseFile("good.txt", boards(3));
+    rig.platform.chooseFileNext(rig.scratchFile("no-such-folder/boards.txt"));
+    rig.press("bexportliste");
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(81));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(80));
+    QVERIFY(!QFile::exists(rig.scratchFile("no-such-folder")));
+    QFile::remove(rig.scratchFile("good.txt"));
+
+    // Back to page 1: the preview of a missing file says so and still moves on.
+    while (rig.page() > 1) rig.press("bprecedent");
+    rig.platform.clear();
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 2);
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].title, QStringLiteral("Erreur dans pchargegrille"));
+    QCOMPARE(rig.grid("GrilleNumero"), QStringList({"|||||"}));
+}
+
+void ExternalWheelsTabTest::theFileShapeIsProposed() {
+    TabRig rig;
+    const auto shown = [&rig] {
+        return rig.find<QComboBox>(QStringLiteral("Combseparateur"))->currentText() + QLatin1Char('/') +
+               rig.find<QComboBox>(QStringLiteral("combligne"))->currentText();
+    };
+    rig.chooseFile("header.csv", "Wheel of nine;made by me\r\n\r\n1;2;3;4;5\r\n6;7;8;9;1\r\n");
+    QCOMPARE(shown(), QStringLiteral(";/1"));
+    // A file the guess cannot read keeps what the boxes showed; the user can still change both.
+    const QString fragment = QStringLiteral(NORVEX5_TEST_DATA "/wheels/ljcr_C16-5-3_b65_json-fragment.txt");
+    rig.platform.chooseFileNext(fragment);
+    rig.press("bselfic");
+    QCOMPARE(rig.label("labfic"), fragment);
+    QCOMPARE(shown(), QStringLiteral(";/1"));
+    rig.platform.chooseFileNext(QStringLiteral(NORVEX5_TEST_DATA "/wheels/pdo_C13-5-3_b34.res"));
+    rig.press("bselfic");
+    QCOMPARE(shown(), QStringLiteral(" /0"));
+    rig.setSkip(3);
+    rig.setSeparator(",");
+    QCOMPARE(shown(), QStringLiteral(",/3"));
+}
+
+void ExternalWheelsTabTest::textsFollowTheLanguage() {
+    TabRig rig;
+    const auto check = [&rig] {
+        QCOMPARE(rig.find<QPushButton>(QStringLiteral("bselfic"))->text(), rig.message(172));
+        QCOMPARE(rig.find<QPushButton>(QStringLiteral("baffichetous"))->text(), rig.message(178));
+        QCOMPARE(rig.find<QPushButton>(QStringLiteral("bsuivant"))->toolTip(), rig.message(182));
+        QCOMPARE(rig.find<QPushButton>(QStringLiteral("bprecedent"))->toolTip(), rig.message(181));
+        QCOMPARE(rig.label("labnumerorep"), rig.message(177));
+        QCOMPARE(rig.find<QRadioButton>(QStringLiteral("bimpunbull"))->text(), rig.message(42));
+    };
+    check();
+    rig.state.parameters.language = 7;
+    rig.window.applyTexts();
+    check();
+    QCOMPARE(rig.message(172).isEmpty(), false);
+    // Every replacement box shows its own number, and the ticket model list holds the six models.
+    for (int n = 1; n <= 50; ++n) {
+        auto* box = rig.find<QComboBox>(QStringLiteral("ComboBoxa%1").arg(n));
+        QCOMPARE(box->currentText(), QString::number(n));
+        QCOMPARE(box->count(), 50);
+    }
+    for (int m = 1; m <= 9; ++m)
+        QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBoxb%1").arg(m))->currentText(), QString::number(m));
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("combTypebull"))->count(), 6);
+    QVERIFY(rig.find<QRadioButton>(QStringLiteral("bimptsbull"))->isChecked());
+}
+
+void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
+    TabRig rig;
+    constexpr int kBoards = 200000;
+    std::string bytes = "my wheel\r\n";
+    for (int k = 0; k < kBoards; ++k)
+        bytes += std::to_string(k % 9 + 1) + " 10 20 30 " + std::to_string(k % 40 + 1) + "\r\n";
+    rig.chooseFile("large.txt", bytes);
+    rig.setBox(QStringLiteral("ComboBoxa1"), QStringLiteral("45"));
+    rig.goToPage(4);
+    QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
+
+    QSignalSpy shown(&rig.tab(), &ExternalWheelsTab::allDisplayed);
+    rig.press("baffichetous");
+    QCOMPARE(shown.size(), 1);
+    auto* view = rig.find<QTableView>(QStringLiteral("GrilleNumero2"));
+    const QAbstractItemModel* model = view->model();
+    QCOMPARE(model->rowCount(), kBoards);
+    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("45"));
+    QCOMPARE(model->index(kBoards - 1, 0).data().toString(), QString::number(kBoards));
+    // Board 200000: k = 199999, first number 199999 % 9 + 1 = 2, last 199999 % 40 + 1 = 40.
+    QCOMPARE(model->index(kBoards - 1, 1).data().toString(), QStringLiteral("2"));
+    QCOMPARE(model->index(kBoards - 1, 5).data().toString(), QStringLiteral("40"));
+    view->scrollToBottom();
+    // The last row's number is shown whole.
+    const int numberWidth = view->fontMetrics().horizontalAdvance(QString::number(kBoards));
+    QVERIFY2(view->columnWidth(0) > numberWidth, qPrintable(QString::number(view->columnWidth(0))));
+    QVERIFY(rig.platform.messages().isEmpty());
+
+    // Back through page 3: the replaced preview is the first twenty boards again.
+    rig.press("bprecedent");
+    rig.press("bsuivant");
+    QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
+    QCOMPARE(view->columnWidth(0), 40);
+
+    // A file that is no wheel is refused here too, and the grid keeps what it showed.
+    while (rig.page() > 1) rig.press("bprecedent");
+    rig.chooseFile("large.txt", std::string("\0\0\0\x01binary", 10));
+    rig.goToPage(4);
+    rig.platform.clear();
+    rig.press("baffichetous");
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(rig.platform.messages().size(), 1);
+}
+
+void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
+    TabRig rig;
+    rig.chooseFile("thirty.csv", boards(30));
+    rig.goToPage(5);
+    rig.find<QRadioButton>(QStringLiteral("bimpunbull"))->setChecked(true);
+    rig.platform.setPrintFile(rig.scratchFile("first.pdf"));
+    // The first ticket goes to the printer; Cancel at the question before the second.
+    rig.platform.answerNext(Platform::Answer::Cancel);
+    rig.press("bimprimer");
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, rig.message(115));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(130));
+    QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
+    const qsizetype printed = rig.grid("GrilleNumero").size();
+    QVERIFY2(printed > 1 && printed < 30, qPrintable(QString::number(printed)));
+    // Nothing is held: the tab takes the next command.
+    QVERIFY(rig.find(QStringLiteral("bimprimer"))->isEnabled());
+    QVERIFY(rig.find(QStringLiteral("bprecedent"))->isEnabled());
+}
+
+QTEST_MAIN(ExternalWheelsTabTest)
+#include "externalwheelstab_test.moc"
