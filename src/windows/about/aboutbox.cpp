@@ -24,20 +24,16 @@ constexpr int kDisclaimerMessages[] = {73, 74, 107};
 
 AboutBox::AboutBox(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("apropos"));
+    setUpDialog(*this, "apropos");
     setWindowTitle(QStringLiteral("A propos"));
     setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    useProgramFont(*this);
     GradientBackground::placeBehind(this);
     buildControls();
     connectHandlers();
 }
 
 void AboutBox::buildControls() {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(10);
+    QVBoxLayout* column = dialogColumn(*this);
 
     auto* header = new QGridLayout;
     auto* icon = new QLabel(this);

@@ -1,8 +1,11 @@
 #pragma once
-// The font every window of the program uses: the main window's, whatever the desktop's settings,
-// so that a dialog measures its texts as the main window does.
+// What every window of the program shares in its frame: the main window's font, whatever the
+// desktop's settings, so that a dialog measures its texts as the main window does; a fixed
+// single border; the margins of a dialog laid out as one column.
 
+#include <QDialog>
 #include <QFont>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace norvex5 {
@@ -11,6 +14,22 @@ inline void useProgramFont(QWidget& window) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
     window.setFont(font);
+}
+
+// A dialog under its designed name, with a title and a close box and nothing to resize, in the
+// program's font.
+inline void setUpDialog(QDialog& dialog, const char* objectName) {
+    dialog.setObjectName(QLatin1String(objectName));
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    useProgramFont(dialog);
+}
+
+// The one column a small dialog is laid out in.
+inline QVBoxLayout* dialogColumn(QWidget& dialog) {
+    auto* column = new QVBoxLayout(&dialog);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(10);
+    return column;
 }
 
 }  // namespace norvex5

@@ -28,19 +28,15 @@ constexpr const char* kNoteLines[] = {
 
 LanguageChoiceDialog::LanguageChoiceDialog(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("Form10"));
+    setUpDialog(*this, "Form10");
     setWindowTitle(QStringLiteral("Langue - Language"));
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    useProgramFont(*this);
     buildControls();
     connectHandlers();
 }
 
 void LanguageChoiceDialog::buildControls() {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(10);
+    QVBoxLayout* column = dialogColumn(*this);
 
     languages_ = new LanguageGroup(this);
     languages_->setTitle(QStringLiteral("Langue - Language"));

@@ -60,10 +60,8 @@ void OffsetField::keyPressEvent(QKeyEvent* event) {
 
 ParametersWindow::ParametersWindow(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("Form9"));
+    setUpDialog(*this, "Form9");
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    useProgramFont(*this);
     GradientBackground::placeBehind(this);
     buildControls();
     connectHandlers();
@@ -71,9 +69,7 @@ ParametersWindow::ParametersWindow(AppState& state, Platform& platform, QWidget*
 }
 
 void ParametersWindow::buildControls() {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(10);
+    QVBoxLayout* column = dialogColumn(*this);
 
     printerGroup_ = new QGroupBox(QStringLiteral("Impression"), this);
     printerGroup_->setObjectName(QStringLiteral("GroupBox1"));

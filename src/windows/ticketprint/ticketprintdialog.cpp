@@ -24,6 +24,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/windowfont.h"
 #include "windows/ticketprint/ticketpreview.h"
 
 namespace norvex5 {
@@ -46,14 +47,9 @@ std::uint32_t freshSeed() { return std::random_device{}(); }
 
 TicketPrintDialog::TicketPrintDialog(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("Form7"));
+    setUpDialog(*this, "Form7");
     setWindowTitle(QStringLiteral("Imprimer les Tickets"));
-    // A fixed single border, as every dialog of the program.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(loadProgramIcon()));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    setFont(font);
     controls_.build(*this);
     showEntryTextsOnly(*controls_.modelList);
     connectHandlers();

@@ -25,19 +25,15 @@ constexpr int kMessageSelectedWheel = 129;
 
 WheelDescriptionWindow::WheelDescriptionWindow(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setObjectName(QStringLiteral("FinfoSysteme"));
+    setUpDialog(*this, "FinfoSysteme");
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    useProgramFont(*this);
     GradientBackground::placeBehind(this);
     buildControls();
     connectHandlers();
 }
 
 void WheelDescriptionWindow::buildControls() {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 12);
-    column->setSpacing(10);
+    QVBoxLayout* column = dialogColumn(*this);
 
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("lablibsysteme"));
