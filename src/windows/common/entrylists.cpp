@@ -2,9 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <string>
@@ -30,9 +33,47 @@ public:
     }
 };
 
+QString visibleText(const QString& entry) {
+    return QString::fromStdString(std::string(listEntryText(entry.toStdString())));
+}
+
+// Paints the closed box with the current entry's visible text, cut with "…" where the box is too
+// narrow for it (a long title in some languages), instead of the raw entry whose end is lost.
+class EntryTextPainter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        auto* list = static_cast<QComboBox*>(watched);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.frame = list->hasFrame();
+        option.subControls = QStyle::SC_All;
+        option.iconSize = list->iconSize();
+        if (list->hasFocus()) option.state |= QStyle::State_Selected;
+        if (list->view()->isVisible()) option.state |= QStyle::State_On;
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        option.currentText =
+            list->fontMetrics().elidedText(visibleText(list->currentText()), Qt::ElideRight, field.width());
+        QStylePainter painter(list);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+        return true;
+    }
+};
+
 }  // namespace
 
-void showEntryTextsOnly(QComboBox& list) { list.setItemDelegate(new EntryTextDelegate(&list)); }
+void showEntryTextsOnly(QComboBox& list) {
+    list.setItemDelegate(new EntryTextDelegate(&list));
+    list.installEventFilter(new EntryTextPainter(&list));
+    // The whole title on hovering, for a box too narrow to show all of it.
+    QObject::connect(&list, &QComboBox::currentTextChanged, &list,
+                     [&list](const QString& entry) { list.setToolTip(visibleText(entry)); });
+    list.setToolTip(visibleText(list.currentText()));
+}
 
 void fitOpenList(QComboBox& list) {
     QAbstractItemView* view = list.view();

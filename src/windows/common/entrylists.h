@@ -8,7 +8,8 @@ class QComboBox;
 
 namespace norvex5 {
 
-// The open list shows each entry's visible text alone, in rows as roomy as a menu's.
+// The open list shows each entry's visible text alone, in rows as roomy as a menu's; the closed
+// box shows the current entry's visible text, cut with "…" when too long, whole in its hint.
 void showEntryTextsOnly(QComboBox& list);
 
 // The open list as wide as its longest visible text (within the screen), never narrower than the
