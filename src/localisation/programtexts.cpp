@@ -57,6 +57,8 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Le righe di questo file non contengono cinque numeri separati da '%2':\n%1",
      "Redci ove datoteke ne sadrže pet brojeva odvojenih znakom '%2':\n%1",
      "Die Zeilen dieser Datei enthalten keine fünf durch '%2' getrennten Zahlen:\n%1"},
+    {"Tous les fichiers", "All files", "Todos os ficheiros", "Todos los archivos", "Tutti i file", "Sve datoteke",
+     "Alle Dateien"},
 }};
 
 }  // namespace

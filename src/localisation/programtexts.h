@@ -27,8 +27,9 @@ enum class ProgramText {
     WheelFileNotText,
     WheelFileNoBoard,
     WheelFileTooFewNumbers,  // "%2" the separator chosen
+    AllFiles,                // the second filter of the wheel file dialog
 };
-inline constexpr int kProgramTextCount = 15;
+inline constexpr int kProgramTextCount = 16;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

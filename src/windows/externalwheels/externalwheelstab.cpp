@@ -392,7 +392,9 @@ void ExternalWheelsTab::chooseFile() {
     if (pass_ != nullptr) return;
     Platform::FileDialog dialog;
     dialog.title = text(kMessageSelectFile);
-    dialog.filter = text(kMessageTextFiles).trimmed() + QStringLiteral(" (*.txt *.csv)");
+    // Text and CSV files first; wheel files made elsewhere often carry other endings (.res, .LS5).
+    dialog.filter = text(kMessageTextFiles).trimmed() + QStringLiteral(" (*.txt *.csv);;") +
+                    QString::fromStdString(state_.programText(ProgramText::AllFiles)) + QStringLiteral(" (*)");
     dialog.pathMustExist = true;
     dialog.fileMustExist = true;
     // The dialog opens where the last chosen file is.

@@ -132,6 +132,7 @@ void ExternalWheelsTabTest::navigationAndTheFileChoice() {
     QCOMPARE(dialog.request.title, rig.message(172));
     QVERIFY(dialog.request.filter.startsWith(rig.message(173).trimmed()));
     QVERIFY(dialog.request.filter.contains(QStringLiteral("*.csv")));
+    QVERIFY(dialog.request.filter.endsWith(QStringLiteral(";;Tous les fichiers (*)")));  // .res, .LS5 ...
     QVERIFY(dialog.request.fileMustExist);
 
     // A cancelled dialog keeps the file chosen before.
