@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 
 #include "workshop/wheelcheck.h"
 
@@ -78,7 +77,6 @@ public:
         keptPatterns_ = positionPatterns(kBoardSize - 1, t_ - 1);
         if (v_ >= kBoardSize + 1) restPatterns_ = positionPatterns(v_ - kBoardSize - 1, m_ - t_);
         evaluationCost_ = std::max<std::size_t>(1, 2 * keptPatterns_.size() * restPatterns_.size());
-        weight_.assign(subsets, 1);
     }
 
     std::size_t holes() const { return holes_.size(); }
@@ -136,11 +134,25 @@ public:
         });
     }
 
-    // Takes out the board whose loss opens the fewest holes.
-    void removeBoard() {
-        std::size_t chosen = 0;
-        std::int64_t fewest = INT64_MAX;
-        for (std::size_t i = 0; i < boards_.size(); ++i) {
+    // Starts again from `wheel`: its boards, their holes, no step forbidden.
+    void load(const Wheel& wheel) {
+        std::fill(cover_.begin(), cover_.end(), 0);
+        holes_.resize(cover_.size());
+        for (std::uint32_t r = 0; r < cover_.size(); ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+        boards_.clear();
+        tabu_.clear();
+        for (const Board& board : wheel.boards) {
+            std::uint64_t mask = 0;
+            for (const auto n : board) mask |= std::uint64_t(1) << n;
+            addBoard(mask);
+        }
+    }
+
+    // Takes out the board whose loss opens the fewest holes, or a random one.
+    void removeBoard(bool anyBoard = false) {
+        std::size_t chosen = random_.below(static_cast<std::uint32_t>(boards_.size()));
+        std::int64_t fewest = anyBoard ? INT64_MIN : INT64_MAX;
+        for (std::size_t i = 0; i < boards_.size() && !anyBoard; ++i) {
             std::int64_t opened = 0;
             forEachMet(boards_[i], [&](std::uint32_t r) { opened += cover_[r] == 1; });
             if (opened < fewest) {
@@ -160,11 +172,10 @@ public:
 
     // One step of the search at the current size: a random hole is taken, and among the swaps
     // that would close it (a board meeting it in t-1 numbers trades a number outside it for one
-    // inside) the one that costs least is made, even when it opens more holes than it closes.
-    // The cost weighs each hole by how long it has resisted: whenever no swap gains, every hole
-    // left weighs one more, so the search leaves a plateau instead of circling on it. A number
-    // just taken off a board may not come back to it for a few steps (unless that closes the
-    // last hole), which keeps the search from undoing its own step.
+    // inside) the one that opens fewest holes is chosen. It is made when it opens no more holes
+    // than it closes, else with the probability exp(-added / temperature). A number just taken
+    // off a board may not come back to it for a while (unless that closes the last hole), which
+    // keeps the search from undoing its own steps and circling on a plateau.
     void step() {
         ++steps_;
         const std::uint32_t holeRank = holes_[random_.below(static_cast<std::uint32_t>(holes_.size()))];
@@ -198,34 +209,27 @@ public:
         std::int64_t bestCost = INT64_MAX;
         std::size_t best = 0;
         std::uint32_t ties = 0;
-        bool bestGains = false;
         for (std::size_t k = 0; k < sample; ++k) {
             const Candidate& c = candidates_[k];
-            std::int64_t weighted = 0;
-            const std::int64_t delta = evaluate(boards_[c.board], c.out, c.in, &weighted);
+            std::int64_t delta = evaluate(boards_[c.board], c.out, c.in, false);
             const bool closesAll = std::int64_t(holes_.size()) + delta == 0;
             if (!closesAll && tabu_[c.board * kMaxNumbers + c.in] > steps_) continue;
-            if (closesAll) weighted = INT64_MIN;
-            if (weighted < bestCost) {
-                bestCost = weighted;
+            if (closesAll) delta = INT64_MIN;
+            if (delta < bestCost) {
+                bestCost = delta;
                 best = k;
                 ties = 1;
-            } else if (weighted == bestCost && random_.below(++ties) == 0) {
+            } else if (delta == bestCost && random_.below(++ties) == 0) {
                 best = k;
             }
-            bestGains = bestCost < 0;
         }
         if (bestCost == INT64_MAX) return;  // every swap is forbidden for now
+        if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / kTemperature)) return;
         const Candidate c = candidates_[best];
         evaluate(boards_[c.board], c.out, c.in);
         apply(c.board, c.out, c.in);
         tabu_[c.board * kMaxNumbers + c.out] = steps_ + kTabuSteps + random_.below(kTabuSteps);
-        if (!bestGains)
-            for (const std::uint32_t r : holes_) ++weight_[r];
     }
-
-    // Every hole weighs one again (a new size starts afresh).
-    void resetWeights() { std::fill(weight_.begin(), weight_.end(), 1); }
 
 private:
     // Calls f with the rank of every m-subset that `board` meets in t or more numbers.
@@ -254,44 +258,45 @@ private:
     // The holes opened minus the holes closed if `board` played `in` instead of `out`. Only the
     // m-subsets holding t-1 of the four numbers kept, with `out` or `in` and none of the other
     // can change; their ranks are kept for apply().
-    std::int64_t evaluate(std::uint64_t board, int out, int in, std::int64_t* weighted = nullptr) {
-        const std::uint64_t kept = board & ~(std::uint64_t(1) << out);
-        std::uint64_t keptBits[kBoardSize - 1];
-        std::uint8_t rest[kMaxNumbers];
-        int k = 0, r = 0;
-        const std::uint64_t excluded = board | std::uint64_t(1) << in;
-        for (int n = 0; n < v_; ++n)
-            if (kept >> n & 1)
-                keptBits[k++] = std::uint64_t(1) << n;
-            else if (!(excluded >> n & 1))
-                rest[r++] = static_cast<std::uint8_t>(n);
-        restMasks_.clear();
-        for (const auto& q : restPatterns_) {
-            std::uint64_t mask = 0;
-            for (int a = 0; a < m_ - t_; ++a) mask |= std::uint64_t(1) << rest[q[a]];
-            restMasks_.push_back(mask);
-        }
-        lost_.clear();
-        gained_.clear();
-        std::int64_t delta = 0;
-        std::int64_t weightedDelta = 0;
+    std::int64_t evaluate(std::uint64_t board, int out, int in, bool keep = true) {
         const std::uint64_t outBit = std::uint64_t(1) << out;
         const std::uint64_t inBit = std::uint64_t(1) << in;
+        std::uint64_t keptBits[kBoardSize - 1];
+        int k = 0;
+        for (std::uint64_t kept = board & ~outBit; kept != 0; kept &= kept - 1) keptBits[k++] = kept & (~kept + 1);
+        restMasks_.clear();
+        if (m_ == t_) {
+            restMasks_.push_back(0);
+        } else {
+            std::uint8_t rest[kMaxNumbers];
+            int r = 0;
+            const std::uint64_t excluded = board | inBit;
+            for (int n = 0; n < v_; ++n)
+                if (!(excluded >> n & 1)) rest[r++] = static_cast<std::uint8_t>(n);
+            for (const auto& q : restPatterns_) {
+                std::uint64_t mask = 0;
+                for (int a = 0; a < m_ - t_; ++a) mask |= std::uint64_t(1) << rest[q[a]];
+                restMasks_.push_back(mask);
+            }
+        }
+        if (keep) {
+            lost_.clear();
+            gained_.clear();
+        }
+        std::int64_t delta = 0;
         for (const auto& p : keptPatterns_) {
             std::uint64_t part = 0;
             for (int a = 0; a < t_ - 1; ++a) part |= keptBits[p[a]];
             for (const std::uint64_t restMask : restMasks_) {
                 const std::uint32_t lost = maskRank(part | restMask | outBit);
                 const std::uint32_t gained = maskRank(part | restMask | inBit);
-                const bool opens = cover_[lost] == 1;
-                const bool closes = cover_[gained] == 0;
-                delta += opens - closes;
-                weightedDelta += std::int64_t(opens * weight_[lost]) - std::int64_t(closes * weight_[gained]);
-                lost_.push_back(lost);
-                gained_.push_back(gained);
+                delta += (cover_[lost] == 1) - (cover_[gained] == 0);
+                if (keep) {
+                    lost_.push_back(lost);
+                    gained_.push_back(gained);
+                }
             }
         }
-        if (weighted != nullptr) *weighted = weightedDelta;
         return delta;
     }
 
@@ -331,9 +336,11 @@ private:
         std::uint8_t out, in;
     };
     static constexpr std::size_t kStepBudget = 4096;  // subsets looked at per step, about
-    static constexpr std::uint32_t kTabuSteps = 8;
+    static constexpr std::uint32_t kTabuSteps = 20;
+    // Few steps that open one hole more than they close are taken (about 1 in 28), two more
+    // almost never: enough to leave a plateau without losing the way.
+    static constexpr double kTemperature = 0.3;
     std::vector<Candidate> candidates_;
-    std::vector<std::uint32_t> weight_;
     std::vector<std::uint64_t> tabu_;  // [board * 50 + number]: the step until which it may not come back
     std::uint64_t steps_ = 0;
     std::size_t evaluationCost_ = 1;
@@ -391,10 +398,23 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
     };
     if (annealer.greedy(keepGoing)) {
         recordComplete();
+        // Steps allowed at one size before starting that size again, about 30 a draw of m; each
+        // new start of the same size gets half as many more. Searches at one size differ widely in luck, so several
+        // fresh starts reach a smaller wheel sooner than one long search.
+        const double kPatience = std::max(2000.0, 30.0 * double(kBinomial(settings.numbers, g.m)));
+        constexpr double kPatienceGrowth = 1.5;
+        // The first try below a complete wheel drops a tenth of its boards at once; a try that
+        // fails halves the drop, down to one board. A search with room to rearrange many boards
+        // finds better wheels than one that takes them away one at a time.
+        constexpr double kFirstDrop = 0.1;
+        double patience = kPatience;
+        bool fresh = true;
+        int jump = std::max(1, static_cast<int>(annealer.size() * kFirstDrop));
         while (annealer.size() > floor) {
-            annealer.removeBoard();
-            annealer.resetWeights();
+            const int target = std::max(floor, annealer.size() - jump);
+            while (annealer.size() > target) annealer.removeBoard(!fresh);
             bool found = false;
+            std::int64_t stepsHere = 0;
             while (!found) {
                 if (settings.maxMoves > 0 && result.moves >= settings.maxMoves) break;
                 if ((result.moves & 0xff) == 0) {
@@ -404,9 +424,24 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
                 annealer.step();
                 ++result.moves;
                 found = annealer.holes() == 0;
+                if (!found && ++stepsHere > patience) break;
             }
-            if (!found) break;
-            recordComplete();
+            if (found) {
+                recordComplete();
+                patience = kPatience;
+                fresh = true;
+                continue;
+            }
+            if (stepsHere <= patience) break;  // out of time, moves, or stopped
+            // Stuck at this size: start again from the smallest complete wheel without another
+            // of its boards, and give the next attempt longer.
+            annealer.load(result.wheel);
+            if (jump > 1) {
+                jump /= 2;
+            } else {
+                patience *= kPatienceGrowth;
+                fresh = false;
+            }
         }
     }
     result.seconds = elapsed();
