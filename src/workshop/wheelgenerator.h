@@ -2,10 +2,13 @@
 // Wheels generated for a guarantee: as few boards of five numbers over v numbers as the time
 // allows, keeping "t if m".
 //
-// A greedy start gives a complete wheel at once; simulated annealing then works on the count of
-// holes with one board fewer each time the holes reach zero. A move swaps one number of one board,
-// and only the m-subsets that the swap can win or lose are looked at, so a move costs the same
-// whatever the size of the wheel. The best complete wheel found is kept, whenever the run ends.
+// A greedy start gives a complete wheel at once. Boards are then taken away (a tenth of them at
+// first, one at a time once that fails) and a search on the count of holes rearranges the rest
+// until no hole is left: each step swaps one number of one board to close a random hole, chosen
+// among the swaps that close it by the holes they open, with a tabu list and a low temperature
+// to leave plateaus. Only the m-subsets that a swap can win or lose are looked at, so a step costs
+// the same whatever the size of the wheel. A size that resists is started afresh from the
+// smallest complete wheel. The best complete wheel found is kept, whenever the run ends.
 //
 // Made for a worker thread: the run owns all its state, reads the stop flag between moves and
 // tells its progress through a callback called on the thread that runs it. The same settings and
