@@ -398,10 +398,10 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
     };
     if (annealer.greedy(keepGoing)) {
         recordComplete();
-        // Steps allowed at one size before starting that size again, about 30 a draw of m; each
-        // new start of the same size gets half as many more. Searches at one size differ widely in luck, so several
-        // fresh starts reach a smaller wheel sooner than one long search.
-        const double kPatience = std::max(2000.0, 30.0 * double(kBinomial(settings.numbers, g.m)));
+        // Steps allowed at one size before starting that size again, 200 a board of the first
+        // complete wheel; each new start of the same size gets half as many more. Searches at one size differ widely in
+        // luck, so several fresh starts reach a smaller wheel sooner than one long search.
+        const double kPatience = std::max(2000.0, 200.0 * annealer.size());
         constexpr double kPatienceGrowth = 1.5;
         // The first try below a complete wheel drops a tenth of its boards at once; a try that
         // fails halves the drop, down to one board. A search with room to rearrange many boards
