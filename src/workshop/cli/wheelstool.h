@@ -1,0 +1,22 @@
+#pragma once
+// norvex5-wheels, the wheel workshop from a terminal:
+//   norvex5-wheels check FILE --numbers V --guarantee T --if M [--separator C] [--skip N] [--json]
+//   norvex5-wheels generate --numbers V --guarantee T --if M [--seconds S] [--seed N] [--out FILE] [--json]
+// Exit status: 0 the guarantee holds / a wheel was made; 1 it does not hold / no complete wheel
+// in the time given; 2 bad arguments, or a wheel file that cannot be read or is not a wheel
+// (the reason on the error stream).
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace norvex5::workshop {
+
+inline constexpr int kToolKept = 0;
+inline constexpr int kToolNotKept = 1;
+inline constexpr int kToolBadInput = 2;
+
+// `args` without the program name.
+int runWheelsTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace norvex5::workshop

@@ -1,0 +1,171 @@
+#include "workshop/wheel.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "core/wheelcatalogue.h"
+#include "textfiles/fieldnumber.h"
+#include "textfiles/textfilereader.h"
+
+namespace norvex5::workshop {
+
+std::optional<std::string> checkLimitsProblem(int numbers, Guarantee g) {
+    if (numbers < kMinNumbers || numbers > kMaxNumbers)
+        return "the count of numbers must be from " + std::to_string(kMinNumbers) + " to " +
+               std::to_string(kMaxNumbers);
+    if (g.m < 1 || g.m > kBoardSize) return "the 'if' count must be from 1 to 5 (a draw has five numbers)";
+    if (g.t < 1 || g.t > g.m) return "the guarantee must be from 1 to the 'if' count";
+    return std::nullopt;
+}
+
+std::optional<std::string> generatorLimitsProblem(int numbers, Guarantee g) {
+    if (auto problem = checkLimitsProblem(numbers, g)) return problem;
+    if (g.t < kMinGeneratedT) return "the generator needs a guarantee of at least 2";
+    return std::nullopt;
+}
+
+std::optional<Wheel> builtInWheel(int wheelNumber) {
+    const WheelRecord* record = wheelRecord(wheelNumber);
+    if (record == nullptr) return std::nullopt;
+    Wheel wheel;
+    wheel.numbers = record->numberCount;
+    for (const WheelBoard& positions : record->boards) {
+        Board board;
+        for (int k = 0; k < kBoardSize; ++k) board[k] = static_cast<std::uint8_t>(positions[k] - 1);
+        std::sort(board.begin(), board.end());
+        wheel.boards.push_back(board);
+    }
+    return wheel;
+}
+
+WheelFileReading readWheelFile(const ExternalWheel& file, int numbers) {
+    WheelFileReading reading;
+    reading.wheel.numbers = numbers;
+    auto fail = [&](WheelFileProblem problem, std::int32_t number) {
+        reading.problem = problem;
+        reading.board = static_cast<std::int64_t>(reading.wheel.boards.size()) + 1;
+        reading.number = number;
+        reading.wheel.boards.clear();
+        return reading;
+    };
+    // First pass: the numbers as written. Whether the file counts from 0 is known only at its
+    // end, so the range is settled after it.
+    bool sawZero = false;
+    try {
+        TextFileReader reader;
+        openExternalWheel(reader, file);
+        while (!reader.atEnd()) {
+            Board board{};
+            int count = 0;
+            std::int32_t bad = 0;
+            WheelFileProblem problem = WheelFileProblem::None;
+            reader.forEachField(kBoardSize, [&](int, std::string_view text) {
+                const auto value = trimmedFieldNumber(text);
+                if (!value || problem != WheelFileProblem::None) return;
+                const std::int32_t n = *value;
+                if (n < 0 || n > numbers) {
+                    problem = WheelFileProblem::OutOfRange;
+                    bad = n;
+                    return;
+                }
+                for (int k = 0; k < count; ++k)
+                    if (board[k] == n) {
+                        problem = WheelFileProblem::RepeatedNumber;
+                        bad = n;
+                        return;
+                    }
+                board[count++] = static_cast<std::uint8_t>(n);
+            });
+            if (problem != WheelFileProblem::None) return fail(problem, bad);
+            if (count < kBoardSize) return fail(WheelFileProblem::TooFewNumbers, count);
+            std::sort(board.begin(), board.end());
+            sawZero = sawZero || board[0] == 0;
+            reading.wheel.boards.push_back(board);
+            reader.readLine();
+        }
+    } catch (const std::exception& e) {
+        reading.readerError = e.what();
+        fail(WheelFileProblem::Unreadable, 0);
+        reading.board = 0;
+        return reading;
+    }
+    if (reading.wheel.boards.empty()) {
+        reading.problem = WheelFileProblem::NoBoards;
+        return reading;
+    }
+    reading.numberedFromZero = sawZero;
+    std::vector<Board>& boards = reading.wheel.boards;
+    for (std::size_t i = 0; i < boards.size(); ++i) {
+        Board& board = boards[i];
+        if (sawZero) {
+            if (board[4] >= numbers) {
+                reading.problem = WheelFileProblem::OutOfRange;
+                reading.board = static_cast<std::int64_t>(i) + 1;
+                reading.number = board[4];
+                boards.clear();
+                return reading;
+            }
+        } else {
+            for (auto& n : board) --n;
+        }
+    }
+    return reading;
+}
+
+std::string describeProblem(const WheelFileReading& r, int numbers) {
+    const std::string where = "board " + std::to_string(r.board);
+    switch (r.problem) {
+        case WheelFileProblem::None: return {};
+        case WheelFileProblem::Unreadable: return r.readerError;
+        case WheelFileProblem::NoBoards: return "the file holds no board";
+        case WheelFileProblem::TooFewNumbers:
+            return where + " holds " + std::to_string(r.number) + " numbers in its first five fields, not five";
+        case WheelFileProblem::RepeatedNumber:
+            return where + " holds the number " + std::to_string(r.number) + " twice";
+        case WheelFileProblem::OutOfRange:
+            if (r.number < 0) return where + " holds the number " + std::to_string(r.number) + ", below 0";
+            return where + " holds the number " + std::to_string(r.number) + ", above " +
+                   (r.numberedFromZero ? std::to_string(numbers - 1) + " (the file counts from 0)"
+                                       : std::to_string(numbers));
+    }
+    return {};
+}
+
+std::optional<PlayedWheel> playedWheel(const Wheel& wheel, const ReplacementMap& map) {
+    PlayedWheel result;
+    std::array<int, kMaxNumbers + 1> positionOf{};
+    positionOf.fill(-1);
+    for (int n = 1; n <= wheel.numbers; ++n) {
+        const std::int32_t played = replaceGridA(map, n);
+        if (played < 1 || played > kMaxNumbers || positionOf[played] >= 0) return std::nullopt;
+        positionOf[played] = 0;
+        result.played.push_back(played);
+    }
+    std::sort(result.played.begin(), result.played.end());
+    for (std::size_t k = 0; k < result.played.size(); ++k) positionOf[result.played[k]] = static_cast<int>(k);
+    result.wheel.numbers = wheel.numbers;
+    result.wheel.boards.reserve(wheel.boards.size());
+    for (const Board& board : wheel.boards) {
+        Board replaced;
+        for (int k = 0; k < kBoardSize; ++k)
+            replaced[k] = static_cast<std::uint8_t>(positionOf[replaceGridA(map, board[k] + 1)]);
+        std::sort(replaced.begin(), replaced.end());
+        result.wheel.boards.push_back(replaced);
+    }
+    return result;
+}
+
+std::string wheelFileText(const Wheel& wheel, char separator) {
+    std::string text;
+    text.reserve(wheel.boards.size() * 16);
+    for (const Board& board : wheel.boards) {
+        for (int k = 0; k < kBoardSize; ++k) {
+            if (k > 0) text.push_back(separator);
+            appendDecimal(text, board[k] + 1);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace norvex5::workshop

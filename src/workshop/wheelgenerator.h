@@ -1,0 +1,61 @@
+#pragma once
+// Wheels generated for a guarantee: as few boards of five numbers over v numbers as the time
+// allows, keeping "t if m".
+//
+// A greedy start gives a complete wheel at once. Boards are then taken away (a tenth of them at
+// first, one at a time once that fails) and a search on the count of holes rearranges the rest
+// until no hole is left: each step swaps one number of one board to close a random hole, chosen
+// among the swaps that close it by the holes they open, with a tabu list and a low temperature
+// to leave plateaus. Only the m-subsets that a swap can win or lose are looked at, so a step costs
+// the same whatever the size of the wheel. A size that resists is started afresh from the
+// smallest complete wheel. The best complete wheel found is kept, whenever the run ends.
+//
+// Made for a worker thread: the run owns all its state, reads the stop flag between moves and
+// tells its progress through a callback called on the thread that runs it. The same settings and
+// seed take the same path move for move; a run limited by moves rather than by time ends with
+// the same wheel every time.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "workshop/wheel.h"
+
+namespace norvex5::workshop {
+
+struct GeneratorSettings {
+    int numbers = 0;  // v, within generatorLimitsProblem's limits
+    Guarantee guarantee;
+    std::uint64_t seed = 1;
+    double seconds = 10;        // time allowed; 0 or less: no limit of time
+    std::int64_t maxMoves = 0;  // moves allowed; 0: no limit of moves
+    int targetBoards = 0;       // a complete wheel this small ends the run early (0: none)
+};
+
+struct GeneratorProgress {
+    int bestBoards = 0;      // the smallest complete wheel so far; 0 before the first
+    int boards = 0;          // the size being tried now
+    std::int64_t holes = 0;  // holes left at that size
+    std::int64_t moves = 0;
+    double seconds = 0;
+};
+// Called when a smaller complete wheel is found and about five times a second.
+using GeneratorProgressCallback = std::function<void(const GeneratorProgress&)>;
+
+struct GeneratorResult {
+    bool complete = false;  // false: stopped (or out of time) before the first complete wheel
+    bool stopped = false;   // the stop flag ended the run
+    Wheel wheel;            // the smallest complete wheel found, boards ascending; empty when !complete
+    std::int64_t moves = 0;
+    double seconds = 0;
+};
+
+// The settings must lie within generatorLimitsProblem's limits (else the result is incomplete).
+GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop = nullptr,
+                              const GeneratorProgressCallback& progress = {});
+
+// No wheel of five-number boards keeping "t if t" over v numbers has fewer boards than this
+// (Schönheim's bound); 1 for a guarantee whose t is below m.
+int lowerBound(int numbers, Guarantee guarantee);
+
+}  // namespace norvex5::workshop

@@ -1,0 +1,116 @@
+#include "workshop/wheelgenerator.h"
+
+#include <gtest/gtest.h>
+
+#include "workshop/wheelcheck.h"
+
+namespace norvex5::workshop {
+namespace {
+
+GeneratorSettings smallCase(int v, Guarantee g, std::int64_t moves, std::uint64_t seed = 7) {
+    GeneratorSettings settings;
+    settings.numbers = v;
+    settings.guarantee = g;
+    settings.seed = seed;
+    settings.seconds = 0;  // limited by moves only, so every run ends alike
+    settings.maxMoves = moves;
+    return settings;
+}
+
+void expectKeeps(const GeneratorResult& result, int v, Guarantee g) {
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(result.wheel.numbers, v);
+    for (const Board& board : result.wheel.boards) {
+        for (int k = 0; k < kBoardSize; ++k) EXPECT_LT(board[k], v);
+        for (int k = 1; k < kBoardSize; ++k) EXPECT_LT(board[k - 1], board[k]);
+    }
+    EXPECT_EQ(checkGuarantee(CoverageIndex(result.wheel), g).holes, 0) << v << ": " << g.t << " if " << g.m;
+}
+
+TEST(WheelGenerator, EveryGeneratedWheelPassesTheCheck) {
+    const struct {
+        int v;
+        Guarantee g;
+    } cases[] = {{5, {3, 3}},  {6, {5, 5}},  {9, {2, 2}},  {10, {3, 3}}, {11, {4, 4}}, {12, {3, 4}},
+                 {13, {4, 5}}, {11, {2, 5}}, {15, {3, 5}}, {16, {2, 3}}, {22, {3, 3}}};
+    for (const auto& c : cases) {
+        const GeneratorResult result = generateWheel(smallCase(c.v, c.g, 5000));
+        expectKeeps(result, c.v, c.g);
+        EXPECT_GE(static_cast<int>(result.wheel.boards.size()), lowerBound(c.v, c.g));
+    }
+}
+
+TEST(WheelGenerator, ReachesTheBestSizesOnSmallCases) {
+    // 8 boards for "3 if 3" over 8 numbers, 30 for "4 if 4" over 9, one board for "3 if 5" over 7:
+    // no smaller wheel exists.
+    EXPECT_EQ(generateWheel(smallCase(8, {3, 3}, 50000)).wheel.boards.size(), 8u);
+    EXPECT_EQ(generateWheel(smallCase(9, {4, 4}, 50000)).wheel.boards.size(), 30u);
+    const GeneratorResult one = generateWheel(smallCase(7, {3, 5}, 50000));
+    EXPECT_EQ(one.wheel.boards.size(), 1u);
+}
+
+TEST(WheelGenerator, TheSameSeedGivesTheSameWheel) {
+    const GeneratorResult a = generateWheel(smallCase(13, {3, 4}, 3000, 42));
+    const GeneratorResult b = generateWheel(smallCase(13, {3, 4}, 3000, 42));
+    ASSERT_TRUE(a.complete);
+    EXPECT_EQ(a.wheel.boards, b.wheel.boards);
+    EXPECT_EQ(a.moves, b.moves);
+}
+
+TEST(WheelGenerator, AStopBeforeTheFirstCompleteWheelLeavesNone) {
+    std::atomic<bool> stop{true};
+    const GeneratorResult result = generateWheel(smallCase(20, {3, 3}, 0), &stop);
+    EXPECT_FALSE(result.complete);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_TRUE(result.wheel.boards.empty());
+}
+
+TEST(WheelGenerator, AStopKeepsTheSmallestCompleteWheelAndProgressSaysSo) {
+    std::atomic<bool> stop{false};
+    int reports = 0;
+    int lastBest = 0;
+    GeneratorSettings settings = smallCase(18, {3, 3}, 0);
+    settings.seconds = 60;  // the stop flag, not the clock, ends this run
+    const GeneratorResult result = generateWheel(settings, &stop, [&](const GeneratorProgress& p) {
+        ++reports;
+        if (p.bestBoards != 0) {
+            if (lastBest != 0) {
+                EXPECT_LE(p.bestBoards, lastBest);
+            }
+            lastBest = p.bestBoards;
+        }
+        EXPECT_GE(p.boards, 1);
+        if (p.moves > 2000) stop = true;
+    });
+    EXPECT_TRUE(result.stopped);
+    EXPECT_GT(reports, 1);
+    expectKeeps(result, 18, {3, 3});
+    EXPECT_EQ(static_cast<int>(result.wheel.boards.size()), lastBest);
+    EXPECT_LT(result.seconds, 60);
+}
+
+TEST(WheelGenerator, ATargetSizeEndsTheRunThere) {
+    GeneratorSettings settings = smallCase(12, {3, 3}, 200000);
+    settings.targetBoards = 30;
+    const GeneratorResult result = generateWheel(settings);
+    expectKeeps(result, 12, {3, 3});
+    EXPECT_EQ(result.wheel.boards.size(), 30u);
+}
+
+TEST(WheelGenerator, SettingsOutsideTheLimitsGiveNoWheel) {
+    EXPECT_FALSE(generateWheel(smallCase(4, {2, 2}, 100)).complete);
+    EXPECT_FALSE(generateWheel(smallCase(51, {2, 2}, 100)).complete);
+    EXPECT_FALSE(generateWheel(smallCase(10, {1, 2}, 100)).complete);
+    EXPECT_FALSE(generateWheel(smallCase(10, {4, 3}, 100)).complete);
+}
+
+TEST(WheelGenerator, LowerBoundIsSchoenheims) {
+    EXPECT_EQ(lowerBound(8, {3, 3}), 7);
+    EXPECT_EQ(lowerBound(10, {3, 3}), 14);
+    EXPECT_EQ(lowerBound(17, {3, 3}), 68);  // met by the Steiner system
+    EXPECT_EQ(lowerBound(12, {2, 2}), 8);
+    EXPECT_EQ(lowerBound(20, {3, 5}), 1);
+}
+
+}  // namespace
+}  // namespace norvex5::workshop

@@ -1,0 +1,167 @@
+#include "workshop/cli/wheelstool.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "support/scratchfiles.h"
+#include "workshop/wheelcheck.h"
+
+namespace norvex5::workshop {
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = runWheelsTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string data(const std::string& name) { return std::string(NORVEX5_TEST_DATA) + "/wheels/" + name; }
+
+TEST(WheelsToolCheck, AKeptGuaranteeExitsWithZeroAndSaysTheFileCountsFromZero) {
+    const ToolRun r = run({"check", data("pdo_C13-5-3_b34.res"), "--numbers", "13", "--guarantee", "3", "--if", "3"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("34 boards over 13 numbers"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("counts from 0"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3 if 3: kept"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(WheelsToolCheck, JsonOfAWheelWithHoles) {
+    const std::string file = data("pdo_C12-5-4_b79_INCOMPLETE.res");
+    const ToolRun r =
+        run({"check", file, "--numbers", "12", "--guarantee", "4", "--if", "4", "--json", "--holes", "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "{\"file\": \"" + file +
+                  "\", \"numbers\": 12, \"guarantee\": 4, \"if\": 4, \"boards\": 79, \"numbered_from\": 0, "
+                  "\"holes\": 100, \"covered_share\": 0.797980, \"first_holes\": [[0, 1, 2, 5], [0, 1, 3, 11]]}\n");
+    // The same holes the check finds, shown in the file's own numbering.
+    const WheelFileReading reading = readWheelFile({file, " ", 0, identityReplacementMap()}, 12);
+    const GuaranteeReport report = checkGuarantee(CoverageIndex(reading.wheel), {4, 4}, 2);
+    EXPECT_EQ(report.firstHoles[1], (std::vector<std::uint8_t>{0, 1, 3, 11}));
+}
+
+TEST(WheelsToolCheck, AFileNumberedFromOneKeepsItsNumbersInTheHoles) {
+    testing::ScratchDir dir;
+    const std::string file = dir.file("w.csv", "a;b;c;d;e\r\n1;2;3;4;5\r\n1;2;3;4;6\r\n");
+    const ToolRun r = run({"check", file, "--numbers", "6", "--guarantee", "3", "--if", "3", "--separator", ";",
+                           "--skip", "1", "--json"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("\"numbered_from\": 1"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"holes\": 4"), std::string::npos) << r.out;  // {1,5,6}, {2,5,6}, {3,5,6}, {4,5,6}
+    EXPECT_NE(r.out.find("\"first_holes\": [[1, 5, 6], [2, 5, 6], [3, 5, 6], [4, 5, 6]]"), std::string::npos) << r.out;
+}
+
+TEST(WheelsToolCheck, BadInputExitsWithTwoAndSaysWhyOnTheErrorStream) {
+    testing::ScratchDir dir;
+    const std::string empty = dir.file("empty.txt", "\r\n");
+    const std::string c13 = data("pdo_C13-5-3_b34.res");
+    const std::vector<std::vector<std::string>> cases = {
+        {"check", (dir / "missing.txt").string(), "--numbers", "13", "--guarantee", "3", "--if", "3"},
+        {"check", empty, "--numbers", "13", "--guarantee", "3", "--if", "3"},
+        {"check", c13, "--numbers", "12", "--guarantee", "3", "--if", "3"},  // holds 12, above 0..11
+        {"check", c13, "--numbers", "13", "--guarantee", "3", "--if", "3", "--separator", ";"},  // one field a line
+        {"check", c13, "--numbers", "13", "--guarantee", "3", "--if", "3", "--separator", "ab"},
+        {"check", c13, "--numbers", "51", "--guarantee", "3", "--if", "3"},
+        {"check", c13, "--numbers", "13", "--guarantee", "4", "--if", "3"},
+        {"check", c13, "--numbers", "13", "--guarantee", "3", "--if", "6"},
+        {"check", c13, "--numbers", "13", "--guarantee", "3", "--if", "3", "--skip", "-1"},
+        {"check", c13, "--numbers", "13", "--guarantee", "3", "--if", "3", "--holes", "-1"},
+        {"check", c13, "--numbers", "x", "--guarantee", "3", "--if", "3"},
+        {"check", c13, "--guarantee", "3", "--if", "3"},
+        {"check", c13, "--numbers", "13", "--guarantee", "3", "--if", "3", "--colour", "red"},
+        {"verify", c13},
+        {},
+    };
+    for (const auto& args : cases) {
+        const ToolRun r = run(args);
+        std::string line;
+        for (const auto& a : args) line += a + " ";
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.out, "") << line;
+        EXPECT_NE(r.err.find("norvex5-wheels: "), std::string::npos) << line;
+    }
+    EXPECT_NE(run(cases[0]).err.find("missing.txt"), std::string::npos);
+    EXPECT_NE(run(cases[2]).err.find("board 22 holds the number 12, above 11"), std::string::npos) << run(cases[2]).err;
+    EXPECT_NE(run(cases[3]).err.find("holds 0 numbers in its first five fields"), std::string::npos)
+        << run(cases[3]).err;
+}
+
+TEST(WheelsToolGenerate, WritesAWheelThatKeepsItsGuaranteeAndSaysSoInJson) {
+    testing::ScratchDir dir;
+    const std::string out = (dir / "wheel.txt").string();
+    const ToolRun r = run({"generate", "--numbers", "11", "--guarantee", "3", "--if", "4", "--seconds", "0.3", "--seed",
+                           "12", "--out", out, "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(r.out, m,
+                                 std::regex("\\{\"numbers\": 11, \"guarantee\": 3, \"if\": 4, \"boards\": ([0-9]+), "
+                                            "\"seconds\": [0-9.]+, \"seed\": 12, \"out\": \"(.*)\"\\}\n")))
+        << r.out;
+    EXPECT_EQ(m[2], out);
+    const WheelFileReading reading = readWheelFile({out, ";", 0, identityReplacementMap()}, 11);
+    ASSERT_TRUE(reading.ok()) << describeProblem(reading, 11);
+    EXPECT_FALSE(reading.numberedFromZero);
+    EXPECT_EQ(std::to_string(reading.wheel.boards.size()), m[1]);
+    EXPECT_EQ(checkGuarantee(CoverageIndex(reading.wheel), {3, 4}).holes, 0);
+    EXPECT_NE(testing::readAll(out).find("\r\n"), std::string::npos);
+}
+
+TEST(WheelsToolGenerate, WithoutAFileTheBoardsGoToTheOutput) {
+    const ToolRun r = run({"generate", "--numbers", "7", "--guarantee", "3", "--if", "5", "--seconds", "0.2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Seven numbers, "3 if 5": one board suffices (any five of the seven meet it in three).
+    EXPECT_NE(r.out.find("1 boards over 7 numbers keep 3 if 5"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("seed "), std::string::npos);
+}
+
+TEST(WheelsToolGenerate, NoCompleteWheelInTheTimeGivenExitsWithOne) {
+    const ToolRun r = run({"generate", "--numbers", "50", "--guarantee", "4", "--if", "5", "--seconds", "0.001"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("no complete wheel"), std::string::npos) << r.err;
+}
+
+TEST(WheelsToolGenerate, BadArgumentsExitWithTwo) {
+    testing::ScratchDir dir;
+    const std::vector<std::vector<std::string>> cases = {
+        {"generate", "--numbers", "10", "--guarantee", "1", "--if", "3"},
+        {"generate", "--numbers", "4", "--guarantee", "2", "--if", "2"},
+        {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seconds", "0"},
+        {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seed", "-4"},
+        {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seconds", "0.1", "--out",
+         (dir / "no-such-folder" / "w.txt").string()},
+    };
+    for (const auto& args : cases) {
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2) << args[4] << " " << args.back();
+        EXPECT_NE(r.err.find("norvex5-wheels: "), std::string::npos);
+    }
+}
+
+// The program itself, as a script runs it: its exit status and where its words go.
+TEST(WheelsToolProgram, ExitStatusReachesTheShell) {
+    const std::string tool = NORVEX5_WHEELS_TOOL;
+    auto status = [&](const std::string& args) {
+        const int raw = std::system((tool + " " + args + " >/dev/null 2>&1").c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(status("check " + data("pdo_C13-5-3_b34.res") + " --numbers 13 --guarantee 3 --if 3"), 0);
+    EXPECT_EQ(status("check " + data("pdo_C12-5-4_b79_INCOMPLETE.res") + " --numbers 12 --guarantee 4 --if 4"), 1);
+    EXPECT_EQ(status("check --numbers 12"), 2);
+    EXPECT_EQ(status("--help"), 0);
+}
+
+}  // namespace
+}  // namespace norvex5::workshop
