@@ -25,7 +25,7 @@ fail() {
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=org.norvex5.Norvex5
-for file in bin/norvex5 \
+for file in bin/norvex5 bin/norvex5-wheels share/man/man1/norvex5-wheels.1 \
   share/applications/$id.desktop \
   share/metainfo/$id.metainfo.xml \
   share/norvex5/help/norvex5-en.html share/norvex5/help/norvex5-fr.html \
@@ -42,6 +42,7 @@ for size in 16 24 32 48 64 128 256; do
   fi
 done
 [ -x "$prefix/bin/norvex5" ] || fail "the program is not executable"
+"$prefix/bin/norvex5-wheels" --help >/dev/null || fail "the installed wheel tool does not run"
 grep -q "^Icon=$id\$" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "the metadata does not carry version $version"
