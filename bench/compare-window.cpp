@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "benchclock.h"
 #include "comparison/comparison.h"
 #include "core/appstate.h"
 #include "generatedwheel.h"
@@ -29,18 +30,7 @@
 
 using namespace norvex5;
 
-namespace {
-
-double seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
+using bench::median;
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -85,7 +75,7 @@ int main(int argc, char** argv) {
                 lines += !line.empty();
                 return true;
             });
-        engineTimes.push_back(seconds(start));
+        engineTimes.push_back(bench::secondsSince(start));
         if (!alone.pass.ok || lines != boards) {
             std::fprintf(stderr, "the engine listed %lld boards of %ld\n", static_cast<long long>(lines), boards);
             return 1;
@@ -93,7 +83,7 @@ int main(int argc, char** argv) {
 
         start = std::chrono::steady_clock::now();
         compare->click();
-        windowTimes.push_back(seconds(start));
+        windowTimes.push_back(bench::secondsSince(start));
         longestGap = std::max(longestGap, window.longestEventGap());
         if (listed->rowCount() != boards || !platform.messages().isEmpty() ||
             window.findChild<QLabel*>(QStringLiteral("lnb2"))->text() != QString::number(alone.counts.two)) {

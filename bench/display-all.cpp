@@ -20,7 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "benchclock.h"
 #include "core/appstate.h"
+#include "generatedwheel.h"
 #include "output/listexport.h"
 #include "textfiles/fieldnumber.h"
 #include "windows/common/fakeplatform.h"
@@ -28,44 +30,7 @@
 
 using namespace norvex5;
 
-namespace {
-
-// One header line, then boards of seven ";" fields: five numbers 1..50 and two 1..9.
-bool generate(const std::filesystem::path& file, long boards) {
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (out == nullptr) return false;
-    std::mt19937 random(8);
-    std::uniform_int_distribution<int> gridA(1, 50);
-    std::uniform_int_distribution<int> gridB(1, 9);
-    std::string text = "n1;n2;n3;n4;n5;b1;b2\r\n";
-    for (long k = 0; k < boards; ++k) {
-        for (int f = 0; f < 5; ++f) {
-            appendDecimal(text, gridA(random));
-            text.push_back(';');
-        }
-        appendDecimal(text, gridB(random));
-        text.push_back(';');
-        appendDecimal(text, gridB(random));
-        text += "\r\n";
-        if (text.size() > (1 << 16)) {
-            std::fwrite(text.data(), 1, text.size(), out);
-            text.clear();
-        }
-    }
-    std::fwrite(text.data(), 1, text.size(), out);
-    return std::fclose(out) == 0;
-}
-
-double seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
+using bench::median;
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -76,7 +41,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path file = work / "wheel.txt";
     const long boards = argc > 2 ? std::stol(argv[2]) : 1000000;
     QApplication app(argc, argv);
-    if (!generate(file, boards)) {
+    if (!bench::writeGeneratedWheel(file.c_str(), boards, 8)) {
         std::fprintf(stderr, "cannot write %s\n", file.c_str());
         return 1;
     }
@@ -107,7 +72,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 3; ++round) {
         auto start = std::chrono::steady_clock::now();
         const ExportResult result = exportExternalList(wheel, exported);
-        exportTimes.push_back(seconds(start));
+        exportTimes.push_back(bench::secondsSince(start));
         if (result.status != ExportStatus::Written || result.pass.count != boards) {
             std::fprintf(stderr, "the export wrote %lld boards of %ld\n", static_cast<long long>(result.pass.count),
                          boards);
@@ -118,7 +83,7 @@ int main(int argc, char** argv) {
         start = std::chrono::steady_clock::now();
         displayAll->click();
         grid->viewport()->repaint();
-        displayTimes.push_back(seconds(start));
+        displayTimes.push_back(bench::secondsSince(start));
         if (grid->model()->rowCount() != boards || !platform.messages().isEmpty()) {
             std::fprintf(stderr, "the grid shows %d boards of %ld\n", grid->model()->rowCount(), boards);
             return 1;
@@ -127,7 +92,7 @@ int main(int argc, char** argv) {
         start = std::chrono::steady_clock::now();
         grid->scrollToBottom();
         grid->viewport()->repaint();
-        lastRowTimes.push_back(seconds(start));
+        lastRowTimes.push_back(bench::secondsSince(start));
         const QModelIndex last = grid->model()->index(static_cast<int>(boards - 1), 0);
         if (!grid->viewport()->rect().intersects(grid->visualRect(last)) ||
             last.data().toString() != QString::number(boards)) {
