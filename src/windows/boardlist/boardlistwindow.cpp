@@ -234,14 +234,8 @@ void BoardListWindow::printList() {
 
 void BoardListWindow::exportList() {
     if (pass_ != nullptr) return;
-    Platform::FileDialog dialog;
-    dialog.title = text(kMessageExportTitle);
-    dialog.filter = QStringLiteral("Norvex5 (*.txt)");
-    dialog.defaultSuffix = QStringLiteral("txt");
-    dialog.pathMustExist = true;
-    // An existing file is replaced without a question.
-    dialog.overwritePrompt = false;
-    const QString file = platform_.saveFileName(dialog);
+    const QString file =
+        platform_.saveFileName(exportFileDialog(text(kMessageExportTitle), QStringLiteral("Norvex5 (*.txt)")));
     if (file.isEmpty()) return;
 
     ExportResult result;

@@ -53,4 +53,16 @@ public:
     virtual bool choosePrintTarget(QPrinter& printer, const QString& documentName) = 0;
 };
 
+// The save dialog of a list export: a text file, "txt" added when no ending is typed, an existing
+// file replaced without a question (the export replaces it whole or not at all).
+inline Platform::FileDialog exportFileDialog(const QString& title, const QString& filter) {
+    Platform::FileDialog dialog;
+    dialog.title = title;
+    dialog.filter = filter;
+    dialog.defaultSuffix = QStringLiteral("txt");
+    dialog.pathMustExist = true;
+    dialog.overwritePrompt = false;
+    return dialog;
+}
+
 }  // namespace norvex5

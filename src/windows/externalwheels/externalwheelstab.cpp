@@ -506,14 +506,8 @@ void ExternalWheelsTab::exportList() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
     if (!acceptWheelFile(wheel, "Pimprimelistebulletinfichier")) return;
-    Platform::FileDialog dialog;
-    dialog.title = text(kMessageExportTitle);
-    dialog.filter = QStringLiteral("norvex5 (*.txt)");
-    dialog.defaultSuffix = QStringLiteral("txt");
-    dialog.pathMustExist = true;
-    // An existing file is replaced without a question.
-    dialog.overwritePrompt = false;
-    const QString file = platform_.saveFileName(dialog);
+    const QString file =
+        platform_.saveFileName(exportFileDialog(text(kMessageExportTitle), QStringLiteral("norvex5 (*.txt)")));
     if (file.isEmpty()) return;
     ExportResult result;
     runPass([&](LongPass& pass) {
