@@ -42,9 +42,10 @@ void ComparisonWindow::connectHandlers() {
 
 void ComparisonWindow::setInternalMode() { mode_ = ComparisonMode::Internal; }
 
-void ComparisonWindow::setExternalMode(const ExternalWheel& wheel) {
+void ComparisonWindow::setExternalMode(const ExternalWheel& wheel, BoardProgress progress) {
     mode_ = ComparisonMode::External;
     externalWheel_ = wheel;
+    externalProgress_ = std::move(progress);
 }
 
 void ComparisonWindow::openInternal() {
@@ -52,8 +53,8 @@ void ComparisonWindow::openInternal() {
     exec();
 }
 
-void ComparisonWindow::openExternal(const ExternalWheel& wheel) {
-    setExternalMode(wheel);
+void ComparisonWindow::openExternal(const ExternalWheel& wheel, BoardProgress progress) {
+    setExternalMode(wheel, std::move(progress));
     exec();
 }
 
@@ -167,6 +168,7 @@ void ComparisonWindow::compareExternalWheel(const DrawTexts& texts) {
     state_.expansion.currentBoard = 1;
     const ComparisonResult result =
         listBoards(0, [&](const ComparisonSink& sink) { return compareExternal(externalWheel_, draw, sink); });
+    if (externalProgress_) externalProgress_(result.pass.count);
     if (result.pass.stopped) return;
     if (!result.pass.ok) {
         platform_.message(fromUtf8(kExternalComparisonFailureText), fromUtf8(kExternalComparisonFailureTitle),
@@ -183,8 +185,10 @@ ComparisonResult ComparisonWindow::listBoards(std::int64_t total,
                   fromUtf8(state_.programText(ProgramText::Cancel)), total);
     // The view lays all its rows out again after each batch: announcing them each time their
     // number has doubled keeps that work in proportion to the list, however long it grows.
-    pass.setBeforeEvents([&lines] {
+    const BoardProgress progress = mode_ == ComparisonMode::External ? externalProgress_ : BoardProgress();
+    pass.setBeforeEvents([&lines, &progress] {
         if (lines.lineCount() >= 2 * static_cast<qsizetype>(lines.rowCount())) lines.flush();
+        if (progress) progress(lines.lineCount());
     });
     pass_ = &pass;
     controls_.compareButton->setEnabled(false);

@@ -43,11 +43,14 @@ public:
     // What the openers call: set the mode, then show the window modally until it closes. A wheel
     // chosen outside the catalogue gives an empty comparison.
     void openInternal();
-    void openExternal(const ExternalWheel& wheel);
+    // `progress`, when given, hears every so often how many boards of the file were compared, and
+    // once more at the end (the external wheels tab numbers its grid's rows with it).
+    using BoardProgress = std::function<void(std::int64_t boards)>;
+    void openExternal(const ExternalWheel& wheel, BoardProgress progress = {});
 
     // The same settings without opening, for a caller that shows the window itself.
     void setInternalMode();
-    void setExternalMode(const ExternalWheel& wheel);
+    void setExternalMode(const ExternalWheel& wheel, BoardProgress progress = {});
     ComparisonMode mode() const { return mode_; }
     const ExternalWheel& externalWheel() const { return externalWheel_; }
 
@@ -85,6 +88,7 @@ private:
 
     ComparisonMode mode_ = ComparisonMode::NotSet;
     ExternalWheel externalWheel_;
+    BoardProgress externalProgress_;
 
     LongPass* pass_ = nullptr;
     std::chrono::milliseconds longestEventGap_{0};

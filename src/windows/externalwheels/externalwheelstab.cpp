@@ -388,6 +388,11 @@ ExternalWheel ExternalWheelsTab::wheelAsShown() const {
 
 // --- The file -----------------------------------------------------------------------------------
 
+void ExternalWheelsTab::showComparisonProgress(std::int64_t boards) {
+    rawModel_->showProgress(boards);
+    rawModel_->flushRows();
+}
+
 void ExternalWheelsTab::chooseFile() {
     if (pass_ != nullptr) return;
     Platform::FileDialog dialog;

@@ -50,6 +50,9 @@ public:
 
     // Opens the comparison window in its external mode with the wheel as it stands.
     void setComparison(std::function<void(const ExternalWheel&)> open) { openComparison_ = std::move(open); }
+    // A comparison of the file elsewhere has gone through `boards` boards: the raw grid numbers its
+    // rows up to there, as during printing.
+    void showComparisonProgress(std::int64_t boards);
 
     // Page shown, 1 to 5.
     int page() const;

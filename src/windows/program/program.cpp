@@ -72,7 +72,11 @@ void Program::connectWindows() {
     hooks.ticketPrinting = printTickets;
     boardList_->setTicketPrinting(printTickets);
     hooks.internalComparison = [this] { comparison_->openInternal(); };
-    mainWindow_->externalTab().setComparison([this](const ExternalWheel& wheel) { comparison_->openExternal(wheel); });
+    ExternalWheelsTab& externalTab = mainWindow_->externalTab();
+    externalTab.setComparison([this, &externalTab](const ExternalWheel& wheel) {
+        comparison_->openExternal(wheel,
+                                  [&externalTab](std::int64_t boards) { externalTab.showComparisonProgress(boards); });
+    });
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };

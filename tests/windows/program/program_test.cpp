@@ -2,6 +2,7 @@
 // with the windows built and wired the way the program builds them.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -302,6 +303,11 @@ void ProgramTest::externalWheelIsComparedInTheComparisonWindow() {
     // 18 and 19 are the fifth numbers of boards 14 and 15: those hit four, the others three.
     QCOMPARE(hits, QStringLiteral("28/2"));
     QVERIFY(rig.platform.messages().isEmpty());
+    // The tab's grid numbered its rows as the boards went by, as during printing.
+    const QAbstractItemModel* grid =
+        findControl<QAbstractItemView>(rig.window(), QStringLiteral("GrilleNumero"))->model();
+    QCOMPARE(grid->rowCount(), 30);
+    QCOMPARE(grid->index(29, 0).data().toString(), QStringLiteral("30"));
 }
 
 QTEST_MAIN(ProgramTest)
