@@ -8,10 +8,12 @@
 #include <QSet>
 #include <QTableWidget>
 
+#include "core/expansion.h"
 #include "core/wheelcatalogue.h"
 #include "support/scratchfiles.h"
 #include "windows/wheelcheck/holelistmodel.h"
 #include "windows/wheelcheck/wheelcheckwindow.h"
+#include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheelcheck/winchart.h"
 #include "windows/windowrig.h"
 #include "workshop/wheel.h"
@@ -72,6 +74,35 @@ private slots:
         const auto* wins = rig.find<QTableWidget>(QStringLiteral("TableGains"));
         QCOMPARE(wins->item(record->condition, 2 + record->guarantee - 1)->text(),
                  QLocale().toString(0.0, 'f', 2) + QStringLiteral(" %"));
+    }
+
+    // The chosen wheel over the ticked numbers: a hole the window lists is a draw that no board
+    // the expansion builds (the boards printed on the tickets) meets in t numbers.
+    void holesOfTheChosenWheelAreMissedByItsBoards() {
+        Rig rig;
+        SelectionState selection{};
+        for (int n = 20; n < 33; ++n) selection[n] = kSelected;
+        QVERIFY(!builtInWheelOverTicked(selection, 1));  // six numbers, thirteen ticked
+        const auto chosen = builtInWheelOverTicked(selection, 5);
+        QVERIFY(chosen);
+        QCOMPARE(chosen->played.front(), 20);
+        QCOMPARE(chosen->played.back(), 32);
+        QVERIFY(rig.window.checkWheel(chosen->wheel, chosen->played));
+
+        const WheelRecord* record = wheelRecord(5);
+        const Guarantee missed{record->guarantee + 1, record->condition};
+        rig.window.showHolesOf(missed);
+        Expansion expansion;
+        startExpansion(expansion, selection, 5);
+        for (const QString& row : listedHoles(rig, 0, 40)) {
+            QSet<int> draw;
+            for (const QString& n : row.split(QStringLiteral(" - "))) draw.insert(n.toInt());
+            for (int b = 1; b <= expansion.boardCount; ++b) {
+                int met = 0;
+                for (int n : boardNumbers(expansion, b)) met += draw.contains(n) ? 1 : 0;
+                QVERIFY2(met < missed.t, qPrintable(row));
+            }
+        }
     }
 
     void incompleteFileShowsItsHundredHoles() {
