@@ -28,8 +28,37 @@ enum class ProgramText {
     WheelFileNoBoard,
     WheelFileTooFewNumbers,  // "%2" the separator chosen
     AllFiles,                // the second filter of the wheel file dialog
+    // The wheel workshop's two windows.
+    WheelCheckTitle,  // the wheel check window
+    WheelSummary,     // "%1" boards, "%2" numbers, "%3" the numbers played
+    GuaranteeKept,
+    GuaranteeHoles,  // "%1" holes, "%2" the share covered in percent
+    IfDrawn,         // a row of the guarantee matrix
+    OnABoard,        // a column of the guarantee matrix
+    HolesOf,         // "%1 if %2", "%3" how many
+    WinTableTitle,   // "%1" the game's highest number
+    DrawnAmongYours,
+    Probability,
+    BestBoardHolds,       // "%1" numbers on the best board
+    WheelGeneratorTitle,  // the wheel generator window
+    NumbersToWheel,
+    UseTickedNumbers,
+    GuaranteeChoice,  // "%1" numbers on one board if "%2" are drawn among the player's
+    GuaranteeLabel,
+    SecondsAllowed,
+    Generate,
+    Stop,
+    CheckWheel,
+    SaveWheel,
+    SendToExternalTab,
+    GeneratorProgress,  // "%1" best size, "%2" size tried, "%3" its holes, "%4" seconds
+    GeneratorDone,      // "%1" boards, "%2" numbers, "%3" seconds
+    GeneratorNoWheel,
+    NumbersOutOfRange,
+    WheelFiles,       // the wheel file dialog's filter name
+    WheelNotWritten,  // "%1" the file
 };
-inline constexpr int kProgramTextCount = 16;
+inline constexpr int kProgramTextCount = 44;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

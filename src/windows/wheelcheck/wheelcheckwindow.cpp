@@ -1,0 +1,240 @@
+#include "windows/wheelcheck/wheelcheckwindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QLocale>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "core/appstate.h"
+#include "windows/common/longpass.h"
+#include "windows/common/windowfont.h"
+#include "windows/wheelcheck/holelistmodel.h"
+#include "windows/wheelcheck/winchart.h"
+
+namespace norvex5 {
+
+using workshop::Guarantee;
+using workshop::kBoardSize;
+
+namespace {
+
+constexpr int kLowestCell = 2;  // a guarantee of one number is met by any wheel worth the name
+constexpr int kCells = kBoardSize - kLowestCell + 1;
+
+QString percent(double share, int decimals) { return QLocale().toString(share * 100.0, 'f', decimals); }
+
+QTableWidgetItem* readOnlyItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+}  // namespace
+
+WheelCheckWindow::WheelCheckWindow(AppState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
+    setUpDialog(*this, "FormVerif");
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    buildControls();
+    connectHandlers();
+    applyTexts();
+}
+
+WheelCheckWindow::~WheelCheckWindow() {
+    if (pass_ != nullptr) pass_->cancel();
+}
+
+void WheelCheckWindow::buildControls() {
+    auto* column = dialogColumn(*this);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("LabelSysteme"));
+    summary_->setWordWrap(true);
+    column->addWidget(summary_);
+
+    auto* top = new QHBoxLayout;
+    matrix_ = new QTableWidget(kCells, kCells, this);
+    matrix_->setObjectName(QStringLiteral("GrilleGaranties"));
+    matrix_->setSelectionMode(QAbstractItemView::SingleSelection);
+    matrix_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    matrix_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    matrix_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    top->addWidget(matrix_, 3);
+
+    auto* holeColumn = new QVBoxLayout;
+    holesTitle_ = new QLabel(this);
+    holesTitle_->setObjectName(QStringLiteral("LabelTrous"));
+    holeColumn->addWidget(holesTitle_);
+    holes_ = new HoleListModel(this);
+    holeList_ = new QListView(this);
+    holeList_->setObjectName(QStringLiteral("ListeTrous"));
+    holeList_->setUniformItemSizes(true);  // the view never asks every row for its size
+    holeList_->setModel(holes_);
+    holeColumn->addWidget(holeList_);
+    top->addLayout(holeColumn, 2);
+    column->addLayout(top);
+
+    winTitle_ = new QLabel(this);
+    winTitle_->setObjectName(QStringLiteral("LabelGains"));
+    column->addWidget(winTitle_);
+    auto* bottom = new QHBoxLayout;
+    winTable_ = new QTableWidget(kBoardSize + 1, kBoardSize + 3, this);
+    winTable_->setObjectName(QStringLiteral("TableGains"));
+    winTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    winTable_->verticalHeader()->hide();
+    winTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    bottom->addWidget(winTable_, 3);
+    chart_ = new WinChart(this);
+    chart_->setObjectName(QStringLiteral("GraphiqueGains"));
+    bottom->addWidget(chart_, 2);
+    column->addLayout(bottom);
+    resize(900, 620);
+}
+
+void WheelCheckWindow::connectHandlers() {
+    connect(matrix_, &QTableWidget::cellClicked, this, [this](int row, int col) {
+        const Guarantee g{col + kLowestCell, row + kLowestCell};
+        if (g.t <= g.m) showHolesOf(g);
+    });
+    connect(matrix_, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        const Guarantee g{col + kLowestCell, row + kLowestCell};
+        if (row >= 0 && col >= 0 && g.t <= g.m) showHolesOf(g);
+    });
+}
+
+QString WheelCheckWindow::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+
+void WheelCheckWindow::applyTexts() {
+    setWindowTitle(text(ProgramText::WheelCheckTitle));
+    for (int k = 0; k < kCells; ++k) {
+        matrix_->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestCell)));
+        matrix_->setVerticalHeaderItem(k, new QTableWidgetItem(text(ProgramText::IfDrawn).arg(k + kLowestCell)));
+    }
+    winTable_->setHorizontalHeaderItem(0, new QTableWidgetItem(text(ProgramText::DrawnAmongYours)));
+    winTable_->setHorizontalHeaderItem(1, new QTableWidgetItem(text(ProgramText::Probability)));
+    for (int j = 0; j <= kBoardSize; ++j)
+        winTable_->setHorizontalHeaderItem(j + 2, new QTableWidgetItem(text(ProgramText::BestBoardHolds).arg(j)));
+    if (profile_) {
+        showProfile();
+        showWinTable();
+        if (shownCell_) showHolesOf(*shownCell_);
+    }
+}
+
+void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
+    show();
+    raise();
+    activateWindow();
+    checkWheel(wheel, played);
+}
+
+bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
+    if (pass_ != nullptr) return false;  // one check at a time; the running one keeps the window
+    clearResults();
+    wheel_ = wheel;
+    played_ = played.size() == static_cast<std::size_t>(wheel.numbers) ? played : std::vector<std::int32_t>{};
+    if (workshop::checkLimitsProblem(wheel_.numbers, {1, 1})) return false;
+
+    index_ = std::make_unique<workshop::CoverageIndex>(wheel_);
+    constexpr std::int64_t kSteps = 1000;
+    LongPass pass(this, text(ProgramText::Working), text(ProgramText::Cancel), kSteps);
+    pass_ = &pass;
+    profile_ = workshop::coverageProfile(
+        *index_, [&pass](double done) { return pass.step(static_cast<std::int64_t>(done * kSteps)); });
+    pass_ = nullptr;
+    if (!profile_) {
+        index_.reset();
+        return false;
+    }
+    showProfile();
+    showWinTable();
+    // The first cell that is not kept, where the player wants to look first.
+    for (int m = kLowestCell; m <= kBoardSize; ++m)
+        for (int t = kLowestCell; t <= m; ++t)
+            if (!shownCell_ && !profile_->keeps({t, m})) showHolesOf({t, m});
+    return true;
+}
+
+void WheelCheckWindow::done(int result) {
+    if (pass_ != nullptr) pass_->cancel();
+    QDialog::done(result);
+}
+
+void WheelCheckWindow::clearResults() {
+    holes_->clear();
+    shownCell_.reset();
+    profile_.reset();
+    index_.reset();
+    summary_->clear();
+    holesTitle_->clear();
+    winTitle_->clear();
+    chart_->clear();
+    matrix_->clearContents();
+    winTable_->clearContents();
+}
+
+void WheelCheckWindow::showProfile() {
+    QStringList numbers;
+    for (int k = 0; k < wheel_.numbers; ++k)
+        numbers << QString::number(played_.empty() ? k + 1 : played_[static_cast<std::size_t>(k)]);
+    summary_->setText(
+        text(ProgramText::WheelSummary).arg(profile_->boards).arg(wheel_.numbers).arg(numbers.join(QLatin1Char(' '))));
+    for (int m = kLowestCell; m <= kBoardSize; ++m) {
+        for (int t = kLowestCell; t <= kBoardSize; ++t) {
+            if (t > m) {
+                auto* none = new QTableWidgetItem;
+                none->setFlags(Qt::NoItemFlags);
+                matrix_->setItem(m - kLowestCell, t - kLowestCell, none);
+                continue;
+            }
+            const Guarantee g{t, m};
+            const std::int64_t holes = profile_->holes(g);
+            QString cell =
+                holes == 0 ? text(ProgramText::GuaranteeKept)
+                           : text(ProgramText::GuaranteeHoles).arg(holes).arg(percent(profile_->coveredShare(g), 2));
+            auto* item = readOnlyItem(cell);
+            if (holes == 0) item->setBackground(QColor(200, 240, 200));
+            matrix_->setItem(m - kLowestCell, t - kLowestCell, item);
+        }
+    }
+}
+
+void WheelCheckWindow::showWinTable() {
+    const int highest = std::max(state_.parameters.highestNumber, wheel_.numbers);
+    const workshop::WinTable table = workshop::winTable(*profile_, highest);
+    winTitle_->setText(text(ProgramText::WinTableTitle).arg(highest));
+    QStringList legend;
+    for (int j = 0; j <= kBoardSize; ++j) legend << text(ProgramText::BestBoardHolds).arg(j);
+    for (int h = 0; h <= kBoardSize; ++h) {
+        winTable_->setItem(h, 0, readOnlyItem(QString::number(h)));
+        const double p = table.drawShare[h];
+        winTable_->setItem(h, 1,
+                           readOnlyItem(p > 0 ? QStringLiteral("1 : %1").arg(QLocale().toString(1.0 / p, 'f', 0))
+                                              : QStringLiteral("0")));
+        for (int j = 0; j <= kBoardSize; ++j) {
+            const bool reachable = j <= h && h <= wheel_.numbers;
+            winTable_->setItem(
+                h, j + 2,
+                readOnlyItem(reachable ? percent(table.bestShare[h][j], 2) + QStringLiteral(" %") : QString()));
+        }
+    }
+    chart_->showTable(table, legend);
+}
+
+void WheelCheckWindow::showHolesOf(Guarantee guarantee) {
+    if (!profile_ || !index_) return;
+    if (shownCell_ && *shownCell_ == guarantee && holes_->holeCount() == profile_->holes(guarantee)) {
+        holesTitle_->setText(text(ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m).arg(holes_->holeCount()));
+        return;
+    }
+    shownCell_ = guarantee;
+    const std::int64_t count = profile_->holes(guarantee);
+    holes_->showHoles(*index_, guarantee, count, played_);
+    holesTitle_->setText(text(ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m).arg(count));
+    const QSignalBlocker quiet(matrix_);
+    matrix_->setCurrentCell(guarantee.m - kLowestCell, guarantee.t - kLowestCell);
+}
+
+}  // namespace norvex5

@@ -1,0 +1,91 @@
+#pragma once
+// WheelCheckWindow (objectName FormVerif): what any wheel keeps and how it wins. The guarantee
+// matrix (if m of the drawn are among the player's numbers, are t of them on one board?) with the
+// holes and the share covered of every cell, the holes of the cell chosen, and the win table with
+// its chart.
+//
+// How the pieces connect:
+//  - Whoever holds a wheel calls openFor() (the main window's built-in wheel over the ticked
+//    numbers, the external tab's file after replacement, the generator's result). The window keeps
+//    its own copy of the wheel and of the index the check builds; nothing else of it outlives the
+//    next openFor().
+//  - The profile of every guarantee is found in one pass as a LongPass (Cancel or closing the
+//    window stops it and leaves the window empty). The holes of a cell are listed by a
+//    HoleListModel that finds rows on demand, so a cell of millions of holes costs nothing more.
+//  - The win table is for a draw of five out of the game's highest number (AppState's
+//    parameters), never less than the wheel's own numbers.
+
+#include <QDialog>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "localisation/programtexts.h"
+#include "workshop/wheelcheck.h"
+
+class QLabel;
+class QListView;
+class QTableWidget;
+
+namespace norvex5 {
+
+struct AppState;
+class HoleListModel;
+class LongPass;
+class Platform;
+class WinChart;
+
+class WheelCheckWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    WheelCheckWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ~WheelCheckWindow() override;
+
+    // Checks `wheel` and shows the window. `played` names the number played at each position
+    // (position -> number); empty or of another length, the positions show as 1..v.
+    void openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played = {});
+    // The same without showing the window; false when the check was stopped.
+    bool checkWheel(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played = {});
+
+    const std::optional<workshop::CoverageProfile>& profile() const { return profile_; }
+    const HoleListModel& holes() const { return *holes_; }
+    bool checking() const { return pass_ != nullptr; }
+
+    // The handlers, as the player reaches them.
+    void showHolesOf(workshop::Guarantee guarantee);
+    void applyTexts();
+
+protected:
+    void done(int result) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void showProfile();
+    void showWinTable();
+    void clearResults();
+    QString text(ProgramText which) const;
+
+    AppState& state_;
+    Platform& platform_;
+
+    QLabel* summary_ = nullptr;
+    QTableWidget* matrix_ = nullptr;
+    QLabel* holesTitle_ = nullptr;
+    QListView* holeList_ = nullptr;
+    HoleListModel* holes_ = nullptr;
+    QLabel* winTitle_ = nullptr;
+    QTableWidget* winTable_ = nullptr;
+    WinChart* chart_ = nullptr;
+
+    workshop::Wheel wheel_;
+    std::vector<std::int32_t> played_;
+    std::unique_ptr<workshop::CoverageIndex> index_;
+    std::optional<workshop::CoverageProfile> profile_;
+    std::optional<workshop::Guarantee> shownCell_;
+    LongPass* pass_ = nullptr;
+};
+
+}  // namespace norvex5

@@ -1,0 +1,163 @@
+// The wheel check window as a player meets it: a built-in wheel over the ticked numbers shows its
+// guarantee kept, a wheel file with holes shows how many and lists them in the numbers played,
+// and a cell of millions of holes is listed without making them all.
+
+#include <QLabel>
+#include <QListView>
+#include <QLocale>
+#include <QSet>
+#include <QTableWidget>
+
+#include "core/expansion.h"
+#include "core/wheelcatalogue.h"
+#include "support/scratchfiles.h"
+#include "windows/wheelcheck/holelistmodel.h"
+#include "windows/wheelcheck/wheelcheckwindow.h"
+#include "windows/wheelcheck/wheelsources.h"
+#include "windows/wheelcheck/winchart.h"
+#include "windows/windowrig.h"
+#include "workshop/wheel.h"
+
+using namespace norvex5;
+using namespace norvex5::workshop;
+using Rig = norvex5::testing::WindowRig<WheelCheckWindow>;
+
+namespace {
+
+QString cell(const Rig& rig, int t, int m) {
+    const QTableWidgetItem* item = rig.find<QTableWidget>(QStringLiteral("GrilleGaranties"))->item(m - 2, t - 2);
+    return item == nullptr ? QString() : item->text();
+}
+
+QStringList listedHoles(const Rig& rig, int first, int count) {
+    const auto* view = rig.find<QListView>(QStringLiteral("ListeTrous"));
+    QStringList rows;
+    for (int row = first; row < first + count && row < view->model()->rowCount(); ++row)
+        rows << view->model()->index(row, 0).data().toString();
+    return rows;
+}
+
+}  // namespace
+
+class WheelCheckWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void builtInWheelShowsItsGuaranteeKept() {
+        Rig rig;
+        rig.state.parameters.language = 2;
+        rig.window.applyTexts();
+        const WheelRecord* record = wheelRecord(5);
+        const auto wheel = builtInWheel(5);
+        QVERIFY(wheel);
+        std::vector<std::int32_t> played;
+        for (int k = 0; k < wheel->numbers; ++k) played.push_back(3 + 4 * k);
+        QVERIFY(rig.window.checkWheel(*wheel, played));
+
+        QCOMPARE(cell(rig, record->guarantee, record->condition), QStringLiteral("kept"));
+        // One more number on a board is not promised, and the matrix says by how much it fails.
+        QVERIFY(cell(rig, record->guarantee + 1, record->condition).contains(QStringLiteral("holes")));
+        QVERIFY(cell(rig, record->condition + 1, record->condition).isEmpty());
+        QVERIFY(rig.find<QLabel>(QStringLiteral("LabelSysteme"))->text().contains(QStringLiteral("3 7 11 15")));
+
+        // The holes of "t+1 if m" are listed in the numbers played, each one a real hole.
+        rig.window.showHolesOf({record->guarantee + 1, record->condition});
+        const QStringList rows = listedHoles(rig, 0, 3);
+        QCOMPARE(rows.size(), 3);
+        for (const QString& row : rows) {
+            const QStringList numbers = row.split(QStringLiteral(" - "));
+            QCOMPARE(numbers.size(), record->condition);
+            for (const QString& n : numbers) QCOMPARE((n.toInt() - 3) % 4, 0);
+        }
+        QVERIFY(rig.find<WinChart>(QStringLiteral("GraphiqueGains"))->hasTable());
+        // Given the m drawn are among the player's, the best board holds t of them at least.
+        const auto* wins = rig.find<QTableWidget>(QStringLiteral("TableGains"));
+        QCOMPARE(wins->item(record->condition, 2 + record->guarantee - 1)->text(),
+                 QLocale().toString(0.0, 'f', 2) + QStringLiteral(" %"));
+    }
+
+    // The chosen wheel over the ticked numbers: a hole the window lists is a draw that no board
+    // the expansion builds (the boards printed on the tickets) meets in t numbers.
+    void holesOfTheChosenWheelAreMissedByItsBoards() {
+        Rig rig;
+        SelectionState selection{};
+        for (int n = 20; n < 33; ++n) selection[n] = kSelected;
+        QVERIFY(!builtInWheelOverTicked(selection, 1));  // six numbers, thirteen ticked
+        const auto chosen = builtInWheelOverTicked(selection, 5);
+        QVERIFY(chosen);
+        QCOMPARE(chosen->played.front(), 20);
+        QCOMPARE(chosen->played.back(), 32);
+        QVERIFY(rig.window.checkWheel(chosen->wheel, chosen->played));
+
+        const WheelRecord* record = wheelRecord(5);
+        const Guarantee missed{record->guarantee + 1, record->condition};
+        rig.window.showHolesOf(missed);
+        Expansion expansion;
+        startExpansion(expansion, selection, 5);
+        for (const QString& row : listedHoles(rig, 0, 40)) {
+            QSet<int> draw;
+            for (const QString& n : row.split(QStringLiteral(" - "))) draw.insert(n.toInt());
+            for (int b = 1; b <= expansion.boardCount; ++b) {
+                int met = 0;
+                for (int n : boardNumbers(expansion, b)) met += draw.contains(n) ? 1 : 0;
+                QVERIFY2(met < missed.t, qPrintable(row));
+            }
+        }
+    }
+
+    void incompleteFileShowsItsHundredHoles() {
+        Rig rig;
+        rig.state.parameters.language = 2;
+        rig.window.applyTexts();
+        const WheelFileReading reading = readWheelFile(
+            {norvex5::testing::wheelFile("pdo_C12-5-4_b79_INCOMPLETE.res").string(), " ", 0, identityReplacementMap()},
+            12);
+        QVERIFY(reading.ok());
+        QVERIFY(rig.window.checkWheel(reading.wheel));
+
+        QVERIFY(cell(rig, 4, 4).startsWith(QStringLiteral("100 holes")));
+        rig.window.showHolesOf({4, 4});
+        QCOMPARE(rig.find<QListView>(QStringLiteral("ListeTrous"))->model()->rowCount(), 100);
+        QVERIFY(rig.find<QLabel>(QStringLiteral("LabelTrous"))->text().endsWith(QStringLiteral(": 100")));
+        // The file counts from 0; the window shows 1..12, as the file's first holes 0 1 2 5 and
+        // 0 1 3 11 are played.
+        QCOMPARE(listedHoles(rig, 0, 2),
+                 (QStringList{QStringLiteral("1 - 2 - 3 - 6"), QStringLiteral("1 - 2 - 4 - 12")}));
+        // Every row is a distinct hole of the wheel, in order, the last one included.
+        const CoverageIndex index(reading.wheel);
+        const QStringList all = listedHoles(rig, 0, 100);
+        QCOMPARE(all.size(), 100);
+        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), 100);
+        for (int row = 0; row < 100; ++row) {
+            const std::vector<std::uint8_t> hole = rig.window.holes().hole(row);
+            QCOMPARE(hole.size(), std::size_t{4});
+            QVERIFY(!index.meets(hole.data(), 4, 4));
+        }
+        QVERIFY(rig.window.holes().hole(100).empty());
+    }
+
+    // A wheel of one board over 50 numbers leaves almost every "2 if 5" draw uncovered: nearly
+    // two million rows, found on demand anywhere in the list.
+    void millionsOfHolesAreFoundOnDemand() {
+        Rig rig;
+        Wheel wheel{50, {Board{0, 1, 2, 3, 4}}};
+        QVERIFY(rig.window.checkWheel(wheel));
+        rig.window.showHolesOf({2, 5});
+        const std::int64_t count = rig.window.holes().holeCount();
+        // Holes: the draws with at most one number of the board.
+        QCOMPARE(count, binomial(45, 5) + 5 * binomial(45, 4));
+        QCOMPARE(rig.find<QListView>(QStringLiteral("ListeTrous"))->model()->rowCount(), int(count));
+        // Far rows first, then the ones between, then back: the same answer as a walk in order.
+        const auto last = rig.window.holes().hole(count - 1);
+        QCOMPARE(last, (std::vector<std::uint8_t>{45, 46, 47, 48, 49}));
+        const auto middle = rig.window.holes().hole(count / 2);
+        QCOMPARE(rig.window.holes().hole(count / 2), middle);
+        const auto first = rig.window.holes().hole(0);
+        QCOMPARE(first, (std::vector<std::uint8_t>{0, 5, 6, 7, 8}));
+        // Remembered: one hole per block walked past, never the holes themselves.
+        QVERIFY(rig.window.holes().rememberedHoles() <= std::size_t(count / HoleListModel::kBlock + 1));
+    }
+};
+
+QTEST_MAIN(WheelCheckWindowTest)
+#include "wheelcheckwindow_test.moc"

@@ -1,0 +1,157 @@
+// The wheel generator window as a player drives it: the ticked numbers give the count, a wheel is
+// generated with a seed, saved as a wheel file and read back the way every pass reads one, sent
+// and checked through the hooks; and Stop keeps the best complete wheel found so far.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "support/scratchfiles.h"
+#include "windows/wheelgenerator/wheelgeneratorwindow.h"
+#include "windows/windowrig.h"
+#include "workshop/wheel.h"
+#include "workshop/wheelcheck.h"
+
+using namespace norvex5;
+using namespace norvex5::workshop;
+using Rig = norvex5::testing::WindowRig<WheelGeneratorWindow>;
+
+namespace {
+
+void chooseGuarantee(Rig& rig, int t, int m) {
+    auto* box = rig.find<QComboBox>(QStringLiteral("ComboGarantie"));
+    const int at = box->findData(t * 10 + m);
+    QVERIFY(at >= 0);
+    box->setCurrentIndex(at);
+}
+
+void generate(Rig& rig) {
+    rig.press("BoutonGenerer");
+    QVERIFY(rig.window.generating());
+    QVERIFY(!rig.find<QPushButton>(QStringLiteral("BoutonGenerer"))->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.window.generating(), 20000);
+}
+
+}  // namespace
+
+class WheelGeneratorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void generatesSavesAndHandsOnAWheelForTheTickedNumbers() {
+        for (const Guarantee g : {Guarantee{2, 2}, Guarantee{3, 3}}) {
+            Rig rig;
+            rig.state.parameters.language = 2;
+            rig.window.applyTexts();
+            const std::vector<std::int32_t> ticked{4, 9, 13, 21, 22, 30, 41, 48};
+            for (int n : ticked) rig.state.selection[n] = kSelected;
+            rig.window.setSeed(7);
+            std::vector<std::int32_t> sentNumbers;
+            QString sentFile;
+            Wheel checked;
+            rig.window.setCheckHook([&](const Wheel& wheel, const std::vector<std::int32_t>&) { checked = wheel; });
+            rig.window.setSendHook([&](const QString& file, const std::vector<std::int32_t>& played) {
+                sentFile = file;
+                sentNumbers = played;
+            });
+            QVERIFY(!rig.find<QPushButton>(QStringLiteral("BoutonEnregistrer"))->isEnabled());
+            rig.press("BoutonCoches");
+            QCOMPARE(rig.find<QSpinBox>(QStringLiteral("EditNombres"))->value(), 8);
+            chooseGuarantee(rig, g.t, g.m);
+            rig.find<QSpinBox>(QStringLiteral("EditSecondes"))->setValue(2);
+            generate(rig);
+
+            QVERIFY(rig.window.wheel());
+            const Wheel wheel = *rig.window.wheel();
+            QCOMPARE(wheel.numbers, 8);
+            QCOMPARE(checkGuarantee(CoverageIndex(wheel), g).holes, std::int64_t{0});
+            QCOMPARE(rig.window.played(), ticked);
+            QVERIFY(rig.find<QLabel>(QStringLiteral("LabelProgression"))
+                        ->text()
+                        .startsWith(QStringLiteral("%1 boards over 8 numbers").arg(wheel.boards.size())));
+
+            // Sent before it was saved: saved first, then handed on with the numbers to play.
+            const auto file = rig.programDir() / "made.txt";
+            rig.platform.chooseFileNext(QString::fromStdString(file.string()));
+            rig.press("BoutonEnvoyer");
+            QCOMPARE(sentFile, QString::fromStdString(file.string()));
+            QCOMPARE(sentNumbers, ticked);
+            const WheelFileReading back = readWheelFile({file.string(), ";", 0, identityReplacementMap()}, 8);
+            QVERIFY(back.ok());
+            QVERIFY(!back.numberedFromZero);
+            QCOMPARE(back.wheel.boards, wheel.boards);
+
+            rig.press("BoutonVerifier");
+            QCOMPARE(checked.boards, wheel.boards);
+        }
+    }
+
+    // "2 if 2" over 8 numbers reaches the smallest size there can be (4 boards) at once and ends
+    // there rather than at the end of its time, so the same seed must give the same wheel.
+    void theSameSeedMakesTheSameWheel() {
+        std::vector<Board> first;
+        for (int run = 0; run < 2; ++run) {
+            Rig rig;
+            rig.window.setSeed(11);
+            rig.find<QSpinBox>(QStringLiteral("EditNombres"))->setValue(8);
+            chooseGuarantee(rig, 2, 2);
+            rig.find<QSpinBox>(QStringLiteral("EditSecondes"))->setValue(60);
+            generate(rig);
+            QVERIFY(rig.window.wheel());
+            QCOMPARE(rig.window.wheel()->boards.size(), std::size_t{4});
+            QVERIFY(rig.window.lastProgress().seconds < 30);
+            // Not ticked: played as 1..8.
+            QCOMPARE(rig.window.played(), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+            if (run == 0)
+                first = rig.window.wheel()->boards;
+            else
+                QCOMPARE(rig.window.wheel()->boards, first);
+        }
+    }
+
+    void stopKeepsTheBestCompleteWheel() {
+        Rig rig;
+        rig.window.setSeed(3);
+        rig.find<QSpinBox>(QStringLiteral("EditNombres"))->setValue(20);
+        chooseGuarantee(rig, 4, 4);
+        rig.find<QSpinBox>(QStringLiteral("EditSecondes"))->setValue(600);
+        rig.press("BoutonGenerer");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.window.lastProgress().bestBoards > 0, 20000);
+        QVERIFY(rig.find<QPushButton>(QStringLiteral("BoutonArreter"))->isEnabled());
+        const int seen = rig.window.lastProgress().bestBoards;
+        rig.press("BoutonArreter");
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window.generating(), 10000);
+
+        QVERIFY(rig.window.wheel());
+        QVERIFY(int(rig.window.wheel()->boards.size()) <= seen);
+        QCOMPARE(checkGuarantee(CoverageIndex(*rig.window.wheel()), {4, 4}).holes, std::int64_t{0});
+        QVERIFY(rig.find<QPushButton>(QStringLiteral("BoutonGenerer"))->isEnabled());
+        QVERIFY(rig.find<QPushButton>(QStringLiteral("BoutonEnregistrer"))->isEnabled());
+    }
+
+    // Closing the window mid-run ends the run; destroying it waits for the worker.
+    void closingStopsTheRun() {
+        auto rig = std::make_unique<Rig>();
+        rig->find<QSpinBox>(QStringLiteral("EditNombres"))->setValue(30);
+        chooseGuarantee(*rig, 4, 5);
+        rig->find<QSpinBox>(QStringLiteral("EditSecondes"))->setValue(600);
+        rig->window.show();
+        rig->press("BoutonGenerer");
+        rig->window.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig->window.generating(), 20000);
+        rig.reset();
+    }
+
+    void tooFewTickedNumbersAreRefused() {
+        Rig rig;
+        for (int n : {1, 2, 3}) rig.state.selection[n] = kSelected;
+        rig.find<QSpinBox>(QStringLiteral("EditNombres"))->setValue(12);
+        rig.press("BoutonCoches");
+        QCOMPARE(rig.platform.messages().size(), qsizetype{1});
+        QCOMPARE(rig.find<QSpinBox>(QStringLiteral("EditNombres"))->value(), 12);
+    }
+};
+
+QTEST_MAIN(WheelGeneratorWindowTest)
+#include "wheelgeneratorwindow_test.moc"
