@@ -281,6 +281,8 @@ void ExternalWheelsTab::buildActionPage(QWidget* page) {
         group(page, "gsysexternecompare", QStringLiteral("Comparer avec les résultats"), {10, 256, 616, 84});
     compareButton_ = commandButton(compare, "bexternecompare", QStringLiteral("Comparer avec les résultats"),
                                    QIcon(loadButtonIcon("compare")), {12, 30, 300, 40});
+    checkWheelButton_ = commandButton(compare, "bverifiersysteme", QStringLiteral("Vérifier le système"),
+                                      QIcon(loadButtonIcon("view")), {320, 30, 284, 40});
 }
 
 void ExternalWheelsTab::connectHandlers() {
@@ -291,6 +293,7 @@ void ExternalWheelsTab::connectHandlers() {
     connect(printListButton_, &QPushButton::clicked, this, &ExternalWheelsTab::printList);
     connect(exportButton_, &QPushButton::clicked, this, &ExternalWheelsTab::exportList);
     connect(compareButton_, &QPushButton::clicked, this, &ExternalWheelsTab::compareWithDraw);
+    connect(checkWheelButton_, &QPushButton::clicked, this, &ExternalWheelsTab::checkWheel);
     connect(displayAllButton_, &QPushButton::clicked, this, &ExternalWheelsTab::displayAll);
     // The main window's start-up shows the first page by the page control itself.
     connect(pages_, &QTabWidget::currentChanged, this, [this] { refreshNavigation(); });
@@ -447,8 +450,8 @@ void ExternalWheelsTab::reportError(const std::string& procedure) {
 // --- The actions of the last page ---------------------------------------------------------------
 
 void ExternalWheelsTab::setCommandsEnabled(bool enabled) {
-    for (QPushButton* b :
-         {chooseFileButton_, printButton_, printListButton_, exportButton_, compareButton_, displayAllButton_})
+    for (QPushButton* b : {chooseFileButton_, printButton_, printListButton_, exportButton_, compareButton_,
+                           checkWheelButton_, displayAllButton_})
         b->setEnabled(enabled);
     refreshNavigation();
 }
@@ -536,6 +539,27 @@ void ExternalWheelsTab::compareWithDraw() {
     const ExternalWheel wheel = currentWheel();
     if (!acceptWheelFile(wheel, "Pimprimebulletinfichier")) return;
     if (openComparison_) openComparison_(wheel);
+}
+
+void ExternalWheelsTab::checkWheel() {
+    if (pass_ != nullptr) return;
+    const ExternalWheel wheel = currentWheel();
+    if (!acceptWheelFile(wheel, "pchargegrille")) return;
+    if (openWheelCheck_) openWheelCheck_(wheel);
+}
+
+void ExternalWheelsTab::takeWheelFile(const QString& file, const std::vector<std::int32_t>& played) {
+    if (pass_ != nullptr) return;
+    fileLabel_->setText(QFileInfo(file).absoluteFilePath());
+    separatorBox_->setCurrentIndex(separatorBox_->findText(QStringLiteral(";")));
+    skipBox_->setCurrentIndex(0);
+    for (std::size_t n = 1; n < gridABoxes_.size(); ++n)
+        gridABoxes_[n]->setEditText(n <= played.size() ? QString::number(played[n - 1]) : QString::number(n));
+    showPage(1);
+}
+
+void ExternalWheelsTab::applyProgramTexts() {
+    checkWheelButton_->setText(QString::fromStdString(state_.programText(ProgramText::CheckWheel)));
 }
 
 void ExternalWheelsTab::displayAll() {

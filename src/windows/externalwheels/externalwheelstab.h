@@ -20,6 +20,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "externalwheels/externalwheel.h"
 #include "externalwheels/fileshape.h"
@@ -53,6 +54,13 @@ public:
     // A comparison of the file elsewhere has gone through `boards` boards: the raw grid numbers its
     // rows up to there, as during printing.
     void showComparisonProgress(std::int64_t boards);
+    // The check of the chosen file's guarantee (the wheel workshop), filled by the program.
+    void setWheelCheck(std::function<void(const ExternalWheel&)> check) { openWheelCheck_ = std::move(check); }
+    // A wheel file made elsewhere in the program (the generator's, ";"-separated, numbers 1..v)
+    // taken as the chosen file, its numbers 1..v played as `played`; the tab shows its first page.
+    void takeWheelFile(const QString& file, const std::vector<std::int32_t>& played);
+    // The words of the tab's controls beyond the designed ones, in the current language.
+    void applyProgramTexts();
 
     // Page shown, 1 to 5.
     int page() const;
@@ -74,6 +82,7 @@ public:
     void printList();
     void exportList();
     void compareWithDraw();
+    void checkWheel();
     // Every board of the file, replaced, in the replaced preview grid: the file is indexed once
     // and the grid reads the rows it paints.
     void displayAll();
@@ -109,6 +118,7 @@ private:
     AppState& state_;
     Platform& platform_;
     std::function<void(const ExternalWheel&)> openComparison_;
+    std::function<void(const ExternalWheel&)> openWheelCheck_;
     LongPass* pass_ = nullptr;
     PreviewGridModel* rawModel_ = nullptr;
     PreviewGridModel* replacedModel_ = nullptr;
@@ -130,6 +140,7 @@ private:
     QPushButton* printListButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QPushButton* compareButton_ = nullptr;
+    QPushButton* checkWheelButton_ = nullptr;
     QPushButton* previousButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
 };

@@ -88,6 +88,8 @@ void MainWindow::connectHandlers() {
     connect(c.randomButton, &QAbstractButton::clicked, this, &MainWindow::pickRandomNumbers);
     connect(c.clearButton, &QAbstractButton::clicked, this, &MainWindow::clearTicket);
     connect(c.describeWheel, &QAbstractButton::clicked, this, &MainWindow::describeWheel);
+    connect(c.checkWheel, &QAction::triggered, this, &MainWindow::checkChosenWheel);
+    connect(c.generateWheel, &QAction::triggered, this, &MainWindow::generateWheel);
     connect(c.parameters, &QAction::triggered, this, &MainWindow::openParameters);
     connect(c.saveGame, &QAction::triggered, this, &MainWindow::saveGame);
     connect(c.loadGame, &QAction::triggered, this, &MainWindow::loadGame);
@@ -235,6 +237,13 @@ void MainWindow::viewBoards() { runOutput(hooks_.boardViewer); }
 void MainWindow::listBoards() { runOutput(hooks_.boardList); }
 void MainWindow::printTickets() { runOutput(hooks_.ticketPrinting); }
 void MainWindow::compareWithDraw() { runOutput(hooks_.internalComparison); }
+void MainWindow::showExternalTab() { controls_.pages->setCurrentWidget(controls_.externalPage); }
+
+void MainWindow::checkChosenWheel() { runOutput(hooks_.wheelCheck); }
+
+void MainWindow::generateWheel() {
+    if (hooks_.wheelGenerator) hooks_.wheelGenerator();
+}
 
 void MainWindow::describeWheel() {
     if (hooks_.wheelDescription) hooks_.wheelDescription();
@@ -259,6 +268,10 @@ void MainWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
     applyWindowTexts(*this, mainWindowTexts(), lookup);
     applyWindowTexts(*this, externalTabTexts(), lookup);
+    // The workshop's entries are beyond the designed menu: their words are the program's own.
+    controls_.checkWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelCheckTitle)));
+    controls_.generateWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelGeneratorTitle)));
+    externalTab_->applyProgramTexts();
     // Alt and a letter opens a menu, whatever the language's words for them.
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})

@@ -47,6 +47,8 @@ struct MainWindowHooks {
     std::function<void()> boardList;           // Form5, modal
     std::function<void()> ticketPrinting;      // Form7, modal
     std::function<void()> internalComparison;  // Form8 in its internal wheel mode, modal
+    std::function<void()> wheelCheck;          // the chosen wheel over the ticked numbers, checked
+    std::function<void()> wheelGenerator;      // a wheel made for the ticked numbers
     std::function<void()> wheelDescription;    // FinfoSysteme, modal
     std::function<void()> aboutBox;            // apropos, not modal
     std::function<void()> help;
@@ -81,6 +83,8 @@ public:
     QPixmap ticketPicture(TicketPicture picture);
     // Lays the ticket out for the current game type; "erreur positionnecase" on failure.
     void layOutTicket();
+    // Brings the external wheels tab to the front.
+    void showExternalTab();
 
     // The wheel list entry's hidden number; -1 with no current entry or a foreign text.
     int selectedWheelNumber() const;
@@ -104,6 +108,8 @@ public:
     void listBoards();
     void printTickets();
     void compareWithDraw();
+    void checkChosenWheel();
+    void generateWheel();
     void describeWheel();
     void openParameters();
     void saveGame();

@@ -137,6 +137,9 @@ void MainWindowControls::buildMenu(QMainWindow& window) {
     listBoards = namedAction(useMenu, "mVoirlalistedesbulletins1", QStringLiteral("Liste des grilles"));
     compareWithDraw = namedAction(useMenu, "mCompareraveclesrsultats1", QStringLiteral("Comparer avec le tirage"));
     printTickets = namedAction(useMenu, "Imprimerlesbulletins1", QStringLiteral("Imprimer les Tickets"));
+    useMenu->addSeparator();
+    checkWheel = namedAction(useMenu, "mVerifierSysteme", QStringLiteral("Vérifier le système"));
+    generateWheel = namedAction(useMenu, "mGenererSysteme", QStringLiteral("Générer un système"));
     optionsMenu = named(bar->addMenu(QStringLiteral("Options")), "Options1");
     parameters = namedAction(optionsMenu, "Paramtres1", QStringLiteral("Parametres"));
     helpMenu = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");

@@ -35,6 +35,8 @@ struct MainWindowControls {
     QAction* listBoards = nullptr;
     QAction* compareWithDraw = nullptr;
     QAction* printTickets = nullptr;
+    QAction* checkWheel = nullptr;
+    QAction* generateWheel = nullptr;
     QMenu* optionsMenu = nullptr;
     QAction* parameters = nullptr;
     QMenu* helpMenu = nullptr;

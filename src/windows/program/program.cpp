@@ -4,18 +4,24 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include "localisation/messagenumbers.h"
 #include "windows/about/aboutbox.h"
 #include "windows/boardlist/boardlistwindow.h"
 #include "windows/boardviewer/boardviewer.h"
 #include "windows/common/desktoplinks.h"
 #include "windows/common/filepaths.h"
+#include "windows/common/platform.h"
 #include "windows/common/programversion.h"
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
 #include "windows/ticketprint/ticketprintdialog.h"
+#include "windows/wheelcheck/wheelcheckwindow.h"
+#include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
+#include "windows/wheelgenerator/wheelgeneratorwindow.h"
+#include "workshop/wheel.h"
 
 namespace norvex5 {
 
@@ -55,6 +61,8 @@ Program::Program(Platform& platform, ProgramDirectories directories)
     languageChoice_ = std::make_unique<LanguageChoiceDialog>(state_, platform, owner);
     wheelDescription_ = std::make_unique<WheelDescriptionWindow>(state_, platform, owner);
     about_ = std::make_unique<AboutBox>(state_, platform, owner);
+    wheelCheck_ = std::make_unique<WheelCheckWindow>(state_, platform, owner);
+    wheelGenerator_ = std::make_unique<WheelGeneratorWindow>(state_, platform, owner);
     // The main window's life is the program's, whatever other window is still open.
     QObject::connect(mainWindow_.get(), &MainWindow::closed, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -77,6 +85,22 @@ void Program::connectWindows() {
         comparison_->openExternal(wheel,
                                   [&externalTab](std::int64_t boards) { externalTab.showComparisonProgress(boards); });
     });
+    // The wheel workshop: the chosen wheel over the ticked numbers (the main window has checked
+    // that they fit), a wheel file of the external tab as its numbers are played, a generated one.
+    hooks.wheelCheck = [this] {
+        if (const auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel))
+            wheelCheck_->openFor(chosen->wheel, chosen->played);
+    };
+    externalTab.setWheelCheck([this](const ExternalWheel& file) { checkWheelFile(file); });
+    hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
+    wheelGenerator_->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
+        wheelCheck_->openFor(wheel, played);
+    });
+    wheelGenerator_->setSendHook([this, &externalTab](const QString& file, const std::vector<std::int32_t>& played) {
+        wheelGenerator_->close();
+        mainWindow_->showExternalTab();
+        externalTab.takeWheelFile(file, played);
+    });
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
@@ -84,6 +108,29 @@ void Program::connectWindows() {
     hooks.help = [this] { openHelp(platform_, state_, directories_.program, defaultHelpFolder()); };
     hooks.resultsPage = [this] { openResultsPage(platform_, ResultsPage::FrenchLotto); };
     hooks.companionLaunch = [this] { launchCompanion(platform_, directories_.program); };
+}
+
+void Program::checkWheelFile(const ExternalWheel& file) {
+    // The file's numbers run up to the highest it holds; the replacement boxes say how each is played.
+    const workshop::WheelFileReading reading = workshop::readWheelFile(file, kGridACount);
+    std::optional<workshop::PlayedWheel> played;
+    if (reading.ok()) {
+        int highest = 5;
+        for (const workshop::Board& board : reading.wheel.boards)
+            for (const std::uint8_t n : board) highest = std::max(highest, n + 1);
+        workshop::Wheel wheel = reading.wheel;
+        wheel.numbers = highest;
+        played = workshop::playedWheel(wheel, file.map);
+    }
+    if (!played) {
+        const std::string problem = reading.ok() ? std::string() : workshop::describeProblem(reading, kGridACount);
+        platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)) +
+                              (problem.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(problem)),
+                          QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+        return;
+    }
+    wheelCheck_->openFor(played->wheel, played->played);
 }
 
 void Program::start() { mainWindow_->show(); }

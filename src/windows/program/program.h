@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "core/appstate.h"
+#include "externalwheels/externalwheel.h"
 #include "windows/mainwindow/mainwindow.h"
 
 class QApplication;
@@ -30,7 +31,9 @@ class LanguageChoiceDialog;
 class ParametersWindow;
 class TicketPrintDialog;
 class Platform;
+class WheelCheckWindow;
 class WheelDescriptionWindow;
+class WheelGeneratorWindow;
 
 // The program's own directory and the user's configuration directory for this program.
 ProgramDirectories directoriesOfThisProgram();
@@ -56,6 +59,8 @@ public:
 private:
     // Fills the main window's hooks with the windows and desktop actions they open.
     void connectWindows();
+    // The check of a wheel file of the external tab, its numbers played as the replacement boxes say.
+    void checkWheelFile(const ExternalWheel& file);
 
     AppState state_;
     Platform& platform_;
@@ -70,6 +75,8 @@ private:
     std::unique_ptr<LanguageChoiceDialog> languageChoice_;
     std::unique_ptr<WheelDescriptionWindow> wheelDescription_;
     std::unique_ptr<AboutBox> about_;
+    std::unique_ptr<WheelCheckWindow> wheelCheck_;
+    std::unique_ptr<WheelGeneratorWindow> wheelGenerator_;
 };
 
 }  // namespace norvex5
