@@ -79,6 +79,14 @@ public:
         evaluationCost_ = std::max<std::size_t>(1, 2 * keptPatterns_.size() * restPatterns_.size());
     }
 
+    // At the coldest, few steps that open one hole more than they close are taken (about 1 in
+    // 150), two more almost never: the tabu list does most of the leaving of plateaus, and more
+    // uphill steps scatter the search once only a few holes are left. A size that keeps
+    // resisting is searched warmer (reheated), up to about 1 in 20, to reach other regions.
+    static constexpr double kColdest = 0.2;
+    static constexpr double kWarmest = 0.33;
+    void reheat(bool warmer) { temperature_ = warmer ? std::min(kWarmest, temperature_ * 1.1) : kColdest; }
+
     std::size_t holes() const { return holes_.size(); }
     int size() const { return static_cast<int>(boards_.size()); }
 
@@ -224,7 +232,7 @@ public:
             }
         }
         if (bestCost == INT64_MAX) return;  // every swap is forbidden for now
-        if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / kTemperature)) return;
+        if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / temperature_)) return;
         const Candidate c = candidates_[best];
         evaluate(boards_[c.board], c.out, c.in);
         apply(c.board, c.out, c.in);
@@ -337,9 +345,7 @@ private:
     };
     static constexpr std::size_t kStepBudget = 4096;  // subsets looked at per step, about
     static constexpr std::uint32_t kTabuSteps = 20;
-    // Few steps that open one hole more than they close are taken (about 1 in 28), two more
-    // almost never: enough to leave a plateau without losing the way.
-    static constexpr double kTemperature = 0.3;
+    double temperature_ = kColdest;
     std::vector<Candidate> candidates_;
     std::vector<std::uint64_t> tabu_;  // [board * 50 + number]: the step until which it may not come back
     std::uint64_t steps_ = 0;
@@ -428,6 +434,7 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
             }
             if (found) {
                 recordComplete();
+                annealer.reheat(false);
                 patience = kPatience;
                 fresh = true;
                 continue;
@@ -441,6 +448,7 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
             } else {
                 patience *= kPatienceGrowth;
                 fresh = false;
+                annealer.reheat(true);
             }
         }
     }
