@@ -77,6 +77,7 @@ private slots:
     void installedProgramFindsItsFilesAndTheUsersLanguageFile();
     void askedToEndItSavesLikeClosing();
     void externalWheelIsComparedInTheComparisonWindow();
+    void generatedWheelGoesToTheExternalTab();
 };
 
 void ProgramTest::outputCommandsOpenTheirWindows_data() {
@@ -316,6 +317,35 @@ void ProgramTest::externalWheelIsComparedInTheComparisonWindow() {
     QTRY_VERIFY(check->isVisible());
     check->close();
     QVERIFY(rig.platform.messages().isEmpty());
+}
+
+void ProgramTest::generatedWheelGoesToTheExternalTab() {
+    ProgramRig rig;
+    const std::vector<int> ticked{4, 9, 13, 21, 22, 30, 41, 48};
+    for (int n : ticked)
+        QTest::mouseClick(findControl<QWidget>(rig.window(), QStringLiteral("icroix%1").arg(n)), Qt::LeftButton);
+    rig.press("mGenererSysteme");
+    auto* generator = findControl<QWidget>(rig.window(), QStringLiteral("FormGenerateur"));
+    QTRY_VERIFY(generator->isVisible());
+    pressControl(*generator, "BoutonCoches");
+    auto* guarantee = generator->findChild<QComboBox*>(QStringLiteral("ComboGarantie"));
+    guarantee->setCurrentIndex(guarantee->findData(22));  // 2 if 2
+    pressControl(*generator, "BoutonGenerer");
+    auto* send = generator->findChild<QAbstractButton*>(QStringLiteral("BoutonEnvoyer"));
+    QTRY_VERIFY_WITH_TIMEOUT(send->isEnabled(), 20000);
+
+    const QString file = QString::fromStdString((rig.programDir() / "made.txt").string());
+    rig.platform.chooseFileNext(file);
+    send->click();
+    // The tab holds the file, read with ";" and no line skipped, its numbers 1..8 played as ticked.
+    QVERIFY(!generator->isVisible());
+    QCOMPARE(findControl<QLabel>(rig.window(), QStringLiteral("labfic"))->text(), file);
+    QCOMPARE(findControl<QComboBox>(rig.window(), QStringLiteral("Combseparateur"))->currentText(),
+             QStringLiteral(";"));
+    for (std::size_t k = 0; k < ticked.size(); ++k)
+        QCOMPARE(findControl<QComboBox>(rig.window(), QStringLiteral("ComboBoxa%1").arg(k + 1))->currentText(),
+                 QString::number(ticked[k]));
+    QVERIFY(findControl<QWidget>(rig.window(), QStringLiteral("tabsysexterne"))->isVisible());
 }
 
 QTEST_MAIN(ProgramTest)
