@@ -124,6 +124,8 @@ void WheelCheckWindow::applyTexts() {
 }
 
 void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
+    // The language may have changed since the window was built or last shown.
+    applyTexts();
     show();
     raise();
     activateWindow();

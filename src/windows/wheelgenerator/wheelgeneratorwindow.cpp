@@ -158,6 +158,8 @@ std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
 }
 
 void WheelGeneratorWindow::openWindow() {
+    // The language may have changed since the window was built or last shown.
+    applyTexts();
     const auto ticked = tickedNumbers();
     if (!generating() && ticked.size() >= std::size_t(workshop::kMinNumbers)) numbers_->setValue(int(ticked.size()));
     show();

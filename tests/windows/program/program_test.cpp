@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTableWidget>
 #include <QTest>
 #include <csignal>
 #include <fstream>
@@ -210,6 +211,19 @@ void ProgramTest::languageChosenInTheParametersReachesEveryWindow() {
     rig.press("bimplistbull");
     QCOMPARE(listTitle, rig.message(86));
     QCOMPARE(listTitle, QStringLiteral("Liste der zu spielenden Tipps"));
+
+    // The wheel workshop's windows, built in French at start, speak German when opened.
+    rig.tickAndChoose(0, 1);
+    rig.press("mVerifierSysteme");
+    auto* check = findControl<QWidget>(rig.window(), QStringLiteral("FormVerif"));
+    QTRY_VERIFY(check->isVisible());
+    QCOMPARE(check->windowTitle(), QString::fromStdString(rig.state().programText(ProgramText::WheelCheckTitle)));
+    QVERIFY(check->windowTitle() != QString::fromUtf8(programText(ProgramText::WheelCheckTitle, 1).data()));
+    auto* matrix = check->findChild<QTableWidget*>();
+    QVERIFY(matrix != nullptr);
+    QCOMPARE(matrix->horizontalHeaderItem(0)->text(),
+             QString::fromStdString(rig.state().programText(ProgramText::OnABoard)).arg(2));
+    check->close();
 
     // Italian has no words for the comparison window's title: it stays empty, as the table says.
     rig.state().parameters.language = 5;
