@@ -17,13 +17,18 @@ inline constexpr int kMessageFileExists = 77;
 inline constexpr int kMessageLoadTitle = 78;
 inline constexpr int kMessageNotAGame = 79;
 inline constexpr int kMessageProblemTitle = 80;
+inline constexpr int kMessageWriteError = 81;
 inline constexpr int kMessageReadError = 82;
 inline constexpr int kMessageNoSuchFile = 83;
 inline constexpr int kMessageInternalListTitle = 86;
 inline constexpr int kMessageIncorrectSelection = 109;
 inline constexpr int kMessageCancelled = 114;
+inline constexpr int kMessageNextTicket = 115;
+inline constexpr int kMessageReturn = 126;
+inline constexpr int kMessagePrinting = 130;
 inline constexpr int kMessageProblemWarning = 143;  // "Problème !!" over a draw that repeats a number
 inline constexpr int kMessageExternalListTitle = 148;
+inline constexpr int kMessageExportTitle = 151;
 inline constexpr int kMessageFixed = 161;  // wheel titles
 
 }  // namespace norvex5

@@ -1,4 +1,5 @@
 #include "windows/about/aboutbox.h"
+#include "localisation/messagenumbers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +18,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageReturn = 126;
 constexpr int kDisclaimerMessages[] = {73, 74, 107};
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "windows/boardlist/boardlistwindow.h"
+#include "windows/common/named.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -23,8 +24,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageWriteError = 81;
-constexpr int kMessageExportTitle = 151;
 constexpr auto kCaption = WindowText::Field::Caption;
 
 constexpr WindowText kListTexts[] = {
@@ -49,12 +48,6 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
     }
 };
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // Puts the buttons back however the pass it guards ends.
 class PassGuard {

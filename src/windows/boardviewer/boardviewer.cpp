@@ -1,4 +1,5 @@
 #include "windows/boardviewer/boardviewer.h"
+#include "windows/common/named.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -33,12 +34,6 @@ constexpr WindowText kViewerTexts[] = {
 
 // The ticket panel of the main window: room for the widest picture and the lowest box.
 constexpr QSize kTicketSize(374, 288);
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "windows/comparison/comparisoncontrols.h"
+#include "windows/common/named.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -24,12 +25,6 @@ constexpr int kClientHeight = 420;
 constexpr int kRightLeft = 318;
 constexpr int kRightWidth = 274;
 constexpr int kResultRowHeight = 13;
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // The result lines are all as high as the designed list's items, whatever the font says; with
 // uniform sizes the view asks this once, not once per line.

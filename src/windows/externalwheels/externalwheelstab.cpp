@@ -1,4 +1,5 @@
 #include "windows/externalwheels/externalwheelstab.h"
+#include "windows/common/named.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -40,25 +41,9 @@ namespace {
 constexpr int kMessageSelectFile = 172;
 constexpr int kMessageTextFiles = 173;
 constexpr int kMessageNoFileChosen = 174;
-constexpr int kMessageWriteError = 81;
-constexpr int kMessageExportTitle = 151;
-constexpr int kMessageNextTicket = 115;
-constexpr int kMessagePrinting = 130;
 
 constexpr int kGridColumnWidth = 40;
 constexpr int kGridRowHeight = 18;
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption, const QIcon& icon,
                            const QRect& geometry) {

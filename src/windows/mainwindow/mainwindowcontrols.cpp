@@ -1,4 +1,5 @@
 #include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/common/named.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,12 +29,6 @@ constexpr int kClientHeight = 464;
 // The right-hand column of the internal tab.
 constexpr int kColumnLeft = 386;
 constexpr int kColumnWidth = 259;
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
     return named(menu->addAction(caption), name);

@@ -1,4 +1,5 @@
 #include "windows/parameters/parameterswindow.h"
+#include "localisation/messagenumbers.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,7 +29,6 @@ namespace {
 
 constexpr int kMessageTitle = 49;
 constexpr int kMessageTicketType = 36;
-constexpr int kMessagePrinting = 130;
 constexpr int kMessageVerticalOffset = 134;
 constexpr int kMessageHorizontalOffset = 135;
 constexpr int kOffsetLength = 5;

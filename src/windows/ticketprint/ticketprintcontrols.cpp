@@ -1,4 +1,5 @@
 #include "windows/ticketprint/ticketprintcontrols.h"
+#include "windows/common/named.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,13 +32,6 @@ constexpr WindowText kTicketPrintTexts[] = {
     {"chNumticket", kCaption, 145}, {"chcochenumerobonus", kCaption, 189}, {"rahasard", kCaption, 190},
     {"ra1a10", kCaption, 191},      {"raunnumero", kCaption, 192},
 };
-
-template <typename T>
-T* named(T* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLineEdit* boardField(QWidget* parent, const char* name, const QRect& geometry, const QString& hint,
                       DigitKeysOnly* keys) {

@@ -1,4 +1,5 @@
 #include "windows/ticketprint/ticketprintdialog.h"
+#include "localisation/messagenumbers.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,9 +33,6 @@ namespace norvex5 {
 namespace {
 
 constexpr int kMessageIncorrectRange = 45;
-constexpr int kMessageProblem = 46;
-constexpr int kMessageNextTicket = 115;
-constexpr int kMessagePrinting = 130;
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

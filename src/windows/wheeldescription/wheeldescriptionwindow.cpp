@@ -1,4 +1,5 @@
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
+#include "localisation/messagenumbers.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageReturn = 126;
 constexpr int kMessageSelectedWheel = 129;
 
 }  // namespace
