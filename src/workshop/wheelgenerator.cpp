@@ -60,23 +60,37 @@ std::uint64_t maskOfRank(std::uint32_t rank, int k) {
     return mask;
 }
 
-// The state of one run: the boards, and for every m-subset how many boards meet it in t or more
-// numbers, with the list of those that none meets (the holes).
-class Annealer {
+// The state of one run: the boards; for every m-subset how many boards meet it in t or more
+// numbers, with the list of those that none meets (the holes); and for every (t-1)-subset the
+// boards that hold it: the boards one swap away from closing a hole are found there, without
+// looking at the others.
+//
+// The boards may be kept in orbits of a turn of the numbers: the first `period` numbers move
+// round by one (0 to 1, ..., period-1 to 0), the others stay. Orbit o holds the boards
+// o*period + j, board j being the first turned j times; every change is made to the whole orbit.
+// Many of the best wheels known are unions of such orbits, and a search among them has period
+// times fewer choices to make. With period 1 every board is its own orbit: the plain search.
+class Search {
 public:
-    Annealer(int v, Guarantee g, std::uint64_t seed) : v_(v), t_(g.t), m_(g.m), random_(seed) {
+    Search(int v, Guarantee g, std::uint64_t seed, int period)
+        : v_(v), t_(g.t), m_(g.m), period_(period), random_(seed) {
         const std::uint32_t subsets = kBinomial(v, m_);
         cover_.assign(subsets, 0);
         holes_.resize(subsets);
         where_.resize(subsets);
         for (std::uint32_t r = 0; r < subsets; ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+        containing_.resize(kBinomial(v, t_ - 1));
         for (int i = t_; i <= m_; ++i) {
             boardPatterns_[i] = positionPatterns(kBoardSize, i);
             outsidePatterns_[i] = positionPatterns(v_ - kBoardSize, m_ - i);
         }
         keptPatterns_ = positionPatterns(kBoardSize - 1, t_ - 1);
+        shortPatterns_ = positionPatterns(kBoardSize - 1, t_ - 2);
+        ownPatterns_ = positionPatterns(kBoardSize, t_ - 1);
+        holePatterns_ = positionPatterns(m_, t_ - 1);
         if (v_ >= kBoardSize + 1) restPatterns_ = positionPatterns(v_ - kBoardSize - 1, m_ - t_);
         evaluationCost_ = std::max<std::size_t>(1, 2 * keptPatterns_.size() * restPatterns_.size());
+        turning_ = (std::uint64_t(1) << period_) - 1;
     }
 
     // At the coldest, few steps that open one hole more than they close are taken (about 1 in
@@ -89,6 +103,9 @@ public:
 
     std::size_t holes() const { return holes_.size(); }
     int size() const { return static_cast<int>(boards_.size()); }
+    int orbits() const { return static_cast<int>(boards_.size()) / period_; }
+    int period() const { return period_; }
+    const std::vector<std::uint64_t>& boards() const { return boards_; }
 
     Wheel wheel() const {
         Wheel wheel;
@@ -103,7 +120,7 @@ public:
         return wheel;
     }
 
-    // One board at a time, each the best of a few that meet a random hole in t numbers, until no
+    // One orbit at a time, each the best of a few that meet a random hole in t numbers, until no
     // hole is left. False when stopped first.
     template <typename KeepGoing>
     bool greedy(KeepGoing keepGoing) {
@@ -122,6 +139,7 @@ public:
                     pool &= ~(std::uint64_t(1) << n);
                 }
                 while (__builtin_popcountll(board) < kBoardSize) board |= std::uint64_t(1) << random_.below(v_);
+                if (shortOrbit(board)) continue;
                 std::int64_t gain = 0;
                 forEachMet(board, [&](std::uint32_t r) { gain += cover_[r] == 0; });
                 if (gain > bestGain) {
@@ -129,117 +147,189 @@ public:
                     best = board;
                 }
             }
-            addBoard(best);
+            if (best != 0) addOrbit(best);
         }
         return true;
     }
 
-    void addBoard(std::uint64_t board) {
-        boards_.push_back(board);
-        tabu_.resize(boards_.size() * kMaxNumbers, 0);
-        forEachMet(board, [&](std::uint32_t r) {
-            if (cover_[r]++ == 0) closeHole(r);
-        });
-    }
-
-    // Starts again from `wheel`: its boards, their holes, no step forbidden.
-    void load(const Wheel& wheel) {
+    // Starts again from `boards` (whole orbits, in order): their holes, no step forbidden.
+    void load(const std::vector<std::uint64_t>& boards) {
         std::fill(cover_.begin(), cover_.end(), 0);
         holes_.resize(cover_.size());
         for (std::uint32_t r = 0; r < cover_.size(); ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+        for (auto& list : containing_) list.clear();
         boards_.clear();
         tabu_.clear();
-        for (const Board& board : wheel.boards) {
-            std::uint64_t mask = 0;
-            for (const auto n : board) mask |= std::uint64_t(1) << n;
-            addBoard(mask);
-        }
+        for (const std::uint64_t board : boards) addBoard(board);
     }
 
-    // Takes out the board whose loss opens the fewest holes, or a random one.
-    void removeBoard(bool anyBoard = false) {
-        std::size_t chosen = random_.below(static_cast<std::uint32_t>(boards_.size()));
-        std::int64_t fewest = anyBoard ? INT64_MIN : INT64_MAX;
-        for (std::size_t i = 0; i < boards_.size() && !anyBoard; ++i) {
+    // Takes out the orbit whose loss opens the fewest holes, or a random one.
+    void removeOrbit(bool anyOrbit = false) {
+        const int count = orbits();
+        int chosen = static_cast<int>(random_.below(static_cast<std::uint32_t>(count)));
+        std::int64_t fewest = INT64_MAX;
+        for (int o = 0; o < count && !anyOrbit; ++o) {
             std::int64_t opened = 0;
-            forEachMet(boards_[i], [&](std::uint32_t r) { opened += cover_[r] == 1; });
+            for (int j = 0; j < period_; ++j)
+                forEachMet(boards_[o * period_ + j], [&](std::uint32_t r) { opened += cover_[r] == 1; });
             if (opened < fewest) {
                 fewest = opened;
-                chosen = i;
+                chosen = o;
             }
         }
-        const std::uint64_t board = boards_[chosen];
-        boards_[chosen] = boards_.back();
-        boards_.pop_back();
-        std::copy_n(tabu_.end() - kMaxNumbers, kMaxNumbers, tabu_.begin() + chosen * kMaxNumbers);
+        for (int j = 0; j < period_; ++j) {
+            const auto id = static_cast<std::uint32_t>(chosen * period_ + j);
+            forEachOwn(boards_[id], [&](std::uint32_t r) { forget(r, id); });
+            forEachMet(boards_[id], [&](std::uint32_t r) {
+                if (--cover_[r] == 0) openHole(r);
+            });
+        }
+        const int last = count - 1;
+        if (chosen != last)
+            for (int j = 0; j < period_; ++j) {
+                const auto from = static_cast<std::uint32_t>(last * period_ + j);
+                const auto to = static_cast<std::uint32_t>(chosen * period_ + j);
+                forEachOwn(boards_[from], [&](std::uint32_t r) {
+                    *std::find(containing_[r].begin(), containing_[r].end(), from) = to;
+                });
+                boards_[to] = boards_[from];
+                std::copy_n(tabu_.begin() + from * kMaxNumbers, kMaxNumbers, tabu_.begin() + to * kMaxNumbers);
+            }
+        boards_.resize(static_cast<std::size_t>(last) * period_);
         tabu_.resize(boards_.size() * kMaxNumbers);
-        forEachMet(board, [&](std::uint32_t r) {
-            if (--cover_[r] == 0) openHole(r);
-        });
     }
 
     // One step of the search at the current size: a random hole is taken, and among the swaps
-    // that would close it (a board meeting it in t-1 numbers trades a number outside it for one
-    // inside) the one that opens fewest holes is chosen. It is made when it opens no more holes
-    // than it closes, else with the probability exp(-added / temperature). A number just taken
-    // off a board may not come back to it for a while (unless that closes the last hole), which
-    // keeps the search from undoing its own steps and circling on a plateau.
+    // that would close it (a board holding t-1 of its numbers trades one of its others for one
+    // of the hole's) the one that opens fewest holes is chosen. It is made when it opens no more
+    // holes than it closes, else with the probability exp(-added / temperature); in orbits, the
+    // same swap is made on every board of the orbit. A number just taken off a board may not
+    // come back to it for a while (unless that closes the last hole), which keeps the search
+    // from undoing its own steps and circling on a plateau.
     void step() {
         ++steps_;
         const std::uint32_t holeRank = holes_[random_.below(static_cast<std::uint32_t>(holes_.size()))];
         const std::uint64_t hole = maskOfRank(holeRank, m_);
         candidates_.clear();
-        for (std::size_t i = 0; i < boards_.size(); ++i)
-            if (__builtin_popcountll(boards_[i] & hole) == t_ - 1) {
+        std::uint64_t holeBits[kBoardSize];
+        int k = 0;
+        for (std::uint64_t h = hole; h != 0; h &= h - 1) holeBits[k++] = h & (~h + 1);
+        for (const auto& p : holePatterns_) {
+            std::uint64_t part = 0;
+            for (int a = 0; a < t_ - 1; ++a) part |= holeBits[p[a]];
+            for (const std::uint32_t i : containing_[maskRank(part)])
                 for (std::uint64_t outs = boards_[i] & ~hole; outs != 0; outs &= outs - 1)
                     for (std::uint64_t ins = hole & ~boards_[i]; ins != 0; ins &= ins - 1)
-                        candidates_.push_back({static_cast<std::uint32_t>(i),
-                                               static_cast<std::uint8_t>(__builtin_ctzll(outs)),
+                        candidates_.push_back({i, static_cast<std::uint8_t>(__builtin_ctzll(outs)),
                                                static_cast<std::uint8_t>(__builtin_ctzll(ins))});
-            }
+        }
         if (candidates_.empty()) {
-            // No board is one number short of the hole: move a random board one number closer.
+            // No board holds t-1 of the hole's numbers: move a random board one number closer.
             const auto chosen = random_.below(static_cast<std::uint32_t>(boards_.size()));
             const std::uint64_t board = boards_[chosen];
-            const int out = random_.bitOf(board & ~hole);
-            const int in = random_.bitOf(hole & ~board);
-            evaluate(board, out, in);
-            apply(chosen, out, in);
+            swapInOrbit(chosen, random_.bitOf(board & ~hole), random_.bitOf(hole & ~board));
             return;
         }
         // Large neighbourhoods (a guarantee over five drawn numbers) are sampled, so that a step
         // costs about the same whatever the guarantee.
         const std::size_t sample =
             std::min(candidates_.size(), std::max<std::size_t>(4, kStepBudget / evaluationCost_));
-        for (std::size_t k = 0; k < sample; ++k)
-            std::swap(candidates_[k],
-                      candidates_[k + random_.below(static_cast<std::uint32_t>(candidates_.size() - k))]);
+        for (std::size_t c = 0; c < sample; ++c)
+            std::swap(candidates_[c],
+                      candidates_[c + random_.below(static_cast<std::uint32_t>(candidates_.size() - c))]);
         std::int64_t bestCost = INT64_MAX;
         std::size_t best = 0;
         std::uint32_t ties = 0;
-        for (std::size_t k = 0; k < sample; ++k) {
-            const Candidate& c = candidates_[k];
-            std::int64_t delta = evaluate(boards_[c.board], c.out, c.in, false);
-            const bool closesAll = std::int64_t(holes_.size()) + delta == 0;
-            if (!closesAll && tabu_[c.board * kMaxNumbers + c.in] > steps_) continue;
+        for (std::size_t c = 0; c < sample; ++c) {
+            const Candidate& candidate = candidates_[c];
+            std::int64_t delta = evaluate(boards_[candidate.board], candidate.out, candidate.in, false);
+            // In orbits every board of the orbit makes the same swap, each with about this effect.
+            const bool closesAll = std::int64_t(holes_.size()) + delta * period_ <= 0;
+            if (!closesAll && tabu_[candidate.board * kMaxNumbers + candidate.in] > steps_) continue;
             if (closesAll) delta = INT64_MIN;
             if (delta < bestCost) {
                 bestCost = delta;
-                best = k;
+                best = c;
                 ties = 1;
             } else if (delta == bestCost && random_.below(++ties) == 0) {
-                best = k;
+                best = c;
             }
         }
         if (bestCost == INT64_MAX) return;  // every swap is forbidden for now
         if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / temperature_)) return;
         const Candidate c = candidates_[best];
-        evaluate(boards_[c.board], c.out, c.in);
-        apply(c.board, c.out, c.in);
-        tabu_[c.board * kMaxNumbers + c.out] = steps_ + kTabuSteps + random_.below(kTabuSteps);
+        swapInOrbit(c.board, c.out, c.in);
     }
 
 private:
+    // `mask` turned d times.
+    std::uint64_t turn(std::uint64_t mask, int d) const {
+        if (d == 0) return mask;
+        const std::uint64_t low = mask & turning_;
+        return (((low << d) | (low >> (period_ - d))) & turning_) | (mask & ~turning_);
+    }
+    int turnNumber(int n, int d) const { return n < period_ ? (n + d) % period_ : n; }
+    // True when a turn short of a full round brings `board` back to itself: its orbit would hold
+    // fewer boards than the others, and the orbits would no longer line up with the board count.
+    bool shortOrbit(std::uint64_t board) const {
+        for (int d = 1; d < period_; ++d)
+            if (period_ % d == 0 && turn(board, d) == board) return true;
+        return false;
+    }
+
+    void addOrbit(std::uint64_t board) {
+        for (int j = 0; j < period_; ++j) addBoard(turn(board, j));
+    }
+
+    void addBoard(std::uint64_t board) {
+        const auto id = static_cast<std::uint32_t>(boards_.size());
+        boards_.push_back(board);
+        tabu_.resize(boards_.size() * kMaxNumbers, 0);
+        forEachOwn(board, [&](std::uint32_t r) { containing_[r].push_back(id); });
+        forEachMet(board, [&](std::uint32_t r) {
+            if (cover_[r]++ == 0) closeHole(r);
+        });
+    }
+
+    // Board `id` plays `in` instead of `out`, and every other board of its orbit the same swap
+    // turned to it, unless that would give the orbit fewer boards.
+    void swapInOrbit(std::uint32_t id, int out, int in) {
+        const int at = static_cast<int>(id) % period_;
+        const std::uint32_t first = id - at;
+        if (period_ > 1) {
+            const std::uint64_t changed = (boards_[id] & ~(std::uint64_t(1) << out)) | std::uint64_t(1) << in;
+            if (shortOrbit(changed)) return;
+        }
+        const std::uint64_t until = steps_ + kTabuSteps + random_.below(kTabuSteps);
+        for (int j = 0; j < period_; ++j) {
+            const int d = (j - at + period_) % period_;
+            const int o = turnNumber(out, d), i = turnNumber(in, d);
+            const std::uint32_t board = first + static_cast<std::uint32_t>(j);
+            evaluate(boards_[board], o, i);
+            apply(board, o, i);
+            tabu_[board * kMaxNumbers + o] = until;
+        }
+    }
+
+    void forget(std::uint32_t r, std::uint32_t id) {
+        auto& list = containing_[r];
+        *std::find(list.begin(), list.end(), id) = list.back();
+        list.pop_back();
+    }
+
+    // Calls f with the rank of every (t-1)-subset of `board`.
+    template <typename F>
+    void forEachOwn(std::uint64_t board, F f) const {
+        std::uint64_t inside[kBoardSize];
+        int k = 0;
+        for (std::uint64_t b = board; b != 0; b &= b - 1) inside[k++] = b & (~b + 1);
+        for (const auto& p : ownPatterns_) {
+            std::uint64_t part = 0;
+            for (int a = 0; a < t_ - 1; ++a) part |= inside[p[a]];
+            f(maskRank(part));
+        }
+    }
+
     // Calls f with the rank of every m-subset that `board` meets in t or more numbers.
     template <typename F>
     void forEachMet(std::uint64_t board, F f) const {
@@ -272,20 +362,23 @@ private:
         std::uint64_t keptBits[kBoardSize - 1];
         int k = 0;
         for (std::uint64_t kept = board & ~outBit; kept != 0; kept &= kept - 1) keptBits[k++] = kept & (~kept + 1);
-        restMasks_.clear();
-        if (m_ == t_) {
-            restMasks_.push_back(0);
-        } else {
+        std::uint64_t onlyRest = 0;
+        const std::uint64_t* rests = &onlyRest;
+        std::size_t restCount = 1;
+        if (m_ > t_) {
             std::uint8_t rest[kMaxNumbers];
             int r = 0;
             const std::uint64_t excluded = board | inBit;
             for (int n = 0; n < v_; ++n)
                 if (!(excluded >> n & 1)) rest[r++] = static_cast<std::uint8_t>(n);
+            restMasks_.clear();
             for (const auto& q : restPatterns_) {
                 std::uint64_t mask = 0;
                 for (int a = 0; a < m_ - t_; ++a) mask |= std::uint64_t(1) << rest[q[a]];
                 restMasks_.push_back(mask);
             }
+            rests = restMasks_.data();
+            restCount = restMasks_.size();
         }
         if (keep) {
             lost_.clear();
@@ -295,9 +388,9 @@ private:
         for (const auto& p : keptPatterns_) {
             std::uint64_t part = 0;
             for (int a = 0; a < t_ - 1; ++a) part |= keptBits[p[a]];
-            for (const std::uint64_t restMask : restMasks_) {
-                const std::uint32_t lost = maskRank(part | restMask | outBit);
-                const std::uint32_t gained = maskRank(part | restMask | inBit);
+            for (std::size_t q = 0; q < restCount; ++q) {
+                const std::uint32_t lost = maskRank(part | rests[q] | outBit);
+                const std::uint32_t gained = maskRank(part | rests[q] | inBit);
                 delta += (cover_[lost] == 1) - (cover_[gained] == 0);
                 if (keep) {
                     lost_.push_back(lost);
@@ -308,8 +401,22 @@ private:
         return delta;
     }
 
-    void apply(std::size_t chosen, int out, int in) {
-        boards_[chosen] = (boards_[chosen] & ~(std::uint64_t(1) << out)) | std::uint64_t(1) << in;
+    // Makes the swap evaluate() looked at last.
+    void apply(std::uint32_t chosen, int out, int in) {
+        const std::uint64_t board = boards_[chosen];
+        const std::uint64_t outBit = std::uint64_t(1) << out;
+        const std::uint64_t inBit = std::uint64_t(1) << in;
+        // The (t-1)-subsets with `out` leave the board's lists; those with `in` join.
+        std::uint64_t keptBits[kBoardSize - 1];
+        int k = 0;
+        for (std::uint64_t kept = board & ~outBit; kept != 0; kept &= kept - 1) keptBits[k++] = kept & (~kept + 1);
+        for (const auto& p : shortPatterns_) {
+            std::uint64_t part = 0;
+            for (int a = 0; a < t_ - 2; ++a) part |= keptBits[p[a]];
+            forget(maskRank(part | outBit), chosen);
+            containing_[maskRank(part | inBit)].push_back(chosen);
+        }
+        boards_[chosen] = (board & ~outBit) | inBit;
         for (const std::uint32_t r : lost_)
             if (--cover_[r] == 0) openHole(r);
         for (const std::uint32_t r : gained_)
@@ -329,13 +436,17 @@ private:
     }
 
     int v_, t_, m_;
+    int period_;
+    std::uint64_t turning_ = 0;  // the numbers that turn
     Random random_;
     std::vector<std::uint64_t> boards_;
     std::vector<std::uint32_t> cover_;
     std::vector<std::uint32_t> holes_;
     std::vector<std::int32_t> where_;
+    std::vector<std::vector<std::uint32_t>> containing_;  // (t-1)-subset -> the boards that hold it
     std::array<std::vector<std::array<std::uint8_t, kBoardSize>>, kBoardSize + 1> boardPatterns_, outsidePatterns_;
-    std::vector<std::array<std::uint8_t, kBoardSize>> keptPatterns_, restPatterns_;
+    std::vector<std::array<std::uint8_t, kBoardSize>> keptPatterns_, shortPatterns_, ownPatterns_, holePatterns_,
+        restPatterns_;
     std::vector<std::uint64_t> restMasks_;
     std::vector<std::uint32_t> lost_, gained_;
 
@@ -352,6 +463,232 @@ private:
     std::size_t evaluationCost_ = 1;
 };
 
+// One call of generateWheel: the clock and the limits, the smallest complete wheel so far, and
+// the progress told.
+//
+// The run first surveys a few ways to start: the plain search from a greedy wheel, then, for a
+// turn of all the numbers, of all but the last and of all but the last two, a search among
+// wheels made of its whole orbits (which lands near a good structured wheel when there is one:
+// several of the best wheels known are built so), whose nearest wheel is made complete with
+// boards chosen one by one. Each gets a tenth of the run. The rest of the run searches plainly
+// from the smallest of those starts, started afresh a few times: the plain search lets the wheel
+// shed the boards its structure cannot, and how far it gets from one start varies widely with
+// luck. A run limited by moves shares its moves the same way; a run without limits keeps
+// starting afresh until it is stopped.
+class Run {
+public:
+    Run(const GeneratorSettings& settings, const std::atomic<bool>* stop, const GeneratorProgressCallback& progress)
+        : settings_(settings),
+          g_(settings.guarantee),
+          stop_(stop),
+          progress_(progress),
+          start_(Clock::now()),
+          timed_(settings.seconds > 0),
+          limited_(timed_ || settings.maxMoves > 0),
+          floor_(std::max({lowerBound(settings.numbers, settings.guarantee), settings.targetBoards, 1})) {}
+
+    GeneratorResult go() {
+        const int v = settings_.numbers;
+        std::vector<int> periods = {1};
+        for (int fixed = 0; fixed <= 2; ++fixed)
+            if (v - fixed >= kLeastTurning) periods.push_back(v - fixed);
+        std::vector<std::uint64_t> bestStart;
+        std::uint64_t seed = settings_.seed;
+        for (const int period : periods) {
+            if (ended()) break;
+            std::vector<std::uint64_t> start = survey(period, seed++, stretch(kSurveyShare));
+            if (!start.empty() && (bestStart.empty() || start.size() < bestStart.size())) bestStart = std::move(start);
+        }
+        while (!bestStart.empty() && !ended() && used_ < 1.0 - 1e-9) {
+            Search plain(v, g_, seed++, 1);
+            current_ = &plain;
+            plain.load(bestStart);
+            descend(plain, stretch(std::min(kAfreshShare, 1.0 - used_)));
+        }
+        result_.seconds = elapsed();
+        return result_;
+    }
+
+private:
+    // Turns of fewer numbers are not tried: with so few boards a short orbit is hard to avoid.
+    static constexpr int kLeastTurning = 7;
+    static constexpr double kSurveyShare = 0.1;
+    static constexpr double kAfreshShare = 0.15;
+    // A run without limits counts its shares in moves, this many for the whole.
+    static constexpr double kUnlimitedMoves = double(std::int64_t(1) << 24);
+
+    // A stretch of the run: it ends at this time or this move count, whichever comes first.
+    struct Stretch {
+        double seconds;
+        std::int64_t moves;
+    };
+
+    // The next `share` of the run, after the shares given before.
+    Stretch stretch(double share) {
+        used_ += share;
+        if (!limited_) {
+            // No end: every share is counted from now, and the run never uses all of it.
+            used_ = 0;
+            return {0, result_.moves + std::int64_t(kUnlimitedMoves * share)};
+        }
+        return {settings_.seconds * used_,
+                settings_.maxMoves > 0 ? std::int64_t(double(settings_.maxMoves) * used_) : INT64_MAX};
+    }
+
+    double elapsed() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
+
+    // The whole run is over: stopped, out of time or out of moves, or no smaller wheel is wanted.
+    bool ended() {
+        if (result_.complete && report_.bestBoards <= floor_) return true;
+        if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) {
+            result_.stopped = true;
+            return true;
+        }
+        if (settings_.maxMoves > 0 && result_.moves >= settings_.maxMoves) return true;
+        return timed_ && elapsed() >= settings_.seconds;
+    }
+    bool over(const Stretch& stretch) {
+        return ended() || (timed_ && elapsed() >= stretch.seconds) || result_.moves >= stretch.moves;
+    }
+
+    void tell(bool always) {
+        if (!progress_) return;
+        const double now = elapsed();
+        if (!always && now - lastReport_ < 0.2) return;
+        lastReport_ = now;
+        report_.boards = current_->size();
+        report_.holes = static_cast<std::int64_t>(current_->holes());
+        report_.moves = result_.moves;
+        report_.seconds = now;
+        progress_(report_);
+    }
+
+    void record(const Search& search) {
+        if (result_.complete && search.size() >= report_.bestBoards) return;
+        result_.complete = true;
+        result_.wheel = search.wheel();
+        report_.bestBoards = search.size();
+        tell(true);
+    }
+
+    // One way to start, given `stretch` of the run: the smallest complete wheel it reaches
+    // (empty when it reached none).
+    std::vector<std::uint64_t> survey(int period, std::uint64_t seed, const Stretch& stretch) {
+        const int v = settings_.numbers;
+        nearest_.clear();
+        nearestScore_ = INT64_MAX;
+        Search search(v, g_, seed, period);
+        current_ = &search;
+        // The plain greedy wheel may take the whole run (many numbers, a guarantee over five):
+        // without it there is nothing to show.
+        if (!search.greedy([&] { return period == 1 ? !ended() : !over(stretch); })) return {};
+        std::vector<std::uint64_t> smallest = descend(search, stretch);
+        if (period == 1 || nearest_.empty() || ended()) return smallest;
+        // The nearest wheel made complete with boards chosen one by one, when that is smaller.
+        Search plain(v, g_, seed, 1);
+        current_ = &plain;
+        plain.load(nearest_);
+        if (plain.greedy([&] { return !ended(); }) && plain.size() < static_cast<int>(smallest.size())) {
+            record(plain);
+            return plain.boards();
+        }
+        return smallest;
+    }
+
+    // Searches `search` downwards from its complete wheel until `stretch` is spent or the run
+    // ends; gives the smallest complete wheel it found. An orbit search also keeps in nearest_
+    // the wheel nearest to complete it saw below that: its boards counted with its holes, a board
+    // closing at most as many holes as the subsets it meets.
+    std::vector<std::uint64_t> descend(Search& search, const Stretch& stretch) {
+        record(search);
+        const int period = search.period();
+        const std::int64_t perBoard =
+            std::int64_t(kBinomial(kBoardSize, g_.t)) * std::int64_t(kBinomial(settings_.numbers - g_.t, g_.m - g_.t));
+        // Steps allowed at one size before starting that size again, 200 an orbit of the first
+        // complete wheel; each new start of the same size gets half as many more. Searches at
+        // one size differ widely in luck, so several fresh starts reach a smaller wheel sooner
+        // than one long search.
+        // An orbit search gets a third as many: its few orbits leave a size that resists little
+        // else to try, and starting the size again serves it better.
+        const double kPatience = std::max(2000.0, 200.0 * search.orbits()) * (period > 1 ? 0.3 : 1.0);
+        constexpr double kPatienceGrowth = 1.5;
+        // The first try below a complete wheel drops a tenth of its orbits at once; a try that
+        // fails halves the drop, down to one orbit. A search with room to rearrange many boards
+        // finds better wheels than one that takes them away one at a time.
+        constexpr double kFirstDrop = 0.1;
+        double patience = kPatience;
+        bool fresh = true;
+        std::vector<std::uint64_t> smallest = search.boards();
+        int jump = std::max(1, static_cast<int>(search.orbits() * kFirstDrop));
+        while (search.size() - period >= floor_) {
+            const int target = std::max(floor_, search.size() - jump * period);
+            while (search.size() - period >= target) search.removeOrbit(!fresh);
+            bool found = false;
+            bool spent = false;
+            std::int64_t stepsHere = 0;
+            while (!found) {
+                if ((result_.moves & 0xff) == 0 || settings_.maxMoves > 0) {
+                    if (over(stretch)) {
+                        spent = true;
+                        break;
+                    }
+                    if ((result_.moves & 0xff) == 0) tell(false);
+                }
+                search.step();
+                ++result_.moves;
+                found = search.holes() == 0;
+                if (period > 1 && !found) {
+                    const std::int64_t score = std::int64_t(search.size()) * perBoard + std::int64_t(search.holes());
+                    if (score < nearestScore_) {
+                        nearestScore_ = score;
+                        nearest_ = search.boards();
+                    }
+                }
+                if (!found && ++stepsHere > patience) break;
+            }
+            if (found) {
+                record(search);
+                smallest = search.boards();
+                if (!nearest_.empty() && nearest_.size() >= smallest.size()) {
+                    nearestScore_ = INT64_MAX;
+                    nearest_.clear();
+                }
+                search.reheat(false);
+                patience = kPatience;
+                fresh = true;
+                continue;
+            }
+            if (spent) break;
+            // Stuck at this size: start again from the smallest complete wheel without another
+            // of its orbits, and give the next attempt longer.
+            search.load(smallest);
+            if (jump > 1) {
+                jump /= 2;
+            } else {
+                patience *= kPatienceGrowth;
+                fresh = false;
+                search.reheat(true);
+            }
+        }
+        return smallest;
+    }
+
+    const GeneratorSettings& settings_;
+    const Guarantee g_;
+    const std::atomic<bool>* stop_;
+    const GeneratorProgressCallback& progress_;
+    const Clock::time_point start_;
+    const bool timed_;
+    const bool limited_;
+    const int floor_;
+    double used_ = 0;  // the share of the run given out so far
+    GeneratorResult result_;
+    GeneratorProgress report_;
+    double lastReport_ = 0;
+    const Search* current_ = nullptr;
+    std::vector<std::uint64_t> nearest_;
+    std::int64_t nearestScore_ = INT64_MAX;
+};
 }  // namespace
 
 int lowerBound(int numbers, Guarantee g) {
@@ -368,92 +705,8 @@ int lowerBound(int numbers, Guarantee g) {
 
 GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                               const GeneratorProgressCallback& progress) {
-    GeneratorResult result;
-    const Guarantee g = settings.guarantee;
-    if (generatorLimitsProblem(settings.numbers, g)) return result;
-    const Clock::time_point start = Clock::now();
-    auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
-    const bool timed = settings.seconds > 0;
-    auto keepGoing = [&] {
-        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
-            result.stopped = true;
-            return false;
-        }
-        return !timed || elapsed() < settings.seconds;
-    };
-    Annealer annealer(settings.numbers, g, settings.seed);
-    GeneratorProgress report;
-    double lastReport = 0;
-    auto tell = [&](bool always) {
-        if (!progress) return;
-        const double now = elapsed();
-        if (!always && now - lastReport < 0.2) return;
-        lastReport = now;
-        report.boards = annealer.size();
-        report.holes = static_cast<std::int64_t>(annealer.holes());
-        report.moves = result.moves;
-        report.seconds = now;
-        progress(report);
-    };
-    const int floor = std::max({lowerBound(settings.numbers, g), settings.targetBoards, 1});
-    auto recordComplete = [&] {
-        result.complete = true;
-        result.wheel = annealer.wheel();
-        report.bestBoards = annealer.size();
-        tell(true);
-    };
-    if (annealer.greedy(keepGoing)) {
-        recordComplete();
-        // Steps allowed at one size before starting that size again, 200 a board of the first
-        // complete wheel; each new start of the same size gets half as many more. Searches at one size differ widely in
-        // luck, so several fresh starts reach a smaller wheel sooner than one long search.
-        const double kPatience = std::max(2000.0, 200.0 * annealer.size());
-        constexpr double kPatienceGrowth = 1.5;
-        // The first try below a complete wheel drops a tenth of its boards at once; a try that
-        // fails halves the drop, down to one board. A search with room to rearrange many boards
-        // finds better wheels than one that takes them away one at a time.
-        constexpr double kFirstDrop = 0.1;
-        double patience = kPatience;
-        bool fresh = true;
-        int jump = std::max(1, static_cast<int>(annealer.size() * kFirstDrop));
-        while (annealer.size() > floor) {
-            const int target = std::max(floor, annealer.size() - jump);
-            while (annealer.size() > target) annealer.removeBoard(!fresh);
-            bool found = false;
-            std::int64_t stepsHere = 0;
-            while (!found) {
-                if (settings.maxMoves > 0 && result.moves >= settings.maxMoves) break;
-                if ((result.moves & 0xff) == 0) {
-                    if (!keepGoing()) break;
-                    tell(false);
-                }
-                annealer.step();
-                ++result.moves;
-                found = annealer.holes() == 0;
-                if (!found && ++stepsHere > patience) break;
-            }
-            if (found) {
-                recordComplete();
-                annealer.reheat(false);
-                patience = kPatience;
-                fresh = true;
-                continue;
-            }
-            if (stepsHere <= patience) break;  // out of time, moves, or stopped
-            // Stuck at this size: start again from the smallest complete wheel without another
-            // of its boards, and give the next attempt longer.
-            annealer.load(result.wheel);
-            if (jump > 1) {
-                jump /= 2;
-            } else {
-                patience *= kPatienceGrowth;
-                fresh = false;
-                annealer.reheat(true);
-            }
-        }
-    }
-    result.seconds = elapsed();
-    return result;
+    if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
+    return Run(settings, stop, progress).go();
 }
 
 }  // namespace norvex5::workshop

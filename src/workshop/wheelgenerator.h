@@ -8,8 +8,13 @@
 // among the swaps that close it by the holes they open, with a tabu list and a low temperature
 // to leave plateaus. Only the m-subsets that a swap can win or lose are looked at, so a step costs
 // the same whatever the size of the wheel. A size that resists is started afresh from the
-// smallest complete wheel, each time searched a little warmer. The best complete wheel found is
-// kept, whenever the run ends.
+// smallest complete wheel, each time searched a little warmer.
+//
+// Many of the smallest wheels known are unions of orbits of a turn of the numbers (1 to 2, ...,
+// the last turning one back to 1). So the run also searches among such wheels, for a turn of all
+// the numbers and of all but one or two, moving whole orbits at a time; the plain search then
+// takes the best of those starts further, started afresh a few times. The best complete wheel
+// found is kept, whenever the run ends.
 //
 // Made for a worker thread: the run owns all its state, reads the stop flag between moves and
 // tells its progress through a callback called on the thread that runs it. The same settings and
