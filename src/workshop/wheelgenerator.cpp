@@ -211,18 +211,13 @@ public:
         const std::uint32_t holeRank = holes_[random_.below(static_cast<std::uint32_t>(holes_.size()))];
         const std::uint64_t hole = maskOfRank(holeRank, m_);
         candidates_.clear();
-        std::uint64_t holeBits[kBoardSize];
-        int k = 0;
-        for (std::uint64_t h = hole; h != 0; h &= h - 1) holeBits[k++] = h & (~h + 1);
-        for (const auto& p : holePatterns_) {
-            std::uint64_t part = 0;
-            for (int a = 0; a < t_ - 1; ++a) part |= holeBits[p[a]];
+        forEachPart(hole, holePatterns_, t_ - 1, [&](std::uint64_t part) {
             for (const std::uint32_t i : containing_[maskRank(part)])
                 for (std::uint64_t outs = boards_[i] & ~hole; outs != 0; outs &= outs - 1)
                     for (std::uint64_t ins = hole & ~boards_[i]; ins != 0; ins &= ins - 1)
                         candidates_.push_back({i, static_cast<std::uint8_t>(__builtin_ctzll(outs)),
                                                static_cast<std::uint8_t>(__builtin_ctzll(ins))});
-        }
+        });
         if (candidates_.empty()) {
             // No board holds t-1 of the hole's numbers: move a random board one number closer.
             const auto chosen = random_.below(static_cast<std::uint32_t>(boards_.size()));
@@ -320,13 +315,21 @@ private:
     // Calls f with the rank of every (t-1)-subset of `board`.
     template <typename F>
     void forEachOwn(std::uint64_t board, F f) const {
-        std::uint64_t inside[kBoardSize];
+        forEachPart(board, ownPatterns_, t_ - 1, [&](std::uint64_t part) { f(maskRank(part)); });
+    }
+
+    // Calls f with every part of `mask` that `patterns` pick, each `size` of its members by
+    // their places in it.
+    template <typename F>
+    static void forEachPart(std::uint64_t mask, const std::vector<std::array<std::uint8_t, kBoardSize>>& patterns,
+                            int size, F f) {
+        std::uint64_t bits[kBoardSize];
         int k = 0;
-        for (std::uint64_t b = board; b != 0; b &= b - 1) inside[k++] = b & (~b + 1);
-        for (const auto& p : ownPatterns_) {
+        for (; mask != 0; mask &= mask - 1) bits[k++] = mask & (~mask + 1);
+        for (const auto& p : patterns) {
             std::uint64_t part = 0;
-            for (int a = 0; a < t_ - 1; ++a) part |= inside[p[a]];
-            f(maskRank(part));
+            for (int a = 0; a < size; ++a) part |= bits[p[a]];
+            f(part);
         }
     }
 
@@ -407,15 +410,10 @@ private:
         const std::uint64_t outBit = std::uint64_t(1) << out;
         const std::uint64_t inBit = std::uint64_t(1) << in;
         // The (t-1)-subsets with `out` leave the board's lists; those with `in` join.
-        std::uint64_t keptBits[kBoardSize - 1];
-        int k = 0;
-        for (std::uint64_t kept = board & ~outBit; kept != 0; kept &= kept - 1) keptBits[k++] = kept & (~kept + 1);
-        for (const auto& p : shortPatterns_) {
-            std::uint64_t part = 0;
-            for (int a = 0; a < t_ - 2; ++a) part |= keptBits[p[a]];
+        forEachPart(board & ~outBit, shortPatterns_, t_ - 2, [&](std::uint64_t part) {
             forget(maskRank(part | outBit), chosen);
             containing_[maskRank(part | inBit)].push_back(chosen);
-        }
+        });
         boards_[chosen] = (board & ~outBit) | inBit;
         for (const std::uint32_t r : lost_)
             if (--cover_[r] == 0) openHole(r);
