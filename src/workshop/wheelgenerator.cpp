@@ -469,10 +469,10 @@ private:
 // wheels made of its whole orbits (which lands near a good structured wheel when there is one:
 // several of the best wheels known are built so), whose nearest wheel is made complete with
 // boards chosen one by one. Each gets a tenth of the run. The rest of the run searches plainly
-// from the smallest of those starts, started afresh a few times: the plain search lets the wheel
-// shed the boards its structure cannot, and how far it gets from one start varies widely with
-// luck. A run limited by moves shares its moves the same way; a run without limits keeps
-// starting afresh until it is stopped.
+// from the smallest of those starts (the plain survey going on where it stopped, when no turn
+// did better): the plain search lets a turned wheel shed the boards its structure cannot. A
+// run limited by moves shares its moves the same way; a run without limits goes on until it is
+// stopped.
 class Run {
 public:
     Run(const GeneratorSettings& settings, const std::atomic<bool>* stop, const GeneratorProgressCallback& progress)
@@ -487,31 +487,44 @@ public:
 
     GeneratorResult go() {
         const int v = settings_.numbers;
-        std::vector<int> periods = {1};
-        for (int fixed = 0; fixed <= 2; ++fixed)
-            if (v - fixed >= kLeastTurning) periods.push_back(v - fixed);
-        std::vector<std::uint64_t> bestStart;
         std::uint64_t seed = settings_.seed;
-        for (const int period : periods) {
-            if (ended()) break;
-            std::vector<std::uint64_t> start = survey(period, seed++, stretch(kSurveyShare));
-            if (!start.empty() && (bestStart.empty() || start.size() < bestStart.size())) bestStart = std::move(start);
+        // The plain survey. The plain greedy wheel may take the whole run (many numbers, a
+        // guarantee over five): without it there is nothing to show.
+        Search plain(v, g_, seed++, 1);
+        Descent plainDescent;
+        current_ = &plain;
+        if (!plain.greedy([&] { return !ended(); })) return finish();
+        descend(plain, stretch(kSurveyShare), plainDescent);
+        std::vector<std::uint64_t> bestStart = plainDescent.smallest;
+        bool plainIsBest = true;
+        for (int fixed = 0; fixed <= 2; ++fixed) {
+            if (v - fixed < kLeastTurning || ended()) break;
+            std::vector<std::uint64_t> start = surveyTurn(v - fixed, seed++, stretch(kSurveyShare));
+            if (!start.empty() && start.size() < bestStart.size()) {
+                bestStart = std::move(start);
+                plainIsBest = false;
+            }
         }
-        while (!bestStart.empty() && !ended() && used_ < 1.0 - 1e-9) {
-            Search plain(v, g_, seed++, 1);
-            current_ = &plain;
-            plain.load(bestStart);
-            descend(plain, stretch(std::min(kAfreshShare, 1.0 - used_)));
+        // The rest of the run goes on from the smallest start: where the plain survey stopped, or
+        // a plain search from the turned wheel. It is given out in stretches only because a run
+        // without limits has no end to give at once.
+        Search fromTurn(v, g_, seed++, 1);
+        Descent turnDescent;
+        if (!plainIsBest) fromTurn.load(bestStart);
+        Search& rest = plainIsBest ? plain : fromTurn;
+        Descent& restDescent = plainIsBest ? plainDescent : turnDescent;
+        current_ = &rest;
+        while (!ended() && used_ < 1.0 - 1e-9) {
+            descend(rest, stretch(std::min(kRestStretch, 1.0 - used_)), restDescent);
         }
-        result_.seconds = elapsed();
-        return result_;
+        return finish();
     }
 
 private:
     // Turns of fewer numbers are not tried: with so few boards a short orbit is hard to avoid.
     static constexpr int kLeastTurning = 7;
     static constexpr double kSurveyShare = 0.1;
-    static constexpr double kAfreshShare = 0.15;
+    static constexpr double kRestStretch = 0.15;
     // A run without limits counts its shares in moves, this many for the whole.
     static constexpr double kUnlimitedMoves = double(std::int64_t(1) << 24);
 
@@ -569,67 +582,84 @@ private:
         tell(true);
     }
 
-    // One way to start, given `stretch` of the run: the smallest complete wheel it reaches
-    // (empty when it reached none).
-    std::vector<std::uint64_t> survey(int period, std::uint64_t seed, const Stretch& stretch) {
+    GeneratorResult finish() {
+        result_.seconds = elapsed();
+        return result_;
+    }
+
+    // The start a turn of the first `period` numbers gives within `stretch` of the run: the
+    // smallest complete wheel its orbit search reaches, or the nearest wheel it saw made complete
+    // with boards chosen one by one when that is smaller; empty when it reached none.
+    std::vector<std::uint64_t> surveyTurn(int period, std::uint64_t seed, const Stretch& stretch) {
         const int v = settings_.numbers;
         nearest_.clear();
         nearestScore_ = INT64_MAX;
         Search search(v, g_, seed, period);
+        Descent descent;
         current_ = &search;
-        // The plain greedy wheel may take the whole run (many numbers, a guarantee over five):
-        // without it there is nothing to show.
-        if (!search.greedy([&] { return period == 1 ? !ended() : !over(stretch); })) return {};
-        std::vector<std::uint64_t> smallest = descend(search, stretch);
-        if (period == 1 || nearest_.empty() || ended()) return smallest;
-        // The nearest wheel made complete with boards chosen one by one, when that is smaller.
+        if (!search.greedy([&] { return !over(stretch); })) return {};
+        descend(search, stretch, descent);
+        if (nearest_.empty() || ended()) return descent.smallest;
         Search plain(v, g_, seed, 1);
         current_ = &plain;
         plain.load(nearest_);
-        if (plain.greedy([&] { return !ended(); }) && plain.size() < static_cast<int>(smallest.size())) {
+        if (plain.greedy([&] { return !ended(); }) && plain.size() < static_cast<int>(descent.smallest.size())) {
             record(plain);
             return plain.boards();
         }
-        return smallest;
+        return descent.smallest;
     }
 
+    // Where a downward search stands between the stretches of the run it is given.
+    struct Descent {
+        bool begun = false;
+        bool trying = false;  // orbits taken away; the smaller size is not complete yet
+        double firstPatience = 0;
+        double patience = 0;
+        bool fresh = true;
+        int jump = 1;
+        std::int64_t stepsHere = 0;
+        std::vector<std::uint64_t> smallest;  // the smallest complete wheel it reached
+    };
+
     // Searches `search` downwards from its complete wheel until `stretch` is spent or the run
-    // ends; gives the smallest complete wheel it found. An orbit search also keeps in nearest_
-    // the wheel nearest to complete it saw below that: its boards counted with its holes, a board
-    // closing at most as many holes as the subsets it meets.
-    std::vector<std::uint64_t> descend(Search& search, const Stretch& stretch) {
-        record(search);
+    // ends, keeping in `d` where it stands so that a later stretch goes on from there. An orbit
+    // search also keeps in nearest_ the wheel nearest to complete it saw below its smallest
+    // complete one: its boards counted with its holes, a board closing at most as many holes as
+    // the subsets it meets.
+    void descend(Search& search, const Stretch& stretch, Descent& d) {
         const int period = search.period();
         const std::int64_t perBoard =
             std::int64_t(kBinomial(kBoardSize, g_.t)) * std::int64_t(kBinomial(settings_.numbers - g_.t, g_.m - g_.t));
         // Steps allowed at one size before starting that size again, 200 an orbit of the first
         // complete wheel; each new start of the same size gets half as many more. Searches at
         // one size differ widely in luck, so several fresh starts reach a smaller wheel sooner
-        // than one long search.
-        // An orbit search gets a third as many: its few orbits leave a size that resists little
-        // else to try, and starting the size again serves it better.
-        const double kPatience = std::max(2000.0, 200.0 * search.orbits()) * (period > 1 ? 0.3 : 1.0);
+        // than one long search. An orbit search gets a third as many: its few orbits leave a
+        // size that resists little else to try, and starting the size again serves it better.
         constexpr double kPatienceGrowth = 1.5;
         // The first try below a complete wheel drops a tenth of its orbits at once; a try that
         // fails halves the drop, down to one orbit. A search with room to rearrange many boards
         // finds better wheels than one that takes them away one at a time.
         constexpr double kFirstDrop = 0.1;
-        double patience = kPatience;
-        bool fresh = true;
-        std::vector<std::uint64_t> smallest = search.boards();
-        int jump = std::max(1, static_cast<int>(search.orbits() * kFirstDrop));
-        while (search.size() - period >= floor_) {
-            const int target = std::max(floor_, search.size() - jump * period);
-            while (search.size() - period >= target) search.removeOrbit(!fresh);
+        if (!d.begun) {
+            record(search);
+            d.begun = true;
+            d.firstPatience = std::max(2000.0, 200.0 * search.orbits()) * (period > 1 ? 0.3 : 1.0);
+            d.patience = d.firstPatience;
+            d.smallest = search.boards();
+            d.jump = std::max(1, static_cast<int>(search.orbits() * kFirstDrop));
+        }
+        while (d.trying || search.size() - period >= floor_) {
+            if (!d.trying) {
+                const int target = std::max(floor_, search.size() - d.jump * period);
+                while (search.size() - period >= target) search.removeOrbit(!d.fresh);
+                d.trying = true;
+                d.stepsHere = 0;
+            }
             bool found = false;
-            bool spent = false;
-            std::int64_t stepsHere = 0;
             while (!found) {
                 if ((result_.moves & 0xff) == 0 || settings_.maxMoves > 0) {
-                    if (over(stretch)) {
-                        spent = true;
-                        break;
-                    }
+                    if (over(stretch)) return;
                     if ((result_.moves & 0xff) == 0) tell(false);
                 }
                 search.step();
@@ -642,33 +672,32 @@ private:
                         nearest_ = search.boards();
                     }
                 }
-                if (!found && ++stepsHere > patience) break;
+                if (!found && ++d.stepsHere > d.patience) break;
             }
+            d.trying = false;
             if (found) {
                 record(search);
-                smallest = search.boards();
-                if (!nearest_.empty() && nearest_.size() >= smallest.size()) {
+                d.smallest = search.boards();
+                if (!nearest_.empty() && nearest_.size() >= d.smallest.size()) {
                     nearestScore_ = INT64_MAX;
                     nearest_.clear();
                 }
                 search.reheat(false);
-                patience = kPatience;
-                fresh = true;
+                d.patience = d.firstPatience;
+                d.fresh = true;
                 continue;
             }
-            if (spent) break;
             // Stuck at this size: start again from the smallest complete wheel without another
             // of its orbits, and give the next attempt longer.
-            search.load(smallest);
-            if (jump > 1) {
-                jump /= 2;
+            search.load(d.smallest);
+            if (d.jump > 1) {
+                d.jump /= 2;
             } else {
-                patience *= kPatienceGrowth;
-                fresh = false;
+                d.patience *= kPatienceGrowth;
+                d.fresh = false;
                 search.reheat(true);
             }
         }
-        return smallest;
     }
 
     const GeneratorSettings& settings_;

@@ -66,27 +66,30 @@ TEST(WheelGenerator, AStopBeforeTheFirstCompleteWheelLeavesNone) {
 }
 
 TEST(WheelGenerator, AStopKeepsTheSmallestCompleteWheelAndProgressSaysSo) {
-    std::atomic<bool> stop{false};
-    int reports = 0;
-    int lastBest = 0;
-    GeneratorSettings settings = smallCase(18, {3, 3}, 0);
-    settings.seconds = 60;  // the stop flag, not the clock, ends this run
-    const GeneratorResult result = generateWheel(settings, &stop, [&](const GeneratorProgress& p) {
-        ++reports;
-        if (p.bestBoards != 0) {
-            if (lastBest != 0) {
-                EXPECT_LE(p.bestBoards, lastBest);
+    // With a clock far off, and with no limit at all: the stop flag ends both.
+    for (const double seconds : {60.0, 0.0}) {
+        std::atomic<bool> stop{false};
+        int reports = 0;
+        int lastBest = 0;
+        GeneratorSettings settings = smallCase(18, {3, 3}, 0);
+        settings.seconds = seconds;
+        const GeneratorResult result = generateWheel(settings, &stop, [&](const GeneratorProgress& p) {
+            ++reports;
+            if (p.bestBoards != 0) {
+                if (lastBest != 0) {
+                    EXPECT_LE(p.bestBoards, lastBest);
+                }
+                lastBest = p.bestBoards;
             }
-            lastBest = p.bestBoards;
-        }
-        EXPECT_GE(p.boards, 1);
-        if (p.moves > 2000) stop = true;
-    });
-    EXPECT_TRUE(result.stopped);
-    EXPECT_GT(reports, 1);
-    expectKeeps(result, 18, {3, 3});
-    EXPECT_EQ(static_cast<int>(result.wheel.boards.size()), lastBest);
-    EXPECT_LT(result.seconds, 60);
+            EXPECT_GE(p.boards, 1);
+            if (p.moves > 2000) stop = true;
+        });
+        EXPECT_TRUE(result.stopped) << seconds;
+        EXPECT_GT(reports, 1) << seconds;
+        expectKeeps(result, 18, {3, 3});
+        EXPECT_EQ(static_cast<int>(result.wheel.boards.size()), lastBest) << seconds;
+        EXPECT_LT(result.seconds, 60) << seconds;
+    }
 }
 
 TEST(WheelGenerator, FindsTheSteinerSystemOn17NumbersAmongTurnedWheels) {
@@ -104,9 +107,9 @@ TEST(WheelGenerator, FindsTheSteinerSystemOn17NumbersAmongTurnedWheels) {
 }
 
 TEST(WheelGenerator, ReachesTheSmallestKnownWheelForThirteenNumbers) {
-    // 34 boards for "3 if 3" over 13 is the smallest known; the fresh plain starts from the best
-    // survey reach it within a million moves for these seeds (seed 2 stays at 36).
-    for (const std::uint64_t seed : {1, 3, 4}) {
+    // 34 boards for "3 if 3" over 13 is the smallest known; the plain search going on from the
+    // best start reaches it within a million moves.
+    for (const std::uint64_t seed : {1, 2, 3, 4}) {
         GeneratorSettings settings = smallCase(13, {3, 3}, 1'000'000, seed);
         settings.targetBoards = 34;
         const GeneratorResult result = generateWheel(settings);
