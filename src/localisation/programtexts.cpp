@@ -124,6 +124,8 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Não foi possível escrever o desdobramento em:\n%1", "No se pudo escribir el sistema en:\n%1",
      "Impossibile scrivere il sistema in:\n%1", "Sustav nije moguće zapisati u:\n%1",
      "Das System konnte nicht geschrieben werden nach:\n%1"},
+    {"1 trou, %1 % couverts", "1 hole, %1 % covered", "1 falha, %1 % cobertos", "1 hueco, %1 % cubiertos",
+     "1 buco, %1 % coperti", "1 rupa, %1 % pokriveno", "1 Lücke, %1 % gedeckt"},
 }};
 
 }  // namespace

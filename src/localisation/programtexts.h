@@ -55,10 +55,11 @@ enum class ProgramText {
     GeneratorDone,      // "%1" boards, "%2" numbers, "%3" seconds
     GeneratorNoWheel,
     NumbersOutOfRange,
-    WheelFiles,       // the wheel file dialog's filter name
-    WheelNotWritten,  // "%1" the file
+    WheelFiles,        // the wheel file dialog's filter name
+    WheelNotWritten,   // "%1" the file
+    GuaranteeOneHole,  // GuaranteeHoles for a single hole: "%1" the share covered in percent
 };
-inline constexpr int kProgramTextCount = 44;
+inline constexpr int kProgramTextCount = 45;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

@@ -193,9 +193,10 @@ void WheelCheckWindow::showProfile() {
             }
             const Guarantee g{t, m};
             const std::int64_t holes = profile_->holes(g);
-            QString cell =
-                holes == 0 ? text(ProgramText::GuaranteeKept)
-                           : text(ProgramText::GuaranteeHoles).arg(holes).arg(percent(profile_->coveredShare(g), 2));
+            const QString covered = percent(profile_->coveredShare(g), 2);
+            QString cell = holes == 0   ? text(ProgramText::GuaranteeKept)
+                           : holes == 1 ? text(ProgramText::GuaranteeOneHole).arg(covered)
+                                        : text(ProgramText::GuaranteeHoles).arg(holes).arg(covered);
             auto* item = readOnlyItem(cell);
             if (holes == 0) item->setBackground(QColor(200, 240, 200));
             matrix_->setItem(m - kLowestCell, t - kLowestCell, item);

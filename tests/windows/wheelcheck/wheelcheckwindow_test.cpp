@@ -105,6 +105,27 @@ private slots:
         }
     }
 
+    void aSingleHoleIsSaidInTheSingular() {
+        // Five of the six five-number boards over six numbers: "5 if 5" misses only the sixth.
+        Wheel wheel;
+        wheel.numbers = 6;
+        for (std::uint8_t left = 0; left < 5; ++left) {
+            Board board{};
+            int k = 0;
+            for (std::uint8_t n = 0; n < 6; ++n)
+                if (n != left) board[k++] = n;
+            wheel.boards.push_back(board);
+        }
+        Rig rig;
+        for (const auto& [language, expected] : {std::pair{2, QStringLiteral("1 hole, ")},
+                                                 std::pair{7, QStringLiteral("1 Lücke, ")}}) {
+            rig.state.parameters.language = language;
+            rig.window.applyTexts();
+            QVERIFY(rig.window.checkWheel(wheel));
+            QVERIFY2(cell(rig, 5, 5).startsWith(expected), qPrintable(cell(rig, 5, 5)));
+        }
+    }
+
     void incompleteFileShowsItsHundredHoles() {
         Rig rig;
         rig.state.parameters.language = 2;
