@@ -32,6 +32,14 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
+// Columns that share the table's width, their titles wrapped onto two lines where they need it.
+void fitColumnsToWidth(QTableWidget& table) {
+    QHeaderView* header = table.horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setDefaultAlignment(static_cast<Qt::Alignment>(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
+}
+
 }  // namespace
 
 WheelCheckWindow::WheelCheckWindow(AppState& state, Platform& platform, QWidget* parent)
@@ -59,7 +67,10 @@ void WheelCheckWindow::buildControls() {
     matrix_->setObjectName(QStringLiteral("GrilleGaranties"));
     matrix_->setSelectionMode(QAbstractItemView::SingleSelection);
     matrix_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    matrix_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns share the width and a long cell wraps onto a second line, so that no language
+    // needs a horizontal scroll bar to show the last column.
+    matrix_->setWordWrap(true);
+    fitColumnsToWidth(*matrix_);
     matrix_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     top->addWidget(matrix_, 3);
 
@@ -84,13 +95,18 @@ void WheelCheckWindow::buildControls() {
     winTable_->setObjectName(QStringLiteral("TableGains"));
     winTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     winTable_->verticalHeader()->hide();
-    winTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    bottom->addWidget(winTable_, 3);
+    winTable_->setWordWrap(false);  // a share is one line, whatever its column
+    fitColumnsToWidth(*winTable_);
+    // The first two titles are single long words in some languages: those columns take their
+    // full width, the six that follow share the rest.
+    winTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    winTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    bottom->addWidget(winTable_, 2);
     chart_ = new WinChart(this);
     chart_->setObjectName(QStringLiteral("GraphiqueGains"));
-    bottom->addWidget(chart_, 2);
+    bottom->addWidget(chart_, 1);
     column->addLayout(bottom);
-    resize(900, 620);
+    resize(1000, 640);
 }
 
 void WheelCheckWindow::connectHandlers() {

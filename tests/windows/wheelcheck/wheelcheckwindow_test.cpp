@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
+#include <QScrollBar>
 #include <QSet>
 #include <QTableWidget>
+#include <QTest>
 
 #include "core/expansion.h"
 #include "core/wheelcatalogue.h"
@@ -117,12 +119,29 @@ private slots:
             wheel.boards.push_back(board);
         }
         Rig rig;
-        for (const auto& [language, expected] : {std::pair{2, QStringLiteral("1 hole, ")},
-                                                 std::pair{7, QStringLiteral("1 Lücke, ")}}) {
+        for (const auto& [language, expected] :
+             {std::pair{2, QStringLiteral("1 hole, ")}, std::pair{7, QStringLiteral("1 Lücke, ")}}) {
             rig.state.parameters.language = language;
             rig.window.applyTexts();
             QVERIFY(rig.window.checkWheel(wheel));
             QVERIFY2(cell(rig, 5, 5).startsWith(expected), qPrintable(cell(rig, 5, 5)));
+        }
+    }
+
+    void everyColumnShowsWithoutScrollingInTheLongestLanguage() {
+        Rig rig;
+        rig.state.parameters.language = 7;
+        rig.window.applyTexts();
+        const WheelFileReading reading = readWheelFile(
+            {norvex5::testing::wheelFile("pdo_C12-5-4_b79_INCOMPLETE.res").string(), " ", 0, identityReplacementMap()},
+            12);
+        QVERIFY(reading.ok());
+        QVERIFY(rig.window.checkWheel(reading.wheel));
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        for (const char* name : {"GrilleGaranties", "TableGains"}) {
+            const auto* table = rig.find<QTableWidget>(QString::fromLatin1(name));
+            QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
         }
     }
 
