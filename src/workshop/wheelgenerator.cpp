@@ -226,7 +226,9 @@ public:
             return;
         }
         // Large neighbourhoods (a guarantee over five drawn numbers) are sampled, so that a step
-        // costs about the same whatever the guarantee.
+        // costs about the same whatever the guarantee. Small samples taken often beat large
+        // ones there: "4 if 5" over 13 reaches 48-50 boards in 10 s with about 18 swaps looked
+        // at a step, 50-52 with about 73.
         const std::size_t sample =
             std::min(candidates_.size(), std::max<std::size_t>(4, kStepBudget / evaluationCost_));
         for (std::size_t c = 0; c < sample; ++c)
@@ -452,7 +454,7 @@ private:
         std::uint32_t board;
         std::uint8_t out, in;
     };
-    static constexpr std::size_t kStepBudget = 4096;  // subsets looked at per step, about
+    static constexpr std::size_t kStepBudget = 1024;  // subsets looked at per step, about
     static constexpr std::uint32_t kTabuSteps = 20;
     double temperature_ = kColdest;
     std::vector<Candidate> candidates_;
