@@ -470,7 +470,8 @@ private:
 // turn of all the numbers, of all but the last and of all but the last two, a search among
 // wheels made of its whole orbits (which lands near a good structured wheel when there is one:
 // several of the best wheels known are built so), whose nearest wheel is made complete with
-// boards chosen one by one. Each gets a tenth of the run. The rest of the run searches plainly
+// boards chosen one by one; and, when any m drawn put t in one half of the numbers, a wheel
+// for each half. Each gets a tenth of the run. The rest of the run searches plainly
 // from the smallest of those starts (the plain survey going on where it stopped, when no turn
 // did better): the plain search lets a turned wheel shed the boards its structure cannot. A
 // run limited by moves shares its moves the same way; a run without limits goes on until it is
@@ -507,14 +508,22 @@ public:
                 plainIsBest = false;
             }
         }
+        if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= kBoardSize && !ended()) {
+            std::vector<std::uint64_t> start = surveyHalves(seed, stretch(kSurveyShare));
+            seed += 2;
+            if (!start.empty() && start.size() < bestStart.size()) {
+                bestStart = std::move(start);
+                plainIsBest = false;
+            }
+        }
         // The rest of the run goes on from the smallest start: where the plain survey stopped, or
-        // a plain search from the turned wheel. It is given out in stretches only because a run
-        // without limits has no end to give at once.
-        Search fromTurn(v, g_, seed++, 1);
-        Descent turnDescent;
-        if (!plainIsBest) fromTurn.load(bestStart);
-        Search& rest = plainIsBest ? plain : fromTurn;
-        Descent& restDescent = plainIsBest ? plainDescent : turnDescent;
+        // a plain search from the wheel another survey gave. It is given out in stretches only
+        // because a run without limits has no end to give at once.
+        Search fromStart(v, g_, seed++, 1);
+        Descent startDescent;
+        if (!plainIsBest) fromStart.load(bestStart);
+        Search& rest = plainIsBest ? plain : fromStart;
+        Descent& restDescent = plainIsBest ? plainDescent : startDescent;
         current_ = &rest;
         while (!ended() && used_ < 1.0 - 1e-9) {
             descend(rest, stretch(std::min(kRestStretch, 1.0 - used_)), restDescent);
@@ -610,6 +619,40 @@ private:
             return plain.boards();
         }
         return descent.smallest;
+    }
+
+    // When any m drawn numbers put t of them in one half of the player's numbers (three of any
+    // five drawn fall in the same half), a wheel for each half keeping "t if ceil(m/2)" keeps the
+    // whole guarantee together: the start this survey gives, each half generated in half of
+    // `stretch`; empty when a half got no complete wheel.
+    std::vector<std::uint64_t> surveyHalves(std::uint64_t seed, const Stretch& stretch) {
+        const int v = settings_.numbers;
+        const int first = (v + 1) / 2;
+        std::vector<std::uint64_t> boards;
+        for (const auto& [offset, numbers] : {std::pair{0, first}, std::pair{first, v - first}}) {
+            const double part = offset == 0 ? 0.5 : 1.0;  // of what is left of the stretch
+            GeneratorSettings half;
+            half.numbers = numbers;
+            half.guarantee = {g_.t, (g_.m + 1) / 2};
+            half.seed = seed++;
+            half.seconds = timed_ ? std::max(0.001, (stretch.seconds - elapsed()) * part) : 0;
+            if (stretch.moves != INT64_MAX)
+                half.maxMoves = std::max<std::int64_t>(1, std::int64_t(double(stretch.moves - result_.moves) * part));
+            const GeneratorResult wheel = generateWheel(half, stop_);
+            result_.moves += wheel.moves;
+            if (!wheel.complete) return {};
+            for (const Board& board : wheel.wheel.boards) {
+                std::uint64_t mask = 0;
+                for (const auto n : board) mask |= std::uint64_t(1) << (n + offset);
+                boards.push_back(mask);
+            }
+        }
+        Search whole(v, g_, seed, 1);
+        current_ = &whole;
+        whole.load(boards);
+        if (whole.holes() != 0) return {};  // never a start with holes, whatever went wrong
+        record(whole);
+        return boards;
     }
 
     // Where a downward search stands between the stretches of the run it is given.
