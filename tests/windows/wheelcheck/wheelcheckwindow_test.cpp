@@ -39,6 +39,20 @@ QStringList listedHoles(const Rig& rig, int first, int count) {
     return rows;
 }
 
+// The wheel file of the test data with exactly 100 holes for "4 if 4" over its 12 numbers.
+WheelFileReading incompleteWheel() {
+    return readWheelFile(
+        {norvex5::testing::wheelFile("pdo_C12-5-4_b79_INCOMPLETE.res").string(), " ", 0, identityReplacementMap()}, 12);
+}
+
+// Checks that file in `language`.
+bool checkIncompleteFile(Rig& rig, int language) {
+    rig.state.parameters.language = language;
+    rig.window.applyTexts();
+    const WheelFileReading reading = incompleteWheel();
+    return reading.ok() && rig.window.checkWheel(reading.wheel);
+}
+
 }  // namespace
 
 class WheelCheckWindowTest : public QObject {
@@ -130,13 +144,7 @@ private slots:
 
     void everyColumnShowsWithoutScrollingInTheLongestLanguage() {
         Rig rig;
-        rig.state.parameters.language = 7;
-        rig.window.applyTexts();
-        const WheelFileReading reading = readWheelFile(
-            {norvex5::testing::wheelFile("pdo_C12-5-4_b79_INCOMPLETE.res").string(), " ", 0, identityReplacementMap()},
-            12);
-        QVERIFY(reading.ok());
-        QVERIFY(rig.window.checkWheel(reading.wheel));
+        QVERIFY(checkIncompleteFile(rig, 7));
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
         for (const char* name : {"GrilleGaranties", "TableGains"}) {
@@ -147,13 +155,7 @@ private slots:
 
     void incompleteFileShowsItsHundredHoles() {
         Rig rig;
-        rig.state.parameters.language = 2;
-        rig.window.applyTexts();
-        const WheelFileReading reading = readWheelFile(
-            {norvex5::testing::wheelFile("pdo_C12-5-4_b79_INCOMPLETE.res").string(), " ", 0, identityReplacementMap()},
-            12);
-        QVERIFY(reading.ok());
-        QVERIFY(rig.window.checkWheel(reading.wheel));
+        QVERIFY(checkIncompleteFile(rig, 2));
 
         QVERIFY(cell(rig, 4, 4).startsWith(QStringLiteral("100 holes")));
         rig.window.showHolesOf({4, 4});
@@ -164,7 +166,7 @@ private slots:
         QCOMPARE(listedHoles(rig, 0, 2),
                  (QStringList{QStringLiteral("1 - 2 - 3 - 6"), QStringLiteral("1 - 2 - 4 - 12")}));
         // Every row is a distinct hole of the wheel, in order, the last one included.
-        const CoverageIndex index(reading.wheel);
+        const CoverageIndex index(incompleteWheel().wheel);
         const QStringList all = listedHoles(rig, 0, 100);
         QCOMPARE(all.size(), 100);
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), 100);
