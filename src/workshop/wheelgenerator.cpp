@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
 
 #include "workshop/wheelcheck.h"
 
@@ -500,12 +501,14 @@ public:
         descend(plain, stretch(kSurveyShare), plainDescent);
         std::vector<std::uint64_t> bestStart = plainDescent.smallest;
         bool plainIsBest = true;
+        int bestTurn = 0;  // the turn whose orbits gave the smallest start; 0 for none
         for (int fixed = 0; fixed <= 2; ++fixed) {
             if (v - fixed < kLeastTurning || ended()) break;
             std::vector<std::uint64_t> start = surveyTurn(v - fixed, seed++, stretch(kSurveyShare));
             if (!start.empty() && start.size() < bestStart.size()) {
                 bestStart = std::move(start);
                 plainIsBest = false;
+                bestTurn = v - fixed;
             }
         }
         if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= kBoardSize && !ended()) {
@@ -514,19 +517,38 @@ public:
             if (!start.empty() && start.size() < bestStart.size()) {
                 bestStart = std::move(start);
                 plainIsBest = false;
+                bestTurn = 0;
             }
         }
         // The rest of the run goes on from the smallest start: where the plain survey stopped, or
-        // a plain search from the wheel another survey gave. It is given out in stretches only
-        // because a run without limits has no end to give at once.
+        // a plain search from the wheel another survey gave. It is given out in stretches; a
+        // search that has not shed one board of its start by the end of a stretch starts afresh,
+        // from a new wheel of the same turn when a turn gave the start: orbit wheels of one size
+        // differ, and whether the plain search can take boards from one is largely luck (once
+        // the first goes, the rest often follow).
         Search fromStart(v, g_, seed++, 1);
         Descent startDescent;
         if (!plainIsBest) fromStart.load(bestStart);
-        Search& rest = plainIsBest ? plain : fromStart;
-        Descent& restDescent = plainIsBest ? plainDescent : startDescent;
-        current_ = &rest;
+        Search* rest = plainIsBest ? &plain : &fromStart;
+        Descent* restDescent = plainIsBest ? &plainDescent : &startDescent;
+        std::unique_ptr<Search> afresh;
+        std::unique_ptr<Descent> afreshDescent;
         while (!ended() && used_ < 1.0 - 1e-9) {
-            descend(rest, stretch(std::min(kRestStretch, 1.0 - used_)), restDescent);
+            current_ = rest;
+            descend(*rest, stretch(std::min(kRestStretch, 1.0 - used_)), *restDescent);
+            if (restDescent->smallest.size() >= bestStart.size() && !ended()) {
+                std::vector<std::uint64_t> start = bestStart;
+                if (bestTurn > 1) {
+                    std::vector<std::uint64_t> again = surveyTurn(bestTurn, seed++, stretch(kSurveyAgain));
+                    if (!again.empty() && again.size() <= start.size()) start = std::move(again);
+                }
+                if (ended()) break;
+                afresh = std::make_unique<Search>(v, g_, seed++, 1);
+                afreshDescent = std::make_unique<Descent>();
+                afresh->load(start);
+                rest = afresh.get();
+                restDescent = afreshDescent.get();
+            }
         }
         return finish();
     }
@@ -536,6 +558,7 @@ private:
     static constexpr int kLeastTurning = 7;
     static constexpr double kSurveyShare = 0.1;
     static constexpr double kRestStretch = 0.15;
+    static constexpr double kSurveyAgain = 0.03;  // a new wheel of the turn that gave the start
     // A run without limits counts its shares in moves, this many for the whole.
     static constexpr double kUnlimitedMoves = double(std::int64_t(1) << 24);
 
