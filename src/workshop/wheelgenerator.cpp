@@ -521,11 +521,11 @@ public:
             }
         }
         // The rest of the run goes on from the smallest start: where the plain survey stopped, or
-        // a plain search from the wheel another survey gave. It is given out in stretches; a
-        // search that has not shed one board of its start by the end of a stretch starts afresh,
-        // from a new wheel of the same turn when a turn gave the start: orbit wheels of one size
-        // differ, and whether the plain search can take boards from one is largely luck (once
-        // the first goes, the rest often follow).
+        // a plain search from the wheel another survey gave. It is given out in stretches. When a
+        // turn gave the start, a search that has not shed one board of it by the end of a
+        // stretch starts afresh from a new wheel of that turn: orbit wheels of one size differ,
+        // and whether the plain search can take boards from one is largely luck (once the first
+        // goes, the rest often follow). Any other search simply goes on: its patience grows.
         Search fromStart(v, g_, seed++, 1);
         Descent startDescent;
         if (!plainIsBest) fromStart.load(bestStart);
@@ -536,12 +536,10 @@ public:
         while (!ended() && used_ < 1.0 - 1e-9) {
             current_ = rest;
             descend(*rest, stretch(std::min(kRestStretch, 1.0 - used_)), *restDescent);
-            if (restDescent->smallest.size() >= bestStart.size() && !ended()) {
+            if (bestTurn > 1 && restDescent->smallest.size() >= bestStart.size() && !ended()) {
                 std::vector<std::uint64_t> start = bestStart;
-                if (bestTurn > 1) {
-                    std::vector<std::uint64_t> again = surveyTurn(bestTurn, seed++, stretch(kSurveyAgain));
-                    if (!again.empty() && again.size() <= start.size()) start = std::move(again);
-                }
+                std::vector<std::uint64_t> again = surveyTurn(bestTurn, seed++, stretch(kSurveyAgain));
+                if (!again.empty() && again.size() <= start.size()) start = std::move(again);
                 if (ended()) break;
                 afresh = std::make_unique<Search>(v, g_, seed++, 1);
                 afreshDescent = std::make_unique<Descent>();
