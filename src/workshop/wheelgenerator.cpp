@@ -526,26 +526,25 @@ public:
         // stretch starts afresh from a new wheel of that turn: orbit wheels of one size differ,
         // and whether the plain search can take boards from one is largely luck (once the first
         // goes, the rest often follow). Any other search simply goes on: its patience grows.
-        Search fromStart(v, g_, seed++, 1);
-        Descent startDescent;
-        if (!plainIsBest) fromStart.load(bestStart);
-        Search* rest = plainIsBest ? &plain : &fromStart;
-        Descent* restDescent = plainIsBest ? &plainDescent : &startDescent;
-        std::unique_ptr<Search> afresh;
-        std::unique_ptr<Descent> afreshDescent;
+        Search* rest = &plain;
+        Descent* restDescent = &plainDescent;
+        std::unique_ptr<Search> other;
+        std::unique_ptr<Descent> otherDescent;
+        auto startFrom = [&](const std::vector<std::uint64_t>& start) {
+            other = std::make_unique<Search>(v, g_, seed++, 1);
+            otherDescent = std::make_unique<Descent>();
+            other->load(start);
+            rest = other.get();
+            restDescent = otherDescent.get();
+        };
+        if (!plainIsBest) startFrom(bestStart);
         while (!ended() && used_ < 1.0 - 1e-9) {
             current_ = rest;
             descend(*rest, stretch(std::min(kRestStretch, 1.0 - used_)), *restDescent);
             if (bestTurn > 1 && restDescent->smallest.size() >= bestStart.size() && !ended()) {
-                std::vector<std::uint64_t> start = bestStart;
                 std::vector<std::uint64_t> again = surveyTurn(bestTurn, seed++, stretch(kSurveyAgain));
-                if (!again.empty() && again.size() <= start.size()) start = std::move(again);
                 if (ended()) break;
-                afresh = std::make_unique<Search>(v, g_, seed++, 1);
-                afreshDescent = std::make_unique<Descent>();
-                afresh->load(start);
-                rest = afresh.get();
-                restDescent = afreshDescent.get();
+                startFrom(!again.empty() && again.size() <= bestStart.size() ? again : bestStart);
             }
         }
         return finish();
