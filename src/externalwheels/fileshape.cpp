@@ -28,8 +28,44 @@ bool holdsFiveNumbers(std::string_view line, char separator) {
     return true;
 }
 
-// The first bytes of the file hold bytes below 32 other than line ends, tab, vertical tab and
-// form feed: no text file does. A Ctrl-Z ends a text file for the reader, which is why it counts
+}  // namespace
+
+std::optional<std::vector<std::string>> linesForShapeGuess(const std::string& fileName) {
+    std::vector<std::string> lines;
+    try {
+        TextFileReader reader;
+        reader.open(fileName);
+        while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxLinesToSkip + kSampledBoards) {
+            lines.push_back(reader.currentLine());
+            reader.readLine();
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
+std::optional<FileShape> guessShape(const std::vector<std::string>& lines, std::span<const char* const> separators,
+                                    const LineFits& fits) {
+    const int count = static_cast<int>(lines.size());
+    for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
+        const int last = std::min(count, skip + kSampledBoards);
+        for (const char* separator : separators) {
+            bool all = true;
+            for (int k = skip; k < last && all; ++k) all = fits(lines[k], separator[0]);
+            if (all) return FileShape{separator, skip};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FileShape> guessFileShape(const std::string& fileName) {
+    const auto lines = linesForShapeGuess(fileName);
+    if (!lines) return std::nullopt;
+    return guessShape(*lines, kWheelSeparators, holdsFiveNumbers);
+}
+
+// Bytes below 32 other than line ends, tab, vertical tab and form feed: no text file holds them. A Ctrl-Z ends a text file for the reader, which is why it counts
 // only at the very end: a picture or a program often has one early, followed by anything.
 bool startsLikeBinary(const std::string& fileName) {
     constexpr std::size_t kSample = 64 * 1024;
@@ -48,32 +84,6 @@ bool startsLikeBinary(const std::string& fileName) {
             return true;
     }
     return false;
-}
-
-}  // namespace
-
-std::optional<FileShape> guessFileShape(const std::string& fileName) {
-    std::vector<std::string> lines;
-    try {
-        TextFileReader reader;
-        reader.open(fileName);
-        while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxLinesToSkip + kSampledBoards) {
-            lines.push_back(reader.currentLine());
-            reader.readLine();
-        }
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    const int count = static_cast<int>(lines.size());
-    for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
-        const int last = std::min(count, skip + kSampledBoards);
-        for (const char* separator : kWheelSeparators) {
-            bool all = true;
-            for (int k = skip; k < last && all; ++k) all = holdsFiveNumbers(lines[k], separator[0]);
-            if (all) return FileShape{separator, skip};
-        }
-    }
-    return std::nullopt;
 }
 
 WheelFileCheck checkWheelFile(const ExternalWheel& wheel) {

@@ -71,6 +71,7 @@ void TextFileReader::open(const std::string& fileName) {
     if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
     bufferStart_ = bufferEnd_ = 0;
     physicalEnd_ = false;
+    lineNumber_ = 0;
     open_ = true;
     readLine();
 }
@@ -89,7 +90,10 @@ bool TextFileReader::readLine() {
     line_.clear();
     view_ = std::string_view();
     cachedIndex_ = 0;
-    while (!physicalEnd_ && isBlankLine(view_)) readPhysicalLine();
+    while (!physicalEnd_ && isBlankLine(view_)) {
+        readPhysicalLine();
+        ++lineNumber_;
+    }
     return !(physicalEnd_ && isBlankLine(view_));
 }
 

@@ -13,6 +13,7 @@
 // translate into its own message, never shown as it stands.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -88,6 +89,9 @@ public:
     void forEachField(int count, Visit&& visit) const;
 
     const std::string& currentLine() const;
+    // Where the current line lies in the file, counting every line from 1 (blank lines too), as
+    // an editor numbers them: what a reader names when it refuses a line.
+    std::int64_t lineNumber() const { return lineNumber_; }
     const std::string& fileName() const { return fileName_; }
     bool isOpen() const { return open_; }
 
@@ -108,6 +112,7 @@ private:
     bool open_ = false;
     int fd_ = -1;
     bool physicalEnd_ = false;
+    std::int64_t lineNumber_ = 0;
     std::unique_ptr<char[]> buffer_;
     std::size_t bufferStart_ = 0;
     std::size_t bufferEnd_ = 0;
