@@ -62,31 +62,55 @@ int numbersInOneField(std::string_view text, std::array<std::int32_t, kDrawnNumb
     return count;
 }
 
-bool fiveNumbersInField(std::string_view text, int highest, int lowest = 1) {
+bool fiveNumbersInField(std::string_view text, int highest) {
     std::array<std::int32_t, kDrawnNumbers + 1> numbers{};
     bool allNumbers = false;
     if (numbersInOneField(text, numbers, allNumbers) != kDrawnNumbers || !allNumbers) return false;
-    return std::all_of(numbers.begin(), numbers.begin() + kDrawnNumbers, [&](int n) { return n >= lowest && n <= highest; });
+    return std::all_of(numbers.begin(), numbers.begin() + kDrawnNumbers, [&](int n) { return n >= 1 && n <= highest; });
 }
 
-bool fiveNumbersFrom(const Fields& fields, std::size_t first, int highest, int lowest = 1) {
+bool fiveNumbersFrom(const Fields& fields, std::size_t first, int highest) {
     if (first + kDrawnNumbers > fields.size()) return false;
     for (std::size_t k = first; k < first + kDrawnNumbers; ++k)
-        if (!numberIn(fields[k], lowest, highest)) return false;
+        if (!numberIn(fields[k], 1, highest)) return false;
     return true;
 }
 
 // A line that can be a draw: a date and five numbers of the game, in five fields or in one.
-bool readsAsDraw(std::string_view line, char separator, int highest, int lowest = 1) {
+bool readsAsDraw(std::string_view line, char separator, int highest) {
     Fields fields;
     splitFields(line, separator, fields);
     bool date = false;
     bool numbers = false;
     for (std::size_t k = 0; k < fields.size(); ++k) {
         date = date || readWrittenDate(fields[k]).has_value();
-        numbers = numbers || fiveNumbersFrom(fields, k, highest, lowest) || fiveNumbersInField(fields[k], highest, lowest);
+        numbers = numbers || fiveNumbersFrom(fields, k, highest) || fiveNumbersInField(fields[k], highest);
     }
     return date && numbers;
+}
+
+// A line shaped like a draw line, good or bad: a date and at least four numbers of up to two
+// digits, in fields or in one field. A bad draw among the first lines (six numbers, a 0, a 99, a
+// day the calendar lacks) must not pass for a header line; a header line has no date.
+bool looksLikeDrawLine(std::string_view line, char separator) {
+    constexpr int kFewestNumbers = 4;
+    Fields fields;
+    splitFields(line, separator, fields);
+    bool date = false;
+    int numberFields = 0;
+    bool oneFieldOfNumbers = false;
+    std::array<std::int32_t, kDrawnNumbers + 1> numbers{};
+    for (const std::string_view field : fields) {
+        if (readWrittenDate(field)) {
+            date = true;
+            continue;
+        }
+        numberFields += numberIn(field, 0, kHighestBonusNumber).has_value();
+        bool allNumbers = false;
+        oneFieldOfNumbers =
+            oneFieldOfNumbers || (numbersInOneField(field, numbers, allNumbers) >= kFewestNumbers && allNumbers);
+    }
+    return date && (numberFields >= kFewestNumbers || oneFieldOfNumbers);
 }
 
 std::string lowered(std::string_view text) {
@@ -236,10 +260,8 @@ DrawShapeGuess guessDrawFileShape(const std::string& fileName, int highestNumber
         guess.problem = DrawFileProblem::NotText;
         return guess;
     }
-    // A bad draw among the first lines (a 0, a 99, a number twice) must not pass for a header:
-    // the lines are told from headers by their shape, a date and five numbers of up to two digits.
     const auto base = guessShape(*lines, kDrawSeparators, [&](std::string_view line, char separator) {
-        return readsAsDraw(line, separator, kHighestBonusNumber, 0);
+        return looksLikeDrawLine(line, separator);
     });
     if (!base) {
         guess.problem = DrawFileProblem::NoDraw;
