@@ -1,7 +1,6 @@
 #include "draws/drawdate.h"
 
 #include <array>
-#include <cstdio>
 
 #include "textfiles/fieldnumber.h"
 
@@ -88,8 +87,12 @@ std::optional<CalendarDate> calendarDate(const WrittenDate& written, DateOrder o
 }
 
 std::string CalendarDate::iso() const {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    // Written digit by digit: an import writes one for every draw.
+    std::string text = "0000-00-00";
+    int y = year;
+    for (int k = 3; k >= 0; --k, y /= 10) text[k] = static_cast<char>('0' + y % 10);
+    writeTwoDigits(text.data() + 5, static_cast<unsigned>(month) % 100);
+    writeTwoDigits(text.data() + 8, static_cast<unsigned>(day) % 100);
     return text;
 }
 

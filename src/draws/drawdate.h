@@ -46,6 +46,8 @@ struct CalendarDate {
     int day = 0;
 
     std::string iso() const;
+    // One whole number per day, in the order of the days: a key for sets of dates.
+    int key() const { return (year * 16 + month) * 32 + day; }
     auto operator<=>(const CalendarDate&) const = default;
 };
 

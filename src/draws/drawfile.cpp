@@ -239,8 +239,6 @@ LineVerdict judgeLine(const Fields& fields, const DrawFileShape& shape, int high
     return {std::nullopt, *written};
 }
 
-int dateKey(const CalendarDate& date) { return (date.year * 16 + date.month) * 32 + date.day; }
-
 }  // namespace
 
 DrawShapeGuess guessDrawFileShape(const std::string& fileName, int highestNumber) {
@@ -353,7 +351,7 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
             continue;
         }
         draw.date = *date;
-        const auto [at, added] = byDate.emplace(dateKey(*date), kept.size());
+        const auto [at, added] = byDate.emplace(date->key(), kept.size());
         if (added) {
             kept.push_back(std::move(draw));
         } else if (kept[at->second].sameDraw(draw)) {

@@ -65,10 +65,10 @@ struct PrizeTable {
 
 class DrawStore {
 public:
-    // Rows written between two progress calls: often enough for a progress bar, rarely enough to
-    // cost nothing.
+    // About how many rows are written between two progress calls: often enough for a progress
+    // bar, rarely enough to cost nothing.
     static constexpr std::int64_t kProgressStep = 1000;
-    // Called with the rows written so far; false stops the import, which then adds nothing.
+    // Called with the new rows written so far; false stops the import, which then adds nothing.
     using Progress = std::function<bool(std::int64_t rows)>;
 
     explicit DrawStore(std::filesystem::path file = defaultDrawStoreFile(), int busyMilliseconds = 2000);
