@@ -26,14 +26,6 @@ namespace {
 
 constexpr int kHighest = 50;
 
-ExternalWheel benchWheel(const char* file) {
-    ExternalWheel wheel;
-    wheel.fileName = file;
-    wheel.separator = ";";
-    wheel.linesToSkip = 1;
-    return wheel;
-}
-
 int generateDraws(const char* file, long count) {
     std::FILE* out = std::fopen(file, "wb");
     if (out == nullptr) return 1;
@@ -78,7 +70,7 @@ std::optional<draws::DrawFileReading> readDraws(const char* file) {
 
 int backtest(const char* wheelFile, const char* drawFile, int threads) {
     const auto start = std::chrono::steady_clock::now();
-    const workshop::WheelFileReading wheel = workshop::readWheelFile(benchWheel(wheelFile), kHighest);
+    const workshop::WheelFileReading wheel = workshop::readWheelFile(bench::generatedWheelFile(wheelFile), kHighest);
     const auto reading = readDraws(drawFile);
     if (!wheel.ok() || !reading) return 1;
     const double read = bench::secondsSince(start);
@@ -99,7 +91,7 @@ int backtest(const char* wheelFile, const char* drawFile, int threads) {
 
 int compare(const char* wheelFile) {
     std::size_t characters = 0;
-    const ComparisonResult result = compareExternal(benchWheel(wheelFile), externalDraw({"3", "12", "25", "38", "47"}),
+    const ComparisonResult result = compareExternal(bench::generatedWheelFile(wheelFile), externalDraw({"3", "12", "25", "38", "47"}),
                                                     [&](std::int64_t, std::string_view line) {
                                                         characters += line.size();
                                                         return true;
@@ -135,7 +127,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && command == "compare") return compare(argv[2]);
     if (argc == 4 && command == "import") return import(argv[2], argv[3]);
     if (argc == 4 && command == "export")
-        return exportExternalList(benchWheel(argv[2]), argv[3]).status == ExportStatus::Written ? 0 : 1;
+        return exportExternalList(bench::generatedWheelFile(argv[2]), argv[3]).status == ExportStatus::Written ? 0 : 1;
     std::fprintf(stderr,
                  "usage: %s generate-wheel <file> <boards> | generate-draws <file> <draws> | "
                  "backtest <wheel> <draws> <threads> | compare <wheel> | import <draws> <database> | "

@@ -162,25 +162,32 @@ TEST(DrawFileReading, FilesWithoutDrawsSayWhy) {
 }
 
 TEST(DrawDates, OnlyDaysOfTheCalendar) {
-    const auto date = [](const char* text, DateOrder order) -> std::string {
-        const auto written = readWrittenDate(text);
-        if (!written) return "not written as a date";
-        const auto d = calendarDate(*written, order);
-        return d ? d->iso() : "no such day";
+    using O = DateOrder;
+    const struct {
+        const char* text;
+        DateOrder order;
+        const char* read;
+    } cases[] = {
+        {"29/02/2024", O::DayMonthYear, "2024-02-29"},
+        {"29/02/2023", O::DayMonthYear, "no such day"},
+        {"29/02/2100", O::DayMonthYear, "no such day"},
+        {"29/02/2000", O::DayMonthYear, "2000-02-29"},
+        {"31/04/2024", O::DayMonthYear, "no such day"},
+        {"12/31/2024", O::MonthDayYear, "2024-12-31"},
+        {"12/31/2024", O::DayMonthYear, "no such day"},
+        {" 2024-1-3 ", O::YearMonthDay, "2024-01-03"},
+        {"3.1.2024", O::DayMonthYear, "2024-01-03"},
+        {"2024-01-03", O::DayMonthYear, "no such day"},
+        {"03/01/24", O::DayMonthYear, "not written as a date"},
+        {"03/01-2024", O::DayMonthYear, "not written as a date"},
+        {"2024-01-03 3-12-19-25-32", O::YearMonthDay, "not written as a date"},
     };
-    EXPECT_EQ(date("29/02/2024", DateOrder::DayMonthYear), "2024-02-29");
-    EXPECT_EQ(date("29/02/2023", DateOrder::DayMonthYear), "no such day");
-    EXPECT_EQ(date("29/02/2100", DateOrder::DayMonthYear), "no such day");
-    EXPECT_EQ(date("29/02/2000", DateOrder::DayMonthYear), "2000-02-29");
-    EXPECT_EQ(date("31/04/2024", DateOrder::DayMonthYear), "no such day");
-    EXPECT_EQ(date("12/31/2024", DateOrder::MonthDayYear), "2024-12-31");
-    EXPECT_EQ(date("12/31/2024", DateOrder::DayMonthYear), "no such day");
-    EXPECT_EQ(date(" 2024-1-3 ", DateOrder::YearMonthDay), "2024-01-03");
-    EXPECT_EQ(date("3.1.2024", DateOrder::DayMonthYear), "2024-01-03");
-    EXPECT_EQ(date("2024-01-03", DateOrder::DayMonthYear), "no such day");
-    EXPECT_EQ(date("03/01/24", DateOrder::DayMonthYear), "not written as a date");
-    EXPECT_EQ(date("03/01-2024", DateOrder::DayMonthYear), "not written as a date");
-    EXPECT_EQ(date("2024-01-03 3-12-19-25-32", DateOrder::YearMonthDay), "not written as a date");
+    for (const auto& c : cases) {
+        const auto written = readWrittenDate(c.text);
+        const auto date = written ? calendarDate(*written, c.order) : std::nullopt;
+        const std::string read = !written ? "not written as a date" : date ? date->iso() : "no such day";
+        EXPECT_EQ(read, c.read) << c.text;
+    }
 }
 
 }  // namespace

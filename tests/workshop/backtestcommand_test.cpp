@@ -1,24 +1,10 @@
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "support/scratchfiles.h"
-#include "workshop/cli/wheelstool.h"
+#include "workshop/toolrun.h"
 
 namespace norvex5::workshop {
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = runWheelsTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // Two boards and four draws: one with all five, one with a single number, one with none, one
 // with three numbers on both boards. Newest first, as operators list them.

@@ -75,23 +75,8 @@ int backtest(const BacktestOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << "the numbers must be " << kMinNumbers << " to " << kHighestDrawnNumber << "\n";
         return kToolBadInput;
     }
-    if (o.separator.size() != 1) {
-        err << kToolPrefix << "the separator must be one character\n";
-        return kToolBadInput;
-    }
-    if (o.skip < 0) {
-        err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
-        return kToolBadInput;
-    }
-    ExternalWheel file;
-    file.fileName = o.wheelFile;
-    file.separator = o.separator;
-    file.linesToSkip = o.skip;
-    const WheelFileReading wheel = readWheelFile(file, o.numbers);
-    if (!wheel.ok()) {
-        err << kToolPrefix << o.wheelFile << ": " << describeProblem(wheel, o.numbers) << "\n";
-        return kToolBadInput;
-    }
+    const auto wheel = readToolWheel(o.wheelFile, o.separator, o.skip, o.numbers, err);
+    if (!wheel) return kToolBadInput;
 
     const draws::DrawShapeGuess guess = draws::guessDrawFileShape(o.drawFile, kHighestDrawnNumber);
     if (guess.problem != draws::DrawFileProblem::None) {
@@ -114,7 +99,7 @@ int backtest(const BacktestOptions& o, std::ostream& out, std::ostream& err) {
     // The wheel's numbers are played as written: wheel number b (from 0) is the number b + 1.
     std::vector<std::int32_t> played(static_cast<std::size_t>(o.numbers));
     std::iota(played.begin(), played.end(), 1);
-    const draws::BoardBits boards(wheel.wheel, played);
+    const draws::BoardBits boards(wheel->wheel, played);
     const std::vector<draws::DrawOutcome> outcomes = draws::backtest(boards, drawList);
     const draws::BacktestTotals totals = draws::backtestTotals(outcomes, boards.boards());
     if (o.json)
