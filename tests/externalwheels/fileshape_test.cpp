@@ -65,13 +65,20 @@ TEST(FileShape, RefusesWhatCannotBeAWheel) {
     ScratchDir dir;
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("ok.txt", "x\n1;2;3;4;5\nA;B;C\n"), ";", 1)).problem,
               WheelFileProblem::None);
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("bin.jpg", std::string("\xff\xd8\xff\xe0\0\x10JFIF\0", 11)), ";")).problem,
+              WheelFileProblem::NotText);
+    // A picture whose first line ends at a Ctrl-Z reads as one line of letters: no board.
     EXPECT_EQ(
-        checkWheelFile(wheelOf(dir.file("bin.dat", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), ";")).problem,
-        WheelFileProblem::NotText);
+        checkWheelFile(wheelOf(dir.file("bin.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), ";")).problem,
+        WheelFileProblem::TooFewNumbers);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("nul.txt", std::string("1;2;3;4;5\n1;2\0;3;4;5\n", 21)), ";")).problem,
               WheelFileProblem::NotText);
     // A Ctrl-Z at the end of a text file, as old editors wrote it, is no sign of a binary file.
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("dos.txt", "1;2;3;4;5\r\n\x1a"), ";")).problem, WheelFileProblem::None);
+    // Nor is what follows it: the reader never gets there.
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("padded.txt", std::string("1;2;3;4;5\r\n\x1a\0\0\x01\xff\0", 17)), ";"))
+                  .problem,
+              WheelFileProblem::None);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("empty.txt", ""), ";")).problem, WheelFileProblem::NoBoard);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("header.txt", "title\n\n"), ";", 1)).problem, WheelFileProblem::NoBoard);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("short.txt", "1;2;3\n4;5;6\n"), ";")).problem,
