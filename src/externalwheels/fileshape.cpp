@@ -73,6 +73,44 @@ std::optional<FileShape> guessFileShape(const std::string& fileName) {
     return std::nullopt;
 }
 
+UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel, const ScanProgress& keepGoing) {
+    constexpr int kFields = kPreviewFields + 2;
+    constexpr std::int64_t kProgressEvery = 1 << 14;
+    UsedWheelNumbers used;
+    try {
+        TextFileReader reader;
+        openExternalWheel(reader, wheel);
+        while (!reader.atEnd()) {
+            reader.forEachField(kFields, [&](int f, std::string_view field) {
+                const auto written = trimmedFieldNumber(field);
+                if (!written) return;
+                if (f <= kPreviewFields) {
+                    used.zeroWritten = used.zeroWritten || *written == 0;
+                    const std::int32_t n = wheel.wheelNumber(*written);
+                    if (n >= 1 && n <= kReplacementGridABoxes) used.gridA[static_cast<std::size_t>(n)] = true;
+                } else if (*written >= 1 && *written <= kReplacementGridBBoxes) {
+                    used.gridB[static_cast<std::size_t>(*written)] = true;
+                }
+            });
+            ++used.pass.count;
+            if (keepGoing && used.pass.count % kProgressEvery == 0 && !keepGoing(used.pass.count)) {
+                used.pass.stopped = true;
+                break;
+            }
+            reader.readLine();
+        }
+    } catch (const std::exception& e) {
+        used.pass.fail(e.what());
+    }
+    return used;
+}
+
+bool numbersStartAtZero(const ExternalWheel& wheel) {
+    ExternalWheel asWritten = wheel;
+    asWritten.numberedFromZero = false;
+    return numbersStartAtZero(usedWheelNumbers(asWritten));
+}
+
 WheelFileCheck checkWheelFile(const ExternalWheel& wheel) {
     WheelFileCheck check;
     try {
