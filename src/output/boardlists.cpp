@@ -115,7 +115,7 @@ PassResult forEachExternalListLine(const ExternalWheel& wheel, ListOutput output
                 const auto v = trimmedFieldNumber(field);
                 if (!v) return;
                 const std::int32_t played =
-                    f <= kGridAFields ? replaceGridA(wheel.map, *v) : replaceGridB(wheel.map, *v);
+                    f <= kGridAFields ? wheel.playedGridA(*v) : replaceGridB(wheel.map, *v);
                 if (!printed && later) *w++ = ',';
                 *w++ = ' ';
                 w = writeDecimal(w, played);
