@@ -126,6 +126,20 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Das System konnte nicht geschrieben werden nach:\n%1"},
     {"1 trou, %1 % couverts", "1 hole, %1 % covered", "1 falha, %1 % cobertos", "1 hueco, %1 % cubiertos",
      "1 buco, %1 % coperti", "1 rupa, %1 % pokriveno", "1 Lücke, %1 % gedeckt"},
+    {"La case %1 du tirage contient %2 : les numéros de ce jeu vont de 1 à %3.",
+     "Box %1 of the draw holds %2: the numbers of this game go from 1 to %3.",
+     "A caixa %1 do sorteio contém %2: os números deste jogo vão de 1 a %3.",
+     "La casilla %1 del sorteo contiene %2: los números de este juego van del 1 al %3.",
+     "La casella %1 dell'estrazione contiene %2: i numeri di questo gioco vanno da 1 a %3.",
+     "Polje %1 izvlačenja sadrži %2: brojevi ove igre idu od 1 do %3.",
+     "Feld %1 der Ziehung enthält %2: die Zahlen dieses Spiels gehen von 1 bis %3."},
+    {"Ce système joue %1 numéros, aucun fixe ; vous en avez coché %2 et fixé %3",
+     "This wheel plays %1 numbers, none fixed; you ticked %2 and fixed %3",
+     "Este desdobramento joga %1 números, nenhum fixo; marcou %2 e fixou %3",
+     "Este sistema juega %1 números, ninguno fijo; ha marcado %2 y fijado %3",
+     "Questo sistema gioca %1 numeri, nessuno fisso; ne ha segnati %2 e fissati %3",
+     "Ovaj sustav igra %1 brojeva, nijedan fiksni; označili ste %2 i fiksirali %3",
+     "Dieses System spielt %1 Zahlen, keine davon fest; Sie haben %2 angekreuzt und %3 festgelegt"},
 }};
 
 }  // namespace
