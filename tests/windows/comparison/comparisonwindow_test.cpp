@@ -181,7 +181,7 @@ private slots:
         rig.press("button1");
         QCOMPARE(rig.platform.messages().size(), 1);
         QCOMPARE(rig.platform.messages().first().text,
-                 QStringLiteral("Box %1 of the draw holds %2: the numbers of this game go from 1 to %3.")
+                 QStringLiteral("Box %1 of the draw holds %2: the numbers of this game go from 1\u00a0to\u00a0%3.")
                      .arg(box)
                      .arg(holds)
                      .arg(highest));

@@ -338,7 +338,7 @@ void MainWindowTest::outputCommands() {
     rig.press(control.toLatin1().constData());
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages()[0].text,
-             rig.message(109) + QStringLiteral("\nCe système joue 6 numéros, aucun fixe ; vous en avez coché 5 et fixé 0"));
+             rig.message(109) + QStringLiteral("\nCe système joue 6\u00a0numéros, aucun fixe ; vous en avez coché\u00a05 et fixé\u00a00"));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(46));
     QVERIFY(!rig.platform.messages()[0].text.isEmpty());
     QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::Ok);
@@ -360,7 +360,7 @@ void MainWindowTest::outputCommands() {
     rig.press(control.toLatin1().constData());
     QCOMPARE(rig.platform.messages().size(), 2);
     QCOMPARE(rig.platform.messages()[1].text,
-             rig.message(109) + QStringLiteral("\nCe système joue 6 numéros, aucun fixe ; vous en avez coché 5 et fixé 1"));
+             rig.message(109) + QStringLiteral("\nCe système joue 6\u00a0numéros, aucun fixe ; vous en avez coché\u00a05 et fixé\u00a01"));
     QCOMPARE(opened, expected);
 }
 
@@ -368,7 +368,7 @@ void MainWindowTest::fixedNumbersRefusedSayWhatTheWheelPlays_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("secondLine");
     QTest::newRow("English") << 2 << "This wheel plays 6 numbers, none fixed; you ticked 5 and fixed 1";
-    QTest::newRow("German") << 7 << "Dieses System spielt 6 Zahlen, keine davon fest; Sie haben 5 angekreuzt und 1 festgelegt";
+    QTest::newRow("German") << 7 << "Dieses System spielt 6\u00a0Zahlen, keine davon fest; Sie haben 5\u00a0angekreuzt und 1\u00a0festgelegt";
 }
 
 void MainWindowTest::fixedNumbersRefusedSayWhatTheWheelPlays() {
