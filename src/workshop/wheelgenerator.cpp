@@ -208,6 +208,7 @@ public:
     // come back to it for a while (unless that closes the last hole), which keeps the search
     // from undoing its own steps and circling on a plateau.
     void step() {
+        if (holes_.empty()) return;  // nothing to close: a swap would only open holes
         ++steps_;
         const std::uint32_t holeRank = holes_[random_.below(static_cast<std::uint32_t>(holes_.size()))];
         const std::uint64_t hole = maskOfRank(holeRank, m_);
@@ -721,7 +722,9 @@ private:
                 d.trying = true;
                 d.stepsHere = 0;
             }
-            bool found = false;
+            // Taking orbits away can leave the wheel complete (a greedy wheel often has boards
+            // to spare): a step then has no hole to close, so none is made.
+            bool found = search.holes() == 0;
             while (!found) {
                 if ((result_.moves & 0xff) == 0 || settings_.maxMoves > 0) {
                     if (over(stretch)) return;
