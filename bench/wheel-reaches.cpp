@@ -51,6 +51,7 @@ int main() {
             settings.seconds = 0;
             settings.maxMoves = r.moves;
             settings.targetBoards = r.target;
+            settings.threads = 1;
             const auto start = std::chrono::steady_clock::now();
             const GeneratorResult result = generateWheel(settings);
             const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -59,10 +60,11 @@ int main() {
             const bool ok = keeps && boards == r.target && result.moves <= r.within;
             ++runs;
             reached += ok;
-            std::printf("v=%d guarantee=%d if=%d seed=%llu boards=%d target=%d moves=%lld within=%lld seconds=%.2f %s  (%s)\n",
-                        r.v, r.g.t, r.g.m, static_cast<unsigned long long>(seed), boards, r.target,
-                        static_cast<long long>(result.moves), static_cast<long long>(r.within), seconds,
-                        ok ? "ok" : "SHORT", r.why);
+            std::printf(
+                "v=%d guarantee=%d if=%d seed=%llu boards=%d target=%d moves=%lld within=%lld seconds=%.2f %s  (%s)\n",
+                r.v, r.g.t, r.g.m, static_cast<unsigned long long>(seed), boards, r.target,
+                static_cast<long long>(result.moves), static_cast<long long>(r.within), seconds, ok ? "ok" : "SHORT",
+                r.why);
             std::fflush(stdout);
         }
     std::printf("reached=%d of=%d\n", reached, runs);

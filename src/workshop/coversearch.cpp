@@ -160,9 +160,8 @@ void CoverSearch::removeOrbit(bool anyOrbit) {
         for (int j = 0; j < period_; ++j) {
             const auto from = static_cast<std::uint32_t>(last * period_ + j);
             const auto to = static_cast<std::uint32_t>(chosen * period_ + j);
-            forEachOwn(boards_[from], [&](std::uint32_t r) {
-                *std::find(containing_[r].begin(), containing_[r].end(), from) = to;
-            });
+            forEachOwn(boards_[from],
+                       [&](std::uint32_t r) { *std::find(containing_[r].begin(), containing_[r].end(), from) = to; });
             boards_[to] = boards_[from];
             std::copy_n(tabu_.begin() + from * kMaxNumbers, kMaxNumbers, tabu_.begin() + to * kMaxNumbers);
         }
@@ -193,8 +192,7 @@ void CoverSearch::step() {
     const std::size_t sample =
         std::min(candidates_.size(), std::max<std::size_t>(tuning_.leastSample, tuning_.stepBudget / evaluationCost_));
     for (std::size_t c = 0; c < sample; ++c)
-        std::swap(candidates_[c],
-                  candidates_[c + random_.below(static_cast<std::uint32_t>(candidates_.size() - c))]);
+        std::swap(candidates_[c], candidates_[c + random_.below(static_cast<std::uint32_t>(candidates_.size() - c))]);
     std::int64_t bestCost = INT64_MAX;
     std::size_t best = 0;
     std::uint32_t ties = 0;

@@ -28,11 +28,13 @@ using Clock = std::chrono::steady_clock;
 class GeneratorRun {
 public:
     GeneratorRun(const GeneratorSettings& settings, const std::atomic<bool>* stop,
-                 const GeneratorProgressCallback& progress, const GeneratorTuning& tuning)
+                 const GeneratorProgressCallback& progress, const GeneratorTuning& tuning,
+                 const std::atomic<std::int64_t>* rivalReached)
         : settings_(settings),
           tuning_(tuning),
           g_(settings.guarantee),
           stop_(stop),
+          rivalReached_(rivalReached),
           progress_(progress),
           start_(Clock::now()),
           timed_(settings.seconds > 0),
@@ -101,7 +103,6 @@ public:
     }
 
 private:
-
     // A stretch of the run: it ends at this time or this move count, whichever comes first.
     struct Stretch {
         double seconds;
@@ -129,6 +130,7 @@ private:
             result_.stopped = true;
             return true;
         }
+        if (rivalReached_ != nullptr && result_.moves > rivalReached_->load(std::memory_order_relaxed)) return true;
         if (settings_.maxMoves > 0 && result_.moves >= settings_.maxMoves) return true;
         return timed_ && elapsed() >= settings_.seconds;
     }
@@ -305,6 +307,7 @@ private:
     const GeneratorTuning& tuning_;
     const Guarantee g_;
     const std::atomic<bool>* stop_;
+    const std::atomic<std::int64_t>* rivalReached_;
     const GeneratorProgressCallback& progress_;
     const Clock::time_point start_;
     const bool timed_;
@@ -322,9 +325,10 @@ private:
 }  // namespace
 
 GeneratorResult runGenerator(const GeneratorSettings& settings, const std::atomic<bool>* stop,
-                             const GeneratorProgressCallback& progress, const GeneratorTuning& tuning) {
+                             const GeneratorProgressCallback& progress, const GeneratorTuning& tuning,
+                             const std::atomic<std::int64_t>* rivalReached) {
     if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
-    return GeneratorRun(settings, stop, progress, tuning).go();
+    return GeneratorRun(settings, stop, progress, tuning, rivalReached).go();
 }
 
 }  // namespace norvex5::workshop

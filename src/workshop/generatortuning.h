@@ -55,7 +55,7 @@ struct GeneratorTuning {
     // avoid.
     int turnsFixing = 2;
     int leastTurning = 7;
-    double surveyShare = 0.1;  // of the run, for each start surveyed
+    double surveyShare = 0.1;   // of the run, for each start surveyed
     double restStretch = 0.15;  // the rest of the run is given out in stretches this long
     double surveyAgain = 0.03;  // a new wheel of the turn that gave the start
     // A run without limits counts its shares in moves, this many for the whole.

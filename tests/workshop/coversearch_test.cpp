@@ -16,7 +16,7 @@ struct SearchCase {
 
 // Plain searches and searches in orbits, over guarantees whose holes are counted differently
 // (t = m, t < m, a swap meeting few or many subsets).
-const SearchCase kCases[] = {{10, {3, 3}, 1}, {12, {3, 4}, 1}, {11, {2, 5}, 1}, {13, {4, 5}, 1},
+const SearchCase kCases[] = {{10, {3, 3}, 1},  {12, {3, 4}, 1},  {11, {2, 5}, 1},  {13, {4, 5}, 1},
                              {13, {3, 3}, 13}, {12, {3, 3}, 11}, {14, {4, 4}, 12}, {15, {3, 5}, 15}};
 
 std::int64_t recountedHoles(const CoverSearch& search, int v, Guarantee g) {
@@ -62,20 +62,14 @@ TEST(CoverSearch, TheHoleCountAlwaysEqualsARecount) {
         std::vector<std::uint64_t> saved = search.boards();
         for (int round = 0; round < 40; ++round) {
             switch (choice.below(6)) {
-            case 0:
-                if (search.orbits() > 1) search.removeOrbit(choice.below(2) == 0);
-                break;
-            case 1:
-                saved = search.boards();
-                break;
-            case 2:
-                search.load(saved);
-                break;
-            case 3:
-                search.reheat(choice.below(2) == 0);
-                break;
-            default:
-                for (int s = 0; s < 50; ++s) search.step();
+                case 0:
+                    if (search.orbits() > 1) search.removeOrbit(choice.below(2) == 0);
+                    break;
+                case 1: saved = search.boards(); break;
+                case 2: search.load(saved); break;
+                case 3: search.reheat(choice.below(2) == 0); break;
+                default:
+                    for (int s = 0; s < 50; ++s) search.step();
             }
             ASSERT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, c.v, c.g)) << "round " << round;
             expectBoardsOfFive(search, c.v);
