@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "support/scratchfiles.h"
 #include "workshop/wheelcheck.h"
@@ -50,6 +51,20 @@ TEST(WheelsToolCheck, JsonOfAWheelWithHoles) {
     const WheelFileReading reading = readWheelFile({file, " ", 0, identityReplacementMap()}, 12);
     const GuaranteeReport report = checkGuarantee(CoverageIndex(reading.wheel), {4, 4}, 2);
     EXPECT_EQ(report.firstHoles[1], (std::vector<std::uint8_t>{0, 1, 3, 11}));
+}
+
+// Scripts parse the answer: a file name with quotes, a tab or a byte that is not UTF-8 (an old
+// single-byte name) still gives a document a JSON parser accepts, with the name readable in it.
+TEST(WheelsToolCheck, JsonStaysValidWhateverTheFileIsCalled) {
+    testing::ScratchDir dir;
+    const std::string name = "say \"hi\"\\\tcaf\xe9.txt";
+    const std::string file = dir.file(name, "1 2 3 4 5\r\n1 2 3 4 6\r\n");
+    const ToolRun r = run({"check", file, "--numbers", "6", "--guarantee", "3", "--if", "3", "--json"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    const auto document = nlohmann::json::parse(r.out, nullptr, false);
+    ASSERT_FALSE(document.is_discarded()) << r.out;
+    EXPECT_EQ(document["file"], (dir / "say \"hi\"\\\tcaf\xef\xbf\xbd.txt").string());
+    EXPECT_EQ(document["first_holes"][0], nlohmann::json::array({1, 5, 6}));
 }
 
 TEST(WheelsToolCheck, AFileNumberedFromOneKeepsItsNumbersInTheHoles) {

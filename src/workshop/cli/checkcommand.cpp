@@ -1,0 +1,106 @@
+#include "workshop/cli/checkcommand.h"
+
+#include <memory>
+
+#include "workshop/cli/wheelstool.h"
+#include "workshop/wheelcheck.h"
+
+namespace norvex5::workshop {
+
+namespace {
+
+constexpr std::size_t kDefaultHolesShown = 20;
+
+struct CheckOptions {
+    std::string file;
+    int numbers = 0;
+    int t = 0;
+    int m = 0;
+    std::string separator = " ";
+    int skip = 0;
+    std::size_t holesShown = kDefaultHolesShown;
+    bool json = false;
+};
+
+void writeCheckJson(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first) {
+    ToolJson holes = ToolJson::array();
+    for (const auto& hole : report.firstHoles) holes.push_back(numbersJson(hole, first));
+    ToolJson document;
+    document["file"] = o.file;
+    document["numbers"] = o.numbers;
+    document["guarantee"] = o.t;
+    document["if"] = o.m;
+    document["boards"] = report.boards;
+    document["numbered_from"] = first;
+    document["holes"] = report.holes;
+    document["covered_share"] = report.coveredShare;
+    document["first_holes"] = std::move(holes);
+    writeJsonLine(out, document);
+}
+
+void writeCheckText(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first) {
+    const Guarantee& g = report.guarantee;
+    out << o.file << ": " << report.boards << " boards over " << o.numbers << " numbers";
+    if (first == 0) out << " (the file counts from 0: read as the numbers 0 to " << o.numbers - 1 << ")";
+    out << "\n";
+    if (report.holes == 0) {
+        out << "Guarantee " << g.t << " if " << g.m << ": kept (" << report.subsets << " draws of " << g.m
+            << " checked)\n";
+        return;
+    }
+    out << "Guarantee " << g.t << " if " << g.m << ": not kept, " << report.holes << " holes among " << report.subsets
+        << " draws of " << g.m << " (" << fixedDecimals(100.0 * report.coveredShare, 2) << " % covered)\n";
+    out << (report.holes > static_cast<std::int64_t>(report.firstHoles.size()) ? "First holes:\n" : "Holes:\n");
+    for (const auto& hole : report.firstHoles) out << "  " << numbersText(hole, first, " ") << "\n";
+}
+
+int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
+    const Guarantee g{o.t, o.m};
+    if (auto problem = checkLimitsProblem(o.numbers, g)) {
+        err << kToolPrefix << *problem << "\n";
+        return kToolBadInput;
+    }
+    if (o.separator.size() != 1) {
+        err << kToolPrefix << "the separator must be one character\n";
+        return kToolBadInput;
+    }
+    if (o.skip < 0) {
+        err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
+        return kToolBadInput;
+    }
+    ExternalWheel file;
+    file.fileName = o.file;
+    file.separator = o.separator;
+    file.linesToSkip = o.skip;
+    const WheelFileReading reading = readWheelFile(file, o.numbers);
+    if (!reading.ok()) {
+        err << kToolPrefix << o.file << ": " << describeProblem(reading, o.numbers) << "\n";
+        return kToolBadInput;
+    }
+    const int first = reading.numberedFromZero ? 0 : 1;
+    const GuaranteeReport report = checkGuarantee(CoverageIndex(reading.wheel), g, o.holesShown);
+    if (o.json)
+        writeCheckJson(out, o, report, first);
+    else
+        writeCheckText(out, o, report, first);
+    return report.holes == 0 ? kToolKept : kToolNotKept;
+}
+
+}  // namespace
+
+ToolCommand addCheckCommand(CLI::App& tool) {
+    auto o = std::make_shared<CheckOptions>();
+    CLI::App* command = tool.add_subcommand("check", "Count the holes of a wheel file's guarantee");
+    command->add_option("FILE", o->file, "The wheel file: one board per line")->required();
+    command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (v)")->required();
+    command->add_option("--guarantee", o->t, "Numbers guaranteed on one board (t)")->required();
+    command->add_option("--if", o->m, "... when this many drawn numbers are among the v (m)")->required();
+    command->add_option("--separator", o->separator, "The one character between fields (a blank by default)");
+    command->add_option("--skip", o->skip, "Lines at the top that hold no board");
+    command->add_option("--holes", o->holesShown, "How many holes to list (20 by default)")
+        ->check(CLI::NonNegativeNumber);
+    command->add_flag("--json", o->json, "Answer in JSON");
+    return {command, [o](std::ostream& out, std::ostream& err) { return check(*o, out, err); }};
+}
+
+}  // namespace norvex5::workshop

@@ -1,0 +1,10 @@
+#pragma once
+// norvex5-wheels check FILE --numbers V --guarantee T --if M [--separator C] [--skip N] [--holes N] [--json]
+
+#include "workshop/cli/toolcommand.h"
+
+namespace norvex5::workshop {
+
+ToolCommand addCheckCommand(CLI::App& tool);
+
+}  // namespace norvex5::workshop
