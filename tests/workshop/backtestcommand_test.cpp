@@ -67,7 +67,7 @@ TEST(WheelsToolBacktest, RefusedDrawLinesAreNamedAndLeftOut) {
 
 TEST(WheelsToolBacktest, BadInputExitsWithTwoAndSaysWhy) {
     Files f;
-    const std::string binary = f.dir.file("picture.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const std::string binary = f.dir.file("picture.jpg", std::string("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x02", 14));
     const std::string undecided = f.dir.file("undecided.csv", "01/02/2024;1;2;3;4;5\n02/03/2024;6;7;8;9;10\n");
     const std::string noDraws = f.dir.file("words.txt", "no draw here\n");
     struct Case {
