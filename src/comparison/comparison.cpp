@@ -111,7 +111,7 @@ ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw, c
             const auto score = [&](int, std::string_view field) __attribute__((always_inline)) {
                 const auto number = fieldNumber(field);
                 if (!number) return;
-                const std::int32_t v = replaceCompared(wheel.map, *number);
+                const std::int32_t v = replaceCompared(wheel.map, wheel.wheelNumber(*number));
                 *w++ = '-';
                 if (v >= 0 && v < 100) {
                     w = writeTwoDigits(w, static_cast<unsigned>(v));

@@ -363,6 +363,7 @@ void MainWindow::activate() {
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
         parametersFound_ = loaded.found();
+        state_.ticketModelRemembered = loaded.found();
         applyQtTranslations(state_.parameters.language);
 
         fillWheelList();
