@@ -55,11 +55,16 @@ enum class ProgramText {
     GeneratorDone,      // "%1" boards, "%2" numbers, "%3" seconds
     GeneratorNoWheel,
     NumbersOutOfRange,
-    WheelFiles,        // the wheel file dialog's filter name
-    WheelNotWritten,   // "%1" the file
-    GuaranteeOneHole,  // GuaranteeHoles for a single hole: "%1" the share covered in percent
+    WheelFiles,                     // the wheel file dialog's filter name
+    WheelNotWritten,                // "%1" the file
+    GuaranteeOneHole,               // GuaranteeHoles for a single hole: "%1" the share covered in percent
+    OffsetOffThePaper,              // "%1" the offset field's caption, "%2" what it holds, "%3" the farthest offset
+    MarksOffThePage,                // "%1" boxes off the printable page, "%2" boxes of the ticket; OK goes on
+    TicketsPrintedRestCancelled,    // "%1" the tickets printed before a Cancel (two or more)
+    OneTicketPrintedRestCancelled,  // the same for a single ticket
+    NothingPrintedCancelled,
 };
-inline constexpr int kProgramTextCount = 45;
+inline constexpr int kProgramTextCount = 50;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

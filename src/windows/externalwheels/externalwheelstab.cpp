@@ -32,6 +32,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/printnotices.h"
 #include "windows/externalwheels/previewgridmodel.h"
 
 namespace norvex5 {
@@ -471,6 +472,8 @@ void ExternalWheelsTab::printTickets() {
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(35))) return;
     const TicketMode mode = allAtOnce_->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = modelList_->currentIndex() + 1;
+    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
         TicketHooks hooks;
         hooks.nextTicket = [this] {
@@ -482,8 +485,9 @@ void ExternalWheelsTab::printTickets() {
             return pass.step(done);
         };
         hooks.reportError = [this](const std::string& procedure) { reportError(procedure); };
-        printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
+        result = printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
     });
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void ExternalWheelsTab::printList() {
@@ -493,9 +497,10 @@ void ExternalWheelsTab::printList() {
     const QString title = text(kMessageExternalListTitle);
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + title)) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
-        // A Cancel stops the lines; the job then ends with the boards printed so far.
-        const PrintResult result =
+        // A Cancel stops the lines and drops the job.
+        result =
             printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
                 std::int64_t done = 0;
                 return forEachExternalListLine(wheel, ListOutput::Print,
@@ -503,6 +508,7 @@ void ExternalWheelsTab::printList() {
             });
         if (!result.pass.ok) reportError("Pimprimelistebulletinfichier");
     });
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void ExternalWheelsTab::exportList() {

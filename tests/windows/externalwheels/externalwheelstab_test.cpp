@@ -438,7 +438,9 @@ void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
     // The first ticket goes to the printer; Cancel at the question before the second.
     rig.platform.answerNext(Platform::Answer::Cancel);
     rig.press("bimprimer");
-    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages().size(), 2);
+    QCOMPARE(rig.platform.messages()[1].text,
+             QString::fromStdString(rig.state.programText(ProgramText::OneTicketPrintedRestCancelled)));
     QCOMPARE(rig.platform.messages()[0].text, rig.message(115));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(130));
     QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
