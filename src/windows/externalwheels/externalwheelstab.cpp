@@ -475,6 +475,7 @@ void ExternalWheelsTab::printTickets() {
     if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
     PrintResult result;
     runPass([&](LongPass& pass) {
+        pass.setTotal(knownBoardCount(wheel));
         TicketHooks hooks;
         hooks.nextTicket = [this] {
             return platform_.message(text(kMessageNextTicket), text(kMessagePrinting), Platform::Buttons::OkCancel,
@@ -487,6 +488,7 @@ void ExternalWheelsTab::printTickets() {
         hooks.reportError = [this](const std::string& procedure) { reportError(procedure); };
         result = printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
     });
+    rememberBoardCount(wheel, result);
     tellWhatACancelLeft(platform_, state_, result);
 }
 
@@ -499,16 +501,28 @@ void ExternalWheelsTab::printList() {
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + title)) return;
     PrintResult result;
     runPass([&](LongPass& pass) {
+        pass.setTotal(knownBoardCount(wheel));
         // A Cancel stops the lines and drops the job.
-        result =
-            printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
-                std::int64_t done = 0;
-                return forEachExternalListLine(wheel, ListOutput::Print,
-                                               [&](std::string_view line) { return sink(line) && pass.step(++done); });
-            });
+        result = printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
+            std::int64_t done = 0;
+            return forEachExternalListLine(wheel, ListOutput::Print,
+                                           [&](std::string_view line) { return sink(line) && pass.step(++done); });
+        });
         if (!result.pass.ok) reportError("Pimprimelistebulletinfichier");
     });
+    rememberBoardCount(wheel, result);
     tellWhatACancelLeft(platform_, state_, result);
+}
+
+std::int64_t ExternalWheelsTab::knownBoardCount(const ExternalWheel& wheel) const {
+    return wheel.fileName == countedFile_ && wheel.linesToSkip == countedSkip_ ? countedBoards_ : 0;
+}
+
+void ExternalWheelsTab::rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result) {
+    if (result.status() != PrintResult::Status::Printed) return;
+    countedFile_ = wheel.fileName;
+    countedSkip_ = wheel.linesToSkip;
+    countedBoards_ = result.pass.count;
 }
 
 void ExternalWheelsTab::exportList() {
