@@ -141,6 +141,38 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Questo sistema gioca %1\u00a0numeri, nessuno fisso; ne ha segnati\u00a0%2 e fissati\u00a0%3",
      "Ovaj sustav igra %1\u00a0brojeva, nijedan fiksni; označili ste\u00a0%2 i fiksirali\u00a0%3",
      "Dieses System spielt %1\u00a0Zahlen, keine davon fest; Sie haben %2\u00a0angekreuzt und %3\u00a0festgelegt"},
+    {"%1 : %2 mm\nUn tel décalage met le ticket hors du papier. Entrez une valeur de -%3 à %3 mm.",
+     "%1: %2 mm\nSuch an offset puts the ticket off the paper. Enter a value from -%3 to %3 mm.",
+     "%1: %2 mm\nEste deslocamento põe o boletim fora do papel. Introduza um valor de -%3 a %3 mm.",
+     "%1: %2 mm\nEste desplazamiento saca el boleto del papel. Introduzca un valor de -%3 a %3 mm.",
+     "%1: %2 mm\nQuesto spostamento porta la schedina fuori dal foglio. Inserire un valore da -%3 a %3 mm.",
+     "%1: %2 mm\nTakav pomak stavlja listić izvan papira. Unesite vrijednost od -%3 do %3 mm.",
+     "%1: %2 mm\nDieser Versatz legt den Schein neben das Papier. Geben Sie einen Wert von -%3 bis %3 mm ein."},
+    {"%1 des %2 cases du ticket sont hors de la zone imprimable de la page : leurs marques ne seront pas "
+     "imprimées.\nContinuer ?",
+     "%1 of the ticket's %2 boxes lie outside the printable area of the page: their marks will not be "
+     "printed.\nContinue?",
+     "%1 das %2 casas do boletim estão fora da área imprimível da página: as suas marcas não serão "
+     "impressas.\nContinuar?",
+     "%1 de las %2 casillas del boleto quedan fuera de la zona imprimible de la página: sus marcas no se "
+     "imprimirán.\n¿Continuar?",
+     "%1 delle %2 caselle della schedina sono fuori dall'area stampabile della pagina: i loro segni non "
+     "saranno stampati.\nContinuare?",
+     "%1 od %2 polja listića izvan je područja ispisa stranice: njihove oznake neće biti ispisane.\nNastaviti?",
+     "%1 der %2 Kästchen des Scheins liegen außerhalb des druckbaren Bereichs der Seite: ihre Markierungen "
+     "werden nicht gedruckt.\nFortfahren?"},
+    {"%1 tickets imprimés, le reste est annulé.", "%1 tickets printed, the rest cancelled.",
+     "%1 boletins impressos, o resto foi cancelado.", "%1 boletos impresos, el resto se ha cancelado.",
+     "%1 schedine stampate, il resto è stato annullato.", "Ispisano listića: %1, ostatak je otkazan.",
+     "%1 Scheine gedruckt, der Rest wurde abgebrochen."},
+    {"1 ticket imprimé, le reste est annulé.", "1 ticket printed, the rest cancelled.",
+     "1 boletim impresso, o resto foi cancelado.", "1 boleto impreso, el resto se ha cancelado.",
+     "1 schedina stampata, il resto è stato annullato.", "Ispisan je 1 listić, ostatak je otkazan.",
+     "1 Schein gedruckt, der Rest wurde abgebrochen."},
+    {"Impression annulée : rien n'a été imprimé.", "Printing cancelled: nothing was printed.",
+     "Impressão cancelada: nada foi impresso.", "Impresión cancelada: no se ha impreso nada.",
+     "Stampa annullata: non è stato stampato nulla.", "Ispis je otkazan: ništa nije ispisano.",
+     "Drucken abgebrochen: nichts wurde gedruckt."},
 }};
 
 }  // namespace

@@ -64,8 +64,13 @@ enum class ProgramText {
     // The second line of message 109 under a built-in wheel: "%1" the numbers it plays, "%2" the
     // numbers ticked and not fixed, "%3" the numbers fixed.
     WheelNeedsNumbers,
+    OffsetOffThePaper,              // "%1" the offset field's caption, "%2" what it holds, "%3" the farthest offset
+    MarksOffThePage,                // "%1" boxes off the printable page, "%2" boxes of the ticket; OK goes on
+    TicketsPrintedRestCancelled,    // "%1" the tickets printed before a Cancel (two or more)
+    OneTicketPrintedRestCancelled,  // the same for a single ticket
+    NothingPrintedCancelled,
 };
-inline constexpr int kProgramTextCount = 47;
+inline constexpr int kProgramTextCount = 52;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

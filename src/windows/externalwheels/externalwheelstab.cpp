@@ -32,6 +32,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/printnotices.h"
 #include "windows/externalwheels/previewgridmodel.h"
 
 namespace norvex5 {
@@ -471,7 +472,10 @@ void ExternalWheelsTab::printTickets() {
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(35))) return;
     const TicketMode mode = allAtOnce_->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = modelList_->currentIndex() + 1;
+    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
+        pass.setTotal(knownBoardCount(wheel));
         TicketHooks hooks;
         hooks.nextTicket = [this] {
             return platform_.message(text(kMessageNextTicket), text(kMessagePrinting), Platform::Buttons::OkCancel,
@@ -482,8 +486,10 @@ void ExternalWheelsTab::printTickets() {
             return pass.step(done);
         };
         hooks.reportError = [this](const std::string& procedure) { reportError(procedure); };
-        printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
+        result = printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
     });
+    rememberBoardCount(wheel, result);
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void ExternalWheelsTab::printList() {
@@ -493,16 +499,30 @@ void ExternalWheelsTab::printList() {
     const QString title = text(kMessageExternalListTitle);
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + title)) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
-        // A Cancel stops the lines; the job then ends with the boards printed so far.
-        const PrintResult result =
-            printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
-                std::int64_t done = 0;
-                return forEachExternalListLine(wheel, ListOutput::Print,
-                                               [&](std::string_view line) { return sink(line) && pass.step(++done); });
-            });
+        pass.setTotal(knownBoardCount(wheel));
+        // A Cancel stops the lines and drops the job.
+        result = printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
+            std::int64_t done = 0;
+            return forEachExternalListLine(wheel, ListOutput::Print,
+                                           [&](std::string_view line) { return sink(line) && pass.step(++done); });
+        });
         if (!result.pass.ok) reportError("Pimprimelistebulletinfichier");
     });
+    rememberBoardCount(wheel, result);
+    tellWhatACancelLeft(platform_, state_, result);
+}
+
+std::int64_t ExternalWheelsTab::knownBoardCount(const ExternalWheel& wheel) const {
+    return wheel.fileName == countedFile_ && wheel.linesToSkip == countedSkip_ ? countedBoards_ : 0;
+}
+
+void ExternalWheelsTab::rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result) {
+    if (result.status() != PrintResult::Status::Printed) return;
+    countedFile_ = wheel.fileName;
+    countedSkip_ = wheel.linesToSkip;
+    countedBoards_ = result.pass.count;
 }
 
 void ExternalWheelsTab::exportList() {

@@ -39,6 +39,7 @@ struct AppState;
 class LongPass;
 class Platform;
 class PreviewGridModel;
+struct PrintResult;
 
 class ExternalWheelsTab : public QWidget {
     Q_OBJECT
@@ -112,6 +113,10 @@ private:
     bool acceptWheelFile(const ExternalWheel& wheel, const char* procedure);
     // Runs `work` as a long pass with the tab's commands held.
     void runPass(const std::function<void(LongPass&)>& work);
+    // The boards a print of `wheel` goes through, known once a print has read that file to its
+    // end; 0 before.
+    std::int64_t knownBoardCount(const ExternalWheel& wheel) const;
+    void rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result);
     void setCommandsEnabled(bool enabled);
     void reportError(const std::string& procedure);
     QString text(int message) const;
@@ -123,6 +128,10 @@ private:
     LongPass* pass_ = nullptr;
     // The user chose a model on the last page: it is no longer replaced by the proposed one.
     bool ticketModelPicked_ = false;
+    // The wheel file (with its lines skipped) a print last read to its end, and its boards.
+    std::string countedFile_;
+    int countedSkip_ = 0;
+    std::int64_t countedBoards_ = 0;
     PreviewGridModel* rawModel_ = nullptr;
     PreviewGridModel* replacedModel_ = nullptr;
 
