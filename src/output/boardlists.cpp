@@ -114,8 +114,7 @@ PassResult forEachExternalListLine(const ExternalWheel& wheel, ListOutput output
             const auto addValue = [&](int f, std::string_view field) __attribute__((always_inline)) {
                 const auto v = trimmedFieldNumber(field);
                 if (!v) return;
-                const std::int32_t played =
-                    f <= kGridAFields ? wheel.playedGridA(*v) : replaceGridB(wheel.map, *v);
+                const std::int32_t played = f <= kGridAFields ? wheel.playedGridA(*v) : replaceGridB(wheel.map, *v);
                 if (!printed && later) *w++ = ',';
                 *w++ = ' ';
                 w = writeDecimal(w, played);
