@@ -135,11 +135,8 @@ void ExternalWheelsTab::buildControls() {
 void ExternalWheelsTab::buildFilePage(QWidget* page) {
     QGroupBox* files = group(page, "gfic", QStringLiteral("Fichiers textes "), {16, 16, 604, 122});
     fileLabel_ = label(files, "labfic", QString(), {12, 26, 580, 24});
-    // A white strip that shows the whole path of the chosen file.
-    fileLabel_->setAutoFillBackground(true);
-    QPalette white = fileLabel_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    fileLabel_->setPalette(white);
+    // A sunken strip that shows the whole path of the chosen file, on the page's own colour:
+    // white would say it can be typed in, and only the button below chooses the file.
     fileLabel_->setFrameShape(QFrame::Panel);
     fileLabel_->setFrameShadow(QFrame::Sunken);
     fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);

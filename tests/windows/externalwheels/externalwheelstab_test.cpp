@@ -131,6 +131,13 @@ void ExternalWheelsTabTest::navigationAndTheFileChoice() {
 
     const QString file = rig.chooseFile("w.txt", boards(3));
     QCOMPARE(rig.label("labfic"), file);
+    // The name can be selected, not typed in, and it does not look as if it could: no white
+    // field, the page's own colour.
+    auto* name = rig.find<QLabel>(QStringLiteral("labfic"));
+    QVERIFY(!(name->textInteractionFlags() & Qt::TextEditable));
+    const QImage shown = name->grab().toImage();
+    QCOMPARE(shown.pixelColor(shown.width() - 6, shown.height() / 2),
+             rig.find(QStringLiteral("gfic"))->palette().color(QPalette::Window));
     const FakePlatform::Dialog& dialog = rig.platform.dialogs().last();
     QVERIFY(!dialog.save);
     QCOMPARE(dialog.request.title, rig.message(172));
