@@ -257,6 +257,83 @@ std::int64_t passingDrawCount(const DrawFilter& f, int highest) {
     return passing;
 }
 
+namespace {
+
+// The draws of forEachPassingDraw, numbers chosen from the largest down so that a part of a draw
+// that already fails cuts off every draw that would complete it. Decades and last digits are
+// counted in four-bit fields of one word (ten digits, then up to six decades), and a count over
+// its limit is seen in one test: the limit's complement to 7 added to each field makes any field
+// over it reach 8.
+class PassingWalk {
+public:
+    PassingWalk(const DrawFilter& f, int highest, const std::function<void(const Draw&)>& visit)
+        : f_(f), highest_(highest), visit_(visit) {
+        for (int digit = 0; digit < kDigits; ++digit) addLimit(digit * 4, f.perLastDigit);
+        for (int decade = 0; decade <= kMaxDecade; ++decade) addLimit((kDigits + decade) * 4, f.perDecade);
+    }
+
+    void walk() {
+        if (highest_ > (kMaxDecade + 1) * 10 - 1) return;
+        Partial none{};
+        choose(kDraw - 1, highest_ + 1, none);
+    }
+
+private:
+    static constexpr int kMaxDecade = 5;
+    struct Partial {
+        int odd = 0, low = 0, sum = 0, leadingRun = 0, longestRun = 0;
+        std::uint64_t fields = 0;
+    };
+
+    void addLimit(int shift, const std::optional<int>& limit) {
+        if (!limit || *limit >= kDraw) return;
+        bias_ |= std::uint64_t(7 - *limit) << shift;
+        over_ |= std::uint64_t(8) << shift;
+    }
+
+    // Picks draw_[place] below `below`, then the smaller places.
+    void choose(int place, int below, const Partial& above) {
+        const int left = place;  // numbers still to choose below this one
+        for (int n = place + 1; n < below; ++n) {
+            Partial p = above;
+            p.odd += n % 2;
+            p.low += n < lowestHigh(highest_);
+            p.sum += n;
+            p.leadingRun = place < kDraw - 1 && n + 1 == draw_[place + 1] ? above.leadingRun + 1 : 1;
+            p.longestRun = std::max(above.longestRun, p.leadingRun);
+            p.fields += std::uint64_t(1) << (n % 10 * 4);
+            p.fields += std::uint64_t(1) << ((kDigits + n / 10) * 4);
+            if (f_.sum) {
+                // The smallest numbers can add no less than 1 + ... + left, the largest no more
+                // than those just below n.
+                if (p.sum + left * (left + 1) / 2 > f_.sum->high) break;
+                if (p.sum + left * (n - 1) - left * (left - 1) / 2 < f_.sum->low) continue;
+            }
+            if (f_.odd && (p.odd > f_.odd->high || p.odd + left < f_.odd->low)) continue;
+            if (f_.low && (p.low > f_.low->high || p.low + left < f_.low->low)) continue;
+            if (f_.longestRun && p.longestRun > *f_.longestRun) continue;
+            if (((p.fields + bias_) & over_) != 0) continue;
+            draw_[place] = n;
+            if (place == 0)
+                visit_(draw_);
+            else
+                choose(place - 1, n, p);
+        }
+    }
+
+    const DrawFilter& f_;
+    int highest_;
+    const std::function<void(const Draw&)>& visit_;
+    std::uint64_t bias_ = 0, over_ = 0;
+    Draw draw_{};
+};
+
+}  // namespace
+
+void forEachPassingDraw(const DrawFilter& filter, int highest, const std::function<void(const Draw&)>& visit) {
+    PassingWalk(filter, highest, visit).walk();
+}
+
 std::string filterText(const DrawFilter& f) {
     std::string text;
     auto add = [&](const char* name, const std::string& value) {
