@@ -5,6 +5,9 @@
 // empty file or lines without five numbers are refused with a clear word before a print job or
 // an export file is started).
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -38,6 +41,23 @@ struct WheelFileCheck {
     WheelFileProblem problem = WheelFileProblem::None;
     std::string error;  // the reader's message when Unreadable
 };
+
+// The wheel numbers the boards of a file use, read through as `wheel` reads it (its separator,
+// header lines and numbering), among those a replacement box stands for.
+struct UsedWheelNumbers {
+    bool zeroWritten = false;                              // a 0 written in fields 1..5 of a board
+    std::array<bool, kReplacementGridABoxes + 1> gridA{};  // [n]: wheel number n in fields 1..5
+    std::array<bool, kReplacementGridBBoxes + 1> gridB{};  // [m]: grid B number m in fields 6..7
+    PassResult pass;                                       // a failure keeps what was found before it
+};
+// Asked with the boards read so far, every few thousand boards; false stops the pass.
+using ScanProgress = std::function<bool(std::int64_t boards)>;
+UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel, const ScanProgress& keepGoing = {});
+
+// Whether a file writes its wheel numbers from 0, the one rule every reader follows: it does when
+// a 0 stands among the first five fields of any of its boards (numbers 1..v never hold one).
+inline bool numbersStartAtZero(const UsedWheelNumbers& used) { return used.zeroWritten; }
+bool numbersStartAtZero(const ExternalWheel& wheel);
 
 // Looks at the first lines of the file as `wheel` reads it. A file passes when its first lines are
 // text and at least one of the first board lines holds five numbers; lines that do not (a line of

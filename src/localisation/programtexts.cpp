@@ -126,6 +126,21 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Das System konnte nicht geschrieben werden nach:\n%1"},
     {"1 trou, %1 % couverts", "1 hole, %1 % covered", "1 falha, %1 % cobertos", "1 hueco, %1 % cubiertos",
      "1 buco, %1 % coperti", "1 rupa, %1 % pokriveno", "1 Lücke, %1 % gedeckt"},
+    // The no-break spaces keep a number on the line of the word it belongs to.
+    {"La case %1 du tirage contient %2 : les numéros de ce jeu vont de 1\u00a0à\u00a0%3.",
+     "Box %1 of the draw holds %2: the numbers of this game go from 1\u00a0to\u00a0%3.",
+     "A caixa %1 do sorteio contém %2: os números deste jogo vão de 1\u00a0a\u00a0%3.",
+     "La casilla %1 del sorteo contiene %2: los números de este juego van del 1\u00a0al\u00a0%3.",
+     "La casella %1 dell'estrazione contiene %2: i numeri di questo gioco vanno da 1\u00a0a\u00a0%3.",
+     "Polje %1 izvlačenja sadrži %2: brojevi ove igre idu od 1\u00a0do\u00a0%3.",
+     "Feld %1 der Ziehung enthält %2: die Zahlen dieses Spiels gehen von 1\u00a0bis\u00a0%3."},
+    {"Ce système joue %1\u00a0numéros, aucun fixe ; vous en avez coché\u00a0%2 et fixé\u00a0%3",
+     "This wheel plays %1 numbers, none fixed; you ticked %2 and fixed %3",
+     "Este desdobramento joga %1\u00a0números, nenhum fixo; marcou\u00a0%2 e fixou\u00a0%3",
+     "Este sistema juega %1\u00a0números, ninguno fijo; ha marcado\u00a0%2 y fijado\u00a0%3",
+     "Questo sistema gioca %1\u00a0numeri, nessuno fisso; ne ha segnati\u00a0%2 e fissati\u00a0%3",
+     "Ovaj sustav igra %1\u00a0brojeva, nijedan fiksni; označili ste\u00a0%2 i fiksirali\u00a0%3",
+     "Dieses System spielt %1\u00a0Zahlen, keine davon fest; Sie haben %2\u00a0angekreuzt und %3\u00a0festgelegt"},
 }};
 
 }  // namespace

@@ -58,8 +58,14 @@ enum class ProgramText {
     WheelFiles,        // the wheel file dialog's filter name
     WheelNotWritten,   // "%1" the file
     GuaranteeOneHole,  // GuaranteeHoles for a single hole: "%1" the share covered in percent
+    // A draw box of the comparison window: "%1" the box (1..5), "%2" what it holds, "%3" the
+    // game's highest number.
+    DrawNumberOutsideGame,
+    // The second line of message 109 under a built-in wheel: "%1" the numbers it plays, "%2" the
+    // numbers ticked and not fixed, "%3" the numbers fixed.
+    WheelNeedsNumbers,
 };
-inline constexpr int kProgramTextCount = 45;
+inline constexpr int kProgramTextCount = 47;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

@@ -123,7 +123,8 @@ TEST(WheelsToolGenerate, WritesAWheelThatKeepsItsGuaranteeAndSaysSoInJson) {
     std::smatch m;
     ASSERT_TRUE(std::regex_match(r.out, m,
                                  std::regex("\\{\"numbers\": 11, \"guarantee\": 3, \"if\": 4, \"boards\": ([0-9]+), "
-                                            "\"seconds\": [0-9.]+, \"seed\": 12, \"out\": \"(.*)\"\\}\n")))
+                                            "\"seconds\": [0-9.]+, \"seed\": 12, \"threads\": [1-9][0-9]*, "
+                                            "\"out\": \"(.*)\"\\}\n")))
         << r.out;
     EXPECT_EQ(m[2], out);
     const WheelFileReading reading = readWheelFile({out, ";", 0, identityReplacementMap()}, 11);
@@ -140,6 +141,21 @@ TEST(WheelsToolGenerate, WithoutAFileTheBoardsGoToTheOutput) {
     // Seven numbers, "3 if 5": one board suffices (any five of the seven meet it in three).
     EXPECT_NE(r.out.find("1 boards over 7 numbers keep 3 if 5"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("seed "), std::string::npos);
+}
+
+TEST(WheelsToolGenerate, TheThreadsAskedForAreUsedAndSaid) {
+    // "2 if 2" over 8 numbers ends at its bound (4 boards) at once, the same wheel every time.
+    const std::vector<std::string> args = {"generate", "--numbers", "8", "--guarantee", "2", "--if",
+                                           "2",        "--seed",    "5", "--threads",   "3", "--json"};
+    const ToolRun first = run(args);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.out.find("\"boards\": 4,"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("\"threads\": 3,"), std::string::npos) << first.out;
+    const auto wheelOf = [](const std::string& out) { return out.substr(out.find("\"wheel\"")); };
+    EXPECT_EQ(wheelOf(run(args).out), wheelOf(first.out));
+    const ToolRun one = run({"generate", "--numbers", "7", "--guarantee", "3", "--if", "5", "--threads", "1"});
+    EXPECT_NE(one.out.find(" on 1 thread, "), std::string::npos) << one.out;
+    EXPECT_EQ(run({"generate", "--numbers", "8", "--guarantee", "2", "--if", "2", "--threads", "0"}).status, 2);
 }
 
 TEST(WheelsToolGenerate, NoCompleteWheelInTheTimeGivenExitsWithOne) {

@@ -281,7 +281,11 @@ void ExternalWheelsTab::connectHandlers() {
     connect(checkWheelButton_, &QPushButton::clicked, this, &ExternalWheelsTab::checkWheel);
     connect(displayAllButton_, &QPushButton::clicked, this, &ExternalWheelsTab::displayAll);
     // The main window's start-up shows the first page by the page control itself.
-    connect(pages_, &QTabWidget::currentChanged, this, [this] { refreshNavigation(); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this] {
+        refreshNavigation();
+        proposeTicketModel();
+    });
+    connect(modelList_, &QComboBox::activated, this, [this] { ticketModelPicked_ = true; });
 }
 
 QString ExternalWheelsTab::text(int message) const { return QString::fromStdString(state_.message(message)); }
@@ -309,6 +313,12 @@ void ExternalWheelsTab::showPage(int page) {
 void ExternalWheelsTab::refreshNavigation() {
     previousButton_->setEnabled(pass_ == nullptr && page() > 1);
     nextButton_->setEnabled(pass_ == nullptr && page() < kPageCount);
+}
+
+void ExternalWheelsTab::proposeTicketModel() {
+    // Until a model has been chosen, the last page offers the ticket shown, as the print dialog does.
+    if (page() == kPageCount && !state_.ticketModelRemembered && !ticketModelPicked_)
+        modelList_->setCurrentIndex(ticketModelForGameType(state_.parameters.gameType) - 1);
 }
 
 void ExternalWheelsTab::showNextPage() {

@@ -101,6 +101,7 @@ private:
 
     void showPage(int page);
     void refreshNavigation();
+    void proposeTicketModel();
     void rebuildReplacementMap();
     // The wheel with the replacement map as last built.
     ExternalWheel wheelAsShown() const;
@@ -120,6 +121,8 @@ private:
     std::function<void(const ExternalWheel&)> openComparison_;
     std::function<void(const ExternalWheel&)> openWheelCheck_;
     LongPass* pass_ = nullptr;
+    // The user chose a model on the last page: it is no longer replaced by the proposed one.
+    bool ticketModelPicked_ = false;
     PreviewGridModel* rawModel_ = nullptr;
     PreviewGridModel* replacedModel_ = nullptr;
 

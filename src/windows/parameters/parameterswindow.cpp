@@ -158,7 +158,7 @@ void ParametersWindow::prepare() {
     verticalOffset_->setText(QString::number(state_.parameters.verticalOffset));
     languages_->checkLanguage(state_.parameters.language);
     // The model the tickets were last printed on, the way the print dialog lists the models.
-    fillTicketModelList(*testModels_, state_.parameters.ticketModelIndex);
+    fillTicketModelList(*testModels_, state_);
     applyTexts();
     adjustSize();
 }

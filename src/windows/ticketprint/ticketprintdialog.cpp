@@ -106,7 +106,7 @@ void TicketPrintDialog::changeEvent(QEvent* event) {
 }
 
 void TicketPrintDialog::fillModelList() {
-    fillTicketModelList(*controls_.modelList, state_.parameters.ticketModelIndex);
+    fillTicketModelList(*controls_.modelList, state_);
 }
 
 void TicketPrintDialog::resetBoardRange() {
@@ -243,6 +243,7 @@ void TicketPrintDialog::done(int result) {
         return;
     }
     state_.parameters.ticketModelIndex = controls_.modelList->currentIndex();
+    state_.ticketModelRemembered = true;
     QDialog::done(result);
 }
 

@@ -18,6 +18,7 @@ struct GenerateOptions {
     double seconds = 10;
     std::uint64_t seed = 0;
     bool seedGiven = false;
+    int threads = 0;  // 0: one search for each core
     std::string outFile;
     bool json = false;
 };
@@ -33,6 +34,7 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["boards"] = result.wheel.boards.size();
     document["seconds"] = result.seconds;
     document["seed"] = settings.seed;
+    document["threads"] = settings.threads;
     document["out"] = o.outFile.empty() ? ToolJson() : ToolJson(o.outFile);
     if (o.outFile.empty()) {
         ToolJson wheel = ToolJson::array();
@@ -45,7 +47,8 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
 void writeGenerateText(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
                        const GeneratorResult& result) {
     out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m
-        << " (seed " << settings.seed << ", " << fixedDecimals(result.seconds, 1) << " s)";
+        << " (seed " << settings.seed << " on " << settings.threads
+        << (settings.threads == 1 ? " thread, " : " threads, ") << fixedDecimals(result.seconds, 1) << " s)";
     if (!o.outFile.empty()) {
         out << ", written to " << o.outFile << "\n";
     } else {
@@ -70,6 +73,7 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
     settings.seconds = o.seconds;
     // Without a seed each run differs; the seed used is reported so that it can be run again.
     settings.seed = o.seedGiven ? o.seed : std::random_device()() % 1000000;
+    settings.threads = generatorThreads(o.threads);  // told with the seed: both set the path
     const GeneratorResult result = generateWheel(settings);
     if (!result.complete) {
         err << kToolPrefix << "no complete wheel was found in " << o.seconds << " seconds\n";
@@ -100,6 +104,8 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
     command->add_option("--seconds", o->seconds, "Time allowed (10 by default)");
     CLI::Option* seed = command->add_option("--seed", o->seed, "Seed: the same seed takes the same path")
                             ->check(CLI::NonNegativeNumber);
+    command->add_option("--threads", o->threads, "Searches side by side (one for each core by default)")
+        ->check(CLI::PositiveNumber);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
     command->add_flag("--json", o->json, "Answer in JSON");
     return {command, [o, seed](std::ostream& out, std::ostream& err) {

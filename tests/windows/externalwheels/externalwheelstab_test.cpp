@@ -264,7 +264,7 @@ void ExternalWheelsTabTest::badFilesAreRefusedAndTheTabStaysUsable() {
     rig.platform.setPrintFile(pdf);
     // The problem each file has, and the words its refusal starts with.
     const std::pair<std::string, QString> files[] = {
-        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0", 18),
+        {std::string("\xff\xd8\xff\xe0\0\x10JFIF\0\x01", 12),
          QString::fromStdString(rig.state.programText(ProgramText::WheelFileNotText)).section(QLatin1Char(':'), 0, 0)},
         {std::string(),
          QString::fromStdString(rig.state.programText(ProgramText::WheelFileNoBoard)).section(QLatin1Char(':'), 0, 0)},

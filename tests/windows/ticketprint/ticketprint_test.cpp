@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "support/pdfreading.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "ticketprintrig.h"
 #include "windows/ticketprint/ticketpreview.h"
 
@@ -277,6 +278,48 @@ private slots:
         next.window.close();
         QCOMPARE(ticketModelFromEntry(next.models()->itemText(next.state.parameters.ticketModelIndex).toStdString()),
                  3);
+    }
+
+    // On a first run (no parameters file) the dialog and the external tab's last page both
+    // propose the model of the ticket the main window shows; once a model is chosen in the
+    // dialog, that one is kept whatever the ticket shown.
+    void firstRunProposesTheModelOfTheTicketShown() {
+        MainWindowRig main;
+        main.start();
+        QVERIFY(!main.state.ticketModelRemembered);
+        MainWindowRig::writeFile(main.programDir() / "wheel.txt",
+                                 std::vector<unsigned char>{'1', ';', '2', ';', '3', ';', '4', ';', '5', '\r', '\n'});
+        main.platform.chooseFileNext(QString::fromStdString((main.programDir() / "wheel.txt").string()));
+        main.press("bselfic");
+        auto* lastPageModels = main.find<QComboBox>(QStringLiteral("combTypebull"));
+        const auto dialogModel = [&main] {
+            TicketPrintDialog dialog(main.state, main.platform);
+            dialog.setWheel(5);
+            dialog.show();
+            const int model = ticketModelFromEntry(
+                findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"))->currentText().toStdString());
+            dialog.hide();
+            return model;
+        };
+        const std::pair<const char*, int> shown[] = {{"rportugal", 4}, {"rticketncarl", 5}, {"Rfrance", 1}};
+        for (const auto& [button, model] : shown) {
+            main.find<QRadioButton>(QLatin1String(button))->click();
+            QCOMPARE(dialogModel(), model);
+            while (main.window.externalTab().page() > 1) main.press("bprecedent");
+            while (main.window.externalTab().page() < 5) main.press("bsuivant");
+            QCOMPARE(lastPageModels->currentIndex() + 1, model);
+        }
+
+        TicketPrintDialog dialog(main.state, main.platform);
+        dialog.setWheel(5);
+        dialog.show();
+        auto* models = findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"));
+        for (int i = 0; i < models->count(); ++i)
+            if (ticketModelFromEntry(models->itemText(i).toStdString()) == 2) models->setCurrentIndex(i);
+        pressControl(dialog, "boutannule");
+        QVERIFY(main.state.ticketModelRemembered);
+        main.find<QRadioButton>(QStringLiteral("rportugal"))->click();
+        QCOMPARE(dialogModel(), 2);
     }
 
     // One ticket at a time into a file: the question between the two tickets, asked while the
