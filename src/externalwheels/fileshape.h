@@ -5,7 +5,6 @@
 // empty file or lines without five numbers are refused with a clear word before a print job or
 // an export file is started).
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -62,10 +61,10 @@ struct WheelFileCheck {
 // The wheel numbers the boards of a file use, read through as `wheel` reads it (its separator,
 // header lines and numbering), among those a replacement box stands for.
 struct UsedWheelNumbers {
-    bool zeroWritten = false;                              // a 0 written in fields 1..5 of a board
-    std::array<bool, kReplacementGridABoxes + 1> gridA{};  // [n]: wheel number n in fields 1..5
-    std::array<bool, kReplacementGridBBoxes + 1> gridB{};  // [m]: grid B number m in fields 6..7
-    PassResult pass;                                       // a failure keeps what was found before it
+    bool zeroWritten = false;  // a 0 written in fields 1..5 of a board
+    UsedGridA gridA{};         // [n]: wheel number n in fields 1..5
+    UsedGridB gridB{};         // [m]: grid B number m in fields 6..7
+    PassResult pass;           // a failure keeps what was found before it
 };
 // Asked with the boards read so far, every few thousand boards; false stops the pass.
 using ScanProgress = std::function<bool(std::int64_t boards)>;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <span>
 #include <vector>
 
 namespace norvex5::workshop {
@@ -11,6 +10,7 @@ namespace {
 
 constexpr int kDraw = 5;
 constexpr int kDigits = 10;
+constexpr int kDecades = 6;  // 1-9 ... 50-59
 
 // A number is low when it is at most half the game's highest number.
 int lowestHigh(int highest) { return highest / 2 + 1; }
@@ -19,22 +19,74 @@ int highestSum(int highest) { return kDraw * highest - kDraw * (kDraw - 1) / 2; 
 
 bool isLimiting(const std::optional<int>& limit) { return limit && *limit < kDraw; }
 
-// How many draws pass every condition but the last digit's, with each digit of `broken` on more
-// than the filter's limit of them. The numbers are taken one by one, ascending; a partial draw
-// of k numbers (k <= 4; the fifth is counted at once) is the cell
-// [k][odd][run][decade][broken digit counts][sum]. A dimension a condition does not need has one
-// entry, so an unfiltered dimension costs nothing; only cells a partial draw can reach are
-// visited.
+// What a filter asks of a draw, gathered number by number into counts that only grow, so that a
+// part of a draw can be judged as it is built.
+struct DrawTally {
+    int odd = 0, low = 0, sum = 0;
+    // Four-bit counts: the ten last digits, then the decades.
+    std::uint64_t fields = 0;
+    std::uint64_t numbers = 0;  // bit n for the number n
+};
+
+class DrawJudge {
+public:
+    DrawJudge(const DrawFilter& f, int highest) : f_(f), lowestHigh_(lowestHigh(highest)) {
+        for (int digit = 0; digit < kDigits; ++digit) addLimit(digit * 4, f.perLastDigit);
+        for (int decade = 0; decade < kDecades; ++decade) addLimit((kDigits + decade) * 4, f.perDecade);
+    }
+
+    const DrawFilter& filter() const { return f_; }
+
+    void add(DrawTally& t, int n) const {
+        t.odd += n % 2;
+        t.low += n < lowestHigh_;
+        t.sum += n;
+        t.fields += std::uint64_t(1) << (n % 10 * 4);
+        t.fields += std::uint64_t(1) << ((kDigits + n / 10) * 4);
+        t.numbers |= std::uint64_t(1) << n;
+    }
+
+    // False once a count is over its limit or a run too long: more numbers cannot mend it.
+    bool withinLimits(const DrawTally& t) const { return ((t.fields + bias_) & over_) == 0 && runWithin(t.numbers); }
+
+    bool runWithin(std::uint64_t numbers) const {
+        if (!f_.longestRun) return true;
+        // A run of c + 1 numbers leaves a bit in the numbers anded with themselves shifted 1..c.
+        std::uint64_t run = numbers;
+        for (int shift = 1; shift <= *f_.longestRun && run != 0; ++shift) run &= numbers >> shift;
+        return run == 0;
+    }
+
+    // Of a whole draw.
+    bool passes(const DrawTally& t) const {
+        return (!f_.odd || f_.odd->holds(t.odd)) && (!f_.low || f_.low->holds(t.low)) &&
+               (!f_.sum || f_.sum->holds(t.sum)) && withinLimits(t);
+    }
+
+private:
+    // The limit's complement to 7, added to a field, makes a count over the limit reach 8: one
+    // test finds any count over its limit. A count is at most 5, so no field carries into the next.
+    void addLimit(int shift, const std::optional<int>& limit) {
+        if (!limit || *limit >= kDraw) return;
+        bias_ |= std::uint64_t(7 - *limit) << shift;
+        over_ |= std::uint64_t(8) << shift;
+    }
+
+    const DrawFilter& f_;
+    int lowestHigh_;
+    std::uint64_t bias_ = 0, over_ = 0;
+};
+
+// How many draws pass every condition but the last digit's. The numbers are taken one by one,
+// ascending; a partial draw of k numbers (k <= 4; the fifth is counted at once) is the cell
+// [k][odd][run][decade][sum]. A dimension a condition does not need has one entry, so an
+// unfiltered dimension costs nothing; only cells a partial draw can reach are visited.
 class PassingCounter {
 public:
-    PassingCounter(const DrawFilter& f, int highest, std::span<const int> broken)
-        : f_(f), highest_(highest), broken_(broken) {
+    PassingCounter(const DrawFilter& f, int highest) : f_(f), highest_(highest) {
         size_[kOdd] = f.odd ? std::min(f.odd->high, kDraw - 1) + 1 : 1;
         size_[kRun] = isLimiting(f.longestRun) ? *f.longestRun + 1 : 1;
         size_[kDecade] = isLimiting(f.perDecade) ? *f.perDecade + 1 : 1;
-        brokenAt_ = f.perLastDigit ? *f.perLastDigit + 1 : 0;
-        size_[kDigit0] = broken.size() > 0 ? brokenAt_ + 1 : 1;
-        size_[kDigit1] = broken.size() > 1 ? brokenAt_ + 1 : 1;
         bySum_ = f.sum.has_value();
         sumSize_ = bySum_ ? std::min(f.sum->high, highestSum(highest)) + 1 : 1;
         std::size_t stride = sumSize_;
@@ -69,7 +121,7 @@ public:
     }
 
 private:
-    enum Dimension { kOdd, kRun, kDecade, kDigit0, kDigit1, kDimensions };
+    enum Dimension { kOdd, kRun, kDecade, kDimensions };
     using Index = std::array<int, kDimensions>;
 
     // Sums a partial draw of k numbers below n can have.
@@ -114,7 +166,6 @@ private:
     void take(int k, int n) {
         const int low = sumLow(k), high = sumHigh(k, n);
         if (low > high) return;
-        const int digit = n % 10;
         const int shift = bySum_ ? n : 0;
         forEachIndex(k, [&](const Index& at) {
             Index to = at;
@@ -125,8 +176,6 @@ private:
             }
             for (int dim : {kRun, kDecade})
                 if (size_[dim] > 1 && ++to[dim] >= size_[dim]) return;
-            if (size_[kDigit0] > 1 && digit == broken_[0]) to[kDigit0] = std::min(at[kDigit0] + 1, brokenAt_);
-            if (size_[kDigit1] > 1 && digit == broken_[1]) to[kDigit1] = std::min(at[kDigit1] + 1, brokenAt_);
             const std::int64_t* from = &cells_[offset(k, at)];
             if (k + 1 < kDraw) {
                 std::int64_t* into = &cells_[offset(k + 1, to)];
@@ -136,8 +185,6 @@ private:
             // The fifth number: the draw is whole and counted now.
             if (f_.odd && !f_.odd->holds(odd)) return;
             if (f_.low && n < lowestHigh(highest_) && !f_.low->holds(kDraw)) return;
-            if ((size_[kDigit0] > 1 && to[kDigit0] < brokenAt_) || (size_[kDigit1] > 1 && to[kDigit1] < brokenAt_))
-                return;
             const int first = bySum_ ? std::max(low, f_.sum->low - n) : low;
             const int last = bySum_ ? std::min(high, f_.sum->high - n) : high;
             for (int s = first; s <= last; ++s) passing_ += from[s];
@@ -146,115 +193,230 @@ private:
 
     const DrawFilter& f_;
     int highest_;
-    std::span<const int> broken_;
     Index size_{};
     std::array<std::size_t, kDimensions> stride_{};
     std::size_t levelStride_ = 0;
-    int brokenAt_ = 0;
     bool bySum_ = false;
     int sumSize_ = 1;
     std::vector<std::int64_t> cells_;
     std::int64_t passing_ = 0;
 };
 
-std::int64_t countWithBrokenDigits(const DrawFilter& f, int highest, std::span<const int> broken) {
-    return PassingCounter(f, highest, broken).count();
-}
+// The draws of forEachPassingDraw, numbers chosen from the largest down so that a part of a draw
+// that already fails cuts off every draw that would complete it.
+class PassingWalk {
+public:
+    PassingWalk(const DrawFilter& f, int highest, const std::function<void(const Draw&)>& visit)
+        : judge_(f, highest), highest_(highest), visit_(visit) {}
+
+    void walk() { choose(kDraw - 1, highest_ + 1, DrawTally{}); }
+
+private:
+    // Picks draw_[place] below `below`, then the smaller places.
+    void choose(int place, int below, const DrawTally& above) {
+        const DrawFilter& f = judge_.filter();
+        const int left = place;  // numbers still to choose below this one
+        for (int n = place + 1; n < below; ++n) {
+            DrawTally t = above;
+            judge_.add(t, n);
+            if (f.sum) {
+                // The smallest numbers can add no less than 1 + ... + left, the largest no more
+                // than those just below n.
+                if (t.sum + left * (left + 1) / 2 > f.sum->high) break;
+                if (t.sum + left * (n - 1) - left * (left - 1) / 2 < f.sum->low) continue;
+            }
+            if (f.odd && (t.odd > f.odd->high || t.odd + left < f.odd->low)) continue;
+            if (f.low && (t.low > f.low->high || t.low + left < f.low->low)) continue;
+            if (!judge_.withinLimits(t)) continue;
+            draw_[place] = n;
+            if (place == 0)
+                visit_(draw_);
+            else
+                choose(place - 1, n, t);
+        }
+    }
+
+    DrawJudge judge_;
+    int highest_;
+    const std::function<void(const Draw&)>& visit_;
+    Draw draw_{};
+};
+
+// Draws that pass every condition but the last digit's and put more than `limit` numbers on
+// each digit of `digits` (one or two). They are few beside all draws: the digits' own numbers
+// are chosen first, then the rest among the other numbers, every part that already fails cut
+// off, and the last number counted rather than listed.
+class OverDigitCount {
+public:
+    OverDigitCount(const DrawFilter& others, int highest, std::vector<int> digits, int limit)
+        : judge_(others, highest), highest_(highest), digits_(std::move(digits)), limit_(limit) {
+        for (int n = 1; n <= highest; ++n)
+            if (std::find(digits_.begin(), digits_.end(), n % 10) == digits_.end()) elsewhere_.push_back(n);
+        for (const int digit : digits_) {
+            columns_.emplace_back();
+            for (int n = 1; n <= highest; ++n)
+                if (n % 10 == digit) {
+                    columns_.back().push_back(n);
+                    onDigits_ |= std::uint64_t(1) << n;
+                }
+        }
+        firstAtLeast_.resize(highest + 2);
+        for (int n = highest + 1, place = int(elsewhere_.size()); n >= 0; --n) {
+            while (place > 0 && elsewhere_[place - 1] >= n) --place;
+            firstAtLeast_[n] = place;
+        }
+        // For the last number: how many of the other numbers up to each place fall in each kind.
+        kindsUpTo_.assign((elsewhere_.size() + 1) * kKinds, 0);
+        for (std::size_t i = 0; i < elsewhere_.size(); ++i) {
+            std::copy_n(&kindsUpTo_[i * kKinds], kKinds, &kindsUpTo_[(i + 1) * kKinds]);
+            ++kindsUpTo_[(i + 1) * kKinds + kindOf(elsewhere_[i])];
+        }
+    }
+
+    std::int64_t count() {
+        chooseOnDigit(0, DrawTally{}, 0);
+        return over_;
+    }
+
+private:
+    // The place of the first of the other numbers that is at least n.
+    std::size_t firstAtLeast(int n) const {
+        return firstAtLeast_[std::clamp(n, 0, static_cast<int>(firstAtLeast_.size()) - 1)];
+    }
+
+    // A number's kind: its decade, whether it is odd, whether it is low.
+    static constexpr int kKinds = kDecades * 4;
+    int kindOf(int n) const { return (n / 10) * 4 + (n % 2) * 2 + (n < lowestHigh(highest_)); }
+
+    void chooseOnDigit(std::size_t which, const DrawTally& t, int taken) {
+        if (which == digits_.size()) {
+            complete(t, kDraw - taken, 0);
+            return;
+        }
+        const std::vector<int>& column = columns_[which];
+        for (unsigned chosen = 0; chosen < (1u << column.size()); ++chosen) {
+            const int count = __builtin_popcount(chosen);
+            if (count <= limit_ || taken + count > kDraw) continue;
+            DrawTally more = t;
+            for (std::size_t i = 0; i < column.size(); ++i)
+                if (chosen >> i & 1) judge_.add(more, column[i]);
+            if (judge_.withinLimits(more)) chooseOnDigit(which + 1, more, taken + count);
+        }
+    }
+
+    void complete(const DrawTally& t, int left, std::size_t from) {
+        if (left == 0) {
+            over_ += judge_.passes(t);
+            return;
+        }
+        if (left == 1) {
+            countLast(t, from);
+            return;
+        }
+        const DrawFilter& f = judge_.filter();
+        const int rest = left - 1;
+        for (std::size_t i = from; i + left <= elsewhere_.size(); ++i) {
+            DrawTally more = t;
+            const int n = elsewhere_[i];
+            judge_.add(more, n);
+            if (f.sum) {
+                // The rest adds at least the numbers just above n, at most the highest ones.
+                if (more.sum + rest * n + rest * (rest + 1) / 2 > f.sum->high) break;
+                if (more.sum + rest * highest_ - rest * (rest - 1) / 2 < f.sum->low) continue;
+            }
+            if (f.odd && (more.odd > f.odd->high || more.odd + rest < f.odd->low)) continue;
+            if (f.low && (more.low > f.low->high || more.low + rest < f.low->low)) continue;
+            if (judge_.withinLimits(more)) complete(more, rest, i + 1);
+        }
+    }
+
+    // The last number, among elsewhere_[from...]: counted by kind within the sums allowed; then
+    // the few that would make a run too long, next to a number taken, are taken back.
+    void countLast(const DrawTally& t, std::size_t from) {
+        const DrawFilter& f = judge_.filter();
+        std::size_t end = elsewhere_.size();
+        if (f.sum) {
+            from = std::max(from, firstAtLeast(f.sum->low - t.sum));
+            end = std::min(end, firstAtLeast(f.sum->high - t.sum + 1));
+        }
+        if (from >= end) return;
+        // Which parities and sides of the half may come, and which decades still have room.
+        unsigned oddLow = 0, decades = 0;
+        for (int odd = 0; odd < 2; ++odd)
+            for (int low = 0; low < 2; ++low)
+                if ((!f.odd || f.odd->holds(t.odd + odd)) && (!f.low || f.low->holds(t.low + low)))
+                    oddLow |= 1u << (odd * 2 + low);
+        for (int decade = 0; decade < kDecades; ++decade) {
+            const int inDecade = int(t.fields >> ((kDigits + decade) * 4) & 15);
+            if (!isLimiting(f.perDecade) || inDecade < *f.perDecade) decades |= 1u << decade;
+        }
+        auto allowed = [&](int kind) { return (decades >> (kind / 4) & 1) && (oddLow >> (kind % 4) & 1); };
+        if (oddLow == 15 && decades == (1u << kDecades) - 1) {
+            over_ += static_cast<std::int64_t>(end - from);
+        } else {
+            const std::int32_t* upToEnd = &kindsUpTo_[end * kKinds];
+            const std::int32_t* upToFrom = &kindsUpTo_[from * kKinds];
+            std::int32_t among = 0;
+            for (int kind = 0; kind < kKinds; ++kind) among += allowed(kind) ? upToEnd[kind] - upToFrom[kind] : 0;
+            over_ += among;
+        }
+        if (!f.longestRun) return;
+        const int lowest = elsewhere_[from], highest = elsewhere_[end - 1];
+        std::uint64_t beside = (t.numbers << 1 | t.numbers >> 1) & ~t.numbers & ~onDigits_;
+        beside &= (~std::uint64_t(0) << lowest) & (~std::uint64_t(0) >> (63 - highest));
+        for (; beside != 0; beside &= beside - 1) {
+            const int n = __builtin_ctzll(beside);
+            if (allowed(kindOf(n)) && !judge_.runWithin(t.numbers | std::uint64_t(1) << n)) --over_;
+        }
+    }
+
+    DrawJudge judge_;
+    int highest_;
+    std::vector<int> digits_;
+    int limit_;
+    std::vector<int> elsewhere_;
+    std::vector<std::vector<int>> columns_;
+    std::vector<std::int32_t> kindsUpTo_;  // [place][kind]: the other numbers before the place
+    std::uint64_t onDigits_ = 0;           // the numbers of `digits`
+    std::vector<std::size_t> firstAtLeast_;
+    std::int64_t over_ = 0;
+};
 
 }  // namespace
 
 bool passes(const DrawFilter& f, const Draw& draw, int highest) {
-    int odd = 0, low = 0, sum = 0;
-    int run = 0, longestRun = 0, inDecade = 0, mostInDecade = 0, mostOnDigit = 0;
-    for (int i = 0; i < kDraw; ++i) {
-        const int n = draw[i];
-        odd += n % 2;
-        low += n < lowestHigh(highest);
-        sum += n;
-        run = i > 0 && n == draw[i - 1] + 1 ? run + 1 : 1;
-        longestRun = std::max(longestRun, run);
-        // Ascending, so a decade's numbers come together.
-        inDecade = i > 0 && n / 10 == draw[i - 1] / 10 ? inDecade + 1 : 1;
-        mostInDecade = std::max(mostInDecade, inDecade);
-        int onDigit = 0;
-        for (int j = 0; j < kDraw; ++j) onDigit += draw[j] % 10 == n % 10;
-        mostOnDigit = std::max(mostOnDigit, onDigit);
-    }
-    return (!f.odd || f.odd->holds(odd)) && (!f.low || f.low->holds(low)) && (!f.sum || f.sum->holds(sum)) &&
-           (!f.longestRun || longestRun <= *f.longestRun) && (!f.perDecade || mostInDecade <= *f.perDecade) &&
-           (!f.perLastDigit || mostOnDigit <= *f.perLastDigit);
+    const DrawJudge judge(f, highest);
+    DrawTally t;
+    for (const int n : draw) judge.add(t, n);
+    return judge.passes(t);
 }
-
-namespace {
-
-// Draws that pass every condition but the last digit's and put more than `limit` (2 or more)
-// numbers on one digit. They are few, so they are listed: more than two on one digit leaves at
-// most two numbers elsewhere, and only one digit can be over such a limit at once.
-std::int64_t countOverDigitLimit(const DrawFilter& f, int highest, int limit) {
-    DrawFilter others = f;
-    others.perLastDigit.reset();
-    std::int64_t over = 0;
-    for (int digit = 0; digit < kDigits; ++digit) {
-        std::vector<int> onDigit, elsewhere;
-        for (int n = 1; n <= highest; ++n) (n % 10 == digit ? onDigit : elsewhere).push_back(n);
-        const int columns = static_cast<int>(onDigit.size());
-        for (unsigned chosen = 0; chosen < (1u << columns); ++chosen) {
-            const int onCount = __builtin_popcount(chosen);
-            if (onCount <= limit || onCount > kDraw) continue;
-            Draw draw{};
-            int taken = 0;
-            for (int i = 0; i < columns; ++i)
-                if (chosen >> i & 1) draw[taken++] = onDigit[i];
-            auto count = [&](int a, int b) {
-                Draw whole = draw;
-                if (a > 0) whole[onCount] = a;
-                if (b > 0) whole[onCount + 1] = b;
-                std::sort(whole.begin(), whole.end());
-                over += passes(others, whole, highest);
-            };
-            const std::size_t size = elsewhere.size();
-            if (onCount == kDraw) count(0, 0);
-            if (onCount == kDraw - 1)
-                for (std::size_t a = 0; a < size; ++a) count(elsewhere[a], 0);
-            if (onCount == kDraw - 2) {
-                // Only pairs whose sum can bring the draw's into range are looked at.
-                int restLow = 0, restHigh = 2 * highest;
-                if (f.sum) {
-                    const int taken = draw[0] + draw[1] + draw[2];
-                    restLow = f.sum->low - taken;
-                    restHigh = f.sum->high - taken;
-                }
-                for (std::size_t a = 0; a < size; ++a)
-                    for (std::size_t b = a + 1; b < size && elsewhere[a] + elsewhere[b] <= restHigh; ++b)
-                        if (elsewhere[a] + elsewhere[b] >= restLow) count(elsewhere[a], elsewhere[b]);
-            }
-        }
-    }
-    return over;
-}
-
-}  // namespace
 
 std::int64_t passingDrawCount(const DrawFilter& f, int highest) {
-    if (!isLimiting(f.perLastDigit)) return countWithBrokenDigits(f, highest, {});
+    if (highest > kDecades * 10 - 1) return 0;
+    if (!isLimiting(f.perLastDigit)) return PassingCounter(f, highest).count();
+    // Every draw that passes the rest, less those over the limit on some digit: by inclusion and
+    // exclusion over the digits, where more than the limit on two digits at once is possible only
+    // for a limit of 1, and on three never.
     const int limit = *f.perLastDigit;
-    if (limit >= 2) return countWithBrokenDigits(f, highest, {}) - countOverDigitLimit(f, highest, limit);
-    // At most one a digit: inclusion and exclusion over the digits (one or two at once) that
-    // hold two numbers or more, each counted by carrying how many of them are taken.
+    DrawFilter others = f;
+    others.perLastDigit.reset();
     std::vector<int> digits;
     for (int digit = 0; digit < kDigits; ++digit) {
         const int numbers = digit == 0 ? highest / 10 : (highest >= digit ? (highest - digit) / 10 + 1 : 0);
         if (numbers > limit) digits.push_back(digit);
     }
-    std::int64_t passing = countWithBrokenDigits(f, highest, {});
+    std::int64_t passing = PassingCounter(others, highest).count();
     for (std::size_t a = 0; a < digits.size(); ++a) {
-        passing -= countWithBrokenDigits(f, highest, std::span<const int>(&digits[a], 1));
-        for (std::size_t b = a + 1; b < digits.size(); ++b) {
-            const int pair[2] = {digits[a], digits[b]};
-            passing += countWithBrokenDigits(f, highest, pair);
-        }
+        passing -= OverDigitCount(others, highest, {digits[a]}, limit).count();
+        if (2 * (limit + 1) > kDraw) continue;
+        for (std::size_t b = a + 1; b < digits.size(); ++b)
+            passing += OverDigitCount(others, highest, {digits[a], digits[b]}, limit).count();
     }
     return passing;
+}
+
+void forEachPassingDraw(const DrawFilter& filter, int highest, const std::function<void(const Draw&)>& visit) {
+    if (highest <= kDecades * 10 - 1) PassingWalk(filter, highest, visit).walk();
 }
 
 std::string filterText(const DrawFilter& f) {

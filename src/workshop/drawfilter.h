@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,11 @@ bool passes(const DrawFilter& filter, const Draw& draw, int highest);
 
 // How many of the game's C(highest, 5) draws pass; counted, not listed.
 std::int64_t passingDrawCount(const DrawFilter& filter, int highest);
+
+// Calls visit with every draw of the game (highest <= 50) that passes, the largest number
+// changing last, so that draws of the numbers 1..v come in the order of their rank (subsets.h).
+// For what needs each draw; a count needs none of them.
+void forEachPassingDraw(const DrawFilter& filter, int highest, const std::function<void(const Draw&)>& visit);
 
 // The filter written back as the parser reads it, its conditions in a fixed order; "" when empty.
 std::string filterText(const DrawFilter& filter);

@@ -38,39 +38,38 @@ PassingDraws::PassingDraws(const DrawFilter& filter, const PlayedNumbers& p)
     positionOf.fill(-1);
     for (int k = 0; k < numbers_; ++k) positionOf[p.played[k]] = k;
     // Listed, not counted: each passing draw is needed as it meets the player's numbers.
-    Draw d{};
-    const int top = p.highest;
-    for (d[0] = 1; d[0] <= top; ++d[0])
-        for (d[1] = d[0] + 1; d[1] <= top; ++d[1])
-            for (d[2] = d[1] + 1; d[2] <= top; ++d[2])
-                for (d[3] = d[2] + 1; d[3] <= top; ++d[3])
-                    for (d[4] = d[3] + 1; d[4] <= top; ++d[4]) {
-                        if (!passes(filter, d, top)) continue;
-                        ++passing_;
-                        std::array<std::uint8_t, kBoardSize> met{};
-                        int h = 0;
-                        for (const int n : d) {
-                            if (positionOf[n] < 0) continue;
-                            // Kept ascending as it grows: positions need not follow the numbers.
-                            int at = h++;
-                            for (; at > 0 && met[at - 1] > positionOf[n]; --at) met[at] = met[at - 1];
-                            met[at] = static_cast<std::uint8_t>(positionOf[n]);
-                        }
-                        ++exactly_[h][subsetRank(met.data(), h)];
-                    }
-    // A subset is held by a passing draw when some subset met exactly holds it.
-    for (int h = 0; h <= std::min(kBoardSize, numbers_); ++h)
-        for (std::uint32_t rank = 0; rank < exactly_[h].size(); ++rank) {
-            if (exactly_[h][rank] == 0) continue;
-            const auto met = subsetOfRank(rank, h);
-            for (unsigned part = 0; part < (1u << h); ++part) {
-                std::array<std::uint8_t, kBoardSize> c{};
-                int m = 0;
-                for (int i = 0; i < h; ++i)
-                    if (part >> i & 1) c[m++] = met[i];
-                held_[m][subsetRank(c.data(), m)] = 1;
-            }
+    forEachPassingDraw(filter, p.highest, [&](const Draw& d) {
+        ++passing_;
+        std::array<std::uint8_t, kBoardSize> met{};
+        int h = 0;
+        for (const int n : d) {
+            if (positionOf[n] < 0) continue;
+            // Kept ascending as it grows: positions need not follow the numbers.
+            int at = h++;
+            for (; at > 0 && met[at - 1] > positionOf[n]; --at) met[at] = met[at - 1];
+            met[at] = static_cast<std::uint8_t>(positionOf[n]);
         }
+        ++exactly_[h][subsetRank(met.data(), h)];
+    });
+    // A subset is held by a passing draw when it is met exactly or lies in a larger one held:
+    // settled from five members down, one member left out at a time.
+    for (int h = std::min(kBoardSize, numbers_); h >= 0; --h) {
+        std::array<std::uint8_t, kBoardSize> c{};
+        for (int i = 0; i < h; ++i) c[i] = static_cast<std::uint8_t>(i);
+        std::uint32_t rank = 0;
+        do {
+            std::uint8_t& held = held_[h][rank];
+            held = held || exactly_[h][rank] != 0;
+            if (held && h > 0)
+                for (int out = 0; out < h; ++out) {
+                    std::array<std::uint8_t, kBoardSize> part{};
+                    for (int i = 0, j = 0; i < h; ++i)
+                        if (i != out) part[j++] = c[i];
+                    held_[h - 1][subsetRank(part.data(), h - 1)] = 1;
+                }
+            ++rank;
+        } while (h > 0 && nextSubsetByRank(c.data(), h, numbers_));
+    }
 }
 
 std::int64_t FilteredProfile::heldSubsets(int m) const {
@@ -97,11 +96,11 @@ std::optional<FilteredProfile> filteredProfile(const CoverageIndex& index, const
     profile.plain.boards = index.boards();
     profile.draws = draws.draws();
     profile.passing = draws.passing();
-    const bool done = forEachBestHits(index, progress, [&](int h, const std::uint8_t* c, int best) {
+    const bool done = forEachBestHits(index, progress, [&](int h, const std::uint8_t*, std::uint32_t rank, int best) {
         ++profile.plain.best[h][best];
-        if (draws.holds(c, h)) {
+        if (draws.holds(h, rank)) {
             ++profile.heldBest[h][best];
-            profile.passingBest[h][best] += draws.meetingExactly(c, h);
+            profile.passingBest[h][best] += draws.meetingExactly(h, rank);
         }
     });
     if (!done) return std::nullopt;

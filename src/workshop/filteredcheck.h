@@ -43,10 +43,11 @@ public:
     std::int64_t passing() const { return passing_; }
     double share() const { return draws_ == 0 ? 0.0 : double(passing_) / double(draws_); }
 
-    // True when some passing draw holds every one of the m ascending positions `c`.
-    bool holds(const std::uint8_t* c, int m) const { return held_[m][subsetRank(c, m)] != 0; }
-    // How many passing draws hold, of the player's numbers, exactly the h ascending positions `c`.
-    std::uint32_t meetingExactly(const std::uint8_t* c, int h) const { return exactly_[h][subsetRank(c, h)]; }
+    // True when some passing draw holds every one of the m positions of this rank (subsets.h).
+    bool holds(int m, std::uint32_t rank) const { return held_[m][rank] != 0; }
+    bool holds(const std::uint8_t* c, int m) const { return holds(m, subsetRank(c, m)); }
+    // How many passing draws hold, of the player's numbers, exactly the h positions of this rank.
+    std::uint32_t meetingExactly(int h, std::uint32_t rank) const { return exactly_[h][rank]; }
 
 private:
     int numbers_ = 0;

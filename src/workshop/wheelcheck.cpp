@@ -64,7 +64,7 @@ std::optional<CoverageProfile> coverageProfile(const CoverageIndex& index, const
     CoverageProfile profile;
     profile.numbers = index.numbers();
     profile.boards = index.boards();
-    if (!forEachBestHits(index, progress, [&](int h, const std::uint8_t*, int best) { ++profile.best[h][best]; }))
+    if (!forEachBestHits(index, progress, [&](int h, const std::uint8_t*, std::uint32_t, int best) { ++profile.best[h][best]; }))
         return std::nullopt;
     return profile;
 }

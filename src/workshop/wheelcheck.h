@@ -65,8 +65,9 @@ using CheckProgress = std::function<bool(double done)>;
 // nullopt when stopped.
 std::optional<CoverageProfile> coverageProfile(const CoverageIndex& index, const CheckProgress& progress = {});
 
-// Calls visit(h, c, best) for every subset c of h = 0..5 of the player's numbers (ascending),
-// best being the most of them one board holds. False when stopped.
+// Calls visit(h, c, rank, best) for every subset c of h = 0..5 of the player's numbers
+// (ascending), by rank within each h, best being the most of them one board holds. False when
+// stopped.
 template <typename Visit>
 bool forEachBestHits(const CoverageIndex& index, const CheckProgress& progress, Visit&& visit) {
     const int v = index.numbers();
@@ -76,10 +77,11 @@ bool forEachBestHits(const CoverageIndex& index, const CheckProgress& progress, 
     for (int h = 0; h <= std::min(kBoardSize, v); ++h) {
         std::array<std::uint8_t, kBoardSize> c{};
         for (int i = 0; i < h; ++i) c[i] = static_cast<std::uint8_t>(i);
+        std::uint32_t rank = 0;
         do {
-            visit(h, c.data(), index.bestHits(c.data(), h));
+            visit(h, c.data(), rank++, index.bestHits(c.data(), h));
             if ((++done & 0xffff) == 0 && progress && !progress(double(done) / double(total))) return false;
-        } while (h > 0 && nextSubset(c.data(), h, v));
+        } while (h > 0 && nextSubsetByRank(c.data(), h, v));
     }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "workshop/drawfilter.h"
 
+#include "workshop/subsets.h"
+
 #include <random>
 
 #include <gtest/gtest.h>
@@ -69,8 +71,21 @@ TEST(DrawFilter, TheCountAgreesWithEveryDrawListed) {
     for (int round = 0; round < 120; ++round) {
         const int highest = 5 + round % 28;  // up to 32: four decades and a digit reached four times
         const DrawFilter f = randomFilter(random, highest);
-        EXPECT_EQ(passingDrawCount(f, highest), listedPassing(f, highest))
-            << filterText(f) << " over " << highest;
+        const std::int64_t listed = listedPassing(f, highest);
+        EXPECT_EQ(passingDrawCount(f, highest), listed) << filterText(f) << " over " << highest;
+        // The walk through the passing draws meets each once, ascending, largest number last.
+        std::int64_t walked = 0;
+        std::uint32_t lastRank = 0;
+        forEachPassingDraw(f, highest, [&](const Draw& d) {
+            std::array<std::uint8_t, 5> c{};
+            for (int i = 0; i < 5; ++i) c[i] = static_cast<std::uint8_t>(d[i] - 1);
+            const std::uint32_t rank = subsetRank(c.data(), 5);
+            EXPECT_TRUE(walked == 0 || rank > lastRank);
+            EXPECT_TRUE(passes(f, d, highest));
+            lastRank = rank;
+            ++walked;
+        });
+        EXPECT_EQ(walked, listed) << filterText(f) << " over " << highest;
     }
     // The full games, with the limits that take the counting's other ways: one number a digit,
     // two a digit, several conditions at once.
