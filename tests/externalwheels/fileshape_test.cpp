@@ -65,8 +65,9 @@ TEST(FileShape, RefusesWhatCannotBeAWheel) {
     ScratchDir dir;
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("ok.txt", "x\n1;2;3;4;5\nA;B;C\n"), ";", 1)).problem,
               WheelFileProblem::None);
-    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("bin.jpg", std::string("\xff\xd8\xff\xe0\0\x10JFIF\0", 11)), ";")).problem,
-              WheelFileProblem::NotText);
+    EXPECT_EQ(
+        checkWheelFile(wheelOf(dir.file("bin.jpg", std::string("\xff\xd8\xff\xe0\0\x10JFIF\0", 11)), ";")).problem,
+        WheelFileProblem::NotText);
     // A picture whose first line ends at a Ctrl-Z reads as one line of letters: no board.
     EXPECT_EQ(
         checkWheelFile(wheelOf(dir.file("bin.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), ";")).problem,

@@ -11,22 +11,11 @@
 
 #include "support/scratchfiles.h"
 #include "workshop/filteredcheck.h"
+#include "workshop/toolrun.h"
 #include "workshop/wheelcheck.h"
 
 namespace norvex5::workshop {
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runWheelsTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string data(const std::string& name) { return std::string(NORVEX5_TEST_DATA) + "/wheels/" + name; }
 

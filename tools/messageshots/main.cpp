@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -24,10 +24,11 @@ using namespace norvex5;
 
 namespace {
 
+// Lets the windows lay themselves out and paint.
 void settle(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Presses `button`, takes the whole screen once the box it opens is up, and closes the box.

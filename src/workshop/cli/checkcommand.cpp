@@ -106,29 +106,15 @@ int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << *problem << "\n";
         return kToolBadInput;
     }
-    if (o.separator.size() != 1) {
-        err << kToolPrefix << "the separator must be one character\n";
-        return kToolBadInput;
-    }
-    if (o.skip < 0) {
-        err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
-        return kToolBadInput;
-    }
     const auto setting = readFilterOptions(o.filter, o.numbers, err);
     if (!setting) return kToolBadInput;
     if (o.dropFailing && !setting->filter) {
         err << kToolPrefix << "--drop-failing drops the boards that fail --filter: give one\n";
         return kToolBadInput;
     }
-    ExternalWheel file;
-    file.fileName = o.file;
-    file.separator = o.separator;
-    file.linesToSkip = o.skip;
-    const WheelFileReading reading = readWheelFile(file, o.numbers);
-    if (!reading.ok()) {
-        err << kToolPrefix << o.file << ": " << describeProblem(reading, o.numbers) << "\n";
-        return kToolBadInput;
-    }
+    const auto read = readToolWheel(o.file, o.separator, o.skip, o.numbers, err);
+    if (!read) return kToolBadInput;
+    const WheelFileReading& reading = *read;
     const int first = reading.numberedFromZero ? 0 : 1;
     const Wheel wheel = o.dropFailing ? passingBoards(reading.wheel, *setting->filter, setting->played) : reading.wheel;
     const CoverageIndex index(wheel);

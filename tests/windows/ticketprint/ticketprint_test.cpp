@@ -18,8 +18,8 @@
 #include <functional>
 
 #include "support/pdfreading.h"
-#include "windows/externalwheels/externalwheelstab.h"
 #include "ticketprintrig.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/ticketprint/ticketpreview.h"
 
 using namespace norvex5;
@@ -359,7 +359,8 @@ private slots:
     }
 
     // Closing the dialog while a run goes on stops the run: the file being written is dropped
-    // whole and the dialog closes once the run has ended.
+    // whole, the user hears that nothing was printed, and the dialog closes once the run has
+    // ended.
     void closingStopsTheRun() {
         TicketPrintRig rig;
         WatchingPlatform platform;
@@ -370,14 +371,18 @@ private slots:
         const QString pdf = rig.scratch.filePath(QStringLiteral("stopped.pdf"));
         platform.setPrintFile(pdf);
         findControl<QRadioButton>(dialog, QStringLiteral("bimpunbull"))->click();
+        bool closed = false;
         platform.duringQuestion = [&] {
+            if (std::exchange(closed, true)) return;
             dialog.close();
             // Still open until the run has stopped.
             QVERIFY(dialog.isVisible());
         };
         platform.answerNext(Platform::Answer::Ok);
         pressControl(dialog, "boutlancer");
-        QCOMPARE(platform.messages().size(), 1);
+        QCOMPARE(platform.messages().size(), 2);
+        QCOMPARE(platform.messages()[1].text,
+                 QString::fromStdString(rig.state.programText(ProgramText::NothingPrintedCancelled)));
         QVERIFY(!dialog.printing());
         QVERIFY(!dialog.isVisible());
         QVERIFY(!QFile::exists(pdf));
