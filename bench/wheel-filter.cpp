@@ -14,6 +14,7 @@
 
 #include "benchclock.h"
 #include "generatedwheel.h"
+#include "support/randomwheel.h"
 #include "workshop/filteredcheck.h"
 
 using namespace norvex5;
@@ -66,22 +67,6 @@ int check(const char* file, bool filtered) {
                : 1;
 }
 
-workshop::Wheel randomWheel(int boards) {
-    std::mt19937 random(17);
-    workshop::Wheel wheel;
-    wheel.numbers = kHighest;
-    std::vector<std::uint8_t> all(kHighest);
-    for (int n = 0; n < kHighest; ++n) all[n] = static_cast<std::uint8_t>(n);
-    for (int b = 0; b < boards; ++b) {
-        std::shuffle(all.begin(), all.end(), random);
-        workshop::Board board;
-        std::copy_n(all.begin(), workshop::kBoardSize, board.begin());
-        std::sort(board.begin(), board.end());
-        wheel.boards.push_back(board);
-    }
-    return wheel;
-}
-
 template <typename Work>
 double medianSeconds(Work&& work) {
     std::vector<double> times;
@@ -94,7 +79,8 @@ double medianSeconds(Work&& work) {
 }
 
 int share() {
-    const workshop::Wheel wheel = randomWheel(1000);
+    std::mt19937 random(17);
+    const workshop::Wheel wheel = testing::randomWheel(random, kHighest, 1000);
     std::int64_t holes = 0;
     const double checkSeconds = medianSeconds([&] {
         const workshop::CoverageIndex index(wheel);

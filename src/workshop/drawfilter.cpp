@@ -57,6 +57,14 @@ public:
         return run == 0;
     }
 
+    // False when a part of a draw with `left` numbers still to come can no longer pass: too many
+    // odd or low numbers already, too few with all the rest odd or low, a count over its limit.
+    bool mayComplete(const DrawTally& t, int left) const {
+        if (f_.odd && (t.odd > f_.odd->high || t.odd + left < f_.odd->low)) return false;
+        if (f_.low && (t.low > f_.low->high || t.low + left < f_.low->low)) return false;
+        return withinLimits(t);
+    }
+
     // Of a whole draw.
     bool passes(const DrawTally& t) const {
         return (!f_.odd || f_.odd->holds(t.odd)) && (!f_.low || f_.low->holds(t.low)) &&
@@ -225,9 +233,7 @@ private:
                 if (t.sum + left * (left + 1) / 2 > f.sum->high) break;
                 if (t.sum + left * (n - 1) - left * (left - 1) / 2 < f.sum->low) continue;
             }
-            if (f.odd && (t.odd > f.odd->high || t.odd + left < f.odd->low)) continue;
-            if (f.low && (t.low > f.low->high || t.low + left < f.low->low)) continue;
-            if (!judge_.withinLimits(t)) continue;
+            if (!judge_.mayComplete(t, left)) continue;
             draw_[place] = n;
             if (place == 0)
                 visit_(draw_);
@@ -324,9 +330,7 @@ private:
                 if (more.sum + rest * n + rest * (rest + 1) / 2 > f.sum->high) break;
                 if (more.sum + rest * highest_ - rest * (rest - 1) / 2 < f.sum->low) continue;
             }
-            if (f.odd && (more.odd > f.odd->high || more.odd + rest < f.odd->low)) continue;
-            if (f.low && (more.low > f.low->high || more.low + rest < f.low->low)) continue;
-            if (judge_.withinLimits(more)) complete(more, rest, i + 1);
+            if (judge_.mayComplete(more, rest)) complete(more, rest, i + 1);
         }
     }
 

@@ -6,9 +6,10 @@
 // The share of the game's draws that pass is counted, never listed: the numbers 1..highest are
 // taken in order, carrying only what the filters need (how many so far, how many odd, the sum,
 // the run and the count in the decade going on). The one condition that is not local in that
-// order, at most e with the same last digit, is counted by inclusion and exclusion over the
-// digits that break it: more than e of five numbers fall on one digit for at most 5 / (e + 1)
-// digits at once.
+// order, at most e with the same last digit, is counted apart: the draws that pass the rest but
+// put more than e numbers on some digit are few, and are counted by choosing that digit's numbers
+// first, with inclusion and exclusion over the digits (more than e of five numbers fall on one
+// digit for at most 5 / (e + 1) digits at once).
 
 #include <array>
 #include <cstdint>
@@ -46,7 +47,7 @@ struct DrawFilter {
 using Draw = std::array<int, 5>;
 
 // True when the draw meets every condition of the filter in a game whose highest number is
-// `highest`.
+// `highest` (at most 50, as everywhere here).
 bool passes(const DrawFilter& filter, const Draw& draw, int highest);
 
 // How many of the game's C(highest, 5) draws pass; counted, not listed.

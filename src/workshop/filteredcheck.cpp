@@ -78,15 +78,10 @@ std::int64_t FilteredProfile::heldSubsets(int m) const {
     return held;
 }
 
-std::int64_t FilteredProfile::holesUnderFilter(Guarantee g) const {
-    std::int64_t holes = 0;
-    for (int j = 0; j < g.t && j <= g.m; ++j) holes += heldBest[g.m][j];
-    return holes;
-}
+std::int64_t FilteredProfile::holesUnderFilter(Guarantee g) const { return holesAmong(heldBest, g); }
 
 double FilteredProfile::coveredShareUnderFilter(Guarantee g) const {
-    const std::int64_t held = heldSubsets(g.m);
-    return held == 0 ? 1.0 : double(held - holesUnderFilter(g)) / double(held);
+    return coveredShareOf(heldSubsets(g.m), holesUnderFilter(g));
 }
 
 std::optional<FilteredProfile> filteredProfile(const CoverageIndex& index, const PassingDraws& draws,

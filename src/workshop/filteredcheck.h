@@ -64,10 +64,10 @@ struct FilteredProfile {
     std::int64_t draws = 0;
     std::int64_t passing = 0;
     // [m][j]: the m-subsets some passing draw holds, by the most of them one board holds.
-    std::array<std::array<std::int64_t, kBoardSize + 1>, kBoardSize + 1> heldBest{};
+    BestCounts heldBest{};
     // [h][j]: the passing draws that meet the player's numbers in h, by the most of those h one
     // board holds.
-    std::array<std::array<std::int64_t, kBoardSize + 1>, kBoardSize + 1> passingBest{};
+    BestCounts passingBest{};
 
     double passingShare() const { return draws == 0 ? 0.0 : double(passing) / double(draws); }
     std::int64_t heldSubsets(int m) const;

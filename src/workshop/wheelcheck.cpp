@@ -49,16 +49,15 @@ int CoverageIndex::bestHits(const std::uint8_t* c, int h) const {
     return 0;
 }
 
-std::int64_t CoverageProfile::holes(Guarantee g) const {
+std::int64_t holesAmong(const BestCounts& best, Guarantee g) {
     std::int64_t holes = 0;
     for (int j = 0; j < g.t && j <= g.m; ++j) holes += best[g.m][j];
     return holes;
 }
 
-double CoverageProfile::coveredShare(Guarantee g) const {
-    const std::int64_t all = subsets(g.m);
-    return all == 0 ? 1.0 : double(all - holes(g)) / double(all);
-}
+std::int64_t CoverageProfile::holes(Guarantee g) const { return holesAmong(best, g); }
+
+double CoverageProfile::coveredShare(Guarantee g) const { return coveredShareOf(subsets(g.m), holes(g)); }
 
 std::optional<CoverageProfile> coverageProfile(const CoverageIndex& index, const CheckProgress& progress) {
     CoverageProfile profile;
@@ -90,7 +89,7 @@ GuaranteeReport checkGuarantee(const CoverageIndex& index, Guarantee g, std::siz
         ++report.holes;
         return true;
     });
-    report.coveredShare = report.subsets == 0 ? 1.0 : double(report.subsets - report.holes) / double(report.subsets);
+    report.coveredShare = coveredShareOf(report.subsets, report.holes);
     return report;
 }
 

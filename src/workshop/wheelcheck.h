@@ -47,10 +47,19 @@ private:
 // For every h = 0..5 and j = 0..h: how many h-subsets of the player's numbers have a best board
 // holding exactly j of them. One pass gives every guarantee at once: the holes of "t if m" are
 // the m-subsets whose best board holds fewer than t.
+using BestCounts = std::array<std::array<std::int64_t, kBoardSize + 1>, kBoardSize + 1>;  // [h][j]
+
+// Of the m-subsets counted in best[m], those whose best board holds fewer than t: the holes of g.
+std::int64_t holesAmong(const BestCounts& best, Guarantee g);
+// The share of `subsets` that are no hole; 1.0 when there is no subset at all.
+inline double coveredShareOf(std::int64_t subsets, std::int64_t holes) {
+    return subsets == 0 ? 1.0 : double(subsets - holes) / double(subsets);
+}
+
 struct CoverageProfile {
     int numbers = 0;
     std::int64_t boards = 0;
-    std::array<std::array<std::int64_t, kBoardSize + 1>, kBoardSize + 1> best{};  // [h][j]
+    BestCounts best{};
 
     std::int64_t subsets(int m) const { return binomial(numbers, m); }
     std::int64_t holes(Guarantee g) const;

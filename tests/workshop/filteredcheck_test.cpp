@@ -5,23 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/randomwheel.h"
+
 namespace norvex5::workshop {
 namespace {
 
-Wheel randomWheel(std::mt19937& random, int v, int boards) {
-    Wheel wheel;
-    wheel.numbers = v;
-    std::vector<std::uint8_t> all(v);
-    for (int n = 0; n < v; ++n) all[n] = static_cast<std::uint8_t>(n);
-    for (int b = 0; b < boards; ++b) {
-        std::shuffle(all.begin(), all.end(), random);
-        Board board;
-        std::copy_n(all.begin(), kBoardSize, board.begin());
-        std::sort(board.begin(), board.end());
-        wheel.boards.push_back(board);
-    }
-    return wheel;
-}
+using testing::randomWheel;
 
 // v distinct numbers of 1..highest in a shuffled order: the wheel's positions do not follow the
 // numbers' order.
@@ -128,7 +117,9 @@ TEST(FilteredCheck, AgreesWithBruteForceOnSmallGames) {
             for (int j = 0; j <= h && meeting > 0; ++j)
                 EXPECT_NEAR(table.bestShare[h][j], double(brute.passingBest[h][j]) / double(meeting), 1e-12);
         }
-        if (brute.passing > 0) EXPECT_NEAR(drawTotal, 1.0, 1e-12);
+        if (brute.passing > 0) {
+            EXPECT_NEAR(drawTotal, 1.0, 1e-12);
+        }
     }
 }
 

@@ -7,24 +7,12 @@
 
 #include "core/wheelcatalogue.h"
 #include "support/scratchfiles.h"
+#include "support/randomwheel.h"
 
 namespace norvex5::workshop {
 namespace {
 
-Wheel randomWheel(std::mt19937& random, int v, int boards) {
-    Wheel wheel;
-    wheel.numbers = v;
-    std::vector<std::uint8_t> all(v);
-    for (int n = 0; n < v; ++n) all[n] = static_cast<std::uint8_t>(n);
-    for (int b = 0; b < boards; ++b) {
-        std::shuffle(all.begin(), all.end(), random);
-        Board board;
-        std::copy_n(all.begin(), kBoardSize, board.begin());
-        std::sort(board.begin(), board.end());
-        wheel.boards.push_back(board);
-    }
-    return wheel;
-}
+using testing::randomWheel;
 
 unsigned maskOf(const Board& board) {
     unsigned mask = 0;
