@@ -292,7 +292,7 @@ PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& whe
                 const std::optional<std::int32_t> value = fieldNumber(trimBlanks(reader.field(f)));
                 if (!value) continue;
                 try {
-                    markNumber(surface, model, replaceGridA(wheel.map, *value), slot, offsets);
+                    markNumber(surface, model, wheel.playedGridA(*value), slot, offsets);
                 } catch (const std::exception&) {
                     // One number that could not be marked does not spoil the rest of the run.
                     if (hooks.reportError) hooks.reportError("pcochenumerosurgrille");

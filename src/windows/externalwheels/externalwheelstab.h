@@ -25,6 +25,7 @@
 #include "externalwheels/externalwheel.h"
 #include "externalwheels/fileshape.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -103,14 +104,24 @@ private:
     void showPage(int page);
     void refreshNavigation();
     void proposeTicketModel();
+    void readBoxTexts(GridABoxTexts& gridA, GridBBoxTexts& gridB) const;
     void rebuildReplacementMap();
+    // False when a replacement box would spoil the boards of `wheel` and the user, warned, does
+    // not go on.
+    bool replacementsAccepted(const ExternalWheel& wheel);
     // The wheel with the replacement map as last built.
     ExternalWheel wheelAsShown() const;
     void fillPreview(PreviewGridModel& model, PreviewMode mode);
     void proposeShape();
+    // Whether the chosen file, as the boxes read it now, writes its numbers from 0: the line and
+    // the check box under the file name appear when it does.
+    void judgeNumbering();
+    void showNumbering();
     // False, after telling the user why, when the file cannot be a wheel; `procedure` names the
     // action in the box for a file that cannot be read.
     bool acceptWheelFile(const ExternalWheel& wheel, const char* procedure);
+    // What the check found, said to the user as acceptWheelFile() does.
+    WheelFileProblem sayWheelFileProblem(const ExternalWheel& wheel, const char* procedure);
     // Runs `work` as a long pass with the tab's commands held.
     void runPass(const std::function<void(LongPass&)>& work);
     // The boards a print of `wheel` goes through, known once a print has read that file to its
@@ -138,6 +149,9 @@ private:
     QTabWidget* pages_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QPushButton* chooseFileButton_ = nullptr;
+    QLabel* numberingLine_ = nullptr;
+    QCheckBox* fromZeroBox_ = nullptr;
+    bool fileWritesZero_ = false;
     QComboBox* separatorBox_ = nullptr;
     QComboBox* skipBox_ = nullptr;
     QTableView* rawGrid_ = nullptr;
