@@ -1,15 +1,20 @@
-// Screenshots of the small windows for a look at them in each language: the parameters window,
-// the first-run language window, the wheel description and the about box, each shown alone on
-// the X display and taken whole with ImageMagick's import (run it under xvfb-run).
+// Screenshots of the small windows for a look at them in each language: the parameters window
+// (and its refusal of an offset off the paper), the ticket print dialog on a first run (and the
+// warning of marks off the page), the first-run language window, the wheel description and the
+// about box, each shown alone on the X display and taken whole with ImageMagick's import (run it
+// under xvfb-run).
 //
 //   norvex5_peripheryshots <output directory> <language code>...
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include <cstdio>
 
@@ -19,6 +24,7 @@
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
 #include "windows/program/program.h"
+#include "windows/ticketprint/ticketprintdialog.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 
 using namespace norvex5;
@@ -43,6 +49,19 @@ bool shoot(QWidget& window, const QString& file) {
                                        file}) == 0;
     window.hide();
     std::printf("%s\n", qPrintable(file));
+    return ok;
+}
+
+// Takes the whole screen while the modal box that `open` brings up is shown, then closes it.
+bool shootModal(const std::function<void()>& open, const QString& file) {
+    bool ok = false;
+    QTimer::singleShot(600, [&] {
+        ok =
+            QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file}) == 0;
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        std::printf("%s\n", qPrintable(file));
+    });
+    open();
     return ok;
 }
 
@@ -71,6 +90,25 @@ int main(int argc, char* argv[]) {
         ParametersWindow parameters(state, platform);
         parameters.prepare();
         ok &= shoot(parameters, file("parameters"));
+        parameters.move(20, 20);
+        parameters.show();
+        parameters.findChild<QLineEdit*>(QStringLiteral("edecv"))->setText(QStringLiteral("250"));
+        ok &= shootModal([&] { parameters.acceptParameters(); }, file("parameters-offoffthepaper"));
+        parameters.hide();
+
+        // A first run showing the Portugal ticket: the dialog proposes its model.
+        state.ticketModelRemembered = false;
+        state.parameters.gameType = 4;
+        TicketPrintDialog tickets(state, platform);
+        tickets.setWheel(1);
+        ok &= shoot(tickets, file("ticketprint-firstrun"));
+        ok &= shootModal(
+            [&] {
+                platform.message(
+                    QString::fromStdString(state.programText(ProgramText::MarksOffThePage)).arg(12).arg(255),
+                    QString::fromStdString(state.message(130)), Platform::Buttons::OkCancel, Platform::Icon::Warning);
+            },
+            file("ticketprint-marksoffthepage"));
 
         LanguageChoiceDialog choice(state, platform);
         choice.prepare();

@@ -1,5 +1,7 @@
 #include "windows/common/printersurface.h"
 
+#include <cups/cups.h>
+
 #include <QColor>
 #include <QFile>
 #include <QFontMetrics>
@@ -19,6 +21,31 @@ QFont::StyleHint styleHintFor(const QString& family) {
     if (family.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0) return QFont::TypeWriter;
     if (family.contains(QLatin1String("Times"), Qt::CaseInsensitive)) return QFont::Serif;
     return QFont::AnyStyle;
+}
+
+struct QueueResolution {
+    int x = 0;
+    int y = 0;
+};
+
+// The resolution a print queue rasterises at by default, as the print system gives it (from the
+// queue's driver or the printer itself); nothing when the queue does not say.
+QueueResolution queueResolution(const QString& queue) {
+    const QByteArray name = queue.toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (dest == nullptr) return {};
+    QueueResolution found;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        if (ipp_attribute_t* chosen = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")) {
+            ipp_res_t units = IPP_RES_PER_INCH;
+            int y = 0;
+            const int x = ippGetResolution(chosen, 0, &y, &units);
+            if (units == IPP_RES_PER_INCH) found = {x, y};
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return found;
 }
 
 }  // namespace
@@ -46,8 +73,22 @@ PrinterSurface::~PrinterSurface() {
     if (painter_.isActive()) painter_.end();
 }
 
+void PrinterSurface::matchQueueResolution() const {
+    // A printer owned elsewhere (a preview's) is left as its owner set it up.
+    if (!owned_ || painter_.isActive() || printer_->outputFormat() != QPrinter::NativeFormat) return;
+    const QString queue = printer_->printerName();
+    if (queue.isEmpty() || queue == matchedQueue_) return;
+    matchedQueue_ = queue;
+    const QueueResolution dpi = queueResolution(queue);
+    // A QPrinter has one resolution for both axes: a queue with unequal ones keeps Qt's.
+    if (dpi.x <= 0 || dpi.x != dpi.y || dpi.x == printer_->resolution()) return;
+    printer_->setResolution(dpi.x);
+    ascent_ = QFontMetrics(font_, printer_).ascent();
+}
+
 bool PrinterSurface::beginDocument() {
     if (painter_.isActive()) return false;
+    matchQueueResolution();
     if (!painter_.begin(printer_)) return false;
     // The printer may have been pointed elsewhere since the font was chosen, and measures anew.
     setFont(fontSpec_);
@@ -71,17 +112,22 @@ void PrinterSurface::abortDocument() {
 }
 
 int PrinterSurface::resolution(Axis axis) const {
+    matchQueueResolution();
     return axis == Axis::X ? printer_->logicalDpiX() : printer_->logicalDpiY();
 }
 
 int PrinterSurface::printingOffset(Axis axis) const {
+    matchQueueResolution();
     // Qt's origin is the printable area's corner; this is how far it lies from the paper's.
     const QRectF printable = printer_->pageRect(QPrinter::DevicePixel);
     const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
     return qRound(axis == Axis::X ? printable.left() - paper.left() : printable.top() - paper.top());
 }
 
-PageSize PrinterSurface::pageSize() const { return {printer_->width(), printer_->height()}; }
+PageSize PrinterSurface::pageSize() const {
+    matchQueueResolution();
+    return {printer_->width(), printer_->height()};
+}
 
 void PrinterSurface::setFont(const FontSpec& font) {
     fontSpec_ = font;
@@ -99,6 +145,7 @@ void PrinterSurface::text(int x, int y, std::string_view utf8) {
 }
 
 TextExtent PrinterSurface::textExtent(std::string_view utf8) {
+    matchQueueResolution();
     const QFontMetrics metrics(font_, printer_);
     return {metrics.horizontalAdvance(fromUtf8(utf8)), metrics.height()};
 }

@@ -49,13 +49,18 @@ public:
 
 private:
     void setUp();
+    // A print queue rasterises a job at its own resolution, whatever Qt reports for it (1200 dpi
+    // for any queue). Asked of the queue once it is chosen, before anything is measured, so that
+    // every position falls on one of the queue's pixels, as it would in a PDF at that resolution.
+    void matchQueueResolution() const;
 
     std::unique_ptr<QPrinter> owned_;
     QPrinter* printer_;
     QPainter painter_;
     FontSpec fontSpec_;
     QFont font_;
-    int ascent_ = 0;
+    mutable int ascent_ = 0;
+    mutable QString matchedQueue_;
     QPen pen_;
     QBrush brush_;
 };

@@ -17,6 +17,7 @@
 #include "support/pdfreading.h"
 #include "support/privatecups.h"
 #include "ticketprintrig.h"
+#include "windows/common/printersurface.h"
 
 using namespace norvex5;
 using namespace norvex5::testing;
@@ -153,6 +154,62 @@ private slots:
         QCOMPARE(int(tickets[1].size()), marksOn[1]);
         QCOMPARE(marksOn[0], 25);
         QCOMPARE(marksOn[1], 15);
+    }
+
+    // A queue rasterises at its own resolution (cups-pdf's default is 300 dpi), whatever Qt
+    // reports for it. Positions computed at that resolution put every mark on the same pixels
+    // as a PDF written at it; positions computed at Qt's 1200 dpi land between them.
+    void marksLandOnTheQueuesPixels() {
+        TitlingPlatform platform;
+        platform.title = QStringLiteral("norvex5cupsdpi%1").arg(QCoreApplication::applicationPid());
+        platform.setPrinter(QLatin1String(PrivateCups::kQueue));
+        const BoardSource boards{5, [](int i, BoardMask& mask) {
+                                     for (int k = 0; k < 5; ++k) mask[(i * 7 + k * 9) % 49 + 1] = 1;
+                                     return i >= 1 && i <= 5;
+                                 }};
+        InternalTicketRequest request;
+        request.model = 1;
+        request.last = 5;
+        request.bonusWanted = true;
+        request.bonusMode = 7;
+        const PrinterOffsets offsets{1, 2};
+        {
+            PrinterSurface queue;
+            QVERIFY(platform.choosePrintTarget(queue.printer(), platform.title));
+            QCOMPARE(queue.resolution(Axis::X), 300);
+            QCOMPARE(queue.resolution(Axis::Y), 300);
+            QCOMPARE(printInternalTickets(queue, boards, request, offsets).status(), PrintResult::Status::Printed);
+        }
+        QTemporaryDir scratch;
+        const QString pdf = scratch.filePath(QStringLiteral("direct.pdf"));
+        {
+            PrinterSurface file(pdf, 300);
+            QCOMPARE(printInternalTickets(file, boards, request, offsets).status(), PrintResult::Status::Printed);
+        }
+        const QFileInfoList queued = pdfsTitled(platform.title, 1);
+        QCOMPARE(queued.size(), 1);
+        const PagePicture fromQueue = renderPdfPage(queued[0].filePath(), 1, 300, scratch.path());
+        const PagePicture fromFile = renderPdfPage(pdf, 1, 300, scratch.path());
+        if (qEnvironmentVariableIsEmpty("NORVEX5_KEEP_PDF")) QFile::remove(queued[0].filePath());
+        const std::vector<DarkPatch> queueMarks = darkPatches(fromQueue);
+        const std::vector<DarkPatch> fileMarks = darkPatches(fromFile);
+        QCOMPARE(int(queueMarks.size()), 26);
+        QCOMPARE(int(fileMarks.size()), 26);
+        for (std::size_t k = 0; k < queueMarks.size(); ++k) {
+            const DarkPatch& q = queueMarks[k];
+            const DarkPatch& f = fileMarks[k];
+            QVERIFY2(q.left == f.left && q.top == f.top && q.right == f.right && q.bottom == f.bottom,
+                     qPrintable(QStringLiteral("mark %1: queue %2,%3-%4,%5, file %6,%7-%8,%9")
+                                    .arg(k)
+                                    .arg(q.left)
+                                    .arg(q.top)
+                                    .arg(q.right)
+                                    .arg(q.bottom)
+                                    .arg(f.left)
+                                    .arg(f.top)
+                                    .arg(f.right)
+                                    .arg(f.bottom)));
+        }
     }
 };
 
