@@ -28,8 +28,45 @@ bool holdsFiveNumbers(std::string_view line, char separator) {
     return true;
 }
 
-// The first bytes of the file hold bytes below 32 other than line ends, tab, vertical tab and
-// form feed: no text file does. Only the bytes before the first Ctrl-Z count, since the reader
+}  // namespace
+
+std::optional<std::vector<std::string>> linesForShapeGuess(const std::string& fileName) {
+    std::vector<std::string> lines;
+    try {
+        TextFileReader reader;
+        reader.open(fileName);
+        while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxLinesToSkip + kSampledBoards) {
+            lines.push_back(reader.currentLine());
+            reader.readLine();
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
+std::optional<FileShape> guessShape(const std::vector<std::string>& lines, std::span<const char* const> separators,
+                                    const LineFits& fits) {
+    const int count = static_cast<int>(lines.size());
+    for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
+        const int last = std::min(count, skip + kSampledBoards);
+        for (const char* separator : separators) {
+            bool all = true;
+            for (int k = skip; k < last && all; ++k) all = fits(lines[k], separator[0]);
+            if (all) return FileShape{separator, skip};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FileShape> guessFileShape(const std::string& fileName) {
+    const auto lines = linesForShapeGuess(fileName);
+    if (!lines) return std::nullopt;
+    return guessShape(*lines, kWheelSeparators, holdsFiveNumbers);
+}
+
+// Bytes below 32 other than line ends, tab, vertical tab and form feed: no text file holds them.
+// Only the bytes before the first Ctrl-Z count, since the reader
 // ends the file there: old DOS files often carry padding of any kind after it.
 bool startsLikeBinary(const std::string& fileName) {
     constexpr std::size_t kSample = 64 * 1024;
@@ -45,32 +82,6 @@ bool startsLikeBinary(const std::string& fileName) {
         if (byte < 32 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\v' && byte != '\f') return true;
     }
     return false;
-}
-
-}  // namespace
-
-std::optional<FileShape> guessFileShape(const std::string& fileName) {
-    std::vector<std::string> lines;
-    try {
-        TextFileReader reader;
-        reader.open(fileName);
-        while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxLinesToSkip + kSampledBoards) {
-            lines.push_back(reader.currentLine());
-            reader.readLine();
-        }
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    const int count = static_cast<int>(lines.size());
-    for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
-        const int last = std::min(count, skip + kSampledBoards);
-        for (const char* separator : kWheelSeparators) {
-            bool all = true;
-            for (int k = skip; k < last && all; ++k) all = holdsFiveNumbers(lines[k], separator[0]);
-            if (all) return FileShape{separator, skip};
-        }
-    }
-    return std::nullopt;
 }
 
 UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel) {

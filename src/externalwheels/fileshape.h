@@ -6,7 +6,10 @@
 // an export file is started).
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "externalwheels/externalwheel.h"
 
@@ -25,6 +28,20 @@ struct FileShape {
 // the header (up to five of them) each hold a number in fields 1 to 5. Nothing when no separator
 // on offer does that within 20 header lines, or when the file cannot be read.
 std::optional<FileShape> guessFileShape(const std::string& fileName);
+
+// The rule behind guessFileShape, for any file of records one a line (wheels, draws): the fewest
+// header lines, then the first of `separators`, with which the first lines after the header (up
+// to five of them) each fit.
+using LineFits = std::function<bool(std::string_view line, char separator)>;
+std::optional<FileShape> guessShape(const std::vector<std::string>& firstLines, std::span<const char* const> separators,
+                                    const LineFits& fits);
+
+// The lines a shape is guessed from: the header lines a guess may skip and the records after
+// them, as the reader gives them. Nothing when the file cannot be read.
+std::optional<std::vector<std::string>> linesForShapeGuess(const std::string& fileName);
+
+// The first bytes of the file hold control bytes that no text file holds (a picture, a program).
+bool startsLikeBinary(const std::string& fileName);
 
 enum class WheelFileProblem {
     None,

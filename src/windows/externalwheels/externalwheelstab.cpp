@@ -34,6 +34,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/printnotices.h"
 #include "windows/externalwheels/previewgridmodel.h"
 
 namespace norvex5 {
@@ -291,7 +292,11 @@ void ExternalWheelsTab::connectHandlers() {
     connect(separatorBox_, &QComboBox::currentIndexChanged, this, &ExternalWheelsTab::judgeNumbering);
     connect(skipBox_, &QComboBox::currentIndexChanged, this, &ExternalWheelsTab::judgeNumbering);
     // The main window's start-up shows the first page by the page control itself.
-    connect(pages_, &QTabWidget::currentChanged, this, [this] { refreshNavigation(); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this] {
+        refreshNavigation();
+        proposeTicketModel();
+    });
+    connect(modelList_, &QComboBox::activated, this, [this] { ticketModelPicked_ = true; });
 }
 
 QString ExternalWheelsTab::text(int message) const { return QString::fromStdString(state_.message(message)); }
@@ -319,6 +324,12 @@ void ExternalWheelsTab::showPage(int page) {
 void ExternalWheelsTab::refreshNavigation() {
     previousButton_->setEnabled(pass_ == nullptr && page() > 1);
     nextButton_->setEnabled(pass_ == nullptr && page() < kPageCount);
+}
+
+void ExternalWheelsTab::proposeTicketModel() {
+    // Until a model has been chosen, the last page offers the ticket shown, as the print dialog does.
+    if (page() == kPageCount && !state_.ticketModelRemembered && !ticketModelPicked_)
+        modelList_->setCurrentIndex(ticketModelForGameType(state_.parameters.gameType) - 1);
 }
 
 void ExternalWheelsTab::showNextPage() {
@@ -547,7 +558,10 @@ void ExternalWheelsTab::printTickets() {
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(35))) return;
     const TicketMode mode = allAtOnce_->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = modelList_->currentIndex() + 1;
+    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
+        pass.setTotal(knownBoardCount(wheel));
         TicketHooks hooks;
         hooks.nextTicket = [this] {
             return platform_.message(text(kMessageNextTicket), text(kMessagePrinting), Platform::Buttons::OkCancel,
@@ -558,8 +572,10 @@ void ExternalWheelsTab::printTickets() {
             return pass.step(done);
         };
         hooks.reportError = [this](const std::string& procedure) { reportError(procedure); };
-        printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
+        result = printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
     });
+    rememberBoardCount(wheel, result);
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void ExternalWheelsTab::printList() {
@@ -569,16 +585,30 @@ void ExternalWheelsTab::printList() {
     const QString title = text(kMessageExternalListTitle);
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + title)) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
-        // A Cancel stops the lines; the job then ends with the boards printed so far.
-        const PrintResult result =
-            printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
-                std::int64_t done = 0;
-                return forEachExternalListLine(wheel, ListOutput::Print,
-                                               [&](std::string_view line) { return sink(line) && pass.step(++done); });
-            });
+        pass.setTotal(knownBoardCount(wheel));
+        // A Cancel stops the lines and drops the job.
+        result = printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
+            std::int64_t done = 0;
+            return forEachExternalListLine(wheel, ListOutput::Print,
+                                           [&](std::string_view line) { return sink(line) && pass.step(++done); });
+        });
         if (!result.pass.ok) reportError("Pimprimelistebulletinfichier");
     });
+    rememberBoardCount(wheel, result);
+    tellWhatACancelLeft(platform_, state_, result);
+}
+
+std::int64_t ExternalWheelsTab::knownBoardCount(const ExternalWheel& wheel) const {
+    return wheel.fileName == countedFile_ && wheel.linesToSkip == countedSkip_ ? countedBoards_ : 0;
+}
+
+void ExternalWheelsTab::rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result) {
+    if (result.status() != PrintResult::Status::Printed) return;
+    countedFile_ = wheel.fileName;
+    countedSkip_ = wheel.linesToSkip;
+    countedBoards_ = result.pass.count;
 }
 
 void ExternalWheelsTab::exportList() {

@@ -40,6 +40,7 @@ struct AppState;
 class LongPass;
 class Platform;
 class PreviewGridModel;
+struct PrintResult;
 
 class ExternalWheelsTab : public QWidget {
     Q_OBJECT
@@ -102,6 +103,7 @@ private:
 
     void showPage(int page);
     void refreshNavigation();
+    void proposeTicketModel();
     void readBoxTexts(GridABoxTexts& gridA, GridBBoxTexts& gridB) const;
     void rebuildReplacementMap();
     // False when a replacement box would spoil the boards of `wheel` and the user, warned, does
@@ -122,6 +124,10 @@ private:
     WheelFileProblem sayWheelFileProblem(const ExternalWheel& wheel, const char* procedure);
     // Runs `work` as a long pass with the tab's commands held.
     void runPass(const std::function<void(LongPass&)>& work);
+    // The boards a print of `wheel` goes through, known once a print has read that file to its
+    // end; 0 before.
+    std::int64_t knownBoardCount(const ExternalWheel& wheel) const;
+    void rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result);
     void setCommandsEnabled(bool enabled);
     void reportError(const std::string& procedure);
     QString text(int message) const;
@@ -131,6 +137,12 @@ private:
     std::function<void(const ExternalWheel&)> openComparison_;
     std::function<void(const ExternalWheel&)> openWheelCheck_;
     LongPass* pass_ = nullptr;
+    // The user chose a model on the last page: it is no longer replaced by the proposed one.
+    bool ticketModelPicked_ = false;
+    // The wheel file (with its lines skipped) a print last read to its end, and its boards.
+    std::string countedFile_;
+    int countedSkip_ = 0;
+    std::int64_t countedBoards_ = 0;
     PreviewGridModel* rawModel_ = nullptr;
     PreviewGridModel* replacedModel_ = nullptr;
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -101,6 +102,7 @@ private slots:
     void textsFollowTheLanguage();
     void displayAllShowsEveryBoard();
     void oneTicketAtATimeAsksBeforeEachTicket();
+    void cancelDropsTheTicketsBeingBuilt();
     void aFileNumberedFromZeroIsReadAsNumberPlusOne();
     void replacementBoxesThatWouldSpoilTheBoardsAreSaid();
 };
@@ -483,7 +485,9 @@ void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
     // The first ticket goes to the printer; Cancel at the question before the second.
     rig.platform.answerNext(Platform::Answer::Cancel);
     rig.press("bimprimer");
-    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages().size(), 2);
+    QCOMPARE(rig.platform.messages()[1].text,
+             QString::fromStdString(rig.state.programText(ProgramText::OneTicketPrintedRestCancelled)));
     QCOMPARE(rig.platform.messages()[0].text, rig.message(115));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(130));
     QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
@@ -492,6 +496,45 @@ void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
     // Nothing is held: the tab takes the next command.
     QVERIFY(rig.find(QStringLiteral("bimprimer"))->isEnabled());
     QVERIFY(rig.find(QStringLiteral("bprecedent"))->isEnabled());
+}
+
+// Cancel in the progress of a long ticket print: the PDF being written is removed and the user
+// hears that nothing was printed. Once a print has read the file to its end, the next one shows
+// its share of the boards.
+void ExternalWheelsTabTest::cancelDropsTheTicketsBeingBuilt() {
+    TabRig rig;
+    rig.chooseFile("long.csv", boards(20000));
+    rig.goToPage(5);
+    const QString pdf = rig.scratchFile("tickets.pdf");
+    const auto printCancelling = [&](bool cancel) {
+        int barMaximum = -1;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            QProgressDialog* progress = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog != nullptr && dialog->isVisible())
+                    progress = dialog;
+            if (progress == nullptr || barMaximum >= 0) return;
+            barMaximum = progress->maximum();
+            if (cancel) progress->findChild<QPushButton*>()->click();
+        });
+        watcher.start(20);
+        rig.platform.clear();
+        rig.platform.setPrintFile(pdf);
+        rig.press("bimprimer");
+        return barMaximum;
+    };
+    QCOMPARE(printCancelling(true), 0);  // the file's length is not known yet
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text,
+             QString::fromStdString(rig.state.programText(ProgramText::NothingPrintedCancelled)));
+
+    printCancelling(false);
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(rig.platform.messages().isEmpty());
+    QCOMPARE(printCancelling(true), 20000);
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void ExternalWheelsTabTest::aFileNumberedFromZeroIsReadAsNumberPlusOne() {
