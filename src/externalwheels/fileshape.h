@@ -5,6 +5,7 @@
 // empty file or lines without five numbers are refused with a clear word before a print job or
 // an export file is started).
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
