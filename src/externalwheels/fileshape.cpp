@@ -84,9 +84,8 @@ bool startsLikeBinary(const std::string& fileName) {
     return false;
 }
 
-UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel, const ScanProgress& keepGoing) {
+UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel) {
     constexpr int kFields = kPreviewFields + 2;
-    constexpr std::int64_t kProgressEvery = 1 << 14;
     UsedWheelNumbers used;
     try {
         TextFileReader reader;
@@ -104,10 +103,6 @@ UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel, const ScanProgress
                 }
             });
             ++used.pass.count;
-            if (keepGoing && used.pass.count % kProgressEvery == 0 && !keepGoing(used.pass.count)) {
-                used.pass.stopped = true;
-                break;
-            }
             reader.readLine();
         }
     } catch (const std::exception& e) {

@@ -88,6 +88,13 @@ QStringList fileLines(const QString& path) {
     return lines;
 }
 
+// The "X" marks of every page of printed tickets.
+int marksIn(const PdfText& printed) {
+    int marks = 0;
+    for (int page = 1; page <= printed.pages; ++page) marks += static_cast<int>(printed.marksOn(page).size());
+    return marks;
+}
+
 }  // namespace
 
 class ExternalWheelsTabTest : public QObject {
@@ -220,9 +227,7 @@ void ExternalWheelsTabTest::thirtyBoardsThroughEveryAction() {
     if (QString::fromUtf8(NORVEX5_PDFTOTEXT).isEmpty()) QSKIP("pdftotext is not installed");
     const PdfText ticketText = readPdfWords(tickets);
     QVERIFY(ticketText.read);
-    int marks = 0;
-    for (int page = 1; page <= ticketText.pages; ++page) marks += static_cast<int>(ticketText.marksOn(page).size());
-    QCOMPARE(marks, 30 * 5);
+    QCOMPARE(marksIn(ticketText), 30 * 5);
     const PdfText listText = readPdfWords(list);
     QStringList words;
     for (const PdfWord& w : listText.words) words << w.text;
@@ -599,9 +604,7 @@ void ExternalWheelsTabTest::aFileNumberedFromZeroIsReadAsNumberPlusOne() {
     if (QString::fromUtf8(NORVEX5_PDFTOTEXT).isEmpty()) QSKIP("pdftotext is not installed");
     const PdfText printed = readPdfWords(tickets);
     QVERIFY(printed.read);
-    int marks = 0;
-    for (int p = 1; p <= printed.pages; ++p) marks += static_cast<int>(printed.marksOn(p).size());
-    QCOMPARE(marks, 34 * 5);
+    QCOMPARE(marksIn(printed), 34 * 5);
 }
 
 void ExternalWheelsTabTest::replacementBoxesThatWouldSpoilTheBoardsAreSaid() {
