@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "externalwheels/fileshape.h"
 #include "workshop/cli/wheelstool.h"
 #include "workshop/wheelcheck.h"
 
@@ -18,9 +19,23 @@ struct CheckOptions {
     int m = 0;
     std::string separator = " ";
     int skip = 0;
+    bool separatorGiven = false;
+    bool skipGiven = false;
     std::size_t holesShown = kDefaultHolesShown;
     bool json = false;
 };
+
+// What the user left out, the file's first lines say, by the rule the program follows when a
+// wheel file is chosen; a guess that contradicts what was given is not taken.
+void guessWhatWasNotGiven(CheckOptions& o) {
+    if (o.separatorGiven && o.skipGiven) return;
+    const std::optional<FileShape> shape = guessFileShape(o.file);
+    if (!shape) return;  // the reading below says what is wrong
+    if (o.separatorGiven && shape->separator != o.separator) return;
+    if (o.skipGiven && shape->linesToSkip != o.skip) return;
+    o.separator = shape->separator;
+    o.skip = shape->linesToSkip;
+}
 
 void writeCheckJson(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first) {
     ToolJson holes = ToolJson::array();
@@ -54,7 +69,7 @@ void writeCheckText(std::ostream& out, const CheckOptions& o, const GuaranteeRep
     for (const auto& hole : report.firstHoles) out << "  " << numbersText(hole, first, " ") << "\n";
 }
 
-int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
+int check(CheckOptions o, std::ostream& out, std::ostream& err) {
     const Guarantee g{o.t, o.m};
     if (auto problem = checkLimitsProblem(o.numbers, g)) {
         err << kToolPrefix << *problem << "\n";
@@ -68,6 +83,7 @@ int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
         return kToolBadInput;
     }
+    guessWhatWasNotGiven(o);
     ExternalWheel file;
     file.fileName = o.file;
     file.separator = o.separator;
@@ -95,12 +111,17 @@ ToolCommand addCheckCommand(CLI::App& tool) {
     command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (v)")->required();
     command->add_option("--guarantee", o->t, "Numbers guaranteed on one board (t)")->required();
     command->add_option("--if", o->m, "... when this many drawn numbers are among the v (m)")->required();
-    command->add_option("--separator", o->separator, "The one character between fields (a blank by default)");
-    command->add_option("--skip", o->skip, "Lines at the top that hold no board");
-    command->add_option("--holes", o->holesShown, "How many holes to list (20 by default)")
-        ->check(CLI::NonNegativeNumber);
+    CLI::Option* separator = command->add_option(
+        "--separator", o->separator, "The one character between fields (guessed from the file's first lines)");
+    CLI::Option* skip =
+        command->add_option("--skip", o->skip, "Lines at the top that hold no board (guessed from the file)");
+    command->add_option("--holes", o->holesShown, "How many holes to list (20 by default)")->check(kWholeNumber);
     command->add_flag("--json", o->json, "Answer in JSON");
-    return {command, [o](std::ostream& out, std::ostream& err) { return check(*o, out, err); }};
+    return {command, [o, separator, skip](std::ostream& out, std::ostream& err) {
+                o->separatorGiven = separator->count() > 0;
+                o->skipGiven = skip->count() > 0;
+                return check(*o, out, err);
+            }};
 }
 
 }  // namespace norvex5::workshop

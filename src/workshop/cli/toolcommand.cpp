@@ -1,5 +1,6 @@
 #include "workshop/cli/toolcommand.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace norvex5::workshop {
@@ -52,6 +53,16 @@ ToolJson numbersJson(const std::vector<std::uint8_t>& numbers, int first) {
     for (const std::uint8_t n : numbers) list.push_back(n + first);
     return list;
 }
+
+const CLI::Validator kWholeNumber(
+    [](std::string& text) -> std::string {
+        std::uint64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc() || end != text.data() + text.size())
+            return "\"" + text + "\" is not a whole number from 0 to 18446744073709551615";
+        return {};
+    },
+    "N");
 
 std::string fixedDecimals(double value, int decimals) {
     char text[64];

@@ -36,4 +36,8 @@ ToolJson numbersJson(const std::vector<std::uint8_t>& numbers, int first);
 
 std::string fixedDecimals(double value, int decimals);
 
+// A count or a seed: a whole number from 0 up to what the option holds, with a short word when it
+// is not (CLI11's own range check names the highest double in 300 digits).
+extern const CLI::Validator kWholeNumber;
+
 }  // namespace norvex5::workshop

@@ -2,9 +2,10 @@
 // norvex5-wheels, the wheel workshop from a terminal:
 //   norvex5-wheels check FILE --numbers V --guarantee T --if M [--separator C] [--skip N] [--json]
 //   norvex5-wheels generate --numbers V --guarantee T --if M [--seconds S] [--seed N] [--out FILE] [--json]
-// Exit status: 0 the guarantee holds / a wheel was made; 1 it does not hold / no complete wheel
-// in the time given; 2 bad arguments, or a wheel file that cannot be read or is not a wheel
-// (the reason on the error stream).
+// Exit status: 0 the guarantee holds / a wheel was made (also when Ctrl-C ended the search
+// early); 1 it does not hold / no complete wheel in the time given or before Ctrl-C; 2 bad
+// arguments, a wheel file that cannot be read or is not a wheel, or an --out file that could not
+// be written (the wheel then goes to the standard output). The reason is on the error stream.
 
 #include <ostream>
 #include <string>
