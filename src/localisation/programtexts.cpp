@@ -126,6 +126,14 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "Das System konnte nicht geschrieben werden nach:\n%1"},
     {"1 trou, %1 % couverts", "1 hole, %1 % covered", "1 falha, %1 % cobertos", "1 hueco, %1 % cubiertos",
      "1 buco, %1 % coperti", "1 rupa, %1 % pokriveno", "1 Lücke, %1 % gedeckt"},
+    {"Meilleur : %1 grilles · essai à %2 (1 trou) · %3 s", "Best: %1 boards · trying %2 (1 hole) · %3 s",
+     "Melhor: %1 apostas · a tentar %2 (1 falha) · %3 s", "Mejor: %1 combinaciones · probando %2 (1 hueco) · %3 s",
+     "Migliore: %1 combinazioni · prova con %2 (1 buco) · %3 s",
+     "Najbolje: %1 kombinacija · pokušaj s %2 (1 rupa) · %3 s",
+     "Beste: %1 Reihen · Versuch mit %2 (1 Lücke) · %3 s"},
+    {"Meilleur : %1 grilles · %2 s", "Best: %1 boards · %2 s", "Melhor: %1 apostas · %2 s",
+     "Mejor: %1 combinaciones · %2 s", "Migliore: %1 combinazioni · %2 s", "Najbolje: %1 kombinacija · %2 s",
+     "Beste: %1 Reihen · %2 s"},
 }};
 
 }  // namespace

@@ -58,8 +58,10 @@ enum class ProgramText {
     WheelFiles,        // the wheel file dialog's filter name
     WheelNotWritten,   // "%1" the file
     GuaranteeOneHole,  // GuaranteeHoles for a single hole: "%1" the share covered in percent
+    GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
+    GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
 };
-inline constexpr int kProgramTextCount = 45;
+inline constexpr int kProgramTextCount = 47;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
+#include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -106,10 +107,18 @@ void WheelCheckWindow::buildControls() {
     chart_->setObjectName(QStringLiteral("GraphiqueGains"));
     bottom->addWidget(chart_, 1);
     column->addLayout(bottom);
+
+    auto* closing = new QHBoxLayout;
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("BoutonFermer"));
+    closing->addStretch(1);
+    closing->addWidget(close_);
+    column->addLayout(closing);
     resize(1000, 640);
 }
 
 void WheelCheckWindow::connectHandlers() {
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(matrix_, &QTableWidget::cellClicked, this, [this](int row, int col) {
         const Guarantee g{col + kLowestCell, row + kLowestCell};
         if (g.t <= g.m) showHolesOf(g);
@@ -124,6 +133,7 @@ QString WheelCheckWindow::text(ProgramText which) const { return QString::fromSt
 
 void WheelCheckWindow::applyTexts() {
     setWindowTitle(text(ProgramText::WheelCheckTitle));
+    close_->setText(text(ProgramText::Close));
     for (int k = 0; k < kCells; ++k) {
         matrix_->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestCell)));
         matrix_->setVerticalHeaderItem(k, new QTableWidgetItem(text(ProgramText::IfDrawn).arg(k + kLowestCell)));
