@@ -162,7 +162,9 @@ private slots:
             rig.state.parameters.language = language;
             rig.window.openFor(Wheel{6, {Board{0, 1, 2, 3, 4}}}, {});
             QVERIFY(rig.window.isVisible());
-            QCOMPARE(rig.find<QPushButton>(QStringLiteral("BoutonFermer"))->text(), caption);
+            const auto* close = rig.find<QPushButton>(QStringLiteral("BoutonFermer"));
+            QVERIFY(close != nullptr);
+            QCOMPARE(close->text(), caption);
             rig.press("BoutonFermer");
             QVERIFY(!rig.window.isVisible());
         }

@@ -237,7 +237,9 @@ private slots:
         rig.state.parameters.language = 1;
         rig.window.openWindow();
         QVERIFY(rig.window.isVisible());
-        QCOMPARE(rig.find<QPushButton>(QStringLiteral("BoutonFermer"))->text(), QStringLiteral("Fermer"));
+        const auto* close = rig.find<QPushButton>(QStringLiteral("BoutonFermer"));
+        QVERIFY(close != nullptr);
+        QCOMPARE(close->text(), QStringLiteral("Fermer"));
         rig.press("BoutonFermer");
         QVERIFY(!rig.window.isVisible());
     }
