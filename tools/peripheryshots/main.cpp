@@ -6,14 +6,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
 
 #include "core/appstate.h"
+#include "windowshot.h"
 #include "windows/about/aboutbox.h"
 #include "windows/common/qtplatform.h"
 #include "windows/languagechoice/languagechoicedialog.h"
@@ -23,30 +22,8 @@
 
 using namespace norvex5;
 
-namespace {
-
-void settle(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool shoot(QWidget& window, const QString& file) {
-    window.move(20, 20);
-    window.show();
-    settle(400);
-    const bool ok = QProcess::execute(QStringLiteral("import"),
-                                      {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-                                       QStringLiteral("%1x%2+0+0")
-                                           .arg(window.frameGeometry().right() + 40)
-                                           .arg(window.frameGeometry().bottom() + 40),
-                                       file}) == 0;
-    window.hide();
-    std::printf("%s\n", qPrintable(file));
-    return ok;
-}
-
-}  // namespace
+using tools::settle;
+using tools::shoot;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

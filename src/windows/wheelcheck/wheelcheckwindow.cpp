@@ -11,6 +11,7 @@
 
 #include "core/appstate.h"
 #include "windows/common/longpass.h"
+#include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "windows/wheelcheck/holelistmodel.h"
 #include "windows/wheelcheck/winchart.h"
@@ -107,18 +108,11 @@ void WheelCheckWindow::buildControls() {
     chart_->setObjectName(QStringLiteral("GraphiqueGains"));
     bottom->addWidget(chart_, 1);
     column->addLayout(bottom);
-
-    auto* closing = new QHBoxLayout;
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("BoutonFermer"));
-    closing->addStretch(1);
-    closing->addWidget(close_);
-    column->addLayout(closing);
+    close_ = addCloseRow(*this, *column);
     resize(1000, 640);
 }
 
 void WheelCheckWindow::connectHandlers() {
-    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(matrix_, &QTableWidget::cellClicked, this, [this](int row, int col) {
         const Guarantee g{col + kLowestCell, row + kLowestCell};
         if (g.t <= g.m) showHolesOf(g);

@@ -14,6 +14,7 @@
 #include "core/appstate.h"
 #include "persistence/atomicfile.h"
 #include "windows/common/platform.h"
+#include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "workshop/wheel.h"
 
@@ -102,13 +103,7 @@ void WheelGeneratorWindow::buildControls() {
     after->addWidget(save_);
     after->addWidget(send_);
     column->addLayout(after);
-
-    auto* closing = new QHBoxLayout;
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("BoutonFermer"));
-    closing->addStretch(1);
-    closing->addWidget(close_);
-    column->addLayout(closing);
+    close_ = addCloseRow(*this, *column);
 }
 
 void WheelGeneratorWindow::connectHandlers() {
@@ -118,7 +113,6 @@ void WheelGeneratorWindow::connectHandlers() {
     connect(check_, &QPushButton::clicked, this, &WheelGeneratorWindow::checkWheel);
     connect(save_, &QPushButton::clicked, this, &WheelGeneratorWindow::saveWheel);
     connect(send_, &QPushButton::clicked, this, &WheelGeneratorWindow::sendToExternalTab);
-    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(numbers_, &QSpinBox::valueChanged, this, &WheelGeneratorWindow::dropResult);
     connect(guarantee_, &QComboBox::currentIndexChanged, this, &WheelGeneratorWindow::dropResult);
 }

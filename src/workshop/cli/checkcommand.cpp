@@ -108,9 +108,7 @@ ToolCommand addCheckCommand(CLI::App& tool) {
     auto o = std::make_shared<CheckOptions>();
     CLI::App* command = tool.add_subcommand("check", "Count the holes of a wheel file's guarantee");
     command->add_option("FILE", o->file, "The wheel file: one board per line")->required();
-    command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (v)")->required();
-    command->add_option("--guarantee", o->t, "Numbers guaranteed on one board (t)")->required();
-    command->add_option("--if", o->m, "... when this many drawn numbers are among the v (m)")->required();
+    addGuaranteeOptions(*command, o->numbers, o->t, o->m);
     CLI::Option* separator = command->add_option(
         "--separator", o->separator, "The one character between fields (guessed from the file's first lines)");
     CLI::Option* skip =

@@ -170,9 +170,7 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
 ToolCommand addGenerateCommand(CLI::App& tool) {
     auto o = std::make_shared<GenerateOptions>();
     CLI::App* command = tool.add_subcommand("generate", "Make a small wheel that keeps a guarantee");
-    command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (v)")->required();
-    command->add_option("--guarantee", o->t, "Numbers guaranteed on one board (t)")->required();
-    command->add_option("--if", o->m, "... when this many drawn numbers are among the v (m)")->required();
+    addGuaranteeOptions(*command, o->numbers, o->t, o->m);
     command->add_option("--seconds", o->seconds,
                         "Time allowed (10 by default, a week at most); Ctrl-C ends the search sooner and keeps "
                         "the smallest wheel so far");

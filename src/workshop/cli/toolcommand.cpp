@@ -34,6 +34,12 @@ void writeJson(std::ostream& out, const ToolJson& value) {
 
 }  // namespace
 
+void addGuaranteeOptions(CLI::App& command, int& numbers, int& t, int& m) {
+    command.add_option("--numbers", numbers, "How many numbers the wheel plays (v)")->required();
+    command.add_option("--guarantee", t, "Numbers guaranteed on one board (t)")->required();
+    command.add_option("--if", m, "... when this many drawn numbers are among the v (m)")->required();
+}
+
 void writeJsonLine(std::ostream& out, const ToolJson& document) {
     writeJson(out, document);
     out << "\n";

@@ -20,6 +20,9 @@ struct ToolCommand {
     std::function<int(std::ostream& out, std::ostream& err)> run;
 };
 
+// --numbers V --guarantee T --if M, all three required: what a wheel is asked to keep.
+void addGuaranteeOptions(CLI::App& command, int& numbers, int& t, int& m);
+
 // Every message of the tool starts with its name, so a script's log says who spoke.
 inline constexpr const char* kToolPrefix = "norvex5-wheels: ";
 
