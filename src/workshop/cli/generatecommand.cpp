@@ -26,6 +26,7 @@ struct GenerateOptions {
     double seconds = 10;
     std::uint64_t seed = 0;
     bool seedGiven = false;
+    int threads = 0;  // 0: one search for each core
     std::string outFile;
     bool json = false;
 };
@@ -93,6 +94,7 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["boards"] = result.wheel.boards.size();
     document["seconds"] = result.seconds;
     document["seed"] = settings.seed;
+    document["threads"] = settings.threads;
     document["out"] = written ? ToolJson(o.outFile) : ToolJson();
     if (!written) {
         ToolJson wheel = ToolJson::array();
@@ -105,7 +107,8 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
 void writeGenerateText(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
                        const GeneratorResult& result, bool written) {
     out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m
-        << " (seed " << settings.seed << ", " << fixedDecimals(result.seconds, 1) << " s)";
+        << " (seed " << settings.seed << " on " << settings.threads
+        << (settings.threads == 1 ? " thread, " : " threads, ") << fixedDecimals(result.seconds, 1) << " s)";
     if (written) {
         out << ", written to " << o.outFile << "\n";
     } else {
@@ -134,6 +137,7 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
     settings.seconds = o.seconds;
     // Without a seed each run differs; the seed used is reported so that it can be run again.
     settings.seed = o.seedGiven ? o.seed : std::random_device()() % 1000000;
+    settings.threads = generatorThreads(o.threads);  // told with the seed: both set the path
     GeneratorResult result;
     {
         const StopOnSignals stopOnSignals;
@@ -176,6 +180,8 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
                         "the smallest wheel so far");
     CLI::Option* seed =
         command->add_option("--seed", o->seed, "Seed: the same seed takes the same path")->check(kWholeNumber);
+    command->add_option("--threads", o->threads, "Searches side by side (one for each core by default)")
+        ->check(CLI::PositiveNumber);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
     command->add_flag("--json", o->json, "Answer in JSON");
     return {command, [o, seed](std::ostream& out, std::ostream& err) {

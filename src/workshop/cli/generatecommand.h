@@ -1,5 +1,5 @@
 #pragma once
-// norvex5-wheels generate --numbers V --guarantee T --if M [--seconds S] [--seed N] [--out FILE] [--json]
+// norvex5-wheels generate --numbers V --guarantee T --if M [--seconds S] [--seed N] [--threads N] [--out FILE] [--json]
 
 #include "workshop/cli/toolcommand.h"
 

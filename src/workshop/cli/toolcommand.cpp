@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "externalwheels/fileshape.h"
+
 namespace norvex5::workshop {
 
 namespace {
@@ -74,6 +76,57 @@ std::string fixedDecimals(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
+}
+
+void addWheelFileOptions(CLI::App& command, WheelFileLayout& layout, const std::string& whichFile) {
+    layout.separatorOption =
+        command.add_option("--separator", layout.separator,
+                           "The one character between the fields of " + whichFile + " (guessed when not given)");
+    layout.skipOption = command.add_option(
+        "--skip", layout.skip, "Lines at the top of " + whichFile + " that hold no board (guessed when not given)");
+}
+
+namespace {
+
+bool given(const CLI::Option* option) { return option != nullptr && option->count() > 0; }
+
+// The layout with what was not given guessed from the file.
+WheelFileLayout guessedLayout(const std::string& fileName, WheelFileLayout layout) {
+    const bool separatorGiven = given(layout.separatorOption);
+    const bool skipGiven = given(layout.skipOption);
+    if (separatorGiven && skipGiven) return layout;
+    const std::optional<FileShape> shape = guessFileShape(fileName);
+    if (!shape) return layout;  // the reading says what is wrong
+    if (separatorGiven && shape->separator != layout.separator) return layout;
+    if (skipGiven && shape->linesToSkip != layout.skip) return layout;
+    layout.separator = shape->separator;
+    layout.skip = shape->linesToSkip;
+    return layout;
+}
+
+}  // namespace
+
+std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const WheelFileLayout& asked,
+                                              int numbers, std::ostream& err) {
+    if (asked.separator.size() != 1) {
+        err << kToolPrefix << "the separator must be one character\n";
+        return std::nullopt;
+    }
+    if (asked.skip < 0) {
+        err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
+        return std::nullopt;
+    }
+    const WheelFileLayout layout = guessedLayout(fileName, asked);
+    ExternalWheel file;
+    file.fileName = fileName;
+    file.separator = layout.separator;
+    file.linesToSkip = layout.skip;
+    WheelFileReading reading = readWheelFile(file, numbers);
+    if (!reading.ok()) {
+        err << kToolPrefix << fileName << ": " << describeProblem(reading, numbers) << "\n";
+        return std::nullopt;
+    }
+    return reading;
 }
 
 }  // namespace norvex5::workshop

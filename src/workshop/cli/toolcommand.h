@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "workshop/wheel.h"
 
 namespace norvex5::workshop {
 
@@ -42,5 +45,23 @@ std::string fixedDecimals(double value, int decimals);
 // A count or a seed: a whole number from 0 up to what the option holds, with a short word when it
 // is not (CLI11's own range check names the highest double in 300 digits).
 extern const CLI::Validator kWholeNumber;
+
+// How a wheel file's lines are read: the one character between fields and the lines at the top
+// that hold no board. What the user does not give is guessed from the file's first lines, by the
+// rule the program follows when a wheel file is chosen (a guess that contradicts what was given
+// is not taken).
+struct WheelFileLayout {
+    std::string separator = " ";
+    int skip = 0;
+    const CLI::Option* separatorOption = nullptr;  // set by addWheelFileOptions
+    const CLI::Option* skipOption = nullptr;
+};
+// --separator and --skip; `whichFile` names the file in their help ("the wheel file").
+void addWheelFileOptions(CLI::App& command, WheelFileLayout& layout, const std::string& whichFile);
+
+// A wheel file read as every subcommand reads one; nothing, once the reason is on `err`, when the
+// options or the file are not sound.
+std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const WheelFileLayout& layout,
+                                              int numbers, std::ostream& err);
 
 }  // namespace norvex5::workshop

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "workshop/cli/backtestcommand.h"
 #include "workshop/cli/checkcommand.h"
 #include "workshop/cli/generatecommand.h"
 
@@ -12,10 +13,10 @@ constexpr const char* kRunHelp = "Run norvex5-wheels --help for the commands and
 }  // namespace
 
 int runWheelsTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app{"The wheel workshop of Norvex5: check a wheel file's guarantee, or generate a wheel.",
+    CLI::App app{"The wheel workshop of Norvex5: check a wheel file's guarantee, generate a wheel, or test one against past draws.",
                  "norvex5-wheels"};
     app.require_subcommand(1);
-    const std::vector<ToolCommand> commands = {addCheckCommand(app), addGenerateCommand(app)};
+    const std::vector<ToolCommand> commands = {addCheckCommand(app), addGenerateCommand(app), addBacktestCommand(app)};
 
     // CLI11 would only say that a command is required.
     if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&
