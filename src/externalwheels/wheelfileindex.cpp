@@ -28,7 +28,7 @@ std::shared_ptr<WheelFileIndex> WheelFileIndex::build(const ExternalWheel& wheel
         pass.fail("No valid file selected");
         return index;
     }
-    index->fd_ = ::open(wheel.fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    index->fd_ = openRegularFileToRead(wheel.fileName);
     if (index->fd_ < 0) {
         pass.fail("Could not open the file \"" + wheel.fileName + "\" for reading");
         return index;

@@ -209,6 +209,14 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
      "%1 im Raster B"},
     {"Continuer quand même ?", "Continue anyway?", "Continuar mesmo assim?", "¿Continuar de todos modos?",
      "Continuare comunque?", "Ipak nastaviti?", "Trotzdem fortfahren?"},
+    {"Meilleur : %1 grilles · essai à %2 (1 trou) · %3 s", "Best: %1 boards · trying %2 (1 hole) · %3 s",
+     "Melhor: %1 apostas · a tentar %2 (1 falha) · %3 s", "Mejor: %1 combinaciones · probando %2 (1 hueco) · %3 s",
+     "Migliore: %1 combinazioni · prova con %2 (1 buco) · %3 s",
+     "Najbolje: %1 kombinacija · pokušaj s %2 (1 rupa) · %3 s",
+     "Beste: %1 Reihen · Versuch mit %2 (1 Lücke) · %3 s"},
+    {"Meilleur : %1 grilles · %2 s", "Best: %1 boards · %2 s", "Melhor: %1 apostas · %2 s",
+     "Mejor: %1 combinaciones · %2 s", "Migliore: %1 combinazioni · %2 s", "Najbolje: %1 kombinacija · %2 s",
+     "Beste: %1 Reihen · %2 s"},
 }};
 
 }  // namespace

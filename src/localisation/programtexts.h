@@ -79,8 +79,10 @@ enum class ProgramText {
     ReplacementSameNumber,   // "%3" the other box
     ReplacementGridBBox,     // "%1" a grid B box's label
     ContinueQuestion,
+    GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
+    GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
 };
-inline constexpr int kProgramTextCount = 60;
+inline constexpr int kProgramTextCount = 62;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

@@ -40,6 +40,21 @@ std::uint64_t lineBreakBits(const char* p) {
 
 }  // namespace
 
+int openRegularFileToRead(const std::string& fileName) {
+    if (fileName.find('\0') != std::string::npos) return -1;
+    // Without O_NONBLOCK, opening a named pipe waits for a writer before the check below is reached.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return -1;
+    struct stat info {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 TextFileReader::TextFileReader() = default;
 
 TextFileReader::~TextFileReader() { close(); }
@@ -50,15 +65,7 @@ void TextFileReader::open(const std::string& fileName) {
     fileName_ = fileName;
     if (fileName.empty()) return;
 
-    // A NUL inside the name would silently open a different, shorter name.
-    if (fileName.find('\0') == std::string::npos) fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    // A directory opens fine on POSIX and only fails at the first read; refuse it here so that
-    // the user hears "could not open" rather than a read error.
-    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode))) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    fd_ = openRegularFileToRead(fileName);
     if (fd_ < 0) throw TextFileError("Could not open the file \"" + fileName + "\" for reading");
 
     // The buffer runs on for one more word of line breaks, which are marked 64 bytes at a time.

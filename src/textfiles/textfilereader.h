@@ -33,6 +33,11 @@ inline bool isBlankLine(std::string_view line) {
     return true;
 }
 
+// Opens a file to read (close-on-exec), or -1. Only a regular file is opened at all: a named pipe
+// or a device would keep the reader waiting for ever for a writer, and a directory would fail only
+// at the first read. A name holding a NUL is refused rather than cut short into another name.
+int openRegularFileToRead(const std::string& fileName);
+
 class TextFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -65,7 +70,7 @@ public:
     // Opens `fileName` and makes its first non-blank line current. The same name as last time
     // does nothing (the file is not rewound); an empty name leaves the reader not open.
     // Throws TextFileError "Could not open the file "<name>" for reading" when the file cannot
-    // be opened (missing, a directory, no permission).
+    // be opened (missing, not a regular file, no permission).
     void open(const std::string& fileName);
     void close();
 

@@ -102,6 +102,9 @@ TEST(WheelFileIndex, FailuresSayWhatTheReaderSays) {
     WheelFileIndex::build(wheelOf((dir.path() / "missing.txt").string(), ";"), pass);
     EXPECT_FALSE(pass.ok);
     EXPECT_NE(pass.error.find("Could not open the file"), std::string::npos);
+    WheelFileIndex::build(wheelOf("/dev/null", ";"), pass);
+    EXPECT_FALSE(pass.ok);
+    EXPECT_NE(pass.error.find("Could not open the file"), std::string::npos);
     WheelFileIndex::build(wheelOf("", ";"), pass);
     EXPECT_FALSE(pass.ok);
     const std::string lines = "1;2;3;4;5\n" + std::string(TextFileReader::kMaxLineLength + 1, '1') + "\n";

@@ -137,6 +137,11 @@ TEST(TextFile, FailuresAndTheirMessages) {
     EXPECT_EQ(failure<TextFileError>([&] { onFolder.open(folder); }),
               "Could not open the file \"" + folder + "\" for reading");
 
+    // A device is no file of lines; a named pipe would even keep the reader waiting for a writer.
+    TextFileReader onDevice;
+    EXPECT_EQ(failure<TextFileError>([&] { onDevice.open("/dev/null"); }),
+              "Could not open the file \"/dev/null\" for reading");
+
     TextFileReader fresh;
     EXPECT_EQ(failure<TextFileError>([&] { fresh.readLine(); }), "No valid file selected");
     EXPECT_EQ(failure<FileNotOpenError>([&] { (void)fresh.atEnd(); }), "File not open")

@@ -78,7 +78,7 @@ TEST(WheelsToolBacktest, BadInputExitsWithTwoAndSaysWhy) {
         {{"backtest", f.wheel, "--draws", binary, "--separator", ";"}, "not a text file"},
         {{"backtest", f.wheel, "--draws", noDraws, "--separator", ";"}, "no line holds a draw"},
         {{"backtest", f.wheel, "--draws", undecided, "--separator", ";"}, "month/day/year alike"},
-        {{"backtest", f.wheel, "--draws", f.draws}, f.wheel},  // the wheel read with blanks: no boards
+        {{"backtest", f.wheel, "--draws", f.draws, "--separator", " "}, f.wheel},  // read with blanks: no boards
         {{"backtest", f.wheel, "--draws", f.draws, "--separator", ";", "--numbers", "5"}, "above"},
         {{"backtest", f.wheel, "--draws", f.draws, "--numbers", "51"}, "the numbers must be 5 to 50"},
         {{"backtest", f.wheel}, "--draws"},
@@ -89,6 +89,8 @@ TEST(WheelsToolBacktest, BadInputExitsWithTwoAndSaysWhy) {
         EXPECT_EQ(r.out, "") << c.reason;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
     }
+    // Not given, the wheel's separator is found in its first lines, as check finds it.
+    EXPECT_EQ(run({"backtest", f.wheel, "--draws", f.draws}).status, 0);
 }
 
 }  // namespace

@@ -1,10 +1,17 @@
 #include "workshop/cli/wheelstool.h"
 
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -18,6 +25,76 @@ namespace norvex5::workshop {
 namespace {
 
 std::string data(const std::string& name) { return std::string(NORVEX5_TEST_DATA) + "/wheels/" + name; }
+
+// The tool as its own process, for what only a process shows: a signal, a pipe nobody writes.
+// Its answers go to files in `dir`.
+class ToolProcess {
+public:
+    ToolProcess(const std::vector<std::string>& args, const std::filesystem::path& dir)
+        : outFile_(dir / "stdout.txt"), errFile_(dir / "stderr.txt") {
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            std::freopen(outFile_.c_str(), "w", stdout);
+            std::freopen(errFile_.c_str(), "w", stderr);
+            std::vector<char*> argv{const_cast<char*>(NORVEX5_WHEELS_TOOL)};
+            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+    }
+    ~ToolProcess() {
+        if (!ended_) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    // Its handler for `signal` is in place (the kernel's list of caught signals says so).
+    bool catches(int signal) const {
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+        return false;
+    }
+    // Processor time it has used; unlike the clock, it does not run while the machine is busy elsewhere.
+    double cpuSeconds() const {
+        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        std::istringstream fields(text.substr(text.rfind(')') + 2));
+        std::string field;
+        for (int k = 3; k <= 13; ++k) fields >> field;  // state .. cmajflt
+        long long user = 0, system = 0;
+        fields >> user >> system;
+        return double(user + system) / double(::sysconf(_SC_CLK_TCK));
+    }
+    // Waits until `condition` holds, or the process ended, or a minute went by.
+    bool await(const std::function<bool()>& condition) {
+        for (int k = 0; k < 6000 && !condition(); ++k) {
+            if (::waitpid(pid_, &status_, WNOHANG) == pid_) {
+                ended_ = true;
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return condition();
+    }
+    void send(int signal) const { ::kill(pid_, signal); }
+    // Its exit status; -1 when it did not end by itself within a minute (it is then killed).
+    int finish() {
+        await([] { return false; });
+        if (!ended_) return -1;
+        return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+    }
+    std::string out() const { return testing::readAll(outFile_); }
+    std::string err() const { return testing::readAll(errFile_); }
+
+private:
+    std::filesystem::path outFile_, errFile_;
+    pid_t pid_ = -1;
+    int status_ = 0;
+    bool ended_ = false;
+};
 
 TEST(WheelsToolCheck, AKeptGuaranteeExitsWithZeroAndSaysTheFileCountsFromZero) {
     const ToolRun r = run({"check", data("pdo_C13-5-3_b34.res"), "--numbers", "13", "--guarantee", "3", "--if", "3"});
@@ -161,14 +238,50 @@ TEST(WheelsToolGenerate, BadArgumentsExitWithTwo) {
         {"generate", "--numbers", "4", "--guarantee", "2", "--if", "2"},
         {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seconds", "0"},
         {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seed", "-4"},
-        {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seconds", "0.1", "--out",
-         (dir / "no-such-folder" / "w.txt").string()},
+        {"generate", "--numbers", "10", "--guarantee", "3", "--if", "3", "--seed", "18446744073709551616"},
+        {"generate", "--numbers", "7", "--guarantee", "3", "--if", "5", "--seconds", "inf"},
+        {"generate", "--numbers", "7", "--guarantee", "3", "--if", "5", "--seconds", "1e300"},
+        {"generate", "--numbers", "7", "--guarantee", "3", "--if", "5", "--seconds", "604801"},
+        {"generate", "--numbers", "7", "--guarantee", "3", "--if", "5", "--seconds", "nan"},
     };
     for (const auto& args : cases) {
         const ToolRun r = run(args);
         EXPECT_EQ(r.status, 2) << args[4] << " " << args.back();
         EXPECT_NE(r.err.find("norvex5-wheels: "), std::string::npos);
     }
+    // Seven numbers, "3 if 5" would be done at once; refused, a time without end is not tried.
+    // Short words, not CLI11's range of a double in 300 digits.
+    EXPECT_EQ(run(cases[3]).err,
+              "norvex5-wheels: --seed: \"-4\" is not a whole number from 0 to 18446744073709551615\n"
+              "Run norvex5-wheels --help for the commands and their options.\n");
+    EXPECT_NE(run(cases[5]).err.find("at most 604800 (a week)"), std::string::npos) << run(cases[5]).err;
+}
+
+// A file the wheel cannot go to is named at once, not after a search of many minutes: a search
+// that cannot finish in the time given shows it (it would answer 1, no wheel).
+TEST(WheelsToolGenerate, AnOutFileThatCannotBeWrittenIsRefusedBeforeTheSearch) {
+    testing::ScratchDir dir;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {(dir / "no-such-folder" / "w.txt").string(), "there is no folder"},
+        {dir.path().string(), "is a folder"},
+        {"/proc/version", "cannot be written"},
+        {"/dev/null", "is not a regular file"},
+    };
+    for (const auto& [file, word] : cases) {
+        const ToolRun r = run({"generate", "--numbers", "50", "--guarantee", "4", "--if", "5", "--seconds", "0.001",
+                               "--out", file});
+        EXPECT_EQ(r.status, 2) << file << ": " << r.err;
+        EXPECT_NE(r.err.find(word), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(WheelsTool, AnUnknownCommandIsNamed) {
+    const ToolRun r = run({"foo", "--numbers", "3"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err,
+              "norvex5-wheels: unknown command \"foo\" (the commands are check, generate, backtest)\n"
+              "Run norvex5-wheels --help for the commands and their options.\n");
 }
 
 // The program itself, as a script runs it: its exit status and where its words go.
@@ -182,6 +295,93 @@ TEST(WheelsToolProgram, ExitStatusReachesTheShell) {
     EXPECT_EQ(status("check " + data("pdo_C12-5-4_b79_INCOMPLETE.res") + " --numbers 12 --guarantee 4 --if 4"), 1);
     EXPECT_EQ(status("check --numbers 12"), 2);
     EXPECT_EQ(status("--help"), 0);
+}
+
+// What generate writes, check reads as it stands: the separator and the header lines are taken
+// from the file's first lines when they are not given.
+TEST(WheelsToolProgram, CheckReadsWhatGenerateWrites) {
+    testing::ScratchDir dir;
+    const std::string wheel = (dir / "w.txt").string();
+    ToolProcess generate({"generate", "--numbers", "10", "--guarantee", "3", "--if", "4", "--seconds", "0.3",
+                          "--seed", "5", "--out", wheel},
+                         dir.path());
+    ASSERT_EQ(generate.finish(), 0) << generate.err();
+    ToolProcess check({"check", wheel, "--numbers", "10", "--guarantee", "3", "--if", "4"}, dir.path());
+    EXPECT_EQ(check.finish(), 0) << check.err();
+    EXPECT_NE(check.out().find("3 if 4: kept"), std::string::npos) << check.out();
+
+    // A header line and commas: both guessed. A separator given that the file does not use is kept.
+    const std::string csv = dir.file("w.csv", "n1,n2,n3,n4,n5\r\n1,2,3,4,5\r\n1,2,3,4,6\r\n");
+    const ToolRun guessed = run({"check", csv, "--numbers", "6", "--guarantee", "3", "--if", "3"});
+    EXPECT_EQ(guessed.status, 1) << guessed.err;
+    EXPECT_NE(guessed.out.find("2 boards over 6 numbers"), std::string::npos) << guessed.out;
+    const ToolRun given = run({"check", csv, "--numbers", "6", "--guarantee", "3", "--if", "3", "--skip", "0"});
+    EXPECT_EQ(given.status, 2);
+    EXPECT_NE(given.err.find("board 1 holds 0 numbers"), std::string::npos) << given.err;
+}
+
+// A named pipe would keep the reader waiting for a writer for ever.
+TEST(WheelsToolProgram, CheckRefusesWhatIsNotARegularFile) {
+    testing::ScratchDir dir;
+    const std::string pipe = (dir / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ToolProcess check({"check", pipe, "--numbers", "13", "--guarantee", "3", "--if", "3"}, dir.path());
+    EXPECT_EQ(check.finish(), 2) << "still waiting on the pipe";
+    EXPECT_NE(check.err().find("Could not open the file \"" + pipe + "\""), std::string::npos) << check.err();
+}
+
+// Ctrl-C ends the search and keeps the smallest wheel found so far, as the window's Stop does.
+TEST(WheelsToolProgram, AnInterruptedSearchKeepsItsBestWheel) {
+    testing::ScratchDir dir;
+    const std::string wheel = (dir / "w.txt").string();
+    ToolProcess generate({"generate", "--numbers", "12", "--guarantee", "3", "--if", "3", "--seconds", "600",
+                          "--out", wheel},
+                         dir.path());
+    // The first complete wheel (the greedy one) takes a few milliseconds of these twelve numbers.
+    ASSERT_TRUE(generate.await([&] { return generate.catches(SIGINT) && generate.cpuSeconds() >= 0.3; }))
+        << generate.err();
+    generate.send(SIGINT);
+    ASSERT_EQ(generate.finish(), 0) << generate.err();
+    EXPECT_NE(generate.err().find("stopped"), std::string::npos) << generate.err();
+    EXPECT_NE(generate.out().find("written to " + wheel), std::string::npos) << generate.out();
+    const WheelFileReading reading = readWheelFile({wheel, ";", 0, identityReplacementMap()}, 12);
+    ASSERT_TRUE(reading.ok()) << describeProblem(reading, 12);
+    EXPECT_EQ(checkGuarantee(CoverageIndex(reading.wheel), {3, 3}).holes, 0);
+}
+
+// Stopped before any complete wheel: nothing to keep, and the exit status says so.
+TEST(WheelsToolProgram, ATerminatedSearchWithoutAWheelExitsWithOne) {
+    testing::ScratchDir dir;
+    ToolProcess generate({"generate", "--numbers", "50", "--guarantee", "4", "--if", "5", "--seconds", "600"},
+                         dir.path());
+    // Fifty numbers, "4 if 5": the first complete wheel takes more than a second of work.
+    ASSERT_TRUE(generate.await([&] { return generate.catches(SIGTERM); })) << generate.err();
+    generate.send(SIGTERM);
+    EXPECT_EQ(generate.finish(), 1) << generate.err();
+    EXPECT_NE(generate.err().find("stopped before a complete wheel was found"), std::string::npos) << generate.err();
+    EXPECT_EQ(generate.out(), "");
+}
+
+// The folder of --out goes away during the search: the wheel is shown rather than lost.
+TEST(WheelsToolProgram, AWheelThatCannotBeWrittenGoesToTheOutput) {
+    testing::ScratchDir dir;
+    const std::filesystem::path folder = dir / "wheels";
+    std::filesystem::create_directory(folder);
+    ToolProcess generate({"generate", "--numbers", "12", "--guarantee", "3", "--if", "3", "--seconds", "600",
+                          "--out", (folder / "w.txt").string()},
+                         dir.path());
+    ASSERT_TRUE(generate.await([&] { return generate.catches(SIGINT) && generate.cpuSeconds() >= 0.3; }))
+        << generate.err();
+    std::filesystem::remove_all(folder);
+    generate.send(SIGINT);
+    EXPECT_EQ(generate.finish(), 2) << generate.err();
+    EXPECT_NE(generate.err().find("could not write"), std::string::npos) << generate.err();
+    const std::string out = generate.out();
+    ASSERT_NE(out.find(":\n"), std::string::npos) << out;
+    const std::string shown = dir.file("shown.txt", out.substr(out.find(":\n") + 2));
+    const WheelFileReading reading = readWheelFile({shown, ";", 0, identityReplacementMap()}, 12);
+    ASSERT_TRUE(reading.ok()) << describeProblem(reading, 12);
+    EXPECT_EQ(checkGuarantee(CoverageIndex(reading.wheel), {3, 3}).holes, 0);
 }
 
 // The check under a filter: its figures are the model's, for the numbers as played.

@@ -8,9 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +17,7 @@
 #include <cstdio>
 
 #include "core/appstate.h"
+#include "windowshot.h"
 #include "windows/about/aboutbox.h"
 #include "windows/common/qtplatform.h"
 #include "windows/languagechoice/languagechoicedialog.h"
@@ -29,43 +28,9 @@
 
 using namespace norvex5;
 
-namespace {
-
-void settle(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool shoot(QWidget& window, const QString& file) {
-    window.move(20, 20);
-    window.show();
-    settle(400);
-    const bool ok = QProcess::execute(QStringLiteral("import"),
-                                      {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-                                       QStringLiteral("%1x%2+0+0")
-                                           .arg(window.frameGeometry().right() + 40)
-                                           .arg(window.frameGeometry().bottom() + 40),
-                                       file}) == 0;
-    window.hide();
-    std::printf("%s\n", qPrintable(file));
-    return ok;
-}
-
-// Takes the whole screen while the modal box that `open` brings up is shown, then closes it.
-bool shootModal(const std::function<void()>& open, const QString& file) {
-    bool ok = false;
-    QTimer::singleShot(600, [&] {
-        ok =
-            QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file}) == 0;
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
-        std::printf("%s\n", qPrintable(file));
-    });
-    open();
-    return ok;
-}
-
-}  // namespace
+using tools::settle;
+using tools::shoot;
+using tools::shootModal;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

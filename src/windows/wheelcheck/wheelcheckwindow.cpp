@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
+#include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
 
 #include "core/appstate.h"
 #include "windows/common/longpass.h"
+#include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "windows/wheelcheck/holelistmodel.h"
 #include "windows/wheelcheck/winchart.h"
@@ -106,6 +108,7 @@ void WheelCheckWindow::buildControls() {
     chart_->setObjectName(QStringLiteral("GraphiqueGains"));
     bottom->addWidget(chart_, 1);
     column->addLayout(bottom);
+    close_ = addCloseRow(*this, *column);
     resize(1000, 640);
 }
 
@@ -124,6 +127,7 @@ QString WheelCheckWindow::text(ProgramText which) const { return QString::fromSt
 
 void WheelCheckWindow::applyTexts() {
     setWindowTitle(text(ProgramText::WheelCheckTitle));
+    close_->setText(text(ProgramText::Close));
     for (int k = 0; k < kCells; ++k) {
         matrix_->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestCell)));
         matrix_->setVerticalHeaderItem(k, new QTableWidgetItem(text(ProgramText::IfDrawn).arg(k + kLowestCell)));

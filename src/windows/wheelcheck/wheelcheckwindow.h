@@ -26,6 +26,7 @@
 
 class QLabel;
 class QListView;
+class QPushButton;
 class QTableWidget;
 
 namespace norvex5 {
@@ -79,6 +80,7 @@ private:
     QLabel* winTitle_ = nullptr;
     QTableWidget* winTable_ = nullptr;
     WinChart* chart_ = nullptr;
+    QPushButton* close_ = nullptr;
 
     workshop::Wheel wheel_;
     std::vector<std::int32_t> played_;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <filesystem>
 #include <random>
@@ -13,6 +14,7 @@
 #include "core/appstate.h"
 #include "persistence/atomicfile.h"
 #include "windows/common/platform.h"
+#include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "workshop/wheel.h"
 
@@ -101,6 +103,7 @@ void WheelGeneratorWindow::buildControls() {
     after->addWidget(save_);
     after->addWidget(send_);
     column->addLayout(after);
+    close_ = addCloseRow(*this, *column);
 }
 
 void WheelGeneratorWindow::connectHandlers() {
@@ -110,6 +113,8 @@ void WheelGeneratorWindow::connectHandlers() {
     connect(check_, &QPushButton::clicked, this, &WheelGeneratorWindow::checkWheel);
     connect(save_, &QPushButton::clicked, this, &WheelGeneratorWindow::saveWheel);
     connect(send_, &QPushButton::clicked, this, &WheelGeneratorWindow::sendToExternalTab);
+    connect(numbers_, &QSpinBox::valueChanged, this, &WheelGeneratorWindow::dropResult);
+    connect(guarantee_, &QComboBox::currentIndexChanged, this, &WheelGeneratorWindow::dropResult);
 }
 
 QString WheelGeneratorWindow::text(ProgramText which) const {
@@ -117,6 +122,8 @@ QString WheelGeneratorWindow::text(ProgramText which) const {
 }
 
 void WheelGeneratorWindow::fillGuarantees() {
+    // The same choice in other words: no change the result must follow.
+    const QSignalBlocker sameChoice(guarantee_);
     const int chosen = guarantee_->currentIndex();
     guarantee_->clear();
     for (int m = workshop::kMinGeneratedT; m <= workshop::kBoardSize; ++m)
@@ -142,6 +149,7 @@ void WheelGeneratorWindow::applyTexts() {
     check_->setText(text(ProgramText::CheckWheel));
     save_->setText(text(ProgramText::SaveWheel));
     send_->setText(text(ProgramText::SendToExternalTab));
+    close_->setText(text(ProgramText::Close));
     fillGuarantees();
     if (wheel_ && !generating())
         progressLabel_->setText(text(ProgramText::GeneratorDone)
@@ -160,8 +168,11 @@ std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
 void WheelGeneratorWindow::openWindow() {
     // The language may have changed since the window was built or last shown.
     applyTexts();
+    // A wheel still shown keeps its count in the box, so that the two agree; the ticked numbers
+    // are one press away.
     const auto ticked = tickedNumbers();
-    if (!generating() && ticked.size() >= std::size_t(workshop::kMinNumbers)) numbers_->setValue(int(ticked.size()));
+    if (!generating() && !wheel_ && ticked.size() >= std::size_t(workshop::kMinNumbers))
+        numbers_->setValue(int(ticked.size()));
     show();
     raise();
     activateWindow();
@@ -220,14 +231,34 @@ void WheelGeneratorWindow::generateWheel() {
 
 void WheelGeneratorWindow::stopGenerating() { stopFlag_ = true; }
 
+// A wheel for other numbers or another guarantee answers nothing the boxes now ask: it goes, with
+// the result line, until a new one is made.
+void WheelGeneratorWindow::dropResult() {
+    if (generating()) return;
+    wheel_.reset();
+    played_.clear();
+    savedFile_.clear();
+    progressLabel_->clear();
+    enableControls();
+}
+
 void WheelGeneratorWindow::showProgress(const workshop::GeneratorProgress& progress) {
     if (finished_) return;  // a report that was on its way when the run ended
     progress_ = progress;
-    progressLabel_->setText(text(ProgramText::GeneratorProgress)
-                                .arg(progress.bestBoards)
-                                .arg(progress.boards)
-                                .arg(progress.holes)
-                                .arg(seconds(progress.seconds)));
+    const QString time = seconds(progress.seconds);
+    // Some of the run searches from other starts at a size no smaller than the best; a try that
+    // cannot beat the best is no news to the player.
+    if (progress.bestBoards > 0 && progress.boards >= progress.bestBoards)
+        progressLabel_->setText(text(ProgramText::GeneratorBestSoFar).arg(progress.bestBoards).arg(time));
+    else if (progress.holes == 1)
+        progressLabel_->setText(
+            text(ProgramText::GeneratorProgressOneHole).arg(progress.bestBoards).arg(progress.boards).arg(time));
+    else
+        progressLabel_->setText(text(ProgramText::GeneratorProgress)
+                                    .arg(progress.bestBoards)
+                                    .arg(progress.boards)
+                                    .arg(progress.holes)
+                                    .arg(time));
 }
 
 void WheelGeneratorWindow::finishGeneration(const workshop::GeneratorResult& result) {

@@ -11,6 +11,7 @@
 //    window's thread only. Closing or destroying the window stops the run and waits for it.
 //  - The numbers played are the ticked ones when their count is the count generated for, else
 //    1..v: position k of the wheel is played as played()[k].
+//  - The wheel shown always answers the numbers box and the guarantee: changing either drops it.
 //  - Check and Send reach the other windows through hooks the program fills: the check window's
 //    openFor(), and the external tab given the saved file (";"-separated, numbers 1..v) with the
 //    numbers to set in its replacement boxes 1..v. A wheel not saved yet is saved first.
@@ -69,6 +70,8 @@ public:
     bool saveWheel();
     void sendToExternalTab();
     void applyTexts();
+    // A report of the running search, as the worker's reports arrive; none once it has ended.
+    void showProgress(const workshop::GeneratorProgress& progress);
 
 protected:
     void done(int result) override;
@@ -79,7 +82,7 @@ private:
     void fillGuarantees();
     workshop::Guarantee chosenGuarantee() const;
     std::vector<std::int32_t> tickedNumbers() const;
-    void showProgress(const workshop::GeneratorProgress& progress);
+    void dropResult();
     void finishGeneration(const workshop::GeneratorResult& result);
     void enableControls();
     void joinWorker();
@@ -101,6 +104,7 @@ private:
     QPushButton* check_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* send_ = nullptr;
+    QPushButton* close_ = nullptr;
 
     CheckHook checkHook_;
     SendHook sendHook_;

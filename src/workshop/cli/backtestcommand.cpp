@@ -19,8 +19,7 @@ struct BacktestOptions {
     std::string wheelFile;
     std::string drawFile;
     int numbers = kHighestDrawnNumber;
-    std::string separator = " ";
-    int skip = 0;
+    WheelFileLayout layout;
     bool json = false;
 };
 
@@ -75,7 +74,7 @@ int backtest(const BacktestOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << "the numbers must be " << kMinNumbers << " to " << kHighestDrawnNumber << "\n";
         return kToolBadInput;
     }
-    const auto wheel = readToolWheel(o.wheelFile, o.separator, o.skip, o.numbers, err);
+    const auto wheel = readToolWheel(o.wheelFile, o.layout, o.numbers, err);
     if (!wheel) return kToolBadInput;
 
     const draws::DrawShapeGuess guess = draws::guessDrawFileShape(o.drawFile, kHighestDrawnNumber);
@@ -117,8 +116,7 @@ ToolCommand addBacktestCommand(CLI::App& tool) {
     command->add_option("WHEEL", o->wheelFile, "The wheel file: one board per line")->required();
     command->add_option("--draws", o->drawFile, "The draw file, as the lottery publishes it")->required();
     command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (50 by default)");
-    command->add_option("--separator", o->separator, "The one character between the wheel's fields (a blank by default)");
-    command->add_option("--skip", o->skip, "Lines at the top of the wheel file that hold no board");
+    addWheelFileOptions(*command, o->layout, "the wheel file");
     command->add_flag("--json", o->json, "Answer in JSON");
     return {command, [o](std::ostream& out, std::ostream& err) { return backtest(*o, out, err); }};
 }

@@ -17,8 +17,7 @@ struct CheckOptions {
     int numbers = 0;
     int t = 0;
     int m = 0;
-    std::string separator = " ";
-    int skip = 0;
+    WheelFileLayout layout;
     std::size_t holesShown = kDefaultHolesShown;
     bool json = false;
     FilterOptions filter;
@@ -112,7 +111,7 @@ int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << "--drop-failing drops the boards that fail --filter: give one\n";
         return kToolBadInput;
     }
-    const auto read = readToolWheel(o.file, o.separator, o.skip, o.numbers, err);
+    const auto read = readToolWheel(o.file, o.layout, o.numbers, err);
     if (!read) return kToolBadInput;
     const WheelFileReading& reading = *read;
     const int first = reading.numberedFromZero ? 0 : 1;
@@ -139,13 +138,9 @@ ToolCommand addCheckCommand(CLI::App& tool) {
     auto o = std::make_shared<CheckOptions>();
     CLI::App* command = tool.add_subcommand("check", "Count the holes of a wheel file's guarantee");
     command->add_option("FILE", o->file, "The wheel file: one board per line")->required();
-    command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (v)")->required();
-    command->add_option("--guarantee", o->t, "Numbers guaranteed on one board (t)")->required();
-    command->add_option("--if", o->m, "... when this many drawn numbers are among the v (m)")->required();
-    command->add_option("--separator", o->separator, "The one character between fields (a blank by default)");
-    command->add_option("--skip", o->skip, "Lines at the top that hold no board");
-    command->add_option("--holes", o->holesShown, "How many holes to list (20 by default)")
-        ->check(CLI::NonNegativeNumber);
+    addGuaranteeOptions(*command, o->numbers, o->t, o->m);
+    addWheelFileOptions(*command, o->layout, "the wheel file");
+    command->add_option("--holes", o->holesShown, "How many holes to list (20 by default)")->check(kWholeNumber);
     command->add_flag("--json", o->json, "Answer in JSON");
     addFilterOptions(*command, o->filter);
     command->add_flag("--drop-failing", o->dropFailing, "Drop the boards that fail --filter before checking");

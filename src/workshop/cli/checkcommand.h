@@ -1,6 +1,7 @@
 #pragma once
 // norvex5-wheels check FILE --numbers V --guarantee T --if M [--separator C] [--skip N] [--holes N] [--json]
 //     [--filter F [--drop-failing]] [--highest N] [--play "N1 N2 ..."]
+// Without --separator and --skip, they are guessed from the first lines of the file.
 
 #include "workshop/cli/toolcommand.h"
 

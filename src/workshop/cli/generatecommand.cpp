@@ -1,7 +1,12 @@
 #include "workshop/cli/generatecommand.h"
 
+#include <atomic>
+#include <cmath>
+#include <filesystem>
 #include <memory>
 #include <random>
+
+#include <signal.h>
 
 #include "persistence/atomicfile.h"
 #include "workshop/cli/wheelstool.h"
@@ -10,6 +15,9 @@
 namespace norvex5::workshop {
 
 namespace {
+
+// Longer than anyone waits at a terminal; what is not finite would never end.
+constexpr double kMostSeconds = 7 * 24 * 3600;
 
 struct GenerateOptions {
     int numbers = 0;
@@ -23,10 +31,62 @@ struct GenerateOptions {
     bool json = false;
 };
 
+// Ctrl-C and a polite kill end the search as the generator window's Stop does: the smallest
+// complete wheel so far is kept. A signal handler may only touch a lock-free atomic, so this flag
+// is the one piece of state of the tool outside its objects.
+std::atomic<bool> stopRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void requestStop(int) { stopRequested.store(true, std::memory_order_relaxed); }
+
+// While it lives, SIGINT and SIGTERM set stopRequested. The first one puts the default back, so a
+// second Ctrl-C ends the tool at once.
+class StopOnSignals {
+public:
+    StopOnSignals() {
+        stopRequested.store(false);
+        struct sigaction action {};
+        action.sa_handler = requestStop;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        sigaction(SIGINT, &action, &previousInt_);
+        sigaction(SIGTERM, &action, &previousTerm_);
+    }
+    ~StopOnSignals() {
+        sigaction(SIGINT, &previousInt_, nullptr);
+        sigaction(SIGTERM, &previousTerm_, nullptr);
+    }
+    StopOnSignals(const StopOnSignals&) = delete;
+    StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+    const std::atomic<bool>* flag() const { return &stopRequested; }
+
+private:
+    struct sigaction previousInt_ {};
+    struct sigaction previousTerm_ {};
+};
+
+// Why the wheel could not be written to `file`, found before a search of many minutes rather than
+// after it; empty when it can be.
+std::string outFileProblem(const std::string& file) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (std::filesystem::is_directory(status)) return "\"" + file + "\" is a folder";
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return "\"" + file + "\" is not a regular file";
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error))
+        return "there is no folder \"" + folder.string() + "\" to write \"" + file + "\" in";
+    AtomicFileWriter probe;
+    if (!probe.open(file)) return "\"" + file + "\" cannot be written";
+    return {};
+}
+
 std::vector<std::uint8_t> boardNumbers(const Board& board) { return {board.begin(), board.end()}; }
 
+// `written`: the wheel went to --out; else its boards are part of the answer.
 void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
-                       const GeneratorResult& result) {
+                       const GeneratorResult& result, bool written) {
     ToolJson document;
     document["numbers"] = o.numbers;
     document["guarantee"] = o.t;
@@ -35,8 +95,8 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["seconds"] = result.seconds;
     document["seed"] = settings.seed;
     document["threads"] = settings.threads;
-    document["out"] = o.outFile.empty() ? ToolJson() : ToolJson(o.outFile);
-    if (o.outFile.empty()) {
+    document["out"] = written ? ToolJson(o.outFile) : ToolJson();
+    if (!written) {
         ToolJson wheel = ToolJson::array();
         for (const Board& b : result.wheel.boards) wheel.push_back(numbersJson(boardNumbers(b), 1));
         document["wheel"] = std::move(wheel);
@@ -45,11 +105,11 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
 }
 
 void writeGenerateText(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
-                       const GeneratorResult& result) {
+                       const GeneratorResult& result, bool written) {
     out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m
         << " (seed " << settings.seed << " on " << settings.threads
         << (settings.threads == 1 ? " thread, " : " threads, ") << fixedDecimals(result.seconds, 1) << " s)";
-    if (!o.outFile.empty()) {
+    if (written) {
         out << ", written to " << o.outFile << "\n";
     } else {
         out << ":\n";
@@ -57,40 +117,56 @@ void writeGenerateText(std::ostream& out, const GenerateOptions& o, const Genera
     }
 }
 
+// The arguments' own faults, before anything is searched; empty when there is none.
+std::string argumentProblem(const GenerateOptions& o) {
+    if (auto problem = generatorLimitsProblem(o.numbers, {o.t, o.m})) return *problem;
+    if (!(std::isfinite(o.seconds) && o.seconds > 0 && o.seconds <= kMostSeconds))
+        return "the seconds must be more than 0 and at most " + std::to_string(int(kMostSeconds)) + " (a week)";
+    if (!o.outFile.empty()) return outFileProblem(o.outFile);
+    return {};
+}
+
 int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
-    const Guarantee g{o.t, o.m};
-    if (auto problem = generatorLimitsProblem(o.numbers, g)) {
-        err << kToolPrefix << *problem << "\n";
-        return kToolBadInput;
-    }
-    if (!(o.seconds > 0)) {
-        err << kToolPrefix << "the seconds must be more than 0\n";
+    if (const std::string problem = argumentProblem(o); !problem.empty()) {
+        err << kToolPrefix << problem << "\n";
         return kToolBadInput;
     }
     GeneratorSettings settings;
     settings.numbers = o.numbers;
-    settings.guarantee = g;
+    settings.guarantee = {o.t, o.m};
     settings.seconds = o.seconds;
     // Without a seed each run differs; the seed used is reported so that it can be run again.
     settings.seed = o.seedGiven ? o.seed : std::random_device()() % 1000000;
     settings.threads = generatorThreads(o.threads);  // told with the seed: both set the path
-    const GeneratorResult result = generateWheel(settings);
+    GeneratorResult result;
+    {
+        const StopOnSignals stopOnSignals;
+        result = generateWheel(settings, stopOnSignals.flag());
+    }
     if (!result.complete) {
-        err << kToolPrefix << "no complete wheel was found in " << o.seconds << " seconds\n";
+        if (result.stopped)
+            err << kToolPrefix << "stopped before a complete wheel was found\n";
+        else
+            err << kToolPrefix << "no complete wheel was found in " << o.seconds << " seconds\n";
         return kToolNotKept;
     }
+    if (result.stopped) err << kToolPrefix << "stopped; the smallest wheel found so far is kept\n";
+    int status = kToolKept;
+    bool written = false;
     if (!o.outFile.empty()) {
         AtomicFileWriter writer;
-        if (!writer.open(o.outFile) || !writer.write(wheelFileText(result.wheel)) || !writer.commit()) {
-            err << kToolPrefix << "could not write \"" << o.outFile << "\"\n";
-            return kToolBadInput;
+        written = writer.open(o.outFile) && writer.write(wheelFileText(result.wheel)) && writer.commit();
+        if (!written) {
+            // The folder went away or the disk filled during the search: the wheel is not lost.
+            err << kToolPrefix << "could not write \"" << o.outFile << "\"; the wheel follows\n";
+            status = kToolBadInput;
         }
     }
     if (o.json)
-        writeGenerateJson(out, o, settings, result);
+        writeGenerateJson(out, o, settings, result, written);
     else
-        writeGenerateText(out, o, settings, result);
-    return kToolKept;
+        writeGenerateText(out, o, settings, result, written);
+    return status;
 }
 
 }  // namespace
@@ -98,12 +174,12 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
 ToolCommand addGenerateCommand(CLI::App& tool) {
     auto o = std::make_shared<GenerateOptions>();
     CLI::App* command = tool.add_subcommand("generate", "Make a small wheel that keeps a guarantee");
-    command->add_option("--numbers", o->numbers, "How many numbers the wheel plays (v)")->required();
-    command->add_option("--guarantee", o->t, "Numbers guaranteed on one board (t)")->required();
-    command->add_option("--if", o->m, "... when this many drawn numbers are among the v (m)")->required();
-    command->add_option("--seconds", o->seconds, "Time allowed (10 by default)");
-    CLI::Option* seed = command->add_option("--seed", o->seed, "Seed: the same seed takes the same path")
-                            ->check(CLI::NonNegativeNumber);
+    addGuaranteeOptions(*command, o->numbers, o->t, o->m);
+    command->add_option("--seconds", o->seconds,
+                        "Time allowed (10 by default, a week at most); Ctrl-C ends the search sooner and keeps "
+                        "the smallest wheel so far");
+    CLI::Option* seed =
+        command->add_option("--seed", o->seed, "Seed: the same seed takes the same path")->check(kWholeNumber);
     command->add_option("--threads", o->threads, "Searches side by side (one for each core by default)")
         ->check(CLI::PositiveNumber);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");

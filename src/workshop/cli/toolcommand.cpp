@@ -1,6 +1,9 @@
 #include "workshop/cli/toolcommand.h"
 
+#include <charconv>
 #include <cstdio>
+
+#include "externalwheels/fileshape.h"
 
 namespace norvex5::workshop {
 
@@ -33,6 +36,12 @@ void writeJson(std::ostream& out, const ToolJson& value) {
 
 }  // namespace
 
+void addGuaranteeOptions(CLI::App& command, int& numbers, int& t, int& m) {
+    command.add_option("--numbers", numbers, "How many numbers the wheel plays (v)")->required();
+    command.add_option("--guarantee", t, "Numbers guaranteed on one board (t)")->required();
+    command.add_option("--if", m, "... when this many drawn numbers are among the v (m)")->required();
+}
+
 void writeJsonLine(std::ostream& out, const ToolJson& document) {
     writeJson(out, document);
     out << "\n";
@@ -53,26 +62,65 @@ ToolJson numbersJson(const std::vector<std::uint8_t>& numbers, int first) {
     return list;
 }
 
+const CLI::Validator kWholeNumber(
+    [](std::string& text) -> std::string {
+        std::uint64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc() || end != text.data() + text.size())
+            return "\"" + text + "\" is not a whole number from 0 to 18446744073709551615";
+        return {};
+    },
+    "N");
+
 std::string fixedDecimals(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
-std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const std::string& separator, int skip,
+void addWheelFileOptions(CLI::App& command, WheelFileLayout& layout, const std::string& whichFile) {
+    layout.separatorOption =
+        command.add_option("--separator", layout.separator,
+                           "The one character between the fields of " + whichFile + " (guessed when not given)");
+    layout.skipOption = command.add_option(
+        "--skip", layout.skip, "Lines at the top of " + whichFile + " that hold no board (guessed when not given)");
+}
+
+namespace {
+
+bool given(const CLI::Option* option) { return option != nullptr && option->count() > 0; }
+
+// The layout with what was not given guessed from the file.
+WheelFileLayout guessedLayout(const std::string& fileName, WheelFileLayout layout) {
+    const bool separatorGiven = given(layout.separatorOption);
+    const bool skipGiven = given(layout.skipOption);
+    if (separatorGiven && skipGiven) return layout;
+    const std::optional<FileShape> shape = guessFileShape(fileName);
+    if (!shape) return layout;  // the reading says what is wrong
+    if (separatorGiven && shape->separator != layout.separator) return layout;
+    if (skipGiven && shape->linesToSkip != layout.skip) return layout;
+    layout.separator = shape->separator;
+    layout.skip = shape->linesToSkip;
+    return layout;
+}
+
+}  // namespace
+
+std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const WheelFileLayout& asked,
                                               int numbers, std::ostream& err) {
-    if (separator.size() != 1) {
+    if (asked.separator.size() != 1) {
         err << kToolPrefix << "the separator must be one character\n";
         return std::nullopt;
     }
-    if (skip < 0) {
+    if (asked.skip < 0) {
         err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
         return std::nullopt;
     }
+    const WheelFileLayout layout = guessedLayout(fileName, asked);
     ExternalWheel file;
     file.fileName = fileName;
-    file.separator = separator;
-    file.linesToSkip = skip;
+    file.separator = layout.separator;
+    file.linesToSkip = layout.skip;
     WheelFileReading reading = readWheelFile(file, numbers);
     if (!reading.ok()) {
         err << kToolPrefix << fileName << ": " << describeProblem(reading, numbers) << "\n";

@@ -23,6 +23,9 @@ struct ToolCommand {
     std::function<int(std::ostream& out, std::ostream& err)> run;
 };
 
+// --numbers V --guarantee T --if M, all three required: what a wheel is asked to keep.
+void addGuaranteeOptions(CLI::App& command, int& numbers, int& t, int& m);
+
 // Every message of the tool starts with its name, so a script's log says who spoke.
 inline constexpr const char* kToolPrefix = "norvex5-wheels: ";
 
@@ -39,10 +42,26 @@ ToolJson numbersJson(const std::vector<std::uint8_t>& numbers, int first);
 
 std::string fixedDecimals(double value, int decimals);
 
-// A wheel file read as every subcommand reads one (`separator` one character, `skip` lines with
-// no board at the top); nothing, once the reason is on `err`, when the options or the file are
-// not sound.
-std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const std::string& separator, int skip,
+// A count or a seed: a whole number from 0 up to what the option holds, with a short word when it
+// is not (CLI11's own range check names the highest double in 300 digits).
+extern const CLI::Validator kWholeNumber;
+
+// How a wheel file's lines are read: the one character between fields and the lines at the top
+// that hold no board. What the user does not give is guessed from the file's first lines, by the
+// rule the program follows when a wheel file is chosen (a guess that contradicts what was given
+// is not taken).
+struct WheelFileLayout {
+    std::string separator = " ";
+    int skip = 0;
+    const CLI::Option* separatorOption = nullptr;  // set by addWheelFileOptions
+    const CLI::Option* skipOption = nullptr;
+};
+// --separator and --skip; `whichFile` names the file in their help ("the wheel file").
+void addWheelFileOptions(CLI::App& command, WheelFileLayout& layout, const std::string& whichFile);
+
+// A wheel file read as every subcommand reads one; nothing, once the reason is on `err`, when the
+// options or the file are not sound.
+std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const WheelFileLayout& layout,
                                               int numbers, std::ostream& err);
 
 }  // namespace norvex5::workshop

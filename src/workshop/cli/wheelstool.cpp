@@ -1,10 +1,16 @@
 #include "workshop/cli/wheelstool.h"
 
+#include <algorithm>
+
 #include "workshop/cli/backtestcommand.h"
 #include "workshop/cli/checkcommand.h"
 #include "workshop/cli/generatecommand.h"
 
 namespace norvex5::workshop {
+
+namespace {
+constexpr const char* kRunHelp = "Run norvex5-wheels --help for the commands and their options.\n";
+}  // namespace
 
 int runWheelsTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"The wheel workshop of Norvex5: check a wheel file's guarantee, generate a wheel, or test one against past draws.",
@@ -12,6 +18,15 @@ int runWheelsTool(const std::vector<std::string>& args, std::ostream& out, std::
     app.require_subcommand(1);
     const std::vector<ToolCommand> commands = {addCheckCommand(app), addGenerateCommand(app), addBacktestCommand(app)};
 
+    // CLI11 would only say that a command is required.
+    if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&
+        std::none_of(commands.begin(), commands.end(), [&](const ToolCommand& c) { return c.command->check_name(args[0]); })) {
+        std::string names;
+        for (const ToolCommand& c : commands) names += (names.empty() ? "" : ", ") + c.command->get_name();
+        err << kToolPrefix << "unknown command \"" << args[0] << "\" (the commands are " << names << ")\n";
+        err << kRunHelp;
+        return kToolBadInput;
+    }
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
@@ -20,7 +35,7 @@ int runWheelsTool(const std::vector<std::string>& args, std::ostream& out, std::
         return kToolKept;
     } catch (const CLI::ParseError& e) {
         err << kToolPrefix << e.what() << "\n";
-        err << "Run norvex5-wheels --help for the commands and their options.\n";
+        err << kRunHelp;
         return kToolBadInput;
     }
     for (const ToolCommand& c : commands)

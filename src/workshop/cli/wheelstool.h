@@ -5,9 +5,10 @@
 //   norvex5-wheels generate --numbers V --guarantee T --if M [--seconds S] [--seed N] [--out FILE] [--json]
 //   norvex5-wheels backtest WHEEL --draws FILE [--numbers V] [--separator C] [--skip N] [--json]
 // Exit status: 0 the guarantee holds (under --filter: among the draws that pass) / a wheel was
-// made / the wheel was tested; 1 it does not hold / no complete wheel in the time given; 2 bad
-// arguments, or a wheel or draw file that cannot be read or is not one (the reason on the error
-// stream).
+// made (also when Ctrl-C ended the search early) / the wheel was tested; 1 it does not hold / no
+// complete wheel in the time given or before Ctrl-C; 2 bad arguments, a wheel or draw file that
+// cannot be read or is not one, or an --out file that could not be written (the wheel then goes
+// to the standard output). The reason is on the error stream.
 
 #include <ostream>
 #include <string>

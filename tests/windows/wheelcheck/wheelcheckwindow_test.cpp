@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QLocale>
 #include <QScrollBar>
 #include <QSet>
@@ -150,6 +151,22 @@ private slots:
         for (const char* name : {"GrilleGaranties", "TableGains"}) {
             const auto* table = rig.find<QTableWidget>(QString::fromLatin1(name));
             QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+        }
+    }
+
+    // Like every other window, it has a button that closes it, named in the player's language.
+    void theCloseButtonClosesTheWindow() {
+        Rig rig;
+        for (const auto& [language, caption] :
+             {std::pair{1, QStringLiteral("Fermer")}, std::pair{7, QStringLiteral("Schließen")}}) {
+            rig.state.parameters.language = language;
+            rig.window.openFor(Wheel{6, {Board{0, 1, 2, 3, 4}}}, {});
+            QVERIFY(rig.window.isVisible());
+            const auto* close = rig.find<QPushButton>(QStringLiteral("BoutonFermer"));
+            QVERIFY(close != nullptr);
+            QCOMPARE(close->text(), caption);
+            rig.press("BoutonFermer");
+            QVERIFY(!rig.window.isVisible());
         }
     }
 

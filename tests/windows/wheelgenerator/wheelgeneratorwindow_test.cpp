@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -141,6 +142,106 @@ private slots:
         rig->window.close();
         QTRY_VERIFY_WITH_TIMEOUT(!rig->window.generating(), 20000);
         rig.reset();
+    }
+
+    // A wheel shown answers the boxes above it: another count or another guarantee drops it and
+    // its result line, and Check, Save and Send wait for a new wheel. Other words for the same
+    // choice (a language change) keep it.
+    void aWheelGoesWhenTheNumbersOrTheGuaranteeChange() {
+        Rig rig;
+        rig.window.setCheckHook([](const Wheel&, const std::vector<std::int32_t>&) {});
+        rig.window.setSendHook([](const QString&, const std::vector<std::int32_t>&) {});
+        auto* numbers = rig.find<QSpinBox>(QStringLiteral("EditNombres"));
+        auto* label = rig.find<QLabel>(QStringLiteral("LabelProgression"));
+        const QStringList afterwards{QStringLiteral("BoutonVerifier"), QStringLiteral("BoutonEnregistrer"),
+                                     QStringLiteral("BoutonEnvoyer")};
+        auto madeFor = [&](int count) {
+            numbers->setValue(count);
+            chooseGuarantee(rig, 2, 2);  // reaches its smallest size at once
+            generate(rig);
+            QVERIFY(rig.window.wheel());
+            QVERIFY(!label->text().isEmpty());
+            for (const QString& name : afterwards) QVERIFY(rig.find<QPushButton>(name)->isEnabled());
+        };
+        auto dropped = [&] {
+            QVERIFY(!rig.window.wheel());
+            QVERIFY(label->text().isEmpty());
+            for (const QString& name : afterwards) QVERIFY(!rig.find<QPushButton>(name)->isEnabled());
+        };
+
+        madeFor(8);
+        rig.state.parameters.language = 7;
+        rig.window.applyTexts();
+        QVERIFY(rig.window.wheel());
+        QVERIFY(label->text().startsWith(QStringLiteral("4 Reihen über 8 Zahlen")));
+        numbers->setValue(9);
+        dropped();
+
+        madeFor(8);
+        chooseGuarantee(rig, 3, 3);
+        dropped();
+    }
+
+    // Reopened over other ticked numbers, the window still shows the wheel it made and the count
+    // it was made for; the ticked numbers are one press away, and take the wheel with them.
+    void reopenedTheNumbersAgreeWithTheWheelShown() {
+        Rig rig;
+        auto* numbers = rig.find<QSpinBox>(QStringLiteral("EditNombres"));
+        numbers->setValue(8);
+        chooseGuarantee(rig, 2, 2);  // reaches its smallest size at once
+        generate(rig);
+        QVERIFY(rig.window.wheel());
+        rig.window.close();
+        for (int n : {3, 8, 15, 16, 23, 42}) rig.state.selection[n] = kSelected;
+        rig.window.openWindow();
+        QCOMPARE(numbers->value(), 8);
+        QVERIFY(rig.window.wheel());
+        QCOMPARE(rig.window.wheel()->numbers, 8);
+        rig.press("BoutonCoches");
+        QCOMPARE(numbers->value(), 6);
+        QVERIFY(!rig.window.wheel());
+    }
+
+    // The search also looks from other starts at sizes no smaller than its best; such a try is
+    // not shown as news. One hole is said in the singular, as the check window says it.
+    void progressNeverShowsATryAboveTheBest() {
+        Rig rig;
+        rig.state.parameters.language = 7;
+        rig.window.applyTexts();
+        rig.find<QSpinBox>(QStringLiteral("EditNombres"))->setValue(30);
+        chooseGuarantee(rig, 4, 5);
+        rig.find<QSpinBox>(QStringLiteral("EditSecondes"))->setValue(600);
+        rig.press("BoutonGenerer");
+        QVERIFY(rig.window.generating());
+        auto* label = rig.find<QLabel>(QStringLiteral("LabelProgression"));
+        auto shown = [&](int best, int tried, std::int64_t holes) {
+            GeneratorProgress report;
+            report.bestBoards = best;
+            report.boards = tried;
+            report.holes = holes;
+            report.seconds = 12.5;
+            rig.window.showProgress(report);
+            return label->text();
+        };
+        const QString time = QLocale().toString(12.5, 'f', 1);
+        QCOMPARE(shown(34, 36, 40), QStringLiteral("Beste: 34 Reihen · %1 s").arg(time));
+        QCOMPARE(shown(34, 34, 0), QStringLiteral("Beste: 34 Reihen · %1 s").arg(time));
+        QCOMPARE(shown(34, 33, 1), QStringLiteral("Beste: 34 Reihen · Versuch mit 33 (1 Lücke) · %1 s").arg(time));
+        QCOMPARE(shown(34, 33, 5), QStringLiteral("Beste: 34 Reihen · Versuch mit 33 (5 Lücken) · %1 s").arg(time));
+        rig.press("BoutonArreter");
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window.generating(), 20000);
+    }
+
+    void theCloseButtonClosesTheWindow() {
+        Rig rig;
+        rig.state.parameters.language = 1;
+        rig.window.openWindow();
+        QVERIFY(rig.window.isVisible());
+        const auto* close = rig.find<QPushButton>(QStringLiteral("BoutonFermer"));
+        QVERIFY(close != nullptr);
+        QCOMPARE(close->text(), QStringLiteral("Fermer"));
+        rig.press("BoutonFermer");
+        QVERIFY(!rig.window.isVisible());
     }
 
     void tooFewTickedNumbersAreRefused() {
