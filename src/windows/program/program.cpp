@@ -107,18 +107,19 @@ void Program::connectWindows() {
     hooks.boardList = [this] { boardList_->exec(); };
     hooks.ticketPrinting = [this] { ticketPrint_->openFor(state_.selectedWheel); };
     hooks.internalComparison = [this] { comparison_->openInternal(); };
-    ExternalWheelsTab& externalTab = mainWindow_->externalTab();
-    externalTab.setComparison([this, &externalTab](const ExternalWheel& wheel) {
-        comparison_->openExternal(wheel,
-                                  [&externalTab](std::int64_t boards) { externalTab.showComparisonProgress(boards); });
-    });
+    hooks.externalTabBuilt = [this](ExternalWheelsTab& externalTab) {
+        externalTab.setComparison([this, &externalTab](const ExternalWheel& wheel) {
+            comparison_->openExternal(
+                wheel, [&externalTab](std::int64_t boards) { externalTab.showComparisonProgress(boards); });
+        });
+        externalTab.setWheelCheck([this](const ExternalWheel& file) { checkWheelFile(file); });
+    };
     // The wheel workshop: the chosen wheel over the ticked numbers (the main window has checked
     // that they fit), a wheel file of the external tab as its numbers are played, a generated one.
     hooks.wheelCheck = [this] {
         if (const auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel))
             wheelCheck_->openFor(chosen->wheel, chosen->played);
     };
-    externalTab.setWheelCheck([this](const ExternalWheel& file) { checkWheelFile(file); });
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
