@@ -1,7 +1,8 @@
 // The generator against the best sizes known: "3 if 3" and "4 if 4" over 8..20 numbers, each
-// with a fixed time and seed on one core, and three wheels of the test data made elsewhere.
-//   norvex5_bench_wheel_generate [seconds per case]
-//   norvex5_bench_wheel_generate one V T M SECONDS [SEED]   one case, with each new best size
+// with a fixed time and seed, and three wheels of the test data made elsewhere. Every core is
+// used unless a thread count is given.
+//   norvex5_bench_wheel_generate [seconds per case] [threads]
+//   norvex5_bench_wheel_generate one V T M SECONDS [SEED] [THREADS]   one case, with each new best size
 // One line per case, then the ratios of size over record; the last line is
 //   worst_ratio=... mean_ratio=...
 // leaving out "3 if 3" over 17 (68 boards, a Steiner system: every triple on exactly one board,
@@ -34,13 +35,14 @@ struct Outcome {
 };
 
 // `stopAtRecord`: a case that reaches its record ends there.
-Outcome run(const Case& c, double seconds, std::uint64_t seed, bool stopAtRecord) {
+Outcome run(const Case& c, double seconds, std::uint64_t seed, bool stopAtRecord, int threads) {
     GeneratorSettings settings;
     settings.numbers = c.v;
     settings.guarantee = c.g;
     settings.seed = seed;
     settings.seconds = seconds;
     settings.targetBoards = stopAtRecord ? c.record : 0;
+    settings.threads = threads;
     const GeneratorResult result = generateWheel(settings);
     if (!result.complete) return {0, result.seconds};
     // Every size reported is a wheel that keeps its guarantee.
@@ -53,12 +55,13 @@ Outcome run(const Case& c, double seconds, std::uint64_t seed, bool stopAtRecord
 
 }  // namespace
 
-int one(int v, Guarantee g, double seconds, std::uint64_t seed) {
+int one(int v, Guarantee g, double seconds, std::uint64_t seed, int threads) {
     GeneratorSettings settings;
     settings.numbers = v;
     settings.guarantee = g;
     settings.seconds = seconds;
     settings.seed = seed;
+    settings.threads = threads;
     int last = 0;
     const GeneratorResult result = generateWheel(settings, nullptr, [&](const GeneratorProgress& p) {
         if (p.bestBoards == last) return;
@@ -75,8 +78,10 @@ int one(int v, Guarantee g, double seconds, std::uint64_t seed) {
 int main(int argc, char** argv) {
     if (argc >= 6 && std::string(argv[1]) == "one")
         return one(std::atoi(argv[2]), {std::atoi(argv[3]), std::atoi(argv[4])}, std::atof(argv[5]),
-                   argc > 6 ? std::strtoull(argv[6], nullptr, 10) : 1);
+                   argc > 6 ? std::strtoull(argv[6], nullptr, 10) : 1, argc > 7 ? std::atoi(argv[7]) : 0);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    const int threads = generatorThreads(argc > 2 ? std::atoi(argv[2]) : 0);
+    std::printf("threads=%d seconds_per_case=%g\n", threads, seconds);
     const int threeIfThree[] = {8, 12, 17, 20, 29, 34, 43, 55, 65, 68, 94, 108, 133};
     const int fourIfFour[] = {20, 30, 51, 66, 113, 157, 229, 294, 404, 491, 664, 839, 1063};
     std::vector<Case> cases;
@@ -85,7 +90,7 @@ int main(int argc, char** argv) {
     double worst = 0, sum = 0;
     int counted = 0;
     for (const Case& c : cases) {
-        const Outcome o = run(c, seconds, 1000 + c.v * 10 + c.g.t, true);
+        const Outcome o = run(c, seconds, 1000 + c.v * 10 + c.g.t, true, threads);
         const double ratio = o.boards == 0 ? 99.0 : double(o.boards) / c.record;
         std::printf("v=%d guarantee=%d if=%d boards=%d record=%d ratio=%.3f seconds=%.2f%s\n", c.v, c.g.t, c.g.m,
                     o.boards, c.record, ratio, o.seconds, c.counted ? "" : " (apart)");
@@ -99,7 +104,7 @@ int main(int argc, char** argv) {
     // time.
     const Case files[] = {{18, {3, 4}, 49, false}, {13, {4, 5}, 50, false}, {20, {3, 5}, 32, false}};
     for (const Case& c : files) {
-        const Outcome o = run(c, seconds, 77 + c.v, false);
+        const Outcome o = run(c, seconds, 77 + c.v, false, threads);
         std::printf("v=%d guarantee=%d if=%d boards=%d file=%d seconds=%.2f\n", c.v, c.g.t, c.g.m, o.boards, c.record,
                     o.seconds);
         std::fflush(stdout);

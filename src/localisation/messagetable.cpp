@@ -26,7 +26,8 @@ struct Entry {
 // Portuguese, Spanish, Italian, Croatian and German; the results button and the bonus controls
 // of the print dialog (188-192) in every language besides French; the export buttons (61) in
 // Spanish and Italian; a warning and an error (45, 81) and the about box's three lines (73, 74,
-// 107) in Italian, those three lines in Croatian too.
+// 107) in Italian, those three lines in Croatian too; the word "numbers" of every wheel title and
+// description (64) in Croatian, and the game-type group's title (132) in Spanish.
 constexpr Entry kEntries[] = {
     {1,
      {"Insérez le prochain ticket et appuyez sur OK", "Please insert next ticket and press OK",
@@ -126,7 +127,7 @@ constexpr Entry kEntries[] = {
      {"Comparer le jeu avec les numeros sortis lors du tirage", "Compare the systems played with the results",
       "Comparar os sistemas jogados com os resultados", "", "Confronta i sistemi giocati con i risultati",
       "Usporedi odigrane sustave s rezultatima", "Gespielte Systeme mit den Ergebnissen vergleichen"}},
-    {64, {"numéros", "numbers", "números", "números", "numeri", "", "Zahlen"}},
+    {64, {"numéros", "numbers", "números", "números", "numeri", "brojeva", "Zahlen"}},
     {65, {"si", "if", "se", "si", "se", "ako", "wenn"}},
     {66, {"parmi", "in", "em", "", "in", "u", "in"}},
     {67, {"en", "with", "com", "con", "con", "sa", "mit"}},
@@ -283,7 +284,7 @@ constexpr Entry kEntries[] = {
     {130, {"Impression", "Printing", "Impressão", "Impresión", "Stampa", "Ispis", "Drucken"}},
     {131, {"Langue", "Language", "Idioma", "Idioma", "Lingua", "Jezik", "Sprache"}},
     {132,
-     {"Type de grille à l'écran", "Board Style on screen", "Estilo da grelha no ecrã", "",
+     {"Type de grille à l'écran", "Board Style on screen", "Estilo da grelha no ecrã", "Estilo del boleto en pantalla",
       "Stile della griglia sullo schermo", "Izgled polja na zaslonu", "Darstellung des Tippfelds am Bildschirm"}},
     {133,
      {"Nombres maxi dans tirage aléatoire", "Numbers to use on random function", "Números a usar na função aleatória",

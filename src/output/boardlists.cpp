@@ -30,7 +30,7 @@ public:
     static constexpr std::size_t kRoom = 16;
 
     // `first` goes before the first value of a line, `later` before every other one.
-    PlayedTexts(const ReplacementMap& map, std::string_view first, std::string_view later) {
+    PlayedTexts(const ExternalWheel& wheel, std::string_view first, std::string_view later) {
         for (int position = 0; position < 2; ++position)
             for (int grid = 0; grid < 2; ++grid)
                 for (std::uint32_t v = 0; v < kNumbers; ++v) {
@@ -39,7 +39,7 @@ public:
                     const std::string_view before = position == 0 ? first : later;
                     char* end = std::copy(before.begin(), before.end(), text);
                     const auto number = static_cast<std::int32_t>(v);
-                    end = writeDecimal(end, grid == 0 ? replaceGridA(map, number) : replaceGridB(map, number));
+                    end = writeDecimal(end, grid == 0 ? wheel.playedGridA(number) : replaceGridB(wheel.map, number));
                     sizes_[position][grid][v] = static_cast<std::uint8_t>(end - text);
                     std::memcpy(texts_[position][grid][v], text, kRoom);
                 }
@@ -66,7 +66,7 @@ PassResult formExternalListLines(const ExternalWheel& wheel, ListOutput output, 
     const bool printed = output == ListOutput::Print;
     const std::string_view first = " ";
     const std::string_view later = printed ? " " : ", ";
-    const PlayedTexts texts(wheel.map, first, later);
+    const PlayedTexts texts(wheel, first, later);
     PassResult run;
     try {
         TextFileReader reader;
@@ -91,7 +91,7 @@ PassResult formExternalListLines(const ExternalWheel& wheel, ListOutput output, 
                 } else {
                     const std::string_view before = valueBefore ? later : first;
                     w = std::copy(before.begin(), before.end(), w);
-                    w = writeDecimal(w, gridB ? replaceGridB(wheel.map, *v) : replaceGridA(wheel.map, *v));
+                    w = writeDecimal(w, gridB ? replaceGridB(wheel.map, *v) : wheel.playedGridA(*v));
                 }
                 valueBefore = true;
             };

@@ -66,6 +66,7 @@ void TextFileReader::open(const std::string& fileName) {
     if (!lineBreaks_) lineBreaks_ = std::make_unique<std::uint64_t[]>(kBufferSize / 64 + 2);
     bufferStart_ = bufferEnd_ = 0;
     physicalEnd_ = false;
+    lineNumber_ = 0;
     open_ = true;
     readLine();
 }
@@ -84,7 +85,10 @@ bool TextFileReader::readLine() {
     line_.clear();
     view_ = std::string_view();
     cachedIndex_ = 0;
-    while (!physicalEnd_ && isBlankLine(view_)) readPhysicalLine();
+    while (!physicalEnd_ && isBlankLine(view_)) {
+        readPhysicalLine();
+        ++lineNumber_;
+    }
     return !(physicalEnd_ && isBlankLine(view_));
 }
 

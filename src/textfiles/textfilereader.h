@@ -108,6 +108,9 @@ public:
     void forEachLine(Visit&& visit);
 
     const std::string& currentLine() const;
+    // Where the current line lies in the file, counting every line from 1 (blank lines too), as
+    // an editor numbers them: what a reader names when it refuses a line.
+    std::int64_t lineNumber() const { return lineNumber_; }
     const std::string& fileName() const { return fileName_; }
     bool isOpen() const { return open_; }
 
@@ -132,6 +135,7 @@ private:
     bool open_ = false;
     int fd_ = -1;
     bool physicalEnd_ = false;
+    std::int64_t lineNumber_ = 0;
     static constexpr std::size_t kBufferSize = std::size_t(64) << 10;
     // Whether the current line lies in the read buffer, which has room for 64 bytes more after
     // any line in it.

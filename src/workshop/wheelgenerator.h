@@ -18,10 +18,15 @@
 // wheel for each half. The best complete wheel
 // found is kept, whenever the run ends.
 //
-// Made for a worker thread: the run owns all its state, reads the stop flag between moves and
-// tells its progress through a callback called on the thread that runs it. The same settings and
-// seed take the same path move for move; a run limited by moves rather than by time ends with
-// the same wheel every time.
+// Made for a worker thread: the run owns all its state and reads the stop flag between moves.
+// It runs one search a thread side by side (one a core by default), each from its own seed
+// derived from the run's; they share the smallest wheel found: its size, told through the
+// progress callback, which is called on one of the run's threads at a time; and the wheel, which
+// the run gives back (the first search's on a tie). A search that reaches the size wanted (the
+// target, or the bound) ends the others once they have made as many moves without getting there;
+// its wheel is the run's. The same settings, seed and thread count take the same path move for
+// move: a run limited by moves rather than by time, or ended by the size wanted, ends with the
+// same wheel every time. One search alone takes the path the first of several takes.
 
 #include <atomic>
 #include <cstdint>
@@ -36,31 +41,35 @@ struct GeneratorSettings {
     Guarantee guarantee;
     std::uint64_t seed = 1;
     double seconds = 10;        // time allowed; 0 or less: no limit of time
-    std::int64_t maxMoves = 0;  // moves allowed; 0: no limit of moves
+    std::int64_t maxMoves = 0;  // moves allowed to each search; 0: no limit of moves
     int targetBoards = 0;       // a complete wheel this small ends the run early (0: none)
+    int threads = 0;            // searches side by side; 0: one for each core of the machine
 };
 
 struct GeneratorProgress {
     int bestBoards = 0;      // the smallest complete wheel so far; 0 before the first
     int boards = 0;          // the size being tried now
     std::int64_t holes = 0;  // holes left at that size
-    std::int64_t moves = 0;
+    std::int64_t moves = 0;  // of every search together
     double seconds = 0;
 };
 // Called when a smaller complete wheel is found and about five times a second.
 using GeneratorProgressCallback = std::function<void(const GeneratorProgress&)>;
 
 struct GeneratorResult {
-    bool complete = false;  // false: stopped (or out of time) before the first complete wheel
-    bool stopped = false;   // the stop flag ended the run
-    Wheel wheel;            // the smallest complete wheel found, boards ascending; empty when !complete
-    std::int64_t moves = 0;
+    bool complete = false;   // false: stopped (or out of time) before the first complete wheel
+    bool stopped = false;    // the stop flag ended the run
+    Wheel wheel;             // the smallest complete wheel found, boards ascending; empty when !complete
+    std::int64_t moves = 0;  // of every search together; a move limit holds for each search
     double seconds = 0;
 };
 
 // The settings must lie within generatorLimitsProblem's limits (else the result is incomplete).
 GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop = nullptr,
                               const GeneratorProgressCallback& progress = {});
+
+// The searches a run with `threads` asked for makes: `threads`, or one for each core when 0.
+int generatorThreads(int threads);
 
 // No wheel of five-number boards keeping "t if t" over v numbers has fewer boards than this
 // (Schönheim's bound); 1 for a guarantee whose t is below m.

@@ -62,6 +62,22 @@ TEST(TextFile, LineEndsBlankLinesAndEndOfFile) {
     for (const LinesCase& c : cases) EXPECT_EQ(currentLines(dir.file("f.txt", c.bytes)), c.lines) << c.name;
 }
 
+TEST(TextFile, LineNumbersCountBlankLinesAsAnEditorDoes) {
+    ScratchDir dir;
+    TextFileReader reader;
+    // CR LF, a blank line, a line of blanks, a lone CR inside a line and a last line without end.
+    reader.open(dir.file("n.txt", "\r\nfirst\r\n\n  \nfo\rurth\nlast"));
+    std::vector<std::pair<std::string, std::int64_t>> seen;
+    while (!reader.atEnd()) {
+        seen.emplace_back(reader.currentLine(), reader.lineNumber());
+        reader.readLine();
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<std::string, std::int64_t>>{{"first", 2}, {"fourth", 5}, {"last", 6}}));
+    // Opening another file counts afresh.
+    reader.open(dir.file("m.txt", "\n\nx\n"));
+    EXPECT_EQ(reader.lineNumber(), 3);
+}
+
 TEST(TextFile, AtEndOnlyAfterTheLastLineWasLeft) {
     ScratchDir dir;
     TextFileReader reader;

@@ -19,6 +19,7 @@
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
 #include "windows/common/windowfont.h"
+#include "windows/common/printnotices.h"
 #include "windows/common/windowtexts.h"
 
 namespace norvex5 {
@@ -212,7 +213,7 @@ void BoardListWindow::printList() {
     if (!platform_.choosePrintTarget(surface.printer(), title)) return;
     PrintResult result;
     runPass(source_.boardCount(), [&](LongPass& pass) {
-        // A Cancel stops the lines; the job then ends with the boards printed so far.
+        // A Cancel stops the lines and drops the job.
         result = printBoardList(surface, kInternalListStyle, title.toStdString(), [&](const LineSink& sink) {
             std::int64_t done = 0;
             return source_.printedLines([&](std::string_view line) { return sink(line) && pass.step(++done); });
@@ -221,6 +222,7 @@ void BoardListWindow::printList() {
     // The printer would not start a job: said the way the program reports an unexpected failure.
     if (result.status() == PrintResult::Status::Failed)
         platform_.message(QStringLiteral("Erreur"), QStringLiteral("Erreur dans imprimeliste"), Platform::Buttons::Ok);
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void BoardListWindow::exportList() {

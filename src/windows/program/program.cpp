@@ -132,7 +132,7 @@ void Program::connectWindows() {
 
 void Program::checkWheelFile(const ExternalWheel& file) {
     // The file's numbers run up to the highest it holds; the replacement boxes say how each is played.
-    const workshop::WheelFileReading reading = workshop::readWheelFile(file, kGridACount);
+    const workshop::WheelFileReading reading = workshop::readWheelFileAsNumbered(file, kGridACount);
     std::optional<workshop::PlayedWheel> played;
     if (reading.ok()) {
         int highest = 5;

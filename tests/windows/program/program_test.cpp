@@ -166,7 +166,9 @@ void ProgramTest::aNumberListThatDoesNotFitOpensNothing() {
     QTest::qWait(400);
     QVERIFY(!opened);
     QCOMPARE(rig.platform.messages().size(), 1);
-    QCOMPARE(rig.platform.messages()[0].text, rig.message(109));
+    QCOMPARE(rig.platform.messages()[0].text,
+             rig.message(109) +
+                 QStringLiteral("\nCe système joue 6\u00a0numéros, aucun fixe ; vous en avez coché\u00a04 et fixé\u00a00"));
 }
 
 void ProgramTest::smallWindowsOpenFromTheMainWindow_data() {

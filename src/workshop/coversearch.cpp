@@ -1,0 +1,353 @@
+#include "workshop/coversearch.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace norvex5::workshop {
+
+namespace {
+
+std::uint64_t maskOfRank(std::uint32_t rank, int k) {
+    const auto c = subsetOfRank(rank, k);
+    std::uint64_t mask = 0;
+    for (int i = 0; i < k; ++i) mask |= std::uint64_t(1) << c[i];
+    return mask;
+}
+
+}  // namespace
+
+// Calls f with the rank of every (t-1)-subset of `board`.
+template <typename F>
+void CoverSearch::forEachOwn(std::uint64_t board, F f) const {
+    forEachPart(board, ownPatterns_, t_ - 1, [&](std::uint64_t part) { f(maskRank(part)); });
+}
+
+// Calls f with every part of `mask` that `patterns` pick, each `size` of its members by
+// their places in it.
+template <typename F>
+void CoverSearch::forEachPart(std::uint64_t mask, const Patterns& patterns, int size, F f) {
+    std::uint64_t bits[kBoardSize];
+    int k = 0;
+    for (; mask != 0; mask &= mask - 1) bits[k++] = mask & (~mask + 1);
+    for (const auto& p : patterns) {
+        std::uint64_t part = 0;
+        for (int a = 0; a < size; ++a) part |= bits[p[a]];
+        f(part);
+    }
+}
+
+// Calls f with the rank of every m-subset that `board` meets in t or more numbers.
+template <typename F>
+void CoverSearch::forEachMet(std::uint64_t board, F f) const {
+    std::uint64_t inside[kBoardSize];
+    std::uint8_t outside[kMaxNumbers];
+    int k = 0, o = 0;
+    for (int n = 0; n < v_; ++n)
+        if (board >> n & 1)
+            inside[k++] = std::uint64_t(1) << n;
+        else
+            outside[o++] = static_cast<std::uint8_t>(n);
+    for (int i = t_; i <= m_; ++i)
+        for (const auto& p : boardPatterns_[i]) {
+            std::uint64_t part = 0;
+            for (int a = 0; a < i; ++a) part |= inside[p[a]];
+            for (const auto& q : outsidePatterns_[i]) {
+                std::uint64_t mask = part;
+                for (int a = 0; a < m_ - i; ++a) mask |= std::uint64_t(1) << outside[q[a]];
+                f(maskRank(mask));
+            }
+        }
+}
+
+CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, const GeneratorTuning& tuning)
+    : tuning_(tuning), v_(v), t_(g.t), m_(g.m), period_(period), random_(seed), temperature_(tuning.coldest) {
+    const std::uint32_t subsets = kBinomial(v, m_);
+    cover_.assign(subsets, 0);
+    holes_.resize(subsets);
+    where_.resize(subsets);
+    for (std::uint32_t r = 0; r < subsets; ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+    containing_.resize(kBinomial(v, t_ - 1));
+    for (int i = t_; i <= m_; ++i) {
+        boardPatterns_[i] = positionPatterns(kBoardSize, i);
+        outsidePatterns_[i] = positionPatterns(v_ - kBoardSize, m_ - i);
+    }
+    keptPatterns_ = positionPatterns(kBoardSize - 1, t_ - 1);
+    shortPatterns_ = positionPatterns(kBoardSize - 1, t_ - 2);
+    ownPatterns_ = positionPatterns(kBoardSize, t_ - 1);
+    holePatterns_ = positionPatterns(m_, t_ - 1);
+    if (v_ >= kBoardSize + 1) restPatterns_ = positionPatterns(v_ - kBoardSize - 1, m_ - t_);
+    evaluationCost_ = std::max<std::size_t>(1, 2 * keptPatterns_.size() * restPatterns_.size());
+    turning_ = (std::uint64_t(1) << period_) - 1;
+}
+
+void CoverSearch::reheat(bool warmer) {
+    temperature_ = warmer ? std::min(tuning_.warmest, temperature_ * tuning_.reheating) : tuning_.coldest;
+}
+
+Wheel CoverSearch::wheel() const {
+    Wheel wheel;
+    wheel.numbers = v_;
+    for (std::uint64_t mask : boards_) {
+        Board board;
+        for (int k = 0; k < kBoardSize; ++k, mask &= mask - 1)
+            board[k] = static_cast<std::uint8_t>(__builtin_ctzll(mask));
+        wheel.boards.push_back(board);
+    }
+    std::sort(wheel.boards.begin(), wheel.boards.end());
+    return wheel;
+}
+
+bool CoverSearch::greedy(const std::function<bool()>& keepGoing) {
+    while (!holes_.empty()) {
+        if (!keepGoing()) return false;
+        const std::uint64_t hole = maskOfRank(holes_[random_.below(static_cast<std::uint32_t>(holes_.size()))], m_);
+        std::uint64_t best = 0;
+        std::int64_t bestGain = -1;
+        for (int c = 0; c < tuning_.greedyCandidates; ++c) {
+            std::uint64_t board = 0;
+            std::uint64_t pool = hole;
+            for (int k = 0; k < t_; ++k) {
+                const int n = random_.bitOf(pool);
+                board |= std::uint64_t(1) << n;
+                pool &= ~(std::uint64_t(1) << n);
+            }
+            while (__builtin_popcountll(board) < kBoardSize) board |= std::uint64_t(1) << random_.below(v_);
+            if (shortOrbit(board)) continue;
+            std::int64_t gain = 0;
+            forEachMet(board, [&](std::uint32_t r) { gain += cover_[r] == 0; });
+            if (gain > bestGain) {
+                bestGain = gain;
+                best = board;
+            }
+        }
+        if (best != 0) addOrbit(best);
+    }
+    return true;
+}
+
+void CoverSearch::load(const std::vector<std::uint64_t>& boards) {
+    std::fill(cover_.begin(), cover_.end(), 0);
+    holes_.resize(cover_.size());
+    for (std::uint32_t r = 0; r < cover_.size(); ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+    for (auto& list : containing_) list.clear();
+    boards_.clear();
+    tabu_.clear();
+    for (const std::uint64_t board : boards) addBoard(board);
+}
+
+void CoverSearch::removeOrbit(bool anyOrbit) {
+    const int count = orbits();
+    int chosen = static_cast<int>(random_.below(static_cast<std::uint32_t>(count)));
+    std::int64_t fewest = INT64_MAX;
+    for (int o = 0; o < count && !anyOrbit; ++o) {
+        std::int64_t opened = 0;
+        for (int j = 0; j < period_; ++j)
+            forEachMet(boards_[o * period_ + j], [&](std::uint32_t r) { opened += cover_[r] == 1; });
+        if (opened < fewest) {
+            fewest = opened;
+            chosen = o;
+        }
+    }
+    for (int j = 0; j < period_; ++j) {
+        const auto id = static_cast<std::uint32_t>(chosen * period_ + j);
+        forEachOwn(boards_[id], [&](std::uint32_t r) { forget(r, id); });
+        forEachMet(boards_[id], [&](std::uint32_t r) {
+            if (--cover_[r] == 0) openHole(r);
+        });
+    }
+    const int last = count - 1;
+    if (chosen != last)
+        for (int j = 0; j < period_; ++j) {
+            const auto from = static_cast<std::uint32_t>(last * period_ + j);
+            const auto to = static_cast<std::uint32_t>(chosen * period_ + j);
+            forEachOwn(boards_[from],
+                       [&](std::uint32_t r) { *std::find(containing_[r].begin(), containing_[r].end(), from) = to; });
+            boards_[to] = boards_[from];
+            std::copy_n(tabu_.begin() + from * kMaxNumbers, kMaxNumbers, tabu_.begin() + to * kMaxNumbers);
+        }
+    boards_.resize(static_cast<std::size_t>(last) * period_);
+    tabu_.resize(boards_.size() * kMaxNumbers);
+}
+
+void CoverSearch::step() {
+    if (holes_.empty()) return;  // nothing to close: a swap would only open holes
+    ++steps_;
+    const std::uint32_t holeRank = holes_[random_.below(static_cast<std::uint32_t>(holes_.size()))];
+    const std::uint64_t hole = maskOfRank(holeRank, m_);
+    candidates_.clear();
+    forEachPart(hole, holePatterns_, t_ - 1, [&](std::uint64_t part) {
+        for (const std::uint32_t i : containing_[maskRank(part)])
+            for (std::uint64_t outs = boards_[i] & ~hole; outs != 0; outs &= outs - 1)
+                for (std::uint64_t ins = hole & ~boards_[i]; ins != 0; ins &= ins - 1)
+                    candidates_.push_back({i, static_cast<std::uint8_t>(__builtin_ctzll(outs)),
+                                           static_cast<std::uint8_t>(__builtin_ctzll(ins))});
+    });
+    if (candidates_.empty()) {
+        // No board holds t-1 of the hole's numbers: move a random board one number closer.
+        const auto chosen = random_.below(static_cast<std::uint32_t>(boards_.size()));
+        const std::uint64_t board = boards_[chosen];
+        swapInOrbit(chosen, random_.bitOf(board & ~hole), random_.bitOf(hole & ~board));
+        return;
+    }
+    const std::size_t sample =
+        std::min(candidates_.size(), std::max<std::size_t>(tuning_.leastSample, tuning_.stepBudget / evaluationCost_));
+    for (std::size_t c = 0; c < sample; ++c)
+        std::swap(candidates_[c], candidates_[c + random_.below(static_cast<std::uint32_t>(candidates_.size() - c))]);
+    std::int64_t bestCost = INT64_MAX;
+    std::size_t best = 0;
+    std::uint32_t ties = 0;
+    for (std::size_t c = 0; c < sample; ++c) {
+        const Candidate& candidate = candidates_[c];
+        std::int64_t delta = evaluate(boards_[candidate.board], candidate.out, candidate.in, false);
+        // In orbits every board of the orbit makes the same swap, each with about this effect.
+        const bool closesAll = std::int64_t(holes_.size()) + delta * period_ <= 0;
+        if (!closesAll && tabu_[candidate.board * kMaxNumbers + candidate.in] > steps_) continue;
+        if (closesAll) delta = INT64_MIN;
+        if (delta < bestCost) {
+            bestCost = delta;
+            best = c;
+            ties = 1;
+        } else if (delta == bestCost && random_.below(++ties) == 0) {
+            best = c;
+        }
+    }
+    if (bestCost == INT64_MAX) return;  // every swap is forbidden for now
+    if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / temperature_)) return;
+    const Candidate c = candidates_[best];
+    swapInOrbit(c.board, c.out, c.in);
+}
+
+// `mask` turned d times.
+std::uint64_t CoverSearch::turn(std::uint64_t mask, int d) const {
+    if (d == 0) return mask;
+    const std::uint64_t low = mask & turning_;
+    return (((low << d) | (low >> (period_ - d))) & turning_) | (mask & ~turning_);
+}
+
+// True when a turn short of a full round brings `board` back to itself: its orbit would hold
+// fewer boards than the others, and the orbits would no longer line up with the board count.
+bool CoverSearch::shortOrbit(std::uint64_t board) const {
+    for (int d = 1; d < period_; ++d)
+        if (period_ % d == 0 && turn(board, d) == board) return true;
+    return false;
+}
+
+void CoverSearch::addOrbit(std::uint64_t board) {
+    for (int j = 0; j < period_; ++j) addBoard(turn(board, j));
+}
+
+void CoverSearch::addBoard(std::uint64_t board) {
+    const auto id = static_cast<std::uint32_t>(boards_.size());
+    boards_.push_back(board);
+    tabu_.resize(boards_.size() * kMaxNumbers, 0);
+    forEachOwn(board, [&](std::uint32_t r) { containing_[r].push_back(id); });
+    forEachMet(board, [&](std::uint32_t r) {
+        if (cover_[r]++ == 0) closeHole(r);
+    });
+}
+
+// Board `id` plays `in` instead of `out`, and every other board of its orbit the same swap
+// turned to it, unless that would give the orbit fewer boards.
+void CoverSearch::swapInOrbit(std::uint32_t id, int out, int in) {
+    const int at = static_cast<int>(id) % period_;
+    const std::uint32_t first = id - at;
+    if (period_ > 1) {
+        const std::uint64_t changed = (boards_[id] & ~(std::uint64_t(1) << out)) | std::uint64_t(1) << in;
+        if (shortOrbit(changed)) return;
+    }
+    const std::uint64_t until = steps_ + tuning_.tabuSteps + random_.below(tuning_.tabuSteps);
+    for (int j = 0; j < period_; ++j) {
+        const int d = (j - at + period_) % period_;
+        const int o = turnNumber(out, d), i = turnNumber(in, d);
+        const std::uint32_t board = first + static_cast<std::uint32_t>(j);
+        evaluate(boards_[board], o, i);
+        apply(board, o, i);
+        tabu_[board * kMaxNumbers + o] = until;
+    }
+}
+
+void CoverSearch::forget(std::uint32_t r, std::uint32_t id) {
+    auto& list = containing_[r];
+    *std::find(list.begin(), list.end(), id) = list.back();
+    list.pop_back();
+}
+
+// The holes opened minus the holes closed if `board` played `in` instead of `out`. Only the
+// m-subsets holding t-1 of the four numbers kept, with `out` or `in` and none of the other
+// can change; their ranks are kept for apply().
+std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep) {
+    const std::uint64_t outBit = std::uint64_t(1) << out;
+    const std::uint64_t inBit = std::uint64_t(1) << in;
+    std::uint64_t keptBits[kBoardSize - 1];
+    int k = 0;
+    for (std::uint64_t kept = board & ~outBit; kept != 0; kept &= kept - 1) keptBits[k++] = kept & (~kept + 1);
+    std::uint64_t onlyRest = 0;
+    const std::uint64_t* rests = &onlyRest;
+    std::size_t restCount = 1;
+    if (m_ > t_) {
+        std::uint8_t rest[kMaxNumbers];
+        int r = 0;
+        const std::uint64_t excluded = board | inBit;
+        for (int n = 0; n < v_; ++n)
+            if (!(excluded >> n & 1)) rest[r++] = static_cast<std::uint8_t>(n);
+        restMasks_.clear();
+        for (const auto& q : restPatterns_) {
+            std::uint64_t mask = 0;
+            for (int a = 0; a < m_ - t_; ++a) mask |= std::uint64_t(1) << rest[q[a]];
+            restMasks_.push_back(mask);
+        }
+        rests = restMasks_.data();
+        restCount = restMasks_.size();
+    }
+    if (keep) {
+        lost_.clear();
+        gained_.clear();
+    }
+    std::int64_t delta = 0;
+    for (const auto& p : keptPatterns_) {
+        std::uint64_t part = 0;
+        for (int a = 0; a < t_ - 1; ++a) part |= keptBits[p[a]];
+        for (std::size_t q = 0; q < restCount; ++q) {
+            const std::uint32_t lost = maskRank(part | rests[q] | outBit);
+            const std::uint32_t gained = maskRank(part | rests[q] | inBit);
+            delta += (cover_[lost] == 1) - (cover_[gained] == 0);
+            if (keep) {
+                lost_.push_back(lost);
+                gained_.push_back(gained);
+            }
+        }
+    }
+    return delta;
+}
+
+// Makes the swap evaluate() looked at last.
+void CoverSearch::apply(std::uint32_t chosen, int out, int in) {
+    const std::uint64_t board = boards_[chosen];
+    const std::uint64_t outBit = std::uint64_t(1) << out;
+    const std::uint64_t inBit = std::uint64_t(1) << in;
+    // The (t-1)-subsets with `out` leave the board's lists; those with `in` join.
+    forEachPart(board & ~outBit, shortPatterns_, t_ - 2, [&](std::uint64_t part) {
+        forget(maskRank(part | outBit), chosen);
+        containing_[maskRank(part | inBit)].push_back(chosen);
+    });
+    boards_[chosen] = (board & ~outBit) | inBit;
+    for (const std::uint32_t r : lost_)
+        if (--cover_[r] == 0) openHole(r);
+    for (const std::uint32_t r : gained_)
+        if (cover_[r]++ == 0) closeHole(r);
+}
+
+void CoverSearch::openHole(std::uint32_t r) {
+    where_[r] = static_cast<std::int32_t>(holes_.size());
+    holes_.push_back(r);
+}
+
+void CoverSearch::closeHole(std::uint32_t r) {
+    const std::int32_t at = where_[r];
+    const std::uint32_t last = holes_.back();
+    holes_[at] = last;
+    where_[last] = at;
+    holes_.pop_back();
+}
+
+}  // namespace norvex5::workshop

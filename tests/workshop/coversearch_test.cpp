@@ -1,0 +1,117 @@
+#include "workshop/coversearch.h"
+
+#include <gtest/gtest.h>
+
+#include "workshop/seededrandom.h"
+#include "workshop/wheelcheck.h"
+
+namespace norvex5::workshop {
+namespace {
+
+struct SearchCase {
+    int v;
+    Guarantee g;
+    int period;
+};
+
+// Plain searches and searches in orbits, over guarantees whose holes are counted differently
+// (t = m, t < m, a swap meeting few or many subsets).
+const SearchCase kCases[] = {{10, {3, 3}, 1},  {12, {3, 4}, 1},  {11, {2, 5}, 1},  {13, {4, 5}, 1},
+                             {13, {3, 3}, 13}, {12, {3, 3}, 11}, {14, {4, 4}, 12}, {15, {3, 5}, 15}};
+
+std::int64_t recountedHoles(const CoverSearch& search, int v, Guarantee g) {
+    Wheel wheel = search.wheel();
+    wheel.numbers = v;
+    return checkGuarantee(CoverageIndex(wheel), g).holes;
+}
+
+// The first `period` numbers turned d times, the others kept.
+std::uint64_t turned(std::uint64_t board, int period, int d) {
+    std::uint64_t result = 0;
+    for (int n = 0; n < 64; ++n)
+        if (board >> n & 1) result |= std::uint64_t(1) << (n < period ? (n + d) % period : n);
+    return result;
+}
+
+void expectWholeOrbits(const CoverSearch& search) {
+    const int period = search.period();
+    const auto& boards = search.boards();
+    ASSERT_EQ(boards.size() % static_cast<std::size_t>(period), 0u);
+    for (std::size_t first = 0; first < boards.size(); first += period)
+        for (int j = 0; j < period; ++j) EXPECT_EQ(boards[first + j], turned(boards[first], period, j));
+}
+
+void expectBoardsOfFive(const CoverSearch& search, int v) {
+    for (const std::uint64_t board : search.boards()) {
+        EXPECT_EQ(__builtin_popcountll(board), kBoardSize);
+        EXPECT_EQ(board >> v, 0u);
+    }
+}
+
+TEST(CoverSearch, TheHoleCountAlwaysEqualsARecount) {
+    // Whatever the search does (greedy start, orbits taken away at their best or at random, steps
+    // warm and cold, a wheel loaded again), the holes it keeps are the holes the check finds.
+    for (const SearchCase& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.v << " numbers, " << c.g.t << " if " << c.g.m << ", period " << c.period);
+        CoverSearch search(c.v, c.g, 5, c.period);
+        EXPECT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, c.v, c.g));
+        ASSERT_TRUE(search.greedy([] { return true; }));
+        EXPECT_EQ(search.holes(), 0u);
+        EXPECT_EQ(recountedHoles(search, c.v, c.g), 0);
+        SeededRandom choice(11);
+        std::vector<std::uint64_t> saved = search.boards();
+        for (int round = 0; round < 40; ++round) {
+            switch (choice.below(6)) {
+                case 0:
+                    if (search.orbits() > 1) search.removeOrbit(choice.below(2) == 0);
+                    break;
+                case 1: saved = search.boards(); break;
+                case 2: search.load(saved); break;
+                case 3: search.reheat(choice.below(2) == 0); break;
+                default:
+                    for (int s = 0; s < 50; ++s) search.step();
+            }
+            ASSERT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, c.v, c.g)) << "round " << round;
+            expectBoardsOfFive(search, c.v);
+            expectWholeOrbits(search);
+        }
+    }
+}
+
+TEST(CoverSearch, AStepOnACompleteWheelChangesNothing) {
+    // Nothing is left to close: any swap could only open holes.
+    for (const SearchCase& c : kCases) {
+        CoverSearch search(c.v, c.g, 9, c.period);
+        ASSERT_TRUE(search.greedy([] { return true; }));
+        const std::vector<std::uint64_t> complete = search.boards();
+        search.reheat(true);
+        for (int s = 0; s < 500; ++s) search.step();
+        EXPECT_EQ(search.boards(), complete) << c.v << " numbers, " << c.g.t << " if " << c.g.m;
+        EXPECT_EQ(search.holes(), 0u);
+    }
+}
+
+TEST(CoverSearch, AGreedyStartThatIsToldToStopLeavesItsHoles) {
+    CoverSearch search(20, {3, 3}, 1, 1);
+    int asked = 0;
+    EXPECT_FALSE(search.greedy([&] { return ++asked <= 3; }));
+    EXPECT_LE(search.size(), 3);
+    EXPECT_GT(search.holes(), 0u);
+    EXPECT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, 20, {3, 3}));
+}
+
+TEST(CoverSearch, TheSameSeedTakesTheSamePath) {
+    auto path = [](std::uint64_t seed) {
+        CoverSearch search(14, {3, 4}, seed, 1);
+        search.greedy([] { return true; });
+        search.removeOrbit();
+        search.removeOrbit(true);
+        for (int s = 0; s < 300; ++s) search.step();
+        return search.boards();
+    };
+    EXPECT_EQ(path(3), path(3));
+    EXPECT_NE(path(3), path(4));
+}
+
+}  // namespace
+}  // namespace norvex5::workshop
