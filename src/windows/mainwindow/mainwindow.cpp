@@ -49,7 +49,6 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     setFont(font);
 
     controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
-    externalTab_ = new ExternalWheelsTab(state_, platform_, controls_.externalPage);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -66,6 +65,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers() {
     const MainWindowControls& c = controls_;
+    connect(c.pages, &QTabWidget::currentChanged, this, [this] {
+        if (controls_.pages->currentWidget() == controls_.externalPage) externalTab();
+    });
     for (int n = 1; n <= c.ticket->boxCount(); ++n) {
         NumberBox* box = c.ticket->box(n);
         connect(box, &NumberBox::clicked, this, &MainWindow::tickBox);
@@ -257,7 +259,29 @@ void MainWindow::viewBoards() { runOutput(hooks_.boardViewer); }
 void MainWindow::listBoards() { runOutput(hooks_.boardList); }
 void MainWindow::printTickets() { runOutput(hooks_.ticketPrinting); }
 void MainWindow::compareWithDraw() { runOutput(hooks_.internalComparison); }
-void MainWindow::showExternalTab() { controls_.pages->setCurrentWidget(controls_.externalPage); }
+void MainWindow::showExternalTab() {
+    controls_.pages->setCurrentWidget(controls_.externalPage);
+    externalTab();
+}
+
+ExternalWheelsTab& MainWindow::externalTab() {
+    if (externalTab_ != nullptr) return *externalTab_;
+    externalTab_ = new ExternalWheelsTab(state_, platform_, controls_.externalPage);
+    // What the start-up work and the texts did to the main window's other controls.
+    if (!firstActivationPending_) {
+        applyExternalTabTexts();
+        externalTab_->fillReplacementLists();
+    }
+    if (controls_.externalPage->isVisible()) externalTab_->show();
+    if (hooks_.externalTabBuilt) hooks_.externalTabBuilt(*externalTab_);
+    return *externalTab_;
+}
+
+void MainWindow::applyExternalTabTexts() {
+    if (externalTab_ == nullptr) return;
+    applyWindowTexts(*this, externalTabTexts(), state_.messageLookup());
+    externalTab_->applyProgramTexts();
+}
 
 void MainWindow::checkChosenWheel() { runOutput(hooks_.wheelCheck); }
 
@@ -287,11 +311,10 @@ QString MainWindow::text(int message) const { return QString::fromStdString(stat
 void MainWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
     applyWindowTexts(*this, mainWindowTexts(), lookup);
-    applyWindowTexts(*this, externalTabTexts(), lookup);
+    applyExternalTabTexts();
     // The workshop's entries are beyond the designed menu: their words are the program's own.
     controls_.checkWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelCheckTitle)));
     controls_.generateWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelGeneratorTitle)));
-    externalTab_->applyProgramTexts();
     // Alt and a letter opens a menu, whatever the language's words for them.
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
@@ -388,7 +411,7 @@ void MainWindow::activate() {
             applyTexts();
             fillWheelList();
         }
-        externalTab_->fillReplacementLists();
+        if (externalTab_ != nullptr) externalTab_->fillReplacementLists();
         if (hooks_.fillReplacementLists) hooks_.fillReplacementLists();
     } catch (...) {
         platform_.message(QStringLiteral("erreur form1.activate"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,

@@ -57,6 +57,8 @@ struct MainWindowHooks {
     std::function<void()> firstRunLanguage;  // Form10, modal, first run only
     std::function<void()> fillReplacementLists;
     std::function<void()> companionLaunch;  // at shutdown
+    // Connects the external wheels tab's own hooks once the tab is built.
+    std::function<void(ExternalWheelsTab&)> externalTabBuilt;
 };
 
 class MainWindow : public QMainWindow {
@@ -68,8 +70,9 @@ public:
 
     MainWindowHooks& hooks() { return hooks_; }
     const MainWindowControls& controls() const { return controls_; }
-    // The external wheels tab, on the external page.
-    ExternalWheelsTab& externalTab() { return *externalTab_; }
+    // The external wheels tab, on the external page; built the first time that page is shown or
+    // the tab is asked for, as its many boxes take longer to build than the rest of the window.
+    ExternalWheelsTab& externalTab();
 
     // The start-up work; runs once, at the first activation (or the first show, whichever comes
     // first). Later calls do nothing.
@@ -126,6 +129,8 @@ protected:
 
 private:
     void connectHandlers();
+    // The external tab's texts in the current language, once it is built.
+    void applyExternalTabTexts();
     // The selection check and the number list every output command starts with; false (after
     // message 109) when the ticked numbers do not fit the wheel.
     bool prepareOutput();

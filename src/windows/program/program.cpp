@@ -52,6 +52,12 @@ WindowOnFirstUse<Window> Program::onFirstUse(Build build) {
     return WindowOnFirstUse<Window>([this, build] { return build(*mainWindow_); });
 }
 
+template <typename Window>
+WindowOnFirstUse<Window> Program::onFirstUse() {
+    return onFirstUse<Window>(
+        [this](MainWindow& owner) { return std::make_unique<Window>(state_, platform_, &owner); });
+}
+
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),
       directories_(directories),
@@ -66,20 +72,13 @@ Program::Program(Platform& platform, ProgramDirectories directories)
           list->setTicketPrinting([this] { ticketPrint_->openFor(state_.selectedWheel); });
           return list;
       })),
-      ticketPrint_(onFirstUse<TicketPrintDialog>(
-          [this](MainWindow& owner) { return std::make_unique<TicketPrintDialog>(state_, platform_, &owner); })),
-      comparison_(onFirstUse<ComparisonWindow>(
-          [this](MainWindow& owner) { return std::make_unique<ComparisonWindow>(state_, platform_, &owner); })),
-      parameters_(onFirstUse<ParametersWindow>(
-          [this](MainWindow& owner) { return std::make_unique<ParametersWindow>(state_, platform_, &owner); })),
-      languageChoice_(onFirstUse<LanguageChoiceDialog>(
-          [this](MainWindow& owner) { return std::make_unique<LanguageChoiceDialog>(state_, platform_, &owner); })),
-      wheelDescription_(onFirstUse<WheelDescriptionWindow>(
-          [this](MainWindow& owner) { return std::make_unique<WheelDescriptionWindow>(state_, platform_, &owner); })),
-      about_(onFirstUse<AboutBox>(
-          [this](MainWindow& owner) { return std::make_unique<AboutBox>(state_, platform_, &owner); })),
-      wheelCheck_(onFirstUse<WheelCheckWindow>(
-          [this](MainWindow& owner) { return std::make_unique<WheelCheckWindow>(state_, platform_, &owner); })),
+      ticketPrint_(onFirstUse<TicketPrintDialog>()),
+      comparison_(onFirstUse<ComparisonWindow>()),
+      parameters_(onFirstUse<ParametersWindow>()),
+      languageChoice_(onFirstUse<LanguageChoiceDialog>()),
+      wheelDescription_(onFirstUse<WheelDescriptionWindow>()),
+      about_(onFirstUse<AboutBox>()),
+      wheelCheck_(onFirstUse<WheelCheckWindow>()),
       wheelGenerator_(onFirstUse<WheelGeneratorWindow>([this](MainWindow& owner) {
           auto generator = std::make_unique<WheelGeneratorWindow>(state_, platform_, &owner);
           generator->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
@@ -107,18 +106,19 @@ void Program::connectWindows() {
     hooks.boardList = [this] { boardList_->exec(); };
     hooks.ticketPrinting = [this] { ticketPrint_->openFor(state_.selectedWheel); };
     hooks.internalComparison = [this] { comparison_->openInternal(); };
-    ExternalWheelsTab& externalTab = mainWindow_->externalTab();
-    externalTab.setComparison([this, &externalTab](const ExternalWheel& wheel) {
-        comparison_->openExternal(wheel,
-                                  [&externalTab](std::int64_t boards) { externalTab.showComparisonProgress(boards); });
-    });
+    hooks.externalTabBuilt = [this](ExternalWheelsTab& externalTab) {
+        externalTab.setComparison([this, &externalTab](const ExternalWheel& wheel) {
+            comparison_->openExternal(
+                wheel, [&externalTab](std::int64_t boards) { externalTab.showComparisonProgress(boards); });
+        });
+        externalTab.setWheelCheck([this](const ExternalWheel& file) { checkWheelFile(file); });
+    };
     // The wheel workshop: the chosen wheel over the ticked numbers (the main window has checked
     // that they fit), a wheel file of the external tab as its numbers are played, a generated one.
     hooks.wheelCheck = [this] {
         if (const auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel))
             wheelCheck_->openFor(chosen->wheel, chosen->played);
     };
-    externalTab.setWheelCheck([this](const ExternalWheel& file) { checkWheelFile(file); });
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };

@@ -80,6 +80,9 @@ private:
     // A window of the program, the main window's child, built by `build` when first opened.
     template <typename Window, typename Build>
     WindowOnFirstUse<Window> onFirstUse(Build build);
+    // The same for a window built from the state and the desktop alone.
+    template <typename Window>
+    WindowOnFirstUse<Window> onFirstUse();
     // The check of a wheel file of the external tab, its numbers played as the replacement boxes say.
     void checkWheelFile(const ExternalWheel& file);
 

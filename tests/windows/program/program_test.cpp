@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <csignal>
 #include <fstream>
 
 #include "core/wheelcatalogue.h"
+#include "localisation/messagetable.h"
 #include "windows/modalanswer.h"
 #include "windows/program/endrequests.h"
 #include "windows/program/program.h"
@@ -120,7 +122,7 @@ void ProgramTest::windowsAreBuiltWhenFirstOpenedAndKept() {
     ProgramRig rig;
     // At start only the main window is built: the others cost more than the rest of the start-up.
     for (const char* name : {"Form2", "Form5", "Form7", "Form8", "Form9", "Form10", "FinfoSysteme", "apropos",
-                             "FormVerif", "FormGenerateur"})
+                             "FormVerif", "FormGenerateur", "externalWheelsTab"})
         QVERIFY2(rig.window().findChild<QWidget*>(QLatin1String(name)) == nullptr, name);
     rig.tickAndChoose(6, 1);
     QList<QWidget*> opened;
@@ -246,6 +248,12 @@ void ProgramTest::languageChosenInTheParametersReachesEveryWindow() {
              QString::fromStdString(rig.state().programText(ProgramText::OnABoard)).arg(2));
     check->close();
 
+    // The external tab, built only now that its page is shown, speaks German too.
+    findControl<QTabWidget>(rig.window(), QStringLiteral("PageControl1"))
+        ->setCurrentWidget(findControl<QWidget>(rig.window(), QStringLiteral("tabsysexterne")));
+    QCOMPARE(findControl<QAbstractButton>(rig.window(), QStringLiteral("bselfic"))->text(), rig.message(172));
+    QVERIFY(rig.message(172) != QString::fromUtf8(messageTableCell(172, 1).data(), messageTableCell(172, 1).size()));
+
     // Italian has no words for the comparison window's title: it stays empty, as the table says.
     rig.state().parameters.language = 5;
     QString comparisonTitle = QStringLiteral("not shown");
@@ -313,6 +321,8 @@ void ProgramTest::externalWheelIsComparedInTheComparisonWindow() {
     std::string bytes;
     for (int k = 0; k < 30; ++k) bytes += "1;2;3;4;" + std::to_string(k % 40 + 5) + "\r\n";
     writeBytes(file, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    auto* pages = findControl<QTabWidget>(rig.window(), QStringLiteral("PageControl1"));
+    pages->setCurrentWidget(findControl<QWidget>(rig.window(), QStringLiteral("tabsysexterne")));
     rig.platform.chooseFileNext(QString::fromStdString(file.string()));
     rig.press("bselfic");
     findControl<QComboBox>(rig.window(), QStringLiteral("ComboBoxa3"))->setEditText(QStringLiteral("44"));

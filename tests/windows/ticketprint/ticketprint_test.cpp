@@ -289,6 +289,7 @@ private slots:
         QVERIFY(!main.state.ticketModelRemembered);
         MainWindowRig::writeFile(main.programDir() / "wheel.txt",
                                  std::vector<unsigned char>{'1', ';', '2', ';', '3', ';', '4', ';', '5', '\r', '\n'});
+        main.window.showExternalTab();  // the tab is built when its page is first shown
         main.platform.chooseFileNext(QString::fromStdString((main.programDir() / "wheel.txt").string()));
         main.press("bselfic");
         auto* lastPageModels = main.find<QComboBox>(QStringLiteral("combTypebull"));
