@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "externalwheels/externalwheel.h"
 #include "textfiles/fieldnumber.h"
 
 namespace norvex5::bench {
@@ -42,6 +43,15 @@ inline bool writeGeneratedWheel(const char* file, long boards, unsigned seed, bo
     }
     std::fwrite(text.data(), 1, text.size(), out);
     return std::fclose(out) == 0;
+}
+
+// The generated file as every reader of the program is told to read it.
+inline ExternalWheel generatedWheelFile(const char* file) {
+    ExternalWheel wheel;
+    wheel.fileName = file;
+    wheel.separator = ";";
+    wheel.linesToSkip = 1;
+    return wheel;
 }
 
 }  // namespace norvex5::bench

@@ -16,16 +16,8 @@ using namespace norvex5;
 
 namespace {
 
-ExternalWheel benchWheel(const char* file) {
-    ExternalWheel wheel;
-    wheel.fileName = file;
-    wheel.separator = ";";
-    wheel.linesToSkip = 1;
-    return wheel;
-}
-
 int check(const char* file) {
-    const workshop::WheelFileReading reading = workshop::readWheelFile(benchWheel(file), 50);
+    const workshop::WheelFileReading reading = workshop::readWheelFile(bench::generatedWheelFile(file), 50);
     if (!reading.ok()) {
         std::fprintf(stderr, "%s\n", workshop::describeProblem(reading, 50).c_str());
         return 1;
@@ -49,7 +41,7 @@ int main(int argc, char** argv) {
         return bench::writeGeneratedWheel(argv[2], std::atol(argv[3]), 11, true) ? 0 : 1;
     if (argc == 3 && std::string(argv[1]) == "check") return check(argv[2]);
     if (argc == 4 && std::string(argv[1]) == "export")
-        return exportExternalList(benchWheel(argv[2]), argv[3]).status == ExportStatus::Written ? 0 : 1;
+        return exportExternalList(bench::generatedWheelFile(argv[2]), argv[3]).status == ExportStatus::Written ? 0 : 1;
     std::fprintf(stderr, "usage: %s generate <file> <boards> | check <file> | export <file> <out>\n", argv[0]);
     return 2;
 }

@@ -1,13 +1,15 @@
-// Starts each probe many times, alternating them so that a busy machine weighs on both alike,
-// and times each start from the spawn until the probe says "ready". Prints the medians and, as
-// its last line, the program's start-up against the empty window's.
+// Starts each probe many times, taking turns so that a busy machine weighs on all alike, and
+// times each start from the spawn until the probe says "ready". A probe that has not said it
+// within the time limit is killed and the run fails: no probe can hang the bench.
 //
-//   norvex5_startup_driver <program probe> <empty probe> [runs] [text probe]
+//   norvex5_startup_driver <runs> <limit seconds> empty=<command> <name>=<command> ...
 //
-// The text probe, when given, is timed too and printed for scale: an empty window with a single
-// line of text, whose fonts alone cost a good part of what separates any real window from an
-// empty one.
+// A command is a program and its arguments, separated by blanks. The probe named "empty" is the
+// yardstick: for every other one the driver prints <name>_ms=<median> (its fastest and slowest)
+// and <name>_vs_empty_qt=<its median over the empty one's>, one line each, in the order given.
 
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,7 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,35 +26,67 @@ extern char** environ;
 
 namespace {
 
-double runOnce(const char* program) {
+struct Probe {
+    std::string name;
+    std::vector<std::string> command;
+    std::vector<double> times;
+};
+
+// The time from spawn to "ready" in milliseconds; negative, with what the probe said in `said`,
+// when it failed, left without "ready" or overran `limitMs`.
+double runOnce(const Probe& probe, double limitMs, std::string& said) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return -1;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    char* argv[] = {const_cast<char*>(program), nullptr};
+    std::vector<char*> argv;
+    for (const std::string& word : probe.command) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
 
     const auto begin = std::chrono::steady_clock::now();
+    const auto elapsedMs = [&] {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+    };
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv, environ);
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
+    said.clear();
     if (spawned != 0) {
         close(pipeEnds[0]);
+        said = "could not be started";
         return -1;
     }
-    std::string said;
-    char buffer[64];
-    ssize_t got = 0;
-    while (said.find("ready") == std::string::npos && (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+    bool overran = false;
+    while (said.find("ready") == std::string::npos) {
+        const double left = limitMs - elapsedMs();
+        pollfd wait{pipeEnds[0], POLLIN, 0};
+        if (left <= 0 || poll(&wait, 1, static_cast<int>(left) + 1) == 0) {
+            overran = elapsedMs() >= limitMs;
+            if (overran) break;
+            continue;
+        }
+        char buffer[256];
+        const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
+        if (got <= 0) break;
         said.append(buffer, static_cast<std::size_t>(got));
-    const auto end = std::chrono::steady_clock::now();
+    }
+    const double ms = elapsedMs();
     close(pipeEnds[0]);
+    if (overran) kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
-    if (said.find("ready") == std::string::npos) return -1;
-    return std::chrono::duration<double, std::milli>(end - begin).count();
+    if (overran) {
+        said = "did not say ready within " + std::to_string(static_cast<int>(limitMs / 1000)) + " s";
+        return -1;
+    }
+    if (said.find("ready") == std::string::npos) {
+        if (said.empty()) said = "left without a word (status " + std::to_string(status) + ")";
+        return -1;
+    }
+    return ms;
 }
 
 double median(std::vector<double> values) {
@@ -64,39 +98,53 @@ double median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program probe> <empty probe> [runs] [text probe]\n", argv[0]);
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s <runs> <limit seconds> empty=<command> <name>=<command> ...\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
-    const char* textProbe = argc > 4 ? argv[4] : nullptr;
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const double limitMs = std::max(1.0, std::atof(argv[2])) * 1000;
+    std::vector<Probe> probes;
+    for (int k = 3; k < argc; ++k) {
+        const std::string text = argv[k];
+        const std::size_t equals = text.find('=');
+        if (equals == std::string::npos) {
+            std::fprintf(stderr, "not <name>=<command>: %s\n", argv[k]);
+            return 2;
+        }
+        Probe probe{text.substr(0, equals), {}, {}};
+        std::istringstream words(text.substr(equals + 1));
+        for (std::string word; words >> word;) probe.command.push_back(word);
+        probes.push_back(probe);
+    }
+    const auto empty = std::find_if(probes.begin(), probes.end(), [](const Probe& p) { return p.name == "empty"; });
+    if (empty == probes.end()) {
+        std::fprintf(stderr, "no probe named empty\n");
+        return 2;
+    }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-    // One start of each first, untimed, so that both find the libraries in the page cache.
-    if (runOnce(argv[1]) < 0 || runOnce(argv[2]) < 0) {
-        std::fprintf(stderr, "a probe did not start or did not say ready\n");
-        return 1;
-    }
-    std::vector<double> program, empty, text;
-    for (int i = 0; i < runs; ++i) {
-        const double e = runOnce(argv[2]);
-        const double p = runOnce(argv[1]);
-        const double t = textProbe != nullptr ? runOnce(textProbe) : 0;
-        if (e < 0 || p < 0 || t < 0) {
-            std::fprintf(stderr, "a probe failed on run %d\n", i + 1);
-            return 1;
+    // One start of each first, untimed, so that all find their libraries in the page cache.
+    std::string said;
+    for (int round = 0; round <= runs; ++round)
+        for (Probe& probe : probes) {
+            const double ms = runOnce(probe, limitMs, said);
+            if (ms < 0) {
+                std::fprintf(stderr, "probe %s, run %d: %s\n", probe.name.c_str(), round, said.c_str());
+                return 1;
+            }
+            if (round > 0) probe.times.push_back(ms);
         }
-        empty.push_back(e);
-        program.push_back(p);
-        text.push_back(t);
+    const double emptyMs = median(empty->times);
+    std::printf("runs=%d empty_qt_ms=%.1f (%.1f..%.1f)\n", runs, emptyMs,
+                *std::min_element(empty->times.begin(), empty->times.end()),
+                *std::max_element(empty->times.begin(), empty->times.end()));
+    for (const Probe& probe : probes) {
+        if (&probe == &*empty) continue;
+        const double ms = median(probe.times);
+        std::printf("%s_ms=%.1f (%.1f..%.1f) %s_vs_empty_qt=%.2f\n", probe.name.c_str(), ms,
+                    *std::min_element(probe.times.begin(), probe.times.end()),
+                    *std::max_element(probe.times.begin(), probe.times.end()), probe.name.c_str(), ms / emptyMs);
     }
-    if (textProbe != nullptr)
-        std::printf("text_window_ms=%.1f text_window_vs_empty_qt=%.2f\n", median(text), median(text) / median(empty));
-    const double programMs = median(program);
-    const double emptyMs = median(empty);
-    std::printf("runs=%d empty_qt_ms=%.1f (min %.1f) startup_ms=%.1f (min %.1f)\n", runs, emptyMs,
-                *std::min_element(empty.begin(), empty.end()), programMs,
-                *std::min_element(program.begin(), program.end()));
-    std::printf("startup_vs_empty_qt=%.2f startup_ms=%.1f\n", programMs / emptyMs, programMs);
     return 0;
 }

@@ -8,5 +8,5 @@ int main(int argc, char* argv[]) {
     window.setWindowTitle(QStringLiteral("NORVEX5"));
     window.setFixedSize(663, 464);
     window.show();
-    return reportReadyWhenShown(application, window);
+    reportReadyWhenShown(application, window);
 }

@@ -12,5 +12,5 @@ int main(int argc, char* argv[]) {
     auto* text = new QLabel(QStringLiteral("NORVEX5"), &window);
     text->move(10, 10);
     window.show();
-    return reportReadyWhenShown(application, window);
+    reportReadyWhenShown(application, window);
 }

@@ -9,6 +9,18 @@
 
 namespace norvex5 {
 
+std::optional<DrawNumberOutsideGame> drawNumberOutsideGame(const DrawTexts& texts, std::int32_t highestNumber) {
+    for (int k = 0; k < kDrawNumbers; ++k) {
+        const std::string_view text = trimBlanks(texts[k]);
+        const auto number = fieldNumber(text);
+        const bool digitsOnly =
+            !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool outside = number ? *number < 1 || *number > highestNumber : digitsOnly;
+        if (outside) return DrawNumberOutsideGame{k, std::string(text)};
+    }
+    return std::nullopt;
+}
+
 bool drawHasDuplicates(const DrawTexts& texts) {
     std::array<int, 60> counted{};  // [1..59]
     for (const std::string& text : texts) {
@@ -99,7 +111,7 @@ ComparisonResult compareExternal(const ExternalWheel& wheel, const Draw& draw, c
             const auto score = [&](int, std::string_view field) __attribute__((always_inline)) {
                 const auto number = fieldNumber(field);
                 if (!number) return;
-                const std::int32_t v = replaceCompared(wheel.map, *number);
+                const std::int32_t v = replaceCompared(wheel.map, wheel.wheelNumber(*number));
                 *w++ = '-';
                 if (v >= 0 && v < 100) {
                     w = writeTwoDigits(w, static_cast<unsigned>(v));

@@ -1,8 +1,8 @@
 #pragma once
 // Scoring boards against a draw (the model side of TForm8).
 //
-// The window reads the five grid A draw boxes, asks drawHasDuplicates() (message 109 / 143 when
-// true), then runs the comparison of its mode. Each board becomes one line for listresul, pushed
+// The window reads the five grid A draw boxes, refuses a number outside the game
+// (drawNumberOutsideGame()), asks drawHasDuplicates() (message 109 / 143 when true), then runs the comparison of its mode. Each board becomes one line for listresul, pushed
 // into a ComparisonSink as it is formed, and the result carries the summary counters. Nothing is
 // collected here, so an external file of millions of boards is compared in constant memory; the
 // window decides how to hold the lines and lets pending events through from the sink.
@@ -51,6 +51,15 @@ struct Draw {
         return hits;
     }
 };
+
+// The first box (0-based) holding a number no draw of the game can hold: below 1, above
+// `highestNumber`, or a run of digits too long to be read. A box that holds no number is not this
+// rule's business (the modes treat it each in their own way). Nothing is compared while one is.
+struct DrawNumberOutsideGame {
+    int box = -1;
+    std::string text;
+};
+std::optional<DrawNumberOutsideGame> drawNumberOutsideGame(const DrawTexts& texts, std::int32_t highestNumber);
 
 // True when a number 1..50 is typed in two boxes. Boxes after the first that is not a number are
 // not read; numbers outside 1..59 are ignored here.

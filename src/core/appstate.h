@@ -26,6 +26,10 @@ struct AppState {
     // The wheel chosen in the main window's wheel list: its catalogue number, -1 when no entry is
     // chosen. The output windows read it; only the main window writes it.
     int selectedWheel = -1;
+    // False on a first run (no parameters file) until a ticket model is chosen in the print
+    // dialog: the model lists then propose the model of the game type shown rather than the
+    // remembered position, which is only the file's default.
+    bool ticketModelRemembered = true;
     std::unique_ptr<LanguageFile> languageManager;
     // The reserved field of the last saved game read, written back into the next one saved.
     std::int32_t savedGameReserved = 0;

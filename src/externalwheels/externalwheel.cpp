@@ -33,8 +33,9 @@ void fillPreviewCells(PreviewRow& row, std::string_view line, const ExternalWhee
         if (mode == PreviewMode::Replaced) {
             text = trimBlanks(text);
             const auto v = fieldNumber(text);
-            if (v && *v >= 1 && *v <= 50) {
-                appendDecimal(cell, replaceGridA(wheel.map, *v));
+            // A file numbered from 0 shows every number as the one it is read as.
+            if (v && (wheel.numberedFromZero || (*v >= 1 && *v <= 50))) {
+                appendDecimal(cell, wheel.playedGridA(*v));
                 continue;
             }
         }

@@ -25,9 +25,19 @@ struct ExternalWheel {
     std::string separator;  // " ", "," or ";"; empty when none was chosen, read as a blank
     int linesToSkip = 0;    // a negative value counts as 0
     ReplacementMap map = identityReplacementMap();
+    // The file writes its wheel numbers from 0 (several generators of covering designs do):
+    // every reader takes a number n of fields 1..5 as wheel number n + 1. Whether a file does is
+    // decided by numbersStartAtZero() (fileshape.h); the user has the last word.
+    bool numberedFromZero = false;
 
     // The reader's separator: the first character of `separator`, a blank when it is empty.
     char separatorChar() const { return separator.empty() ? ' ' : separator.front(); }
+    // A number of fields 1..5, as written, as the wheel number it stands for.
+    std::int32_t wheelNumber(std::int32_t written) const {
+        return numberedFromZero && written < INT32_MAX ? written + 1 : written;
+    }
+    // A number of fields 1..5, as written, as played (replaceGridA of its wheel number).
+    std::int32_t playedGridA(std::int32_t written) const { return replaceGridA(map, wheelNumber(written)); }
 };
 
 // The lines-to-skip box read as a number; 0 when its text is not one.

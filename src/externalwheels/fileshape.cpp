@@ -28,31 +28,9 @@ bool holdsFiveNumbers(std::string_view line, char separator) {
     return true;
 }
 
-// The first bytes of the file hold bytes below 32 other than line ends, tab, vertical tab and
-// form feed: no text file does. A Ctrl-Z ends a text file for the reader, which is why it counts
-// only at the very end: a picture or a program often has one early, followed by anything.
-bool startsLikeBinary(const std::string& fileName) {
-    constexpr std::size_t kSample = 64 * 1024;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return false;  // the reader says what is wrong with it
-    std::string bytes(kSample, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kSample));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    bool endMarker = false;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (endMarker && byte != 26) return true;
-        if (byte == 26)
-            endMarker = true;
-        else if (byte < 32 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\v' && byte != '\f')
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
-std::optional<FileShape> guessFileShape(const std::string& fileName) {
+std::optional<std::vector<std::string>> linesForShapeGuess(const std::string& fileName) {
     std::vector<std::string> lines;
     try {
         TextFileReader reader;
@@ -64,16 +42,84 @@ std::optional<FileShape> guessFileShape(const std::string& fileName) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
+    return lines;
+}
+
+std::optional<FileShape> guessShape(const std::vector<std::string>& lines, std::span<const char* const> separators,
+                                    const LineFits& fits) {
     const int count = static_cast<int>(lines.size());
     for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
         const int last = std::min(count, skip + kSampledBoards);
-        for (const char* separator : kWheelSeparators) {
+        for (const char* separator : separators) {
             bool all = true;
-            for (int k = skip; k < last && all; ++k) all = holdsFiveNumbers(lines[k], separator[0]);
+            for (int k = skip; k < last && all; ++k) all = fits(lines[k], separator[0]);
             if (all) return FileShape{separator, skip};
         }
     }
     return std::nullopt;
+}
+
+std::optional<FileShape> guessFileShape(const std::string& fileName) {
+    const auto lines = linesForShapeGuess(fileName);
+    if (!lines) return std::nullopt;
+    return guessShape(*lines, kWheelSeparators, holdsFiveNumbers);
+}
+
+// Bytes below 32 other than line ends, tab, vertical tab and form feed: no text file holds them.
+// Only the bytes before the first Ctrl-Z count, since the reader
+// ends the file there: old DOS files often carry padding of any kind after it.
+bool startsLikeBinary(const std::string& fileName) {
+    constexpr std::size_t kSample = 64 * 1024;
+    constexpr char kEndOfText = 26;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;  // the reader says what is wrong with it
+    std::string bytes(kSample, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(kSample));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    for (const char c : bytes) {
+        if (c == kEndOfText) return false;
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\v' && byte != '\f') return true;
+    }
+    return false;
+}
+
+UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel, const ScanProgress& keepGoing) {
+    constexpr int kFields = kPreviewFields + 2;
+    constexpr std::int64_t kProgressEvery = 1 << 14;
+    UsedWheelNumbers used;
+    try {
+        TextFileReader reader;
+        openExternalWheel(reader, wheel);
+        while (!reader.atEnd()) {
+            reader.forEachField(kFields, [&](int f, std::string_view field) {
+                const auto written = trimmedFieldNumber(field);
+                if (!written) return;
+                if (f <= kPreviewFields) {
+                    used.zeroWritten = used.zeroWritten || *written == 0;
+                    const std::int32_t n = wheel.wheelNumber(*written);
+                    if (n >= 1 && n <= kReplacementGridABoxes) used.gridA[static_cast<std::size_t>(n)] = true;
+                } else if (*written >= 1 && *written <= kReplacementGridBBoxes) {
+                    used.gridB[static_cast<std::size_t>(*written)] = true;
+                }
+            });
+            ++used.pass.count;
+            if (keepGoing && used.pass.count % kProgressEvery == 0 && !keepGoing(used.pass.count)) {
+                used.pass.stopped = true;
+                break;
+            }
+            reader.readLine();
+        }
+    } catch (const std::exception& e) {
+        used.pass.fail(e.what());
+    }
+    return used;
+}
+
+bool numbersStartAtZero(const ExternalWheel& wheel) {
+    ExternalWheel asWritten = wheel;
+    asWritten.numberedFromZero = false;
+    return numbersStartAtZero(usedWheelNumbers(asWritten));
 }
 
 WheelFileCheck checkWheelFile(const ExternalWheel& wheel) {

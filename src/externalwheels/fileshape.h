@@ -5,8 +5,13 @@
 // empty file or lines without five numbers are refused with a clear word before a print job or
 // an export file is started).
 
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "externalwheels/externalwheel.h"
 
@@ -26,6 +31,20 @@ struct FileShape {
 // on offer does that within 20 header lines, or when the file cannot be read.
 std::optional<FileShape> guessFileShape(const std::string& fileName);
 
+// The rule behind guessFileShape, for any file of records one a line (wheels, draws): the fewest
+// header lines, then the first of `separators`, with which the first lines after the header (up
+// to five of them) each fit.
+using LineFits = std::function<bool(std::string_view line, char separator)>;
+std::optional<FileShape> guessShape(const std::vector<std::string>& firstLines, std::span<const char* const> separators,
+                                    const LineFits& fits);
+
+// The lines a shape is guessed from: the header lines a guess may skip and the records after
+// them, as the reader gives them. Nothing when the file cannot be read.
+std::optional<std::vector<std::string>> linesForShapeGuess(const std::string& fileName);
+
+// The first bytes of the file hold control bytes that no text file holds (a picture, a program).
+bool startsLikeBinary(const std::string& fileName);
+
 enum class WheelFileProblem {
     None,
     Unreadable,     // the reader failed (no file, a line too long, ...): `error` says why
@@ -38,6 +57,23 @@ struct WheelFileCheck {
     WheelFileProblem problem = WheelFileProblem::None;
     std::string error;  // the reader's message when Unreadable
 };
+
+// The wheel numbers the boards of a file use, read through as `wheel` reads it (its separator,
+// header lines and numbering), among those a replacement box stands for.
+struct UsedWheelNumbers {
+    bool zeroWritten = false;  // a 0 written in fields 1..5 of a board
+    UsedGridA gridA{};         // [n]: wheel number n in fields 1..5
+    UsedGridB gridB{};         // [m]: grid B number m in fields 6..7
+    PassResult pass;           // a failure keeps what was found before it
+};
+// Asked with the boards read so far, every few thousand boards; false stops the pass.
+using ScanProgress = std::function<bool(std::int64_t boards)>;
+UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel, const ScanProgress& keepGoing = {});
+
+// Whether a file writes its wheel numbers from 0, the one rule every reader follows: it does when
+// a 0 stands among the first five fields of any of its boards (numbers 1..v never hold one).
+inline bool numbersStartAtZero(const UsedWheelNumbers& used) { return used.zeroWritten; }
+bool numbersStartAtZero(const ExternalWheel& wheel);
 
 // Looks at the first lines of the file as `wheel` reads it. A file passes when its first lines are
 // text and at least one of the first board lines holds five numbers; lines that do not (a line of

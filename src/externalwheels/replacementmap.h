@@ -5,10 +5,12 @@
 // grid B wheel number n - 50. 0 and 60..100 have no box and stay 0; readers still index them
 // (the comparison replaces file numbers up to 100, the list and the tickets grid B numbers up to
 // 50), which is why the table has 101 entries and why a file number 60..100 comes out as 0.
-// Nothing checks the values: 0, negatives and repeats are taken as they stand.
+// The table takes the values as they stand (0, negatives, repeats); firstReplacementProblem()
+// is what a window asks before boards are played with them.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace norvex5 {
@@ -33,6 +35,28 @@ ReplacementMap identityReplacementMap();
 // entry keeps its previous value. "A number" is fieldNumber(): leading blanks, sign, digits.
 ReplacementMap buildReplacementMap(const GridABoxTexts& gridA, const GridBBoxTexts& gridB,
                                    const ReplacementMap& previous);
+
+// A box whose number would spoil the boards it plays on: a text that is not a number (the table
+// then quietly keeps the wheel number), a number no ticket can carry, or the number another box
+// plays too (a board would hold it twice).
+enum class ReplacementFault { NotANumber, NotOnTicket, SameNumber };
+struct ReplacementProblem {
+    ReplacementFault fault = ReplacementFault::NotANumber;
+    bool gridB = false;
+    int box = 0;       // 1..50 in grid A, 1..9 in grid B
+    std::string text;  // what the box holds
+    int otherBox = 0;  // SameNumber: the box of the same grid that plays the number too
+    int highest = 0;   // NotOnTicket: the highest number a ticket carries in the box's grid
+};
+using UsedGridA = std::array<bool, kReplacementGridABoxes + 1>;  // [n]: the file uses wheel number n
+using UsedGridB = std::array<bool, kReplacementGridBBoxes + 1>;
+
+// The first such box, grid A 1..50 then grid B 1..9, among the boxes of the wheel numbers the file
+// uses; the others play nothing and may hold anything. `map` is the table built from the boxes, so
+// an empty box plays what the table gives it. Grid A numbers run 1..highestGridA, grid B 1..9.
+std::optional<ReplacementProblem> firstReplacementProblem(const GridABoxTexts& gridA, const GridBBoxTexts& gridB,
+                                                          const ReplacementMap& map, const UsedGridA& usedA,
+                                                          const UsedGridB& usedB, int highestGridA);
 
 // Grid A wheel number v as played: entry v for 1..50, v itself otherwise.
 inline std::int32_t replaceGridA(const ReplacementMap& map, std::int32_t v) {

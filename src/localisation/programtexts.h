@@ -58,8 +58,29 @@ enum class ProgramText {
     WheelFiles,        // the wheel file dialog's filter name
     WheelNotWritten,   // "%1" the file
     GuaranteeOneHole,  // GuaranteeHoles for a single hole: "%1" the share covered in percent
+    // A draw box of the comparison window: "%1" the box (1..5), "%2" what it holds, "%3" the
+    // game's highest number.
+    DrawNumberOutsideGame,
+    // The second line of message 109 under a built-in wheel: "%1" the numbers it plays, "%2" the
+    // numbers ticked and not fixed, "%3" the numbers fixed.
+    WheelNeedsNumbers,
+    OffsetOffThePaper,              // "%1" the offset field's caption, "%2" what it holds, "%3" the farthest offset
+    MarksOffThePage,                // "%1" boxes off the printable page, "%2" boxes of the ticket; OK goes on
+    TicketsPrintedRestCancelled,    // "%1" the tickets printed before a Cancel (two or more)
+    OneTicketPrintedRestCancelled,  // the same for a single ticket
+    NothingPrintedCancelled,
+    // A wheel file that writes its numbers from 0, on the external tab's first page.
+    NumbersStartAtZero,  // the check box
+    ReadFromZero,        // the line under the file name, box ticked
+    ReadAsWritten,       // the same, box unticked
+    // Replacement boxes that would spoil the boards; "%1" the box, "%2" what it holds.
+    ReplacementNotANumber,
+    ReplacementNotOnTicket,  // "%3" the highest number a ticket carries there
+    ReplacementSameNumber,   // "%3" the other box
+    ReplacementGridBBox,     // "%1" a grid B box's label
+    ContinueQuestion,
 };
-inline constexpr int kProgramTextCount = 45;
+inline constexpr int kProgramTextCount = 60;
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);

@@ -1,7 +1,9 @@
 #include "output/boardlists.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
+#include <memory>
 
 #include "core/boardtext.h"
 #include "localisation/messagenumbers.h"
@@ -11,6 +13,99 @@
 namespace norvex5 {
 
 namespace {
+
+// The rare field that is not one or two digits alone.
+std::optional<std::int32_t> trimmedNumberOutOfLine(std::string_view field) { return trimmedFieldNumber(field); }
+
+constexpr int kListFields = 7;
+constexpr int kGridAFields = 5;
+
+// The text of every file number 0..99 of each grid as played, with what goes before it, made
+// once per pass: a line then takes each of its numbers with one copy instead of a look-up in the
+// replacement map and a conversion to decimal.
+class PlayedTexts {
+public:
+    static constexpr std::uint32_t kNumbers = 100;
+    // write() copies this many bytes whatever the text's length: the line needs the room.
+    static constexpr std::size_t kRoom = 16;
+
+    // `first` goes before the first value of a line, `later` before every other one.
+    PlayedTexts(const ExternalWheel& wheel, std::string_view first, std::string_view later) {
+        for (int position = 0; position < 2; ++position)
+            for (int grid = 0; grid < 2; ++grid)
+                for (std::uint32_t v = 0; v < kNumbers; ++v) {
+                    // At most 2 + 11 characters: ", " and a negative 32-bit number.
+                    char text[kRoom + 8] = {};
+                    const std::string_view before = position == 0 ? first : later;
+                    char* end = std::copy(before.begin(), before.end(), text);
+                    const auto number = static_cast<std::int32_t>(v);
+                    end = writeDecimal(end, grid == 0 ? wheel.playedGridA(number) : replaceGridB(wheel.map, number));
+                    sizes_[position][grid][v] = static_cast<std::uint8_t>(end - text);
+                    std::memcpy(texts_[position][grid][v], text, kRoom);
+                }
+    }
+    char* write(char* at, bool later, bool gridB, std::uint32_t v) const {
+        std::memcpy(at, texts_[later][gridB][v], kRoom);
+        return at + sizes_[later][gridB][v];
+    }
+
+private:
+    char texts_[2][2][kNumbers][kRoom];
+    std::uint8_t sizes_[2][2][kNumbers];
+};
+
+// The longest external list line: a 20-character line number, " :", then seven times ", " and an
+// 11-digit value, and room for the last copy of a played text.
+constexpr std::size_t kLongestExternalLine = 20 + 2 + kListFields * 13 + PlayedTexts::kRoom;
+
+// Every board of the file as a list line, formed in place, since this loop runs once per board of
+// files of millions: the first line at `at`, each next one where next(end of the line just
+// formed) says, or no further when it says nullptr. Room for kLongestExternalLine bytes each.
+template <typename Next>
+PassResult formExternalListLines(const ExternalWheel& wheel, ListOutput output, char* at, Next&& next) {
+    const bool printed = output == ListOutput::Print;
+    const std::string_view first = " ";
+    const std::string_view later = printed ? " " : ", ";
+    const PlayedTexts texts(wheel, first, later);
+    PassResult run;
+    try {
+        TextFileReader reader;
+        openExternalWheel(reader, wheel);
+        DecimalCounter n;
+        reader.forEachLine([&] {
+            char* w = at;
+            if (printed) {
+                n.increment();
+                w = std::copy(n.text().begin(), n.text().end(), w);
+                *w++ = ' ';
+                *w++ = ':';
+            }
+            bool valueBefore = false;
+            // Inlined by force: called seven times per board, it is most of the pass, and the
+            // compiler leaves it out of line.
+            const auto addValue = [&](int f, std::optional<std::int32_t> v) __attribute__((always_inline)) {
+                if (!v) return;
+                const bool gridB = f > kGridAFields;
+                if (static_cast<std::uint32_t>(*v) < PlayedTexts::kNumbers) {
+                    w = texts.write(w, valueBefore, gridB, static_cast<std::uint32_t>(*v));
+                } else {
+                    const std::string_view before = valueBefore ? later : first;
+                    w = std::copy(before.begin(), before.end(), w);
+                    w = writeDecimal(w, gridB ? replaceGridB(wheel.map, *v) : wheel.playedGridA(*v));
+                }
+                valueBefore = true;
+            };
+            reader.forEachFieldNumber(kListFields, trimmedNumberOutOfLine, addValue);
+            ++run.count;
+            at = next(w);
+            run.stopped = at == nullptr;
+            return !run.stopped;
+        });
+    } catch (const std::exception& e) {
+        run.fail(e.what());
+    }
+    return run;
+}
 
 constexpr int kGridBFirst = 51;
 constexpr int kGridBLast = kBoxCount;  // 59: grid B numbers 1..9
@@ -90,48 +185,36 @@ PassResult forEachInternalListLine(Expansion& expansion, BoardMask& mask, const 
 }
 
 PassResult forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink) {
-    constexpr int kListFields = 7;
-    constexpr int kGridAFields = 5;
-    // The longest line: a 20-character line number, " :", then seven times ", " and an 11-digit
-    // value. Formed in place, since this loop runs once per board of files of millions.
-    char line[20 + 2 + kListFields * 13];
-    const bool printed = output == ListOutput::Print;
-    PassResult run;
-    try {
-        TextFileReader reader;
-        openExternalWheel(reader, wheel);
-        DecimalCounter n;
-        while (!reader.atEnd()) {
-            n.increment();
-            char* w = line;
-            if (printed) {
-                w = std::copy(n.text().begin(), n.text().end(), w);
-                *w++ = ' ';
-                *w++ = ':';
-            }
-            bool later = false;
-            // Inlined by force: called seven times per board, it is most of the pass.
-            const auto addValue = [&](int f, std::string_view field) __attribute__((always_inline)) {
-                const auto v = trimmedFieldNumber(field);
-                if (!v) return;
-                const std::int32_t played =
-                    f <= kGridAFields ? replaceGridA(wheel.map, *v) : replaceGridB(wheel.map, *v);
-                if (!printed && later) *w++ = ',';
-                *w++ = ' ';
-                w = writeDecimal(w, played);
-                later = true;
-            };
-            reader.forEachField(kListFields, addValue);
-            ++run.count;
-            if (!sink(std::string_view(line, static_cast<std::size_t>(w - line)))) {
-                run.stopped = true;
-                break;
-            }
-            reader.readLine();
-        }
-    } catch (const std::exception& e) {
-        run.fail(e.what());
-    }
+    char line[kLongestExternalLine];
+    return formExternalListLines(wheel, output, line, [&](const char* end) {
+        return sink(std::string_view(line, static_cast<std::size_t>(end - line))) ? line : nullptr;
+    });
+}
+
+PassResult forEachExternalExportBlock(const ExternalWheel& wheel, const LineBlockSink& sink) {
+    constexpr std::size_t kBlock = std::size_t(256) << 10;
+    const auto block = std::make_unique<char[]>(kBlock);
+    char* used = block.get();
+    std::int64_t lines = 0;
+    bool stopped = false;
+    const auto handOver = [&] {
+        stopped = !sink(std::string_view(block.get(), static_cast<std::size_t>(used - block.get())), lines);
+        used = block.get();
+        lines = 0;
+        return !stopped;
+    };
+    PassResult run = formExternalListLines(wheel, ListOutput::Export, used, [&](char* end) -> char* {
+        *end++ = '\r';
+        *end++ = '\n';
+        used = end;
+        ++lines;
+        if (block.get() + kBlock - used < static_cast<std::ptrdiff_t>(kLongestExternalLine + 2) && !handOver())
+            return nullptr;
+        return used;
+    });
+    // The lines formed since the last full block, unless the sink asked to stop.
+    if (!stopped && lines > 0) handOver();
+    run.stopped = stopped;
     return run;
 }
 

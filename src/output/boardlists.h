@@ -82,4 +82,14 @@ PassResult forEachInternalListLine(Expansion& expansion, BoardMask& mask, const 
 // through entries 1..50, grid B 1..50 through entries 51..100; other values as they stand.
 PassResult forEachExternalListLine(const ExternalWheel& wheel, ListOutput output, const LineSink& sink);
 
+// Receives many whole export lines at once, each ended by CR LF, and how many they are; false
+// stops the run.
+using LineBlockSink = std::function<bool(std::string_view lines, std::int64_t count)>;
+
+// The export lines of forEachExternalListLine(wheel, ListOutput::Export, ...) with their CR LF, in
+// blocks: for the export of files of millions of boards, where a call per line would cost as
+// much as forming the line. count is the lines formed, as there; stopped, that the sink said
+// false.
+PassResult forEachExternalExportBlock(const ExternalWheel& wheel, const LineBlockSink& sink);
+
 }  // namespace norvex5

@@ -107,7 +107,7 @@ bool printCalibrationPage(PrintSurface& surface, int model, const PrinterOffsets
     try {
         // Measured inside the job, once the surface knows the printer it draws on.
         const std::vector<DeviceRect> outlines = markablePositions(surface, model, offsets);
-        // An outline is its mark grown alike on every side, so it shares the mark's centre.
+        // An outline is centred on its mark, so its centre is where the mark's centre falls.
         std::vector<DevicePixel> centres;
         centres.reserve(outlines.size());
         for (const DeviceRect& r : outlines) centres.push_back(centreOf(r));

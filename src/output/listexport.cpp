@@ -23,6 +23,8 @@ public:
         buffer_[used_++] = '\n';
         return true;
     }
+    // Lines already ended by CR LF, in a block large enough to be written as it stands.
+    bool lines(std::string_view block) { return flush() && file_.write(block); }
     bool commit() { return flush() && file_.commit(); }
 
 private:
@@ -38,8 +40,11 @@ private:
     std::size_t used_ = 0;
 };
 
-template <typename Produce>
-ExportResult exportLines(const std::filesystem::path& target, const ExportProgress& keepGoing, Produce produce) {
+// `produce` hands its lines to the function it is given through `write`, which writes them
+// with `writer` and returns false when that failed; `lines` counts them.
+template <typename Produce, typename Write>
+ExportResult exportLines(const std::filesystem::path& target, const ExportProgress& keepGoing, Produce produce,
+                         Write write) {
     ExportResult result;
     ExportWriter writer;
     if (!writer.open(target)) {
@@ -50,12 +55,12 @@ ExportResult exportLines(const std::filesystem::path& target, const ExportProgre
     bool writeFailed = false;
     bool stopped = false;
     std::int64_t written = 0;
-    result.pass = produce([&](std::string_view line) {
-        if (!writer.line(line)) {
+    result.pass = produce([&](std::string_view text, std::int64_t lines) {
+        if (!write(writer, text)) {
             writeFailed = true;
             return false;
         }
-        ++written;
+        written += lines;
         if (keepGoing && !keepGoing(written)) {
             stopped = true;
             return false;
@@ -81,15 +86,20 @@ ExportResult exportLines(const std::filesystem::path& target, const ExportProgre
 
 ExportResult exportInternalList(Expansion& expansion, BoardMask& mask, const SelectionState& selection, int wheel,
                                 const std::filesystem::path& target, const ExportProgress& keepGoing) {
-    return exportLines(target, keepGoing, [&](const LineSink& sink) {
-        return forEachInternalListLine(expansion, mask, selection, wheel, ListOutput::Export, {}, sink);
-    });
+    return exportLines(
+        target, keepGoing,
+        [&](const auto& take) {
+            return forEachInternalListLine(expansion, mask, selection, wheel, ListOutput::Export, {},
+                                           [&](std::string_view line) { return take(line, 1); });
+        },
+        [](ExportWriter& writer, std::string_view line) { return writer.line(line); });
 }
 
 ExportResult exportExternalList(const ExternalWheel& wheel, const std::filesystem::path& target,
                                 const ExportProgress& keepGoing) {
-    return exportLines(target, keepGoing,
-                       [&](const LineSink& sink) { return forEachExternalListLine(wheel, ListOutput::Export, sink); });
+    return exportLines(
+        target, keepGoing, [&](const auto& take) { return forEachExternalExportBlock(wheel, take); },
+        [](ExportWriter& writer, std::string_view lines) { return writer.lines(lines); });
 }
 
 }  // namespace norvex5

@@ -33,8 +33,9 @@ struct ExportResult {
     ExportStatus status = ExportStatus::Written;
 };
 
-// Asked after every line written, with the count so far; false stops the export (a window whose
-// user pressed Cancel). An empty one never stops it.
+// Asked as the lines are written (after each line, or after each block of a few thousand), with
+// the count so far; false stops the export (a window whose user pressed Cancel). An empty one
+// never stops it.
 using ExportProgress = std::function<bool(std::int64_t lines)>;
 
 // The boards of built-in `wheel` over the ticked numbers of `selection`.

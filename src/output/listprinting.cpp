@@ -85,9 +85,15 @@ PrintResult printBoardList(PrintSurface& surface, const PrintedListStyle& style,
         result.pass.fail(e.what());
         result.pass.count = printed;
     }
-    // A list on plain paper is worth having as far as it got, so even a failed run is printed.
+    // The user's Cancel drops the job being built, as for tickets. A failure is another matter: a
+    // list on plain paper is worth having as far as it got, so it is printed.
+    if (result.pass.stopped) {
+        surface.abortDocument();
+        return result;
+    }
     surface.endDocument();
     result.jobs = 1;
+    result.ticketsPrinted = result.tickets;
     return result;
 }
 

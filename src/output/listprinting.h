@@ -22,7 +22,8 @@ namespace norvex5 {
 using ListProducer = std::function<PassResult(const LineSink& sink)>;
 
 // One print job: title, then the lines of `produce`. When the producer fails half-way, the
-// lines printed so far stay printed and the result is Failed.
+// lines printed so far stay printed and the result is Failed; when it stops (the user cancelled),
+// the job is dropped and the result is Cancelled.
 PrintResult printBoardList(PrintSurface& surface, const PrintedListStyle& style, const std::string& title,
                            const ListProducer& produce);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/gametype.h"
 #include "textfiles/listentry.h"
 
 namespace norvex5 {
@@ -19,12 +20,25 @@ constexpr int kModel4Rows = 7;                 // 49 numbers in rows of 7
 
 TicketLayoutTable buildTable() {
     TicketLayoutTable t{};
-    // name, first box X/Y, number steps X/Y, board steps X/Y, boards, first-row boards, bonus X/Y/step, mark
-    t[1] = {"FRANCE LOTO", 2.2, 3.9, 0.4, 0.4, 0, 1.568, 5, 0, 5.0, 11.7, 0.4, MarkShape::Letter};
-    t[2] = {"ROUMANIA LOTO 5/40", 3.9, 3.1, 0.4, 0.4, 0, 1.62, 4, 0, 0, 0, 0, MarkShape::Letter};
-    t[3] = {"FLORIDA FANTASY5", 3.08, 1.27, 0.439, 0.45, 3.173, 3.65, 10, 5, 0, 0, 0, MarkShape::Square};
-    t[4] = {
-        "PORTUGAL NOVO TOTOLOTO 2011", 2.07, 1.75, 0.39, 0.42, 2.7, 2.92, 10, 0, 2.38, 8.92, 0.39, MarkShape::Letter};
+    // name, first box X/Y, number steps X/Y, board steps X/Y, boards, first-row boards, bonus X/Y/step, mark,
+    // highest number on the ticket
+    t[1] = {"FRANCE LOTO", 2.2, 3.9, 0.4, 0.4, 0, 1.568, 5, 0, 5.0, 11.7, 0.4, MarkShape::Letter, 49};
+    t[2] = {"ROUMANIA LOTO 5/40", 3.9, 3.1, 0.4, 0.4, 0, 1.62, 4, 0, 0, 0, 0, MarkShape::Letter, 40};
+    t[3] = {"FLORIDA FANTASY5", 3.08, 1.27, 0.439, 0.45, 3.173, 3.65, 10, 5, 0, 0, 0, MarkShape::Square, 36};
+    t[4] = {"PORTUGAL NOVO TOTOLOTO 2011",
+            2.07,
+            1.75,
+            0.39,
+            0.42,
+            2.7,
+            2.92,
+            10,
+            0,
+            2.38,
+            8.92,
+            0.39,
+            MarkShape::Letter,
+            49};
     t[5] = {"South Carolina Cash5 (in vertical on printer)",
             4.55,
             6.8,
@@ -37,7 +51,8 @@ TicketLayoutTable buildTable() {
             0,
             0,
             0,
-            MarkShape::Bar};
+            MarkShape::Bar,
+            38};
     t[6] = {"North Carolina Cash5 (in vertical on printer)",
             3.6,
             4.4,
@@ -50,7 +65,8 @@ TicketLayoutTable buildTable() {
             0,
             0,
             0,
-            MarkShape::Square};
+            MarkShape::Square,
+            39};
     return t;
 }
 
@@ -104,6 +120,24 @@ std::optional<CmPoint> numberPosition(int model, int n, double slot) {
     return std::nullopt;
 }
 
+bool carriesNumber(int model, int n) {
+    const TicketLayout* l = ticketLayout(model);
+    return l != nullptr && n >= 1 && n <= l->numberCount;
+}
+
+CmSize numberPitch(int model) {
+    const TicketLayout* l = ticketLayout(model);
+    if (l == nullptr) return {};
+    if (model == 5 || model == 6) return {l->numberStepY, l->numberStepX};
+    return {l->numberStepX, l->numberStepY};
+}
+
+CmSize bonusPitch(int model) {
+    const TicketLayout* l = ticketLayout(model);
+    if (l == nullptr || !hasBonusRow(model)) return {};
+    return {l->bonusStepX, l->bonusStepX};
+}
+
 std::optional<CmPoint> bonusPosition(int model, int b) {
     const TicketLayout* l = ticketLayout(model);
     if (l == nullptr || !hasBonusRow(model) || b < 1 || b > bonusNumberCount(model)) return std::nullopt;
@@ -124,6 +158,16 @@ std::optional<CmPoint> boardNumberPosition(int model, double slot) {
                 return CmPoint{first->x, first->y + kModel4Rows * ticketLayouts()[4].numberStepY};
             return CmPoint{first->x, first->y - kBoardNumberGapAbove};
         default: return CmPoint{first->x, first->y - kBoardNumberGapAbove};
+    }
+}
+
+int ticketModelForGameType(int gameType) {
+    switch (effectiveGameType(gameType)) {
+        case 1: return 1;
+        case 4: return 4;
+        case 7: return 3;
+        case 8: return 5;
+        default: return 1;
     }
 }
 

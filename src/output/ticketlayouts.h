@@ -40,6 +40,8 @@ struct TicketLayout {
     double bonusY = 0;
     double bonusStepX = 0;
     MarkShape markShape = MarkShape::Letter;
+    // The highest number printed on the paper ticket: its boxes run from 1 to this number.
+    std::int32_t numberCount = 0;
 };
 
 // Indexed by ticket model number 1..6; entry 0 is an empty record.
@@ -70,11 +72,31 @@ std::optional<CmPoint> numberPosition(int model, int n, double slot);
 // bonus row or a b outside 1..bonusNumberCount.
 std::optional<CmPoint> bonusPosition(int model, int b);
 
+// True when the paper ticket of `model` has a box for grid A number n.
+bool carriesNumber(int model, int n);
+
+struct CmSize {
+    double width = 0;
+    double height = 0;
+};
+
+// The distance from one number box to the next across and down the paper, which bounds the size
+// of a box: the tickets fed lengthwise swap the record's two steps. Zero for a model outside 1..6.
+CmSize numberPitch(int model);
+// The same along the bonus row, whose boxes stand as far apart down the paper as across it.
+CmSize bonusPitch(int model);
+
 // Where a board's number is written on the ticket, clear of every number box: left of the
 // board's first box where the boards are stacked (models 1, 2), above it where there is room
 // between boards (models 3, 5, 6 and the upper boards of model 4), under the last row for the
 // lower boards of model 4. The point is the top-left corner of the text.
 std::optional<CmPoint> boardNumberPosition(int model, double slot);
+
+// The model whose paper ticket is the one the main window shows for `gameType`, proposed until
+// the user has chosen a model: France and Portugal have their own, the Florida ticket is printed
+// on the Florida model and the South Carolina ticket on its own; a ticket without a model of its
+// own (the hidden types, the New York ticket) gets the first model.
+int ticketModelForGameType(int gameType);
 
 // --- The ticket model lists (the print dialog's and the external wheel page's) --------------
 

@@ -10,6 +10,24 @@ namespace {
 // from the printer's resolution to the screen's.
 constexpr double kOutlineWidthCm = 0.02;
 
+// Calls visit(position, pitch) for every box of the model's ticket, in the order of
+// markablePositions().
+template <typename Visit>
+void forEachBox(int model, Visit visit) {
+    const TicketLayout* layout = ticketLayout(model);
+    if (layout == nullptr) return;
+    for (int slot = 1; slot <= layout->boardsPerTicket; ++slot)
+        for (int n = 1; n <= kGridACount; ++n)
+            if (carriesNumber(model, n))
+                if (const std::optional<CmPoint> at = numberPosition(model, n, slot)) visit(*at, numberPitch(model));
+    if (hasBonusRow(model))
+        for (int b = 1; b <= bonusNumberCount(model); ++b)
+            if (const std::optional<CmPoint> at = bonusPosition(model, b)) visit(*at, bonusPitch(model));
+}
+
+// `size`, made one smaller when needed so that it exceeds `inner` by an even number of pixels.
+int evenSpare(int size, int inner) { return (size - inner) % 2 == 0 ? size : size - 1; }
+
 }  // namespace
 
 std::vector<DeviceRect> markablePositions(PrintSurface& surface, int model, const PrinterOffsets& offsets) {
@@ -18,20 +36,32 @@ std::vector<DeviceRect> markablePositions(PrintSurface& surface, int model, cons
     if (layout == nullptr) return rects;
     surface.setFont(internalTicketFont());
     const TextExtent mark = markSize(surface, layout->markShape);
-    const int marginX = markExtent(surface, Axis::X, kOutlineMarginCm);
-    const int marginY = markExtent(surface, Axis::Y, kOutlineMarginCm);
-    const auto add = [&](CmPoint at) {
+    forEachBox(model, [&](CmPoint at, CmSize pitch) {
         const int x = toDevice(surface, Axis::X, at.x, offsets);
         const int y = toDevice(surface, Axis::Y, at.y, offsets);
-        rects.push_back({x - marginX, y - marginY, x + mark.width + marginX, y + mark.height + marginY});
-    };
-    for (int slot = 1; slot <= layout->boardsPerTicket; ++slot)
-        for (int n = 1; n <= kGridACount; ++n)
-            if (const std::optional<CmPoint> at = numberPosition(model, n, slot)) add(*at);
-    if (hasBonusRow(model))
-        for (int b = 1; b <= bonusNumberCount(model); ++b)
-            if (const std::optional<CmPoint> at = bonusPosition(model, b)) add(*at);
+        // A pixel less where needed, so the box and its mark share their centre to the pixel.
+        const int width = evenSpare(markExtent(surface, Axis::X, pitch.width - kOutlineGapCm), mark.width);
+        const int height = evenSpare(markExtent(surface, Axis::Y, pitch.height - kOutlineGapCm), mark.height);
+        const int x1 = x - (width - mark.width) / 2;
+        const int y1 = y - (height - mark.height) / 2;
+        rects.push_back({x1, y1, x1 + width, y1 + height});
+    });
     return rects;
+}
+
+int marksOffThePage(PrintSurface& surface, int model, const PrinterOffsets& offsets) {
+    const TicketLayout* layout = ticketLayout(model);
+    if (layout == nullptr) return 0;
+    surface.setFont(internalTicketFont());
+    const TextExtent mark = markSize(surface, layout->markShape);
+    const PageSize page = surface.pageSize();
+    int off = 0;
+    forEachBox(model, [&](CmPoint at, CmSize) {
+        const int x = toDevice(surface, Axis::X, at.x, offsets);
+        const int y = toDevice(surface, Axis::Y, at.y, offsets);
+        if (x < 0 || y < 0 || x + mark.width > page.width || y + mark.height > page.height) ++off;
+    });
+    return off;
 }
 
 void drawOutlines(PrintSurface& surface, const std::vector<DeviceRect>& rects, PrintColour colour) {

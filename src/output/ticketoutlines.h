@@ -1,8 +1,8 @@
 #pragma once
-// Where a ticket run can put a mark: one rectangle per box of every board slot and of the bonus
-// row, each the mark's own size and a little larger, in device pixels. The print preview draws
-// them under the marks so the user sees each mark inside its box; a calibration sheet can print
-// the same rectangles to line the printer up with the paper tickets.
+// Where a ticket run can put a mark: one rectangle per box of the paper ticket, in every board
+// slot and along the bonus row, in device pixels. The print preview draws them under the marks
+// so the user sees each mark inside its box; a calibration sheet prints the same rectangles to
+// line the printer up with the paper tickets.
 
 #include <optional>
 #include <string>
@@ -22,14 +22,19 @@ struct DeviceRect {
     bool operator==(const DeviceRect&) const = default;
 };
 
-// How much an outline stands off its mark on every side.
-inline constexpr double kOutlineMarginCm = 0.05;
+// How much smaller than the pitch an outline is, so that neighbouring outlines never touch.
+inline constexpr double kOutlineGapCm = 0.06;
 
-// Every box a run on `model` may mark: numbers 1..50 in every slot 1..boards per ticket, then
-// the bonus numbers when the model has a bonus row, each where the printer would put the mark
-// with these offsets, grown by kOutlineMarginCm. Leaves the internal ticket font set on the
-// surface (an "X" is measured in it). Empty for a model outside 1..6.
+// Every box of `model`'s paper ticket: the numbers it carries in every slot 1..boards per ticket,
+// then the bonus numbers when the model has a bonus row. Each is a box of the model's pitch less
+// kOutlineGapCm, centred on the mark the printer would draw there with these offsets. Leaves the
+// internal ticket font set on the surface (an "X" is measured in it). Empty for a model outside
+// 1..6.
 std::vector<DeviceRect> markablePositions(PrintSurface& surface, int model, const PrinterOffsets& offsets);
+
+// How many of those boxes would get a mark that is not wholly on the printable page with these
+// offsets: such marks are cut or lost without a word from the printer.
+int marksOffThePage(PrintSurface& surface, int model, const PrinterOffsets& offsets);
 
 // The rectangles as thin outlines in `colour`, drawn with lines so nothing under them is covered.
 void drawOutlines(PrintSurface& surface, const std::vector<DeviceRect>& rects, PrintColour colour);

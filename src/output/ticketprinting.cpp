@@ -44,6 +44,7 @@ public:
     void start() {
         beginJob();
         result_.tickets = 1;
+        pagesInJob_ = 1;
     }
 
     // Moves to a fresh ticket; false when the user cancelled, and then nothing more is printed.
@@ -57,6 +58,7 @@ public:
             surface_.newPage();
         }
         ++result_.tickets;
+        ++pagesInJob_;
         return true;
     }
 
@@ -81,12 +83,14 @@ private:
     void beginJob() {
         if (!surface_.beginDocument()) throw PrintFailure("the printer did not start the print job");
         open_ = true;
+        pagesInJob_ = 0;
         surface_.setFont(font_);
     }
     void endJob() {
         open_ = false;
         surface_.endDocument();
         ++result_.jobs;
+        result_.ticketsPrinted += pagesInJob_;
     }
     bool askForNextTicket() const { return !hooks_.nextTicket || hooks_.nextTicket(); }
 
@@ -96,6 +100,7 @@ private:
     const TicketHooks& hooks_;
     PrintResult& result_;
     bool open_ = false;
+    int pagesInJob_ = 0;
 };
 
 // Asks the progress hook whether to go on after a board. A stop drops the job being built, so
@@ -287,7 +292,7 @@ PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& whe
                 const std::optional<std::int32_t> value = fieldNumber(trimBlanks(reader.field(f)));
                 if (!value) continue;
                 try {
-                    markNumber(surface, model, replaceGridA(wheel.map, *value), slot, offsets);
+                    markNumber(surface, model, wheel.playedGridA(*value), slot, offsets);
                 } catch (const std::exception&) {
                     // One number that could not be marked does not spoil the rest of the run.
                     if (hooks.reportError) hooks.reportError("pcochenumerosurgrille");

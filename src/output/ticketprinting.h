@@ -73,6 +73,9 @@ struct PrintResult {
     PassResult pass;
     int tickets = 0;  // pages started
     int jobs = 0;     // print jobs handed to the printer
+    // The pages of those jobs: what reaches paper or a file. A dropped job's pages are not among
+    // them.
+    int ticketsPrinted = 0;
 
     Status status() const {
         if (!pass.ok) return Status::Failed;

@@ -57,6 +57,7 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
         if (!error) target_ = resolved;
     }
     failed_ = false;
+    written_ = writebackStarted_ = 0;
     if (std::filesystem::exists(target_, error) && !userMayWrite(target_)) return false;
     temporary_ = temporaryNameFor(target_);
     // O_EXCL: never write through a name somebody else created in the meantime.
@@ -86,6 +87,17 @@ bool AtomicFileWriter::write(std::string_view bytes) { return write(bytes.data()
 bool AtomicFileWriter::write(const void* data, std::size_t size) {
     if (!good()) return false;
     if (size != 0 && std::fwrite(data, 1, size, file_) != size) failed_ = true;
+    written_ += size;
+#if defined(__linux__)
+    // A large file starts on its way to the disk while the rest is still being made, so that the
+    // flush before the rename waits for its last few megabytes only, not for all of it.
+    constexpr std::uint64_t kWritebackStep = std::uint64_t(4) << 20;
+    if (!failed_ && written_ - writebackStarted_ >= kWritebackStep && std::fflush(file_) == 0) {
+        ::sync_file_range(::fileno(file_), static_cast<off_t>(writebackStarted_),
+                          static_cast<off_t>(written_ - writebackStarted_), SYNC_FILE_RANGE_WRITE);
+        writebackStarted_ = written_;
+    }
+#endif
     return !failed_;
 }
 

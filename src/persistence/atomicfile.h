@@ -4,6 +4,7 @@
 // disk or a refused write leaves the old file (or no file) in place, never half a file.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -38,6 +39,8 @@ private:
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     bool failed_ = false;
+    std::uint64_t written_ = 0;
+    std::uint64_t writebackStarted_ = 0;
 };
 
 // The whole content in one call.

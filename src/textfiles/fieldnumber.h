@@ -79,15 +79,23 @@ inline char* writeTwoDigits(char* out, unsigned value) {
     return out + 2;
 }
 
-inline char* writeDecimal(char* out, std::int64_t value) {
+// Values outside 0..99, out of line: what is left of writeDecimal() is small enough to be inlined
+// in every loop over the boards of a file.
+[[gnu::noinline]] inline char* writeWideDecimal(char* out, std::int64_t value) {
+    return std::to_chars(out, out + 20, value).ptr;
+}
+
+[[gnu::always_inline]] inline char* writeDecimal(char* out, std::int64_t value) {
     // Board numbers are almost always below 100: spare them the general conversion.
     if (value >= 0 && value < 100) {
-        const bool oneDigit = value < 10;
-        writeTwoDigits(out, static_cast<unsigned>(value));
-        if (oneDigit) out[0] = out[1];
+        // Without a branch on the number of digits, which is random in a wheel file: a single
+        // digit is written twice, the second time past the end.
+        const unsigned oneDigit = value < 10;
+        out[0] = kTwoDigits[2 * value + oneDigit];
+        out[1] = kTwoDigits[2 * value + 1];
         return out + 2 - oneDigit;
     }
-    return std::to_chars(out, out + 20, value).ptr;
+    return writeWideDecimal(out, value);
 }
 
 // A line number kept as text and counted up in place, for loops that number millions of lines:

@@ -1,6 +1,5 @@
 #include "textfiles/textfilereader.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -15,34 +14,28 @@ namespace norvex5 {
 
 namespace {
 
-constexpr std::size_t kBufferSize = std::size_t(64) << 10;
-constexpr char kCtrlZ = 26;
+constexpr char kCtrlZ = TextFileReader::kCtrlZ;
 
-// The bytes that end or alter a line.
-constexpr auto kLineBreaking = [] {
-    std::array<bool, 256> table{};
-    table['\n'] = table['\r'] = table[static_cast<unsigned char>(kCtrlZ)] = true;
-    return table;
-}();
-
-// The first byte in [p, end) that ends or alters a line, or end.
-const char* findLineBreaking(const char* p, const char* const end) {
+// The bits of the bytes [p, p + 64) that end or alter a line.
+std::uint64_t lineBreakBits(const char* p) {
 #if defined(__SSE2__)
     // Sixteen bytes at a time: the scan that every byte of a huge wheel file goes through.
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i ctrlZ = _mm_set1_epi8(kCtrlZ);
-    while (end - p >= 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    std::uint64_t bits = 0;
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * quarter));
         const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)),
                                           _mm_cmpeq_epi8(bytes, ctrlZ));
-        const int mask = _mm_movemask_epi8(hits);
-        if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
-        p += 16;
+        bits |= std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hits))) << (16 * quarter);
     }
+    return bits;
+#else
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 64; ++k) bits |= std::uint64_t(p[k] == '\n' || p[k] == '\r' || p[k] == kCtrlZ) << k;
+    return bits;
 #endif
-    while (p != end && !kLineBreaking[static_cast<unsigned char>(*p)]) ++p;
-    return p;
 }
 
 }  // namespace
@@ -68,9 +61,12 @@ void TextFileReader::open(const std::string& fileName) {
     }
     if (fd_ < 0) throw TextFileError("Could not open the file \"" + fileName + "\" for reading");
 
-    if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+    // The buffer runs on for one more word of line breaks, which are marked 64 bytes at a time.
+    if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize + 64);
+    if (!lineBreaks_) lineBreaks_ = std::make_unique<std::uint64_t[]>(kBufferSize / 64 + 2);
     bufferStart_ = bufferEnd_ = 0;
     physicalEnd_ = false;
+    lineNumber_ = 0;
     open_ = true;
     readLine();
 }
@@ -89,7 +85,10 @@ bool TextFileReader::readLine() {
     line_.clear();
     view_ = std::string_view();
     cachedIndex_ = 0;
-    while (!physicalEnd_ && isBlankLine(view_)) readPhysicalLine();
+    while (!physicalEnd_ && isBlankLine(view_)) {
+        readPhysicalLine();
+        ++lineNumber_;
+    }
     return !(physicalEnd_ && isBlankLine(view_));
 }
 
@@ -118,14 +117,30 @@ bool TextFileReader::fillBuffer() {
     bufferStart_ = bufferEnd_ = 0;
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.get(), kBufferSize);
-        if (got > 0) {
+        if (got >= 0) {
             bufferEnd_ = static_cast<std::size_t>(got);
-            return true;
+            markLineBreaks();
+            return got > 0;
         }
-        if (got == 0) return false;
         if (errno == EINTR) continue;
         failRead(errno == EBADF ? "File not open" : "Unknown error");
     }
+}
+
+void TextFileReader::markLineBreaks() {
+    const std::size_t last = bufferEnd_ / 64;
+    for (std::size_t word = 0; word <= last; ++word) lineBreaks_[word] = lineBreakBits(buffer_.get() + 64 * word);
+    // Past the end lies nothing but the end itself.
+    const std::uint64_t end = std::uint64_t(1) << (bufferEnd_ % 64);
+    lineBreaks_[last] = (lineBreaks_[last] & (end - 1)) | end;
+    lineBreaks_[last + 1] = 0;
+}
+
+std::size_t TextFileReader::farBreak(std::size_t from) const {
+    std::size_t word = from >> 6;
+    std::uint64_t bits = lineBreaks_[word] & (~std::uint64_t(0) << (from & 63));
+    while (bits == 0) bits = lineBreaks_[++word];
+    return 64 * word + static_cast<std::size_t>(__builtin_ctzll(bits));
 }
 
 // Makes the next physical line current. Afterwards physicalEnd_ tells whether anything is left
@@ -149,7 +164,7 @@ std::string_view TextFileReader::readPieces() {
         // copied: the current line is a view into the buffer, which stays put until the next
         // read (the line is copied first when it ends the buffer, before the buffer is refilled).
         const char* const bufferEnd = begin + available;
-        const char* const stop = findLineBreaking(begin, bufferEnd);
+        const char* const stop = buffer_.get() + nextBreak(bufferStart_);
         if (stop != bufferEnd && (*stop == '\n' || (*stop == '\r' && stop + 1 != bufferEnd && stop[1] == '\n'))) {
             const std::size_t length = std::size_t(stop - begin);
             if (line_.size() + length > kMaxLineLength) failRead("Invalid file format");

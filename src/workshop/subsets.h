@@ -81,4 +81,18 @@ inline bool nextSubset(std::uint8_t* c, int k, int v) {
     return true;
 }
 
+// Steps `c` to the k-subset of the next rank (colexicographic order: the largest member changes
+// last); false after the last one. Walking ranks in order walks a per-subset array in order.
+inline bool nextSubsetByRank(std::uint8_t* c, int k, int v) {
+    for (int i = 0; i < k; ++i) {
+        const int limit = i + 1 < k ? c[i + 1] : v;
+        if (c[i] + 1 < limit) {
+            ++c[i];
+            for (int j = 0; j < i; ++j) c[j] = static_cast<std::uint8_t>(j);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace norvex5::workshop

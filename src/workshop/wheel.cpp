@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/wheelcatalogue.h"
+#include "externalwheels/fileshape.h"
 #include "textfiles/fieldnumber.h"
 #include "textfiles/textfilereader.h"
 
@@ -39,8 +40,15 @@ std::optional<Wheel> builtInWheel(int wheelNumber) {
 }
 
 WheelFileReading readWheelFile(const ExternalWheel& file, int numbers) {
+    ExternalWheel decided = file;
+    decided.numberedFromZero = numbersStartAtZero(file);
+    return readWheelFileAsNumbered(decided, numbers);
+}
+
+WheelFileReading readWheelFileAsNumbered(const ExternalWheel& file, int numbers) {
     WheelFileReading reading;
     reading.wheel.numbers = numbers;
+    reading.numberedFromZero = file.numberedFromZero;
     auto fail = [&](WheelFileProblem problem, std::int32_t number) {
         reading.problem = problem;
         reading.board = static_cast<std::int64_t>(reading.wheel.boards.size()) + 1;
@@ -48,9 +56,6 @@ WheelFileReading readWheelFile(const ExternalWheel& file, int numbers) {
         reading.wheel.boards.clear();
         return reading;
     };
-    // First pass: the numbers as written. Whether the file counts from 0 is known only at its
-    // end, so the range is settled after it.
-    bool sawZero = false;
     try {
         TextFileReader reader;
         openExternalWheel(reader, file);
@@ -62,24 +67,23 @@ WheelFileReading readWheelFile(const ExternalWheel& file, int numbers) {
             reader.forEachField(kBoardSize, [&](int, std::string_view text) {
                 const auto value = trimmedFieldNumber(text);
                 if (!value || problem != WheelFileProblem::None) return;
-                const std::int32_t n = *value;
-                if (n < 0 || n > numbers) {
+                const std::int32_t n = file.wheelNumber(*value);
+                if (n < 1 || n > numbers) {
                     problem = WheelFileProblem::OutOfRange;
-                    bad = n;
+                    bad = *value;
                     return;
                 }
                 for (int k = 0; k < count; ++k)
-                    if (board[k] == n) {
+                    if (board[k] == n - 1) {
                         problem = WheelFileProblem::RepeatedNumber;
-                        bad = n;
+                        bad = *value;
                         return;
                     }
-                board[count++] = static_cast<std::uint8_t>(n);
+                board[count++] = static_cast<std::uint8_t>(n - 1);
             });
             if (problem != WheelFileProblem::None) return fail(problem, bad);
             if (count < kBoardSize) return fail(WheelFileProblem::TooFewNumbers, count);
             std::sort(board.begin(), board.end());
-            sawZero = sawZero || board[0] == 0;
             reading.wheel.boards.push_back(board);
             reader.readLine();
         }
@@ -89,26 +93,7 @@ WheelFileReading readWheelFile(const ExternalWheel& file, int numbers) {
         reading.board = 0;
         return reading;
     }
-    if (reading.wheel.boards.empty()) {
-        reading.problem = WheelFileProblem::NoBoards;
-        return reading;
-    }
-    reading.numberedFromZero = sawZero;
-    std::vector<Board>& boards = reading.wheel.boards;
-    for (std::size_t i = 0; i < boards.size(); ++i) {
-        Board& board = boards[i];
-        if (sawZero) {
-            if (board[4] >= numbers) {
-                reading.problem = WheelFileProblem::OutOfRange;
-                reading.board = static_cast<std::int64_t>(i) + 1;
-                reading.number = board[4];
-                boards.clear();
-                return reading;
-            }
-        } else {
-            for (auto& n : board) --n;
-        }
-    }
+    if (reading.wheel.boards.empty()) reading.problem = WheelFileProblem::NoBoards;
     return reading;
 }
 
@@ -123,7 +108,9 @@ std::string describeProblem(const WheelFileReading& r, int numbers) {
         case WheelFileProblem::RepeatedNumber:
             return where + " holds the number " + std::to_string(r.number) + " twice";
         case WheelFileProblem::OutOfRange:
-            if (r.number < 0) return where + " holds the number " + std::to_string(r.number) + ", below 0";
+            if (r.number < (r.numberedFromZero ? 0 : 1))
+                return where + " holds the number " + std::to_string(r.number) + ", below " +
+                       (r.numberedFromZero ? "0" : "1");
             return where + " holds the number " + std::to_string(r.number) + ", above " +
                    (r.numberedFromZero ? std::to_string(numbers - 1) + " (the file counts from 0)"
                                        : std::to_string(numbers));

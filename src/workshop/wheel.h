@@ -69,9 +69,11 @@ struct WheelFileReading {
 
 // Reads the boards of a wheel file the way every pass of the program does (separator, lines to
 // skip, the first five fields, a field that is not a number left out), without replacing its
-// numbers. Numbers run 1..v, or 0..v-1 when the file holds a 0 anywhere: several generators of
-// covering designs write them so.
+// numbers. Numbers run 1..v, or 0..v-1 when numbersStartAtZero() says the file writes them so.
 WheelFileReading readWheelFile(const ExternalWheel& file, int numbers);
+// The same, with the numbering the file was given (file.numberedFromZero), as the external tab
+// has it: the user may have overruled the rule.
+WheelFileReading readWheelFileAsNumbered(const ExternalWheel& file, int numbers);
 
 // The text that says what a failed reading found, for the command line.
 std::string describeProblem(const WheelFileReading& reading, int numbers);

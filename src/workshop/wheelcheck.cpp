@@ -64,19 +64,8 @@ std::optional<CoverageProfile> coverageProfile(const CoverageIndex& index, const
     CoverageProfile profile;
     profile.numbers = index.numbers();
     profile.boards = index.boards();
-    const int v = index.numbers();
-    std::int64_t total = 0;
-    for (int h = 0; h <= kBoardSize; ++h) total += binomial(v, h);
-    std::int64_t done = 0;
-    for (int h = 0; h <= std::min(kBoardSize, v); ++h) {
-        std::array<std::uint8_t, kBoardSize> c{};
-        for (int i = 0; i < h; ++i) c[i] = static_cast<std::uint8_t>(i);
-        auto& best = profile.best[h];
-        do {
-            ++best[index.bestHits(c.data(), h)];
-            if ((++done & 0xffff) == 0 && progress && !progress(double(done) / double(total))) return std::nullopt;
-        } while (h > 0 && nextSubset(c.data(), h, v));
-    }
+    if (!forEachBestHits(index, progress, [&](int h, const std::uint8_t*, std::uint32_t, int best) { ++profile.best[h][best]; }))
+        return std::nullopt;
     return profile;
 }
 

@@ -7,6 +7,7 @@
 // by looking up its own subsets, never by scanning the boards. A million boards over 50 numbers
 // take a few tenths of a second, where the scan per draw takes hours.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -63,6 +64,27 @@ using CheckProgress = std::function<bool(double done)>;
 
 // nullopt when stopped.
 std::optional<CoverageProfile> coverageProfile(const CoverageIndex& index, const CheckProgress& progress = {});
+
+// Calls visit(h, c, rank, best) for every subset c of h = 0..5 of the player's numbers
+// (ascending), by rank within each h, best being the most of them one board holds. False when
+// stopped.
+template <typename Visit>
+bool forEachBestHits(const CoverageIndex& index, const CheckProgress& progress, Visit&& visit) {
+    const int v = index.numbers();
+    std::int64_t total = 0;
+    for (int h = 0; h <= kBoardSize; ++h) total += binomial(v, h);
+    std::int64_t done = 0;
+    for (int h = 0; h <= std::min(kBoardSize, v); ++h) {
+        std::array<std::uint8_t, kBoardSize> c{};
+        for (int i = 0; i < h; ++i) c[i] = static_cast<std::uint8_t>(i);
+        std::uint32_t rank = 0;
+        do {
+            visit(h, c.data(), rank++, index.bestHits(c.data(), h));
+            if ((++done & 0xffff) == 0 && progress && !progress(double(done) / double(total))) return false;
+        } while (h > 0 && nextSubsetByRank(c.data(), h, v));
+    }
+    return true;
+}
 
 // Calls visit with every hole of `g` (m ascending numbers 0..v-1) in lexicographic order until it
 // returns false. The guarantee must lie within checkLimitsProblem's limits.

@@ -47,6 +47,34 @@ TEST(Draw, DuplicatesAndInvalidBoxes) {
     EXPECT_EQ(partial.matches(0), 0);
 }
 
+TEST(Draw, NumbersOutsideTheGame) {
+    struct Case {
+        DrawTexts texts;
+        std::int32_t highest;
+        int box;  // -1: none
+        std::string text;
+    };
+    const Case cases[] = {
+        {{"1", "2", "3", "4", "49"}, 49, -1, ""},
+        {{"1", "2", "3", "4", "50"}, 49, 4, "50"},
+        {{"1", "0", "3", "4", "5"}, 50, 1, "0"},
+        {{"1", "2", "999", "0", "5"}, 50, 2, "999"},
+        {{"40", "2", "3", "4", "5"}, 39, 0, "40"},
+        {{" 7", "-3", "3", "4", "5"}, 50, 1, "-3"},
+        {{"1", "2", "3", "4", "12345678901234567890"}, 50, 4, "12345678901234567890"},
+        // Boxes that hold no number are left to the mode: an empty one, and one after it.
+        {{"1", "", "x", "4", "5"}, 50, -1, ""},
+        {{"1", "", "77", "4", "5"}, 50, 2, "77"},
+    };
+    for (const Case& c : cases) {
+        const auto outside = drawNumberOutsideGame(c.texts, c.highest);
+        EXPECT_EQ(outside ? outside->box : -1, c.box) << c.texts[0] << " " << c.texts[4];
+        if (outside) {
+            EXPECT_EQ(outside->text, c.text);
+        }
+    }
+}
+
 TEST(InternalComparison, LinesAndCounts) {
     Expansion expansion;
     SelectionState selection{};

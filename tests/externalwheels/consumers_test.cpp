@@ -11,6 +11,7 @@
 
 #include "comparison/comparison.h"
 #include "externalwheels/externalwheel.h"
+#include "externalwheels/fileshape.h"
 #include "localisation/languagefile.h"
 #include "output/boardlists.h"
 #include "output/listexport.h"
@@ -237,6 +238,57 @@ INSTANTIATE_TEST_SUITE_P(
             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
         return name;
     });
+
+// A file that writes its wheel from 0 is read as number + 1 by every reader, so that 0 is played
+// as box 1 says and the highest number as its own box.
+TEST(RealWheels, AFileNumberedFromZeroIsReadAsNumberPlusOneByEveryReader) {
+    ExternalWheel wheel;
+    wheel.fileName = testing::wheelFile("pdo_C13-5-3_b34.res").string();
+    wheel.separator = " ";
+    ASSERT_TRUE(numbersStartAtZero(wheel));
+    wheel.numberedFromZero = true;
+    for (int n = 1; n <= 50; ++n) wheel.map[n] = n + 10;
+
+    // The first board is "0 2 3 4 5": wheel numbers 1 3 4 5 6, played 11 13 14 15 16.
+    const PreviewResult preview = previewRows(wheel, PreviewMode::Replaced);
+    ASSERT_TRUE(preview.pass.ok);
+    EXPECT_EQ(preview.rows[0].cells, (std::array<std::string, 6>{"", "11", "13", "14", "15", "16"}));
+
+    ScratchDir dir;
+    const auto target = dir.path() / "export.txt";
+    ASSERT_EQ(exportExternalList(wheel, target).status, ExportStatus::Written);
+    std::istringstream lines(readAll(target));
+    std::string line;
+    int boards = 0;
+    std::set<int> numbers;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string field;
+        int count = 0;
+        while (std::getline(fields, field, ',')) {
+            numbers.insert(std::stoi(field));
+            ++count;
+        }
+        EXPECT_EQ(count, 5) << line;
+        ++boards;
+    }
+    EXPECT_EQ(boards, 34);
+    // The thirteen numbers 0..12 as written, played 11..23: all of them, nothing else.
+    EXPECT_EQ(numbers.size(), 13u);
+    EXPECT_EQ(*numbers.begin(), 11);
+    EXPECT_EQ(*numbers.rbegin(), 23);
+
+    std::string first;
+    compareExternal(wheel, externalDraw({"11", "13", "14", "15", "16"}), [&](std::int64_t k, std::string_view text) {
+        if (k == 1) first = text;
+        return true;
+    });
+    EXPECT_EQ(first, "B.:001 : :-11-13-14-15-16 ->5");
+
+    const UsedWheelNumbers used = usedWheelNumbers(wheel);
+    EXPECT_TRUE(used.zeroWritten);
+    for (int n = 0; n <= 50; ++n) EXPECT_EQ(used.gridA[static_cast<std::size_t>(n)], n >= 1 && n <= 13) << n;
+}
 
 // A covering wheel "t if t": whatever t of its numbers are drawn, some board holds all of them.
 // Checked through the comparison on random draws, and shown to fail on the incomplete file.

@@ -66,12 +66,20 @@ TEST(FileShape, RefusesWhatCannotBeAWheel) {
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("ok.txt", "x\n1;2;3;4;5\nA;B;C\n"), ";", 1)).problem,
               WheelFileProblem::None);
     EXPECT_EQ(
-        checkWheelFile(wheelOf(dir.file("bin.dat", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), ";")).problem,
+        checkWheelFile(wheelOf(dir.file("bin.jpg", std::string("\xff\xd8\xff\xe0\0\x10JFIF\0", 11)), ";")).problem,
         WheelFileProblem::NotText);
+    // A picture whose first line ends at a Ctrl-Z reads as one line of letters: no board.
+    EXPECT_EQ(
+        checkWheelFile(wheelOf(dir.file("bin.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), ";")).problem,
+        WheelFileProblem::TooFewNumbers);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("nul.txt", std::string("1;2;3;4;5\n1;2\0;3;4;5\n", 21)), ";")).problem,
               WheelFileProblem::NotText);
     // A Ctrl-Z at the end of a text file, as old editors wrote it, is no sign of a binary file.
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("dos.txt", "1;2;3;4;5\r\n\x1a"), ";")).problem, WheelFileProblem::None);
+    // Nor is what follows it: the reader never gets there.
+    EXPECT_EQ(checkWheelFile(wheelOf(dir.file("padded.txt", std::string("1;2;3;4;5\r\n\x1a\0\0\x01\xff\0", 17)), ";"))
+                  .problem,
+              WheelFileProblem::None);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("empty.txt", ""), ";")).problem, WheelFileProblem::NoBoard);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("header.txt", "title\n\n"), ";", 1)).problem, WheelFileProblem::NoBoard);
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("short.txt", "1;2;3\n4;5;6\n"), ";")).problem,
@@ -87,6 +95,40 @@ TEST(FileShape, RefusesWhatCannotBeAWheel) {
     // One line longer than the reader takes.
     const std::string huge(TextFileReader::kMaxLineLength + 10, '1');
     EXPECT_EQ(checkWheelFile(wheelOf(dir.file("long.txt", huge), ";")).problem, WheelFileProblem::Unreadable);
+}
+
+TEST(FileShape, TheNumbersAFileUses) {
+    ScratchDir dir;
+    // Grid A numbers of fields 1..5 and grid B numbers of fields 6..7, as far as a box stands
+    // for them; a header skipped, letters and big numbers left out.
+    ExternalWheel wheel = wheelOf(dir.file("w.txt", "title 0\n1;2;3;4;5;9;1\n7; x;50;51;-1;10;0\n"), ";", 1);
+    UsedWheelNumbers used = usedWheelNumbers(wheel);
+    ASSERT_TRUE(used.pass.ok);
+    EXPECT_FALSE(used.zeroWritten);
+    EXPECT_FALSE(numbersStartAtZero(wheel));
+    std::vector<int> gridA;
+    for (int n = 0; n <= 50; ++n)
+        if (used.gridA[static_cast<std::size_t>(n)]) gridA.push_back(n);
+    EXPECT_EQ(gridA, (std::vector<int>{1, 2, 3, 4, 5, 7, 50}));
+    std::vector<int> gridB;
+    for (int m = 0; m <= 9; ++m)
+        if (used.gridB[static_cast<std::size_t>(m)]) gridB.push_back(m);
+    EXPECT_EQ(gridB, (std::vector<int>{1, 9}));
+
+    // A 0 in the first five fields of any board, even the last, makes a file numbered from 0;
+    // in a header or a grid B field it does not.
+    EXPECT_TRUE(numbersStartAtZero(wheelOf(dir.file("z.txt", "1 2 3 4 5\n6 7 8 9 10\n1 2 0 4 5\n"), " ")));
+    EXPECT_FALSE(numbersStartAtZero(wheelOf(dir.file("b.txt", "0\n1 2 3 4 5 0 0\n"), " ", 1)));
+    // Read numbered from 0, a 49 is wheel number 50 and a 50 has no box.
+    wheel = wheelOf(dir.file("z49.txt", "0 1 2 3 49\n0 1 2 3 50\n"), " ");
+    EXPECT_TRUE(numbersStartAtZero(wheel));
+    wheel.numberedFromZero = true;
+    used = usedWheelNumbers(wheel);
+    EXPECT_TRUE(used.zeroWritten);
+    EXPECT_TRUE(used.gridA[1] && used.gridA[4] && used.gridA[50]);
+    EXPECT_FALSE(used.gridA[0] || used.gridA[5]);
+    EXPECT_TRUE(numbersStartAtZero(wheel)) << "the rule looks at the numbers as written";
+    EXPECT_FALSE(usedWheelNumbers(wheelOf((dir.path() / "gone.txt").string(), " ")).pass.ok);
 }
 
 }  // namespace

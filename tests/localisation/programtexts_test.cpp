@@ -17,7 +17,7 @@ TEST(ProgramTexts, EveryTextInEveryLanguageKeepsItsPlaceholders) {
             const std::string_view cell = programText(text, language);
             EXPECT_FALSE(cell.empty()) << t << " " << language;
             // A window fills the placeholders in: a language that lost one would show a wrong page.
-            for (const char* placeholder : {"%1", "%2"})
+            for (const char* placeholder : {"%1", "%2", "%3", "%4"})
                 EXPECT_EQ(cell.find(placeholder) != std::string_view::npos,
                           french.find(placeholder) != std::string::npos)
                     << t << " " << language;

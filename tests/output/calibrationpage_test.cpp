@@ -32,16 +32,17 @@ RecordingSurface printer() {
 
 int floorHalf(int sum) { return static_cast<int>(std::floor(sum / 2.0)); }
 
-// The centre of every rectangle a ticket run marks on `model`: every number of every slot, and
-// every bonus number, one per ticket, where the model has a bonus row.
+// The centre of every rectangle a ticket run marks on `model`: every number the paper ticket
+// carries in every slot, and every bonus number, one per ticket, where the model has a bonus row.
 std::set<Centre> markedCentres(int model, const PrinterOffsets& offsets) {
     RecordingSurface surface = printer();
     const TicketLayout& layout = *ticketLayout(model);
     const int tickets = hasBonusRow(model) ? bonusNumberCount(model) : 1;
     const int boards = layout.boardsPerTicket * tickets;
-    const BoardSource everyNumber{boards, [boards](int i, BoardMask& mask) {
+    const int numbers = layout.numberCount;
+    const BoardSource everyNumber{boards, [boards, numbers](int i, BoardMask& mask) {
                                       if (i < 1 || i > boards) return false;
-                                      for (int n = 1; n <= kGridACount; ++n) mask[n] = 1;
+                                      for (int n = 1; n <= numbers; ++n) mask[n] = 1;
                                       return true;
                                   }};
     InternalTicketRequest request;
@@ -93,8 +94,8 @@ TEST(CalibrationPage, EachCrossSitsWhereTicketPrintingMarksTheBox) {
             ASSERT_TRUE(printCalibrationPage(sheet, model, offsets, "caption"));
             const std::vector<Centre> crosses = crossesOn(onlyPage(sheet));
             // One cross per box, boxes that share a place (model 5's rows pushed to the edge) included.
-            const int boxes =
-                ticketLayout(model)->boardsPerTicket * kGridACount + (hasBonusRow(model) ? bonusNumberCount(model) : 0);
+            const int boxes = ticketLayout(model)->boardsPerTicket * ticketLayout(model)->numberCount +
+                              (hasBonusRow(model) ? bonusNumberCount(model) : 0);
             EXPECT_EQ(static_cast<int>(crosses.size()), boxes);
             EXPECT_EQ(std::set<Centre>(crosses.begin(), crosses.end()), markedCentres(model, offsets));
             // The cross is drawn in black over the grey outlines; outlines come first.

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
+#include "output/boardlists.h"
 #include "support/scratchfiles.h"
 #include "textfiles/textfilereader.h"
 
@@ -104,7 +107,7 @@ TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
     EXPECT_EQ(result.status, ExportStatus::Stopped);
     EXPECT_TRUE(result.pass.stopped);
     EXPECT_TRUE(result.pass.ok) << "a stop is no failure";
-    EXPECT_EQ(asked, (std::vector<std::int64_t>{1, 2}));
+    EXPECT_EQ(asked, (std::vector<std::int64_t>{3})) << "an external list is asked after each block of lines";
     EXPECT_EQ(readAll(target), old);
     EXPECT_EQ(entriesIn(dir.path()), 2u) << "no temporary file left behind";
 
@@ -126,6 +129,50 @@ TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
     EXPECT_EQ(asked, (std::vector<std::int64_t>{1, 2, 3, 4, 5}));
     EXPECT_EQ(readAll(target),
               " 1 ,2 ,3 ,4 ,6\r\n 1 ,2 ,3 ,5 ,6\r\n 1 ,2 ,4 ,5 ,6\r\n 1 ,3 ,4 ,5 ,6\r\n 2 ,3 ,4 ,5 ,6\r\n");
+}
+
+// The external export forms its lines in large blocks: across many blocks, and with played
+// numbers of every width (negative, eleven characters), the file holds exactly the list's lines,
+// and the question is asked with the lines written so far, up to all of them.
+TEST(ListExport, ExternalBlocksHoldTheListLineForLine) {
+    ScratchDir dir;
+    std::string bytes = "n1;n2;n3;n4;n5;b1;b2\r\n";
+    for (int k = 0; k < 40000; ++k) {
+        for (int f = 0; f < 7; ++f) bytes += std::to_string((k * 7 + f * 13) % (f < 5 ? 51 : 10)) + (f < 6 ? ";" : "");
+        bytes += k % 1000 == 0 ? " ;x;;123; -4\r\n" : "\r\n";
+    }
+    ExternalWheel wheel;
+    wheel.fileName = dir.file("w.txt", bytes);
+    wheel.separator = ";";
+    wheel.linesToSkip = 1;
+    wheel.map[7] = 42;
+    wheel.map[8] = -2147483647 - 1;
+    wheel.map[9] = 2147483647;
+    wheel.map[10] = -3;
+    wheel.map[52] = 1000;
+
+    std::string expected;
+    const PassResult lines = forEachExternalListLine(wheel, ListOutput::Export, [&](std::string_view line) {
+        expected.append(line);
+        expected += "\r\n";
+        return true;
+    });
+    ASSERT_TRUE(lines.ok);
+    ASSERT_EQ(lines.count, 40000);
+    ASSERT_NE(expected.find(" -2147483648, "), std::string::npos);
+
+    std::vector<std::int64_t> asked;
+    const auto target = dir.path() / "out.txt";
+    const ExportResult result = exportExternalList(wheel, target, [&](std::int64_t written) {
+        asked.push_back(written);
+        return true;
+    });
+    EXPECT_EQ(result.status, ExportStatus::Written);
+    EXPECT_EQ(result.pass.count, 40000);
+    EXPECT_TRUE(readAll(target) == expected) << "the export differs from the list's lines";
+    ASSERT_GT(asked.size(), 1u);
+    EXPECT_TRUE(std::is_sorted(asked.begin(), asked.end()));
+    EXPECT_EQ(asked.back(), 40000);
 }
 
 }  // namespace

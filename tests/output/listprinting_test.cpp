@@ -143,6 +143,29 @@ TEST(ListPrinting, AFailedListKeepsWhatWasPrinted) {
     EXPECT_TRUE(refusing.jobs.empty());
 }
 
+// A Cancel drops the list's job as it drops a ticket job: no half list comes out.
+TEST(ListPrinting, ACancelledListDropsItsJob) {
+    RecordingSurface surface;
+    const PrintResult result = printBoardList(surface, kExternalListStyle, "T", [](const LineSink& sink) {
+        PassResult run;
+        for (int i = 1; i <= 100; ++i) {
+            ++run.count;
+            if (!sink("line " + std::to_string(i)) || i == 40) {
+                run.stopped = true;
+                break;
+            }
+        }
+        return run;
+    });
+    EXPECT_EQ(result.status(), Status::Cancelled);
+    EXPECT_EQ(result.pass.count, 40);
+    EXPECT_EQ(result.jobs, 0);
+    EXPECT_EQ(result.ticketsPrinted, 0);
+    ASSERT_EQ(surface.jobs.size(), 1u);
+    EXPECT_TRUE(surface.jobs[0].aborted);
+    EXPECT_FALSE(surface.jobs[0].ended);
+}
+
 TEST(ListPrinting, InternalListOfTheBuiltInWheel) {
     AppState state;
     for (int n : {3, 11, 17, 25, 38, 44}) state.selection[n] = kSelected;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "recordingsurface.h"
 
 namespace norvex5 {
@@ -37,38 +39,48 @@ std::vector<DeviceRect> outlinesOn(const RecordedPage& page) {
     return rects;
 }
 
-TEST(MarkablePositions, EveryBoxOfEverySlotAndTheBonusRow) {
+// Portugal's ticket stops at 49 and Romania's at 40: no box is framed for a number beyond.
+TEST(MarkablePositions, OnlyTheNumbersThePaperTicketCarries) {
     RecordingSurface surface;
-    EXPECT_EQ(markablePositions(surface, 1, {}).size(), 5u * 50 + 10);
-    EXPECT_EQ(markablePositions(surface, 4, {}).size(), 10u * 50 + 13);
-    EXPECT_EQ(markablePositions(surface, 3, {}).size(), 10u * 50);
+    EXPECT_EQ(markablePositions(surface, 1, {}).size(), 5u * 49 + 10);
+    EXPECT_EQ(markablePositions(surface, 2, {}).size(), 4u * 40);
+    EXPECT_EQ(markablePositions(surface, 3, {}).size(), 10u * 36);
+    EXPECT_EQ(markablePositions(surface, 4, {}).size(), 10u * 49 + 13);
     EXPECT_TRUE(markablePositions(surface, 0, {}).empty());
     EXPECT_TRUE(markablePositions(surface, 7, {}).empty());
 }
 
-TEST(MarkablePositions, EachOutlineIsItsMarkGrownByTheMargin) {
-    RecordingSurface surface;  // 600 x 300 dpi: the margin differs along the two axes
-    surface.offsetX = 40;
-    const PrinterOffsets offsets{3, -2};
-    const std::vector<DeviceRect> rects = markablePositions(surface, 6, offsets);
-    ASSERT_EQ(rects.size(), 5u * 50);
-    // Number 8 of slot 2 is the 58th outline.
-    const CmPoint at = *numberPosition(6, 8, 2);
-    const int x = toDevice(surface, Axis::X, at.x, offsets);
-    const int y = toDevice(surface, Axis::Y, at.y, offsets);
-    const int mx = markExtent(surface, Axis::X, kOutlineMarginCm);
-    const int my = markExtent(surface, Axis::Y, kOutlineMarginCm);
-    EXPECT_EQ(mx, 12);
-    EXPECT_EQ(my, 6);
-    const DeviceRect expected{x - mx, y - my, x + markExtent(surface, Axis::X, 0.29) + mx,
-                              y + markExtent(surface, Axis::Y, 0.29) + my};
-    EXPECT_EQ(rects[50 + 7], expected);
-    // The "X" of the letter models is measured in the ticket font, which is left set.
-    const std::vector<DeviceRect> letters = markablePositions(surface, 1, {});
-    const TextExtent cell = surface.textExtent("X");
-    EXPECT_EQ(cell.width, internalTicketFont().pointSize);
-    EXPECT_EQ(letters[0].x2 - letters[0].x1, cell.width + 2 * mx);
-    EXPECT_EQ(letters[0].y2 - letters[0].y1, cell.height + 2 * my);
+// Each outline is the model's box: as large as its pitch less a gap, so neighbouring boxes never
+// overlap (FRANCE LOTO's rows are 0.4 cm apart), and centred on the mark drawn there.
+TEST(MarkablePositions, EachOutlineIsTheModelsBoxCentredOnItsMark) {
+    for (const int model : {1, 2, 3, 4, 5, 6}) {
+        RecordingSurface surface;  // 600 x 300 dpi: the two axes differ
+        surface.offsetX = 40;
+        const PrinterOffsets offsets{3, -2};
+        const std::vector<DeviceRect> rects = markablePositions(surface, model, offsets);
+        const TextExtent mark = markSize(surface, ticketLayout(model)->markShape);
+        const CmSize pitch = numberPitch(model);
+        const int pitchX = markExtent(surface, Axis::X, pitch.width);
+        const int pitchY = markExtent(surface, Axis::Y, pitch.height);
+        const int count = ticketLayout(model)->numberCount;
+        for (int n = 1; n <= count; ++n) {
+            const DeviceRect& r = rects[static_cast<std::size_t>(count + n - 1)];  // slot 2
+            SCOPED_TRACE(testing::Message() << "model " << model << " number " << n);
+            EXPECT_LT(r.x2 - r.x1, pitchX);
+            EXPECT_LT(r.y2 - r.y1, pitchY);
+            EXPECT_GT(r.x2 - r.x1, mark.width);
+            const CmPoint at = *numberPosition(model, n, 2);
+            const int x = toDevice(surface, Axis::X, at.x, offsets);
+            const int y = toDevice(surface, Axis::Y, at.y, offsets);
+            EXPECT_EQ(r.x1 + r.x2, 2 * x + mark.width);
+            EXPECT_EQ(r.y1 + r.y2, 2 * y + mark.height);
+            for (int m = n + 1; m <= count; ++m) {
+                const DeviceRect& o = rects[static_cast<std::size_t>(count + m - 1)];
+                const bool overlap = r.x1 < o.x2 && o.x1 < r.x2 && r.y1 < o.y2 && o.y1 < r.y2;
+                EXPECT_FALSE(overlap) << "with number " << m;
+            }
+        }
+    }
 }
 
 // Twelve boards on model 4 with bonus numbers: every mark, bonus included, lies inside an outline
@@ -82,7 +94,7 @@ TEST(OutlinedTicketSurface, EveryMarkInsideAnOutlineOnEveryPage) {
         request.last = 12;
         request.bonusWanted = true;
         request.bonusMode = 0;
-        const PrintResult result = printInternalTickets(outlined, boardsOf(12, {1, 9, 26, 38, 49}), request, {2, 1});
+        const PrintResult result = printInternalTickets(outlined, boardsOf(12, {1, 9, 26, 38, 39}), request, {2, 1});
         ASSERT_EQ(result.status(), PrintResult::Status::Printed);
         const auto pages = surface.allPages();
         ASSERT_EQ(static_cast<int>(pages.size()), result.tickets);

@@ -326,6 +326,7 @@ TEST(TicketPrinting, CancelLaterKeepsEveryTicketBefore) {
     EXPECT_EQ(run.result.status(), Status::Cancelled);
     EXPECT_EQ(run.result.pass.count, 10);
     EXPECT_EQ(run.surface.jobs.size(), 2u);
+    EXPECT_EQ(run.result.ticketsPrinted, 2);
     EXPECT_EQ(decode(run.surface.jobs[1].pages[0], run.surface, 1).boards, expectedBoards(6, 5));
 }
 
@@ -349,6 +350,7 @@ TEST(TicketPrinting, ProgressCountsEveryBoardAndCanStopEitherPath) {
         ASSERT_EQ(stopped.surface.jobs.size(), 1u);
         EXPECT_TRUE(stopped.surface.jobs[0].aborted);
         EXPECT_EQ(stopped.result.jobs, 0);
+        EXPECT_EQ(stopped.result.ticketsPrinted, 0);
 
         // One by one on paper, a stop on the second ticket keeps the first, already handed over.
         PrintRun paper;
@@ -359,6 +361,7 @@ TEST(TicketPrinting, ProgressCountsEveryBoardAndCanStopEitherPath) {
         EXPECT_TRUE(paper.surface.jobs[0].ended);
         EXPECT_TRUE(paper.surface.jobs[1].aborted);
         EXPECT_EQ(paper.result.jobs, 1);
+        EXPECT_EQ(paper.result.ticketsPrinted, 1);
         EXPECT_TRUE(stopped.errors.empty());
     }
 }

@@ -1,10 +1,13 @@
 #include "textfiles/textfilereader.h"
 
+#include <algorithm>
+#include <optional>
 #include <random>
 
 #include <gtest/gtest.h>
 
 #include "support/scratchfiles.h"
+#include "textfiles/fieldnumber.h"
 #include "textfilereference.h"
 
 namespace norvex5 {
@@ -57,6 +60,22 @@ TEST(TextFile, LineEndsBlankLinesAndEndOfFile) {
     };
     ScratchDir dir;
     for (const LinesCase& c : cases) EXPECT_EQ(currentLines(dir.file("f.txt", c.bytes)), c.lines) << c.name;
+}
+
+TEST(TextFile, LineNumbersCountBlankLinesAsAnEditorDoes) {
+    ScratchDir dir;
+    TextFileReader reader;
+    // CR LF, a blank line, a line of blanks, a lone CR inside a line and a last line without end.
+    reader.open(dir.file("n.txt", "\r\nfirst\r\n\n  \nfo\rurth\nlast"));
+    std::vector<std::pair<std::string, std::int64_t>> seen;
+    while (!reader.atEnd()) {
+        seen.emplace_back(reader.currentLine(), reader.lineNumber());
+        reader.readLine();
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<std::string, std::int64_t>>{{"first", 2}, {"fourth", 5}, {"last", 6}}));
+    // Opening another file counts afresh.
+    reader.open(dir.file("m.txt", "\n\nx\n"));
+    EXPECT_EQ(reader.lineNumber(), 3);
 }
 
 TEST(TextFile, AtEndOnlyAfterTheLastLineWasLeft) {
@@ -221,6 +240,89 @@ TEST(TextFile, RandomFilesAgreeWithTheRules) {
         }
         EXPECT_EQ(k, expected.size()) << "round " << round;
     }
+}
+
+// The loop that passes over huge files takes its usual lines without readLine(), and reads
+// fields of one or two digits without the given reading: on random files of such lines among
+// every kind of unusual one, both must agree with the plain loop and the plain fields, whether a
+// line lies in the read buffer or runs across two fillings of it.
+TEST(TextFile, LoopAndNumberFieldsAgreeWithThePlainReading) {
+    std::mt19937 random(20261208);
+    const std::string rare = std::string("123 +-a\t;;\r\r\n\n\x1a", 19);
+    const char separators[] = {';', ',', ' '};
+    const auto plainNumber = [](std::string_view text) { return trimmedFieldNumber(text); };
+    ScratchDir dir;
+    for (int round = 0; round < 300; ++round) {
+        const char separator = separators[round % 3];
+        const bool ctrlZ = round % 5 == 0;
+        std::string bytes;
+        const std::size_t size = round % 30 == 0 ? 150000 + random() % 100000 : random() % 2000;
+        while (bytes.size() < size) {
+            // Mostly the lines of a wheel file, "12;3;45;7;9;2;5" and its CR LF, some of them
+            // longer or shorter; now and then anything at all.
+            const int fields = 1 + static_cast<int>(random() % 9);
+            for (int f = 0; f < fields; ++f) {
+                if (f > 0) bytes += separator;
+                const int digits = random() % 12 == 0 ? 3 : 1 + static_cast<int>(random() % 2);
+                for (int d = 0; d < digits; ++d) bytes += static_cast<char>('0' + random() % 10);
+                if (random() % 25 == 0) bytes += rare[random() % rare.size()];
+            }
+            bytes += random() % 3 == 0 ? "\n" : "\r\n";
+            if (random() % 40 == 0) bytes += rare[random() % rare.size()];
+        }
+        if (!ctrlZ) std::replace(bytes.begin(), bytes.end(), '\x1a', '1');
+        const std::string file = dir.file("r.txt", bytes);
+
+        std::vector<std::string> plainLines;
+        std::vector<std::vector<std::optional<std::int32_t>>> plainNumbers;
+        {
+            TextFileReader reader;
+            reader.separator = separator;
+            reader.open(file);
+            while (!reader.atEnd()) {
+                plainLines.push_back(reader.currentLine());
+                auto& numbers = plainNumbers.emplace_back();
+                for (int f = 1; f <= 8; ++f) numbers.push_back(trimmedFieldNumber(reader.field(f)));
+                reader.readLine();
+            }
+        }
+        ASSERT_EQ(plainLines, testing::referenceLines(bytes)) << "round " << round;
+
+        TextFileReader reader;
+        reader.separator = separator;
+        reader.open(file);
+        std::size_t k = 0;
+        reader.forEachLine([&] {
+            EXPECT_LT(k, plainLines.size()) << "round " << round;
+            if (k >= plainLines.size()) return false;
+            // The fields first: asking for the line copies it out of the buffer.
+            const int count = 1 + static_cast<int>(k % 8);
+            int visited = 0;
+            reader.forEachFieldNumber(count, plainNumber, [&](int f, std::optional<std::int32_t> number) {
+                EXPECT_EQ(f, ++visited);
+                EXPECT_EQ(number, plainNumbers[k][static_cast<std::size_t>(f - 1)])
+                    << "round " << round << " line " << k << " \"" << plainLines[k] << "\" field " << f;
+            });
+            EXPECT_EQ(visited, count);
+            EXPECT_EQ(reader.currentLine(), plainLines[k]) << "round " << round << " line " << k;
+            ++k;
+            return true;
+        });
+        EXPECT_EQ(k, plainLines.size()) << "round " << round;
+    }
+}
+
+TEST(TextFile, LoopStopsWhenAsked) {
+    ScratchDir dir;
+    TextFileReader reader;
+    reader.open(dir.file("f.txt", "a\nb\nc\n"));
+    std::vector<std::string> seen;
+    reader.forEachLine([&] {
+        seen.push_back(reader.currentLine());
+        return seen.size() < 2;
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(reader.currentLine(), "b");
 }
 
 }  // namespace

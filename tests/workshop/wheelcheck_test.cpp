@@ -249,6 +249,28 @@ TEST(WheelFiles, BadInputIsNamedWithTheBoardThatShowsIt) {
     EXPECT_NE(describeProblem(missing, 8).find("none.txt"), std::string::npos);
 }
 
+TEST(WheelFiles, TheNumberingGivenIsTheOneRead) {
+    const std::string name = data("pdo_C13-5-3_b34.res");
+    ExternalWheel file = fileWheel(name);
+    file.numberedFromZero = true;
+    const WheelFileReading fromZero = readWheelFileAsNumbered(file, 13);
+    ASSERT_TRUE(fromZero.ok()) << describeProblem(fromZero, 13);
+    EXPECT_EQ(fromZero.wheel.boards, readWheelFile(fileWheel(name), 13).wheel.boards);
+    EXPECT_EQ(fromZero.wheel.boards[0], (Board{0, 2, 3, 4, 5}));
+    // The user said the numbers start at 1: the 0 of the first board is no number of the wheel.
+    file.numberedFromZero = false;
+    const WheelFileReading fromOne = readWheelFileAsNumbered(file, 13);
+    EXPECT_EQ(fromOne.problem, WheelFileProblem::OutOfRange);
+    EXPECT_EQ(fromOne.board, 1);
+    EXPECT_EQ(fromOne.number, 0);
+    EXPECT_EQ(describeProblem(fromOne, 13), "board 1 holds the number 0, below 1");
+    // And a file of 1..16 read from 0 runs over 16.
+    ExternalWheel ones = fileWheel(data("cov64_C16-5-3_b67.txt"));
+    ones.numberedFromZero = true;
+    EXPECT_EQ(readWheelFileAsNumbered(ones, 16).problem, WheelFileProblem::OutOfRange);
+    EXPECT_TRUE(readWheelFileAsNumbered(ones, 17).ok());
+}
+
 TEST(WheelFiles, FieldsAreReadAsEveryPassReadsThem) {
     testing::ScratchDir dir;
     // A header skipped, blanks around numbers trimmed, grid B fields after the fifth ignored.

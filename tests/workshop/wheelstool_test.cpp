@@ -10,22 +10,12 @@
 #include <nlohmann/json.hpp>
 
 #include "support/scratchfiles.h"
+#include "workshop/filteredcheck.h"
+#include "workshop/toolrun.h"
 #include "workshop/wheelcheck.h"
 
 namespace norvex5::workshop {
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runWheelsTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string data(const std::string& name) { return std::string(NORVEX5_TEST_DATA) + "/wheels/" + name; }
 
@@ -192,6 +182,74 @@ TEST(WheelsToolProgram, ExitStatusReachesTheShell) {
     EXPECT_EQ(status("check " + data("pdo_C12-5-4_b79_INCOMPLETE.res") + " --numbers 12 --guarantee 4 --if 4"), 1);
     EXPECT_EQ(status("check --numbers 12"), 2);
     EXPECT_EQ(status("--help"), 0);
+}
+
+// The check under a filter: its figures are the model's, for the numbers as played.
+TEST(WheelsToolFilter, JsonAddsTheGuaranteeAmongTheDrawsThatPass) {
+    const std::string file = data("pdo_C12-5-4_b79_INCOMPLETE.res");
+    const std::string play = "2 4 6 8 10 12 14 16 1 3 5 7";
+    const ToolRun r = run({"check", file, "--numbers", "12", "--guarantee", "4", "--if", "4", "--json", "--holes", "0",
+                           "--filter", "odd=0-2", "--play", play, "--highest", "39"});
+    const auto document = nlohmann::json::parse(r.out, nullptr, false);
+    ASSERT_FALSE(document.is_discarded()) << r.out << r.err;
+    EXPECT_EQ(document["holes"], 100);
+    EXPECT_EQ(document["filter"], "odd=0-2");
+
+    const WheelFileReading reading = readWheelFile({file, " ", 0, identityReplacementMap()}, 12);
+    const PlayedNumbers played{39, {2, 4, 6, 8, 10, 12, 14, 16, 1, 3, 5, 7}};
+    DrawFilter filter;
+    filter.odd = CountRange{0, 2};
+    const auto profile = filteredProfile(CoverageIndex(reading.wheel), PassingDraws(filter, played));
+    const std::int64_t holes = profile->holesUnderFilter({4, 4});
+    ASSERT_LT(holes, 100);  // a four with three odd numbers needs no board under this filter
+    EXPECT_EQ(document["holes_under_filter"], holes);
+    EXPECT_NEAR(document["covered_share_under_filter"].get<double>(), profile->coveredShareUnderFilter({4, 4}), 1e-6);
+    EXPECT_NEAR(document["draws_passing_share"].get<double>(),
+                double(passingDrawCount(filter, 39)) / double(binomial(39, 5)), 1e-6);
+    EXPECT_EQ(r.status, holes == 0 ? 0 : 1);
+}
+
+TEST(WheelsToolFilter, DroppedBoardsAreCountedAndTheRestChecked) {
+    const std::string file = data("pdo_C13-5-3_b34.res");
+    const ToolRun r = run({"check", file, "--numbers", "13", "--guarantee", "3", "--if", "3", "--json", "--filter",
+                           "odd=2-3", "--drop-failing"});
+    const auto document = nlohmann::json::parse(r.out, nullptr, false);
+    ASSERT_FALSE(document.is_discarded()) << r.out << r.err;
+    EXPECT_EQ(document["boards_dropped"].get<int>() + document["boards"].get<int>(), 34);
+    EXPECT_GT(document["boards_dropped"], 0);
+    EXPECT_GT(document["holes"], 0);  // the full wheel kept "3 if 3"; the rest does not
+    EXPECT_EQ(r.status, 1);
+    const ToolRun text = run({"check", file, "--numbers", "13", "--guarantee", "3", "--if", "3", "--filter",
+                              "odd=2-3", "--drop-failing"});
+    EXPECT_NE(text.out.find("boards that fail it dropped"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("3 if 3 among draws that pass: not kept"), std::string::npos) << text.out;
+}
+
+TEST(WheelsToolFilter, BadFilterOrNumbersExitWithTwoNamingWhatIsWrong) {
+    const std::string file = data("pdo_C13-5-3_b34.res");
+    const std::vector<std::string> check = {"check", file, "--numbers", "13", "--guarantee", "3", "--if", "3"};
+    const struct {
+        std::vector<std::string> extra;
+        const char* said;
+    } cases[] = {
+        {{"--filter", "odd=2-3,low=3-2"}, "\"low=3-2\" in the filter: the range goes the wrong way round"},
+        {{"--filter", "odd=2-3,colour=red"}, "\"colour=red\" in the filter: unknown filter \"colour\""},
+        {{"--filter", "sum=90-250"}, "\"sum=90-250\""},
+        {{"--filter", "sum=10-12"}, "no draw of a game up to 49 passes the filter \"sum=10-12\""},
+        {{"--play", "1 2 3"}, "3 numbers are played, and the wheel plays 13"},
+        {{"--play", "1 2 3 4 5 6 7 8 9 10 11 12 x"}, "\"x\" is not a number"},
+        {{"--play", "1 2 3 4 5 6 7 8 9 10 11 12 40", "--highest", "39"}, "the number 40"},
+        {{"--highest", "60", "--filter", "odd=2"}, "from 5 to 50"},
+        {{"--drop-failing"}, "give one"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = check;
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2) << c.said;
+        EXPECT_EQ(r.out, "") << c.said;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace

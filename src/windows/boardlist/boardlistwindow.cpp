@@ -18,6 +18,8 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/windowfont.h"
+#include "windows/common/printnotices.h"
 #include "windows/common/windowtexts.h"
 
 namespace norvex5 {
@@ -99,13 +101,10 @@ void BoardListWindow::buildControls() {
     list_->setItemDelegate(new FixedRowDelegate(list_));
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    QFont courier(QStringLiteral("Courier"));
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setFixedPitch(true);
-    courier.setPixelSize(12);
-    list_->setFont(courier);
+    const QFont fixedPitch = fixedPitchListFont();
+    list_->setFont(fixedPitch);
     // Room for a line of board 1000 and more ( 1000:-01-02-03-04-05) beside the scroll bar.
-    const int lineWidth = QFontMetrics(courier).horizontalAdvance(QStringLiteral(" 0000:-00-00-00-00-00 "));
+    const int lineWidth = QFontMetrics(fixedPitch).horizontalAdvance(QStringLiteral(" 0000:-00-00-00-00-00 "));
     list_->setFixedSize(lineWidth + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8, 330);
 
     const auto button = [this](const char* name, const QString& caption, const QIcon& icon) {
@@ -214,7 +213,7 @@ void BoardListWindow::printList() {
     if (!platform_.choosePrintTarget(surface.printer(), title)) return;
     PrintResult result;
     runPass(source_.boardCount(), [&](LongPass& pass) {
-        // A Cancel stops the lines; the job then ends with the boards printed so far.
+        // A Cancel stops the lines and drops the job.
         result = printBoardList(surface, kInternalListStyle, title.toStdString(), [&](const LineSink& sink) {
             std::int64_t done = 0;
             return source_.printedLines([&](std::string_view line) { return sink(line) && pass.step(++done); });
@@ -223,6 +222,7 @@ void BoardListWindow::printList() {
     // The printer would not start a job: said the way the program reports an unexpected failure.
     if (result.status() == PrintResult::Status::Failed)
         platform_.message(QStringLiteral("Erreur"), QStringLiteral("Erreur dans imprimeliste"), Platform::Buttons::Ok);
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void BoardListWindow::exportList() {

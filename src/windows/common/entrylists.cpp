@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/appstate.h"
 #include "output/ticketlayouts.h"
 #include "textfiles/listentry.h"
 
@@ -88,7 +89,7 @@ void fitOpenList(QComboBox& list) {
     popup->setMaximumWidth(width);
 }
 
-void fillTicketModelList(QComboBox& list, std::int32_t rememberedIndex) {
+void fillTicketModelList(QComboBox& list, const AppState& state) {
     std::vector<std::string> entries = ticketModelListEntries();
     std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
         return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -96,7 +97,13 @@ void fillTicketModelList(QComboBox& list, std::int32_t rememberedIndex) {
     const QSignalBlocker quiet(&list);
     list.clear();
     for (const std::string& entry : entries) list.addItem(QString::fromStdString(entry));
-    list.setCurrentIndex(rememberedModelEntry(rememberedIndex, list.count()));
+    int selected = rememberedModelEntry(state.parameters.ticketModelIndex, list.count());
+    if (!state.ticketModelRemembered) {
+        const int proposed = ticketModelForGameType(state.parameters.gameType);
+        for (int i = 0; i < list.count(); ++i)
+            if (ticketModelFromEntry(list.itemText(i).toStdString()) == proposed) selected = i;
+    }
+    list.setCurrentIndex(selected);
     fitOpenList(list);
 }
 

@@ -8,6 +8,8 @@ class QComboBox;
 
 namespace norvex5 {
 
+struct AppState;
+
 // The open list shows each entry's visible text alone, in rows as roomy as a menu's; the closed
 // box shows the current entry's visible text, cut with "…" when too long, whole in its hint.
 void showEntryTextsOnly(QComboBox& list);
@@ -18,8 +20,9 @@ void showEntryTextsOnly(QComboBox& list);
 void fitOpenList(QComboBox& list);
 
 // The ticket models as the print dialog lists them: sorted by name, whatever the case, each
-// model's number hidden at the end of its entry, the remembered entry selected (the first when
-// the remembered index lies outside the list), the open list fitted. Sends no change signal.
-void fillTicketModelList(QComboBox& list, std::int32_t rememberedIndex);
+// model's number hidden at the end of its entry, the open list fitted. The entry selected is the
+// remembered one (the first when the remembered index lies outside the list) or, while no model
+// has been chosen yet, the model of the game type shown. Sends no change signal.
+void fillTicketModelList(QComboBox& list, const AppState& state);
 
 }  // namespace norvex5

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -31,6 +32,8 @@ public:
     // After board `done`; false once the pass is to stop.
     bool step(std::int64_t done);
     void cancel() { cancelled_ = true; }
+    // The boards the pass goes through, learnt after it was made; before the dialog appears.
+    void setTotal(std::int64_t total) { total_ = std::max<std::int64_t>(total, 0); }
     // Runs just before each round of events, so that what the pass formed since the last round
     // (the rows of a list, say) is on screen when the window repaints.
     void setBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }

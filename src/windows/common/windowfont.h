@@ -16,6 +16,18 @@ inline void useProgramFont(QWidget& window) {
     window.setFont(font);
 }
 
+// The font of the lists that line their columns up by character (the board list, the compared
+// boards). Named after fonts that are installed with the program: a family fontconfig has to
+// search for costs a window tens of milliseconds before it falls back.
+inline QFont fixedPitchListFont() {
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(12);
+    return font;
+}
+
 // A dialog under its designed name, with a title and a close box and nothing to resize, in the
 // program's font.
 inline void setUpDialog(QDialog& dialog, const char* objectName) {

@@ -15,6 +15,7 @@
 #include "windows/common/gradientbackground.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/pictures.h"
+#include "windows/common/windowfont.h"
 
 namespace norvex5 {
 
@@ -93,10 +94,7 @@ void ComparisonControls::build(QDialog& window) {
     results->setUniformItemSizes(true);
     results->setItemDelegate(new FixedRowDelegate(results));
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QFont fixedPitch(QStringLiteral("Liberation Mono"));
-    fixedPitch.setStyleHint(QFont::TypeWriter);
-    fixedPitch.setPixelSize(12);
-    results->setFont(fixedPitch);
+    results->setFont(fixedPitchListFont());
     lines = new LineListModel(results);
     results->setModel(lines);
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QShowEvent>
@@ -128,6 +129,7 @@ void ComparisonWindow::showSummary(const MatchCounts& counts) {
 void ComparisonWindow::compareWithDraw() {
     if (pass_ != nullptr) return;
     const DrawTexts texts = drawTexts();
+    if (refuseNumberOutsideGame(texts)) return;
     if (drawHasDuplicates(texts)) {
         platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)),
                           QString::fromStdString(state_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
@@ -138,6 +140,23 @@ void ComparisonWindow::compareWithDraw() {
         compareExternalWheel(texts);
     else
         compareInternalWheel(texts);
+}
+
+bool ComparisonWindow::refuseNumberOutsideGame(const DrawTexts& texts) {
+    const std::int32_t highest = state_.parameters.highestNumber;
+    const auto outside = drawNumberOutsideGame(texts, highest);
+    if (!outside) return false;
+    platform_.message(fromUtf8(state_.programText(ProgramText::DrawNumberOutsideGame))
+                          .arg(outside->box + 1)
+                          .arg(fromUtf8(outside->text))
+                          .arg(highest),
+                      QString::fromStdString(state_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
+                      Platform::Icon::Warning);
+    // The player mends the box without looking for it.
+    QComboBox* box = controls_.drawBoxes[outside->box];
+    box->setFocus();
+    if (box->lineEdit() != nullptr) box->lineEdit()->selectAll();
+    return true;
 }
 
 void ComparisonWindow::compareInternalWheel(const DrawTexts& texts) {

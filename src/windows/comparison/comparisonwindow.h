@@ -76,6 +76,8 @@ private:
     void clearSummary();
     void showSummary(const MatchCounts& counts);
 
+    // Names the first box holding a number the game has not; true when one does.
+    bool refuseNumberOutsideGame(const DrawTexts& texts);
     void compareInternalWheel(const DrawTexts& texts);
     void compareExternalWheel(const DrawTexts& texts);
     // Runs `compare` as a long pass that lists every line it forms; `total` boards when known.

@@ -1,6 +1,7 @@
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/common/named.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -32,6 +34,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/printnotices.h"
 #include "windows/externalwheels/previewgridmodel.h"
 
 namespace norvex5 {
@@ -131,31 +134,35 @@ void ExternalWheelsTab::buildControls() {
 }
 
 void ExternalWheelsTab::buildFilePage(QWidget* page) {
-    QGroupBox* files = group(page, "gfic", QStringLiteral("Fichiers textes "), {16, 16, 604, 96});
+    QGroupBox* files = group(page, "gfic", QStringLiteral("Fichiers textes "), {16, 16, 604, 122});
     fileLabel_ = label(files, "labfic", QString(), {12, 26, 580, 24});
-    // A white strip that shows the whole path of the chosen file.
-    fileLabel_->setAutoFillBackground(true);
-    QPalette white = fileLabel_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    fileLabel_->setPalette(white);
+    // A sunken strip that shows the whole path of the chosen file, on the page's own colour:
+    // white would say it can be typed in, and only the button below chooses the file.
     fileLabel_->setFrameShape(QFrame::Panel);
     fileLabel_->setFrameShadow(QFrame::Sunken);
     fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Shown only for a file that writes its numbers from 0.
+    numberingLine_ = label(files, "labnumerozero", QString(), {12, 54, 580, 20});
+    numberingLine_->hide();
     chooseFileButton_ = commandButton(files, "bselfic", QStringLiteral("Selectionnez le fichier"),
-                                      style()->standardIcon(QStyle::SP_DialogOpenButton), {12, 56, 240, 32});
+                                      style()->standardIcon(QStyle::SP_DialogOpenButton), {12, 80, 240, 32});
+    fromZeroBox_ = named(new QCheckBox(files), "chnumerozero");
+    fromZeroBox_->setGeometry(264, 85, 328, 22);
+    fromZeroBox_->setChecked(true);
+    fromZeroBox_->hide();
 
-    QLabel* separatorHeading = label(page, "Labseparateur", QStringLiteral("Séparateur"), {16, 132, 300, 20});
+    QLabel* separatorHeading = label(page, "Labseparateur", QStringLiteral("Séparateur"), {16, 158, 300, 20});
     separatorBox_ = named(new QComboBox(page), "Combseparateur");
-    separatorBox_->setGeometry(16, 154, 80, 26);
+    separatorBox_->setGeometry(16, 180, 80, 26);
     for (const char* separator : kWheelSeparators) separatorBox_->addItem(QLatin1String(separator));
     // No separator chosen until the user or the file's shape chooses one: read as a blank.
     separatorBox_->setCurrentIndex(-1);
     separatorHeading->setBuddy(separatorBox_);
 
     QLabel* skipHeading =
-        label(page, "labNblignesaute", QStringLiteral("Nombre de lignes à sauter"), {16, 196, 300, 20});
+        label(page, "labNblignesaute", QStringLiteral("Nombre de lignes à sauter"), {16, 222, 300, 20});
     skipBox_ = named(new QComboBox(page), "combligne");
-    skipBox_->setGeometry(16, 218, 80, 26);
+    skipBox_->setGeometry(16, 244, 80, 26);
     for (int k = 0; k <= kMaxLinesToSkip; ++k) skipBox_->addItem(QString::number(k));
     skipBox_->setCurrentIndex(0);
     skipHeading->setBuddy(skipBox_);
@@ -280,8 +287,16 @@ void ExternalWheelsTab::connectHandlers() {
     connect(compareButton_, &QPushButton::clicked, this, &ExternalWheelsTab::compareWithDraw);
     connect(checkWheelButton_, &QPushButton::clicked, this, &ExternalWheelsTab::checkWheel);
     connect(displayAllButton_, &QPushButton::clicked, this, &ExternalWheelsTab::displayAll);
+    connect(fromZeroBox_, &QCheckBox::toggled, this, &ExternalWheelsTab::showNumbering);
+    // Another separator or header makes other fields of the file numbers.
+    connect(separatorBox_, &QComboBox::currentIndexChanged, this, &ExternalWheelsTab::judgeNumbering);
+    connect(skipBox_, &QComboBox::currentIndexChanged, this, &ExternalWheelsTab::judgeNumbering);
     // The main window's start-up shows the first page by the page control itself.
-    connect(pages_, &QTabWidget::currentChanged, this, [this] { refreshNavigation(); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this] {
+        refreshNavigation();
+        proposeTicketModel();
+    });
+    connect(modelList_, &QComboBox::activated, this, [this] { ticketModelPicked_ = true; });
 }
 
 QString ExternalWheelsTab::text(int message) const { return QString::fromStdString(state_.message(message)); }
@@ -311,12 +326,22 @@ void ExternalWheelsTab::refreshNavigation() {
     nextButton_->setEnabled(pass_ == nullptr && page() < kPageCount);
 }
 
+void ExternalWheelsTab::proposeTicketModel() {
+    // Until a model has been chosen, the last page offers the ticket shown, as the print dialog does.
+    if (page() == kPageCount && !state_.ticketModelRemembered && !ticketModelPicked_)
+        modelList_->setCurrentIndex(ticketModelForGameType(state_.parameters.gameType) - 1);
+}
+
 void ExternalWheelsTab::showNextPage() {
     if (pass_ != nullptr) return;
     const int current = page();
     if (current == 1 && fileLabel_->text().isEmpty()) {
         platform_.message(text(kMessageNoFileChosen), text(kMessageProblemWarning), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
+        refreshNavigation();
+        return;
+    }
+    if (current == 3 && !replacementsAccepted(currentWheel())) {
         refreshNavigation();
         return;
     }
@@ -349,14 +374,51 @@ void ExternalWheelsTab::fillPreview(PreviewGridModel& model, PreviewMode mode) {
 
 // --- The wheel as it stands ---------------------------------------------------------------------
 
-void ExternalWheelsTab::rebuildReplacementMap() {
-    GridABoxTexts gridA;
-    GridBBoxTexts gridB;
+void ExternalWheelsTab::readBoxTexts(GridABoxTexts& gridA, GridBBoxTexts& gridB) const {
     for (int n = 1; n <= kReplacementGridABoxes; ++n)
         gridA[static_cast<std::size_t>(n)] = gridABoxes_[static_cast<std::size_t>(n)]->currentText().toStdString();
     for (int m = 1; m <= kReplacementGridBBoxes; ++m)
         gridB[static_cast<std::size_t>(m)] = gridBBoxes_[static_cast<std::size_t>(m)]->currentText().toStdString();
+}
+
+void ExternalWheelsTab::rebuildReplacementMap() {
+    GridABoxTexts gridA;
+    GridBBoxTexts gridB;
+    readBoxTexts(gridA, gridB);
     state_.replacementMap = buildReplacementMap(gridA, gridB, state_.replacementMap);
+}
+
+bool ExternalWheelsTab::replacementsAccepted(const ExternalWheel& wheel) {
+    GridABoxTexts gridA;
+    GridBBoxTexts gridB;
+    readBoxTexts(gridA, gridB);
+    const UsedWheelNumbers used = usedWheelNumbers(wheel);
+    const std::optional<ReplacementProblem> problem =
+        firstReplacementProblem(gridA, gridB, wheel.map, used.gridA, used.gridB, state_.parameters.highestNumber);
+    if (!problem) return true;
+    const auto words = [this](ProgramText t) { return QString::fromStdString(state_.programText(t)); };
+    // A box is named by its label, which is its wheel number.
+    const auto boxName = [&](int box) {
+        return problem->gridB ? words(ProgramText::ReplacementGridBBox).arg(box) : QString::number(box);
+    };
+    const QString held = QString::fromStdString(problem->text);
+    QString said;
+    switch (problem->fault) {
+        case ReplacementFault::NotANumber:
+            said = words(ProgramText::ReplacementNotANumber).arg(boxName(problem->box), held);
+            break;
+        case ReplacementFault::NotOnTicket:
+            said = words(ProgramText::ReplacementNotOnTicket)
+                       .arg(boxName(problem->box), held, QString::number(problem->highest));
+            break;
+        case ReplacementFault::SameNumber:
+            said =
+                words(ProgramText::ReplacementSameNumber).arg(boxName(problem->box), held, boxName(problem->otherBox));
+            break;
+    }
+    return platform_.message(said + QLatin1Char('\n') + words(ProgramText::ContinueQuestion),
+                             text(kMessageProblemWarning), Platform::Buttons::OkCancel,
+                             Platform::Icon::Warning) == Platform::Answer::Ok;
 }
 
 ExternalWheel ExternalWheelsTab::currentWheel() {
@@ -371,6 +433,7 @@ ExternalWheel ExternalWheelsTab::wheelAsShown() const {
     wheel.separator = separatorBox_->currentText().toStdString();
     wheel.linesToSkip = linesToSkipFromText(skipBox_->currentText().toStdString());
     wheel.map = state_.replacementMap;
+    wheel.numberedFromZero = fileWritesZero_ && fromZeroBox_->isChecked();
     return wheel;
 }
 
@@ -394,18 +457,53 @@ void ExternalWheelsTab::chooseFile() {
     dialog.initialName = fileLabel_->text();
     const QString file = platform_.openFileName(dialog);
     if (file.isEmpty()) return;
+    const QString previousFile = fileLabel_->text();
+    const int previousSeparator = separatorBox_->currentIndex();
+    const int previousSkip = skipBox_->currentIndex();
     fileLabel_->setText(QFileInfo(file).absoluteFilePath());
     proposeShape();
+    // Said now rather than at the first action. A file that is no text is not taken; any other
+    // doubt is only said, since the separator and the lines to skip below can still mend it.
+    if (sayWheelFileProblem(wheelAsShown(), "pchargegrille") == WheelFileProblem::NotText) {
+        const QSignalBlocker keepSeparator(separatorBox_);
+        const QSignalBlocker keepSkip(skipBox_);
+        fileLabel_->setText(previousFile);
+        separatorBox_->setCurrentIndex(previousSeparator);
+        skipBox_->setCurrentIndex(previousSkip);
+        return;
+    }
+    fromZeroBox_->setChecked(true);
+    judgeNumbering();
+}
+
+void ExternalWheelsTab::judgeNumbering() {
+    if (pass_ != nullptr) return;
+    fileWritesZero_ = !fileLabel_->text().isEmpty() && numbersStartAtZero(wheelAsShown());
+    showNumbering();
+}
+
+void ExternalWheelsTab::showNumbering() {
+    numberingLine_->setVisible(fileWritesZero_);
+    fromZeroBox_->setVisible(fileWritesZero_);
+    numberingLine_->setText(QString::fromStdString(
+        state_.programText(fromZeroBox_->isChecked() ? ProgramText::ReadFromZero : ProgramText::ReadAsWritten)));
 }
 
 void ExternalWheelsTab::proposeShape() {
     const std::optional<FileShape> shape = guessFileShape(toPath(fileLabel_->text()).string());
     if (!shape) return;
+    // The numbering is judged once the whole shape is in place.
+    const QSignalBlocker keepSeparator(separatorBox_);
+    const QSignalBlocker keepSkip(skipBox_);
     separatorBox_->setCurrentIndex(separatorBox_->findText(QString::fromStdString(shape->separator)));
     skipBox_->setCurrentIndex(shape->linesToSkip);
 }
 
 bool ExternalWheelsTab::acceptWheelFile(const ExternalWheel& wheel, const char* procedure) {
+    return sayWheelFileProblem(wheel, procedure) == WheelFileProblem::None;
+}
+
+WheelFileProblem ExternalWheelsTab::sayWheelFileProblem(const ExternalWheel& wheel, const char* procedure) {
     const WheelFileCheck check = checkWheelFile(wheel);
     const QString file = QString::fromStdString(wheel.fileName);
     const auto refuse = [&](ProgramText words) {
@@ -415,16 +513,15 @@ bool ExternalWheelsTab::acceptWheelFile(const ExternalWheel& wheel, const char* 
                                  ? sentence.arg(file, separatorBox_->currentText())
                                  : sentence.arg(file);
         platform_.message(said, text(kMessageProblemWarning), Platform::Buttons::Ok, Platform::Icon::Warning);
-        return false;
     };
     switch (check.problem) {
-        case WheelFileProblem::None: return true;
-        case WheelFileProblem::Unreadable: reportError(procedure); return false;
-        case WheelFileProblem::NotText: return refuse(ProgramText::WheelFileNotText);
-        case WheelFileProblem::NoBoard: return refuse(ProgramText::WheelFileNoBoard);
-        case WheelFileProblem::TooFewNumbers: return refuse(ProgramText::WheelFileTooFewNumbers);
+        case WheelFileProblem::None: break;
+        case WheelFileProblem::Unreadable: reportError(procedure); break;
+        case WheelFileProblem::NotText: refuse(ProgramText::WheelFileNotText); break;
+        case WheelFileProblem::NoBoard: refuse(ProgramText::WheelFileNoBoard); break;
+        case WheelFileProblem::TooFewNumbers: refuse(ProgramText::WheelFileTooFewNumbers); break;
     }
-    return false;
+    return check.problem;
 }
 
 void ExternalWheelsTab::reportError(const std::string& procedure) {
@@ -456,12 +553,15 @@ void ExternalWheelsTab::runPass(const std::function<void(LongPass&)>& work) {
 void ExternalWheelsTab::printTickets() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
-    if (!acceptWheelFile(wheel, "Pimprimebulletinfichier")) return;
+    if (!acceptWheelFile(wheel, "Pimprimebulletinfichier") || !replacementsAccepted(wheel)) return;
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(35))) return;
     const TicketMode mode = allAtOnce_->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = modelList_->currentIndex() + 1;
+    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
+        pass.setTotal(knownBoardCount(wheel));
         TicketHooks hooks;
         hooks.nextTicket = [this] {
             return platform_.message(text(kMessageNextTicket), text(kMessagePrinting), Platform::Buttons::OkCancel,
@@ -472,33 +572,49 @@ void ExternalWheelsTab::printTickets() {
             return pass.step(done);
         };
         hooks.reportError = [this](const std::string& procedure) { reportError(procedure); };
-        printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
+        result = printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
     });
+    rememberBoardCount(wheel, result);
+    tellWhatACancelLeft(platform_, state_, result);
 }
 
 void ExternalWheelsTab::printList() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
-    if (!acceptWheelFile(wheel, "Pimprimelistebulletinfichier")) return;
+    if (!acceptWheelFile(wheel, "Pimprimelistebulletinfichier") || !replacementsAccepted(wheel)) return;
     const QString title = text(kMessageExternalListTitle);
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + title)) return;
+    PrintResult result;
     runPass([&](LongPass& pass) {
-        // A Cancel stops the lines; the job then ends with the boards printed so far.
-        const PrintResult result =
-            printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
-                std::int64_t done = 0;
-                return forEachExternalListLine(wheel, ListOutput::Print,
-                                               [&](std::string_view line) { return sink(line) && pass.step(++done); });
-            });
+        pass.setTotal(knownBoardCount(wheel));
+        // A Cancel stops the lines and drops the job.
+        result = printBoardList(surface, kExternalListStyle, title.toStdString(), [&](const LineSink& sink) {
+            std::int64_t done = 0;
+            return forEachExternalListLine(wheel, ListOutput::Print,
+                                           [&](std::string_view line) { return sink(line) && pass.step(++done); });
+        });
         if (!result.pass.ok) reportError("Pimprimelistebulletinfichier");
     });
+    rememberBoardCount(wheel, result);
+    tellWhatACancelLeft(platform_, state_, result);
+}
+
+std::int64_t ExternalWheelsTab::knownBoardCount(const ExternalWheel& wheel) const {
+    return wheel.fileName == countedFile_ && wheel.linesToSkip == countedSkip_ ? countedBoards_ : 0;
+}
+
+void ExternalWheelsTab::rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result) {
+    if (result.status() != PrintResult::Status::Printed) return;
+    countedFile_ = wheel.fileName;
+    countedSkip_ = wheel.linesToSkip;
+    countedBoards_ = result.pass.count;
 }
 
 void ExternalWheelsTab::exportList() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
-    if (!acceptWheelFile(wheel, "Pimprimelistebulletinfichier")) return;
+    if (!acceptWheelFile(wheel, "Pimprimelistebulletinfichier") || !replacementsAccepted(wheel)) return;
     const QString file =
         platform_.saveFileName(exportFileDialog(text(kMessageExportTitle), QStringLiteral("norvex5 (*.txt)")));
     if (file.isEmpty()) return;
@@ -522,14 +638,14 @@ void ExternalWheelsTab::exportList() {
 void ExternalWheelsTab::compareWithDraw() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
-    if (!acceptWheelFile(wheel, "Pimprimebulletinfichier")) return;
+    if (!acceptWheelFile(wheel, "Pimprimebulletinfichier") || !replacementsAccepted(wheel)) return;
     if (openComparison_) openComparison_(wheel);
 }
 
 void ExternalWheelsTab::checkWheel() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
-    if (!acceptWheelFile(wheel, "pchargegrille")) return;
+    if (!acceptWheelFile(wheel, "pchargegrille") || !replacementsAccepted(wheel)) return;
     if (openWheelCheck_) openWheelCheck_(wheel);
 }
 
@@ -540,17 +656,21 @@ void ExternalWheelsTab::takeWheelFile(const QString& file, const std::vector<std
     skipBox_->setCurrentIndex(0);
     for (std::size_t n = 1; n < gridABoxes_.size(); ++n)
         gridABoxes_[n]->setEditText(n <= played.size() ? QString::number(played[n - 1]) : QString::number(n));
+    fromZeroBox_->setChecked(true);
+    judgeNumbering();
     showPage(1);
 }
 
 void ExternalWheelsTab::applyProgramTexts() {
     checkWheelButton_->setText(QString::fromStdString(state_.programText(ProgramText::CheckWheel)));
+    fromZeroBox_->setText(QString::fromStdString(state_.programText(ProgramText::NumbersStartAtZero)));
+    showNumbering();
 }
 
 void ExternalWheelsTab::displayAll() {
     if (pass_ != nullptr) return;
     const ExternalWheel wheel = currentWheel();
-    if (!acceptWheelFile(wheel, "pchargegrille")) return;
+    if (!acceptWheelFile(wheel, "pchargegrille") || !replacementsAccepted(wheel)) return;
     std::shared_ptr<WheelFileIndex> index;
     PassResult indexed;
     runPass([&](LongPass& pass) {

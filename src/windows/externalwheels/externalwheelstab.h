@@ -25,6 +25,7 @@
 #include "externalwheels/externalwheel.h"
 #include "externalwheels/fileshape.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -39,6 +40,7 @@ struct AppState;
 class LongPass;
 class Platform;
 class PreviewGridModel;
+struct PrintResult;
 
 class ExternalWheelsTab : public QWidget {
     Q_OBJECT
@@ -101,16 +103,31 @@ private:
 
     void showPage(int page);
     void refreshNavigation();
+    void proposeTicketModel();
+    void readBoxTexts(GridABoxTexts& gridA, GridBBoxTexts& gridB) const;
     void rebuildReplacementMap();
+    // False when a replacement box would spoil the boards of `wheel` and the user, warned, does
+    // not go on.
+    bool replacementsAccepted(const ExternalWheel& wheel);
     // The wheel with the replacement map as last built.
     ExternalWheel wheelAsShown() const;
     void fillPreview(PreviewGridModel& model, PreviewMode mode);
     void proposeShape();
+    // Whether the chosen file, as the boxes read it now, writes its numbers from 0: the line and
+    // the check box under the file name appear when it does.
+    void judgeNumbering();
+    void showNumbering();
     // False, after telling the user why, when the file cannot be a wheel; `procedure` names the
     // action in the box for a file that cannot be read.
     bool acceptWheelFile(const ExternalWheel& wheel, const char* procedure);
+    // What the check found, said to the user as acceptWheelFile() does.
+    WheelFileProblem sayWheelFileProblem(const ExternalWheel& wheel, const char* procedure);
     // Runs `work` as a long pass with the tab's commands held.
     void runPass(const std::function<void(LongPass&)>& work);
+    // The boards a print of `wheel` goes through, known once a print has read that file to its
+    // end; 0 before.
+    std::int64_t knownBoardCount(const ExternalWheel& wheel) const;
+    void rememberBoardCount(const ExternalWheel& wheel, const PrintResult& result);
     void setCommandsEnabled(bool enabled);
     void reportError(const std::string& procedure);
     QString text(int message) const;
@@ -120,12 +137,21 @@ private:
     std::function<void(const ExternalWheel&)> openComparison_;
     std::function<void(const ExternalWheel&)> openWheelCheck_;
     LongPass* pass_ = nullptr;
+    // The user chose a model on the last page: it is no longer replaced by the proposed one.
+    bool ticketModelPicked_ = false;
+    // The wheel file (with its lines skipped) a print last read to its end, and its boards.
+    std::string countedFile_;
+    int countedSkip_ = 0;
+    std::int64_t countedBoards_ = 0;
     PreviewGridModel* rawModel_ = nullptr;
     PreviewGridModel* replacedModel_ = nullptr;
 
     QTabWidget* pages_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QPushButton* chooseFileButton_ = nullptr;
+    QLabel* numberingLine_ = nullptr;
+    QCheckBox* fromZeroBox_ = nullptr;
+    bool fileWritesZero_ = false;
     QComboBox* separatorBox_ = nullptr;
     QComboBox* skipBox_ = nullptr;
     QTableView* rawGrid_ = nullptr;

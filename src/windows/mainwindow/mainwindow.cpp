@@ -207,9 +207,16 @@ void MainWindow::fillWheelList() {
     for (int wheel = 1; wheel <= kWheelCount; ++wheel) entries.push_back(wheelListEntry(wheel, lookup));
     std::stable_sort(entries.begin(), entries.end(),
                      [](const std::string& a, const std::string& b) { return wheelEntryLess(a, b); });
+    // Rebuilt in another language, the list keeps the wheel the player chose; the entries change
+    // their words and their order, so it is found again by its number.
+    const int chosen = selectedWheelNumber();
     controls_.wheelList->clear();
-    for (const std::string& entry : entries) controls_.wheelList->addItem(QString::fromStdString(entry));
-    controls_.wheelList->setCurrentIndex(0);
+    int chosenIndex = 0;
+    for (const std::string& entry : entries) {
+        if (wheelNumberFromEntry(entry) == chosen) chosenIndex = controls_.wheelList->count();
+        controls_.wheelList->addItem(QString::fromStdString(entry));
+    }
+    controls_.wheelList->setCurrentIndex(chosenIndex);
     fitOpenList(*controls_.wheelList);
 }
 
@@ -218,10 +225,23 @@ int MainWindow::selectedWheelNumber() const {
     return wheelNumberFromEntry(controls_.wheelList->currentText().toStdString());
 }
 
+QString MainWindow::wheelNeedsLine(int wheel) const {
+    // The designed message alone leaves the player guessing, above all when fixed numbers are
+    // what a wheel refuses: say what it plays and what is ticked. No built-in wheel fixes any.
+    const WheelRecord* record = wheelRecord(wheel);
+    if (record == nullptr || record->fixedCount != 0) return {};
+    const Counters ticked = counters(state_.selection);
+    return QStringLiteral("\n") + QString::fromStdString(state_.programText(ProgramText::WheelNeedsNumbers))
+                                      .arg(record->numberCount)
+                                      .arg(ticked.ticked - ticked.fixed)
+                                      .arg(ticked.fixed);
+}
+
 bool MainWindow::prepareOutput() {
-    if (!selectionFitsWheel(state_.selection, selectedWheelNumber())) {
-        platform_.message(text(kMessageIncorrectSelection), text(kMessageProblem), Platform::Buttons::Ok,
-                          Platform::Icon::Warning);
+    const int wheel = selectedWheelNumber();
+    if (!selectionFitsWheel(state_.selection, wheel)) {
+        platform_.message(text(kMessageIncorrectSelection) + wheelNeedsLine(wheel), text(kMessageProblem),
+                          Platform::Buttons::Ok, Platform::Icon::Warning);
         return false;
     }
     prepareNumberList(state_.expansion, state_.selection);
@@ -252,7 +272,7 @@ void MainWindow::describeWheel() {
 void MainWindow::openParameters() {
     const std::int32_t language = state_.parameters.language;
     if (hooks_.parametersWindow) hooks_.parametersWindow();
-    // The wheel titles are in the language too; rebuilding the list selects its first wheel.
+    // The wheel titles are in the language too.
     if (state_.parameters.language != language) {
         applyQtTranslations(state_.parameters.language);
         applyTexts();
@@ -343,6 +363,7 @@ void MainWindow::activate() {
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
         parametersFound_ = loaded.found();
+        state_.ticketModelRemembered = loaded.found();
         applyQtTranslations(state_.parameters.language);
 
         fillWheelList();

@@ -129,6 +129,8 @@ private:
     // The selection check and the number list every output command starts with; false (after
     // message 109) when the ticked numbers do not fit the wheel.
     bool prepareOutput();
+    // Message 109's second line under built-in wheel `wheel`: what it plays and what is ticked.
+    QString wheelNeedsLine(int wheel) const;
     void runOutput(const std::function<void()>& window);
     void checkGameTypeButton();
     void shutdown();

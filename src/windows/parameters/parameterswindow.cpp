@@ -20,6 +20,7 @@
 #include "windows/common/languagegroup.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/printnotices.h"
 #include "windows/common/windowfont.h"
 #include "windows/common/windowtexts.h"
 
@@ -158,7 +159,7 @@ void ParametersWindow::prepare() {
     verticalOffset_->setText(QString::number(state_.parameters.verticalOffset));
     languages_->checkLanguage(state_.parameters.language);
     // The model the tickets were last printed on, the way the print dialog lists the models.
-    fillTicketModelList(*testModels_, state_.parameters.ticketModelIndex);
+    fillTicketModelList(*testModels_, state_);
     applyTexts();
     adjustSize();
 }
@@ -169,9 +170,35 @@ void ParametersWindow::openModal() {
     exec();
 }
 
+std::optional<PrinterOffsets> ParametersWindow::offsetsOnThePaper() {
+    const PrinterOffsets offsets{offsetFromText(horizontalOffset_->text().toStdString()),
+                                 offsetFromText(verticalOffset_->text().toStdString())};
+    const struct {
+        std::int32_t mm;
+        int caption;
+        OffsetField* field;
+    } fields[] = {{offsets.horizontalMm, kMessageHorizontalOffset, horizontalOffset_},
+                  {offsets.verticalMm, kMessageVerticalOffset, verticalOffset_}};
+    for (const auto& f : fields) {
+        if (offsetWithinPaper(f.mm)) continue;
+        const QString caption = text(f.caption).trimmed();
+        platform_.message(QString::fromStdString(state_.programText(ProgramText::OffsetOffThePaper))
+                              .arg(caption.endsWith(QLatin1Char(':')) ? caption.chopped(1).trimmed() : caption)
+                              .arg(f.mm)
+                              .arg(kFarthestOffsetMm),
+                          text(kMessageTitle), Platform::Buttons::Ok, Platform::Icon::Warning);
+        f.field->setFocus();
+        f.field->selectAll();
+        return std::nullopt;
+    }
+    return offsets;
+}
+
 void ParametersWindow::acceptParameters() {
-    state_.parameters.horizontalOffset = offsetFromText(horizontalOffset_->text().toStdString());
-    state_.parameters.verticalOffset = offsetFromText(verticalOffset_->text().toStdString());
+    const std::optional<PrinterOffsets> offsets = offsetsOnThePaper();
+    if (!offsets) return;
+    state_.parameters.horizontalOffset = offsets->horizontalMm;
+    state_.parameters.verticalOffset = offsets->verticalMm;
     state_.parameters.language = languages_->checkedLanguage();
     accept();
 }
@@ -182,8 +209,9 @@ void ParametersWindow::printTestPage() {
     const int model = testModel();
     if (model <= 0) return;
     // The offsets as typed: the user tries them on paper before pressing OK.
-    const PrinterOffsets offsets{offsetFromText(horizontalOffset_->text().toStdString()),
-                                 offsetFromText(verticalOffset_->text().toStdString())};
+    const std::optional<PrinterOffsets> typed = offsetsOnThePaper();
+    if (!typed) return;
+    const PrinterOffsets offsets = *typed;
     const QString name = QString::fromStdString(std::string(listEntryText(testModels_->currentText().toStdString())));
     // The sheet says what it was printed for, so it can be told apart from the next one.
     const QString caption = QStringLiteral("%1  \u2014  %2 : %3 mm  \u2014  %4 : %5 mm")
@@ -193,6 +221,7 @@ void ParametersWindow::printTestPage() {
     if (!platform_.choosePrintTarget(surface.printer(),
                                      QStringLiteral("Norvex5 - %1 - %2").arg(testPrintButton_->text(), name)))
         return;
+    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, offsets)) return;
     if (!printCalibrationPage(surface, model, offsets, caption.toStdString()))
         platform_.message(QStringLiteral("Erreur"), text(kMessagePrinting), Platform::Buttons::Ok,
                           Platform::Icon::Warning);

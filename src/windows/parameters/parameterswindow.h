@@ -9,6 +9,9 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <optional>
+
+#include "output/ticketprinting.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -62,6 +65,9 @@ public:
     int testModel() const;
 
 private:
+    // The offsets as the fields hold them; nothing, after a message naming the field, when one
+    // would put the ticket off the paper.
+    std::optional<PrinterOffsets> offsetsOnThePaper();
     void buildControls();
     void connectHandlers();
     void applyTexts();

@@ -3,14 +3,19 @@
 #include "windows/common/qtplatform.h"
 #include "windows/program/endrequests.h"
 #include "windows/program/program.h"
+#include "windows/program/singleinstance.h"
 
 using namespace norvex5;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     setUpApplication(application);
+    // A second start hands over to the running program before building anything.
+    SingleInstance instance(SingleInstance::defaultFolder());
+    if (!instance.claim()) return 0;
     QtPlatform platform;
     Program program(platform, directoriesOfThisProgram());
+    instance.bringForwardOnRequest(program.mainWindow());
     platform.setParent(&program.mainWindow());
     platform.setTexts(
         [&program](ProgramText text) { return QString::fromStdString(program.state().programText(text)); });

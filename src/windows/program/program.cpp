@@ -47,22 +47,51 @@ void setUpApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.norvex5.Norvex5"));
 }
 
+template <typename Window, typename Build>
+WindowOnFirstUse<Window> Program::onFirstUse(Build build) {
+    return WindowOnFirstUse<Window>([this, build] { return build(*mainWindow_); });
+}
+
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),
       directories_(directories),
-      mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))) {
-    QWidget* owner = mainWindow_.get();
-    boardViewer_ = std::make_unique<BoardViewer>(
-        state_, platform, [this](TicketPicture picture) { return mainWindow_->ticketPicture(picture); }, owner);
-    boardList_ = std::make_unique<BoardListWindow>(state_, platform, owner);
-    ticketPrint_ = std::make_unique<TicketPrintDialog>(state_, platform, owner);
-    comparison_ = std::make_unique<ComparisonWindow>(state_, platform, owner);
-    parameters_ = std::make_unique<ParametersWindow>(state_, platform, owner);
-    languageChoice_ = std::make_unique<LanguageChoiceDialog>(state_, platform, owner);
-    wheelDescription_ = std::make_unique<WheelDescriptionWindow>(state_, platform, owner);
-    about_ = std::make_unique<AboutBox>(state_, platform, owner);
-    wheelCheck_ = std::make_unique<WheelCheckWindow>(state_, platform, owner);
-    wheelGenerator_ = std::make_unique<WheelGeneratorWindow>(state_, platform, owner);
+      mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))),
+      boardViewer_(onFirstUse<BoardViewer>([this](MainWindow& owner) {
+          return std::make_unique<BoardViewer>(
+              state_, platform_, [this](TicketPicture picture) { return mainWindow_->ticketPicture(picture); },
+              &owner);
+      })),
+      boardList_(onFirstUse<BoardListWindow>([this](MainWindow& owner) {
+          auto list = std::make_unique<BoardListWindow>(state_, platform_, &owner);
+          list->setTicketPrinting([this] { ticketPrint_->openFor(state_.selectedWheel); });
+          return list;
+      })),
+      ticketPrint_(onFirstUse<TicketPrintDialog>(
+          [this](MainWindow& owner) { return std::make_unique<TicketPrintDialog>(state_, platform_, &owner); })),
+      comparison_(onFirstUse<ComparisonWindow>(
+          [this](MainWindow& owner) { return std::make_unique<ComparisonWindow>(state_, platform_, &owner); })),
+      parameters_(onFirstUse<ParametersWindow>(
+          [this](MainWindow& owner) { return std::make_unique<ParametersWindow>(state_, platform_, &owner); })),
+      languageChoice_(onFirstUse<LanguageChoiceDialog>(
+          [this](MainWindow& owner) { return std::make_unique<LanguageChoiceDialog>(state_, platform_, &owner); })),
+      wheelDescription_(onFirstUse<WheelDescriptionWindow>(
+          [this](MainWindow& owner) { return std::make_unique<WheelDescriptionWindow>(state_, platform_, &owner); })),
+      about_(onFirstUse<AboutBox>(
+          [this](MainWindow& owner) { return std::make_unique<AboutBox>(state_, platform_, &owner); })),
+      wheelCheck_(onFirstUse<WheelCheckWindow>(
+          [this](MainWindow& owner) { return std::make_unique<WheelCheckWindow>(state_, platform_, &owner); })),
+      wheelGenerator_(onFirstUse<WheelGeneratorWindow>([this](MainWindow& owner) {
+          auto generator = std::make_unique<WheelGeneratorWindow>(state_, platform_, &owner);
+          generator->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
+              wheelCheck_->openFor(wheel, played);
+          });
+          generator->setSendHook([this](const QString& file, const std::vector<std::int32_t>& played) {
+              wheelGenerator_->close();
+              mainWindow_->showExternalTab();
+              mainWindow_->externalTab().takeWheelFile(file, played);
+          });
+          return generator;
+      })) {
     // The main window's life is the program's, whatever other window is still open.
     QObject::connect(mainWindow_.get(), &MainWindow::closed, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -76,9 +105,7 @@ void Program::connectWindows() {
     MainWindowHooks& hooks = mainWindow_->hooks();
     hooks.boardViewer = [this] { boardViewer_->exec(); };
     hooks.boardList = [this] { boardList_->exec(); };
-    const auto printTickets = [this] { ticketPrint_->openFor(state_.selectedWheel); };
-    hooks.ticketPrinting = printTickets;
-    boardList_->setTicketPrinting(printTickets);
+    hooks.ticketPrinting = [this] { ticketPrint_->openFor(state_.selectedWheel); };
     hooks.internalComparison = [this] { comparison_->openInternal(); };
     ExternalWheelsTab& externalTab = mainWindow_->externalTab();
     externalTab.setComparison([this, &externalTab](const ExternalWheel& wheel) {
@@ -93,14 +120,6 @@ void Program::connectWindows() {
     };
     externalTab.setWheelCheck([this](const ExternalWheel& file) { checkWheelFile(file); });
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
-    wheelGenerator_->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
-        wheelCheck_->openFor(wheel, played);
-    });
-    wheelGenerator_->setSendHook([this, &externalTab](const QString& file, const std::vector<std::int32_t>& played) {
-        wheelGenerator_->close();
-        mainWindow_->showExternalTab();
-        externalTab.takeWheelFile(file, played);
-    });
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
@@ -112,7 +131,7 @@ void Program::connectWindows() {
 
 void Program::checkWheelFile(const ExternalWheel& file) {
     // The file's numbers run up to the highest it holds; the replacement boxes say how each is played.
-    const workshop::WheelFileReading reading = workshop::readWheelFile(file, kGridACount);
+    const workshop::WheelFileReading reading = workshop::readWheelFileAsNumbered(file, kGridACount);
     std::optional<workshop::PlayedWheel> played;
     if (reading.ok()) {
         int highest = 5;

@@ -7,12 +7,14 @@
 //    that another window needs.
 //  - One Platform (windows/common/platform.h) talks to the desktop: QtPlatform in the program,
 //    FakePlatform in the window tests.
-//  - Program builds the windows once, in a fixed order (the main window first, every other
-//    window its child), and wires which opens which in connectWindows(): the main window's hooks,
-//    and the list window's button that opens ticket printing. Windows never create or include
-//    each other, so each can be built and tested alone.
+//  - Program builds the main window at once and every other window, its child, the first time
+//    it is opened (building them all at start took longer than the rest of the start-up), and
+//    wires which opens which in connectWindows(): the main window's hooks, and the list window's
+//    button that opens ticket printing. Windows never create or include each other, so each can
+//    be built and tested alone.
 //  - The program ends when the main window closes, whatever other window is still open.
 
+#include <functional>
 #include <memory>
 
 #include "core/appstate.h"
@@ -45,6 +47,22 @@ ProgramDirectories programDirectoriesFor(const std::filesystem::path& programFol
 // Names the application "Norvex5" (which also names the user's configuration directory).
 void setUpApplication(QApplication& application);
 
+// A window built the first time it is asked for, by the function given, and kept from then on.
+template <typename Window>
+class WindowOnFirstUse {
+public:
+    explicit WindowOnFirstUse(std::function<std::unique_ptr<Window>()> build) : build_(std::move(build)) {}
+    Window& operator*() {
+        if (!window_) window_ = build_();
+        return *window_;
+    }
+    Window* operator->() { return &**this; }
+
+private:
+    std::function<std::unique_ptr<Window>()> build_;
+    std::unique_ptr<Window> window_;
+};
+
 class Program {
 public:
     Program(Platform& platform, ProgramDirectories directories);
@@ -59,6 +77,9 @@ public:
 private:
     // Fills the main window's hooks with the windows and desktop actions they open.
     void connectWindows();
+    // A window of the program, the main window's child, built by `build` when first opened.
+    template <typename Window, typename Build>
+    WindowOnFirstUse<Window> onFirstUse(Build build);
     // The check of a wheel file of the external tab, its numbers played as the replacement boxes say.
     void checkWheelFile(const ExternalWheel& file);
 
@@ -67,16 +88,16 @@ private:
     ProgramDirectories directories_;
     // The main window first: the other windows are its children and go before it.
     std::unique_ptr<MainWindow> mainWindow_;
-    std::unique_ptr<BoardViewer> boardViewer_;
-    std::unique_ptr<BoardListWindow> boardList_;
-    std::unique_ptr<TicketPrintDialog> ticketPrint_;
-    std::unique_ptr<ComparisonWindow> comparison_;
-    std::unique_ptr<ParametersWindow> parameters_;
-    std::unique_ptr<LanguageChoiceDialog> languageChoice_;
-    std::unique_ptr<WheelDescriptionWindow> wheelDescription_;
-    std::unique_ptr<AboutBox> about_;
-    std::unique_ptr<WheelCheckWindow> wheelCheck_;
-    std::unique_ptr<WheelGeneratorWindow> wheelGenerator_;
+    WindowOnFirstUse<BoardViewer> boardViewer_;
+    WindowOnFirstUse<BoardListWindow> boardList_;
+    WindowOnFirstUse<TicketPrintDialog> ticketPrint_;
+    WindowOnFirstUse<ComparisonWindow> comparison_;
+    WindowOnFirstUse<ParametersWindow> parameters_;
+    WindowOnFirstUse<LanguageChoiceDialog> languageChoice_;
+    WindowOnFirstUse<WheelDescriptionWindow> wheelDescription_;
+    WindowOnFirstUse<AboutBox> about_;
+    WindowOnFirstUse<WheelCheckWindow> wheelCheck_;
+    WindowOnFirstUse<WheelGeneratorWindow> wheelGenerator_;
 };
 
 }  // namespace norvex5

@@ -25,6 +25,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
+#include "windows/common/printnotices.h"
 #include "windows/common/windowfont.h"
 #include "windows/ticketprint/ticketpreview.h"
 
@@ -105,9 +106,7 @@ void TicketPrintDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void TicketPrintDialog::fillModelList() {
-    fillTicketModelList(*controls_.modelList, state_.parameters.ticketModelIndex);
-}
+void TicketPrintDialog::fillModelList() { fillTicketModelList(*controls_.modelList, state_); }
 
 void TicketPrintDialog::resetBoardRange() {
     controls_.firstBoard->setText(QStringLiteral("1"));
@@ -189,6 +188,7 @@ void TicketPrintDialog::printTickets() {
     if (!request) return;
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), documentName())) return;
+    if (!marksFitOrUserGoesOn(platform_, state_, surface, request->model, printerOffsets(state_.parameters))) return;
 
     LongPass pass(this, fromUtf8(state_.programText(ProgramText::Working)),
                   fromUtf8(state_.programText(ProgramText::Cancel)), request->last - request->first + 1);
@@ -204,9 +204,10 @@ void TicketPrintDialog::printTickets() {
     };
     pass_ = &pass;
     setButtonsEnabled(false);
-    runTickets(surface, *request, hooks);
+    const PrintResult result = runTickets(surface, *request, hooks);
     setButtonsEnabled(true);
     pass_ = nullptr;
+    tellWhatACancelLeft(platform_, state_, result);
     // A new run draws new random bonus numbers.
     bonusSeed_ = freshSeed();
     accept();
@@ -243,6 +244,7 @@ void TicketPrintDialog::done(int result) {
         return;
     }
     state_.parameters.ticketModelIndex = controls_.modelList->currentIndex();
+    state_.ticketModelRemembered = true;
     QDialog::done(result);
 }
 

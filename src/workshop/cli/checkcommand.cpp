@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "workshop/cli/filteroptions.h"
 #include "workshop/cli/wheelstool.h"
 #include "workshop/wheelcheck.h"
 
@@ -20,9 +21,33 @@ struct CheckOptions {
     int skip = 0;
     std::size_t holesShown = kDefaultHolesShown;
     bool json = false;
+    FilterOptions filter;
+    bool dropFailing = false;
 };
 
-void writeCheckJson(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first) {
+// The guarantee among the draws that pass the filter, beside the plain one.
+struct FilterReport {
+    std::string filter;
+    double passingShare = 1.0;
+    std::int64_t heldSubsets = 0;  // the m-subsets some passing draw holds
+    std::int64_t holes = 0;
+    double coveredShare = 1.0;
+    std::int64_t boardsDropped = -1;  // -1: no board was dropped for failing the filter
+};
+
+FilterReport checkUnderFilter(const CoverageIndex& index, const FilterSetting& setting, Guarantee g) {
+    FilterReport report;
+    report.filter = filterText(*setting.filter);
+    report.passingShare = double(setting.passing) / double(setting.draws);
+    const auto profile = filteredProfile(index, PassingDraws(*setting.filter, setting.played));
+    report.heldSubsets = profile->heldSubsets(g.m);
+    report.holes = profile->holesUnderFilter(g);
+    report.coveredShare = profile->coveredShareUnderFilter(g);
+    return report;
+}
+
+void writeCheckJson(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first,
+                    const std::optional<FilterReport>& filtered) {
     ToolJson holes = ToolJson::array();
     for (const auto& hole : report.firstHoles) holes.push_back(numbersJson(hole, first));
     ToolJson document;
@@ -35,14 +60,35 @@ void writeCheckJson(std::ostream& out, const CheckOptions& o, const GuaranteeRep
     document["holes"] = report.holes;
     document["covered_share"] = report.coveredShare;
     document["first_holes"] = std::move(holes);
+    if (filtered) {
+        document["filter"] = filtered->filter;
+        document["draws_passing_share"] = filtered->passingShare;
+        document["holes_under_filter"] = filtered->holes;
+        document["covered_share_under_filter"] = filtered->coveredShare;
+        if (filtered->boardsDropped >= 0) document["boards_dropped"] = filtered->boardsDropped;
+    }
     writeJsonLine(out, document);
 }
 
-void writeCheckText(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first) {
+void writeFilterText(std::ostream& out, const FilterReport& filtered, Guarantee g) {
+    out << "Filter " << filtered.filter << ": " << fixedDecimals(100.0 * filtered.passingShare, 2)
+        << " % of the game's draws pass";
+    if (filtered.boardsDropped >= 0) out << "; " << filtered.boardsDropped << " boards that fail it dropped";
+    out << "\nGuarantee " << g.t << " if " << g.m << " among draws that pass: ";
+    if (filtered.holes == 0)
+        out << "kept (" << filtered.heldSubsets << " draws of " << g.m << " checked)\n";
+    else
+        out << "not kept, " << filtered.holes << " holes among " << filtered.heldSubsets << " draws of " << g.m
+            << " (" << fixedDecimals(100.0 * filtered.coveredShare, 2) << " % covered)\n";
+}
+
+void writeCheckText(std::ostream& out, const CheckOptions& o, const GuaranteeReport& report, int first,
+                    const std::optional<FilterReport>& filtered) {
     const Guarantee& g = report.guarantee;
     out << o.file << ": " << report.boards << " boards over " << o.numbers << " numbers";
     if (first == 0) out << " (the file counts from 0: read as the numbers 0 to " << o.numbers - 1 << ")";
     out << "\n";
+    if (filtered) writeFilterText(out, *filtered, g);
     if (report.holes == 0) {
         out << "Guarantee " << g.t << " if " << g.m << ": kept (" << report.subsets << " draws of " << g.m
             << " checked)\n";
@@ -60,30 +106,31 @@ int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << *problem << "\n";
         return kToolBadInput;
     }
-    if (o.separator.size() != 1) {
-        err << kToolPrefix << "the separator must be one character\n";
+    const auto setting = readFilterOptions(o.filter, o.numbers, err);
+    if (!setting) return kToolBadInput;
+    if (o.dropFailing && !setting->filter) {
+        err << kToolPrefix << "--drop-failing drops the boards that fail --filter: give one\n";
         return kToolBadInput;
     }
-    if (o.skip < 0) {
-        err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
-        return kToolBadInput;
-    }
-    ExternalWheel file;
-    file.fileName = o.file;
-    file.separator = o.separator;
-    file.linesToSkip = o.skip;
-    const WheelFileReading reading = readWheelFile(file, o.numbers);
-    if (!reading.ok()) {
-        err << kToolPrefix << o.file << ": " << describeProblem(reading, o.numbers) << "\n";
-        return kToolBadInput;
-    }
+    const auto read = readToolWheel(o.file, o.separator, o.skip, o.numbers, err);
+    if (!read) return kToolBadInput;
+    const WheelFileReading& reading = *read;
     const int first = reading.numberedFromZero ? 0 : 1;
-    const GuaranteeReport report = checkGuarantee(CoverageIndex(reading.wheel), g, o.holesShown);
+    const Wheel wheel = o.dropFailing ? passingBoards(reading.wheel, *setting->filter, setting->played) : reading.wheel;
+    const CoverageIndex index(wheel);
+    const GuaranteeReport report = checkGuarantee(index, g, o.holesShown);
+    std::optional<FilterReport> filtered;
+    if (setting->filter) {
+        filtered = checkUnderFilter(index, *setting, g);
+        if (o.dropFailing) filtered->boardsDropped = std::int64_t(reading.wheel.boards.size() - wheel.boards.size());
+    }
     if (o.json)
-        writeCheckJson(out, o, report, first);
+        writeCheckJson(out, o, report, first, filtered);
     else
-        writeCheckText(out, o, report, first);
-    return report.holes == 0 ? kToolKept : kToolNotKept;
+        writeCheckText(out, o, report, first, filtered);
+    // Under a filter the player plays for the draws that pass: that guarantee decides.
+    const std::int64_t holes = filtered ? filtered->holes : report.holes;
+    return holes == 0 ? kToolKept : kToolNotKept;
 }
 
 }  // namespace
@@ -100,6 +147,8 @@ ToolCommand addCheckCommand(CLI::App& tool) {
     command->add_option("--holes", o->holesShown, "How many holes to list (20 by default)")
         ->check(CLI::NonNegativeNumber);
     command->add_flag("--json", o->json, "Answer in JSON");
+    addFilterOptions(*command, o->filter);
+    command->add_flag("--drop-failing", o->dropFailing, "Drop the boards that fail --filter before checking");
     return {command, [o](std::ostream& out, std::ostream& err) { return check(*o, out, err); }};
 }
 

@@ -59,4 +59,26 @@ std::string fixedDecimals(double value, int decimals) {
     return text;
 }
 
+std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const std::string& separator, int skip,
+                                              int numbers, std::ostream& err) {
+    if (separator.size() != 1) {
+        err << kToolPrefix << "the separator must be one character\n";
+        return std::nullopt;
+    }
+    if (skip < 0) {
+        err << kToolPrefix << "the lines to skip cannot be fewer than 0\n";
+        return std::nullopt;
+    }
+    ExternalWheel file;
+    file.fileName = fileName;
+    file.separator = separator;
+    file.linesToSkip = skip;
+    WheelFileReading reading = readWheelFile(file, numbers);
+    if (!reading.ok()) {
+        err << kToolPrefix << fileName << ": " << describeProblem(reading, numbers) << "\n";
+        return std::nullopt;
+    }
+    return reading;
+}
+
 }  // namespace norvex5::workshop

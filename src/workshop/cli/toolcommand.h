@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "workshop/wheel.h"
 
 namespace norvex5::workshop {
 
@@ -35,5 +38,11 @@ std::string numbersText(const std::vector<std::uint8_t>& numbers, int first, con
 ToolJson numbersJson(const std::vector<std::uint8_t>& numbers, int first);
 
 std::string fixedDecimals(double value, int decimals);
+
+// A wheel file read as every subcommand reads one (`separator` one character, `skip` lines with
+// no board at the top); nothing, once the reason is on `err`, when the options or the file are
+// not sound.
+std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const std::string& separator, int skip,
+                                              int numbers, std::ostream& err);
 
 }  // namespace norvex5::workshop

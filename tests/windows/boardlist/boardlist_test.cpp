@@ -112,6 +112,7 @@ private slots:
     void ticketPrintingAndReturn();
     void closingStopsALongFill();
     void cancelStopsALongExport();
+    void cancelDropsALongListPrint();
 };
 
 void BoardListTest::listsTheBoardsOfTheWheel() {
@@ -341,9 +342,12 @@ void BoardListTest::cancelStopsALongExport() {
         for (int i = 0; i < 200000; ++i) out << "1 2 3 4 5\n";
     }
     BoardListSource source = madeUpBoards(3);
+    std::int64_t slowed = 0;
     source.exportTo = [&](const std::filesystem::path& target, const ExportProgress& keepGoing) {
         return exportExternalList(wheel, target, [&](std::int64_t lines) {
-            QThread::usleep(50);
+            // A slow disk: 50 µs a line, however many lines the export hands over at once.
+            QThread::usleep(static_cast<unsigned long>(50 * (lines - slowed)));
+            slowed = lines;
             return keepGoing(lines);
         });
     };
@@ -379,6 +383,55 @@ void BoardListTest::cancelStopsALongExport() {
     QCOMPARE(entriesIn(rig.programDir()), std::size_t(1));
     QCOMPARE(visibleProgressDialog(), nullptr);
     QVERIFY(rig.find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
+}
+
+// Cancel during a long list print: the progress bar shows the share printed, the job being built
+// is dropped (no half list in the PDF), and the user hears that nothing was printed.
+void BoardListTest::cancelDropsALongListPrint() {
+    constexpr std::int64_t kBoards = 200000;
+    BoardListSource source = madeUpBoards(3);
+    source.boardCount = [] { return kBoards; };
+    source.printedLines = [](const LineSink& sink) {
+        BoardMask mask{};
+        mask[5] = mask[50] = 1;
+        PassResult run;
+        for (std::int64_t i = 1; i <= kBoards; ++i) {
+            QThread::usleep(50);
+            ++run.count;
+            if (!sink(listWindowLine(i, mask))) {
+                run.stopped = true;
+                break;
+            }
+        }
+        return run;
+    };
+    testing::WindowRig<BoardListWindow> rig(source);
+    QSignalSpy filled(&rig.window, &BoardListWindow::listFilled);
+    rig.window.show();
+    QVERIFY(filled.wait(10000));
+
+    int barMaximum = -1;
+    int barValue = -1;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QProgressDialog* progress = visibleProgressDialog();
+        if (progress == nullptr || barMaximum >= 0) return;
+        barMaximum = progress->maximum();
+        barValue = progress->value();
+        progress->findChild<QPushButton*>()->click();
+    });
+    watcher.start(20);
+    const QString pdf = QString::fromStdString((rig.programDir() / "list.pdf").string());
+    rig.platform.setPrintFile(pdf);
+    rig.press("BitBtn6");
+    watcher.stop();
+    QCOMPARE(barMaximum, int(kBoards));
+    QVERIFY2(barValue > 0 && barValue < kBoards, qPrintable(QString::number(barValue)));
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text,
+             QString::fromStdString(rig.state.programText(ProgramText::NothingPrintedCancelled)));
+    QVERIFY(rig.find<QPushButton>(QStringLiteral("BitBtn6"))->isEnabled());
 }
 
 QTEST_MAIN(BoardListTest)

@@ -52,6 +52,7 @@ QStringList summary(const Rig& rig) {
 }
 
 void playWheelFive(Rig& rig) {
+    rig.state.parameters.highestNumber = 50;
     for (int n : kPlayed) rig.state.selection[n] = kSelected;
     rig.state.selectedWheel = 5;
     rig.window.setInternalMode();
@@ -117,10 +118,6 @@ private slots:
         QTest::addColumn<bool>("refused");
         QTest::newRow("5 twice") << QStringList{"5", "5", "12", "20", "33"} << true;
         QTest::newRow("50 twice, far apart") << QStringList{"50", "1", "2", "3", "50"} << true;
-        // A grid B number 51..59 is counted but never a duplicate; beyond 59 there is no counter.
-        QTest::newRow("55 twice") << QStringList{"55", "55", "1", "2", "3"} << false;
-        QTest::newRow("77 twice") << QStringList{"77", "77", "1", "2", "3"} << false;
-        QTest::newRow("a huge number twice") << QStringList{"99999999", "99999999", "1", "2", "3"} << false;
         // The check stops reading at a box that holds no number.
         QTest::newRow("after an empty box") << QStringList{"7", "", "7", "8", "9"} << false;
     }
@@ -138,6 +135,67 @@ private slots:
                             rig.platform.messages().first().title == rig.message(143);
         QCOMPARE(warned, refused);
         if (refused) QVERIFY(listed(rig).isEmpty());
+    }
+
+    // A number no draw of the game holds is named with its box, in either mode, and nothing is
+    // compared until it is mended.
+    void drawNumberOutsideTheGameIsRefused_data() {
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<int>("highest");
+        QTest::addColumn<QStringList>("draw");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("holds");
+        for (const bool external : {false, true}) {
+            const char* mode = external ? "external: " : "internal: ";
+            QTest::newRow(QByteArray(mode) + "0") << external << 50 << QStringList{"3", "7", "0", "27", "50"} << 3 << "0";
+            QTest::newRow(QByteArray(mode) + "999")
+                << external << 50 << QStringList{"999", "7", "15", "27", "50"} << 1 << "999";
+            QTest::newRow(QByteArray(mode) + "twice 55") << external << 50 << QStringList{"3", "55", "55", "27", "50"}
+                                                          << 2 << "55";
+            QTest::newRow(QByteArray(mode) + "too long to read")
+                << external << 50 << QStringList{"3", "7", "15", "27", "99999999999"} << 5 << "99999999999";
+            QTest::newRow(QByteArray(mode) + "50 in a game up to 49")
+                << external << 49 << QStringList{"3", "7", "15", "27", "50"} << 5 << "50";
+            QTest::newRow(QByteArray(mode) + "40 in a game up to 39")
+                << external << 39 << QStringList{"40", "7", "15", "27", "3"} << 1 << "40";
+        }
+    }
+
+    void drawNumberOutsideTheGameIsRefused() {
+        QFETCH(bool, external);
+        QFETCH(int, highest);
+        QFETCH(QStringList, draw);
+        QFETCH(int, box);
+        QFETCH(QString, holds);
+        Rig rig;
+        playWheelFive(rig);
+        rig.state.parameters.highestNumber = highest;
+        rig.state.parameters.language = 2;
+        if (external) {
+            ExternalWheel wheel;
+            wheel.fileName = writeWheelFile(rig, "wheel.txt", "3 7 15 27 50\n1 2 3 4 5\n");
+            rig.window.setExternalMode(wheel);
+        }
+        rig.window.show();
+        typeDraw(rig, draw);
+        rig.press("button1");
+        QCOMPARE(rig.platform.messages().size(), 1);
+        QCOMPARE(rig.platform.messages().first().text,
+                 QStringLiteral("Box %1 of the draw holds %2: the numbers of this game go from 1\u00a0to\u00a0%3.")
+                     .arg(box)
+                     .arg(holds)
+                     .arg(highest));
+        QCOMPARE(rig.platform.messages().first().title, rig.message(143));
+        QVERIFY(listed(rig).isEmpty());
+        QCOMPARE(summary(rig), (QStringList{"", "", "", ""}));
+        QCOMPARE(rig.window.focusWidget(), rig.find<QComboBox>(QLatin1String(kGridABoxes[box - 1])));
+
+        // Mended, the same draw is compared.
+        typeDraw(rig, {"3", "7", "15", "27", "38"});
+        rig.press("button1");
+        QCOMPARE(rig.platform.messages().size(), 1);
+        QVERIFY(!listed(rig).isEmpty());
+        QCOMPARE(summary(rig).first(), QStringLiteral("0"));
     }
 
     void internalBoardsAreScored_data() {

@@ -1,9 +1,11 @@
 // The external wheels tab as a user meets it in the main window: a wheel file chosen, previewed
 // raw and replaced, then printed, listed, exported and compared; and files that cannot be wheels.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -16,6 +18,7 @@
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/externalwheels/previewgridmodel.h"
 #include "windows/windowrig.h"
+#include "workshop/wheel.h"
 
 using namespace norvex5;
 using namespace norvex5::testing;
@@ -99,6 +102,9 @@ private slots:
     void textsFollowTheLanguage();
     void displayAllShowsEveryBoard();
     void oneTicketAtATimeAsksBeforeEachTicket();
+    void cancelDropsTheTicketsBeingBuilt();
+    void aFileNumberedFromZeroIsReadAsNumberPlusOne();
+    void replacementBoxesThatWouldSpoilTheBoardsAreSaid();
 };
 
 void ExternalWheelsTabTest::navigationAndTheFileChoice() {
@@ -127,6 +133,13 @@ void ExternalWheelsTabTest::navigationAndTheFileChoice() {
 
     const QString file = rig.chooseFile("w.txt", boards(3));
     QCOMPARE(rig.label("labfic"), file);
+    // The name can be selected, not typed in, and it does not look as if it could: no white
+    // field, the page's own colour.
+    auto* name = rig.find<QLabel>(QStringLiteral("labfic"));
+    QVERIFY(!(name->textInteractionFlags() & Qt::TextEditable));
+    const QImage shown = name->grab().toImage();
+    QCOMPARE(shown.pixelColor(shown.width() - 6, shown.height() / 2),
+             rig.find(QStringLiteral("gfic"))->palette().color(QPalette::Window));
     const FakePlatform::Dialog& dialog = rig.platform.dialogs().last();
     QVERIFY(!dialog.save);
     QCOMPARE(dialog.request.title, rig.message(172));
@@ -231,23 +244,32 @@ void ExternalWheelsTabTest::previewsAndReplacements() {
     rig.setBox(QStringLiteral("ComboBoxa3"), QStringLiteral("44"));
     rig.setBox(QStringLiteral("ComboBoxa5"), QString());
     rig.setBox(QStringLiteral("ComboBoxa2"), QStringLiteral("abc"));
-    rig.goToPage(4);
+    // Box 2 holds no number: the user, warned, goes on, and 2 stays 2.
+    rig.goToPage(3);
+    rig.platform.answerNext(Platform::Answer::Ok);
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 4);
+    QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.grid("GrilleNumero2"), QStringList({"1|1|2|44|4|5", "2|A|B|C||", "3|1|2|44|4|5"}));
     // The raw preview is not read again.
     QCOMPARE(rig.grid("GrilleNumero").first(), QStringLiteral("1|1| 2|3|4|5"));
 
-    // Both 1 and 2 played as 9, and grid B 1 as 4: no warning, the list takes them as they are.
+    // Both 1 and 2 played as 9, and grid B 1 as 4: warned each time, and taken as they are.
+    rig.platform.clear();
     rig.press("bprecedent");
     rig.setBox(QStringLiteral("ComboBoxa1"), QStringLiteral("9"));
     rig.setBox(QStringLiteral("ComboBoxa2"), QStringLiteral("9"));
     rig.setBox(QStringLiteral("ComboBoxb1"), QStringLiteral("4"));
+    rig.platform.answerNext(Platform::Answer::Ok);
     rig.goToPage(5);
     QCOMPARE(rig.grid("GrilleNumero2").first(), QStringLiteral("1|9|9|44|4|5"));
     const QString exported = rig.scratchFile("replaced.txt");
     rig.platform.chooseFileNext(exported);
+    rig.platform.answerNext(Platform::Answer::Ok);
     rig.press("bexportliste");
     QCOMPARE(fileLines(exported), QStringList({" 9, 9, 44, 4, 5", "", " 9, 9, 44, 4, 5, 4, 9"}));
-    QCOMPARE(rig.platform.messages().size(), 0);
+    QCOMPARE(rig.platform.messages().size(), 2);
+    rig.setBox(QStringLiteral("ComboBoxa2"), QStringLiteral("2"));
 
     // The boxes are read at the moment of the action, not when the page was left.
     rig.setBox(QStringLiteral("ComboBoxa4"), QStringLiteral("40"));
@@ -262,10 +284,33 @@ void ExternalWheelsTabTest::badFilesAreRefusedAndTheTabStaysUsable() {
     const QString pdf = rig.scratchFile("never.pdf");
     const QString exported = rig.scratchFile("never.txt");
     rig.platform.setPrintFile(pdf);
-    // The problem each file has, and the words its refusal starts with.
+    // A picture chosen as a wheel is refused there and then, and the file chosen before stays
+    // with its separator.
+    const QString notText = QString::fromStdString(rig.state.programText(ProgramText::WheelFileNotText));
+    const std::string picture("\xff\xd8\xff\xe0\0\x10JFIF\0\x01", 12);
+    rig.chooseFile("picture.jpg", picture);
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, notText.arg(rig.scratchFile("picture.jpg")));
+    QCOMPARE(rig.label("labfic"), QString());
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 1);
+    const QString good = rig.chooseFile("good.csv", boards(3, ","));
+    rig.platform.clear();
+    rig.chooseFile("picture.jpg", picture);
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.label("labfic"), good);
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("Combseparateur"))->currentText(), QStringLiteral(","));
+    // Any other doubt is said at once too, and the file is taken: the boxes below may mend it.
+    rig.platform.clear();
+    rig.chooseFile("short.txt", "1;2;3\r\n");
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QVERIFY(rig.platform.messages()[0].text.endsWith(rig.scratchFile("short.txt")));
+    QCOMPARE(rig.label("labfic"), rig.scratchFile("short.txt"));
+    rig.platform.clear();
+
+    // The problem each file has, and the words its refusal starts with, at every action.
     const std::pair<std::string, QString> files[] = {
-        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0", 18),
-         QString::fromStdString(rig.state.programText(ProgramText::WheelFileNotText)).section(QLatin1Char(':'), 0, 0)},
+        {picture, notText.section(QLatin1Char(':'), 0, 0)},
         {std::string(),
          QString::fromStdString(rig.state.programText(ProgramText::WheelFileNoBoard)).section(QLatin1Char(':'), 0, 0)},
         {"1;2;3\r\n4;5;6\r\n", QString::fromStdString(rig.state.programText(ProgramText::WheelFileTooFewNumbers))
@@ -275,7 +320,9 @@ void ExternalWheelsTabTest::badFilesAreRefusedAndTheTabStaysUsable() {
     };
     int k = 0;
     for (const auto& [bytes, refusal] : files) {
-        rig.chooseFile(("bad" + std::to_string(++k) + ".txt").c_str(), bytes);
+        // A file that was text when chosen and is no longer when the action reads it.
+        const QString bad = rig.chooseFile(("bad" + std::to_string(++k) + ".txt").c_str(), "1;2;3;4;5\r\n");
+        rig.writeFile(std::filesystem::path(bad.toStdString()), std::vector<unsigned char>(bytes.begin(), bytes.end()));
         rig.setSeparator(";");
         rig.goToPage(5);
         for (const char* action : {"bimprimer", "bimprimeliste", "bexportliste", "bexternecompare"}) {
@@ -438,7 +485,9 @@ void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
     // The first ticket goes to the printer; Cancel at the question before the second.
     rig.platform.answerNext(Platform::Answer::Cancel);
     rig.press("bimprimer");
-    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages().size(), 2);
+    QCOMPARE(rig.platform.messages()[1].text,
+             QString::fromStdString(rig.state.programText(ProgramText::OneTicketPrintedRestCancelled)));
     QCOMPARE(rig.platform.messages()[0].text, rig.message(115));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(130));
     QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
@@ -447,6 +496,179 @@ void ExternalWheelsTabTest::oneTicketAtATimeAsksBeforeEachTicket() {
     // Nothing is held: the tab takes the next command.
     QVERIFY(rig.find(QStringLiteral("bimprimer"))->isEnabled());
     QVERIFY(rig.find(QStringLiteral("bprecedent"))->isEnabled());
+}
+
+// Cancel in the progress of a long ticket print: the PDF being written is removed and the user
+// hears that nothing was printed. Once a print has read the file to its end, the next one shows
+// its share of the boards.
+void ExternalWheelsTabTest::cancelDropsTheTicketsBeingBuilt() {
+    TabRig rig;
+    rig.chooseFile("long.csv", boards(20000));
+    rig.goToPage(5);
+    const QString pdf = rig.scratchFile("tickets.pdf");
+    const auto printCancelling = [&](bool cancel) {
+        int barMaximum = -1;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            QProgressDialog* progress = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog != nullptr && dialog->isVisible())
+                    progress = dialog;
+            if (progress == nullptr || barMaximum >= 0) return;
+            barMaximum = progress->maximum();
+            if (cancel) progress->findChild<QPushButton*>()->click();
+        });
+        watcher.start(20);
+        rig.platform.clear();
+        rig.platform.setPrintFile(pdf);
+        rig.press("bimprimer");
+        return barMaximum;
+    };
+    QCOMPARE(printCancelling(true), 0);  // the file's length is not known yet
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text,
+             QString::fromStdString(rig.state.programText(ProgramText::NothingPrintedCancelled)));
+
+    printCancelling(false);
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(rig.platform.messages().isEmpty());
+    QCOMPARE(printCancelling(true), 20000);
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void ExternalWheelsTabTest::aFileNumberedFromZeroIsReadAsNumberPlusOne() {
+    TabRig rig;
+    std::vector<ExternalWheel> checked;
+    rig.tab().setWheelCheck([&checked](const ExternalWheel& wheel) { checked.push_back(wheel); });
+    auto* line = rig.find<QLabel>(QStringLiteral("labnumerozero"));
+    auto* fromZero = rig.find<QCheckBox>(QStringLiteral("chnumerozero"));
+    QWidget* page = rig.find(QStringLiteral("tabgsexterne"));
+    rig.chooseFile("ones.txt", boards(3));
+    QVERIFY(!line->isVisibleTo(page) && !fromZero->isVisibleTo(page));
+
+    // Its first board is "0 2 3 4 5": wheel numbers 1 3 4 5 6.
+    const QString file = QStringLiteral(NORVEX5_TEST_DATA "/wheels/pdo_C13-5-3_b34.res");
+    rig.platform.chooseFileNext(file);
+    rig.press("bselfic");
+    QVERIFY(line->isVisibleTo(page) && fromZero->isVisibleTo(page));
+    QVERIFY(fromZero->isChecked());
+    QCOMPARE(fromZero->text(), QString::fromStdString(rig.state.programText(ProgramText::NumbersStartAtZero)));
+    QCOMPARE(line->text(), QString::fromStdString(rig.state.programText(ProgramText::ReadFromZero)));
+    rig.goToPage(5);
+    QCOMPARE(rig.grid("GrilleNumero").first(), QStringLiteral("1|0|2|3|4|5"));
+    QCOMPARE(rig.grid("GrilleNumero2").first(), QStringLiteral("1|1|3|4|5|6"));
+
+    // The list holds the boards the check reads.
+    const QString exported = rig.scratchFile("list.txt");
+    rig.platform.chooseFileNext(exported);
+    rig.press("bexportliste");
+    rig.press("bverifiersysteme");
+    QCOMPARE(checked.size(), std::size_t(1));
+    QVERIFY(checked[0].numberedFromZero);
+    const workshop::WheelFileReading reading = workshop::readWheelFileAsNumbered(checked[0], 13);
+    QVERIFY(reading.ok());
+    const QStringList lines = fileLines(exported);
+    QCOMPARE(lines.size(), 34);
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        QStringList played;
+        for (const std::uint8_t n : reading.wheel.boards[static_cast<std::size_t>(k)]) played << QString::number(n + 1);
+        QStringList listed = lines[k].split(QStringLiteral(", "));
+        for (QString& n : listed) n = n.trimmed();
+        std::sort(listed.begin(), listed.end(),
+                  [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+        QCOMPARE(listed, played);
+    }
+    QCOMPARE(rig.platform.messages().size(), 0);
+
+    // Every board prints its five marks.
+    const QString tickets = rig.scratchFile("tickets.pdf");
+    rig.platform.setPrintFile(tickets);
+    rig.press("bimprimer");
+    QVERIFY(QFile::exists(tickets));
+
+    // Unticked, the numbers are read as they stand, 0 and all.
+    while (rig.page() > 1) rig.press("bprecedent");
+    fromZero->setChecked(false);
+    QCOMPARE(line->text(), QString::fromStdString(rig.state.programText(ProgramText::ReadAsWritten)));
+    rig.goToPage(5);
+    QCOMPARE(rig.grid("GrilleNumero2").first(), QStringLiteral("1|0|2|3|4|5"));
+    rig.press("bverifiersysteme");
+    QVERIFY(!checked.back().numberedFromZero);
+
+    if (QString::fromUtf8(NORVEX5_PDFTOTEXT).isEmpty()) QSKIP("pdftotext is not installed");
+    const PdfText printed = readPdfWords(tickets);
+    QVERIFY(printed.read);
+    int marks = 0;
+    for (int p = 1; p <= printed.pages; ++p) marks += static_cast<int>(printed.marksOn(p).size());
+    QCOMPARE(marks, 34 * 5);
+}
+
+void ExternalWheelsTabTest::replacementBoxesThatWouldSpoilTheBoardsAreSaid() {
+    TabRig rig;
+    // Wheel numbers 1 to 13.
+    rig.chooseFile("thirteen.txt", "1;2;3;4;5\r\n6;7;8;9;10\r\n11;12;13;1;2\r\n");
+    const auto warned = [&rig](ProgramText words, const QString& box, const QString& held, const QString& third) {
+        const QString sentence = QString::fromStdString(rig.state.programText(words));
+        return (third.isEmpty() ? sentence.arg(box, held) : sentence.arg(box, held, third)) + QLatin1Char('\n') +
+               QString::fromStdString(rig.state.programText(ProgramText::ContinueQuestion));
+    };
+    // Replacing 1 by 44 while box 44 still shows 44, and a box the file does not use holding
+    // anything: the usual case, nothing said.
+    rig.setBox(QStringLiteral("ComboBoxa1"), QStringLiteral("44"));
+    rig.setBox(QStringLiteral("ComboBoxa20"), QStringLiteral("abc"));
+    rig.goToPage(4);
+    QCOMPARE(rig.grid("GrilleNumero2").first(), QStringLiteral("1|44|2|3|4|5"));
+    QCOMPARE(rig.platform.messages().size(), 0);
+
+    // Cancel stays on the page.
+    rig.press("bprecedent");
+    rig.setBox(QStringLiteral("ComboBoxa2"), QStringLiteral("abc"));
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 3);
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text, warned(ProgramText::ReplacementNotANumber, "2", "abc", {}));
+    QCOMPARE(rig.platform.messages()[0].title, rig.message(143));
+    QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
+
+    // An empty box keeps its wheel number; the first box at fault is named.
+    rig.platform.clear();
+    rig.setBox(QStringLiteral("ComboBoxa2"), QString());
+    rig.setBox(QStringLiteral("ComboBoxa3"), QStringLiteral("99999"));
+    rig.setBox(QStringLiteral("ComboBoxa5"), QStringLiteral("0"));
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 3);
+    QCOMPARE(rig.platform.messages()[0].text, warned(ProgramText::ReplacementNotOnTicket, "3", "99999", "49"));
+
+    // Boxes 1 and 9 both 9: said before each action; Cancel does nothing, Continue goes on.
+    rig.platform.clear();
+    rig.setBox(QStringLiteral("ComboBoxa3"), QStringLiteral("3"));
+    rig.setBox(QStringLiteral("ComboBoxa5"), QStringLiteral("5"));
+    rig.setBox(QStringLiteral("ComboBoxa1"), QStringLiteral("9"));
+    rig.setBox(QStringLiteral("ComboBoxa9"), QStringLiteral("9"));
+    rig.platform.answerNext(Platform::Answer::Ok);
+    rig.press("bsuivant");
+    QCOMPARE(rig.page(), 4);
+    QCOMPARE(rig.platform.messages()[0].text, warned(ProgramText::ReplacementSameNumber, "1", "9", "9"));
+    rig.press("bsuivant");
+    const QString pdf = rig.scratchFile("never.pdf");
+    const QString exported = rig.scratchFile("never.txt");
+    rig.platform.setPrintFile(pdf);
+    for (const char* action : {"bimprimer", "bimprimeliste", "bexportliste", "bexternecompare", "bverifiersysteme"}) {
+        rig.platform.clear();
+        rig.platform.chooseFileNext(exported);
+        rig.press(action);
+        QVERIFY2(rig.platform.messages().size() == 1, action);
+        QCOMPARE(rig.platform.dialogs().size(), 0);
+    }
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(!QFile::exists(exported));
+    QVERIFY(rig.compared.empty());
+    rig.platform.clear();
+    rig.platform.answerNext(Platform::Answer::Ok);
+    rig.press("bexternecompare");
+    QCOMPARE(rig.compared.size(), std::size_t(1));
+    QCOMPARE(rig.compared[0].map[1], 9);
 }
 
 QTEST_MAIN(ExternalWheelsTabTest)

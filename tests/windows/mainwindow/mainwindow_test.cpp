@@ -44,6 +44,8 @@ private slots:
     void wheelListInSortedOrder();
     void outputCommands_data();
     void outputCommands();
+    void fixedNumbersRefusedSayWhatTheWheelPlays_data();
+    void fixedNumbersRefusedSayWhatTheWheelPlays();
     void randomPick_data();
     void randomPick();
     void randomPickWithoutWheelDoesNothing();
@@ -330,11 +332,13 @@ void MainWindowTest::outputCommands() {
     rig.start();
     QCOMPARE(rig.window.selectedWheelNumber(), 1);  // 6 numbers
 
-    // Five numbers for a wheel of six: refused, nothing prepared, nothing opened.
+    // Five numbers for a wheel of six: refused, nothing prepared, nothing opened. The message
+    // says what the wheel plays and what is ticked.
     for (int n : {40, 2, 17, 9, 33}) rig.clickBox(n, Qt::LeftButton);
     rig.press(control.toLatin1().constData());
     QCOMPARE(rig.platform.messages().size(), 1);
-    QCOMPARE(rig.platform.messages()[0].text, rig.message(109));
+    QCOMPARE(rig.platform.messages()[0].text,
+             rig.message(109) + QStringLiteral("\nCe système joue 6\u00a0numéros, aucun fixe ; vous en avez coché\u00a05 et fixé\u00a00"));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(46));
     QVERIFY(!rig.platform.messages()[0].text.isEmpty());
     QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::Ok);
@@ -355,8 +359,39 @@ void MainWindowTest::outputCommands() {
     rig.clickBox(21, Qt::RightButton);
     rig.press(control.toLatin1().constData());
     QCOMPARE(rig.platform.messages().size(), 2);
-    QCOMPARE(rig.platform.messages()[1].text, rig.message(109));
+    QCOMPARE(rig.platform.messages()[1].text,
+             rig.message(109) + QStringLiteral("\nCe système joue 6\u00a0numéros, aucun fixe ; vous en avez coché\u00a05 et fixé\u00a01"));
     QCOMPARE(opened, expected);
+}
+
+void MainWindowTest::fixedNumbersRefusedSayWhatTheWheelPlays_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("secondLine");
+    QTest::newRow("English") << 2 << "This wheel plays 6 numbers, none fixed; you ticked 5 and fixed 1";
+    QTest::newRow("German") << 7 << "Dieses System spielt 6\u00a0Zahlen, keine davon fest; Sie haben 5\u00a0angekreuzt und 1\u00a0festgelegt";
+}
+
+void MainWindowTest::fixedNumbersRefusedSayWhatTheWheelPlays() {
+    QFETCH(int, language);
+    QFETCH(QString, secondLine);
+    MainWindowRig rig;
+    ParameterRecord record;
+    record.language = language;
+    rig.writeParameters(record);
+    bool checked = false;
+    rig.window.hooks().wheelCheck = [&] { checked = true; };
+    rig.start();
+    QVERIFY(rig.chooseWheel(1));
+    for (int n : {3, 8, 19, 24, 31}) rig.clickBox(n, Qt::LeftButton);
+    rig.clickBox(44, Qt::RightButton);
+    // Every command that runs the chosen wheel over the ticked numbers says the same.
+    for (const char* command : {"bvoirbulletin", "bcomparer", "mVerifierSysteme"}) rig.press(command);
+    QCOMPARE(rig.platform.messages().size(), 3);
+    for (const auto& shown : rig.platform.messages()) {
+        QCOMPARE(shown.text, rig.message(109) + QStringLiteral("\n") + secondLine);
+        QCOMPARE(shown.title, rig.message(46));
+    }
+    QVERIFY(!checked);
 }
 
 void MainWindowTest::randomPick_data() {
@@ -434,23 +469,34 @@ void MainWindowTest::clearButtonKeepsNumbersWithoutBoxes() {
 
 void MainWindowTest::languageChangeInParametersWindow_data() {
     QTest::addColumn<int>("newLanguage");
-    QTest::addColumn<bool>("listReset");
-    QTest::newRow("offsets only") << 1 << false;
-    QTest::newRow("German") << 7 << true;
+    QTest::newRow("offsets only") << 1;
+    QTest::newRow("English") << 2;
+    QTest::newRow("Croatian") << 6;
+    QTest::newRow("German") << 7;
 }
 
+// The list is rebuilt in the new language; the wheel chosen stays chosen, and the numbers ticked
+// for it still fit it.
 void MainWindowTest::languageChangeInParametersWindow() {
     QFETCH(int, newLanguage);
-    QFETCH(bool, listReset);
     MainWindowRig rig;
     rig.window.hooks().parametersWindow = [&] {
         rig.state.parameters.language = newLanguage;
         rig.state.parameters.horizontalOffset = -3;
     };
+    bool compared = false;
+    rig.window.hooks().internalComparison = [&] { compared = true; };
     rig.start();
     QVERIFY(rig.chooseWheel(5));
+    for (int n = 1; n <= 13; ++n) rig.clickBox(n, Qt::LeftButton);
     rig.press("Paramtres1");
-    QCOMPARE(rig.window.selectedWheelNumber(), listReset ? 1 : 5);
+    QCOMPARE(rig.window.selectedWheelNumber(), 5);
+    QCOMPARE(rig.state.selectedWheel, 5);
+    QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->currentText().toStdString(),
+             wheelListEntry(5, rig.state.messageLookup()));
+    rig.press("bcomparer");
+    QVERIFY(rig.platform.messages().isEmpty());
+    QVERIFY(compared);
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));

@@ -22,6 +22,7 @@ private slots:
     void typingKeepsOnlyDigitsAndSigns();
     void okReadsTheOffsets_data();
     void okReadsTheOffsets();
+    void offsetOffThePaperIsRefusedNamingTheField();
     void closingWithoutOkChangesNothing();
     void showsTheCurrentValuesInTheCurrentLanguage();
     void languageFileHidesTheLanguageGroup();
@@ -67,7 +68,7 @@ void ParametersWindowTest::okReadsTheOffsets_data() {
     QTest::newRow("sign after a digit") << "1-2" << 1;
     QTest::newRow("two signs") << "--5" << 0;
     QTest::newRow("empty") << "" << 0;
-    QTest::newRow("five digits") << "99999" << 99999;
+    QTest::newRow("farthest") << "-100" << -100;
 }
 
 void ParametersWindowTest::okReadsTheOffsets() {
@@ -87,6 +88,42 @@ void ParametersWindowTest::okReadsTheOffsets() {
     QCOMPARE(rig.window.result(), int(QDialog::Accepted));
     QTEST(int(rig.state.parameters.verticalOffset), "mm");
     QCOMPARE(rig.state.parameters.horizontalOffset, 0);
+}
+
+// 99999 mm would print every ticket off the paper without a word: OK refuses it, names the field
+// and leaves both the window and the parameters as they were.
+void ParametersWindowTest::offsetOffThePaperIsRefusedNamingTheField() {
+    WindowRig<ParametersWindow> rig;
+    rig.state.parameters.horizontalOffset = 4;
+    rig.state.parameters.verticalOffset = 4;
+    rig.window.prepare();
+    rig.window.show();
+    const struct {
+        const char* name;
+        int caption;
+    } fields[] = {{"edech", 135}, {"edecv", 134}};
+    for (const auto& f : fields) {
+        for (const char* typed : {"101", "-9999", "99999"}) {
+            rig.platform.clear();
+            field(rig, f.name)->setText(QLatin1String(typed));
+            rig.press("bok");
+            QVERIFY(rig.window.isVisible());
+            QCOMPARE(rig.platform.messages().size(), 1);
+            const QString said = rig.platform.messages()[0].text;
+            QVERIFY2(said.contains(rig.message(f.caption).remove(QLatin1Char(':')).trimmed()), qPrintable(said));
+            QVERIFY2(said.contains(QLatin1String(typed) + QLatin1String(" mm")), qPrintable(said));
+            QCOMPARE(rig.state.parameters.horizontalOffset, 4);
+            QCOMPARE(rig.state.parameters.verticalOffset, 4);
+            QCOMPARE(field(rig, f.name)->selectedText(), QLatin1String(typed));
+        }
+        field(rig, f.name)->setText(QStringLiteral("100"));
+    }
+    rig.platform.clear();
+    rig.press("bok");
+    QVERIFY(rig.platform.messages().isEmpty());
+    QVERIFY(!rig.window.isVisible());
+    QCOMPARE(rig.state.parameters.horizontalOffset, 100);
+    QCOMPARE(rig.state.parameters.verticalOffset, 100);
 }
 
 void ParametersWindowTest::closingWithoutOkChangesNothing() {

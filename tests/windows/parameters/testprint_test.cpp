@@ -51,7 +51,7 @@ bool hasCrossAt(const PagePicture& picture, const Spot& s) {
     return false;
 }
 
-// Where a ticket run marks every box of `model`: each "X" read back as a word, each filled
+// Where a ticket run marks every box of `model`'s paper ticket: each "X" read back as a word, each filled
 // rectangle as a dark patch; the centres, in points.
 std::vector<Spot> ticketMarks(int model, const PrinterOffsets& offsets, const QString& pdf, const QString& scratch) {
     {
@@ -64,8 +64,9 @@ std::vector<Spot> ticketMarks(int model, const PrinterOffsets& offsets, const QS
         request.last = boards;
         request.bonusWanted = true;
         request.bonusMode = 0;  // ticket k marks bonus box k
-        const BoardSource every{boards, [boards](int i, BoardMask& mask) {
-                                    for (int n = 1; n <= kGridACount; ++n) mask[n] = 1;
+        const int numbers = layout.numberCount;
+        const BoardSource every{boards, [boards, numbers](int i, BoardMask& mask) {
+                                    for (int n = 1; n <= numbers; ++n) mask[n] = 1;
                                     return i >= 1 && i <= boards;
                                 }};
         printInternalTickets(surface, every, request, offsets);
@@ -144,7 +145,6 @@ private slots:
         QVERIFY(said(QString::fromStdString(ticketLayout(model)->name).section(QLatin1Char(' '), 0, 0)));
         QVERIFY(said(QStringLiteral("-3")));
 
-        QFile::copy(sheet, QStringLiteral("/tmp/tpshots/sheet-%1.pdf").arg(model));  // DEBUG
         const PagePicture picture = renderPdfPage(sheet, 1, kDpi, rig.scratch.path());
         QVERIFY(picture.width > 0);
         const std::vector<Spot> marks =
@@ -159,7 +159,7 @@ private slots:
             // Where the cross would be had the typed offsets been left out.
             unoffset += hasCrossAt(picture, {mark.x - cmToPoints(0.5), mark.y + cmToPoints(0.3)});
         }
-        QVERIFY2(checked >= 100, qPrintable(QString::number(checked)));
+        QVERIFY2(checked >= 80, qPrintable(QString::number(checked)));
         // Boxes of some models lie nearly a shift apart, so a few such places do hold a cross.
         QVERIFY2(unoffset < checked / 4, qPrintable(QStringLiteral("%1 of %2").arg(unoffset).arg(checked)));
     }
@@ -172,6 +172,51 @@ private slots:
         QVERIFY(rig.platform.messages().isEmpty());
         QVERIFY(rig.window.isVisible());
         QVERIFY(QDir(rig.scratch.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    // Offsets that keep the ticket on the paper may still push marks off the printable page: the
+    // user hears how many before anything is printed, and Cancel prints nothing. An offset off the
+    // paper is refused before any printer is chosen.
+    void marksOffThePageAreCountedBeforePrinting() {
+        WindowRig<ParametersWindow> rig;
+        rig.window.prepare();
+        rig.window.show();
+        auto* models = rig.find<QComboBox>(QStringLiteral("combmodeletest"));
+        for (int i = 0; i < models->count(); ++i)
+            if (ticketModelFromEntry(models->itemText(i).toStdString()) == 1) models->setCurrentIndex(i);
+        const QString sheet = rig.scratch.filePath(QStringLiteral("sheet.pdf"));
+        const auto printWith = [&](const char* horizontal, Platform::Answer answer) {
+            rig.platform.clear();
+            rig.find<QLineEdit>(QStringLiteral("edech"))->setText(QLatin1String(horizontal));
+            rig.platform.setPrintFile(sheet);
+            rig.platform.answerNext(answer);
+            rig.press("bimpressiontest");
+        };
+        // 100 mm to the left: every box of FRANCE LOTO (the last column at 8.6 cm, the last bonus
+        // box at 8.6 cm) falls left of the paper.
+        const QString question = QString::fromStdString(rig.state.programText(ProgramText::MarksOffThePage));
+        printWith("-100", Platform::Answer::Cancel);
+        QCOMPARE(rig.platform.messages().size(), 1);
+        QCOMPARE(rig.platform.messages()[0].text, question.arg(255).arg(255));
+        QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
+        QVERIFY(!QFile::exists(sheet));
+        // 60 mm: at least the ten columns left of 6 cm in the three rows of five boards, and the
+        // three bonus boxes there; the printer's own margin may take a few more.
+        printWith("-60", Platform::Answer::Ok);
+        const int off = rig.platform.messages()[0].text.section(QLatin1Char(' '), 0, 0).toInt();
+        QVERIFY2(off >= 5 * 3 * 10 + 3 && off < 255, qPrintable(rig.platform.messages()[0].text));
+        QCOMPARE(rig.platform.messages().size(), 1);
+        QVERIFY(QFile::exists(sheet));
+        QFile::remove(sheet);
+        // Nothing off the page, nothing asked.
+        printWith("0", Platform::Answer::Cancel);
+        QVERIFY(rig.platform.messages().isEmpty());
+        QVERIFY(QFile::exists(sheet));
+        QFile::remove(sheet);
+        printWith("150", Platform::Answer::Ok);
+        QCOMPARE(rig.platform.messages().size(), 1);
+        QVERIFY(rig.platform.messages()[0].text.contains(QLatin1String("150 mm")));
+        QVERIFY(!QFile::exists(sheet));
     }
 
     void buttonAndListFollowTheLanguage() {

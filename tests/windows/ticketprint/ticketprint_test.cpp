@@ -19,6 +19,7 @@
 
 #include "support/pdfreading.h"
 #include "ticketprintrig.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/ticketprint/ticketpreview.h"
 
 using namespace norvex5;
@@ -279,6 +280,48 @@ private slots:
                  3);
     }
 
+    // On a first run (no parameters file) the dialog and the external tab's last page both
+    // propose the model of the ticket the main window shows; once a model is chosen in the
+    // dialog, that one is kept whatever the ticket shown.
+    void firstRunProposesTheModelOfTheTicketShown() {
+        MainWindowRig main;
+        main.start();
+        QVERIFY(!main.state.ticketModelRemembered);
+        MainWindowRig::writeFile(main.programDir() / "wheel.txt",
+                                 std::vector<unsigned char>{'1', ';', '2', ';', '3', ';', '4', ';', '5', '\r', '\n'});
+        main.platform.chooseFileNext(QString::fromStdString((main.programDir() / "wheel.txt").string()));
+        main.press("bselfic");
+        auto* lastPageModels = main.find<QComboBox>(QStringLiteral("combTypebull"));
+        const auto dialogModel = [&main] {
+            TicketPrintDialog dialog(main.state, main.platform);
+            dialog.setWheel(5);
+            dialog.show();
+            const int model = ticketModelFromEntry(
+                findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"))->currentText().toStdString());
+            dialog.hide();
+            return model;
+        };
+        const std::pair<const char*, int> shown[] = {{"rportugal", 4}, {"rticketncarl", 5}, {"Rfrance", 1}};
+        for (const auto& [button, model] : shown) {
+            main.find<QRadioButton>(QLatin1String(button))->click();
+            QCOMPARE(dialogModel(), model);
+            while (main.window.externalTab().page() > 1) main.press("bprecedent");
+            while (main.window.externalTab().page() < 5) main.press("bsuivant");
+            QCOMPARE(lastPageModels->currentIndex() + 1, model);
+        }
+
+        TicketPrintDialog dialog(main.state, main.platform);
+        dialog.setWheel(5);
+        dialog.show();
+        auto* models = findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"));
+        for (int i = 0; i < models->count(); ++i)
+            if (ticketModelFromEntry(models->itemText(i).toStdString()) == 2) models->setCurrentIndex(i);
+        pressControl(dialog, "boutannule");
+        QVERIFY(main.state.ticketModelRemembered);
+        main.find<QRadioButton>(QStringLiteral("rportugal"))->click();
+        QCOMPARE(dialogModel(), 2);
+    }
+
     // One ticket at a time into a file: the question between the two tickets, asked while the
     // buttons are off; answering OK gives both tickets.
     void oneTicketAtATimeAsksBetweenTickets() {
@@ -316,7 +359,8 @@ private slots:
     }
 
     // Closing the dialog while a run goes on stops the run: the file being written is dropped
-    // whole and the dialog closes once the run has ended.
+    // whole, the user hears that nothing was printed, and the dialog closes once the run has
+    // ended.
     void closingStopsTheRun() {
         TicketPrintRig rig;
         WatchingPlatform platform;
@@ -327,14 +371,18 @@ private slots:
         const QString pdf = rig.scratch.filePath(QStringLiteral("stopped.pdf"));
         platform.setPrintFile(pdf);
         findControl<QRadioButton>(dialog, QStringLiteral("bimpunbull"))->click();
+        bool closed = false;
         platform.duringQuestion = [&] {
+            if (std::exchange(closed, true)) return;
             dialog.close();
             // Still open until the run has stopped.
             QVERIFY(dialog.isVisible());
         };
         platform.answerNext(Platform::Answer::Ok);
         pressControl(dialog, "boutlancer");
-        QCOMPARE(platform.messages().size(), 1);
+        QCOMPARE(platform.messages().size(), 2);
+        QCOMPARE(platform.messages()[1].text,
+                 QString::fromStdString(rig.state.programText(ProgramText::NothingPrintedCancelled)));
         QVERIFY(!dialog.printing());
         QVERIFY(!dialog.isVisible());
         QVERIFY(!QFile::exists(pdf));
