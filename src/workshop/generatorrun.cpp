@@ -29,12 +29,13 @@ class GeneratorRun {
 public:
     GeneratorRun(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                  const GeneratorProgressCallback& progress, const GeneratorTuning& tuning,
-                 const std::atomic<std::int64_t>* rivalReached)
+                 const std::atomic<std::int64_t>* rivalReached, SharedWheel* shared)
         : settings_(settings),
           tuning_(tuning),
           g_(settings.guarantee),
           stop_(stop),
           rivalReached_(rivalReached),
+          shared_(shared),
           progress_(progress),
           start_(Clock::now()),
           timed_(settings.seconds > 0),
@@ -93,6 +94,15 @@ public:
         while (!ended() && used_ < 1.0 - 1e-9) {
             current_ = rest;
             descend(*rest, stretch(std::min(tuning_.restStretch, 1.0 - used_)), *restDescent);
+            if (shared_ != nullptr && !ended()) {
+                // Another search is further down: two searches from its wheel do better than
+                // this one going on from a larger wheel.
+                std::vector<std::uint64_t> smaller = shared_->smallerThan(restDescent->smallest.size());
+                if (!smaller.empty()) {
+                    startFrom(smaller);
+                    continue;
+                }
+            }
             if (bestTurn > 1 && restDescent->smallest.size() >= bestStart.size() && !ended()) {
                 std::vector<std::uint64_t> again = surveyTurn(bestTurn, seed++, stretch(tuning_.surveyAgain));
                 if (ended()) break;
@@ -155,6 +165,7 @@ private:
         result_.complete = true;
         result_.wheel = search.wheel();
         report_.bestBoards = search.size();
+        if (shared_ != nullptr) shared_->offer(search.boards());
         tell(true);
     }
 
@@ -308,6 +319,7 @@ private:
     const Guarantee g_;
     const std::atomic<bool>* stop_;
     const std::atomic<std::int64_t>* rivalReached_;
+    SharedWheel* shared_;
     const GeneratorProgressCallback& progress_;
     const Clock::time_point start_;
     const bool timed_;
@@ -326,9 +338,19 @@ private:
 
 GeneratorResult runGenerator(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                              const GeneratorProgressCallback& progress, const GeneratorTuning& tuning,
-                             const std::atomic<std::int64_t>* rivalReached) {
+                             const std::atomic<std::int64_t>* rivalReached, SharedWheel* shared) {
     if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
-    return GeneratorRun(settings, stop, progress, tuning, rivalReached).go();
+    return GeneratorRun(settings, stop, progress, tuning, rivalReached, shared).go();
+}
+
+void SharedWheel::offer(const std::vector<std::uint64_t>& boards) {
+    const std::lock_guard lock(mutex_);
+    if (boards_.empty() || boards.size() < boards_.size()) boards_ = boards;
+}
+
+std::vector<std::uint64_t> SharedWheel::smallerThan(std::size_t boards) const {
+    const std::lock_guard lock(mutex_);
+    return boards_.size() < boards ? boards_ : std::vector<std::uint64_t>{};
 }
 
 }  // namespace norvex5::workshop

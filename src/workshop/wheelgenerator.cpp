@@ -102,6 +102,10 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
     // The fewest moves at which a search reached the size wanted: the others go on until they
     // have made as many, in case they get there sooner.
     std::atomic<std::int64_t> reachedAt{INT64_MAX};
+    // A run limited by moves shares no wheel on the way: which search took whose wheel would
+    // depend on how the threads ran, and the run would no longer end alike.
+    SharedWheel best;
+    SharedWheel* sharing = settings.maxMoves > 0 ? nullptr : &best;
     const int wanted = std::max(lowerBound(settings.numbers, settings.guarantee), settings.targetBoards);
     std::vector<GeneratorResult> results(searches);
     auto search = [&](int index) {
@@ -109,7 +113,8 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
         own.seed = searchSeed(settings.seed, index);
         GeneratorProgressCallback report;
         if (progress) report = [&shared, index](const GeneratorProgress& p) { shared.tell(index, p); };
-        const GeneratorResult& result = results[index] = runGenerator(own, stop, report, kGeneratorTuning, &reachedAt);
+        const GeneratorResult& result = results[index] =
+            runGenerator(own, stop, report, kGeneratorTuning, &reachedAt, sharing);
         if (result.complete && static_cast<int>(result.wheel.boards.size()) <= wanted) {
             std::int64_t fewest = reachedAt.load();
             while (result.moves < fewest && !reachedAt.compare_exchange_weak(fewest, result.moves)) {}

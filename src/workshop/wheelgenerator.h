@@ -21,8 +21,9 @@
 // Made for a worker thread: the run owns all its state and reads the stop flag between moves.
 // It runs one search a thread side by side (one a core by default), each from its own seed
 // derived from the run's; they share the smallest wheel found: its size, told through the
-// progress callback, which is called on one of the run's threads at a time; and the wheel, which
-// the run gives back (the first search's on a tie). A search that reaches the size wanted (the
+// progress callback, which is called on one of the run's threads at a time; the wheel, which a
+// search further behind goes on from in its last part (not in a run limited by moves); and the
+// wheel the run gives back (the first search's on a tie). A search that reaches the size wanted (the
 // target, or the bound) ends the others once they have made as many moves without getting there;
 // its wheel is the run's. The same settings, seed and thread count take the same path move for
 // move: a run limited by moves rather than by time, or ended by the size wanted, ends with the

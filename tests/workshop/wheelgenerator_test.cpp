@@ -98,6 +98,17 @@ TEST(WheelGenerator, ARunEndedByTheSizeWantedGivesTheSameWheelEveryTime) {
     for (int again = 0; again < 4; ++again) EXPECT_EQ(generateWheel(settings).wheel.boards, first.wheel.boards);
 }
 
+TEST(WheelGenerator, SearchesThatGoOnFromAnothersWheelKeepTheGuarantee) {
+    // Timed runs share their wheels on the way: what a search takes from another is a wheel it
+    // can go on from, whatever its own search was (plain, turned, halves).
+    for (const auto& [v, g] : {std::pair{14, Guarantee{3, 3}}, std::pair{16, Guarantee{3, 5}}}) {
+        GeneratorSettings settings = smallCase(v, g, 0);
+        settings.seconds = 0.5;
+        settings.threads = 3;
+        expectKeeps(generateWheel(settings), v, g);
+    }
+}
+
 TEST(WheelGenerator, SearchesSideBySideTellOneProgressAndStopTogether) {
     // The callback is never entered by two searches at once, the best size it is told never
     // grows, and one stop flag ends every search with the smallest wheel any found.
