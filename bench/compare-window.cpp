@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
     const DrawTexts drawTexts{"42", "3", "17", "25", "50"};
 
     AppState state;
+    // The generated boards use the numbers 1 to 50, as the 50-number games do.
+    state.parameters.gameType = 7;
+    state.parameters.highestNumber = 50;
     FakePlatform platform;
     ComparisonWindow window(state, platform);
     window.setExternalMode(wheel);

@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
     }
 
     AppState state;
+    // The generated boards use the numbers 1 to 50, as the 50-number games do.
+    state.parameters.gameType = 7;
+    state.parameters.highestNumber = 50;
     FakePlatform platform;
     ExternalWheelsTab tab(state, platform);
     tab.resize(660, 430);
@@ -60,7 +63,8 @@ int main(int argc, char** argv) {
     auto* grid = tab.findChild<QTableView*>(QStringLiteral("GrilleNumero2"));
     QApplication::processEvents();
     if (tab.page() != 4 || !platform.messages().isEmpty()) {
-        std::fprintf(stderr, "the tab is not on its fourth page\n");
+        std::fprintf(stderr, "the tab is not on its fourth page%s%s\n", platform.messages().isEmpty() ? "" : ": ",
+                     platform.messages().isEmpty() ? "" : qPrintable(platform.messages()[0].text));
         return 1;
     }
     const ExternalWheel wheel = tab.currentWheel();
