@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,29 +17,12 @@
 #include "windows/common/qtplatform.h"
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/program/program.h"
+#include "windowshot.h"
 
 using namespace norvex5;
 
-namespace {
-
-// Lets the windows lay themselves out and paint.
-void settle(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Presses `button`, takes the whole screen once the box it opens is up, and closes the box.
-void shootTheBoxOf(QAbstractButton& button, const QString& file) {
-    QTimer::singleShot(800, [file] {
-        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
-        std::printf("%s\n", qPrintable(file));
-    });
-    button.click();
-}
-
-}  // namespace
+using tools::settle;
+using tools::shootModal;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -67,7 +48,7 @@ int main(int argc, char* argv[]) {
         comparison.show();
         settle(300);
         comparison.findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setEditText(QStringLiteral("999"));
-        shootTheBoxOf(*comparison.findChild<QPushButton*>(QStringLiteral("button1")), file("comparison-outside"));
+        shootModal([&] { comparison.findChild<QPushButton*>(QStringLiteral("button1"))->click(); }, file("comparison-outside"));
         comparison.hide();
 
         QTemporaryDir scratch;
@@ -80,8 +61,8 @@ int main(int argc, char* argv[]) {
         settle(300);
         for (int n : {3, 8, 19, 24, 31}) program.state().selection[n] = kSelected;
         program.state().selection[44] = kFixed;
-        shootTheBoxOf(*program.mainWindow().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin")),
-                      file("fixed-refused"));
+        shootModal([&] { program.mainWindow().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin"))->click(); },
+                   file("fixed-refused"));
         program.mainWindow().hide();
     }
     return 0;
