@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <string_view>
 #include <vector>
@@ -115,6 +116,28 @@ bool numbersStartAtZero(const ExternalWheel& wheel) {
     ExternalWheel asWritten = wheel;
     asWritten.numberedFromZero = false;
     return numbersStartAtZero(usedWheelNumbers(asWritten));
+}
+
+const UsedWheelNumbers& UsedWheelNumbersCache::numbersOf(const ExternalWheel& wheel) {
+    std::error_code error;
+    const std::filesystem::path path(wheel.fileName);
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const auto written = error ? std::filesystem::file_time_type{} : std::filesystem::last_write_time(path, error);
+    if (error) {
+        // Nothing to key on: the reader says what is wrong with the file.
+        key_.reset();
+        used_ = usedWheelNumbers(wheel);
+        return used_;
+    }
+    Key key{wheel.fileName, wheel.separatorChar(), std::max(wheel.linesToSkip, 0), wheel.numberedFromZero, size,
+            static_cast<std::int64_t>(written.time_since_epoch().count())};
+    if (key_ == key) return used_;
+    used_ = usedWheelNumbers(wheel);
+    if (used_.pass.ok && !used_.pass.stopped)
+        key_ = std::move(key);
+    else
+        key_.reset();
+    return used_;
 }
 
 WheelFileCheck checkWheelFile(const ExternalWheel& wheel) {

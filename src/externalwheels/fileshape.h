@@ -5,6 +5,8 @@
 // empty file or lines without five numbers are refused with a clear word before a print job or
 // an export file is started).
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -72,6 +74,28 @@ UsedWheelNumbers usedWheelNumbers(const ExternalWheel& wheel);
 // a 0 stands among the first five fields of any of its boards (numbers 1..v never hold one).
 inline bool numbersStartAtZero(const UsedWheelNumbers& used) { return used.zeroWritten; }
 bool numbersStartAtZero(const ExternalWheel& wheel);
+
+// The numbers a file uses, read once per file as it stands on disk: the tab asks before every
+// action, and a file of millions of boards should be read through once, not before each action.
+// A file changed since (another size or time of writing) is read again; a pass that failed or
+// was stopped is never kept.
+class UsedWheelNumbersCache {
+public:
+    const UsedWheelNumbers& numbersOf(const ExternalWheel& wheel);
+
+private:
+    struct Key {
+        std::string fileName;
+        char separator = ' ';
+        int linesToSkip = 0;
+        bool numberedFromZero = false;
+        std::uintmax_t size = 0;
+        std::int64_t written = 0;
+        bool operator==(const Key&) const = default;
+    };
+    std::optional<Key> key_;
+    UsedWheelNumbers used_;
+};
 
 // Looks at the first lines of the file as `wheel` reads it. A file passes when its first lines are
 // text and at least one of the first board lines holds five numbers; lines that do not (a line of

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "externalwheels/fileshape.h"
 #include "support/scratchfiles.h"
 #include "textfiles/textfilereader.h"
@@ -129,6 +132,37 @@ TEST(FileShape, TheNumbersAFileUses) {
     EXPECT_FALSE(used.gridA[0] || used.gridA[5]);
     EXPECT_TRUE(numbersStartAtZero(wheel)) << "the rule looks at the numbers as written";
     EXPECT_FALSE(usedWheelNumbers(wheelOf((dir.path() / "gone.txt").string(), " ")).pass.ok);
+}
+
+// The cache answers as a fresh read does: for the same file as it stands, and again after the
+// file, its shape or its numbering changed; a file that cannot be read is never taken as read.
+TEST(FileShape, TheNumbersAFileUsesAreReadAgainOnlyWhenSomethingChanged) {
+    ScratchDir dir;
+    UsedWheelNumbersCache cache;
+    const std::string name = dir.file("w.txt", "1 2 3 4 5\n");
+    ExternalWheel wheel = wheelOf(name, " ");
+    EXPECT_TRUE(cache.numbersOf(wheel).gridA[5]);
+    EXPECT_FALSE(cache.numbersOf(wheel).gridA[6]);
+
+    // Another size: read again.
+    dir.file("w.txt", "1 2 3 4 5\n1 2 3 4 16\n");
+    EXPECT_TRUE(cache.numbersOf(wheel).gridA[16]);
+    // The same size, written later: read again.
+    std::filesystem::last_write_time(name, std::filesystem::last_write_time(name) - std::chrono::hours(1));
+    EXPECT_TRUE(cache.numbersOf(wheel).gridA[16]);
+    dir.file("w.txt", "1 2 3 4 5\n1 2 3 4 17\n");
+    EXPECT_TRUE(cache.numbersOf(wheel).gridA[17]);
+    EXPECT_FALSE(cache.numbersOf(wheel).gridA[16]);
+
+    // Another numbering or header count changes the answer.
+    wheel.numberedFromZero = true;
+    EXPECT_TRUE(cache.numbersOf(wheel).gridA[18]);
+    wheel.linesToSkip = 1;
+    EXPECT_FALSE(cache.numbersOf(wheel).gridA[6]);
+    EXPECT_TRUE(cache.numbersOf(wheel).gridA[18]);
+
+    std::filesystem::remove(name);
+    EXPECT_FALSE(cache.numbersOf(wheel).pass.ok);
 }
 
 }  // namespace

@@ -392,7 +392,7 @@ bool ExternalWheelsTab::replacementsAccepted(const ExternalWheel& wheel) {
     GridABoxTexts gridA;
     GridBBoxTexts gridB;
     readBoxTexts(gridA, gridB);
-    const UsedWheelNumbers used = usedWheelNumbers(wheel);
+    const UsedWheelNumbers& used = usedNumbers_.numbersOf(wheel);
     const std::optional<ReplacementProblem> problem =
         firstReplacementProblem(gridA, gridB, wheel.map, used.gridA, used.gridB, state_.parameters.highestNumber);
     if (!problem) return true;
@@ -478,7 +478,9 @@ void ExternalWheelsTab::chooseFile() {
 
 void ExternalWheelsTab::judgeNumbering() {
     if (pass_ != nullptr) return;
-    fileWritesZero_ = !fileLabel_->text().isEmpty() && numbersStartAtZero(wheelAsShown());
+    ExternalWheel asWritten = wheelAsShown();
+    asWritten.numberedFromZero = false;
+    fileWritesZero_ = !fileLabel_->text().isEmpty() && numbersStartAtZero(usedNumbers_.numbersOf(asWritten));
     showNumbering();
 }
 

@@ -152,6 +152,7 @@ private:
     QLabel* numberingLine_ = nullptr;
     QCheckBox* fromZeroBox_ = nullptr;
     bool fileWritesZero_ = false;
+    UsedWheelNumbersCache usedNumbers_;
     QComboBox* separatorBox_ = nullptr;
     QComboBox* skipBox_ = nullptr;
     QTableView* rawGrid_ = nullptr;
