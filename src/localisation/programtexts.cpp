@@ -217,6 +217,7 @@ constexpr std::array<Row, kProgramTextCount> kRows = {{
     {"Meilleur : %1 grilles · %2 s", "Best: %1 boards · %2 s", "Melhor: %1 apostas · %2 s",
      "Mejor: %1 combinaciones · %2 s", "Migliore: %1 combinazioni · %2 s", "Najbolje: %1 kombinacija · %2 s",
      "Beste: %1 Reihen · %2 s"},
+    {"Continuer", "Continue", "Continuar", "Continuar", "Continua", "Nastavi", "Fortfahren"},
 }};
 
 }  // namespace

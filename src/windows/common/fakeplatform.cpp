@@ -21,7 +21,8 @@ Platform::Answer FakePlatform::message(const QString& text, const QString& title
     if (!answers_.isEmpty()) return answers_.dequeue();
     switch (buttons) {
         case Buttons::Ok: return Answer::Ok;
-        case Buttons::OkCancel: return Answer::Cancel;
+        case Buttons::OkCancel:
+        case Buttons::ContinueCancel: return Answer::Cancel;
         case Buttons::YesNo: return Answer::No;
     }
     return Answer::Ok;

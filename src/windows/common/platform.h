@@ -12,7 +12,9 @@ namespace norvex5 {
 
 class Platform {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    // ContinueCancel: a warning the user may pass on purpose; Continue answers Ok, Cancel (or
+    // closing the box) Cancel.
+    enum class Buttons { Ok, OkCancel, YesNo, ContinueCancel };
     enum class Icon { None, Information, Warning, Critical, Question };
     enum class Answer { Ok, Cancel, Yes, No };
 

@@ -23,7 +23,7 @@ bool marksFitOrUserGoesOn(Platform& platform, const AppState& state, PrintSurfac
     if (off == 0) return true;
     const int boxes = static_cast<int>(markablePositions(surface, model, offsets).size());
     const QString text = programText(state, ProgramText::MarksOffThePage).arg(off).arg(boxes);
-    return platform.message(text, message(state, kMessagePrinting), Platform::Buttons::OkCancel,
+    return platform.message(text, message(state, kMessagePrinting), Platform::Buttons::ContinueCancel,
                             Platform::Icon::Warning) == Platform::Answer::Ok;
 }
 

@@ -43,6 +43,15 @@ Platform::Answer QtPlatform::message(const QString& text, const QString& title, 
         case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
         case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
         case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::ContinueCancel: {
+            // Qt has no standard Continue button: one of ours, in the program's language.
+            QPushButton* goOn = box.addButton(ownText(ProgramText::Continue), QMessageBox::AcceptRole);
+            goOn->setObjectName(QStringLiteral("continue"));
+            box.addButton(QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Cancel);
+            box.exec();
+            return box.clickedButton() == goOn ? Answer::Ok : Answer::Cancel;
+        }
     }
     const int pressed = box.exec();
     switch (pressed) {
@@ -128,6 +137,11 @@ bool QtPlatform::startProgram(const QString& program, const QStringList& argumen
     return QProcess::startDetached(program, arguments);
 }
 
+QString QtPlatform::ownText(ProgramText which) const {
+    const std::string_view french = programText(which, 1);
+    return texts_ ? texts_(which) : QString::fromUtf8(french.data(), static_cast<qsizetype>(french.size()));
+}
+
 bool QtPlatform::hasPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 bool QtPlatform::choosePrintTarget(QPrinter& printer, const QString& documentName) {
@@ -135,10 +149,7 @@ bool QtPlatform::choosePrintTarget(QPrinter& printer, const QString& documentNam
     const QStringList printers = QPrinterInfo::availablePrinterNames();
     bool toPdf = printers.isEmpty();
     if (!toPdf) {
-        const auto text = [this](ProgramText which) {
-            const std::string_view french = programText(which, 1);
-            return texts_ ? texts_(which) : QString::fromUtf8(french.data(), static_cast<qsizetype>(french.size()));
-        };
+        const auto text = [this](ProgramText which) { return ownText(which); };
         const QString pdf = text(ProgramText::PdfFile);
         QString preselected = chosenPrinter_.isEmpty() ? QPrinterInfo::defaultPrinterName() : chosenPrinter_;
         if (preselected == QLatin1String(kPdfChoice)) preselected = pdf;

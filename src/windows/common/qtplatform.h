@@ -33,6 +33,8 @@ public:
 
 private:
     QString runFileDialog(const FileDialog& dialog, bool save);
+    // One of the texts above, in the language set through setTexts().
+    QString ownText(ProgramText which) const;
 
     QPointer<QWidget> parent_;
     QString lastDirectory_;

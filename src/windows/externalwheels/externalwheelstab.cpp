@@ -417,7 +417,7 @@ bool ExternalWheelsTab::replacementsAccepted(const ExternalWheel& wheel) {
             break;
     }
     return platform_.message(said + QLatin1Char('\n') + words(ProgramText::ContinueQuestion),
-                             text(kMessageProblemWarning), Platform::Buttons::OkCancel,
+                             text(kMessageProblemWarning), Platform::Buttons::ContinueCancel,
                              Platform::Icon::Warning) == Platform::Answer::Ok;
 }
 

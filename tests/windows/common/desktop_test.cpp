@@ -102,6 +102,7 @@ private slots:
     void equalColoursGiveAUniformFill();
     void messageBoxAnswers_data();
     void messageBoxAnswers();
+    void aWarningGoesOnOnlyThroughItsContinueButton();
     void saveDialogAddsTheSuffix();
     void openDialogCancelled();
 };
@@ -226,6 +227,38 @@ void DesktopTest::messageBoxAnswers() {
         : Platform::Buttons(buttons) == Platform::Buttons::Ok  ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                                                : QMessageBox::Ok | QMessageBox::Cancel;
     QCOMPARE(seenButtons, expected);
+}
+
+// A warning the user may pass says Continue in the program's language, not OK; Cancel and
+// Escape stay where they were.
+void DesktopTest::aWarningGoesOnOnlyThroughItsContinueButton() {
+    for (const char* press : {"continue", "cancel", "escape"}) {
+        QString caption;
+        ModalAnswer answering([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            auto* goOn = box->findChild<QPushButton*>(QStringLiteral("continue"));
+            QVERIFY(goOn != nullptr);
+            caption = goOn->text();
+            QVERIFY(box->button(QMessageBox::Ok) == nullptr);
+            if (QLatin1String(press) == QLatin1String("continue"))
+                goOn->click();
+            else if (QLatin1String(press) == QLatin1String("cancel"))
+                box->button(QMessageBox::Cancel)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtPlatform platform;
+        platform.setTexts([](ProgramText text) {
+            const std::string_view german = programText(text, 7);
+            return QString::fromUtf8(german.data(), static_cast<qsizetype>(german.size()));
+        });
+        const Platform::Answer answer = platform.message(QStringLiteral("Fortfahren?"), QStringLiteral("Problem"),
+                                                         Platform::Buttons::ContinueCancel, Platform::Icon::Warning);
+        QCOMPARE(caption, QStringLiteral("Fortfahren"));
+        QCOMPARE(answer, QLatin1String(press) == QLatin1String("continue") ? Platform::Answer::Ok
+                                                                           : Platform::Answer::Cancel);
+    }
 }
 
 void DesktopTest::saveDialogAddsTheSuffix() {

@@ -632,7 +632,7 @@ void ExternalWheelsTabTest::replacementBoxesThatWouldSpoilTheBoardsAreSaid() {
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages()[0].text, warned(ProgramText::ReplacementNotANumber, "2", "abc", {}));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(143));
-    QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
+    QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::ContinueCancel);
 
     // An empty box keeps its wheel number; the first box at fault is named.
     rig.platform.clear();

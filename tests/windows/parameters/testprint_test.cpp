@@ -198,7 +198,7 @@ private slots:
         printWith("-100", Platform::Answer::Cancel);
         QCOMPARE(rig.platform.messages().size(), 1);
         QCOMPARE(rig.platform.messages()[0].text, question.arg(255).arg(255));
-        QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::OkCancel);
+        QCOMPARE(rig.platform.messages()[0].buttons, Platform::Buttons::ContinueCancel);
         QVERIFY(!QFile::exists(sheet));
         // 60 mm: at least the ten columns left of 6 cm in the three rows of five boards, and the
         // three bonus boxes there; the printer's own margin may take a few more.
