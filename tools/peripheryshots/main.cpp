@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
         const int language = std::atoi(argv[i]);
         AppState state;
         state.parameters.language = language;
+        platform.setTexts([&state](ProgramText text) { return QString::fromStdString(state.programText(text)); });
         state.parameters.horizontalOffset = -12;
         state.parameters.verticalOffset = 3;
         state.selectedWheel = 1;
@@ -71,7 +72,7 @@ int main(int argc, char* argv[]) {
             [&] {
                 platform.message(
                     QString::fromStdString(state.programText(ProgramText::MarksOffThePage)).arg(12).arg(255),
-                    QString::fromStdString(state.message(130)), Platform::Buttons::OkCancel, Platform::Icon::Warning);
+                    QString::fromStdString(state.message(130)), Platform::Buttons::ContinueCancel, Platform::Icon::Warning);
             },
             file("ticketprint-marksoffthepage"));
 
