@@ -82,8 +82,10 @@ enum class ProgramText {
     GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
     GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
     Continue,  // the button that goes on past a warning
+
+    EndOfTexts  // not a text: marks the end, so the count follows the list
 };
-inline constexpr int kProgramTextCount = 63;
+inline constexpr int kProgramTextCount = static_cast<int>(ProgramText::EndOfTexts);
 
 // The text in `language`; French for a language outside 1..7. Never empty.
 std::string_view programText(ProgramText text, LanguageCode language);
