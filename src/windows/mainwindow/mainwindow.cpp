@@ -31,11 +31,17 @@
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
-MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent)
-    : QMainWindow(parent), state_(state), platform_(platform), directories_(std::move(directories)) {
+MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pictures, ProgramDirectories directories,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      platform_(platform),
+      pictures_(pictures),
+      directories_(std::move(directories)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NORVEX5"));
     // A fixed single border: a system menu and a minimise button, nothing to resize or maximise.
@@ -48,7 +54,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     font.setPixelSize(12);
     setFont(font);
 
-    controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
+    controls_.build(*this, pictures_);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -114,15 +120,6 @@ void MainWindow::connectHandlers() {
 
 // --- The ticket ---------------------------------------------------------------------------------
 
-QPixmap MainWindow::ticketPicture(TicketPicture picture) {
-    QLabel* holder = controls_.ticketPictures[static_cast<int>(picture)];
-    if (!holder->property("read").toBool()) {
-        holder->setPixmap(loadTicketPicture(picture));
-        holder->setProperty("read", true);
-    }
-    return holder->pixmap();
-}
-
 void MainWindow::layOutTicket() {
     try {
         controls_.ticket->layOut(state_.parameters.gameType, state_.parameters.highestNumber);
@@ -132,16 +129,9 @@ void MainWindow::layOutTicket() {
     }
 }
 
-QPixmap MainWindow::boxPixmap(std::int32_t numberState) const {
-    switch (boxPicture(numberState)) {
-        case BoxPicture::Ticked: return controls_.tickedBox->pixmap();
-        case BoxPicture::Fixed: return controls_.fixedBox->pixmap();
-        case BoxPicture::Empty: break;
-    }
-    return controls_.emptyBox->pixmap();
+void MainWindow::showBox(int n) {
+    controls_.ticket->box(n)->setPixmap(pictures_.box(boxPicture(state_.selection[n])));
 }
-
-void MainWindow::showBox(int n) { controls_.ticket->box(n)->setPixmap(boxPixmap(state_.selection[n])); }
 
 void MainWindow::redrawBoxes() {
     for (int n = 1; n <= controls_.ticket->boxCount(); ++n) showBox(n);

@@ -61,11 +61,9 @@ WindowOnFirstUse<Window> Program::onFirstUse() {
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),
       directories_(directories),
-      mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))),
+      mainWindow_(std::make_unique<MainWindow>(state_, platform, ticketPictures_, std::move(directories))),
       boardViewer_(onFirstUse<BoardViewer>([this](MainWindow& owner) {
-          return std::make_unique<BoardViewer>(
-              state_, platform_, [this](TicketPicture picture) { return mainWindow_->ticketPicture(picture); },
-              &owner);
+          return std::make_unique<BoardViewer>(state_, platform_, ticketPictures_, &owner);
       })),
       boardList_(onFirstUse<BoardListWindow>([this](MainWindow& owner) {
           auto list = std::make_unique<BoardListWindow>(state_, platform_, &owner);

@@ -20,6 +20,7 @@
 #include "core/appstate.h"
 #include "externalwheels/externalwheel.h"
 #include "windows/mainwindow/mainwindow.h"
+#include "windows/ticket/ticketpictures.h"
 
 class QApplication;
 
@@ -89,6 +90,8 @@ private:
     AppState state_;
     Platform& platform_;
     ProgramDirectories directories_;
+    // The pictures of both tickets on screen, the main window's and the board viewer's.
+    TicketPictures ticketPictures_;
     // The main window first: the other windows are its children and go before it.
     std::unique_ptr<MainWindow> mainWindow_;
     WindowOnFirstUse<BoardViewer> boardViewer_;

@@ -106,7 +106,8 @@ void MainWindowFaultsTest::settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheU
     {
         AppState state;
         FakePlatform platform;
-        MainWindow form(state, platform, {program, config});
+        TicketPictures pictures;
+        MainWindow form(state, platform, pictures, {program, config});
         int languageWindow = 0;
         form.hooks().firstRunLanguage = [&] { ++languageWindow; };
         form.show();
@@ -124,7 +125,8 @@ void MainWindowFaultsTest::settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheU
     // The next start reads the player's own copy.
     AppState state;
     FakePlatform platform;
-    MainWindow form(state, platform, {program, config});
+    TicketPictures pictures;
+    MainWindow form(state, platform, pictures, {program, config});
     form.show();
     QCOMPARE(state.parameters.language, 2);
     QCOMPARE(state.parameters.gameType, 6);

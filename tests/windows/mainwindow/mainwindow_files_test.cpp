@@ -155,7 +155,8 @@ void MainWindowFilesTest::parametersGoToTheUserDirectoryWhenTheProgramDirectoryC
     AppState state;
     FakePlatform platform;
     // A program directory that does not exist cannot be written either.
-    MainWindow form(state, platform, {root / "no-such-program-dir", root / "config"});
+    TicketPictures pictures;
+    MainWindow form(state, platform, pictures, {root / "no-such-program-dir", root / "config"});
     form.show();
     form.close();
     QVERIFY(std::filesystem::exists(root / "config" / kParameterFileName));
@@ -174,7 +175,7 @@ void MainWindowFilesTest::startUpFailureIsReportedOnce() {
     QCOMPARE(replacementLists, 0);  // the sequence stops at the failure
     // What was done before stays: the wheel list and the ticket.
     QCOMPARE(rig.window.selectedWheelNumber(), 1);
-    QCOMPARE(rig.picture()->pixmap().toImage(), rig.find<QLabel>(QStringLiteral("igrille1"))->pixmap().toImage());
+    QCOMPARE(rig.picture()->pixmap().toImage(), rig.pictures.ticket(TicketPicture::Igrille1).toImage());
     rig.window.activate();
     QCOMPARE(rig.platform.messages().size(), 1);
 }

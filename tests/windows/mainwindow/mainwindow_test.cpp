@@ -22,6 +22,7 @@ using norvex5::testing::MainWindowRig;
 using Shown = MainWindowRig::Shown;
 
 Q_DECLARE_METATYPE(Shown)
+Q_DECLARE_METATYPE(norvex5::TicketPicture)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -41,6 +42,7 @@ private slots:
     void hiddenGameTypesPlaceTheirBoxes();
     void numberFiftyKeptAfterSwitchingToFortyNine();
     void missingPictureIsReported();
+    void startDecodesOnlyTheTicketItShows();
     void wheelListInSortedOrder();
     void outputCommands_data();
     void outputCommands();
@@ -74,7 +76,7 @@ void MainWindowTest::windowIsTheDesignedSize() {
           "labclickgauche", "labclickdroit", "Gtype",        "ltitrechoix",    "spinfosysteme", "gcasecoche",
           "nbcoch",         "labnbFix",      "LabNbFixgb",   "bvoirbulletin",  "bimplistbull",  "bimpbull",
           "bcomparer",      "bnaleat",       "beffacer",     "bderniertirage", "bquitter",      "icroix1",
-          "icroix59",       "igrille1",      "igrille8",     "imagevide",      "imagecochee",   "imagefixe"})
+          "icroix59"})
         QVERIFY2(rig.window.findChild<QWidget*>(QLatin1String(name)) != nullptr, name);
     for (const char* name :
          {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1", "mVoirlesbulletins1", "mVoirlalistedesbulletins1",
@@ -88,15 +90,14 @@ void MainWindowTest::windowIsTheDesignedSize() {
 void MainWindowTest::boxPicturesDiffer() {
     // Every other check of box pictures leans on these three being real and distinct.
     MainWindowRig rig;
-    const QImage empty = rig.find<QLabel>(QStringLiteral("imagevide"))->pixmap().toImage();
-    const QImage ticked = rig.find<QLabel>(QStringLiteral("imagecochee"))->pixmap().toImage();
-    const QImage fixed = rig.find<QLabel>(QStringLiteral("imagefixe"))->pixmap().toImage();
+    const QImage empty = rig.pictures.box(BoxPicture::Empty).toImage();
+    const QImage ticked = rig.pictures.box(BoxPicture::Ticked).toImage();
+    const QImage fixed = rig.pictures.box(BoxPicture::Fixed).toImage();
     QVERIFY(!empty.isNull() && !ticked.isNull() && !fixed.isNull());
     QVERIFY(empty != ticked && ticked != fixed && empty != fixed);
     for (int i = 0; i < kTicketPictureCount; ++i) {
         const auto picture = static_cast<TicketPicture>(i);
         QVERIFY2(!loadTicketPicture(picture).isNull(), ticketPictureName(picture).data());
-        QVERIFY(rig.find<QLabel>(QString::fromLatin1(ticketPictureName(picture).data())) != nullptr);
     }
 }
 
@@ -146,25 +147,25 @@ void MainWindowTest::gameTypeButtons_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("gameType");
     QTest::addColumn<int>("highest");
-    QTest::addColumn<QString>("picture");
+    QTest::addColumn<TicketPicture>("picture");
     QTest::addColumn<bool>("cut");
     QTest::newRow("NYTake5") << "Rfrance"
-                             << "rautriche" << 6 << 39 << "igrille1swisslog" << true;
+                             << "rautriche" << 6 << 39 << TicketPicture::Igrille1swisslog << true;
     QTest::newRow("back to 49 from 39") << "rautriche"
-                                        << "rportugal" << 4 << 49 << "igrille1suisse" << false;
+                                        << "rportugal" << 4 << 49 << TicketPicture::Igrille1suisse << false;
     QTest::newRow("Florida") << "Rfrance"
-                             << "rflorida" << 7 << 50 << "igrille7" << false;
+                             << "rflorida" << 7 << 50 << TicketPicture::Igrille7 << false;
     QTest::newRow("S Carolina") << "rautriche"
-                                << "rticketncarl" << 8 << 50 << "igrille8" << false;
+                                << "rticketncarl" << 8 << 50 << TicketPicture::Igrille8 << false;
     QTest::newRow("France") << "rflorida"
-                            << "Rfrance" << 1 << 49 << "igrille1" << false;
+                            << "Rfrance" << 1 << 49 << TicketPicture::Igrille1 << false;
 }
 
 void MainWindowTest::gameTypeButtons() {
     QFETCH(QString, before);
     QFETCH(QString, button);
     QFETCH(int, highest);
-    QFETCH(QString, picture);
+    QFETCH(TicketPicture, picture);
     QFETCH(bool, cut);
     MainWindowRig rig;
     rig.start();
@@ -176,7 +177,7 @@ void MainWindowTest::gameTypeButtons() {
     QCOMPARE(rig.state.parameters.highestNumber, highest);
     for (int n = 1; n <= 59; ++n) QCOMPARE(rig.box(n)->isVisibleTo(&rig.window), n <= highest);
     QVERIFY(rig.picture()->isVisibleTo(&rig.window));
-    const QPixmap source = rig.find<QLabel>(picture)->pixmap();
+    const QPixmap source = rig.pictures.ticket(picture);
     QCOMPARE(rig.picture()->pixmap().toImage(), source.toImage());
     QCOMPARE(rig.picture()->pos(), QPoint(kPictureLeft, kPictureTop));
     QCOMPARE(rig.picture()->width(), source.width());
@@ -189,9 +190,9 @@ void MainWindowTest::cutPictureGetsItsHeightBack() {
     rig.start();
     rig.find<QRadioButton>(QStringLiteral("rautriche"))->click();
     QCOMPARE(rig.picture()->height(), kCutPictureHeight);
-    QVERIFY(rig.find<QLabel>(QStringLiteral("igrille1swisslog"))->pixmap().height() > kCutPictureHeight);
+    QVERIFY(rig.pictures.ticket(TicketPicture::Igrille1swisslog).height() > kCutPictureHeight);
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
-    QCOMPARE(rig.picture()->height(), rig.find<QLabel>(QStringLiteral("igrille7"))->pixmap().height());
+    QCOMPARE(rig.picture()->height(), rig.pictures.ticket(TicketPicture::Igrille7).height());
 }
 
 void MainWindowTest::boxesSitOverThePicture_data() {
@@ -263,13 +264,28 @@ void MainWindowTest::numberFiftyKeptAfterSwitchingToFortyNine() {
     QCOMPARE(rig.shown(50), Shown::Ticked);
 }
 
-void MainWindowTest::missingPictureIsReported() {
-    MainWindowRig rig;
+void MainWindowTest::startDecodesOnlyTheTicketItShows() {
+    std::vector<TicketPicture> decoded;
+    MainWindowRig rig([&decoded](TicketPicture picture) {
+        decoded.push_back(picture);
+        return loadTicketPicture(picture);
+    });
     rig.start();
-    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    QCOMPARE(decoded, std::vector<TicketPicture>{TicketPicture::Igrille1});
+    // A ticket shown before keeps its picture.
+    for (const char* button : {"rflorida", "Rfrance", "rflorida"}) rig.find<QRadioButton>(QLatin1String(button))->click();
+    QCOMPARE(decoded, (std::vector<TicketPicture>{TicketPicture::Igrille1, TicketPicture::Igrille7}));
+}
+
+void MainWindowTest::missingPictureIsReported() {
+    // The Florida picture is lost; the others are there.
+    MainWindowRig rig([](TicketPicture picture) {
+        return picture == TicketPicture::Igrille7 ? QPixmap() : loadTicketPicture(picture);
+    });
+    rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rticketncarl"))->click();
     rig.find<QRadioButton>(QStringLiteral("Rfrance"))->click();
     QVERIFY(rig.platform.messages().isEmpty());
-    rig.find<QLabel>(QStringLiteral("igrille7"))->setPixmap(QPixmap());  // a picture lost
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages().first().text, QStringLiteral("erreur positionnecase"));
