@@ -30,5 +30,6 @@ inline constexpr int kMessageProblemWarning = 143;  // "Problème !!" over a dra
 inline constexpr int kMessageExternalListTitle = 148;
 inline constexpr int kMessageExportTitle = 151;
 inline constexpr int kMessageFixed = 161;  // wheel titles
+inline constexpr int kMessageBonusOneToTen = 191;  // the print dialog's bonus numbers in turn
 
 }  // namespace norvex5

@@ -1,6 +1,7 @@
 // Help, results pages and the companion at the end, through the scripted desktop.
 
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -114,26 +115,24 @@ void DesktopLinksTest::installedHelpPageOpensWhereItLies() {
 
 void DesktopLinksTest::resultsPagesOpenOnlyWithAViewer() {
     FakePlatform platform;
-    const QString host = QString::fromUtf8(kResultsServerHost.data(), kResultsServerHost.size());
-    openResultsPage(platform, ResultsPage::FrenchLotto);
-    openResultsPage(platform, ResultsPage::EuroMillions);
-    QCOMPARE(
-        platform.openedUrls(),
-        (QStringList{QStringLiteral("http://") + host + QStringLiteral("/resultat-loto-francais.php?vsource=nrv5"),
-                     QStringLiteral("http://") + host + QStringLiteral("/resultat-euromillions.php?vsource=stelv")}));
+    const auto page = [](int gameType) { return QString::fromStdString(resultsPageAddress(gameType)); };
+    openResultsPage(platform, 1);
+    openResultsPage(platform, 8);
+    openResultsPage(platform, 99);  // no lottery, no page: nothing is opened
+    QCOMPARE(platform.openedUrls(), (QStringList{page(1), page(8)}));
     platform.clear();
     platform.setHandledSuffixes({QStringLiteral(".html")});
-    QVERIFY(!openInWebViewer(platform, QStringLiteral("http://") + host + QStringLiteral("/")));
-    openResultsPage(platform, ResultsPage::FrenchLotto);
+    QVERIFY(!openInWebViewer(platform, page(1)));
+    openResultsPage(platform, 1);
     QVERIFY(platform.openedUrls().isEmpty());
     QVERIFY(platform.messages().isEmpty());  // silent
-    // The main window's globe button reaches it through its hook.
+    // The main window's globe button reaches the page of the ticket shown through its hook.
     norvex5::testing::MainWindowRig rig;
-    rig.window.hooks().resultsPage = [&] { openResultsPage(rig.platform, ResultsPage::FrenchLotto); };
+    rig.window.hooks().resultsPage = [&] { openResultsPage(rig.platform, rig.state.parameters.gameType); };
     rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rportugal"))->click();
     rig.press("bderniertirage");
-    QCOMPARE(rig.platform.openedUrls().size(), 1);
-    QVERIFY(rig.platform.openedUrls()[0].endsWith(QStringLiteral("vsource=nrv5")));
+    QCOMPARE(rig.platform.openedUrls(), QStringList{page(4)});
 }
 
 void DesktopLinksTest::companionProgramBeforeItsPage() {
