@@ -73,6 +73,8 @@ private:
 
 }  // namespace
 
+std::span<const WindowText> boardListTexts() { return kListTexts; }
+
 BoardListWindow::BoardListWindow(AppState& state, Platform& platform, QWidget* parent)
     : BoardListWindow(state, platform, chosenWheelBoards(state), parent) {}
 

@@ -38,6 +38,8 @@ constexpr QSize kTicketSize(374, 288);
 
 }  // namespace
 
+std::span<const WindowText> boardViewerTexts() { return kViewerTexts; }
+
 BoardViewer::BoardViewer(AppState& state, Platform& platform, TicketPanel::PictureSource ticketPictures,
                          QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {

@@ -39,6 +39,8 @@ constexpr WindowText kTexts[] = {
 
 }  // namespace
 
+std::span<const WindowText> parametersTexts() { return kTexts; }
+
 OffsetField::OffsetField(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(kOffsetLength);
     setAlignment(Qt::AlignRight);
