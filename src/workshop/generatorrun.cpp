@@ -64,8 +64,9 @@ public:
                 bestTurn = v - fixed;
             }
         }
-        // Not under a filter: the halves' wheels cover every m-subset, far more than a filter asks.
-        if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= kBoardSize && !needed() && !ended()) {
+        // Under a filter too: the halves' wheels cover every m-subset, more than the filter asks, but
+        // a good start for taking boards away.
+        if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= kBoardSize && !ended()) {
             std::vector<std::uint64_t> start = surveyHalves(seed, stretch(tuning_.surveyShare));
             seed += 2;
             if (!start.empty() && start.size() < bestStart.size()) {
