@@ -13,7 +13,9 @@
 //  - A wheel outside the catalogue (no entry chosen, a damaged saved game) shows no board at all.
 
 #include <QDialog>
+#include <span>
 
+#include "windows/common/windowtexts.h"
 #include "windows/ticket/ticketpanel.h"
 
 class QLabel;
@@ -74,5 +76,8 @@ private:
     // laying out again on every activation would bring it back for ever.
     bool layoutFailureReported_ = false;
 };
+
+// The messages the board viewer's designed controls show, by objectName.
+std::span<const WindowText> boardViewerTexts();
 
 }  // namespace norvex5

@@ -52,13 +52,9 @@ struct MainWindowControls {
 
     TicketPanel* ticket = nullptr;
 
-    // The game type buttons, hidden ones included; each carries its code as property "gameType".
+    // The game type buttons of the lottery table, hidden ones included; each carries its code as
+    // property "gameType".
     std::vector<QRadioButton*> gameTypes;
-    QRadioButton* france = nullptr;    // game type 1
-    QRadioButton* portugal = nullptr;  // 4
-    QRadioButton* newYork = nullptr;   // 6
-    QRadioButton* florida = nullptr;   // 7
-    QRadioButton* carolina = nullptr;  // 8
 
     QComboBox* wheelList = nullptr;
     QToolButton* describeWheel = nullptr;

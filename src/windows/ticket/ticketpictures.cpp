@@ -9,11 +9,11 @@ TicketPictures::TicketPictures() : TicketPictures(&loadTicketPicture) {}
 TicketPictures::TicketPictures(TicketLoader loadTicket) : loadTicket_(std::move(loadTicket)) {}
 
 QPixmap TicketPictures::ticket(TicketPicture picture) {
-    const auto index = static_cast<std::size_t>(picture);
-    if (index >= tickets_.size()) return {};
+    if (const auto held = tickets_.find(picture); held != tickets_.end()) return held->second;
     // A picture that could not be had is tried again at the next layout, which reports it again.
-    if (tickets_[index].isNull() && loadTicket_) tickets_[index] = loadTicket_(picture);
-    return tickets_[index];
+    const QPixmap loaded = loadTicket_ ? loadTicket_(picture) : QPixmap();
+    if (!loaded.isNull()) tickets_.emplace(std::string(picture), loaded);
+    return loaded;
 }
 
 QPixmap TicketPictures::box(BoxPicture mark) {

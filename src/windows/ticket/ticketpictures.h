@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <array>
 #include <functional>
+#include <map>
+#include <string>
 
 #include "core/selection.h"
 #include "screen/boxpositions.h"
@@ -27,7 +29,7 @@ public:
 
 private:
     TicketLoader loadTicket_;
-    std::array<QPixmap, kTicketPictureCount> tickets_;
+    std::map<std::string, QPixmap, std::less<>> tickets_;
     std::array<QPixmap, 3> boxes_;
 };
 

@@ -175,7 +175,7 @@ void MainWindowFilesTest::startUpFailureIsReportedOnce() {
     QCOMPARE(replacementLists, 0);  // the sequence stops at the failure
     // What was done before stays: the wheel list and the ticket.
     QCOMPARE(rig.window.selectedWheelNumber(), 1);
-    QCOMPARE(rig.picture()->pixmap().toImage(), rig.pictures.ticket(TicketPicture::Igrille1).toImage());
+    QCOMPARE(rig.picture()->pixmap().toImage(), rig.pictures.ticket("igrille1").toImage());
     rig.window.activate();
     QCOMPARE(rig.platform.messages().size(), 1);
 }
