@@ -30,6 +30,8 @@ constexpr WindowText kMainWindowTexts[] = {
     {"Infos1", kCaption, 47},
     {"mVoirlalistedesbulletins1", kCaption, 120},
     {"Utilisation1", kCaption, 121},
+    // The designed window left this menu's title as written; the table has it in every language.
+    {"Options1", kCaption, 122},
     {"bnaleat", kCaption, 116},
     {"bderniertirage", kCaption, 188},
     {"labclickdroit", kCaption, 157},
