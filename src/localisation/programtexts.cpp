@@ -295,6 +295,9 @@ constexpr Entry kEntries[] = {
      "Beste: %1 Reihen · %2 s"}},
     {ProgramText::Continue,
      {"Continuer", "Continue", "Continuar", "Continuar", "Continua", "Nastavi", "Fortfahren"}},
+    {ProgramText::BonusNumbersInTurn,
+     {"de 1 à %1 successivement", "1 to %1 in turn", "de 1 a %1 sucessivamente", "del 1 al %1 sucesivamente",
+      "da 1 a %1 in successione", "od 1 do %1 redom", "nacheinander von 1 bis %1"}},
     {ProgramText::AboutTitle,
      {"A propos", "About", "Sobre", "Acerca de", "Informazioni", "O programu", "Über"}},
     // Shown before the player has chosen a language, so every language reads the same words, in

@@ -11,7 +11,7 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kDisclaimerMessages[] = {73, 74, 107};
+constexpr int kDisclaimerMessages[] = {kMessageDisclaimerFirst, kMessageDisclaimerSecond, kMessageDisclaimerThird};
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

@@ -11,12 +11,6 @@
 
 namespace norvex5 {
 
-namespace {
-
-constexpr int kMessageSelectedWheel = 129;
-
-}  // namespace
-
 WheelDescriptionWindow::WheelDescriptionWindow(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
     controls_.build(*this);
