@@ -318,7 +318,7 @@ void MainWindow::saveGame() {
     record.wheelListIndex = controls_.wheelList->currentIndex();
     for (int n = 1; n <= kSavedNumberCount; ++n) record.states[n] = state_.selection[n];
     record.reserved = state_.savedGameReserved;
-    saveGameThroughDialog(platform_, state_.messageLookup(), record);
+    saveGameThroughDialog(platform_, state_.messageLookup(), state_.parameters.language, record);
 }
 
 void MainWindow::loadGame() {
@@ -369,7 +369,7 @@ void MainWindow::activate() {
 
     try {
         controls_.pages->setCurrentIndex(0);
-        if (auto* files = findChild<QTabWidget*>(QStringLiteral("Pagecontrolfic"))) files->setCurrentIndex(0);
+        if (externalTab_ != nullptr) externalTab_->startOver();
 
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
@@ -381,8 +381,6 @@ void MainWindow::activate() {
         clearAll(state_.selection);
         redrawBoxes();
         refreshCounters();
-        if (auto* skip = findChild<QComboBox*>(QStringLiteral("combligne")); skip != nullptr && skip->count() > 0)
-            skip->setCurrentIndex(0);
 
         ParameterRecord& p = state_.parameters;
         p.gameType = effectiveGameType(p.gameType);

@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "windows/common/entrylists.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/windowrig.h"
@@ -57,6 +59,7 @@ private slots:
     void languageChangeInParametersWindow_data();
     void languageChangeInParametersWindow();
     void secondActivationRunsNothing();
+    void startUpShowsTheExternalTabFromItsStart();
     void openWheelListShowsWholeTitles_data();
     void openWheelListShowsWholeTitles();
     void keyboardReachesTheCommands();
@@ -518,6 +521,10 @@ void MainWindowTest::languageChangeInParametersWindow() {
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));
+    // Every menu title follows, the options menu too (its mnemonic "&" aside).
+    QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')), rig.message(122));
+    QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')) == QStringLiteral("Options"),
+             newLanguage <= 2);
     QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->itemText(0).toStdString(),
              wheelListEntry(1, rig.state.messageLookup()));
     QCOMPARE(rig.state.parameters.gameType, 1);
@@ -537,6 +544,20 @@ void MainWindowTest::secondActivationRunsNothing() {
     QCOMPARE(firstRun, 1);
     QCOMPARE(rig.state.selection[12], kSelected);
     QCOMPARE(rig.window.selectedWheelNumber(), 3);
+}
+
+// A tab built before the start-up (a wheel sent to it, say) opens on its first page, no lines skipped.
+void MainWindowTest::startUpShowsTheExternalTabFromItsStart() {
+    MainWindowRig rig;
+    ExternalWheelsTab& tab = rig.window.externalTab();
+    rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"))->setCurrentIndex(2);
+    auto* skip = rig.find<QComboBox>(QStringLiteral("combligne"));
+    QVERIFY(skip->count() > 2);
+    skip->setCurrentIndex(2);
+    QCOMPARE(tab.page(), 3);
+    rig.start();
+    QCOMPARE(tab.page(), 1);
+    QCOMPARE(skip->currentIndex(), 0);
 }
 
 int main(int argc, char* argv[]) {
@@ -573,6 +594,13 @@ void MainWindowTest::openWheelListShowsWholeTitles() {
     // The closed box may be too narrow for a title: its hint holds the whole title.
     QCOMPARE(list->toolTip(), rows->displayText(list->currentText(), QLocale()));
     QVERIFY(!list->toolTip().isEmpty());
+    // Yet every title is shown whole in the closed box too, if a little smaller.
+    for (int i = 0; i < list->count(); ++i) {
+        list->setCurrentIndex(i);
+        const ClosedEntry shown = closedEntryText(*list);
+        QCOMPARE(shown.text, rows->displayText(list->itemText(i), QLocale()).simplified());
+        QVERIFY(shown.font.pixelSize() >= 10);
+    }
 }
 
 void MainWindowTest::keyboardReachesTheCommands() {
