@@ -37,6 +37,7 @@ struct MainWindowControls {
     QAction* printTickets = nullptr;
     QAction* checkWheel = nullptr;
     QAction* generateWheel = nullptr;
+    QAction* draws = nullptr;
     QMenu* optionsMenu = nullptr;
     QAction* parameters = nullptr;
     QMenu* helpMenu = nullptr;

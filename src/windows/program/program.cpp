@@ -13,6 +13,7 @@
 #include "windows/common/platform.h"
 #include "windows/common/programversion.h"
 #include "windows/comparison/comparisonwindow.h"
+#include "windows/draws/drawswindow.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
@@ -21,6 +22,7 @@
 #include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
+#include "draws/drawtext.h"
 #include "workshop/wheel.h"
 
 namespace norvex5 {
@@ -61,6 +63,7 @@ WindowOnFirstUse<Window> Program::onFirstUse() {
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),
       directories_(directories),
+      drawHistory_(state_, platform),
       mainWindow_(std::make_unique<MainWindow>(state_, platform, std::move(directories))),
       boardViewer_(onFirstUse<BoardViewer>([this](MainWindow& owner) {
           return std::make_unique<BoardViewer>(
@@ -73,7 +76,11 @@ Program::Program(Platform& platform, ProgramDirectories directories)
           return list;
       })),
       ticketPrint_(onFirstUse<TicketPrintDialog>()),
-      comparison_(onFirstUse<ComparisonWindow>()),
+      comparison_(onFirstUse<ComparisonWindow>([this](MainWindow& owner) {
+          auto comparison = std::make_unique<ComparisonWindow>(state_, platform_, &owner);
+          comparison->setDrawHistory(drawHistory_);
+          return comparison;
+      })),
       parameters_(onFirstUse<ParametersWindow>()),
       languageChoice_(onFirstUse<LanguageChoiceDialog>()),
       wheelDescription_(onFirstUse<WheelDescriptionWindow>()),
@@ -90,6 +97,20 @@ Program::Program(Platform& platform, ProgramDirectories directories)
               mainWindow_->externalTab().takeWheelFile(file, played);
           });
           return generator;
+      })),
+      draws_(onFirstUse<DrawsWindow>([this](MainWindow& owner) {
+          auto window = std::make_unique<DrawsWindow>(state_, platform_, drawHistory_, &owner);
+          window->backtestHooks().tickedWheel = [this]() -> std::optional<WheelToCheck> {
+              if (auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel)) return chosen;
+              platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)),
+                                QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
+                                Platform::Icon::Warning);
+              return std::nullopt;
+          };
+          window->backtestHooks().fileWheel = [this] {
+              return playedWheelFile(mainWindow_->externalTab().currentWheel());
+          };
+          return window;
       })) {
     // The main window's life is the program's, whatever other window is still open.
     QObject::connect(mainWindow_.get(), &MainWindow::closed, QCoreApplication::instance(), &QCoreApplication::quit,
@@ -120,6 +141,8 @@ void Program::connectWindows() {
             wheelCheck_->openFor(chosen->wheel, chosen->played);
     };
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
+    hooks.draws = [this] { draws_->openWindow(); };
+    hooks.lastDraw = [this] { showLastDraw(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
@@ -130,6 +153,16 @@ void Program::connectWindows() {
 }
 
 void Program::checkWheelFile(const ExternalWheel& file) {
+    if (const auto played = playedWheelFile(file)) wheelCheck_->openFor(played->wheel, played->played);
+}
+
+std::optional<WheelToCheck> Program::playedWheelFile(const ExternalWheel& file) {
+    if (file.fileName.empty()) {
+        platform_.message(QString::fromStdString(state_.programText(ProgramText::NoExternalWheelFile)),
+                          QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+        return std::nullopt;
+    }
     // The file's numbers run up to the highest it holds; the replacement boxes say how each is played.
     const workshop::WheelFileReading reading = workshop::readWheelFileAsNumbered(file, kGridACount);
     std::optional<workshop::PlayedWheel> played;
@@ -147,9 +180,24 @@ void Program::checkWheelFile(const ExternalWheel& file) {
                               (problem.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(problem)),
                           QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
+        return std::nullopt;
+    }
+    return WheelToCheck{std::move(played->wheel), std::move(played->played)};
+}
+
+void Program::showLastDraw() {
+    const QString title = QString::fromStdString(state_.programText(ProgramText::DrawsTitle));
+    if (drawHistory_.store() == nullptr) return;
+    if (const auto last = drawHistory_.lastDraw()) {
+        platform_.message(QString::fromStdString(state_.programText(ProgramText::LastStoredDraw))
+                              .arg(DrawHistory::dateText(last->date),
+                                   QString::fromStdString(draws::drawNumbersText(*last))),
+                          title, Platform::Buttons::Ok, Platform::Icon::Information);
         return;
     }
-    wheelCheck_->openFor(played->wheel, played->played);
+    if (platform_.message(QString::fromStdString(state_.programText(ProgramText::NoStoredDrawQuestion)), title,
+                          Platform::Buttons::YesNo, Platform::Icon::Question) == Platform::Answer::Yes)
+        draws_->openImport();
 }
 
 void Program::start() { mainWindow_->show(); }

@@ -127,13 +127,6 @@ void DesktopLinksTest::resultsPagesOpenOnlyWithAViewer() {
     openResultsPage(platform, ResultsPage::FrenchLotto);
     QVERIFY(platform.openedUrls().isEmpty());
     QVERIFY(platform.messages().isEmpty());  // silent
-    // The main window's globe button reaches it through its hook.
-    norvex5::testing::MainWindowRig rig;
-    rig.window.hooks().resultsPage = [&] { openResultsPage(rig.platform, ResultsPage::FrenchLotto); };
-    rig.start();
-    rig.press("bderniertirage");
-    QCOMPARE(rig.platform.openedUrls().size(), 1);
-    QVERIFY(rig.platform.openedUrls()[0].endsWith(QStringLiteral("vsource=nrv5")));
 }
 
 void DesktopLinksTest::companionProgramBeforeItsPage() {
