@@ -1,5 +1,6 @@
 #include "periphery/weblinks.h"
 
+#include <iterator>
 #include <system_error>
 
 namespace norvex5 {
@@ -30,6 +31,12 @@ Companion findCompanion(const std::filesystem::path& programDirectory) {
     return {};
 }
 
-std::string helpPageName(LanguageCode language) { return language == 1 ? "norvex5-fr.html" : "norvex5-en.html"; }
+std::string helpPageName(LanguageCode language) {
+    // In language-code order, as the message table's columns.
+    constexpr const char* kPages[] = {"norvex5-fr.html", "norvex5-en.html", "norvex5-pt.html", "norvex5-es.html",
+                                      "norvex5-it.html", "norvex5-hr.html", "norvex5-de.html"};
+    static_assert(std::size(kPages) == kLanguageCount);
+    return language >= 1 && language <= kLanguageCount ? kPages[language - 1] : "norvex5-en.html";
+}
 
 }  // namespace norvex5

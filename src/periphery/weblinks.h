@@ -41,8 +41,8 @@ Companion findCompanion(const std::filesystem::path& programDirectory);
 // The help file looked for beside the program.
 inline constexpr const char* kHelpFileName = "norvex5.chm";
 
-// The help page the program ships for a language: French for French, English for every language
-// the page is not written in.
+// The help page the program ships for a language, named after its two-letter code; English for a
+// language code outside 1..7.
 std::string helpPageName(LanguageCode language);
 
 }  // namespace norvex5

@@ -30,9 +30,12 @@ TEST(WebLinks, ResultsPagesOnTheResultsServer) {
               "http://" + host + "/resultat-euromillions.php?vsource=stelv");
 }
 
-TEST(WebLinks, HelpPageInFrenchElseEnglish) {
-    EXPECT_EQ(helpPageName(1), "norvex5-fr.html");
-    for (LanguageCode language : {2, 3, 4, 5, 6, 7, 0, 9}) EXPECT_EQ(helpPageName(language), "norvex5-en.html");
+TEST(WebLinks, HelpPageInEveryLanguageElseEnglish) {
+    const char* const pages[] = {"norvex5-fr.html", "norvex5-en.html", "norvex5-pt.html", "norvex5-es.html",
+                                 "norvex5-it.html", "norvex5-hr.html", "norvex5-de.html"};
+    for (LanguageCode language = 1; language <= kLanguageCount; ++language)
+        EXPECT_EQ(helpPageName(language), pages[language - 1]) << language;
+    for (LanguageCode language : {0, 8, -1}) EXPECT_EQ(helpPageName(language), "norvex5-en.html") << language;
 }
 
 class CompanionTest : public ::testing::Test {
