@@ -15,13 +15,13 @@ void appendTwoDigits(std::string& out, int number) {
 
 }  // namespace
 
-std::string drawNumbersText(const DrawRecord& draw) {
+std::string drawNumbersText(const DrawRecord& draw, bool withBonus) {
     std::string text;
     for (std::size_t k = 0; k < draw.numbers.size(); ++k) {
         if (k > 0) text += ' ';
         appendTwoDigits(text, draw.numbers[k]);
     }
-    for (std::size_t k = 0; k < draw.bonus.size(); ++k) {
+    for (std::size_t k = 0; withBonus && k < draw.bonus.size(); ++k) {
         text += k == 0 ? " + " : " ";
         appendTwoDigits(text, draw.bonus[k]);
     }

@@ -16,7 +16,7 @@ namespace norvex5::draws {
 
 // "03 12 19 25 32" and, with bonus numbers, " + 05 07": two digits each, so that lists of draws
 // line up in a fixed-pitch font.
-std::string drawNumbersText(const DrawRecord& draw);
+std::string drawNumbersText(const DrawRecord& draw, bool withBonus = true);
 
 // An amount typed as "2", "2.5", "2,50" or left blank (0), in cents; nothing for anything else,
 // a negative amount or more than two decimals.

@@ -32,6 +32,7 @@ TEST(DrawText, DrawsLineUpWithTheirBonusNumbers) {
     EXPECT_EQ(drawNumbersText(draw), "03 12 19 25 32");
     draw.bonus = {2, 11};
     EXPECT_EQ(drawNumbersText(draw), "03 12 19 25 32 + 02 11");
+    EXPECT_EQ(drawNumbersText(draw, false), "03 12 19 25 32");
 }
 
 TEST(DrawText, TypedDrawsAreRefusedForTheirFirstFault) {

@@ -20,6 +20,7 @@
 #include "windows/common/linelistmodel.h"
 #include "windows/common/platform.h"
 #include "windows/draws/drawcharts.h"
+#include "windows/draws/tableitems.h"
 #include "windows/draws/drawswindowcontrols.h"
 
 namespace norvex5 {
@@ -31,19 +32,10 @@ namespace {
 constexpr int kEnglish = 2;
 constexpr int kBacktestThreads = 2;
 
-QTableWidgetItem* readOnlyItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
-
 draws::CalendarDate calendarDateOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 
 std::string outcomeLine(const draws::DrawRecord& draw, const draws::DrawOutcome& outcome) {
-    draws::DrawRecord numbersOnly = draw;
-    numbersOnly.bonus.clear();
-    std::string line = draw.date.iso() + "  " + draws::drawNumbersText(numbersOnly) + "   " +
+    std::string line = draw.date.iso() + "  " + draws::drawNumbersText(draw, false) + "   " +
                        std::to_string(outcome.best) + "        ";
     for (int right = kDrawnNumbers; right >= 2; --right)
         line += std::to_string(outcome.boardsHolding[right]) + (right > 2 ? " / " : "");
@@ -187,11 +179,11 @@ void BacktestPage::showResults(std::int64_t boards) {
     const draws::BacktestTotals totals = draws::backtestTotals(outcomes_, boards);
     for (int right = kDrawnNumbers; right >= 2; --right) {
         const int row = kDrawnNumbers - right;
-        c.totals->setItem(row, 0, readOnlyItem(QString::number(totals.drawsWithBest[right])));
-        c.totals->setItem(row, 1, readOnlyItem(QString::number(totals.boardsHolding[right])));
+        c.totals->setItem(row, 0, shownCell(QString::number(totals.drawsWithBest[right])));
+        c.totals->setItem(row, 1, shownCell(QString::number(totals.boardsHolding[right])));
     }
-    c.totals->setItem(kTierRows - 1, 0, readOnlyItem(QString::number(totals.drawsWithBest[0] + totals.drawsWithBest[1])));
-    c.totals->setItem(kTierRows - 1, 1, readOnlyItem(QString()));
+    c.totals->setItem(kTierRows - 1, 0, shownCell(QString::number(totals.drawsWithBest[0] + totals.drawsWithBest[1])));
+    c.totals->setItem(kTierRows - 1, 1, shownCell(QString()));
 
     c.outcomeLines->clear();
     for (std::size_t k = 0; k < tested_.size() && k < outcomes_.size(); ++k)

@@ -22,6 +22,7 @@
 #include "windows/common/named.h"
 #include "windows/common/platform.h"
 #include "windows/common/windowfont.h"
+#include "windows/draws/tableitems.h"
 
 namespace norvex5 {
 
@@ -55,12 +56,6 @@ std::vector<int> typedColumns(const QString& typed) {
         if (ok && column >= 1 && column <= kHighestColumn) columns.push_back(column);
     }
     return columns;
-}
-
-QTableWidgetItem* readOnlyItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
 }
 
 }  // namespace
@@ -307,14 +302,12 @@ void DrawImportDialog::showPreview() {
     preview->setRowCount(static_cast<int>(reading.draws.size()));
     for (int row = 0; row < static_cast<int>(reading.draws.size()); ++row) {
         const draws::DrawRecord& draw = reading.draws[static_cast<std::size_t>(row)];
-        draws::DrawRecord numbersOnly = draw;
-        numbersOnly.bonus.clear();
         QStringList bonus;
         for (const int b : draw.bonus) bonus << QString::number(b);
-        preview->setItem(row, 0, readOnlyItem(QString::number(draw.line)));
-        preview->setItem(row, 1, readOnlyItem(DrawHistory::dateText(draw.date)));
-        preview->setItem(row, 2, readOnlyItem(QString::fromStdString(draws::drawNumbersText(numbersOnly))));
-        preview->setItem(row, 3, readOnlyItem(bonus.join(QLatin1Char(' '))));
+        preview->setItem(row, 0, shownCell(QString::number(draw.line), Qt::AlignLeft | Qt::AlignVCenter));
+        preview->setItem(row, 1, shownCell(DrawHistory::dateText(draw.date)));
+        preview->setItem(row, 2, shownCell(QString::fromStdString(draws::drawNumbersText(draw, false))));
+        preview->setItem(row, 3, shownCell(bonus.join(QLatin1Char(' '))));
     }
 }
 

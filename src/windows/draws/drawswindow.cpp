@@ -21,6 +21,7 @@
 #include "windows/common/platform.h"
 #include "windows/common/windowfont.h"
 #include "windows/draws/drawcharts.h"
+#include "windows/draws/tableitems.h"
 #include "windows/draws/drawimportdialog.h"
 
 namespace norvex5 {
@@ -28,13 +29,6 @@ namespace norvex5 {
 namespace {
 
 constexpr std::size_t kPairsShown = 15;
-
-QTableWidgetItem* readOnlyItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
 
 std::string drawListLine(const draws::DrawRecord& draw) {
     std::string line = draw.date.iso() + "   " + draws::drawNumbersText(draw);
@@ -185,18 +179,18 @@ void DrawsWindow::showStatistics() {
     const QLocale locale;
     for (int n = 1; n <= numbers; ++n) {
         const draws::NumberStatistics& number = statistics.numbers[n];
-        c.frequencies->setItem(n - 1, 0, readOnlyItem(QString::number(n)));
-        c.frequencies->setItem(n - 1, 1, readOnlyItem(QString::number(number.count)));
-        c.frequencies->setItem(n - 1, 2, readOnlyItem(locale.toString(number.expected, 'f', 1)));
+        c.frequencies->setItem(n - 1, 0, shownCell(QString::number(n)));
+        c.frequencies->setItem(n - 1, 1, shownCell(QString::number(number.count)));
+        c.frequencies->setItem(n - 1, 2, shownCell(locale.toString(number.expected, 'f', 1)));
         c.frequencies->setItem(n - 1, 3,
-                               readOnlyItem(number.drawsSinceSeen ? QString::number(*number.drawsSinceSeen)
+                               shownCell(number.drawsSinceSeen ? QString::number(*number.drawsSinceSeen)
                                                                   : text(ProgramText::NeverSeen)));
     }
     c.pairs->setRowCount(static_cast<int>(statistics.pairs.size()));
     for (int row = 0; row < static_cast<int>(statistics.pairs.size()); ++row) {
         const draws::PairCount& pair = statistics.pairs[static_cast<std::size_t>(row)];
-        c.pairs->setItem(row, 0, readOnlyItem(QStringLiteral("%1 – %2").arg(pair.first).arg(pair.second)));
-        c.pairs->setItem(row, 1, readOnlyItem(QString::number(pair.count)));
+        c.pairs->setItem(row, 0, shownCell(QStringLiteral("%1 – %2").arg(pair.first).arg(pair.second)));
+        c.pairs->setItem(row, 1, shownCell(QString::number(pair.count)));
     }
     c.frequencyChart->showStatistics(statistics);
 }
