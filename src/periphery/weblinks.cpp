@@ -5,10 +5,9 @@
 
 namespace norvex5 {
 
-std::string resultsPageAddress(ResultsPage page) {
-    const std::string_view path = page == ResultsPage::FrenchLotto ? "/resultat-loto-francais.php?vsource=nrv5"
-                                                                   : "/resultat-euromillions.php?vsource=stelv";
-    return "http://" + std::string(kResultsServerHost) + std::string(path);
+std::string resultsPageAddress(int gameType, LotteryTable table) {
+    const Lottery* lottery = findLottery(effectiveGameType(gameType), table);
+    return lottery != nullptr ? std::string(lottery->resultsPage) : std::string();
 }
 
 std::string viewerFromCommandLine(std::string_view commandLine) {

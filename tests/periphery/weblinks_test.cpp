@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 
 namespace norvex5 {
 namespace {
@@ -22,12 +23,20 @@ TEST(WebLinks, ViewerIsTheTextBetweenTheFirstTwoQuotes) {
     EXPECT_EQ(viewerFromCommandLine(""), "");
 }
 
-TEST(WebLinks, ResultsPagesOnTheResultsServer) {
-    const std::string host(kResultsServerHost);
-    EXPECT_EQ(resultsPageAddress(ResultsPage::FrenchLotto),
-              "http://" + host + "/resultat-loto-francais.php?vsource=nrv5");
-    EXPECT_EQ(resultsPageAddress(ResultsPage::EuroMillions),
-              "http://" + host + "/resultat-euromillions.php?vsource=stelv");
+TEST(WebLinks, ResultsPageOfEachLotterysOperator) {
+    // Every game type the user can choose opens a page of its own, on the operator's site.
+    std::set<std::string> pages;
+    for (const int code : {1, 4, 6, 7, 8}) {
+        const std::string page = resultsPageAddress(code);
+        EXPECT_TRUE(page.starts_with("https://")) << code << " " << page;
+        pages.insert(page);
+    }
+    EXPECT_EQ(pages.size(), 5u);
+    EXPECT_NE(resultsPageAddress(1).find("fdj.fr"), std::string::npos);
+    EXPECT_NE(resultsPageAddress(4).find("jogossantacasa.pt"), std::string::npos);
+    // An old setting of 0 is the first game type; a code no lottery has opens nothing.
+    EXPECT_EQ(resultsPageAddress(0), resultsPageAddress(1));
+    EXPECT_EQ(resultsPageAddress(99), "");
 }
 
 TEST(WebLinks, HelpPageInEveryLanguageElseEnglish) {

@@ -7,6 +7,7 @@
 //   norvex5_peripheryshots <output directory> <language code>...
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -68,6 +69,9 @@ int main(int argc, char* argv[]) {
         TicketPrintDialog tickets(state, platform);
         tickets.setWheel(1);
         ok &= shoot(tickets, file("ticketprint-firstrun"));
+        // Its bonus options, which run to the end of the Portugal slip's longer bonus row.
+        tickets.findChild<QCheckBox*>(QStringLiteral("chcochenumerobonus"))->click();
+        ok &= shoot(tickets, file("ticketprint-bonus"));
         ok &= shootModal(
             [&] {
                 platform.message(
@@ -76,16 +80,16 @@ int main(int argc, char* argv[]) {
             },
             file("ticketprint-marksoffthepage"));
 
-        LanguageChoiceDialog choice(state, platform);
-        choice.prepare();
+        LanguageChoiceDialog choice;
+        choice.prepare(language);
         ok &= shoot(choice, file("languagechoice"));
 
         WheelDescriptionWindow description(state, platform);
         description.prepare();
         ok &= shoot(description, file("wheeldescription"));
 
-        AboutBox about(state, platform);
-        about.prepare();
+        AboutBox about;
+        about.prepare(state.messageLookup(), language);
         ok &= shoot(about, file("about"));
 
         // The main window in the same language, on each of its two tabs.

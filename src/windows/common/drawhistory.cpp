@@ -1,7 +1,7 @@
 #include "windows/common/drawhistory.h"
 
 #include "core/appstate.h"
-#include "core/gametype.h"
+#include "core/lotteries.h"
 #include "windows/common/platform.h"
 
 namespace norvex5 {

@@ -18,7 +18,7 @@
 
 #include "core/appstate.h"
 #include "core/expansion.h"
-#include "core/gametype.h"
+#include "core/lotteries.h"
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
 #include "localisation/messagenumbers.h"
@@ -31,11 +31,17 @@
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
-MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent)
-    : QMainWindow(parent), state_(state), platform_(platform), directories_(std::move(directories)) {
+MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pictures, ProgramDirectories directories,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      platform_(platform),
+      pictures_(pictures),
+      directories_(std::move(directories)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NORVEX5"));
     // A fixed single border: a system menu and a minimise button, nothing to resize or maximise.
@@ -48,7 +54,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     font.setPixelSize(12);
     setFont(font);
 
-    controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
+    controls_.build(*this, pictures_);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -115,15 +121,6 @@ void MainWindow::connectHandlers() {
 
 // --- The ticket ---------------------------------------------------------------------------------
 
-QPixmap MainWindow::ticketPicture(TicketPicture picture) {
-    QLabel* holder = controls_.ticketPictures[static_cast<int>(picture)];
-    if (!holder->property("read").toBool()) {
-        holder->setPixmap(loadTicketPicture(picture));
-        holder->setProperty("read", true);
-    }
-    return holder->pixmap();
-}
-
 void MainWindow::layOutTicket() {
     try {
         controls_.ticket->layOut(state_.parameters.gameType, state_.parameters.highestNumber);
@@ -133,16 +130,9 @@ void MainWindow::layOutTicket() {
     }
 }
 
-QPixmap MainWindow::boxPixmap(std::int32_t numberState) const {
-    switch (boxPicture(numberState)) {
-        case BoxPicture::Ticked: return controls_.tickedBox->pixmap();
-        case BoxPicture::Fixed: return controls_.fixedBox->pixmap();
-        case BoxPicture::Empty: break;
-    }
-    return controls_.emptyBox->pixmap();
+void MainWindow::showBox(int n) {
+    controls_.ticket->box(n)->setPixmap(pictures_.box(boxPicture(state_.selection[n])));
 }
-
-void MainWindow::showBox(int n) { controls_.ticket->box(n)->setPixmap(boxPixmap(state_.selection[n])); }
 
 void MainWindow::redrawBoxes() {
     for (int n = 1; n <= controls_.ticket->boxCount(); ++n) showBox(n);
@@ -177,14 +167,13 @@ void MainWindow::selectGameType(int code) {
 }
 
 void MainWindow::checkGameTypeButton() {
-    switch (state_.parameters.gameType) {
-        case 1: controls_.france->setChecked(true); break;
-        case 4: controls_.portugal->setChecked(true); break;
-        case 6: controls_.newYork->setChecked(true); break;
-        case 7: controls_.florida->setChecked(true); break;
-        case 8: controls_.carolina->setChecked(true); break;
-        default: break;  // the hidden game types keep the buttons as they are
-    }
+    // The hidden game types keep the buttons as they are.
+    const Lottery* lottery = findLottery(state_.parameters.gameType);
+    const GameTypeButton* shown = lottery != nullptr ? shownButton(*lottery) : nullptr;
+    if (shown == nullptr) return;
+    const QString name = QString::fromUtf8(shown->objectName.data(), static_cast<int>(shown->objectName.size()));
+    for (QRadioButton* radio : controls_.gameTypes)
+        if (radio->objectName() == name) radio->setChecked(true);
 }
 
 void MainWindow::pickRandomNumbers() {
@@ -321,8 +310,7 @@ void MainWindow::applyTexts() {
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
         menu->setTitle(withMnemonic(menu->title(), taken));
-    if (state_.parameters.gameType == 1) controls_.france->setChecked(true);
-    if (state_.parameters.gameType == 7) controls_.florida->setChecked(true);
+    checkGameTypeButton();
 }
 
 // --- Saved games --------------------------------------------------------------------------------
@@ -332,7 +320,7 @@ void MainWindow::saveGame() {
     record.wheelListIndex = controls_.wheelList->currentIndex();
     for (int n = 1; n <= kSavedNumberCount; ++n) record.states[n] = state_.selection[n];
     record.reserved = state_.savedGameReserved;
-    saveGameThroughDialog(platform_, state_.messageLookup(), record);
+    saveGameThroughDialog(platform_, state_.messageLookup(), state_.parameters.language, record);
 }
 
 void MainWindow::loadGame() {
@@ -383,7 +371,7 @@ void MainWindow::activate() {
 
     try {
         controls_.pages->setCurrentIndex(0);
-        if (auto* files = findChild<QTabWidget*>(QStringLiteral("Pagecontrolfic"))) files->setCurrentIndex(0);
+        if (externalTab_ != nullptr) externalTab_->startOver();
 
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
@@ -395,12 +383,11 @@ void MainWindow::activate() {
         clearAll(state_.selection);
         redrawBoxes();
         refreshCounters();
-        if (auto* skip = findChild<QComboBox*>(QStringLiteral("combligne")); skip != nullptr && skip->count() > 0)
-            skip->setCurrentIndex(0);
 
         ParameterRecord& p = state_.parameters;
         p.gameType = effectiveGameType(p.gameType);
-        if (p.gameType == 1) p.highestNumber = 49;
+        // The button already on in the design runs no handler when switched on: its number is set here.
+        if (const auto highest = highestNumberSetBy(p.gameType)) p.highestNumber = *highest;
         checkGameTypeButton();
         applyTexts();
         layOutTicket();

@@ -13,11 +13,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
+#include "core/lotteries.h"
 #include "core/selection.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
@@ -41,14 +44,6 @@ void boxSample(QWidget* parent, const QPixmap& picture, int left, int top) {
     sample->setGeometry(left, top, kBoxWidth, kBoxHeight);
 }
 
-QLabel* pictureHolder(QWidget* parent, const QString& name, const QPixmap& picture) {
-    auto* holder = new QLabel(parent);
-    holder->setObjectName(name);
-    holder->setPixmap(picture);
-    holder->hide();
-    return holder;
-}
-
 QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, const QRect& geometry) {
     auto* button = named(new QToolButton(parent), name);
     button->setIcon(QIcon(loadButtonIcon(icon)));
@@ -58,7 +53,7 @@ QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, con
 
 }  // namespace
 
-void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource ticketPictureSource) {
+void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     buildMenu(window);
 
     client = new QWidget(&window);
@@ -66,14 +61,6 @@ void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource t
     client->setFixedSize(kClientWidth, kClientHeight);
     window.setCentralWidget(client);
     GradientBackground::placeBehind(client);
-
-    for (int i = 0; i < kTicketPictureCount; ++i) {
-        const std::string_view name = ticketPictureName(static_cast<TicketPicture>(i));
-        ticketPictures[i] = pictureHolder(client, QString::fromUtf8(name.data(), static_cast<int>(name.size())), {});
-    }
-    emptyBox = pictureHolder(client, QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
-    tickedBox = pictureHolder(client, QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
-    fixedBox = pictureHolder(client, QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
 
     aboutButton = toolButton(client, "SpeedButton2", "info", {kClientWidth - 62, 2, 28, 26});
     aboutButton->setToolTip(QStringLiteral("A propos du logiciel"));
@@ -100,9 +87,9 @@ void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource t
     aboutButton->raise();
     helpButton->raise();
 
-    buildTicket(internalPage, std::move(ticketPictureSource));
+    buildTicket(internalPage, pictures);
     buildGameTypes(internalPage);
-    buildWheelChoice(internalPage);
+    buildWheelChoice(internalPage, pictures);
     buildButtons(internalPage);
     setTabOrder();
 }
@@ -150,54 +137,47 @@ void MainWindowControls::buildMenu(QMainWindow& window) {
     help->setShortcut(QKeySequence::HelpContents);
 }
 
-void MainWindowControls::buildTicket(QWidget* page, TicketPanel::PictureSource ticketPictureSource) {
-    ticket =
-        new TicketPanel(TicketOwner::MainWindow, kBoxCount, std::move(ticketPictureSource), emptyBox->pixmap(), page);
+void MainWindowControls::buildTicket(QWidget* page, TicketPictures& pictures) {
+    ticket = new TicketPanel(TicketOwner::MainWindow, kBoxCount, pictures, page);
     ticket->setGeometry(4, 4, 374, 288);
     // How to tick, with the two marks the boxes will show.
-    boxSample(ticket, tickedBox->pixmap(), 10, 8);
+    boxSample(ticket, pictures.box(BoxPicture::Ticked), 10, 8);
     auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), ticket), "labclickdroit");
     leftClick->setGeometry(32, 6, 330, 20);
-    boxSample(ticket, fixedBox->pixmap(), 10, 30);
+    boxSample(ticket, pictures.box(BoxPicture::Fixed), 10, 30);
     auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), ticket), "labclickgauche");
     rightClick->setGeometry(32, 28, 330, 20);
 }
 
 void MainWindowControls::buildGameTypes(QWidget* page) {
     auto* group = named(new QGroupBox(QStringLiteral("Type de grille à l'écran"), page), "Gtype");
-    group->setGeometry(4, 298, 374, 74);
-    struct Button {
-        const char* name;
-        const char* caption;
-        int code;
-        bool visible;
-        QPoint at;
-        QRadioButton** member;
+    // The designed places of the shown buttons, in the table's order; a lottery added after them
+    // takes the next place of a row of three, the group growing to hold it.
+    const QPoint designed[] = {{12, 20}, {132, 20}, {252, 20}, {12, 46}, {196, 46}};
+    const auto place = [&](int shown) {
+        if (shown < static_cast<int>(std::size(designed))) return designed[shown];
+        const int beyond = shown - static_cast<int>(std::size(designed));
+        return QPoint(12 + 120 * (beyond % 3), 72 + 26 * (beyond / 3));
     };
-    const Button buttons[] = {
-        {"Rfrance", "(France..)", 1, true, {12, 20}, &france},
-        {"rUk", "4", 2, false, {}, nullptr},
-        {"rEspagne", "2", 3, false, {}, nullptr},
-        {"rsuisse", "5", 4, false, {}, nullptr},
-        {"rportugal", "(Portugal )", 4, true, {132, 20}, &portugal},
-        {"rswisslog", "6", 5, false, {}, nullptr},
-        {"rautriche", "NYTake5", 6, true, {252, 20}, &newYork},
-        {"rflorida", " (Florida , N. Car. )", 7, true, {12, 46}, &florida},
-        {"rticketncarl", "S Carolina..", 8, true, {196, 46}, &carolina},
-    };
-    for (const Button& b : buttons) {
-        auto* radio = named(new QRadioButton(QLatin1String(b.caption), group), b.name);
-        radio->setProperty("gameType", b.code);
-        radio->setGeometry(b.at.x(), b.at.y(), 150, 22);
-        radio->setVisible(b.visible);
+    int shown = 0;
+    int bottom = 0;
+    for (const GameTypeChoice& choice : gameTypeButtons()) {
+        const GameTypeButton& b = choice.button;
+        auto* radio = new QRadioButton(QString::fromUtf8(b.caption.data(), static_cast<int>(b.caption.size())), group);
+        radio->setObjectName(QString::fromUtf8(b.objectName.data(), static_cast<int>(b.objectName.size())));
+        radio->setProperty("gameType", choice.code);
+        radio->setGeometry(QRect(b.shown ? place(shown++) : QPoint(), QSize(150, 22)));
+        radio->setVisible(b.shown);
+        if (b.shown) bottom = std::max(bottom, radio->geometry().bottom());
         gameTypes.push_back(radio);
-        if (b.member != nullptr) *b.member = radio;
     }
-    // On in the window design; start-up switches on the one of the saved game type.
-    france->setChecked(true);
+    group->setGeometry(4, 298, 374, std::max(74, bottom + 7));
+    // The first button is on in the window design; start-up switches on the one of the saved game
+    // type.
+    if (!gameTypes.empty()) gameTypes.front()->setChecked(true);
 }
 
-void MainWindowControls::buildWheelChoice(QWidget* page) {
+void MainWindowControls::buildWheelChoice(QWidget* page, TicketPictures& pictures) {
     auto* title = named(new QLabel(QStringLiteral("Systèmes réducteurs "), page), "ltitrechoix");
     title->setGeometry(kColumnLeft, 4, kColumnWidth, 18);
     QFont bold = title->font();
@@ -221,8 +201,8 @@ void MainWindowControls::buildWheelChoice(QWidget* page) {
         label->setGeometry(left + 22, 22, 50, 24);
         return label;
     };
-    tickedCount = counter("nbcoch", tickedBox->pixmap(), 14);
-    fixedCount = counter("labnbFix", fixedBox->pixmap(), 104);
+    tickedCount = counter("nbcoch", pictures.box(BoxPicture::Ticked), 14);
+    fixedCount = counter("labnbFix", pictures.box(BoxPicture::Fixed), 104);
     gridBFixedCount = named(new QLabel(QStringLiteral("0"), counters), "LabNbFixgb");
     gridBFixedCount->setGeometry(200, 22, 40, 24);
     gridBFixedCount->hide();

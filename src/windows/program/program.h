@@ -22,6 +22,7 @@
 #include "externalwheels/externalwheel.h"
 #include "windows/common/drawhistory.h"
 #include "windows/mainwindow/mainwindow.h"
+#include "windows/ticket/ticketpictures.h"
 #include "windows/wheelcheck/wheelsources.h"
 
 class QApplication;
@@ -87,7 +88,8 @@ private:
     // The same for a window built from the state and the desktop alone.
     template <typename Window>
     WindowOnFirstUse<Window> onFirstUse();
-    // The check of a wheel file of the external tab, its numbers played as the replacement boxes say.
+    // Opens the wheel check over a wheel file of the external tab, its numbers played as the
+    // replacement boxes say, or says why it cannot.
     void checkWheelFile(const ExternalWheel& file);
     // A wheel file's boards as its replacement boxes play them; nothing after telling the user why.
     std::optional<WheelToCheck> playedWheelFile(const ExternalWheel& file);
@@ -99,6 +101,8 @@ private:
     ProgramDirectories directories_;
     // Opened by the first window that needs a draw, not at start.
     DrawHistory drawHistory_;
+    // The pictures of both tickets on screen, the main window's and the board viewer's.
+    TicketPictures ticketPictures_;
     // The main window first: the other windows are its children and go before it.
     std::unique_ptr<MainWindow> mainWindow_;
     WindowOnFirstUse<BoardViewer> boardViewer_;

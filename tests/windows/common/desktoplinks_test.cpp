@@ -1,6 +1,7 @@
 // Help, results pages and the companion at the end, through the scripted desktop.
 
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -85,6 +86,11 @@ void DesktopLinksTest::helpPageInThePlayersLanguage() {
     const QByteArray html = written.readAll();
     QVERIFY(html.contains(lang.toUtf8()));
     QVERIFY(html.contains("</html>"));
+    // Its look lies beside it, where the page's link finds it.
+    QVERIFY(html.contains(QByteArray("href=\"") + kHelpStyleSheet + '"'));
+    QFile look(folder + QLatin1Char('/') + QLatin1String(kHelpStyleSheet));
+    QVERIFY(look.open(QIODevice::ReadOnly));
+    QVERIFY(look.readAll().contains("body {"));
     QVERIFY(platform.messages().isEmpty());
 }
 
@@ -165,17 +171,15 @@ void DesktopLinksTest::helpNamesEveryWindowAsItIsCaptioned() {
 
 void DesktopLinksTest::resultsPagesOpenOnlyWithAViewer() {
     FakePlatform platform;
-    const QString host = QString::fromUtf8(kResultsServerHost.data(), kResultsServerHost.size());
-    openResultsPage(platform, ResultsPage::FrenchLotto);
-    openResultsPage(platform, ResultsPage::EuroMillions);
-    QCOMPARE(
-        platform.openedUrls(),
-        (QStringList{QStringLiteral("http://") + host + QStringLiteral("/resultat-loto-francais.php?vsource=nrv5"),
-                     QStringLiteral("http://") + host + QStringLiteral("/resultat-euromillions.php?vsource=stelv")}));
+    const auto page = [](int gameType) { return QString::fromStdString(resultsPageAddress(gameType)); };
+    openResultsPage(platform, 1);
+    openResultsPage(platform, 8);
+    openResultsPage(platform, 99);  // no lottery, no page: nothing is opened
+    QCOMPARE(platform.openedUrls(), (QStringList{page(1), page(8)}));
     platform.clear();
     platform.setHandledSuffixes({QStringLiteral(".html")});
-    QVERIFY(!openInWebViewer(platform, QStringLiteral("http://") + host + QStringLiteral("/")));
-    openResultsPage(platform, ResultsPage::FrenchLotto);
+    QVERIFY(!openInWebViewer(platform, page(1)));
+    openResultsPage(platform, 1);
     QVERIFY(platform.openedUrls().isEmpty());
     QVERIFY(platform.messages().isEmpty());  // silent
 }
