@@ -220,13 +220,9 @@ LineVerdict judgeLine(const Fields& fields, const DrawFileShape& shape, int high
             count = kDrawnNumbers + 1;
     }
     if (count != kDrawnNumbers || !allNumbers) return {RefusalReason::NotFiveNumbers, {}};
-    for (int k = 0; k < kDrawnNumbers; ++k) {
-        if (numbers[k] < 1 || numbers[k] > highest) return {RefusalReason::NumberOutOfRange, {}};
-        for (int j = 0; j < k; ++j)
-            if (numbers[j] == numbers[k]) return {RefusalReason::NumberTwice, {}};
-        draw.numbers[k] = numbers[k];
-    }
+    for (int k = 0; k < kDrawnNumbers; ++k) draw.numbers[k] = numbers[k];
     draw.bonus.clear();
+    if (const auto refusal = refusalOf(draw, highest)) return {*refusal, {}};
     for (const int column : shape.bonusColumns) {
         const auto bonus = numberIn(cell(column), 1, kHighestBonusNumber);
         if (!bonus) return {RefusalReason::BadBonus, {}};
@@ -391,6 +387,18 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
     std::sort(reading.refused.begin(), reading.refused.end(),
               [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });
     return reading;
+}
+
+std::optional<RefusalReason> refusalOf(const DrawRecord& draw, int highestNumber) {
+    for (std::size_t k = 0; k < draw.numbers.size(); ++k) {
+        if (draw.numbers[k] < 1 || draw.numbers[k] > highestNumber) return RefusalReason::NumberOutOfRange;
+        for (std::size_t j = 0; j < k; ++j)
+            if (draw.numbers[j] == draw.numbers[k]) return RefusalReason::NumberTwice;
+    }
+    if (draw.bonus.size() > static_cast<std::size_t>(kMaxBonusNumbers)) return RefusalReason::BadBonus;
+    for (const int bonus : draw.bonus)
+        if (bonus < 1 || bonus > kHighestBonusNumber) return RefusalReason::BadBonus;
+    return std::nullopt;
 }
 
 std::string describeRefusal(RefusalReason reason) {

@@ -108,6 +108,10 @@ struct DrawFileReading {
 DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& shape, int highestNumber,
                              std::size_t firstDraws = SIZE_MAX);
 
+// Why a draw typed by hand cannot be stored: a number outside 1..highestNumber or twice, a bonus
+// outside 1..kHighestBonusNumber; nothing when it can.
+std::optional<RefusalReason> refusalOf(const DrawRecord& draw, int highestNumber);
+
 // The command line's words for what a reading found.
 std::string describeRefusal(RefusalReason reason);
 std::string describeProblem(DrawFileProblem problem, const std::string& readerError, std::int64_t problemLine = 0);

@@ -95,6 +95,97 @@ enum class ProgramText {
     WriteDiskFull,    // why: no room left
     WriteNoFolder,    // why: the folder does not exist
     WriteFailed,      // why: anything else; "%1" the system's own words
+    // The draw history: its window, its import, its statistics and back-test.
+    DrawsTitle,            // the window and the main window's menu entry
+    DrawsPageStored,       // the first page: the stored draws
+    DrawsPageStatistics,
+    DrawsPageBacktest,
+    StoredDrawCount,       // "%1" draws stored for the game type shown
+    ImportDraws,
+    DeleteDraw,
+    DeleteDrawQuestion,    // "%1" the date, "%2" the numbers
+    AddDrawGroup,
+    DrawDate,
+    DrawNumbers,
+    DrawBonus,             // the bonus boxes of a draw typed by hand
+    AddDraw,
+    DrawRefusedNotFive,    // why a line or a typed draw is refused
+    DrawRefusedOutOfRange,
+    DrawRefusedTwice,
+    DrawRefusedNotADate,
+    DrawRefusedBadBonus,
+    DrawRefusedDateTwice,
+    RefusedLine,           // "%1" the line number, "%2" why
+    ImportSummary,         // "%1" added, "%2" already there, "%3" lines refused
+    HistoryDamaged,        // "%1" where the damaged file was kept
+    HistoryFolderNotWritable,  // "%1" the folder
+    HistoryInUse,
+    HistoryCannotOpen,     // "%1" what the database said
+    HistoryUnavailable,
+    HistoryNotChangedInUse,
+    HistoryNotChangedReadOnly,
+    HistoryNotChangedDiskFull,
+    HistoryNotChangedOther,  // "%1" what the database said
+    HistoryImportStopped,
+    ImportTitle,           // the import window
+    ChooseFile,
+    DrawFileFilter,
+    FileSeparator,
+    HeaderLines,
+    DateColumn,
+    DateOrderCaption,
+    DateOrderGuessed,
+    DateOrderDayMonth,
+    DateOrderMonthDay,
+    DateOrderYearFirst,
+    NumberColumns,         // "5 6 7 8 9", or one column holding the five
+    BonusColumns,
+    PreviewOfDraws,        // "%1" draws shown
+    FileColumns,           // "%1" the columns of the file's header line, numbered
+    DrawFileUnreadable,    // "%1" the file, "%2" why
+    DrawFileNotText,       // "%1" the file
+    DrawFileNoDraw,        // "%1" the file
+    DatesUndecidedQuestion,  // "%1" a date of the file as written
+    DrawLine,              // a preview row's line number heading
+    LastDrawsShown,        // the statistics' choice of the last N draws
+    AllDrawsShown,
+    ChancesUnchanged,      // said plainly beside the statistics
+    NumberHeading,
+    TimesDrawn,
+    TimesExpected,
+    DrawsSinceSeen,
+    NeverSeen,
+    FrequentPairs,
+    PairHeading,
+    DrawsCounted,          // "%1" draws the statistics count
+    BacktestWheel,         // the group choosing the boards tested
+    BacktestTickedWheel,
+    BacktestFileWheel,
+    BacktestPeriod,
+    BacktestAllDates,
+    BacktestFrom,
+    BacktestTo,
+    PrizesGroup,
+    PrizeForRight,         // "%1" right numbers on a board
+    BoardPrice,
+    RunBacktest,
+    ExportCsv,
+    DrawsWithBest,         // the totals' column: draws whose best board holds that many
+    BoardsHolding,         // the totals' column: boards holding that many, over every draw
+    FewerThanTwo,
+    OutcomeHeading,        // the heading over the per-draw lines
+    CostAndWinnings,       // "%1" cost, "%2" winnings, "%3" balance
+    BacktestSummary,       // "%1" boards, "%2" draws, "%3" first date, "%4" last date
+    NoDrawInPeriod,
+    NotAnAmount,           // "%1" what the box holds
+    CsvFileFilter,
+    FileNotWritten,        // "%1" the file
+    NoExternalWheelFile,
+    DrawFromHistory,       // the comparison window's list of stored draws
+    SaveDrawToHistory,
+    DrawSavedToHistory,    // "%1" the date
+    LastStoredDraw,        // "%1" the date, "%2" the numbers
+    NoStoredDrawQuestion,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
@@ -13,6 +14,7 @@
 #include "windows/common/linelistmodel.h"
 #include "windows/common/longpass.h"
 #include "windows/common/platform.h"
+#include "windows/comparison/comparisonhistory.h"
 
 namespace norvex5 {
 
@@ -33,6 +35,10 @@ ComparisonWindow::ComparisonWindow(AppState& state, Platform& platform, QWidget*
 }
 
 ComparisonWindow::~ComparisonWindow() = default;
+
+void ComparisonWindow::setDrawHistory(DrawHistory& history) {
+    history_ = std::make_unique<ComparisonHistory>(state_, platform_, history, *this, controls_.drawBoxes);
+}
 
 void ComparisonWindow::connectHandlers() {
     connect(controls_.compareButton, &QAbstractButton::clicked, this, &ComparisonWindow::compareWithDraw);
@@ -79,6 +85,11 @@ void ComparisonWindow::prepareForShowing() {
         const std::int32_t remembered = rememberedDraw_[k];
         box->setCurrentIndex(remembered >= 0 && remembered < entries ? remembered : -1);
     }
+    // Every box on its first entry is the start of a run: no draw typed yet, the last stored one
+    // is offered instead.
+    if (history_)
+        history_->prepare(std::all_of(rememberedDraw_.begin(), rememberedDraw_.begin() + kGridADrawBoxCount,
+                                      [](std::int32_t entry) { return entry == 0; }));
 }
 
 void ComparisonWindow::hideEvent(QHideEvent* event) {
@@ -104,6 +115,7 @@ void ComparisonWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
     setWindowTitle(QString::fromStdString(lookup(kMessageComparisonTitle)));
     applyWindowTexts(*this, comparisonWindowTexts(), lookup);
+    if (history_) history_->applyTexts();
 }
 
 // --- Comparing ----------------------------------------------------------------------------------

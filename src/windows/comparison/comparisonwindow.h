@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "comparison/comparison.h"
 #include "externalwheels/externalwheel.h"
@@ -31,6 +32,8 @@
 namespace norvex5 {
 
 struct AppState;
+class ComparisonHistory;
+class DrawHistory;
 class LongPass;
 class Platform;
 
@@ -56,6 +59,8 @@ public:
     const ExternalWheel& externalWheel() const { return externalWheel_; }
 
     const ComparisonControls& controls() const { return controls_; }
+    // Lets the draw be taken from the history and saved into it.
+    void setDrawHistory(DrawHistory& history);
     bool comparing() const { return pass_ != nullptr; }
     // The longest the window went without processing its events in the last comparison.
     std::chrono::milliseconds longestEventGap() const { return longestEventGap_; }
@@ -97,6 +102,7 @@ private:
     ExternalWheel externalWheel_;
     BoardProgress externalProgress_;
 
+    std::unique_ptr<ComparisonHistory> history_;
     LongPass* pass_ = nullptr;
     std::chrono::milliseconds longestEventGap_{0};
 };

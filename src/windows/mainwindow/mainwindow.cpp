@@ -115,7 +115,8 @@ void MainWindow::connectHandlers() {
     connect(c.about, &QAction::triggered, this, hook(&MainWindowHooks::aboutBox));
     connect(c.helpButton, &QAbstractButton::clicked, this, hook(&MainWindowHooks::help));
     connect(c.help, &QAction::triggered, this, hook(&MainWindowHooks::help));
-    connect(c.lastDrawButton, &QAbstractButton::clicked, this, hook(&MainWindowHooks::resultsPage));
+    connect(c.lastDrawButton, &QAbstractButton::clicked, this, hook(&MainWindowHooks::lastDraw));
+    connect(c.draws, &QAction::triggered, this, hook(&MainWindowHooks::draws));
 }
 
 // --- The ticket ---------------------------------------------------------------------------------
@@ -304,6 +305,7 @@ void MainWindow::applyTexts() {
     // The workshop's entries are beyond the designed menu: their words are the program's own.
     controls_.checkWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelCheckTitle)));
     controls_.generateWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelGeneratorTitle)));
+    controls_.draws->setText(QString::fromStdString(state_.programText(ProgramText::DrawsTitle)));
     // Alt and a letter opens a menu, whatever the language's words for them.
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})

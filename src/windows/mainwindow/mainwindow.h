@@ -50,6 +50,8 @@ struct MainWindowHooks {
     std::function<void()> internalComparison;  // Form8 in its internal wheel mode, modal
     std::function<void()> wheelCheck;          // the chosen wheel over the ticked numbers, checked
     std::function<void()> wheelGenerator;      // a wheel made for the ticked numbers
+    std::function<void()> draws;               // the draw history of the game type shown
+    std::function<void()> lastDraw;            // the last stored draw of the game type shown
     std::function<void()> wheelDescription;    // FinfoSysteme, modal
     std::function<void()> aboutBox;            // apropos, not modal
     std::function<void()> help;

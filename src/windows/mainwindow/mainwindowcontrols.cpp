@@ -122,6 +122,8 @@ void MainWindowControls::buildMenu(QMainWindow& window) {
     useMenu->addSeparator();
     checkWheel = namedAction(useMenu, "mVerifierSysteme", QStringLiteral("Vérifier le système"));
     generateWheel = namedAction(useMenu, "mGenererSysteme", QStringLiteral("Générer un système"));
+    useMenu->addSeparator();
+    draws = namedAction(useMenu, "mTirages", QStringLiteral("Tirages"));
     optionsMenu = named(bar->addMenu(QStringLiteral("Options")), "Options1");
     parameters = namedAction(optionsMenu, "Paramtres1", QStringLiteral("Parametres"));
     helpMenu = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");

@@ -36,6 +36,7 @@ struct MainWindowControls {
     QAction* printTickets = nullptr;
     QAction* checkWheel = nullptr;
     QAction* generateWheel = nullptr;
+    QAction* draws = nullptr;
     QMenu* optionsMenu = nullptr;
     QAction* parameters = nullptr;
     QMenu* helpMenu = nullptr;

@@ -13,6 +13,7 @@
 #include "windows/common/platform.h"
 #include "windows/common/programversion.h"
 #include "windows/comparison/comparisonwindow.h"
+#include "windows/draws/drawswindow.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
@@ -21,6 +22,7 @@
 #include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
+#include "draws/drawtext.h"
 #include "workshop/wheel.h"
 
 namespace norvex5 {
@@ -61,6 +63,7 @@ WindowOnFirstUse<Window> Program::onFirstUse() {
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),
       directories_(directories),
+      drawHistory_(state_, platform),
       mainWindow_(std::make_unique<MainWindow>(state_, platform, ticketPictures_, std::move(directories))),
       boardViewer_(onFirstUse<BoardViewer>([this](MainWindow& owner) {
           return std::make_unique<BoardViewer>(state_, platform_, ticketPictures_, &owner);
@@ -71,7 +74,11 @@ Program::Program(Platform& platform, ProgramDirectories directories)
           return list;
       })),
       ticketPrint_(onFirstUse<TicketPrintDialog>()),
-      comparison_(onFirstUse<ComparisonWindow>()),
+      comparison_(onFirstUse<ComparisonWindow>([this](MainWindow& owner) {
+          auto comparison = std::make_unique<ComparisonWindow>(state_, platform_, &owner);
+          comparison->setDrawHistory(drawHistory_);
+          return comparison;
+      })),
       parameters_(onFirstUse<ParametersWindow>()),
       languageChoice_(onFirstUse<LanguageChoiceDialog>(
           [](MainWindow& owner) { return std::make_unique<LanguageChoiceDialog>(&owner); })),
@@ -89,6 +96,20 @@ Program::Program(Platform& platform, ProgramDirectories directories)
               mainWindow_->externalTab().takeWheelFile(file, played);
           });
           return generator;
+      })),
+      draws_(onFirstUse<DrawsWindow>([this](MainWindow& owner) {
+          auto window = std::make_unique<DrawsWindow>(state_, platform_, drawHistory_, &owner);
+          window->backtestHooks().tickedWheel = [this]() -> std::optional<WheelToCheck> {
+              if (auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel)) return chosen;
+              platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)),
+                                QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
+                                Platform::Icon::Warning);
+              return std::nullopt;
+          };
+          window->backtestHooks().fileWheel = [this] {
+              return playedWheelFile(mainWindow_->externalTab().currentWheel());
+          };
+          return window;
       })) {
     // The main window's life is the program's, whatever other window is still open.
     QObject::connect(mainWindow_.get(), &MainWindow::closed, QCoreApplication::instance(), &QCoreApplication::quit,
@@ -119,6 +140,8 @@ void Program::connectWindows() {
             wheelCheck_->openFor(chosen->wheel, chosen->played);
     };
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
+    hooks.draws = [this] { draws_->openWindow(); };
+    hooks.lastDraw = [this] { showLastDraw(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
     hooks.firstRunLanguage = [this] {
         state_.parameters.language = languageChoice_->choose(state_.parameters.language);
@@ -131,15 +154,40 @@ void Program::connectWindows() {
 }
 
 void Program::checkWheelFile(const ExternalWheel& file) {
-    const workshop::PlayedWheelFile check = workshop::playedWheelFile(file, kGridACount);
+    if (const auto played = playedWheelFile(file)) wheelCheck_->openFor(played->wheel, played->played);
+}
+
+std::optional<WheelToCheck> Program::playedWheelFile(const ExternalWheel& file) {
+    if (file.fileName.empty()) {
+        platform_.message(QString::fromStdString(state_.programText(ProgramText::NoExternalWheelFile)),
+                          QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
+                          Platform::Icon::Warning);
+        return std::nullopt;
+    }
+    workshop::PlayedWheelFile check = workshop::playedWheelFile(file, kGridACount);
     if (!check.played) {
         platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)) +
                               (check.problem.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(check.problem)),
                           QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
+        return std::nullopt;
+    }
+    return WheelToCheck{std::move(check.played->wheel), std::move(check.played->played)};
+}
+
+void Program::showLastDraw() {
+    const QString title = QString::fromStdString(state_.programText(ProgramText::DrawsTitle));
+    if (drawHistory_.store() == nullptr) return;
+    if (const auto last = drawHistory_.lastDraw()) {
+        platform_.message(QString::fromStdString(state_.programText(ProgramText::LastStoredDraw))
+                              .arg(DrawHistory::dateText(last->date),
+                                   QString::fromStdString(draws::drawNumbersText(*last))),
+                          title, Platform::Buttons::Ok, Platform::Icon::Information);
         return;
     }
-    wheelCheck_->openFor(check.played->wheel, check.played->played);
+    if (platform_.message(QString::fromStdString(state_.programText(ProgramText::NoStoredDrawQuestion)), title,
+                          Platform::Buttons::YesNo, Platform::Icon::Question) == Platform::Answer::Yes)
+        draws_->openImport();
 }
 
 void Program::start() { mainWindow_->show(); }

@@ -16,11 +16,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/appstate.h"
 #include "externalwheels/externalwheel.h"
+#include "windows/common/drawhistory.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/ticket/ticketpictures.h"
+#include "windows/wheelcheck/wheelsources.h"
 
 class QApplication;
 
@@ -30,6 +33,7 @@ class AboutBox;
 class BoardListWindow;
 class BoardViewer;
 class ComparisonWindow;
+class DrawsWindow;
 class LanguageChoiceDialog;
 class ParametersWindow;
 class TicketPrintDialog;
@@ -87,10 +91,16 @@ private:
     // Opens the wheel check over a wheel file of the external tab, its numbers played as the
     // replacement boxes say, or says why it cannot.
     void checkWheelFile(const ExternalWheel& file);
+    // A wheel file's boards as its replacement boxes play them; nothing after telling the user why.
+    std::optional<WheelToCheck> playedWheelFile(const ExternalWheel& file);
+    // The main window's last-draw button: the last stored draw, or the offer of an import.
+    void showLastDraw();
 
     AppState state_;
     Platform& platform_;
     ProgramDirectories directories_;
+    // Opened by the first window that needs a draw, not at start.
+    DrawHistory drawHistory_;
     // The pictures of both tickets on screen, the main window's and the board viewer's.
     TicketPictures ticketPictures_;
     // The main window first: the other windows are its children and go before it.
@@ -105,6 +115,7 @@ private:
     WindowOnFirstUse<AboutBox> about_;
     WindowOnFirstUse<WheelCheckWindow> wheelCheck_;
     WindowOnFirstUse<WheelGeneratorWindow> wheelGenerator_;
+    WindowOnFirstUse<DrawsWindow> draws_;
 };
 
 }  // namespace norvex5

@@ -182,13 +182,6 @@ void DesktopLinksTest::resultsPagesOpenOnlyWithAViewer() {
     openResultsPage(platform, 1);
     QVERIFY(platform.openedUrls().isEmpty());
     QVERIFY(platform.messages().isEmpty());  // silent
-    // The main window's globe button reaches the page of the ticket shown through its hook.
-    norvex5::testing::MainWindowRig rig;
-    rig.window.hooks().resultsPage = [&] { openResultsPage(rig.platform, rig.state.parameters.gameType); };
-    rig.start();
-    rig.find<QRadioButton>(QStringLiteral("rportugal"))->click();
-    rig.press("bderniertirage");
-    QCOMPARE(rig.platform.openedUrls(), QStringList{page(4)});
 }
 
 void DesktopLinksTest::companionProgramBeforeItsPage() {

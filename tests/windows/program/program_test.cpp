@@ -13,7 +13,9 @@
 #include <csignal>
 #include <fstream>
 
+#include "core/lotteries.h"
 #include "core/wheelcatalogue.h"
+#include "draws/drawstore.h"
 #include "localisation/messagetable.h"
 #include "windows/modalanswer.h"
 #include "windows/program/endrequests.h"
@@ -68,6 +70,8 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The draw history goes into a scratch data folder, never the user's.
+    void initTestCase() { qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8()); }
     void outputCommandsOpenTheirWindows_data();
     void outputCommandsOpenTheirWindows();
     void windowsAreBuiltWhenFirstOpenedAndKept();
@@ -83,6 +87,10 @@ private slots:
     void askedToEndItSavesLikeClosing();
     void externalWheelIsComparedInTheComparisonWindow();
     void generatedWheelGoesToTheExternalTab();
+    void lastDrawButtonShowsTheLastStoredDrawOrOffersTheImport();
+
+private:
+    QTemporaryDir dataHome_;
 };
 
 void ProgramTest::outputCommandsOpenTheirWindows_data() {
@@ -405,6 +413,36 @@ void ProgramTest::generatedWheelGoesToTheExternalTab() {
         QCOMPARE(findControl<QComboBox>(rig.window(), QStringLiteral("ComboBoxa%1").arg(k + 1))->currentText(),
                  QString::number(ticked[k]));
     QVERIFY(findControl<QWidget>(rig.window(), QStringLiteral("tabsysexterne"))->isVisible());
+}
+
+void ProgramTest::lastDrawButtonShowsTheLastStoredDrawOrOffersTheImport() {
+    std::filesystem::remove_all(std::filesystem::path(dataHome_.path().toStdString()) / "Norvex5");
+    ProgramRig rig;
+    rig.platform.answerNext(Platform::Answer::Yes);  // import a file
+    rig.platform.chooseFileNext(QString());           // then cancel the file choice
+    rig.press("bderniertirage");
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text,
+             QStringLiteral("Aucun tirage n'est enregistré pour ce jeu. Importer un fichier de tirages ?"));
+    auto* draws = findControl<QWidget>(rig.window(), QStringLiteral("FormTirages"));
+    QVERIFY(draws != nullptr && draws->isVisible());
+    QVERIFY(findControl<QWidget>(*draws, QStringLiteral("FormImportTirages"))->isVisible());
+
+    // A draw stored by another program meanwhile: the button shows it.
+    {
+        draws::DrawStore store(std::filesystem::path(dataHome_.path().toStdString()) / "Norvex5" / "draws.sqlite");
+        draws::DrawRecord draw;
+        draw.date = {2024, 1, 3};
+        draw.numbers = {3, 12, 19, 25, 32};
+        QVERIFY(store.add(effectiveGameType(rig.state().parameters.gameType), draw).ok());
+    }
+    rig.press("bderniertirage");
+    QCOMPARE(rig.platform.messages().last().text,
+             QStringLiteral("Dernier tirage enregistré, le 2024-01-03 :\n03 12 19 25 32"));
+    // The menu entry opens the same window.
+    draws->hide();
+    rig.press("mTirages");
+    QVERIFY(draws->isVisible());
 }
 
 QTEST_MAIN(ProgramTest)

@@ -1,0 +1,218 @@
+#include "windows/draws/backtestpage.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "core/appstate.h"
+#include "draws/drawstore.h"
+#include "draws/drawtext.h"
+#include "persistence/atomicfile.h"
+#include "windows/common/drawhistory.h"
+#include "windows/common/filepaths.h"
+#include "windows/common/linelistmodel.h"
+#include "windows/common/platform.h"
+#include "windows/draws/drawcharts.h"
+#include "windows/draws/tableitems.h"
+#include "windows/draws/drawswindowcontrols.h"
+
+namespace norvex5 {
+
+using draws::kDrawnNumbers;
+
+namespace {
+
+constexpr int kEnglish = 2;
+constexpr int kBacktestThreads = 2;
+
+draws::CalendarDate calendarDateOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+
+std::string outcomeLine(const draws::DrawRecord& draw, const draws::DrawOutcome& outcome) {
+    std::string line = draw.date.iso() + "  " + draws::drawNumbersText(draw, false) + "   " +
+                       std::to_string(outcome.best) + "        ";
+    for (int right = kDrawnNumbers; right >= 2; --right)
+        line += std::to_string(outcome.boardsHolding[right]) + (right > 2 ? " / " : "");
+    return line;
+}
+
+}  // namespace
+
+BacktestPage::BacktestPage(AppState& state, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
+                           QWidget* owner)
+    : QObject(owner), state_(state), platform_(platform), history_(history), controls_(controls), owner_(owner) {
+    connectHandlers();
+    clearResults();
+}
+
+void BacktestPage::connectHandlers() {
+    connect(controls_.runButton, &QPushButton::clicked, this, &BacktestPage::runBacktest);
+    connect(controls_.exportButton, &QPushButton::clicked, this, &BacktestPage::exportCsv);
+    connect(controls_.allDates, &QCheckBox::toggled, this, [this](bool all) {
+        controls_.fromDate->setEnabled(!all);
+        controls_.toDate->setEnabled(!all);
+    });
+    controls_.fromDate->setEnabled(false);
+    controls_.toDate->setEnabled(false);
+}
+
+QString BacktestPage::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+
+QString BacktestPage::amount(std::int64_t cents) const {
+    return QString::fromStdString(draws::formatAmount(cents, state_.parameters.language == kEnglish ? '.' : ','));
+}
+
+void BacktestPage::applyTexts() {
+    const DrawsWindowControls& c = controls_;
+    c.wheelGroup->setTitle(text(ProgramText::BacktestWheel));
+    c.tickedWheel->setText(text(ProgramText::BacktestTickedWheel));
+    c.fileWheel->setText(text(ProgramText::BacktestFileWheel));
+    c.periodGroup->setTitle(text(ProgramText::BacktestPeriod));
+    c.allDates->setText(text(ProgramText::BacktestAllDates));
+    c.fromCaption->setText(text(ProgramText::BacktestFrom));
+    c.toCaption->setText(text(ProgramText::BacktestTo));
+    c.prizesGroup->setTitle(text(ProgramText::PrizesGroup));
+    for (int right = 2; right <= kDrawnNumbers; ++right)
+        c.prizeCaptions[right]->setText(text(ProgramText::PrizeForRight).arg(right));
+    c.priceCaption->setText(text(ProgramText::BoardPrice));
+    c.runButton->setText(text(ProgramText::RunBacktest));
+    c.exportButton->setText(text(ProgramText::ExportCsv));
+    c.totals->setHorizontalHeaderLabels({text(ProgramText::DrawsWithBest), text(ProgramText::BoardsHolding)});
+    QStringList tiers;
+    for (int right = kDrawnNumbers; right >= 2; --right) tiers << text(ProgramText::PrizeForRight).arg(right);
+    tiers << text(ProgramText::FewerThanTwo);
+    c.totals->setVerticalHeaderLabels(tiers);
+    c.outcomeHeading->setText(text(ProgramText::OutcomeHeading));
+    if (prizes_) showPrizes(*prizes_);
+    if (!outcomes_.empty()) showResults(controls_.totals->property("boards").toLongLong());
+}
+
+void BacktestPage::showPeriodOf(const std::vector<draws::DrawRecord>& newestFirst) {
+    if (!newestFirst.empty()) {
+        const auto qdate = [](const draws::CalendarDate& d) { return QDate(d.year, d.month, d.day); };
+        controls_.fromDate->setDate(qdate(newestFirst.back().date));
+        controls_.toDate->setDate(qdate(newestFirst.front().date));
+    }
+    draws::DrawStore* store = history_.store();
+    prizes_ = store ? store->prizes(history_.gameType()) : draws::PrizeTable{};
+    showPrizes(*prizes_);
+    clearResults();
+}
+
+void BacktestPage::showPrizes(const draws::PrizeTable& prizes) {
+    for (int right = 2; right <= kDrawnNumbers; ++right) controls_.prizes[right]->setText(amount(prizes.prize[right]));
+    controls_.boardPrice->setText(amount(prizes.boardPrice));
+}
+
+std::optional<draws::PrizeTable> BacktestPage::typedPrizes() {
+    draws::PrizeTable prizes;
+    const auto read = [this](QLineEdit* box, std::int64_t& cents) {
+        const auto typed = draws::parseAmount(box->text().toStdString());
+        if (!typed) {
+            platform_.message(text(ProgramText::NotAnAmount).arg(box->text()), text(ProgramText::PrizesGroup),
+                              Platform::Buttons::Ok, Platform::Icon::Warning);
+            box->setFocus();
+            return false;
+        }
+        cents = *typed;
+        return true;
+    };
+    for (int right = 2; right <= kDrawnNumbers; ++right)
+        if (!read(controls_.prizes[right], prizes.prize[right])) return std::nullopt;
+    if (!read(controls_.boardPrice, prizes.boardPrice)) return std::nullopt;
+    return prizes;
+}
+
+void BacktestPage::clearResults() {
+    tested_.clear();
+    outcomes_.clear();
+    controls_.outcomeLines->clear();
+    controls_.outcomeLines->flush();
+    controls_.totals->clearContents();
+    controls_.money->clear();
+    controls_.backtestSummary->clear();
+    controls_.backtestChart->clear();
+    controls_.exportButton->setEnabled(false);
+}
+
+void BacktestPage::runBacktest() {
+    draws::DrawStore* store = history_.store();
+    if (store == nullptr) return;
+    const std::optional<draws::PrizeTable> prizes = typedPrizes();
+    if (!prizes) return;
+    if (prizes != prizes_) {
+        if (!history_.changed(store->setPrizes(history_.gameType(), *prizes))) return;
+        prizes_ = prizes;
+    }
+    const auto& source = controls_.fileWheel->isChecked() ? hooks_.fileWheel : hooks_.tickedWheel;
+    if (!source) return;
+    const std::optional<WheelToCheck> wheel = source();
+    if (!wheel) return;
+
+    std::optional<draws::CalendarDate> from, to;
+    if (!controls_.allDates->isChecked()) {
+        from = calendarDateOf(controls_.fromDate->date());
+        to = calendarDateOf(controls_.toDate->date());
+    }
+    std::vector<draws::DrawRecord> tested = store->draws(history_.gameType(), from, to);
+    if (tested.empty()) {
+        clearResults();
+        platform_.message(text(ProgramText::NoDrawInPeriod), text(ProgramText::DrawsPageBacktest),
+                          Platform::Buttons::Ok, Platform::Icon::Information);
+        return;
+    }
+    const draws::BoardBits boards(wheel->wheel, wheel->played);
+    outcomes_ = draws::backtest(boards, tested, kBacktestThreads);
+    tested_ = std::move(tested);
+    showResults(boards.boards());
+}
+
+void BacktestPage::showResults(std::int64_t boards) {
+    const DrawsWindowControls& c = controls_;
+    c.totals->setProperty("boards", QVariant::fromValue<qlonglong>(boards));
+    const draws::BacktestTotals totals = draws::backtestTotals(outcomes_, boards);
+    for (int right = kDrawnNumbers; right >= 2; --right) {
+        const int row = kDrawnNumbers - right;
+        c.totals->setItem(row, 0, shownCell(QString::number(totals.drawsWithBest[right])));
+        c.totals->setItem(row, 1, shownCell(QString::number(totals.boardsHolding[right])));
+    }
+    c.totals->setItem(kTierRows - 1, 0, shownCell(QString::number(totals.drawsWithBest[0] + totals.drawsWithBest[1])));
+    c.totals->setItem(kTierRows - 1, 1, shownCell(QString()));
+
+    c.outcomeLines->clear();
+    for (std::size_t k = 0; k < tested_.size() && k < outcomes_.size(); ++k)
+        c.outcomeLines->append(outcomeLine(tested_[k], outcomes_[k]));
+    c.outcomeLines->flush();
+    c.backtestChart->showOutcomes(outcomes_);
+    c.backtestSummary->setText(text(ProgramText::BacktestSummary)
+                                   .arg(boards)
+                                   .arg(static_cast<qint64>(tested_.size()))
+                                   .arg(DrawHistory::dateText(tested_.back().date),
+                                        DrawHistory::dateText(tested_.front().date)));
+    const draws::CostAndWinnings money = draws::costAndWinnings(totals, prizes_.value_or(draws::PrizeTable{}));
+    c.money->setText(text(ProgramText::CostAndWinnings)
+                         .arg(amount(money.cost), amount(money.winnings), amount(money.winnings - money.cost)));
+    c.exportButton->setEnabled(true);
+}
+
+void BacktestPage::exportCsv() {
+    if (outcomes_.empty()) return;
+    Platform::FileDialog dialog;
+    dialog.title = text(ProgramText::ExportCsv);
+    dialog.filter = text(ProgramText::CsvFileFilter);
+    dialog.defaultSuffix = QStringLiteral("csv");
+    dialog.overwritePrompt = true;
+    const QString file = platform_.saveFileName(dialog);
+    if (file.isEmpty()) return;
+    if (!writeFileAtomically(toPath(file), draws::backtestCsv(tested_, outcomes_)))
+        platform_.message(text(ProgramText::FileNotWritten).arg(file), text(ProgramText::ExportCsv),
+                          Platform::Buttons::Ok, Platform::Icon::Warning);
+}
+
+}  // namespace norvex5

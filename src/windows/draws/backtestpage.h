@@ -1,0 +1,72 @@
+#pragma once
+// The back-test page of the draws window: the boards of a wheel tested against every stored draw
+// of the game type (or those of a period), with per draw the best board's right numbers and the
+// boards holding 5, 4, 3 and 2, the totals per tier, a chart over time and a CSV export; with the
+// player's prizes and price per board (kept per game type in the history), the cost and the
+// winnings over the period.
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "draws/backtest.h"
+#include "draws/drawfile.h"
+#include "localisation/programtexts.h"
+#include "windows/wheelcheck/wheelsources.h"
+
+class QWidget;
+
+namespace norvex5 {
+
+struct AppState;
+class DrawHistory;
+class Platform;
+struct DrawsWindowControls;
+
+// Where the boards come from; each tells the player itself why it has none.
+struct BacktestHooks {
+    std::function<std::optional<WheelToCheck>()> tickedWheel;  // the ticked numbers with the chosen wheel
+    std::function<std::optional<WheelToCheck>()> fileWheel;    // the external tab's file as it is played
+};
+
+class BacktestPage : public QObject {
+    Q_OBJECT
+
+public:
+    BacktestPage(AppState& state, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
+                 QWidget* owner);
+
+    BacktestHooks& hooks() { return hooks_; }
+    const std::vector<draws::DrawOutcome>& outcomes() const { return outcomes_; }
+
+    // The period's dates at the oldest and newest draw shown, and the game type's prizes.
+    void showPeriodOf(const std::vector<draws::DrawRecord>& newestFirst);
+    void applyTexts();
+
+    // The handlers, as the player reaches them.
+    void runBacktest();
+    void exportCsv();
+
+private:
+    void connectHandlers();
+    // The prizes typed, in cents; nothing after telling the player which box is not an amount.
+    std::optional<draws::PrizeTable> typedPrizes();
+    void showPrizes(const draws::PrizeTable& prizes);
+    void showResults(std::int64_t boards);
+    void clearResults();
+    QString amount(std::int64_t cents) const;
+    QString text(ProgramText which) const;
+
+    AppState& state_;
+    Platform& platform_;
+    DrawHistory& history_;
+    DrawsWindowControls& controls_;
+    QWidget* owner_;
+    BacktestHooks hooks_;
+    std::vector<draws::DrawRecord> tested_;  // newest first, as the outcomes
+    std::vector<draws::DrawOutcome> outcomes_;
+    std::optional<draws::PrizeTable> prizes_;
+};
+
+}  // namespace norvex5
