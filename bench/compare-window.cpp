@@ -25,7 +25,7 @@
 #include "core/appstate.h"
 #include "generatedwheel.h"
 #include "textfiles/fieldnumber.h"
-#include "windows/common/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "windows/comparison/comparisonwindow.h"
 
 using namespace norvex5;

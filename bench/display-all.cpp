@@ -25,7 +25,7 @@
 #include "generatedwheel.h"
 #include "output/listexport.h"
 #include "textfiles/fieldnumber.h"
-#include "windows/common/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "windows/externalwheels/externalwheelstab.h"
 
 using namespace norvex5;

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/boardmasks.h"
+
 namespace norvex5 {
 namespace {
 
-BoardMask maskOf(std::initializer_list<int> numbers) {
-    BoardMask mask{};
-    for (int n : numbers) mask[n] = 1;
-    return mask;
-}
+using testing::maskOf;
 
 TEST(BoardText, NumberPaddedThenEachGridANumberInTwoDigits) {
     std::string text = "> ";

@@ -5,6 +5,7 @@
 
 #include "externalwheels/fileshape.h"
 #include "support/scratchfiles.h"
+#include "support/wheelfiles.h"
 #include "textfiles/textfilereader.h"
 
 namespace norvex5 {
@@ -56,13 +57,7 @@ TEST(FileShape, FindsTheHeaderAndTheSeparator) {
     expectShape(dir.file("h.txt", header.substr(7) + "1 2 3 4 5\n"), " ", 20);
 }
 
-ExternalWheel wheelOf(const std::string& fileName, std::string separator, int skip = 0) {
-    ExternalWheel wheel;
-    wheel.fileName = fileName;
-    wheel.separator = std::move(separator);
-    wheel.linesToSkip = skip;
-    return wheel;
-}
+using testing::wheelOf;
 
 TEST(FileShape, RefusesWhatCannotBeAWheel) {
     ScratchDir dir;

@@ -2,6 +2,7 @@
 
 #include "externalwheels/externalwheel.h"
 #include "support/scratchfiles.h"
+#include "support/wheelfiles.h"
 
 namespace norvex5 {
 namespace {
@@ -13,13 +14,7 @@ std::vector<std::string> row(const PreviewResult& result, std::size_t k) {
     return {r.cells.begin() + 1, r.cells.end()};
 }
 
-ExternalWheel wheelOf(const std::string& fileName, std::string separator, int skip = 0) {
-    ExternalWheel wheel;
-    wheel.fileName = fileName;
-    wheel.separator = std::move(separator);
-    wheel.linesToSkip = skip;
-    return wheel;
-}
+using testing::wheelOf;
 
 TEST(Preview, ShowsTheFirstTwentyBoards) {
     ScratchDir dir;

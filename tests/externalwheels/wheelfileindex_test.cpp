@@ -4,6 +4,7 @@
 
 #include "externalwheels/wheelfileindex.h"
 #include "support/scratchfiles.h"
+#include "support/wheelfiles.h"
 #include "textfiles/textfilereader.h"
 
 namespace norvex5 {
@@ -11,13 +12,7 @@ namespace {
 
 using testing::ScratchDir;
 
-ExternalWheel wheelOf(const std::string& fileName, std::string separator, int skip = 0) {
-    ExternalWheel wheel;
-    wheel.fileName = fileName;
-    wheel.separator = std::move(separator);
-    wheel.linesToSkip = skip;
-    return wheel;
-}
+using testing::wheelOf;
 
 std::vector<std::string> cells(const PreviewRow& row) { return {row.cells.begin() + 1, row.cells.end()}; }
 

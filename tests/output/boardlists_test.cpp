@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/boardmasks.h"
 #include "support/scratchfiles.h"
 
 namespace norvex5 {
@@ -9,11 +10,7 @@ namespace {
 
 using testing::ScratchDir;
 
-BoardMask maskOf(std::initializer_list<int> numbers) {
-    BoardMask mask{};
-    for (int n : numbers) mask[n] = 1;
-    return mask;
-}
+using testing::maskOf;
 
 TEST(InternalList, LinesOfOneBoard) {
     struct Case {

@@ -19,12 +19,6 @@ namespace {
 using testing::readAll;
 using testing::ScratchDir;
 
-std::size_t entriesIn(const std::filesystem::path& dir) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++n;
-    return n;
-}
-
 TEST(ListExport, WritesCrLfLinesAndReplacesTheOldFile) {
     ScratchDir dir;
     ExternalWheel wheel;
@@ -78,7 +72,7 @@ TEST(ListExport, AFailedReadLeavesTheOldFileWhole) {
     EXPECT_EQ(result.pass.count, 2) << "two lines were formed before the failure";
     EXPECT_NE(result.pass.error.find("Read error while reading file"), std::string::npos);
     EXPECT_EQ(readAll(target), old);
-    EXPECT_EQ(entriesIn(dir.path()), 2u) << "only the wheel file and the old export: no temporary file";
+    EXPECT_EQ(testing::entries(dir.path()).size(), 2u) << "only the wheel file and the old export: no temporary file";
 }
 
 TEST(ListExport, ATargetThatCannotBeCreated) {
@@ -109,7 +103,7 @@ TEST(ListExport, StoppedPartWayLeavesTheOldFileWhole) {
     EXPECT_TRUE(result.pass.ok) << "a stop is no failure";
     EXPECT_EQ(asked, (std::vector<std::int64_t>{3})) << "an external list is asked after each block of lines";
     EXPECT_EQ(readAll(target), old);
-    EXPECT_EQ(entriesIn(dir.path()), 2u) << "no temporary file left behind";
+    EXPECT_EQ(testing::entries(dir.path()).size(), 2u) << "no temporary file left behind";
 
     Expansion expansion;
     SelectionState selection{};

@@ -14,6 +14,8 @@
 
 #include "core/appstate.h"
 #include "recordingsurface.h"
+#include "support/scratchfiles.h"
+#include "support/wheelfiles.h"
 
 namespace norvex5 {
 namespace {
@@ -39,20 +41,8 @@ BoardSource syntheticBoards(int count) {
             }};
 }
 
-struct ScratchDir {
-    std::filesystem::path path;
-    ScratchDir() {
-        static int made = 0;
-        path = std::filesystem::temp_directory_path() /
-               ("norvex5-tickets-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(path); }
-    std::string write(const std::string& name, const std::string& content) const {
-        std::ofstream(path / name, std::ios::binary) << content;
-        return (path / name).string();
-    }
-};
+using norvex5::testing::ScratchDir;
+using norvex5::testing::wheelOf;
 
 // A wheel file holding the same boards as syntheticBoards, with two grid B numbers each.
 std::string wheelFileText(int count) {
@@ -62,13 +52,6 @@ std::string wheelFileText(int count) {
         text += "2 9\r\n";
     }
     return text;
-}
-
-ExternalWheel wheelFile(const std::string& fileName) {
-    ExternalWheel wheel;
-    wheel.fileName = fileName;
-    wheel.separator = " ";
-    return wheel;
 }
 
 struct Decoded {
@@ -156,7 +139,7 @@ void print(PrintRun& run, Path path, int boards, int model, TicketMode mode, std
         run.result = printInternalTickets(run.surface, syntheticBoards(boards), request, offsets, hooks);
     } else {
         ScratchDir dir;
-        run.result = printExternalTickets(run.surface, wheelFile(dir.write("wheel.txt", wheelFileText(boards))), mode,
+        run.result = printExternalTickets(run.surface, wheelOf(dir.file("wheel.txt", wheelFileText(boards))), mode,
                                           model, offsets, hooks);
     }
 }
@@ -266,7 +249,7 @@ TEST(TicketPrinting, TwelveBoardsMakeThreeTickets) {
     };
     for (Path path : {Path::Internal, Path::External})
         for (const auto& c : cases) {
-            SCOPED_TRACE(testing::Message() << c.name << (path == Path::Internal ? ", internal" : ", external"));
+            SCOPED_TRACE(::testing::Message() << c.name << (path == Path::Internal ? ", internal" : ", external"));
             PrintRun run;
             run.surface.paper = c.paper;
             print(run, path, 12, 1, c.mode);
@@ -298,7 +281,7 @@ TEST(TicketPrinting, CancelAtTheFirstPromptLeavesOnlyTheFirstTicket) {
     for (Path path : {Path::Internal, Path::External})
         for (bool paper : {true, false})
             for (bool bonus : {false, true}) {
-                SCOPED_TRACE(testing::Message() << (path == Path::Internal ? "internal" : "external")
+                SCOPED_TRACE(::testing::Message() << (path == Path::Internal ? "internal" : "external")
                                                 << (paper ? ", paper" : ", file") << (bonus ? ", bonus" : ""));
                 PrintRun run;
                 run.surface.paper = paper;
@@ -379,7 +362,7 @@ TEST(TicketPrinting, BoardRange) {
         {2, 13, 1, 12},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.first << ".." << c.last);
+        SCOPED_TRACE(::testing::Message() << c.first << ".." << c.last);
         PrintRun run;
         InternalTicketRequest request;
         request.first = c.first;
@@ -537,7 +520,7 @@ TEST(TicketPrinting, MarkShapesAreTheSameOnBothPaths) {
     // Models 3 and 6 draw squares and model 5 bars, from wheel files as from built-in wheels.
     const std::pair<int, std::pair<int, int>> models[] = {{3, {69, 34}}, {5, {83, 24}}, {6, {69, 34}}};
     for (const auto& [model, size] : models) {
-        SCOPED_TRACE(testing::Message() << "model " << model);
+        SCOPED_TRACE(::testing::Message() << "model " << model);
         const int boards = ticketLayout(model)->boardsPerTicket;
         PrintRun internal;
         PrintRun external;
@@ -614,7 +597,7 @@ TEST(TicketPrinting, BuiltInWheelOverTheTickedNumbers) {
 
 TEST(ExternalTickets, FieldsReplacementAndGridB) {
     ScratchDir dir;
-    ExternalWheel wheel = wheelFile(dir.write("wheel.csv",
+    ExternalWheel wheel = wheelOf(dir.file("wheel.csv",
                                               "header line\r\n"
                                               "n1;n2;n3;n4;n5;b1;b2\r\n"
                                               "3;17;22;31;45;2;9\r\n"
@@ -652,7 +635,7 @@ TEST(ExternalTickets, ProgressAndEventsForEveryBoard) {
     };
     hooks.processEvents = [&] { ++events; };
     RecordingSurface surface;
-    printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {}, hooks);
+    printExternalTickets(surface, wheelOf(dir.file("w.txt", wheelFileText(7))), TicketMode::AllAtOnce, 1, {}, hooks);
     EXPECT_EQ(progress, (std::vector<std::int64_t>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(events, 7);
 }
@@ -660,7 +643,7 @@ TEST(ExternalTickets, ProgressAndEventsForEveryBoard) {
 TEST(ExternalTickets, NothingInTheFileStartsNoJob) {
     ScratchDir dir;
     for (const std::string& text : {std::string(""), std::string("\r\n  \r\n"), std::string("header\r\n")}) {
-        ExternalWheel wheel = wheelFile(dir.write("w.txt", text));
+        ExternalWheel wheel = wheelOf(dir.file("w.txt", text));
         wheel.linesToSkip = 1;
         RecordingSurface surface;
         EXPECT_EQ(printExternalTickets(surface, wheel, TicketMode::AllAtOnce, 1, {}).status(), Status::NothingToPrint);
@@ -670,7 +653,7 @@ TEST(ExternalTickets, NothingInTheFileStartsNoJob) {
 
 TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
     ScratchDir dir;
-    const std::string file = dir.write("w.txt", wheelFileText(12));
+    const std::string file = dir.file("w.txt", wheelFileText(12));
     struct {
         const char* name;
         std::string fileName;
@@ -678,7 +661,7 @@ TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
         bool refuseBegin;
         std::vector<std::string> log;
     } const cases[] = {
-        {"missing file", (dir.path / "none.txt").string(), 0, false, {}},
+        {"missing file", (dir / "none.txt").string(), 0, false, {}},
         {"no file chosen", "", 0, false, {}},
         {"printer refuses the job", file, 0, true, {"begin"}},
         {"printer fails on the second ticket", file, 1, false, {"begin", "page", "abort"}},
@@ -692,7 +675,7 @@ TEST(ExternalTickets, FailuresAreReportedAndDropTheJob) {
         TicketHooks hooks;
         hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
         const PrintResult result =
-            printExternalTickets(surface, wheelFile(c.fileName), TicketMode::AllAtOnce, 1, {}, hooks);
+            printExternalTickets(surface, wheelOf(c.fileName), TicketMode::AllAtOnce, 1, {}, hooks);
         EXPECT_EQ(result.status(), Status::Failed);
         EXPECT_FALSE(result.pass.error.empty());
         EXPECT_EQ(errors, std::vector<std::string>{"Pimprimebulletinfichier"});
@@ -708,7 +691,7 @@ TEST(ExternalTickets, ANumberThatCannotBeMarkedDoesNotStopTheRun) {
     std::vector<std::string> errors;
     TicketHooks hooks;
     hooks.reportError = [&](const std::string& procedure) { errors.push_back(procedure); };
-    const PrintResult result = printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))),
+    const PrintResult result = printExternalTickets(surface, wheelOf(dir.file("w.txt", wheelFileText(2))),
                                                     TicketMode::AllAtOnce, 1, {}, hooks);
     EXPECT_EQ(result.status(), Status::Printed);
     EXPECT_EQ(errors, std::vector<std::string>{"pcochenumerosurgrille"});
@@ -720,7 +703,7 @@ TEST(ExternalTickets, UnknownModelPrintsNothing) {
     ScratchDir dir;
     for (int model : {0, 7}) {
         RecordingSurface surface;
-        EXPECT_EQ(printExternalTickets(surface, wheelFile(dir.write("w.txt", wheelFileText(2))), TicketMode::AllAtOnce,
+        EXPECT_EQ(printExternalTickets(surface, wheelOf(dir.file("w.txt", wheelFileText(2))), TicketMode::AllAtOnce,
                                        model, {})
                       .status(),
                   Status::NothingToPrint);

@@ -16,7 +16,7 @@
 #include "core/wheelcatalogue.h"
 #include "persistence/parameters.h"
 #include "support/scratchfiles.h"
-#include "windows/common/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/ticket/numberbox.h"

@@ -18,7 +18,7 @@
 #include "core/appstate.h"
 #include "windowshot.h"
 #include "windows/common/drawhistory.h"
-#include "windows/common/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/draws/drawimportdialog.h"
 #include "windows/draws/drawswindow.h"

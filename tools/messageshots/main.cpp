@@ -1,9 +1,11 @@
-// Screenshots of two message boxes for a look at them in each language: the comparison window
-// refusing a draw number outside the game, and the main window refusing fixed numbers for a
-// built-in wheel (message 109 and the line saying what the wheel plays). Run under xvfb-run.
+// Screenshots of message boxes and counts for a look at them in each language: the comparison window
+// refusing a draw number outside the game, then counting a wheel file of many boards; the main
+// window refusing fixed numbers for a built-in wheel (message 109 and the line saying what the
+// wheel plays), and a game that cannot be saved. Run under xvfb-run.
 //
 //   norvex5_messageshots <output directory> <language code>...
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
 
 #include "core/appstate.h"
 #include "windows/common/qtplatform.h"
@@ -24,6 +27,16 @@ using namespace norvex5;
 using tools::settle;
 using tools::shootModal;
 
+namespace {
+
+// The desktop, with a save dialog that answers a file in a folder that does not exist.
+class UnwritableSavePlatform : public QtPlatform {
+public:
+    QString saveFileName(const FileDialog&) override { return QStringLiteral("/no-such-folder/lotto.nv5"); }
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc < 3) {
@@ -31,7 +44,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    QtPlatform platform;
+    UnwritableSavePlatform platform;
     for (int i = 2; i < argc; ++i) {
         const int language = std::atoi(argv[i]);
         const auto file = [&](const char* name) {
@@ -53,6 +66,21 @@ int main(int argc, char* argv[]) {
 
         QTemporaryDir scratch;
         const std::filesystem::path dir = scratch.path().toStdString();
+        {
+            std::ofstream many(dir / "many.txt");
+            for (int board = 0; board < 69782; ++board) many << "1;2;3;4;5\n";
+        }
+        ExternalWheel manyBoards;
+        manyBoards.fileName = (dir / "many.txt").string();
+        manyBoards.separator = ";";
+        comparison.setExternalMode(manyBoards);
+        comparison.show();
+        settle(300);
+        for (int k = 1; k <= 5; ++k)
+            comparison.findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(k))->setEditText(QString::number(k));
+        comparison.findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        tools::shoot(comparison, file("comparison-many"));
+
         ParameterRecord record;
         record.language = language;
         saveParameters(dir / kParameterFileName, record);
@@ -63,6 +91,8 @@ int main(int argc, char* argv[]) {
         program.state().selection[44] = kFixed;
         shootModal([&] { program.mainWindow().findChild<QAbstractButton*>(QStringLiteral("bvoirbulletin"))->click(); },
                    file("fixed-refused"));
+        shootModal([&] { program.mainWindow().findChild<QAction*>(QStringLiteral("EnregistrerBulletin1"))->trigger(); },
+                   file("save-refused"));
         program.mainWindow().hide();
     }
     return 0;

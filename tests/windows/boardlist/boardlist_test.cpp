@@ -84,12 +84,6 @@ QProgressDialog* visibleProgressDialog() {
     return nullptr;
 }
 
-std::size_t entriesIn(const std::filesystem::path& dir) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++n;
-    return n;
-}
-
 std::string textOf(const std::filesystem::path& file) {
     const std::vector<unsigned char> bytes = testing::WindowRigBase::readFile(file);
     return {bytes.begin(), bytes.end()};
@@ -249,7 +243,7 @@ void BoardListTest::refusedExportKeepsTheOldFile() {
     QCOMPARE(rig.platform.messages()[0].title, rig.message(80));
     QVERIFY(!rig.platform.messages()[0].text.isEmpty());
     QCOMPARE(testing::WindowRigBase::readFile(target), old);
-    QCOMPARE(entriesIn(folder), std::size_t(1));
+    QCOMPARE(testing::entries(folder).size(), std::size_t(1));
 
     // A folder that is not there is refused the same way.
     rig.platform.chooseFileNext(QString::fromStdString((rig.programDir() / "gone" / "boards.txt").string()));
@@ -380,7 +374,7 @@ void BoardListTest::cancelStopsALongExport() {
     QVERIFY2(clock.elapsed() < 5000, "the export ran on after Cancel");
     QCOMPARE(rig.platform.messages().size(), 0);
     QCOMPARE(testing::WindowRigBase::readFile(target), old);
-    QCOMPARE(entriesIn(rig.programDir()), std::size_t(1));
+    QCOMPARE(testing::entries(rig.programDir()).size(), std::size_t(1));
     QCOMPARE(visibleProgressDialog(), nullptr);
     QVERIFY(rig.find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
 }

@@ -11,7 +11,7 @@
 #include "localisation/programtexts.h"
 #include "periphery/weblinks.h"
 #include "windows/common/desktoplinks.h"
-#include "windows/common/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/windowrig.h"
 

@@ -1,4 +1,4 @@
-#include "windows/common/fakeplatform.h"
+#include "support/fakeplatform.h"
 
 #include <QPrinter>
 
