@@ -80,13 +80,13 @@ int generatorThreads(int threads) {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
-int lowerBound(int numbers, Guarantee g) {
+int lowerBound(int numbers, Guarantee g, int boardSize) {
     if (g.t < g.m || g.t < 1) return 1;
     // L(v, k, t) = ceil(v / k * L(v - 1, k - 1, t - 1)), L(v, k, 1) = ceil(v / k).
     std::int64_t bound = 1;
     for (int i = g.t - 1; i >= 0; --i) {
         const std::int64_t v = numbers - i;
-        const std::int64_t k = kBoardSize - i;
+        const std::int64_t k = boardSize - i;
         bound = (v * bound + k - 1) / k;
     }
     return static_cast<int>(bound);
@@ -94,7 +94,7 @@ int lowerBound(int numbers, Guarantee g) {
 
 GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                               const GeneratorProgressCallback& progress) {
-    if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
+    if (generatorLimitsProblem(settings.numbers, settings.guarantee, settings.boardSize)) return {};
     const int searches = generatorThreads(settings.threads);
     if (searches == 1) return runGenerator(settings, stop, progress);
 
@@ -106,7 +106,8 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
     // depend on how the threads ran, and the run would no longer end alike.
     SharedWheel best;
     SharedWheel* sharing = settings.maxMoves > 0 ? nullptr : &best;
-    const int wanted = std::max(lowerBound(settings.numbers, settings.guarantee), settings.targetBoards);
+    const int wanted =
+        std::max(lowerBound(settings.numbers, settings.guarantee, settings.boardSize), settings.targetBoards);
     std::vector<GeneratorResult> results(searches);
     auto search = [&](int index) {
         GeneratorSettings own = settings;

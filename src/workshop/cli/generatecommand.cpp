@@ -9,7 +9,9 @@
 #include <signal.h>
 
 #include "persistence/atomicfile.h"
+#include "workshop/cli/shapeoptions.h"
 #include "workshop/cli/wheelstool.h"
+#include "workshop/keynumbers.h"
 #include "workshop/wheelgenerator.h"
 
 namespace norvex5::workshop {
@@ -29,6 +31,7 @@ struct GenerateOptions {
     int threads = 0;  // 0: one search for each core
     std::string outFile;
     bool json = false;
+    WheelShapeOptions shape;
 };
 
 // Ctrl-C and a polite kill end the search as the generator window's Stop does: the smallest
@@ -82,7 +85,9 @@ std::string outFileProblem(const std::string& file) {
     return {};
 }
 
-std::vector<std::uint8_t> boardNumbers(const Board& board) { return {board.begin(), board.end()}; }
+std::vector<std::uint8_t> boardNumbers(const Wheel& wheel, const Board& board) {
+    return {board.begin(), board.begin() + wheel.boardSize};
+}
 
 // `written`: the wheel went to --out; else its boards are part of the answer.
 void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
@@ -91,6 +96,8 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["numbers"] = o.numbers;
     document["guarantee"] = o.t;
     document["if"] = o.m;
+    document["keys"] = o.shape.keys;
+    document["board_size"] = o.shape.boardSize;
     document["boards"] = result.wheel.boards.size();
     document["seconds"] = result.seconds;
     document["seed"] = settings.seed;
@@ -98,7 +105,7 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["out"] = written ? ToolJson(o.outFile) : ToolJson();
     if (!written) {
         ToolJson wheel = ToolJson::array();
-        for (const Board& b : result.wheel.boards) wheel.push_back(numbersJson(boardNumbers(b), 1));
+        for (const Board& b : result.wheel.boards) wheel.push_back(numbersJson(boardNumbers(result.wheel, b), 1));
         document["wheel"] = std::move(wheel);
     }
     writeJsonLine(out, document);
@@ -106,20 +113,22 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
 
 void writeGenerateText(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
                        const GeneratorResult& result, bool written) {
-    out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m
+    out << result.wheel.boards.size() << " boards";
+    if (o.shape.boardSize != kBoardSize) out << " of " << o.shape.boardSize << " numbers";
+    out << " over " << o.numbers << " numbers keep " << o.t << " if " << o.m << keyCondition(o.shape)
         << " (seed " << settings.seed << " on " << settings.threads
         << (settings.threads == 1 ? " thread, " : " threads, ") << fixedDecimals(result.seconds, 1) << " s)";
     if (written) {
         out << ", written to " << o.outFile << "\n";
     } else {
         out << ":\n";
-        for (const Board& b : result.wheel.boards) out << numbersText(boardNumbers(b), 1, ";") << "\n";
+        for (const Board& b : result.wheel.boards) out << numbersText(boardNumbers(result.wheel, b), 1, ";") << "\n";
     }
 }
 
 // The arguments' own faults, before anything is searched; empty when there is none.
 std::string argumentProblem(const GenerateOptions& o) {
-    if (auto problem = generatorLimitsProblem(o.numbers, {o.t, o.m})) return *problem;
+    if (auto problem = wheelShapeProblem(o.numbers, {o.t, o.m}, o.shape, true)) return *problem;
     if (!(std::isfinite(o.seconds) && o.seconds > 0 && o.seconds <= kMostSeconds))
         return "the seconds must be more than 0 and at most " + std::to_string(int(kMostSeconds)) + " (a week)";
     if (!o.outFile.empty()) return outFileProblem(o.outFile);
@@ -138,10 +147,12 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
     // Without a seed each run differs; the seed used is reported so that it can be run again.
     settings.seed = o.seedGiven ? o.seed : std::random_device()() % 1000000;
     settings.threads = generatorThreads(o.threads);  // told with the seed: both set the path
+    settings.boardSize = o.shape.boardSize;
     GeneratorResult result;
     {
         const StopOnSignals stopOnSignals;
-        result = generateWheel(settings, stopOnSignals.flag());
+        result = o.shape.keys > 0 ? generateWithKeyNumbers(settings, o.shape.keys, stopOnSignals.flag())
+                                  : generateWheel(settings, stopOnSignals.flag());
     }
     if (!result.complete) {
         if (result.stopped)
@@ -181,9 +192,10 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
     CLI::Option* seed =
         command->add_option("--seed", o->seed, "Seed: the same seed takes the same path")->check(kWholeNumber);
     command->add_option("--threads", o->threads, "Searches side by side (one for each core by default)")
-        ->check(CLI::PositiveNumber);
+        ->check(kThreadCount);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
     command->add_flag("--json", o->json, "Answer in JSON");
+    addWheelShapeOptions(*command, o->shape);
     return {command, [o, seed](std::ostream& out, std::ostream& err) {
                 o->seedGiven = seed->count() > 0;
                 return generate(*o, out, err);
