@@ -287,6 +287,53 @@ constexpr Entry kEntries[] = {
      "Beste: %1 Reihen · %2 s"}},
     {ProgramText::Continue,
      {"Continuer", "Continue", "Continuar", "Continuar", "Continua", "Nastavi", "Fortfahren"}},
+    {ProgramText::KeyNumbersAtMost,
+     {"Trois numéros clés au plus : un numéro fixé figure sur chaque grille des systèmes de la bibliothèque, "
+      "et il doit rester de la place à côté.",
+      "Three key numbers at most: a fixed number stands on every board of the library's wheels, and room must "
+      "be left beside them.",
+      "No máximo três números-chave: um número fixo figura em cada aposta dos desdobramentos da biblioteca, e "
+      "deve ficar lugar ao lado.",
+      "Tres números clave como máximo: un número fijo figura en cada apuesta de los sistemas de la biblioteca, "
+      "y debe quedar sitio a su lado.",
+      "Al massimo tre numeri chiave: un numero fisso figura su ogni colonna dei sistemi della biblioteca, e "
+      "deve restare posto accanto.",
+      "Najviše tri ključna broja: fiksni broj stoji na svakoj kombinaciji sustava iz knjižnice, a uz njih mora "
+      "ostati mjesta.",
+      "Höchstens drei Schlüsselzahlen: eine festgelegte Zahl steht auf jedem Tipp der Systeme der Bibliothek, "
+      "und daneben muss Platz bleiben."}},
+    {ProgramText::GuaranteeWhenKeyDrawn,
+     {"%1 si %2 quand votre numéro clé sort", "%1 if %2 when your key number is drawn",
+      "%1 se %2 quando sai o seu número-chave", "%1 si %2 cuando sale su número clave",
+      "%1 se %2 quando esce il suo numero chiave", "%1 ako %2 kad se izvuče vaš ključni broj",
+      "%1 bei %2, wenn Ihre Schlüsselzahl gezogen wird"}},
+    {ProgramText::GuaranteeWhenKeysDrawn,
+     {"%1 si %2 quand vos numéros clés sortent", "%1 if %2 when your key numbers are drawn",
+      "%1 se %2 quando saem os seus números-chave", "%1 si %2 cuando salen sus números clave",
+      "%1 se %2 quando escono i suoi numeri chiave", "%1 ako %2 kad se izvuku vaši ključni brojevi",
+      "%1 bei %2, wenn Ihre Schlüsselzahlen gezogen werden"}},
+    {ProgramText::LibraryFileNotAWheel,
+     {"%1 n'est pas un système : il reste hors de la liste.", "%1 is not a wheel: it stays off the list.",
+      "%1 não é um desdobramento: fica fora da lista.", "%1 no es un sistema: queda fuera de la lista.",
+      "%1 non è un sistema: resta fuori dall'elenco.", "%1 nije sustav: ostaje izvan popisa.",
+      "%1 ist kein System: es bleibt aus der Liste."}},
+    {ProgramText::LibraryClaimNotKept,
+     {"%1 promet %2 si %3, mais ses grilles ne le garantissent pas : il reste hors de la liste.",
+      "%1 claims %2 if %3, but its boards do not keep it: it stays off the list.",
+      "%1 promete %2 se %3, mas as suas apostas não o garantem: fica fora da lista.",
+      "%1 promete %2 si %3, pero sus apuestas no lo garantizan: queda fuera de la lista.",
+      "%1 promette %2 se %3, ma le sue colonne non lo garantiscono: resta fuori dall'elenco.",
+      "%1 obećava %2 ako %3, ali njegove kombinacije to ne jamče: ostaje izvan popisa.",
+      "%1 verspricht %2 bei %3, doch seine Tipps halten das nicht: es bleibt aus der Liste."}},
+    {ProgramText::LibraryFolderUnreadable,
+     {"Le dossier de votre bibliothèque %1 ne peut pas être lu : seuls les systèmes livrés sont proposés.",
+      "Your library folder %1 cannot be read: only the shipped wheels are offered.",
+      "A pasta da sua biblioteca %1 não pode ser lida: só são propostos os desdobramentos fornecidos.",
+      "La carpeta de su biblioteca %1 no se puede leer: solo se proponen los sistemas incluidos.",
+      "La cartella della sua biblioteca %1 non può essere letta: sono proposti solo i sistemi forniti.",
+      "Mapa vaše knjižnice %1 ne može se pročitati: nude se samo isporučeni sustavi.",
+      "Der Ordner Ihrer Bibliothek %1 kann nicht gelesen werden: nur die mitgelieferten Systeme werden "
+      "angeboten."}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

@@ -82,6 +82,13 @@ enum class ProgramText {
     GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
     GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
     Continue,  // the button that goes on past a warning
+    // Key numbers and the library of wheels.
+    KeyNumbersAtMost,         // a fourth number fixed
+    GuaranteeWhenKeyDrawn,    // "%1 if %2" kept when the one key number is drawn
+    GuaranteeWhenKeysDrawn,   // the same with two or three key numbers
+    LibraryFileNotAWheel,     // "%1" a file of the user's library
+    LibraryClaimNotKept,      // "%1" the file, "%2 if %3" what its name claims
+    LibraryFolderUnreadable,  // "%1" the folder
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

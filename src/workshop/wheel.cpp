@@ -32,9 +32,13 @@ std::optional<std::string> generatorLimitsProblem(int numbers, Guarantee g, int 
 std::optional<Wheel> builtInWheel(int wheelNumber) {
     const WheelRecord* record = wheelRecord(wheelNumber);
     if (record == nullptr) return std::nullopt;
+    return wheelOfRecord(*record);
+}
+
+Wheel wheelOfRecord(const WheelRecord& record) {
     Wheel wheel;
-    wheel.numbers = record->numberCount;
-    for (const WheelBoard& positions : record->boards) {
+    wheel.numbers = record.numberCount;
+    for (const WheelBoard& positions : record.boards) {
         Board board;
         for (int k = 0; k < kBoardSize; ++k) board[k] = static_cast<std::uint8_t>(positions[k] - 1);
         std::sort(board.begin(), board.end());
@@ -88,7 +92,7 @@ WheelFileReading readWheelFileAsNumbered(const ExternalWheel& file, int numbers,
             });
             if (problem != WheelFileProblem::None) return fail(problem, bad);
             if (count < boardSize) return fail(WheelFileProblem::TooFewNumbers, count);
-            std::sort(board.begin(), board.begin() + boardSize);
+            std::sort(board.begin(), board.begin() + std::clamp(boardSize, 1, kBoardSize));
             reading.wheel.boards.push_back(board);
             reader.readLine();
         }

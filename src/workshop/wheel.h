@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/wheelcatalogue.h"
 #include "externalwheels/externalwheel.h"
 #include "workshop/subsets.h"
 
@@ -50,6 +51,8 @@ std::optional<std::string> generatorLimitsProblem(int numbers, Guarantee guarant
 // Built-in wheel 1..8 over its positions; nullopt for any other number. Over the ticked numbers
 // the boards are the same positions, so the guarantee the check finds is the one the player has.
 std::optional<Wheel> builtInWheel(int wheelNumber);
+// Any wheel the main window plays (built in or from the library) over its positions.
+Wheel wheelOfRecord(const WheelRecord& record);
 
 // What can be wrong with a wheel file. Every one of them stops the reading: a wheel that is only
 // partly understood would be checked as something it is not.

@@ -76,7 +76,7 @@ public:
 // The main window over the rig.
 class MainWindowRig : public WindowRigBase {
 public:
-    MainWindowRig() : window(state, platform, {programDir(), programDir() / "config"}) {}
+    MainWindowRig() : window(state, platform, {programDir(), programDir() / "config", {}}) {}
 
     MainWindow window;
 

@@ -282,7 +282,7 @@ TEST(WheelsTool, AnUnknownCommandIsNamed) {
     const ToolRun r = run({"foo", "--numbers", "3"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err,
-              "norvex5-wheels: unknown command \"foo\" (the commands are check, generate, backtest)\n"
+              "norvex5-wheels: unknown command \"foo\" (the commands are check, generate, backtest, library)\n"
               "Run norvex5-wheels --help for the commands and their options.\n");
 }
 
@@ -515,6 +515,48 @@ TEST(WheelsToolKeys, BadShapesAndThreadCountsGetAShortSentence) {
     EXPECT_EQ(zero.status, 2);
     EXPECT_LT(zero.err.size(), 200u) << zero.err;
     EXPECT_NE(zero.err.find("give 1 or more"), std::string::npos) << zero.err;
+}
+
+}  // namespace
+}  // namespace norvex5::workshop
+
+namespace norvex5::workshop {
+namespace {
+
+TEST(WheelsToolLibrary, ListsShippedAndUserWheelsAndSaysWhyAFileIsRefused) {
+    testing::ScratchDir shipped, user;
+    shipped.file("7-numbers-3-if-5.txt", "1;2;3;4;5\r\n");
+    shipped.file("README", "not a wheel\n");
+    user.file("7-numbers-4-if-4.txt", "1;2;3;4;5\r\n");
+    user.file("8-numbers-3-if-5.txt", "1;2;3;4;5\r\n1;2;6;7;8\r\n");
+    const std::vector<std::string> args = {"library", "--shipped", shipped.path().string(), "--user",
+                                           user.path().string()};
+    const ToolRun text = run(args);
+    EXPECT_EQ(text.status, 1);  // a file of the user's is refused
+    EXPECT_NE(text.out.find("Shipped wheels (" + shipped.path().string() + "): 1\n  7 numbers, 3 if 5: 1 boards, "
+                                                                           "7-numbers-3-if-5.txt\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("  refused 7-numbers-4-if-4.txt: its name claims 4 if 4, which its boards do not keep "
+                            "(30 holes)"),
+              std::string::npos)
+        << text.out;
+    auto arguments = args;
+    arguments.push_back("--json");
+    const ToolRun json = run(arguments);
+    const auto document = nlohmann::json::parse(json.out);
+    ASSERT_EQ(document["wheels"].size(), 2u);
+    EXPECT_EQ(document["wheels"][0]["shipped"], true);
+    EXPECT_EQ(document["wheels"][1]["numbers"], 8);
+    EXPECT_EQ(document["wheels"][1]["shipped"], false);
+    EXPECT_EQ(document["wheels"][1]["boards"], 2);
+    EXPECT_EQ(document["refused"].size(), 1u);
+    // A user folder that cannot be read is named; the shipped wheels are still listed.
+    const ToolRun unreadable = run({"library", "--shipped", shipped.path().string(), "--user",
+                                    shipped.file("plain", "x")});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("cannot be read"), std::string::npos) << unreadable.err;
+    EXPECT_NE(unreadable.out.find("7-numbers-3-if-5.txt"), std::string::npos);
 }
 
 }  // namespace

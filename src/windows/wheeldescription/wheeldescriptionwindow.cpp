@@ -77,9 +77,9 @@ void WheelDescriptionWindow::prepare() {
     description_->clear();
     title_->clear();
     // No wheel chosen: nothing to describe, and no record to read.
-    const WheelRecord* wheel = wheelRecord(state_.selectedWheel);
+    const WheelRecord* wheel = wheelRecordOf(state_.expansion, state_.selectedWheel);
     if (wheel == nullptr) return;
-    title_->setText(QString::fromStdString(wheelTitle(state_.selectedWheel, false, lookup)));
+    title_->setText(QString::fromStdString(wheelTitle(*wheel, lookup)));
     const auto lines = wheelDescriptionLines(*wheel, lookup);
     QStringList text;
     for (const std::string& line : lines) text.append(QString::fromStdString(line));
