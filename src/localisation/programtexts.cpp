@@ -334,6 +334,9 @@ constexpr Entry kEntries[] = {
       "Mapa vaše knjižnice %1 ne može se pročitati: nude se samo isporučeni sustavi.",
       "Der Ordner Ihrer Bibliothek %1 kann nicht gelesen werden: nur die mitgelieferten Systeme werden "
       "angeboten."}},
+    {ProgramText::BonusNumbersInTurn,
+     {"de 1 à %1 successivement", "1 to %1 in turn", "de 1 a %1 sucessivamente", "del 1 al %1 sucesivamente",
+      "da 1 a %1 in successione", "od 1 do %1 redom", "nacheinander von 1 bis %1"}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

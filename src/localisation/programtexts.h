@@ -82,6 +82,8 @@ enum class ProgramText {
     GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
     GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
     Continue,  // the button that goes on past a warning
+    // The print dialog's bonus option over a bonus row of other than ten boxes: "%1" its last number.
+    BonusNumbersInTurn,
     // Key numbers and the library of wheels.
     KeyNumbersAtMost,         // a fourth number fixed
     GuaranteeWhenKeyDrawn,    // "%1 if %2" kept when the one key number is drawn

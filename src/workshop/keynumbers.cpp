@@ -58,6 +58,7 @@ GeneratorResult generateWithKeyNumbers(const GeneratorSettings& settings, int ke
     beside.numbers = settings.numbers - keys;
     beside.guarantee = guaranteeBesideKeys(settings.guarantee, keys);
     beside.boardSize = settings.boardSize - keys;
+    beside.needed.clear();  // flags over all the numbers would not fit the others
     GeneratorResult result;
     if (auto simple = wheelWithoutSearch(beside.numbers, beside.guarantee, beside.boardSize)) {
         result.complete = true;
