@@ -6,8 +6,16 @@
 
 namespace norvex5 {
 
+const WheelRecord* wheelRecordOf(const Expansion& expansion, int wheel) {
+    if (expansion.libraryWheel && wheel == expansion.libraryWheel->number) return &expansion.libraryWheel->record;
+    return wheelRecord(wheel);
+}
+
 bool selectionFitsWheel(const SelectionState& selection, int wheel) {
-    const WheelRecord* w = wheelRecord(wheel);
+    return selectionFitsWheel(selection, wheelRecord(wheel));
+}
+
+bool selectionFitsWheel(const SelectionState& selection, const WheelRecord* w) {
     if (w == nullptr) return false;
     return count(selection, CountKind::GridATicked) == w->numberCount &&
            count(selection, CountKind::GridAFixed) == w->fixedCount;
@@ -23,7 +31,7 @@ void prepareNumberList(Expansion& expansion, const SelectionState& selection) {
 
 void startExpansion(Expansion& expansion, const SelectionState& selection, int wheel) {
     prepareNumberList(expansion, selection);
-    const WheelRecord* w = wheelRecord(wheel);
+    const WheelRecord* w = wheelRecordOf(expansion, wheel);
     expansion.currentBoard = 1;
     expansion.currentWheel = wheel;
     expansion.boardCount = w != nullptr ? w->boardCount : 0;
@@ -31,7 +39,7 @@ void startExpansion(Expansion& expansion, const SelectionState& selection, int w
 
 std::array<std::int32_t, 5> boardNumbers(const Expansion& expansion, int i) {
     std::array<std::int32_t, 5> numbers{};
-    const WheelRecord* w = wheelRecord(expansion.currentWheel);
+    const WheelRecord* w = wheelRecordOf(expansion, expansion.currentWheel);
     if (w == nullptr || i < 1 || i > expansion.boardCount || i > w->boardCount) return numbers;
     for (int j = 0; j < kNumbersPerBoard; ++j) {
         const int position = w->boards[i - 1][j];
@@ -42,7 +50,7 @@ std::array<std::int32_t, 5> boardNumbers(const Expansion& expansion, int i) {
 }
 
 bool buildBoard(Expansion& expansion, BoardMask& mask, int i) {
-    const WheelRecord* w = wheelRecord(expansion.currentWheel);
+    const WheelRecord* w = wheelRecordOf(expansion, expansion.currentWheel);
     if (w == nullptr || i < 1 || i > expansion.boardCount || i > w->boardCount) return false;
     std::fill(mask.begin(), mask.begin() + kBoxCount + 1, 0);
     for (const std::int32_t number : boardNumbers(expansion, i))

@@ -145,7 +145,7 @@ std::string timeStamp() {
 
 }  // namespace
 
-std::filesystem::path defaultDrawStoreFile() {
+std::filesystem::path defaultUserDataFolder() {
     std::filesystem::path data;
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/')
         data = xdg;
@@ -153,8 +153,10 @@ std::filesystem::path defaultDrawStoreFile() {
         data = std::filesystem::path(home) / ".local" / "share";
     else
         data = std::filesystem::temp_directory_path();
-    return data / "Norvex5" / "draws.sqlite";
+    return data / "Norvex5";
 }
+
+std::filesystem::path defaultDrawStoreFile() { return defaultUserDataFolder() / "draws.sqlite"; }
 
 DrawStore::DrawStore(std::filesystem::path file, int busyMilliseconds) : file_(std::move(file)) { open(busyMilliseconds); }
 

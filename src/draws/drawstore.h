@@ -24,6 +24,8 @@ struct sqlite3;
 
 namespace norvex5::draws {
 
+// The user's data folder: $XDG_DATA_HOME/Norvex5, else ~/.local/share/Norvex5.
+std::filesystem::path defaultUserDataFolder();
 std::filesystem::path defaultDrawStoreFile();
 
 enum class StoreOpening {

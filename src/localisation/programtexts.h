@@ -186,6 +186,13 @@ enum class ProgramText {
     DrawSavedToHistory,    // "%1" the date
     LastStoredDraw,        // "%1" the date, "%2" the numbers
     NoStoredDrawQuestion,
+    // Key numbers and the library of wheels.
+    KeyNumbersAtMost,         // a fourth number fixed
+    GuaranteeWhenKeyDrawn,    // "%1 if %2" kept when the one key number is drawn
+    GuaranteeWhenKeysDrawn,   // the same with two or three key numbers
+    LibraryFileNotAWheel,     // "%1" a file of the user's library
+    LibraryClaimNotKept,      // "%1" the file, "%2 if %3" what its name claims
+    LibraryFolderUnreadable,  // "%1" the folder
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

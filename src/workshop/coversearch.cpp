@@ -60,11 +60,12 @@ void CoverSearch::forEachMet(std::uint64_t board, F f) const {
 }
 
 CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, const GeneratorTuning& tuning,
-                         const std::vector<std::uint8_t>* needed)
+                         const std::vector<std::uint8_t>* needed, int boardSize)
     : tuning_(tuning),
       v_(v),
       t_(g.t),
       m_(g.m),
+      k_(boardSize),
       period_(period),
       random_(seed),
       needed_(needed),
@@ -73,14 +74,14 @@ CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, con
     uncover();
     containing_.resize(kBinomial(v, t_ - 1));
     for (int i = t_; i <= m_; ++i) {
-        boardPatterns_[i] = positionPatterns(kBoardSize, i);
-        outsidePatterns_[i] = positionPatterns(v_ - kBoardSize, m_ - i);
+        boardPatterns_[i] = positionPatterns(k_, i);
+        outsidePatterns_[i] = positionPatterns(v_ - k_, m_ - i);
     }
-    keptPatterns_ = positionPatterns(kBoardSize - 1, t_ - 1);
-    shortPatterns_ = positionPatterns(kBoardSize - 1, t_ - 2);
-    ownPatterns_ = positionPatterns(kBoardSize, t_ - 1);
+    keptPatterns_ = positionPatterns(k_ - 1, t_ - 1);
+    shortPatterns_ = positionPatterns(k_ - 1, t_ - 2);
+    ownPatterns_ = positionPatterns(k_, t_ - 1);
     holePatterns_ = positionPatterns(m_, t_ - 1);
-    if (v_ >= kBoardSize + 1) restPatterns_ = positionPatterns(v_ - kBoardSize - 1, m_ - t_);
+    if (v_ >= k_ + 1) restPatterns_ = positionPatterns(v_ - k_ - 1, m_ - t_);
     evaluationCost_ = std::max<std::size_t>(1, 2 * keptPatterns_.size() * restPatterns_.size());
     turning_ = (std::uint64_t(1) << period_) - 1;
 }
@@ -92,9 +93,10 @@ void CoverSearch::reheat(bool warmer) {
 Wheel CoverSearch::wheel() const {
     Wheel wheel;
     wheel.numbers = v_;
+    wheel.boardSize = k_;
     for (std::uint64_t mask : boards_) {
-        Board board;
-        for (int k = 0; k < kBoardSize; ++k, mask &= mask - 1)
+        Board board{};
+        for (int k = 0; k < k_; ++k, mask &= mask - 1)
             board[k] = static_cast<std::uint8_t>(__builtin_ctzll(mask));
         wheel.boards.push_back(board);
     }
@@ -116,7 +118,7 @@ bool CoverSearch::greedy(const std::function<bool()>& keepGoing) {
                 board |= std::uint64_t(1) << n;
                 pool &= ~(std::uint64_t(1) << n);
             }
-            while (__builtin_popcountll(board) < kBoardSize) board |= std::uint64_t(1) << random_.below(v_);
+            while (__builtin_popcountll(board) < k_) board |= std::uint64_t(1) << random_.below(v_);
             if (shortOrbit(board)) continue;
             std::int64_t gain = 0;
             forEachMet(board, [&](std::uint32_t r) { gain += cover_[r] == 0; });

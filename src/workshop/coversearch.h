@@ -14,7 +14,8 @@
 // Many of the best wheels known are unions of such orbits, and a search among them has period
 // times fewer choices to make. With period 1 every board is its own orbit: the plain search.
 //
-// Boards are bit masks over the numbers 0..v-1 (bit n for number n), five bits each.
+// Boards are bit masks over the numbers 0..v-1 (bit n for number n), five bits each (fewer for
+// the shorter boards beside key numbers).
 
 #include <array>
 #include <cstdint>
@@ -30,11 +31,12 @@ namespace norvex5::workshop {
 class CoverSearch {
 public:
     // An empty wheel over `numbers` numbers: every m-subset is a hole. `period` is 1, or from 2
-    // up to `numbers` for a search in orbits.
+    // up to `numbers` for a search in orbits. Boards hold `boardSize` numbers (t up to five).
     // `needed`, when given, flags by rank the m-subsets that need covering: the others never
     // count as holes. It must outlive the search.
     CoverSearch(int numbers, Guarantee guarantee, std::uint64_t seed, int period,
-                const GeneratorTuning& tuning = kGeneratorTuning, const std::vector<std::uint8_t>* needed = nullptr);
+                const GeneratorTuning& tuning = kGeneratorTuning, const std::vector<std::uint8_t>* needed = nullptr,
+                int boardSize = kBoardSize);
 
     std::size_t holes() const { return holes_.size(); }
     int size() const { return static_cast<int>(boards_.size()); }
@@ -93,6 +95,7 @@ private:
 
     GeneratorTuning tuning_;
     int v_, t_, m_;
+    int k_;  // numbers on a board
     int period_;
     std::uint64_t turning_ = 0;  // the numbers that turn
     SeededRandom random_;

@@ -47,7 +47,7 @@ public:
         std::uint64_t seed = settings_.seed;
         // The plain survey. The plain greedy wheel may take the whole run (many numbers, a
         // guarantee over five): without it there is nothing to show.
-        CoverSearch plain(v, g_, seed++, 1, tuning_, needed());
+        CoverSearch plain(v, g_, seed++, 1, tuning_, needed(), settings_.boardSize);
         Descent plainDescent;
         current_ = &plain;
         if (!plain.greedy([&] { return !ended(); })) return finish();
@@ -66,7 +66,7 @@ public:
         }
         // Under a filter too: the halves' wheels cover every m-subset, more than the filter asks, but
         // a good start for taking boards away.
-        if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= kBoardSize && !ended()) {
+        if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= settings_.boardSize && !ended()) {
             std::vector<std::uint64_t> start = surveyHalves(seed, stretch(tuning_.surveyShare));
             seed += 2;
             if (!start.empty() && start.size() < bestStart.size()) {
@@ -86,7 +86,7 @@ public:
         std::unique_ptr<CoverSearch> other;
         std::unique_ptr<Descent> otherDescent;
         auto startFrom = [&](const std::vector<std::uint64_t>& start) {
-            other = std::make_unique<CoverSearch>(v, g_, seed++, 1, tuning_, needed());
+            other = std::make_unique<CoverSearch>(v, g_, seed++, 1, tuning_, needed(), settings_.boardSize);
             otherDescent = std::make_unique<Descent>();
             other->load(start);
             rest = other.get();
@@ -185,13 +185,13 @@ private:
         const int v = settings_.numbers;
         nearest_.clear();
         nearestScore_ = INT64_MAX;
-        CoverSearch search(v, g_, seed, period, tuning_, needed());
+        CoverSearch search(v, g_, seed, period, tuning_, needed(), settings_.boardSize);
         Descent descent;
         current_ = &search;
         if (!search.greedy([&] { return !over(stretch); })) return {};
         descend(search, stretch, descent);
         if (nearest_.empty() || ended()) return descent.smallest;
-        CoverSearch plain(v, g_, seed, 1, tuning_, needed());
+        CoverSearch plain(v, g_, seed, 1, tuning_, needed(), settings_.boardSize);
         current_ = &plain;
         plain.load(nearest_);
         if (plain.greedy([&] { return !ended(); }) && plain.size() < static_cast<int>(descent.smallest.size())) {
@@ -215,6 +215,7 @@ private:
             half.numbers = numbers;
             half.guarantee = {g_.t, (g_.m + 1) / 2};
             half.seed = seed++;
+            half.boardSize = settings_.boardSize;
             half.seconds = timed_ ? std::max(0.001, (stretch.seconds - elapsed()) * part) : 0;
             if (stretch.moves != INT64_MAX)
                 half.maxMoves = std::max<std::int64_t>(1, std::int64_t(double(stretch.moves - result_.moves) * part));
@@ -223,11 +224,11 @@ private:
             if (!wheel.complete) return {};
             for (const Board& board : wheel.wheel.boards) {
                 std::uint64_t mask = 0;
-                for (const auto n : board) mask |= std::uint64_t(1) << (n + offset);
+                for (int k = 0; k < settings_.boardSize; ++k) mask |= std::uint64_t(1) << (board[k] + offset);
                 boards.push_back(mask);
             }
         }
-        CoverSearch whole(v, g_, seed, 1, tuning_, needed());
+        CoverSearch whole(v, g_, seed, 1, tuning_, needed(), settings_.boardSize);
         current_ = &whole;
         whole.load(boards);
         if (whole.holes() != 0) return {};  // never a start with holes, whatever went wrong
@@ -255,7 +256,7 @@ private:
     void descend(CoverSearch& search, const Stretch& stretch, Descent& d) {
         const int period = search.period();
         const std::int64_t perBoard =
-            std::int64_t(kBinomial(kBoardSize, g_.t)) * std::int64_t(kBinomial(settings_.numbers - g_.t, g_.m - g_.t));
+            std::int64_t(kBinomial(settings_.boardSize, g_.t)) * std::int64_t(kBinomial(settings_.numbers - g_.t, g_.m - g_.t));
         if (!d.begun) {
             record(search);
             d.begun = true;
@@ -343,7 +344,7 @@ private:
 GeneratorResult runGenerator(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                              const GeneratorProgressCallback& progress, const GeneratorTuning& tuning,
                              const std::atomic<std::int64_t>* rivalReached, SharedWheel* shared) {
-    if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
+    if (generatorLimitsProblem(settings.numbers, settings.guarantee, settings.boardSize)) return {};
     return GeneratorRun(settings, stop, progress, tuning, rivalReached, shared).go();
 }
 

@@ -11,16 +11,23 @@
 #include <string>
 #include <vector>
 
+#include "core/wheelcatalogue.h"
 #include "externalwheels/externalwheel.h"
 #include "workshop/subsets.h"
 
 namespace norvex5::workshop {
 
-using Board = std::array<std::uint8_t, kBoardSize>;  // five distinct numbers 0..v-1, ascending
+// Distinct numbers 0..v-1, ascending; a wheel of shorter boards leaves the places after its
+// board size at 0.
+using Board = std::array<std::uint8_t, kBoardSize>;
+
+// Boards shorter than five are the part of a key-number wheel beside its key numbers.
+inline constexpr int kMinBoardSize = 2;
 
 struct Wheel {
     int numbers = 0;  // v
     std::vector<Board> boards;
+    int boardSize = kBoardSize;  // kMinBoardSize..5 numbers on each board
 };
 
 // "t if m": whenever m of the drawn numbers are among the player's v, at least t of them are on
@@ -38,12 +45,14 @@ inline constexpr int kMinGeneratedT = 2;
 
 // Why a v and a guarantee cannot be checked (or generated); nullopt when they can. The texts are
 // the command line's; a window shows its own.
-std::optional<std::string> checkLimitsProblem(int numbers, Guarantee guarantee);
-std::optional<std::string> generatorLimitsProblem(int numbers, Guarantee guarantee);
+std::optional<std::string> checkLimitsProblem(int numbers, Guarantee guarantee, int boardSize = kBoardSize);
+std::optional<std::string> generatorLimitsProblem(int numbers, Guarantee guarantee, int boardSize = kBoardSize);
 
 // Built-in wheel 1..8 over its positions; nullopt for any other number. Over the ticked numbers
 // the boards are the same positions, so the guarantee the check finds is the one the player has.
 std::optional<Wheel> builtInWheel(int wheelNumber);
+// Any wheel the main window plays (built in or from the library) over its positions.
+Wheel wheelOfRecord(const WheelRecord& record);
 
 // What can be wrong with a wheel file. Every one of them stops the reading: a wheel that is only
 // partly understood would be checked as something it is not.
@@ -70,13 +79,14 @@ struct WheelFileReading {
 // Reads the boards of a wheel file the way every pass of the program does (separator, lines to
 // skip, the first five fields, a field that is not a number left out), without replacing its
 // numbers. Numbers run 1..v, or 0..v-1 when numbersStartAtZero() says the file writes them so.
-WheelFileReading readWheelFile(const ExternalWheel& file, int numbers);
+// A wheel of shorter boards reads the first `boardSize` fields.
+WheelFileReading readWheelFile(const ExternalWheel& file, int numbers, int boardSize = kBoardSize);
 // The same, with the numbering the file was given (file.numberedFromZero), as the external tab
 // has it: the user may have overruled the rule.
-WheelFileReading readWheelFileAsNumbered(const ExternalWheel& file, int numbers);
+WheelFileReading readWheelFileAsNumbered(const ExternalWheel& file, int numbers, int boardSize = kBoardSize);
 
 // The text that says what a failed reading found, for the command line.
-std::string describeProblem(const WheelFileReading& reading, int numbers);
+std::string describeProblem(const WheelFileReading& reading, int numbers, int boardSize = kBoardSize);
 
 // A wheel over 1..v whose numbers are played as `map` says (the replacement boxes): the numbers
 // played, ascending, and the wheel over their positions. Fails (nullopt) when two wheel numbers are

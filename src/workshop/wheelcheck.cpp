@@ -15,16 +15,16 @@ std::vector<std::array<std::uint8_t, kBoardSize>> positionPatterns(int n, int k)
 }
 
 CoverageIndex::CoverageIndex(const Wheel& wheel)
-    : numbers_(wheel.numbers), boards_(static_cast<std::int64_t>(wheel.boards.size())) {
+    : numbers_(wheel.numbers), boards_(static_cast<std::int64_t>(wheel.boards.size())), boardSize_(wheel.boardSize) {
     marks_[0].assign(1, 1);  // the empty set lies on every board, and the wheel has one
     if (wheel.boards.empty()) marks_[0][0] = 0;
     for (int j = 1; j <= kBoardSize; ++j) marks_[j].assign(kBinomial(numbers_, j), 0);
     for (int h = 0; h <= kBoardSize; ++h)
         for (int j = 0; j <= h; ++j) patterns_[h][j] = positionPatterns(h, j);
     for (const Board& board : wheel.boards) {
-        for (int j = 1; j <= kBoardSize; ++j) {
+        for (int j = 1; j <= boardSize_; ++j) {
             std::vector<std::uint8_t>& marks = marks_[j];
-            for (const auto& p : patterns_[kBoardSize][j]) {
+            for (const auto& p : patterns_[boardSize_][j]) {
                 std::uint32_t rank = 0;
                 for (int i = 0; i < j; ++i) rank += kBinomial(board[p[i]], i + 1);
                 marks[rank] = 1;
@@ -44,7 +44,7 @@ bool CoverageIndex::meets(const std::uint8_t* c, int m, int t) const {
 }
 
 int CoverageIndex::bestHits(const std::uint8_t* c, int h) const {
-    for (int j = std::min(h, kBoardSize); j >= 1; --j)
+    for (int j = std::min(h, boardSize_); j >= 1; --j)
         if (meets(c, h, j)) return j;
     return 0;
 }
@@ -63,6 +63,7 @@ std::optional<CoverageProfile> coverageProfile(const CoverageIndex& index, const
     CoverageProfile profile;
     profile.numbers = index.numbers();
     profile.boards = index.boards();
+    profile.boardSize = index.boardSize();
     if (!forEachBestHits(index, progress, [&](int h, const std::uint8_t*, std::uint32_t, int best) { ++profile.best[h][best]; }))
         return std::nullopt;
     return profile;
@@ -107,10 +108,11 @@ WinTable winTable(const CoverageProfile& profile, int highest) {
         if (subsets == 0) continue;
         for (int j = 0; j <= h; ++j) {
             table.bestShare[h][j] = double(profile.best[h][j]) / subsets;
-            // Each board holds five of the v numbers, so j of them fall among h drawn ones in
-            // C(5,j) C(v-5,h-j) of the C(v,h) ways, whatever the other boards are.
-            table.expectedBoards[h][j] = double(profile.boards) * double(binomial(kBoardSize, j)) *
-                                         double(binomial(v - kBoardSize, h - j)) / subsets;
+            // Each board holds k of the v numbers (five on a full board), so j of them fall among
+            // h drawn ones in C(k,j) C(v-k,h-j) of the C(v,h) ways, whatever the other boards are.
+            const int k = profile.boardSize;
+            table.expectedBoards[h][j] =
+                double(profile.boards) * double(binomial(k, j)) * double(binomial(v - k, h - j)) / subsets;
         }
     }
     return table;

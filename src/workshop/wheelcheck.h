@@ -26,6 +26,7 @@ public:
 
     int numbers() const { return numbers_; }
     std::int64_t boards() const { return boards_; }
+    int boardSize() const { return boardSize_; }
 
     // True when the j numbers (ascending, 1 <= j <= 5) lie together on one board.
     bool together(const std::uint8_t* c, int j) const { return marks_[j][subsetRank(c, j)] != 0; }
@@ -39,6 +40,7 @@ public:
 private:
     int numbers_;
     std::int64_t boards_;
+    int boardSize_;
     std::array<std::vector<std::uint8_t>, kBoardSize + 1> marks_;  // [j][rank of a j-subset]
     std::array<std::array<std::vector<std::array<std::uint8_t, kBoardSize>>, kBoardSize + 1>, kBoardSize + 1>
         patterns_;  // [h][j]: every j of h positions
@@ -59,6 +61,7 @@ inline double coveredShareOf(std::int64_t subsets, std::int64_t holes) {
 struct CoverageProfile {
     int numbers = 0;
     std::int64_t boards = 0;
+    int boardSize = kBoardSize;
     BestCounts best{};
 
     std::int64_t subsets(int m) const { return binomial(numbers, m); }

@@ -80,26 +80,26 @@ int generatorThreads(int threads) {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
-int lowerBound(int numbers, Guarantee g) {
+int lowerBound(int numbers, Guarantee g, int boardSize) {
     if (g.t < g.m || g.t < 1) return 1;
     // L(v, k, t) = ceil(v / k * L(v - 1, k - 1, t - 1)), L(v, k, 1) = ceil(v / k).
     std::int64_t bound = 1;
     for (int i = g.t - 1; i >= 0; --i) {
         const std::int64_t v = numbers - i;
-        const std::int64_t k = kBoardSize - i;
+        const std::int64_t k = boardSize - i;
         bound = (v * bound + k - 1) / k;
     }
     return static_cast<int>(bound);
 }
 
 int generatorFloor(const GeneratorSettings& settings) {
-    const int bound = settings.needed.empty() ? lowerBound(settings.numbers, settings.guarantee) : 1;
+    const int bound = settings.needed.empty() ? lowerBound(settings.numbers, settings.guarantee, settings.boardSize) : 1;
     return std::max({bound, settings.targetBoards, 1});
 }
 
 GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                               const GeneratorProgressCallback& progress) {
-    if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
+    if (generatorLimitsProblem(settings.numbers, settings.guarantee, settings.boardSize)) return {};
     const int searches = generatorThreads(settings.threads);
     if (searches == 1) return runGenerator(settings, stop, progress);
 

@@ -46,6 +46,7 @@ struct GeneratorSettings {
     std::int64_t maxMoves = 0;  // moves allowed to each search; 0: no limit of moves
     int targetBoards = 0;       // a complete wheel this small ends the run early (0: none)
     int threads = 0;            // searches side by side; 0: one for each core of the machine
+    int boardSize = kBoardSize;  // numbers on each board; shorter for the part beside key numbers
     // The m-subsets that need a board holding t of them, one flag for each by its rank (subsets.h):
     // under a filter on the draw, those some passing draw holds (PassingDraws::heldFlags). Empty:
     // every m-subset. The others are never holes, so the wheel may leave them uncovered.
@@ -81,8 +82,8 @@ int generatorFloor(const GeneratorSettings& settings);
 // The searches a run with `threads` asked for makes: `threads`, or one for each core when 0.
 int generatorThreads(int threads);
 
-// No wheel of five-number boards keeping "t if t" over v numbers has fewer boards than this
-// (Schönheim's bound); 1 for a guarantee whose t is below m.
-int lowerBound(int numbers, Guarantee guarantee);
+// No wheel of boards of `boardSize` numbers keeping "t if t" over v numbers has fewer boards than
+// this (Schönheim's bound); 1 for a guarantee whose t is below m.
+int lowerBound(int numbers, Guarantee guarantee, int boardSize = kBoardSize);
 
 }  // namespace norvex5::workshop

@@ -45,6 +45,10 @@ for size in 16 24 32 48 64 128 256; do
 done
 [ -x "$prefix/bin/norvex5" ] || fail "the program is not executable"
 "$prefix/bin/norvex5-wheels" --help >/dev/null || fail "the installed wheel tool does not run"
+[ -f "$prefix/share/norvex5/library/18-numbers-3-if-4.txt" ] || fail "the library of wheels is not installed"
+"$prefix/bin/norvex5-wheels" library --user "$prefix/no-user-library" --json |
+  grep -q "\"shipped_folder\": \"$prefix/share/norvex5/library\".*\"shipped\": true" ||
+  fail "the installed wheel tool does not find the library in its share folder"
 grep -q "^Icon=$id\$" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "the metadata does not carry version $version"

@@ -80,7 +80,7 @@ class MainWindowRig : public WindowRigBase {
 public:
     // The program's ticket pictures unless a test hands in another way to load them.
     explicit MainWindowRig(TicketPictures::TicketLoader loadTicket = &loadTicketPicture)
-        : pictures(std::move(loadTicket)), window(state, platform, pictures, {programDir(), programDir() / "config"}) {}
+        : pictures(std::move(loadTicket)), window(state, platform, pictures, {programDir(), programDir() / "config", {}}) {}
 
     TicketPictures pictures;
     MainWindow window;

@@ -112,7 +112,8 @@ TEST(WheelsToolCheck, JsonOfAWheelWithHoles) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out,
               "{\"file\": \"" + file +
-                  "\", \"numbers\": 12, \"guarantee\": 4, \"if\": 4, \"boards\": 79, \"numbered_from\": 0, "
+                  "\", \"numbers\": 12, \"guarantee\": 4, \"if\": 4, \"keys\": 0, \"board_size\": 5, "
+                  "\"boards\": 79, \"numbered_from\": 0, "
                   "\"holes\": 100, \"covered_share\": 0.797980, \"first_holes\": [[0, 1, 2, 5], [0, 1, 3, 11]]}\n");
     // The same holes the check finds, shown in the file's own numbering.
     const WheelFileReading reading = readWheelFile({file, " ", 0, identityReplacementMap()}, 12);
@@ -188,7 +189,8 @@ TEST(WheelsToolGenerate, WritesAWheelThatKeepsItsGuaranteeAndSaysSoInJson) {
     ASSERT_EQ(r.status, 0) << r.err;
     std::smatch m;
     ASSERT_TRUE(std::regex_match(r.out, m,
-                                 std::regex("\\{\"numbers\": 11, \"guarantee\": 3, \"if\": 4, \"boards\": ([0-9]+), "
+                                 std::regex("\\{\"numbers\": 11, \"guarantee\": 3, \"if\": 4, \"keys\": 0, \"board_size\": 5, "
+                                            "\"boards\": ([0-9]+), "
                                             "\"seconds\": [0-9.]+, \"seed\": 12, \"threads\": [1-9][0-9]*, "
                                             "\"out\": \"(.*)\"\\}\n")))
         << r.out;
@@ -280,7 +282,7 @@ TEST(WheelsTool, AnUnknownCommandIsNamed) {
     const ToolRun r = run({"foo", "--numbers", "3"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err,
-              "norvex5-wheels: unknown command \"foo\" (the commands are check, generate, backtest)\n"
+              "norvex5-wheels: unknown command \"foo\" (the commands are check, generate, backtest, library)\n"
               "Run norvex5-wheels --help for the commands and their options.\n");
 }
 
@@ -508,6 +510,111 @@ TEST(WheelsToolFilter, BadFilterOrNumbersExitWithTwoNamingWhatIsWrong) {
         EXPECT_EQ(r.out, "") << c.said;
         EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
     }
+}
+
+}  // namespace
+}  // namespace norvex5::workshop
+
+namespace norvex5::workshop {
+namespace {
+
+TEST(WheelsToolKeys, GenerateWithKeyNumbersAndCheckThemAsTheyAreDrawn) {
+    testing::ScratchDir dir;
+    const std::string out = (dir / "keys.txt").string();
+    const ToolRun made = run({"generate", "--numbers", "12", "--guarantee", "3", "--if", "3", "--keys", "1", "--seed",
+                              "3", "--threads", "1", "--out", out, "--json"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const auto document = nlohmann::json::parse(made.out);
+    EXPECT_EQ(document["keys"], 1);
+    EXPECT_EQ(document["board_size"], 5);
+    // Beside the key number: "2 if 2" over eleven numbers on boards of four, whose bound is 11.
+    EXPECT_EQ(document["boards"], 11);
+    const ToolRun kept = run({"check", out, "--numbers", "12", "--guarantee", "3", "--if", "3", "--keys", "1"});
+    EXPECT_EQ(kept.status, 0) << kept.err;
+    EXPECT_NE(kept.out.find("Guarantee 3 if 3 when the key number 1 is drawn: kept (55 draws of 3 checked)"),
+              std::string::npos)
+        << kept.out;
+    // Every draw counted, it is not "3 if 3".
+    EXPECT_EQ(run({"check", out, "--numbers", "12", "--guarantee", "3", "--if", "3"}).status, 1);
+    const ToolRun text = run({"generate", "--numbers", "9", "--guarantee", "2", "--if", "2", "--board-size", "3",
+                              "--seed", "1", "--threads", "1"});
+    EXPECT_NE(text.out.find("12 boards of 3 numbers over 9 numbers keep 2 if 2"), std::string::npos) << text.out;
+}
+
+TEST(WheelsToolKeys, ShortBoardsAreReadFromTheirFirstFields) {
+    testing::ScratchDir dir;
+    const std::string file = dir.file("triples.txt", "1 2 3\n1 4 5\n1 6 7\n2 4 6\n2 5 7\n3 4 7\n3 5 6\n");
+    const ToolRun r = run({"check", file, "--numbers", "7", "--guarantee", "2", "--if", "2", "--board-size", "3",
+                           "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["holes"], 0);
+    // Read as boards of five, the same file is no wheel.
+    const ToolRun five = run({"check", file, "--numbers", "7", "--guarantee", "2", "--if", "2"});
+    EXPECT_EQ(five.status, 2);
+    EXPECT_NE(five.err.find("board 1 holds 3 numbers in its first five fields"), std::string::npos) << five.err;
+}
+
+TEST(WheelsToolKeys, BadShapesAndThreadCountsGetAShortSentence) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"generate", "--numbers", "12", "--guarantee", "3", "--if", "3", "--keys", "4"},
+        {"generate", "--numbers", "12", "--guarantee", "2", "--if", "2", "--keys", "3"},
+        {"generate", "--numbers", "12", "--guarantee", "3", "--if", "3", "--board-size", "6"},
+        {"generate", "--numbers", "12", "--guarantee", "4", "--if", "4", "--board-size", "3"},
+        {"check", data("pdo_C13-5-3_b34.res"), "--numbers", "13", "--guarantee", "3", "--if", "3", "--keys", "1",
+         "--filter", "odd=1-4"},
+    };
+    for (const auto& args : cases) {
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_EQ(r.err.rfind("norvex5-wheels: ", 0), 0u) << r.err;
+        EXPECT_LT(r.err.size(), 200u) << r.err;
+    }
+    const ToolRun zero = run({"generate", "--numbers", "8", "--guarantee", "2", "--if", "2", "--threads", "0"});
+    EXPECT_EQ(zero.status, 2);
+    EXPECT_LT(zero.err.size(), 200u) << zero.err;
+    EXPECT_NE(zero.err.find("give 1 or more"), std::string::npos) << zero.err;
+}
+
+}  // namespace
+}  // namespace norvex5::workshop
+
+namespace norvex5::workshop {
+namespace {
+
+TEST(WheelsToolLibrary, ListsShippedAndUserWheelsAndSaysWhyAFileIsRefused) {
+    testing::ScratchDir shipped, user;
+    shipped.file("7-numbers-3-if-5.txt", "1;2;3;4;5\r\n");
+    shipped.file("README", "not a wheel\n");
+    user.file("7-numbers-4-if-4.txt", "1;2;3;4;5\r\n");
+    user.file("8-numbers-3-if-5.txt", "1;2;3;4;5\r\n1;2;6;7;8\r\n");
+    const std::vector<std::string> args = {"library", "--shipped", shipped.path().string(), "--user",
+                                           user.path().string()};
+    const ToolRun text = run(args);
+    EXPECT_EQ(text.status, 1);  // a file of the user's is refused
+    EXPECT_NE(text.out.find("Shipped wheels (" + shipped.path().string() + "): 1\n  7 numbers, 3 if 5: 1 boards, "
+                                                                           "7-numbers-3-if-5.txt\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("  refused 7-numbers-4-if-4.txt: its name claims 4 if 4, which its boards do not keep "
+                            "(30 holes)"),
+              std::string::npos)
+        << text.out;
+    auto arguments = args;
+    arguments.push_back("--json");
+    const ToolRun json = run(arguments);
+    const auto document = nlohmann::json::parse(json.out);
+    ASSERT_EQ(document["wheels"].size(), 2u);
+    EXPECT_EQ(document["wheels"][0]["shipped"], true);
+    EXPECT_EQ(document["wheels"][1]["numbers"], 8);
+    EXPECT_EQ(document["wheels"][1]["shipped"], false);
+    EXPECT_EQ(document["wheels"][1]["boards"], 2);
+    EXPECT_EQ(document["refused"].size(), 1u);
+    // A user folder that cannot be read is named; the shipped wheels are still listed.
+    const ToolRun unreadable = run({"library", "--shipped", shipped.path().string(), "--user",
+                                    shipped.file("plain", "x")});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("cannot be read"), std::string::npos) << unreadable.err;
+    EXPECT_NE(unreadable.out.find("7-numbers-3-if-5.txt"), std::string::npos);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace norvex5 {
 BoardListSource chosenWheelBoards(AppState& state) {
     BoardListSource source;
     source.boardCount = [&state]() -> std::int64_t {
-        const WheelRecord* record = wheelRecord(state.selectedWheel);
+        const WheelRecord* record = wheelRecordOf(state.expansion, state.selectedWheel);
         return record != nullptr ? record->boardCount : 0;
     };
     source.windowLines = [&state](const LineSink& sink) {

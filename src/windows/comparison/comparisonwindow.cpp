@@ -183,7 +183,7 @@ void ComparisonWindow::compareInternalWheel(const DrawTexts& texts) {
     controls_.lines->clear();
     clearSummary();
     const int chosen = state_.selectedWheel;
-    const WheelRecord* wheel = wheelRecord(chosen);
+    const WheelRecord* wheel = wheelRecordOf(state_.expansion, chosen);
     if (wheel == nullptr) return;
     const ComparisonResult result = listBoards(wheel->boardCount, [&](const ComparisonSink& sink) {
         return compareInternal(state_.expansion, state_.boardMask, state_.selection, chosen, *draw.draw, sink);

@@ -21,6 +21,7 @@
 #include "core/lotteries.h"
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
+#include "workshop/keynumbers.h"
 #include "localisation/messagenumbers.h"
 #include "textfiles/listentry.h"
 #include "windows/common/entrylists.h"
@@ -41,7 +42,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
       state_(state),
       platform_(platform),
       pictures_(pictures),
-      directories_(std::move(directories)) {
+      directories_(std::move(directories)),
+      library_(state, library::shippedLibraryFolder(directories_.program), directories_.userLibrary) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NORVEX5"));
     // A fixed single border: a system menu and a minimise button, nothing to resize or maximise.
@@ -101,8 +103,7 @@ void MainWindow::connectHandlers() {
     connect(c.parameters, &QAction::triggered, this, &MainWindow::openParameters);
     connect(c.saveGame, &QAction::triggered, this, &MainWindow::saveGame);
     connect(c.loadGame, &QAction::triggered, this, &MainWindow::loadGame);
-    connect(c.wheelList, &QComboBox::currentIndexChanged, this,
-            [this] { state_.selectedWheel = selectedWheelNumber(); });
+    connect(c.wheelList, &QComboBox::currentIndexChanged, this, &MainWindow::chooseWheel);
     connect(c.quitButton, &QAbstractButton::clicked, this, &QWidget::close);
     connect(c.quit, &QAction::triggered, this, &QWidget::close);
 
@@ -143,6 +144,11 @@ void MainWindow::refreshCounters() {
     controls_.tickedCount->setNum(c.ticked);
     controls_.fixedCount->setNum(c.fixed);
     controls_.gridBFixedCount->setNum(c.gridBFixed);
+    // The library wheels follow the numbers ticked and fixed.
+    if (controls_.wheelList->count() >= kWheelCount && library_.stale()) {
+        library_.fill(*controls_.wheelList, kWheelCount);
+        fitOpenList(*controls_.wheelList);
+    }
 }
 
 void MainWindow::tickBox(int n) {
@@ -153,6 +159,12 @@ void MainWindow::tickBox(int n) {
 }
 
 void MainWindow::pressBox(int n, Qt::MouseButton button) {
+    if (button == Qt::RightButton && n >= 1 && n <= kGridACount && state_.selection[n] != kFixed &&
+        count(state_.selection, CountKind::GridAFixed) >= workshop::kMostKeyNumbers) {
+        platform_.message(QString::fromStdString(state_.programText(ProgramText::KeyNumbersAtMost)),
+                          QStringLiteral("Norvex5"), Platform::Buttons::Ok, Platform::Icon::Warning);
+        return;
+    }
     if (button == Qt::RightButton && n >= 1 && n <= kGridACount) {
         toggleFixed(state_.selection, n);
         showBox(n);
@@ -177,7 +189,7 @@ void MainWindow::checkGameTypeButton() {
 }
 
 void MainWindow::pickRandomNumbers() {
-    const WheelRecord* wheel = wheelRecord(selectedWheelNumber());
+    const WheelRecord* wheel = wheelRecordOf(state_.expansion, selectedWheelNumber());
     const int n = wheel != nullptr ? wheel->numberCount : 0;
     if (n <= 0) return;
     randomPick(state_.selection, n, state_.parameters.highestNumber);
@@ -209,7 +221,21 @@ void MainWindow::fillWheelList() {
         controls_.wheelList->addItem(QString::fromStdString(entry));
     }
     controls_.wheelList->setCurrentIndex(chosenIndex);
+    if (!libraryRead_) {
+        libraryRead_ = true;
+        const QStringList problems = library_.read();
+        if (!problems.isEmpty())
+            platform_.message(problems.join(QLatin1Char('\n')), QStringLiteral("Norvex5"), Platform::Buttons::Ok,
+                              Platform::Icon::Warning);
+    }
+    library_.fill(*controls_.wheelList, kWheelCount);
     fitOpenList(*controls_.wheelList);
+}
+
+void MainWindow::chooseWheel() {
+    const int wheel = selectedWheelNumber();
+    library_.choose(wheel);
+    state_.selectedWheel = wheel;
 }
 
 int MainWindow::selectedWheelNumber() const {
@@ -231,7 +257,7 @@ QString MainWindow::wheelNeedsLine(int wheel) const {
 
 bool MainWindow::prepareOutput() {
     const int wheel = selectedWheelNumber();
-    if (!selectionFitsWheel(state_.selection, wheel)) {
+    if (!selectionFitsWheel(state_.selection, wheelRecordOf(state_.expansion, wheel))) {
         platform_.message(text(kMessageIncorrectSelection) + wheelNeedsLine(wheel), text(kMessageProblem),
                           Platform::Buttons::Ok, Platform::Icon::Warning);
         return false;

@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "windows/mainwindow/librarywheellist.h"
 #include "windows/mainwindow/mainwindowcontrols.h"
 
 namespace norvex5 {
@@ -40,6 +41,8 @@ class TicketPictures;
 struct ProgramDirectories {
     std::filesystem::path program;
     std::filesystem::path userConfig;
+    // The user's library of wheels; none when empty. The shipped one is in `program`.
+    std::filesystem::path userLibrary;
 };
 
 // The windows and desktop actions the main window starts. An empty entry opens nothing.
@@ -130,6 +133,8 @@ protected:
 
 private:
     void connectHandlers();
+    // The wheel of the list's current entry becomes the chosen one.
+    void chooseWheel();
     // The external tab's texts in the current language, once it is built.
     void applyExternalTabTexts();
     // The selection check and the number list every output command starts with; false (after
@@ -150,6 +155,8 @@ private:
     MainWindowHooks hooks_;
     MainWindowControls controls_;
     ExternalWheelsTab* externalTab_ = nullptr;
+    LibraryWheelList library_;
+    bool libraryRead_ = false;
 
     bool firstActivationPending_ = true;
     bool parametersFound_ = false;

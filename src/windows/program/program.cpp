@@ -33,8 +33,9 @@ ProgramDirectories programDirectoriesFor(const std::filesystem::path& programFol
     // from the build folder, they lie beside it.
     std::error_code error;
     const std::filesystem::path installed = (programFolder / NORVEX5_DATA_FROM_PROGRAM).lexically_normal();
-    if (std::filesystem::is_directory(installed, error)) return {installed, userConfig};
-    return {programFolder, userConfig};
+    if (std::filesystem::is_directory(installed, error))
+        return {installed, userConfig, library::defaultUserLibraryFolder()};
+    return {programFolder, userConfig, library::defaultUserLibraryFolder()};
 }
 
 ProgramDirectories directoriesOfThisProgram() {
@@ -136,8 +137,10 @@ void Program::connectWindows() {
     // The wheel workshop: the chosen wheel over the ticked numbers (the main window has checked
     // that they fit), a wheel file of the external tab as its numbers are played, a generated one.
     hooks.wheelCheck = [this] {
-        if (const auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel))
-            wheelCheck_->openFor(chosen->wheel, chosen->played);
+        const WheelRecord* record = wheelRecordOf(state_.expansion, state_.selectedWheel);
+        if (const auto chosen = chosenWheelOverTicked(state_.selection, record))
+            wheelCheck_->openFor(chosen->wheel, chosen->played, record->fixedCount,
+                                 {record->guarantee, record->condition});
     };
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
     hooks.draws = [this] { draws_->openWindow(); };

@@ -65,7 +65,7 @@ void TicketPrintDialog::connectHandlers() {
 }
 
 bool TicketPrintDialog::setWheel(int wheel) {
-    wheel_ = wheelRecord(wheel) != nullptr ? wheel : 0;
+    wheel_ = wheelRecordOf(state_.expansion, wheel) != nullptr ? wheel : 0;
     return wheel_ != 0;
 }
 
@@ -75,7 +75,7 @@ int TicketPrintDialog::openFor(int wheel) {
 }
 
 int TicketPrintDialog::boardCount() const {
-    const WheelRecord* record = wheelRecord(wheel_);
+    const WheelRecord* record = wheelRecordOf(state_.expansion, wheel_);
     return record != nullptr ? record->boardCount : 0;
 }
 

@@ -15,6 +15,7 @@
 #include "windows/common/windowfont.h"
 #include "windows/wheelcheck/holelistmodel.h"
 #include "windows/wheelcheck/winchart.h"
+#include "workshop/keynumbers.h"
 
 namespace norvex5 {
 
@@ -143,7 +144,10 @@ void WheelCheckWindow::applyTexts() {
     }
 }
 
-void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
+void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played, int keys,
+                               workshop::Guarantee keyGuarantee) {
+    keys_ = keys;
+    keyGuarantee_ = keyGuarantee;
     // The language may have changed since the window was built or last shown.
     applyTexts();
     show();
@@ -197,12 +201,26 @@ void WheelCheckWindow::clearResults() {
     winTable_->clearContents();
 }
 
+QString WheelCheckWindow::keyGuaranteeLine() const {
+    if (keys_ <= 0 || !index_) return {};
+    const auto report = workshop::checkGuaranteeWithKeys(*index_, keyGuarantee_, keys_, 0);
+    const QString kept = report.holes == 0   ? text(ProgramText::GuaranteeKept)
+                         : report.holes == 1 ? text(ProgramText::GuaranteeOneHole).arg(percent(report.coveredShare, 2))
+                                             : text(ProgramText::GuaranteeHoles)
+                                                   .arg(report.holes)
+                                                   .arg(percent(report.coveredShare, 2));
+    const ProgramText condition = keys_ == 1 ? ProgramText::GuaranteeWhenKeyDrawn : ProgramText::GuaranteeWhenKeysDrawn;
+    return QStringLiteral("\n") + text(condition).arg(keyGuarantee_.t).arg(keyGuarantee_.m) + QStringLiteral(" \u2014 ") +
+           kept;
+}
+
 void WheelCheckWindow::showProfile() {
     QStringList numbers;
     for (int k = 0; k < wheel_.numbers; ++k)
         numbers << QString::number(played_.empty() ? k + 1 : played_[static_cast<std::size_t>(k)]);
     summary_->setText(
-        text(ProgramText::WheelSummary).arg(profile_->boards).arg(wheel_.numbers).arg(numbers.join(QLatin1Char(' '))));
+        text(ProgramText::WheelSummary).arg(profile_->boards).arg(wheel_.numbers).arg(numbers.join(QLatin1Char(' '))) +
+        keyGuaranteeLine());
     for (int m = kLowestCell; m <= kBoardSize; ++m) {
         for (int t = kLowestCell; t <= kBoardSize; ++t) {
             if (t > m) {
@@ -227,7 +245,7 @@ void WheelCheckWindow::showProfile() {
 void WheelCheckWindow::showWinTable() {
     const int highest = std::max(state_.parameters.highestNumber, wheel_.numbers);
     const workshop::WinTable table = workshop::winTable(*profile_, highest);
-    winTitle_->setText(text(ProgramText::WinTableTitle).arg(highest));
+    winTitle_->setText(text(ProgramText::WinTableTitle).arg(highest) + keyGuaranteeLine());
     QStringList legend;
     for (int j = 0; j <= kBoardSize; ++j) legend << text(ProgramText::BestBoardHolds).arg(j);
     for (int h = 0; h <= kBoardSize; ++h) {

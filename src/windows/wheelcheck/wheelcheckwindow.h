@@ -46,7 +46,10 @@ public:
 
     // Checks `wheel` and shows the window. `played` names the number played at each position
     // (position -> number); empty or of another length, the positions show as 1..v.
-    void openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played = {});
+    // A wheel whose first `keys` positions are key numbers (on every board) is made to keep
+    // `keyGuarantee` when they are drawn: the check and the win table say so under their titles.
+    void openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played = {}, int keys = 0,
+                 workshop::Guarantee keyGuarantee = {});
     // The same without showing the window; false when the check was stopped.
     bool checkWheel(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played = {});
 
@@ -88,6 +91,10 @@ private:
     std::optional<workshop::CoverageProfile> profile_;
     std::optional<workshop::Guarantee> shownCell_;
     LongPass* pass_ = nullptr;
+    int keys_ = 0;
+    workshop::Guarantee keyGuarantee_;
+    // What the key numbers promise and whether the boards keep it; empty without key numbers.
+    QString keyGuaranteeLine() const;
 };
 
 }  // namespace norvex5

@@ -4,13 +4,12 @@
 
 namespace norvex5 {
 
-std::optional<WheelToCheck> builtInWheelOverTicked(const SelectionState& selection, int wheelNumber) {
-    if (!selectionFitsWheel(selection, wheelNumber)) return std::nullopt;
-    auto wheel = workshop::builtInWheel(wheelNumber);
-    if (!wheel) return std::nullopt;
+std::optional<WheelToCheck> chosenWheelOverTicked(const SelectionState& selection, const WheelRecord* record) {
+    if (!selectionFitsWheel(selection, record)) return std::nullopt;
+    workshop::Wheel wheel = workshop::wheelOfRecord(*record);
     Expansion expansion;
     prepareNumberList(expansion, selection);
-    WheelToCheck result{std::move(*wheel), {}};
+    WheelToCheck result{std::move(wheel), {}};
     for (int position = 1; position <= result.wheel.numbers; ++position)
         result.played.push_back(expansion.numberList[position]);
     return result;

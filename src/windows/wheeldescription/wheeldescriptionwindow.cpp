@@ -28,9 +28,9 @@ void WheelDescriptionWindow::prepare() {
     controls_.description->clear();
     controls_.title->clear();
     // No wheel chosen: nothing to describe, and no record to read.
-    const WheelRecord* wheel = wheelRecord(state_.selectedWheel);
+    const WheelRecord* wheel = wheelRecordOf(state_.expansion, state_.selectedWheel);
     if (wheel == nullptr) return;
-    controls_.title->setText(QString::fromStdString(wheelTitle(state_.selectedWheel, false, lookup)));
+    controls_.title->setText(QString::fromStdString(wheelTitle(*wheel, lookup)));
     const auto lines = wheelDescriptionLines(*wheel, lookup);
     QStringList text;
     for (const std::string& line : lines) text.append(QString::fromStdString(line));

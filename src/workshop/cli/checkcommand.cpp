@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "workshop/cli/filteroptions.h"
+#include "workshop/cli/shapeoptions.h"
 #include "workshop/cli/wheelstool.h"
+#include "workshop/keynumbers.h"
 #include "workshop/wheelcheck.h"
 
 namespace norvex5::workshop {
@@ -22,6 +24,7 @@ struct CheckOptions {
     bool json = false;
     FilterOptions filter;
     bool dropFailing = false;
+    WheelShapeOptions shape;
 };
 
 // The guarantee among the draws that pass the filter, beside the plain one.
@@ -54,6 +57,8 @@ void writeCheckJson(std::ostream& out, const CheckOptions& o, const GuaranteeRep
     document["numbers"] = o.numbers;
     document["guarantee"] = o.t;
     document["if"] = o.m;
+    document["keys"] = o.shape.keys;
+    document["board_size"] = o.shape.boardSize;
     document["boards"] = report.boards;
     document["numbered_from"] = first;
     document["holes"] = report.holes;
@@ -88,12 +93,13 @@ void writeCheckText(std::ostream& out, const CheckOptions& o, const GuaranteeRep
     if (first == 0) out << " (the file counts from 0: read as the numbers 0 to " << o.numbers - 1 << ")";
     out << "\n";
     if (filtered) writeFilterText(out, *filtered, g);
+    const std::string condition = keyCondition(o.shape);
     if (report.holes == 0) {
-        out << "Guarantee " << g.t << " if " << g.m << ": kept (" << report.subsets << " draws of " << g.m
-            << " checked)\n";
+        out << "Guarantee " << g.t << " if " << g.m << condition << ": kept (" << report.subsets << " draws of "
+            << g.m << " checked)\n";
         return;
     }
-    out << "Guarantee " << g.t << " if " << g.m << ": not kept, " << report.holes << " holes among " << report.subsets
+    out << "Guarantee " << g.t << " if " << g.m << condition << ": not kept, " << report.holes << " holes among " << report.subsets
         << " draws of " << g.m << " (" << fixedDecimals(100.0 * report.coveredShare, 2) << " % covered)\n";
     out << (report.holes > static_cast<std::int64_t>(report.firstHoles.size()) ? "First holes:\n" : "Holes:\n");
     for (const auto& hole : report.firstHoles) out << "  " << numbersText(hole, first, " ") << "\n";
@@ -101,8 +107,12 @@ void writeCheckText(std::ostream& out, const CheckOptions& o, const GuaranteeRep
 
 int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
     const Guarantee g{o.t, o.m};
-    if (auto problem = checkLimitsProblem(o.numbers, g)) {
+    if (auto problem = wheelShapeProblem(o.numbers, g, o.shape, false)) {
         err << kToolPrefix << *problem << "\n";
+        return kToolBadInput;
+    }
+    if ((o.shape.keys > 0 || o.shape.boardSize != kBoardSize) && !o.filter.filter.empty()) {
+        err << kToolPrefix << "--filter goes with boards of five numbers and no key numbers\n";
         return kToolBadInput;
     }
     const auto setting = readFilterOptions(o.filter, o.numbers, err);
@@ -111,13 +121,14 @@ int check(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << "--drop-failing drops the boards that fail --filter: give one\n";
         return kToolBadInput;
     }
-    const auto read = readToolWheel(o.file, o.layout, o.numbers, err);
+    const auto read = readToolWheel(o.file, o.layout, o.numbers, err, o.shape.boardSize);
     if (!read) return kToolBadInput;
     const WheelFileReading& reading = *read;
     const int first = reading.numberedFromZero ? 0 : 1;
     const Wheel wheel = o.dropFailing ? passingBoards(reading.wheel, *setting->filter, setting->played) : reading.wheel;
     const CoverageIndex index(wheel);
-    const GuaranteeReport report = checkGuarantee(index, g, o.holesShown);
+    const GuaranteeReport report = o.shape.keys > 0 ? checkGuaranteeWithKeys(index, g, o.shape.keys, o.holesShown)
+                                                    : checkGuarantee(index, g, o.holesShown);
     std::optional<FilterReport> filtered;
     if (setting->filter) {
         filtered = checkUnderFilter(index, *setting, g);
@@ -144,6 +155,7 @@ ToolCommand addCheckCommand(CLI::App& tool) {
     command->add_flag("--json", o->json, "Answer in JSON");
     addFilterOptions(*command, o->filter);
     command->add_flag("--drop-failing", o->dropFailing, "Drop the boards that fail --filter before checking");
+    addWheelShapeOptions(*command, o->shape);
     return {command, [o](std::ostream& out, std::ostream& err) { return check(*o, out, err); }};
 }
 

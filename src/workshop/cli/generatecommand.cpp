@@ -10,8 +10,10 @@
 #include <signal.h>
 
 #include "persistence/atomicfile.h"
+#include "workshop/cli/shapeoptions.h"
 #include "workshop/cli/filteroptions.h"
 #include "workshop/cli/wheelstool.h"
+#include "workshop/keynumbers.h"
 #include "workshop/wheelgenerator.h"
 
 namespace norvex5::workshop {
@@ -32,6 +34,7 @@ struct GenerateOptions {
     std::string outFile;
     bool json = false;
     FilterOptions filter;
+    WheelShapeOptions shape;
 };
 
 // The filter a wheel is generated under, as the answer tells it.
@@ -91,7 +94,9 @@ std::string outFileProblem(const std::string& file) {
     return {};
 }
 
-std::vector<std::uint8_t> boardNumbers(const Board& board) { return {board.begin(), board.end()}; }
+std::vector<std::uint8_t> boardNumbers(const Wheel& wheel, const Board& board) {
+    return {board.begin(), board.begin() + wheel.boardSize};
+}
 
 // `written`: the wheel went to --out; else its boards are part of the answer.
 void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
@@ -100,6 +105,8 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["numbers"] = o.numbers;
     document["guarantee"] = o.t;
     document["if"] = o.m;
+    document["keys"] = o.shape.keys;
+    document["board_size"] = o.shape.boardSize;
     document["boards"] = result.wheel.boards.size();
     document["seconds"] = result.seconds;
     document["seed"] = settings.seed;
@@ -111,7 +118,7 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     }
     if (!written) {
         ToolJson wheel = ToolJson::array();
-        for (const Board& b : result.wheel.boards) wheel.push_back(numbersJson(boardNumbers(b), 1));
+        for (const Board& b : result.wheel.boards) wheel.push_back(numbersJson(boardNumbers(result.wheel, b), 1));
         document["wheel"] = std::move(wheel);
     }
     writeJsonLine(out, document);
@@ -119,23 +126,27 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
 
 void writeGenerateText(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
                        const GeneratorResult& result, bool written, const std::optional<GenerateFilter>& filtered) {
-    out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m;
+    out << result.wheel.boards.size() << " boards";
+    if (o.shape.boardSize != kBoardSize) out << " of " << o.shape.boardSize << " numbers";
+    out << " over " << o.numbers << " numbers keep " << o.t << " if " << o.m << keyCondition(o.shape);
     if (filtered)
         out << " among draws that pass " << filtered->text << " (" << fixedDecimals(100.0 * filtered->passingShare, 2)
             << " % of draws)";
-    out        << " (seed " << settings.seed << " on " << settings.threads
+    out << " (seed " << settings.seed << " on " << settings.threads
         << (settings.threads == 1 ? " thread, " : " threads, ") << fixedDecimals(result.seconds, 1) << " s)";
     if (written) {
         out << ", written to " << o.outFile << "\n";
     } else {
         out << ":\n";
-        for (const Board& b : result.wheel.boards) out << numbersText(boardNumbers(b), 1, ";") << "\n";
+        for (const Board& b : result.wheel.boards) out << numbersText(boardNumbers(result.wheel, b), 1, ";") << "\n";
     }
 }
 
 // The arguments' own faults, before anything is searched; empty when there is none.
 std::string argumentProblem(const GenerateOptions& o) {
-    if (auto problem = generatorLimitsProblem(o.numbers, {o.t, o.m})) return *problem;
+    if (auto problem = wheelShapeProblem(o.numbers, {o.t, o.m}, o.shape, true)) return *problem;
+    if ((o.shape.keys > 0 || o.shape.boardSize != kBoardSize) && !o.filter.filter.empty())
+        return "--filter goes with boards of five numbers and no key numbers";
     if (!(std::isfinite(o.seconds) && o.seconds > 0 && o.seconds <= kMostSeconds))
         return "the seconds must be more than 0 and at most " + std::to_string(int(kMostSeconds)) + " (a week)";
     if (!o.outFile.empty()) return outFileProblem(o.outFile);
@@ -167,10 +178,12 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
     // Without a seed each run differs; the seed used is reported so that it can be run again.
     settings.seed = o.seedGiven ? o.seed : std::random_device()() % 1000000;
     settings.threads = generatorThreads(o.threads);  // told with the seed: both set the path
+    settings.boardSize = o.shape.boardSize;
     GeneratorResult result;
     {
         const StopOnSignals stopOnSignals;
-        result = generateWheel(settings, stopOnSignals.flag());
+        result = o.shape.keys > 0 ? generateWithKeyNumbers(settings, o.shape.keys, stopOnSignals.flag())
+                                  : generateWheel(settings, stopOnSignals.flag());
     }
     if (!result.complete) {
         if (result.stopped)
@@ -210,10 +223,11 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
     CLI::Option* seed =
         command->add_option("--seed", o->seed, "Seed: the same seed takes the same path")->check(kWholeNumber);
     command->add_option("--threads", o->threads, "Searches side by side (one for each core by default)")
-        ->check(CLI::PositiveNumber);
+        ->check(kThreadCount);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
     command->add_flag("--json", o->json, "Answer in JSON");
     addFilterOptions(*command, o->filter);
+    addWheelShapeOptions(*command, o->shape);
     return {command, [o, seed](std::ostream& out, std::ostream& err) {
                 o->seedGiven = seed->count() > 0;
                 return generate(*o, out, err);

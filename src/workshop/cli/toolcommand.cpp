@@ -107,7 +107,7 @@ WheelFileLayout guessedLayout(const std::string& fileName, WheelFileLayout layou
 }  // namespace
 
 std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const WheelFileLayout& asked,
-                                              int numbers, std::ostream& err) {
+                                              int numbers, std::ostream& err, int boardSize) {
     if (asked.separator.size() != 1) {
         err << kToolPrefix << "the separator must be one character\n";
         return std::nullopt;
@@ -121,9 +121,9 @@ std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const
     file.fileName = fileName;
     file.separator = layout.separator;
     file.linesToSkip = layout.skip;
-    WheelFileReading reading = readWheelFile(file, numbers);
+    WheelFileReading reading = readWheelFile(file, numbers, boardSize);
     if (!reading.ok()) {
-        err << kToolPrefix << fileName << ": " << describeProblem(reading, numbers) << "\n";
+        err << kToolPrefix << fileName << ": " << describeProblem(reading, numbers, boardSize) << "\n";
         return std::nullopt;
     }
     return reading;

@@ -62,6 +62,6 @@ void addWheelFileOptions(CLI::App& command, WheelFileLayout& layout, const std::
 // A wheel file read as every subcommand reads one; nothing, once the reason is on `err`, when the
 // options or the file are not sound.
 std::optional<WheelFileReading> readToolWheel(const std::string& fileName, const WheelFileLayout& layout,
-                                              int numbers, std::ostream& err);
+                                              int numbers, std::ostream& err, int boardSize = kBoardSize);
 
 }  // namespace norvex5::workshop

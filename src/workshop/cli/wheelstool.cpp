@@ -5,6 +5,7 @@
 #include "workshop/cli/backtestcommand.h"
 #include "workshop/cli/checkcommand.h"
 #include "workshop/cli/generatecommand.h"
+#include "workshop/cli/librarycommand.h"
 
 namespace norvex5::workshop {
 
@@ -13,10 +14,11 @@ constexpr const char* kRunHelp = "Run norvex5-wheels --help for the commands and
 }  // namespace
 
 int runWheelsTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app{"The wheel workshop of Norvex5: check a wheel file's guarantee, generate a wheel, or test one against past draws.",
+    CLI::App app{"The wheel workshop of Norvex5: check a wheel file's guarantee, generate a wheel, test one against past draws, or list the library.",
                  "norvex5-wheels"};
     app.require_subcommand(1);
-    const std::vector<ToolCommand> commands = {addCheckCommand(app), addGenerateCommand(app), addBacktestCommand(app)};
+    const std::vector<ToolCommand> commands = {addCheckCommand(app), addGenerateCommand(app), addBacktestCommand(app),
+                                               addLibraryCommand(app)};
 
     // CLI11 would only say that a command is required.
     if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&

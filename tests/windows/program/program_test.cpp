@@ -38,7 +38,7 @@ public:
 
     ProgramRig() {
         saveParameters(programDir() / kParameterFileName, ParameterRecord{});
-        program = std::make_unique<Program>(platform, ProgramDirectories{programDir(), programDir() / "config"});
+        program = std::make_unique<Program>(platform, ProgramDirectories{programDir(), programDir() / "config", {}});
         program->start();
     }
 

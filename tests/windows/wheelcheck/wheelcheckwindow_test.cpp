@@ -99,8 +99,8 @@ private slots:
         Rig rig;
         SelectionState selection{};
         for (int n = 20; n < 33; ++n) selection[n] = kSelected;
-        QVERIFY(!builtInWheelOverTicked(selection, 1));  // six numbers, thirteen ticked
-        const auto chosen = builtInWheelOverTicked(selection, 5);
+        QVERIFY(!chosenWheelOverTicked(selection, wheelRecord(1)));  // six numbers, thirteen ticked
+        const auto chosen = chosenWheelOverTicked(selection, wheelRecord(5));
         QVERIFY(chosen);
         QCOMPARE(chosen->played.front(), 20);
         QCOMPARE(chosen->played.back(), 32);

@@ -1,0 +1,110 @@
+#include "windows/mainwindow/librarywheellist.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "core/appstate.h"
+#include "core/wheelcatalogue.h"
+#include "textfiles/listentry.h"
+
+namespace norvex5 {
+
+namespace {
+
+constexpr int kHiddenNumberGap = 100;  // as the built-in entries hide theirs
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+LibraryWheelList::LibraryWheelList(AppState& state, std::filesystem::path shippedFolder,
+                                   std::filesystem::path userFolder)
+    : state_(state), shippedFolder_(std::move(shippedFolder)), userFolder_(std::move(userFolder)) {}
+
+QStringList LibraryWheelList::read() {
+    const library::LibraryFolder shipped = library::readShippedLibrary(shippedFolder_);
+    library::LibraryFolder user;
+    if (!userFolder_.empty()) user = library::readUserLibrary(userFolder_);
+    wheels_ = library::allWheels(shipped, user);
+    filledTicked_ = filledKeys_ = -1;
+    QStringList problems;
+    if (user.unreadable)
+        problems << fromUtf8(state_.programText(ProgramText::LibraryFolderUnreadable))
+                        .arg(QString::fromStdString(userFolder_.string()));
+    for (const library::LibraryRefusal& refused : user.refused) {
+        const QString file = QString::fromStdString(refused.file.filename().string());
+        if (refused.problem == library::LibraryProblem::ClaimNotKept)
+            problems << fromUtf8(state_.programText(ProgramText::LibraryClaimNotKept))
+                            .arg(file)
+                            .arg(refused.claim->guarantee.t)
+                            .arg(refused.claim->guarantee.m);
+        else
+            problems << fromUtf8(state_.programText(ProgramText::LibraryFileNotAWheel)).arg(file);
+    }
+    return problems;
+}
+
+bool LibraryWheelList::stale() const {
+    const Counters c = counters(state_.selection);
+    return c.ticked != filledTicked_ || c.fixed != filledKeys_;
+}
+
+QString LibraryWheelList::entryOf(const library::FittingWheel& wheel, int number) const {
+    const WheelRecord record{static_cast<std::int32_t>(wheel.boards), wheel.guarantee.t, wheel.guarantee.m,
+                             wheel.numbers, kNumbersPerBoard, wheel.keys, {}};
+    return QString::fromStdString(makeListEntry(wheelTitle(record, state_.messageLookup()), kHiddenNumberGap, number));
+}
+
+void LibraryWheelList::fill(QComboBox& list, int builtIn) {
+    const Counters c = counters(state_.selection);
+    filledTicked_ = c.ticked;
+    filledKeys_ = c.fixed;
+    // The library wheel chosen is found again among the new entries by what it is.
+    const std::optional<library::FittingWheel> chosen = chosen_;
+    int again = -1;
+    {
+        const QSignalBlocker quiet(&list);
+        while (list.count() > builtIn) list.removeItem(list.count() - 1);
+        fitting_ = library::fittingWheels(wheels_, c.ticked, c.fixed);
+        if (!fitting_.empty()) list.insertSeparator(builtIn);
+        for (std::size_t i = 0; i < fitting_.size(); ++i) {
+            const library::FittingWheel& w = fitting_[i];
+            const auto fileOf = [](const library::FittingWheel& f) {
+                return f.source ? f.source->file : std::filesystem::path();
+            };
+            if (chosen && w.guarantee == chosen->guarantee && w.keys == chosen->keys && w.boards == chosen->boards &&
+                fileOf(w) == fileOf(*chosen))
+                again = static_cast<int>(i);
+            list.addItem(entryOf(w, kFirstNumber + static_cast<int>(i)));
+        }
+    }
+    if (!chosen) return;
+    // Told as a choice of the player's: the list's number changed, or the wheel left the list and
+    // the first built-in wheel takes its place.
+    if (again >= 0 && list.currentIndex() == builtIn + 1 + again) choose(kFirstNumber + again);
+    list.setCurrentIndex(again >= 0 ? builtIn + 1 + again : 0);
+}
+
+bool LibraryWheelList::choose(int number) {
+    const int index = number - kFirstNumber;
+    if (index < 0 || index >= static_cast<int>(fitting_.size())) {
+        chosen_.reset();
+        return false;
+    }
+    const library::FittingWheel& chosen = fitting_[static_cast<std::size_t>(index)];
+    const auto wheel = library::loadFittingWheel(chosen);
+    if (!wheel) return false;
+    std::vector<WheelBoard> boards;
+    boards.reserve(wheel->boards.size());
+    for (const workshop::Board& board : wheel->boards) {
+        WheelBoard positions{};
+        for (int k = 0; k < kNumbersPerBoard; ++k) positions[k] = board[k] + 1;
+        boards.push_back(positions);
+    }
+    chosen_ = chosen;
+    state_.expansion.libraryWheel = std::make_shared<const LibraryWheelRecord>(
+        number, std::move(boards), chosen.guarantee.t, chosen.guarantee.m, chosen.numbers, chosen.keys);
+    return true;
+}
+
+}  // namespace norvex5
