@@ -21,6 +21,7 @@
 #include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
+#include "workshop/filtersettings.h"
 #include "workshop/wheel.h"
 
 namespace norvex5 {
@@ -78,9 +79,14 @@ Program::Program(Platform& platform, ProgramDirectories directories)
       languageChoice_(onFirstUse<LanguageChoiceDialog>()),
       wheelDescription_(onFirstUse<WheelDescriptionWindow>()),
       about_(onFirstUse<AboutBox>()),
-      wheelCheck_(onFirstUse<WheelCheckWindow>()),
+      wheelCheck_(onFirstUse<WheelCheckWindow>([this](MainWindow& owner) {
+          auto check = std::make_unique<WheelCheckWindow>(state_, platform_, &owner);
+          check->setFilterSettingsFile(directories_.userConfig / workshop::kFilterSettingsFileName);
+          return check;
+      })),
       wheelGenerator_(onFirstUse<WheelGeneratorWindow>([this](MainWindow& owner) {
           auto generator = std::make_unique<WheelGeneratorWindow>(state_, platform_, &owner);
+          generator->setFilterSettingsFile(directories_.userConfig / workshop::kFilterSettingsFileName);
           generator->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
               wheelCheck_->openFor(wheel, played);
           });
