@@ -82,6 +82,8 @@ enum class ProgramText {
     GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
     GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
     Continue,  // the button that goes on past a warning
+    // The print dialog's bonus option over a bonus row of other than ten boxes: "%1" its last number.
+    BonusNumbersInTurn,
     FilterTitle,            // the panel of the filter on the draw
     FilterOdd,              // its conditions
     FilterLow,              // "%1": the highest low number

@@ -7,6 +7,7 @@
 //   norvex5_peripheryshots <output directory> <language code>...
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -68,6 +69,9 @@ int main(int argc, char* argv[]) {
         TicketPrintDialog tickets(state, platform);
         tickets.setWheel(1);
         ok &= shoot(tickets, file("ticketprint-firstrun"));
+        // Its bonus options, which run to the end of the Portugal slip's longer bonus row.
+        tickets.findChild<QCheckBox*>(QStringLiteral("chcochenumerobonus"))->click();
+        ok &= shoot(tickets, file("ticketprint-bonus"));
         ok &= shootModal(
             [&] {
                 platform.message(

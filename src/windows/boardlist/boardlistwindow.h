@@ -17,9 +17,11 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "windows/boardlist/boardlistsource.h"
 #include "windows/common/linelistmodel.h"
+#include "windows/common/windowtexts.h"
 
 class QListView;
 class QPushButton;
@@ -89,5 +91,8 @@ private:
 
     LongPass* pass_ = nullptr;
 };
+
+// The messages the list window's designed controls show, by objectName.
+std::span<const WindowText> boardListTexts();
 
 }  // namespace norvex5

@@ -14,7 +14,9 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <span>
 
+#include "windows/common/windowtexts.h"
 #include "windows/ticket/ticketpanel.h"
 
 class QLabel;
@@ -76,5 +78,8 @@ private:
     // laying out again on every activation would bring it back for ever.
     bool layoutFailureReported_ = false;
 };
+
+// The messages the board viewer's designed controls show, by objectName.
+std::span<const WindowText> boardViewerTexts();
 
 }  // namespace norvex5

@@ -24,8 +24,9 @@ bool openInWebViewer(Platform& platform, const QString& target) {
     return true;
 }
 
-void openResultsPage(Platform& platform, ResultsPage page) {
-    openInWebViewer(platform, QString::fromStdString(resultsPageAddress(page)));
+void openResultsPage(Platform& platform, int gameType) {
+    const std::string address = resultsPageAddress(gameType);
+    if (!address.empty()) openInWebViewer(platform, QString::fromStdString(address));
 }
 
 void launchCompanion(Platform& platform, const std::filesystem::path& programDirectory) {

@@ -16,8 +16,8 @@ class Platform;
 // started, when the desktop has none.
 bool openInWebViewer(Platform& platform, const QString& target);
 
-// The results page on the results server; silent when it cannot be opened.
-void openResultsPage(Platform& platform, ResultsPage page);
+// The results page of the game type's lottery operator; silent when it cannot be opened.
+void openResultsPage(Platform& platform, int gameType);
 
 // The companion program when it lies beside the program (started as a program, with no
 // arguments and no shell), else the companion page in the web viewer; silent on failure.

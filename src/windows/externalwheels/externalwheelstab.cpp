@@ -41,10 +41,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageSelectFile = 172;
-constexpr int kMessageTextFiles = 173;
-constexpr int kMessageNoFileChosen = 174;
-
 constexpr int kGridColumnWidth = 40;
 constexpr int kGridRowHeight = 18;
 
@@ -557,7 +553,8 @@ void ExternalWheelsTab::printTickets() {
     const ExternalWheel wheel = currentWheel();
     if (!acceptWheelFile(wheel, "Pimprimebulletinfichier") || !replacementsAccepted(wheel)) return;
     PrinterSurface surface;
-    if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(35))) return;
+    if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(kMessageTicketPrintTitle)))
+        return;
     const TicketMode mode = allAtOnce_->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = modelList_->currentIndex() + 1;
     if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;

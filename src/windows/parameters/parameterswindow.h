@@ -10,8 +10,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <optional>
+#include <span>
 
 #include "output/ticketprinting.h"
+#include "windows/common/windowtexts.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -87,5 +89,8 @@ private:
     QComboBox* testModels_ = nullptr;
     QPushButton* testPrintButton_ = nullptr;
 };
+
+// The messages the parameters window's designed controls show, by objectName.
+std::span<const WindowText> parametersTexts();
 
 }  // namespace norvex5

@@ -131,7 +131,7 @@ void Program::connectWindows() {
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
     hooks.aboutBox = [this] { about_->showBox(); };
     hooks.help = [this] { openHelp(platform_, state_, directories_.program, defaultHelpFolder()); };
-    hooks.resultsPage = [this] { openResultsPage(platform_, ResultsPage::FrenchLotto); };
+    hooks.resultsPage = [this] { openResultsPage(platform_, state_.parameters.gameType); };
     hooks.companionLaunch = [this] { launchCompanion(platform_, directories_.program); };
 }
 

@@ -33,8 +33,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageIncorrectRange = 45;
-
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A board field or the bonus number read as a decimal integer; 0 when empty or not a number.
@@ -84,9 +82,19 @@ int TicketPrintDialog::boardCount() const {
 QString TicketPrintDialog::text(int message) const { return QString::fromStdString(state_.message(message)); }
 
 void TicketPrintDialog::applyTexts() {
-    setWindowTitle(text(kTicketPrintTitleMessage));
+    setWindowTitle(text(kMessageTicketPrintTitle));
     applyWindowTexts(*this, ticketPrintTexts(), state_.messageLookup());
     controls_.preview->setText(fromUtf8(state_.programText(ProgramText::PrintPreview)));
+    nameBonusRun();
+}
+
+void TicketPrintDialog::nameBonusRun() {
+    // The designed caption counts to ten; a bonus row of another length says how far it runs.
+    constexpr int kDesignedRun = 10;
+    const int count = bonusNumberCount(selectedModel());
+    controls_.successiveBonus->setText(
+        count == kDesignedRun ? text(kMessageBonusInTurn)
+                              : fromUtf8(state_.programText(ProgramText::BonusNumbersInTurn)).arg(count));
 }
 
 void TicketPrintDialog::showEvent(QShowEvent* event) {
@@ -124,6 +132,7 @@ void TicketPrintDialog::refreshBonusControls() {
     numbers->clear();
     for (int b = 1; b <= count; ++b) numbers->addItem(QString::number(b));
     numbers->setCurrentIndex(0);
+    nameBonusRun();
     const bool offered = hasBonusRow(model);
     controls_.bonusWanted->setVisible(offered);
     controls_.bonusModes->setVisible(offered && controls_.bonusWanted->isChecked());
