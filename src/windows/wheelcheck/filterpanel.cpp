@@ -15,24 +15,29 @@ using workshop::kBoardSize;
 
 namespace {
 
+constexpr int kLimitColumn = 5;
+
 int highestSum(int highest) { return kBoardSize * highest - kBoardSize * (kBoardSize - 1) / 2; }
 
 }  // namespace
 
 FilterPanel::FilterPanel(AppState& state, QWidget* parent) : QGroupBox(parent), state_(state) {
     setObjectName(QStringLiteral("GroupeFiltre"));
+    // Two columns of three, the ranges on the left and the limits on the right, so that the panel
+    // takes little of the height the tables below it need.
     auto* grid = new QGridLayout(this);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnMinimumWidth(4, 16);
+    grid->setColumnStretch(7, 1);
     odd = addRange(0, "Impairs", kBoardSize);
     low = addRange(1, "Bas", kBoardSize);
     sum = addRange(2, "Somme", highestSum(highest_));
-    run = addLimit(3, "Suite");
-    decade = addLimit(4, "Dizaine");
-    digit = addLimit(5, "Finale");
+    run = addLimit(0, "Suite", kLimitColumn);
+    decade = addLimit(1, "Dizaine", kLimitColumn);
+    digit = addLimit(2, "Finale", kLimitColumn);
     share = new QLabel(this);
     share->setObjectName(QStringLiteral("LabelFiltre"));
     share->setWordWrap(true);
-    grid->addWidget(share, 6, 0, 1, 5);
+    grid->addWidget(share, 3, 0, 1, 8);
     // What a player ticks first: two or three odd, two or three low.
     for (Condition* range : {&odd, &low}) {
         range->from->setValue(2);
@@ -59,7 +64,7 @@ FilterPanel::Condition FilterPanel::addRange(int row, const char* name, int most
     return c;
 }
 
-FilterPanel::Condition FilterPanel::addLimit(int row, const char* name) {
+FilterPanel::Condition FilterPanel::addLimit(int row, const char* name, int column) {
     Condition c;
     c.tick = new QCheckBox(this);
     c.tick->setObjectName(QStringLiteral("CaseFiltre%1").arg(QLatin1String(name)));
@@ -67,8 +72,8 @@ FilterPanel::Condition FilterPanel::addLimit(int row, const char* name) {
     c.from->setObjectName(QStringLiteral("EditFiltre%1").arg(QLatin1String(name)));
     c.from->setRange(1, kBoardSize);
     auto* grid = static_cast<QGridLayout*>(layout());
-    grid->addWidget(c.tick, row, 0);
-    grid->addWidget(c.from, row, 1);
+    grid->addWidget(c.tick, row, column);
+    grid->addWidget(c.from, row, column + 1);
     connect(c.tick, &QCheckBox::toggled, this, [this] {
         if (filling_) return;
         showShare();

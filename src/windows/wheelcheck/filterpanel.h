@@ -50,7 +50,7 @@ signals:
 
 private:
     Condition addRange(int row, const char* name, int most);
-    Condition addLimit(int row, const char* name);
+    Condition addLimit(int row, const char* name, int column = 0);
     void showShare();
     void onEdit(const Condition& condition, bool lowEndMoved);
     QString text(ProgramText which) const;

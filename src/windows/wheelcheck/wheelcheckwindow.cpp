@@ -40,12 +40,33 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
-// Columns that share the table's width, their titles wrapped onto two lines where they need it.
+// Room around a title in a header section, beside the text itself.
+constexpr int kHeaderMargin = 12;
+
+// The header as high as its longest title needs, wrapped in its column as it is now wide: a
+// title of three lines in one language is not cut to two.
+void fitHeaderToTitles(QTableWidget& table) {
+    QHeaderView* header = table.horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    int most = 2 * metrics.height();
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const QTableWidgetItem* title = table.horizontalHeaderItem(column);
+        const int width = header->sectionSize(column) - kHeaderMargin;
+        if (title == nullptr || width <= 0) continue;
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 100 * metrics.height()),
+                                                   Qt::AlignCenter | Qt::TextWordWrap, title->text());
+        most = std::max(most, wrapped.height());
+    }
+    header->setFixedHeight(most + kHeaderMargin);
+}
+
+// Columns that share the table's width, their titles wrapped onto as many lines as they need.
 void fitColumnsToWidth(QTableWidget& table) {
     QHeaderView* header = table.horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
     header->setDefaultAlignment(static_cast<Qt::Alignment>(Qt::AlignCenter | Qt::TextWordWrap));
-    header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
+    QObject::connect(header, &QHeaderView::sectionResized, &table, [&table] { fitHeaderToTitles(table); });
+    fitHeaderToTitles(table);
 }
 
 }  // namespace
@@ -124,7 +145,7 @@ void WheelCheckWindow::buildControls() {
     bottom->addWidget(chart_, 1);
     column->addLayout(bottom);
     close_ = addCloseRow(*this, *column);
-    resize(1000, 640);
+    resize(1060, 760);
 }
 
 void WheelCheckWindow::connectHandlers() {
@@ -187,6 +208,8 @@ void WheelCheckWindow::applyTexts() {
     winTable_->setHorizontalHeaderItem(1, new QTableWidgetItem(text(ProgramText::Probability)));
     for (int j = 0; j <= kBoardSize; ++j)
         winTable_->setHorizontalHeaderItem(j + 2, new QTableWidgetItem(text(ProgramText::BestBoardHolds).arg(j)));
+    fitHeaderToTitles(*matrix_);
+    fitHeaderToTitles(*winTable_);
     if (profile_) {
         showProfile();
         showWinTable();

@@ -3,6 +3,7 @@
 // and a cell of millions of holes is listed without making them all.
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
 #include <QListView>
@@ -164,6 +165,31 @@ private slots:
         for (const char* name : {"GrilleGaranties", "TableGains"}) {
             const auto* table = rig.find<QTableWidget>(QString::fromLatin1(name));
             QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+        }
+    }
+
+    // A title that wraps onto three lines in its column (the win table's in Croatian) is shown
+    // whole: the header grows to the longest, as the window is shown and as it is resized.
+    void everyColumnTitleShowsWhole() {
+        Rig rig;
+        QVERIFY(checkIncompleteFile(rig, 6));
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        for (const int width : {1060, 820}) {
+            rig.window.resize(width, rig.window.height());
+            QCoreApplication::processEvents();
+            for (const char* name : {"GrilleGaranties", "TableGains"}) {
+                const auto* table = rig.find<QTableWidget>(QString::fromLatin1(name));
+                const QHeaderView* header = table->horizontalHeader();
+                const QFontMetrics metrics = header->fontMetrics();
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    const QString title = table->horizontalHeaderItem(column)->text();
+                    const QRect needed = metrics.boundingRect(QRect(0, 0, header->sectionSize(column) - 12, 10000),
+                                                              Qt::AlignCenter | Qt::TextWordWrap, title);
+                    QVERIFY2(needed.height() <= header->height() - 8,
+                             qPrintable(QStringLiteral("%1 at %2: %3").arg(title).arg(width).arg(header->height())));
+                }
+            }
         }
     }
 
