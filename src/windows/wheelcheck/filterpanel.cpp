@@ -7,6 +7,7 @@
 
 #include "core/appstate.h"
 #include "windows/common/qttranslations.h"
+#include "workshop/filtersettings.h"
 #include "workshop/subsets.h"
 
 namespace norvex5 {
@@ -162,6 +163,17 @@ void FilterPanel::setFilter(const std::optional<workshop::DrawFilter>& filter) {
     setLimit(digit, f.perLastDigit);
     filling_ = false;
     showShare();
+}
+
+void FilterPanel::restoreFrom(const std::filesystem::path& file, int gameType) {
+    if (!file.empty()) setFilter(workshop::FilterSettings::load(file).filterFor(gameType, highest_));
+}
+
+void FilterPanel::keepIn(const std::filesystem::path& file, int gameType) const {
+    if (file.empty()) return;
+    auto settings = workshop::FilterSettings::load(file);
+    settings.keep(gameType, filter().value_or(workshop::DrawFilter{}));
+    settings.save(file);
 }
 
 void FilterPanel::showShare() {

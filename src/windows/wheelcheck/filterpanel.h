@@ -5,6 +5,7 @@
 // per game type through FilterSettings.
 
 #include <QGroupBox>
+#include <filesystem>
 #include <optional>
 
 #include "localisation/programtexts.h"
@@ -33,6 +34,10 @@ public:
     // The draws of the game that pass the filter ticked (all of them with none).
     std::int64_t passing() const { return passing_; }
     void applyTexts();
+    // The filter kept for the game type in the settings file `file` (none when it is empty), and
+    // the one ticked kept there.
+    void restoreFrom(const std::filesystem::path& file, int gameType);
+    void keepIn(const std::filesystem::path& file, int gameType) const;
 
     // One condition: its tick and its one or two values.
     struct Condition {

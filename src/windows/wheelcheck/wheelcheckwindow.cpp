@@ -14,7 +14,6 @@
 #include "windows/common/longpass.h"
 #include "windows/common/qttranslations.h"
 #include "windows/wheelcheck/filterpanel.h"
-#include "workshop/filtersettings.h"
 #include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "windows/wheelcheck/holelistmodel.h"
@@ -177,20 +176,10 @@ QString WheelCheckWindow::cellText(std::int64_t holes, double covered) const {
                         : text(ProgramText::GuaranteeHoles).arg(holes).arg(share);
 }
 
-void WheelCheckWindow::loadFilter() {
-    if (filterFile_.empty()) return;
-    const auto settings = workshop::FilterSettings::load(filterFile_);
-    filterPanel_->setFilter(settings.filterFor(state_.parameters.gameType, filterPanel_->highest()));
-}
-
 // The player changed the filter or dropping: kept for the game type, and the wheel as given
 // checked again under it.
 void WheelCheckWindow::filterChanged() {
-    if (!filterFile_.empty()) {
-        auto settings = workshop::FilterSettings::load(filterFile_);
-        settings.keep(state_.parameters.gameType, filterPanel_->filter().value_or(workshop::DrawFilter{}));
-        settings.save(filterFile_);
-    }
+    filterPanel_->keepIn(filterFile_, state_.parameters.gameType);
     if (profile_ && pass_ == nullptr) checkWheel(givenWheel_, played_);
 }
 
@@ -220,7 +209,7 @@ void WheelCheckWindow::applyTexts() {
 void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
     // The language may have changed since the window was built or last shown.
     applyTexts();
-    loadFilter();
+    filterPanel_->restoreFrom(filterFile_, state_.parameters.gameType);
     show();
     raise();
     activateWindow();

@@ -84,7 +84,6 @@ private:
     void clearResults();
     QString text(ProgramText which) const;
     int gameHighest() const;
-    void loadFilter();
     QString cellText(std::int64_t holes, double covered) const;
 
     AppState& state_;

@@ -18,7 +18,6 @@
 #include "windows/common/qttranslations.h"
 #include "windows/wheelcheck/filterpanel.h"
 #include "workshop/filteredcheck.h"
-#include "workshop/filtersettings.h"
 #include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "workshop/wheel.h"
@@ -178,10 +177,7 @@ std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
 void WheelGeneratorWindow::openWindow() {
     // The language may have changed since the window was built or last shown.
     applyTexts();
-    if (!filterFile_.empty() && !generating()) {
-        const auto settings = workshop::FilterSettings::load(filterFile_);
-        filterPanel_->setFilter(settings.filterFor(state_.parameters.gameType, filterPanel_->highest()));
-    }
+    if (!generating()) filterPanel_->restoreFrom(filterFile_, state_.parameters.gameType);
     // A wheel still shown keeps its count in the box, so that the two agree; the ticked numbers
     // are one press away.
     const auto ticked = tickedNumbers();
@@ -279,11 +275,7 @@ void WheelGeneratorWindow::dropResult() {
 
 // Kept for the game type; a wheel made under another filter answers nothing the panel now asks.
 void WheelGeneratorWindow::filterChanged() {
-    if (!filterFile_.empty()) {
-        auto settings = workshop::FilterSettings::load(filterFile_);
-        settings.keep(state_.parameters.gameType, filterPanel_->filter().value_or(workshop::DrawFilter{}));
-        settings.save(filterFile_);
-    }
+    filterPanel_->keepIn(filterFile_, state_.parameters.gameType);
     dropResult();
 }
 
