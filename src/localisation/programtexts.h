@@ -84,6 +84,17 @@ enum class ProgramText {
     Continue,  // the button that goes on past a warning
     // The print dialog's bonus option over a bonus row of other than ten boxes: "%1" its last number.
     BonusNumbersInTurn,
+    // The windows' captions that were written in French (or in both first languages) in the code.
+    AboutTitle,           // the about box's title
+    LanguageChoiceTitle,  // the first-run language window, before any language is known
+    LanguageChoiceNote,   // the same window's note on the crosses beside the boxes, lines ended by \n
+    Ok,                   // the button that closes that window
+    // A game that could not be saved: "%1" the file, "%2" why.
+    GameNotSaved,
+    WriteNotAllowed,  // why: the file or its folder may not be written
+    WriteDiskFull,    // why: no room left
+    WriteNoFolder,    // why: the folder does not exist
+    WriteFailed,      // why: anything else; "%1" the system's own words
     FilterTitle,            // the panel of the filter on the draw
     FilterOdd,              // its conditions
     FilterLow,              // "%1": the highest low number

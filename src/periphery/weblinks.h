@@ -39,4 +39,7 @@ inline constexpr const char* kHelpFileName = "norvex5.chm";
 // language code outside 1..7.
 std::string helpPageName(LanguageCode language);
 
+// The look every help page links to, shipped and installed beside the pages.
+inline constexpr const char* kHelpStyleSheet = "norvex5-help.css";
+
 }  // namespace norvex5

@@ -27,6 +27,27 @@ SavedGameBytes encodeSavedGame(const SavedGameRecord& record) {
     return bytes;
 }
 
+SavedGameLoadResult decodeSavedGame(std::string_view bytes) {
+    SavedGameLoadResult result;
+    if (bytes.size() < kSavedGameSize) {
+        result.outcome = SavedGameLoad::Unreadable;
+        return result;
+    }
+    const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+    result.reservedRead = true;
+    result.reserved = readInt32LE(at + kReservedOffset);
+    if (!std::equal(std::begin(kSignature), std::end(kSignature), at)) {
+        result.outcome = SavedGameLoad::BadSignature;
+        return result;
+    }
+    result.outcome = SavedGameLoad::Loaded;
+    result.record.wheelListIndex = readInt32LE(at + kIndexOffset);
+    for (int n = 1; n <= kSavedNumberCount; ++n)
+        result.record.states[n] = sanitiseNumberState(readInt32LE(at + kStatesOffset + (n - 1) * 4));
+    result.record.reserved = result.reserved;
+    return result;
+}
+
 SavedGameLoadResult loadSavedGame(const std::filesystem::path& file) {
     SavedGameLoadResult result;
     std::error_code error;
@@ -47,23 +68,12 @@ SavedGameLoadResult loadSavedGame(const std::filesystem::path& file) {
         result.outcome = SavedGameLoad::Unreadable;
         return result;
     }
-    result.reservedRead = true;
-    result.reserved = readInt32LE(&bytes[kReservedOffset]);
-    if (!std::equal(std::begin(kSignature), std::end(kSignature), bytes.begin())) {
-        result.outcome = SavedGameLoad::BadSignature;
-        return result;
-    }
-    result.outcome = SavedGameLoad::Loaded;
-    result.record.wheelListIndex = readInt32LE(&bytes[kIndexOffset]);
-    for (int n = 1; n <= kSavedNumberCount; ++n)
-        result.record.states[n] = sanitiseNumberState(readInt32LE(&bytes[kStatesOffset + (n - 1) * 4]));
-    result.record.reserved = result.reserved;
-    return result;
+    return decodeSavedGame({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
-bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record) {
+bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record, std::error_code* error) {
     const SavedGameBytes bytes = encodeSavedGame(record);
-    return writeFileAtomically(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    return writeFileAtomically(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, error);
 }
 
 }  // namespace norvex5

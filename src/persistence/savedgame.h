@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
+#include <system_error>
 
 namespace norvex5 {
 
@@ -39,9 +41,11 @@ struct SavedGameLoadResult {
 };
 
 SavedGameLoadResult loadSavedGame(const std::filesystem::path& file);
+// The same from bytes already read: the first 292 of them, fewer are Unreadable.
+SavedGameLoadResult decodeSavedGame(std::string_view bytes);
 
-// Writes the 292 bytes whole or not at all.
-bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record);
+// Writes the 292 bytes whole or not at all; `error`, when given, says why it failed.
+bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record, std::error_code* error = nullptr);
 
 // A number state read from a file that is none of free, selected, fixed is taken as free.
 std::int32_t sanitiseNumberState(std::int32_t state);

@@ -17,8 +17,10 @@
 #include "persistence/parameters.h"
 #include "support/scratchfiles.h"
 #include "windows/common/fakeplatform.h"
+#include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5::testing {
 
@@ -76,8 +78,11 @@ public:
 // The main window over the rig.
 class MainWindowRig : public WindowRigBase {
 public:
-    MainWindowRig() : window(state, platform, {programDir(), programDir() / "config"}) {}
+    // The program's ticket pictures unless a test hands in another way to load them.
+    explicit MainWindowRig(TicketPictures::TicketLoader loadTicket = &loadTicketPicture)
+        : pictures(std::move(loadTicket)), window(state, platform, pictures, {programDir(), programDir() / "config"}) {}
 
+    TicketPictures pictures;
     MainWindow window;
 
     std::filesystem::path parametersPath() const { return programDir() / kParameterFileName; }
@@ -111,13 +116,13 @@ public:
         return false;
     }
 
-    // The picture a box shows, as one of the three holders'.
+    // The picture a box shows, as one of the three marks'.
     enum class Shown { Empty, Ticked, Fixed, Other };
-    Shown shown(int n) const {
+    Shown shown(int n) {
         const QImage image = box(n)->pixmap().toImage();
-        if (image == find<QLabel>(QStringLiteral("imagevide"))->pixmap().toImage()) return Shown::Empty;
-        if (image == find<QLabel>(QStringLiteral("imagecochee"))->pixmap().toImage()) return Shown::Ticked;
-        if (image == find<QLabel>(QStringLiteral("imagefixe"))->pixmap().toImage()) return Shown::Fixed;
+        if (image == pictures.box(BoxPicture::Empty).toImage()) return Shown::Empty;
+        if (image == pictures.box(BoxPicture::Ticked).toImage()) return Shown::Ticked;
+        if (image == pictures.box(BoxPicture::Fixed).toImage()) return Shown::Fixed;
         return Shown::Other;
     }
 };

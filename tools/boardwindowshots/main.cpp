@@ -19,8 +19,8 @@
 #include "core/expansion.h"
 #include "windows/boardlist/boardlistwindow.h"
 #include "windows/boardviewer/boardviewer.h"
-#include "windows/common/pictures.h"
 #include "windows/common/qtplatform.h"
+#include "windows/ticket/ticketpictures.h"
 
 using namespace norvex5;
 
@@ -81,12 +81,13 @@ int main(int argc, char* argv[]) {
         {7, 50, 2, 5, {2, 6, 11, 19, 24, 30, 32, 37, 41, 44, 47, 49, 50}, 7},
         {8, 50, 1, 3, {1, 4, 28, 29, 32, 48, 49, 50}, 1},
     };
+    TicketPictures pictures;
     for (const ViewerShot& shot : viewerShots) {
         state.parameters.gameType = shot.gameType;
         state.parameters.highestNumber = shot.highest;
         state.parameters.language = shot.language;
         play(state, shot.wheel, shot.numbers);
-        BoardViewer viewer(state, platform, &loadTicketPicture);
+        BoardViewer viewer(state, platform, pictures);
         viewer.show();
         for (int k = 0; k < shot.steps; ++k) viewer.showNextBoard();
         ok &=

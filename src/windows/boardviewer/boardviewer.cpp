@@ -19,6 +19,7 @@
 #include "windows/common/platform.h"
 #include "windows/common/windowtexts.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
@@ -40,9 +41,8 @@ constexpr QSize kTicketSize(374, 288);
 
 std::span<const WindowText> boardViewerTexts() { return kViewerTexts; }
 
-BoardViewer::BoardViewer(AppState& state, Platform& platform, TicketPanel::PictureSource ticketPictures,
-                         QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+BoardViewer::BoardViewer(AppState& state, Platform& platform, TicketPictures& pictures, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), pictures_(pictures) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Grilles à jouer"));
     // Fixed single border: nothing to resize, maximise or ask help of.
@@ -53,15 +53,13 @@ BoardViewer::BoardViewer(AppState& state, Platform& platform, TicketPanel::Pictu
     font.setPixelSize(12);
     setFont(font);
 
-    emptyBox_ = loadBoxPicture(BoxPictureKind::Empty);
-    tickedBox_ = loadBoxPicture(BoxPictureKind::Ticked);
-    buildControls(std::move(ticketPictures));
+    buildControls();
     connectHandlers();
 }
 
 BoardViewer::~BoardViewer() = default;
 
-void BoardViewer::buildControls(TicketPanel::PictureSource ticketPictures) {
+void BoardViewer::buildControls() {
     GradientBackground::placeBehind(this);
 
     auto* wheelGroup = named(new QGroupBox(QStringLiteral("Système sélectionné"), this), "GroupBox2");
@@ -81,7 +79,7 @@ void BoardViewer::buildControls(TicketPanel::PictureSource ticketPictures) {
     wheelLayout->setContentsMargins(10, 4, 10, 6);
     wheelLayout->addWidget(wheelTitle_);
 
-    ticket_ = new TicketPanel(TicketOwner::BoardViewer, kGridACount, std::move(ticketPictures), emptyBox_, this);
+    ticket_ = new TicketPanel(TicketOwner::BoardViewer, kGridACount, pictures_, this);
     ticket_->setFixedSize(kTicketSize);
     // The viewer's boxes only show the board: they take neither clicks nor the focus.
     for (int n = 1; n <= ticket_->boxCount(); ++n) {
@@ -223,12 +221,13 @@ void BoardViewer::showNoBoard() {
     wheelTitle_->clear();
     boardNumber_->clear();
     boardCountLabel_->clear();
-    for (int n = 1; n <= ticket_->boxCount(); ++n) ticket_->box(n)->setPixmap(emptyBox_);
+    const QPixmap empty = pictures_.box(BoxPicture::Empty);
+    for (int n = 1; n <= ticket_->boxCount(); ++n) ticket_->box(n)->setPixmap(empty);
 }
 
 void BoardViewer::refreshBoxes() {
     for (int n = 1; n <= ticket_->boxCount(); ++n)
-        ticket_->box(n)->setPixmap(state_.boardMask[n] == 1 ? tickedBox_ : emptyBox_);
+        ticket_->box(n)->setPixmap(pictures_.box(state_.boardMask[n] == 1 ? BoxPicture::Ticked : BoxPicture::Empty));
 }
 
 }  // namespace norvex5

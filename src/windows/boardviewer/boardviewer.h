@@ -8,12 +8,11 @@
 //    the chosen wheel from AppState (selectedWheel, which the main window's wheel list keeps) and
 //    builds each board it shows through the expansion over the ticked numbers. It never changes
 //    the selection.
-//  - The ticket is a TicketPanel with the viewer's 50 boxes; its pictures come from whoever owns
-//    the program's copies (the main window's ticketPicture), handed in as a function.
+//  - The ticket is a TicketPanel with the viewer's 50 boxes; it asks the program's TicketPictures,
+//    which the main window's ticket asks too.
 //  - A wheel outside the catalogue (no entry chosen, a damaged saved game) shows no board at all.
 
 #include <QDialog>
-#include <QPixmap>
 #include <span>
 
 #include "windows/common/windowtexts.h"
@@ -26,13 +25,13 @@ namespace norvex5 {
 
 struct AppState;
 class Platform;
+class TicketPictures;
 
 class BoardViewer : public QDialog {
     Q_OBJECT
 
 public:
-    BoardViewer(AppState& state, Platform& platform, TicketPanel::PictureSource ticketPictures,
-                QWidget* parent = nullptr);
+    BoardViewer(AppState& state, Platform& platform, TicketPictures& pictures, QWidget* parent = nullptr);
     ~BoardViewer() override;
 
     // The board shown and how many the wheel has; 0 boards when there is no wheel to show.
@@ -53,7 +52,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildControls(TicketPanel::PictureSource ticketPictures);
+    void buildControls();
     void connectHandlers();
     // Board 1 of the chosen wheel, or nothing at all without one.
     void showFirstBoard();
@@ -63,9 +62,8 @@ private:
 
     AppState& state_;
     Platform& platform_;
+    TicketPictures& pictures_;
 
-    QPixmap emptyBox_;
-    QPixmap tickedBox_;
     TicketPanel* ticket_ = nullptr;
     QLabel* wheelTitle_ = nullptr;       // ltitmet
     QLabel* boardNumber_ = nullptr;      // lnubul

@@ -33,8 +33,8 @@ void openHelp(Platform& platform, const AppState& state, const std::filesystem::
 // Where the program writes its help pages: the user's cache directory.
 QString defaultHelpFolder();
 
-// Writes the shipped help page `pageName` into `folder`; its path, or empty when it could not
-// be written.
+// Writes the shipped help page `pageName` into `folder`, with the stylesheet it links to; its
+// path, or empty when the page could not be written.
 QString writeHelpPage(const QString& pageName, const QString& folder);
 
 }  // namespace norvex5

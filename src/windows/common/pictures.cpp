@@ -21,11 +21,11 @@ QPixmap loadTicketPicture(TicketPicture picture) {
         QStringLiteral(":/tickets/%1.jpg").arg(QLatin1String(picture.data(), static_cast<int>(picture.size()))));
 }
 
-QPixmap loadBoxPicture(BoxPictureKind kind) {
-    switch (kind) {
-        case BoxPictureKind::Empty: return loadResource(QStringLiteral(":/boxes/imagevide.png"));
-        case BoxPictureKind::Ticked: return loadResource(QStringLiteral(":/boxes/imagecochee.png"));
-        case BoxPictureKind::Fixed: return loadResource(QStringLiteral(":/boxes/imagefixe.png"));
+QPixmap loadBoxPicture(BoxPicture mark) {
+    switch (mark) {
+        case BoxPicture::Empty: return loadResource(QStringLiteral(":/boxes/imagevide.png"));
+        case BoxPicture::Ticked: return loadResource(QStringLiteral(":/boxes/imagecochee.png"));
+        case BoxPicture::Fixed: return loadResource(QStringLiteral(":/boxes/imagefixe.png"));
     }
     return {};
 }

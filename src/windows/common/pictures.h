@@ -4,13 +4,13 @@
 
 #include <QPixmap>
 
+#include "core/selection.h"
 #include "screen/boxpositions.h"
 
 namespace norvex5 {
 
 QPixmap loadTicketPicture(TicketPicture picture);
-enum class BoxPictureKind { Empty, Ticked, Fixed };
-QPixmap loadBoxPicture(BoxPictureKind kind);
+QPixmap loadBoxPicture(BoxPicture mark);
 QPixmap loadProgramIcon();
 // A button picture by name: info, help, view, list, print, compare, random, clear, quit, web.
 QPixmap loadButtonIcon(const char* name);

@@ -312,6 +312,11 @@ void ExternalWheelsTab::fillReplacementLists() {
 
 int ExternalWheelsTab::page() const { return pages_->currentIndex() + 1; }
 
+void ExternalWheelsTab::startOver() {
+    showPage(1);
+    if (skipBox_->count() > 0) skipBox_->setCurrentIndex(0);
+}
+
 void ExternalWheelsTab::showPage(int page) {
     pages_->setCurrentIndex(page - 1);
     refreshNavigation();

@@ -31,11 +31,17 @@
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
-MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent)
-    : QMainWindow(parent), state_(state), platform_(platform), directories_(std::move(directories)) {
+MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pictures, ProgramDirectories directories,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      platform_(platform),
+      pictures_(pictures),
+      directories_(std::move(directories)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NORVEX5"));
     // A fixed single border: a system menu and a minimise button, nothing to resize or maximise.
@@ -48,7 +54,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, ProgramDirectories d
     font.setPixelSize(12);
     setFont(font);
 
-    controls_.build(*this, [this](TicketPicture picture) { return ticketPicture(picture); });
+    controls_.build(*this, pictures_);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -114,19 +120,6 @@ void MainWindow::connectHandlers() {
 
 // --- The ticket ---------------------------------------------------------------------------------
 
-QPixmap MainWindow::ticketPicture(TicketPicture picture) {
-    const QString name = QString::fromUtf8(picture.data(), static_cast<int>(picture.size()));
-    const auto held = std::find_if(controls_.ticketPictures.begin(), controls_.ticketPictures.end(),
-                                   [&](const QLabel* holder) { return holder->objectName() == name; });
-    if (held == controls_.ticketPictures.end()) return {};
-    QLabel* holder = *held;
-    if (!holder->property("read").toBool()) {
-        holder->setPixmap(loadTicketPicture(picture));
-        holder->setProperty("read", true);
-    }
-    return holder->pixmap();
-}
-
 void MainWindow::layOutTicket() {
     try {
         controls_.ticket->layOut(state_.parameters.gameType, state_.parameters.highestNumber);
@@ -136,16 +129,9 @@ void MainWindow::layOutTicket() {
     }
 }
 
-QPixmap MainWindow::boxPixmap(std::int32_t numberState) const {
-    switch (boxPicture(numberState)) {
-        case BoxPicture::Ticked: return controls_.tickedBox->pixmap();
-        case BoxPicture::Fixed: return controls_.fixedBox->pixmap();
-        case BoxPicture::Empty: break;
-    }
-    return controls_.emptyBox->pixmap();
+void MainWindow::showBox(int n) {
+    controls_.ticket->box(n)->setPixmap(pictures_.box(boxPicture(state_.selection[n])));
 }
-
-void MainWindow::showBox(int n) { controls_.ticket->box(n)->setPixmap(boxPixmap(state_.selection[n])); }
 
 void MainWindow::redrawBoxes() {
     for (int n = 1; n <= controls_.ticket->boxCount(); ++n) showBox(n);
@@ -332,7 +318,7 @@ void MainWindow::saveGame() {
     record.wheelListIndex = controls_.wheelList->currentIndex();
     for (int n = 1; n <= kSavedNumberCount; ++n) record.states[n] = state_.selection[n];
     record.reserved = state_.savedGameReserved;
-    saveGameThroughDialog(platform_, state_.messageLookup(), record);
+    saveGameThroughDialog(platform_, state_.messageLookup(), state_.parameters.language, record);
 }
 
 void MainWindow::loadGame() {
@@ -383,7 +369,7 @@ void MainWindow::activate() {
 
     try {
         controls_.pages->setCurrentIndex(0);
-        if (auto* files = findChild<QTabWidget*>(QStringLiteral("Pagecontrolfic"))) files->setCurrentIndex(0);
+        if (externalTab_ != nullptr) externalTab_->startOver();
 
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
@@ -395,8 +381,6 @@ void MainWindow::activate() {
         clearAll(state_.selection);
         redrawBoxes();
         refreshCounters();
-        if (auto* skip = findChild<QComboBox*>(QStringLiteral("combligne")); skip != nullptr && skip->count() > 0)
-            skip->setCurrentIndex(0);
 
         ParameterRecord& p = state_.parameters;
         p.gameType = effectiveGameType(p.gameType);

@@ -10,7 +10,8 @@
 //    of the chosen wheel, the parameters, the language. A window reads it, calls the model and
 //    writes its controls back.
 //  - The controls are built by MainWindowControls (mainwindowcontrols.h); the ticket on screen is
-//    a TicketPanel (windows/ticket), the same kind the board viewer shows.
+//    a TicketPanel (windows/ticket), the same kind the board viewer shows, and both ask the
+//    program's TicketPictures for their pictures.
 //  - The first activation does the start-up work (language file, parameters, wheel list, texts,
 //    the first-run language choice); closing the window saves the parameters and ends the
 //    program, whatever other window is still open.
@@ -20,7 +21,6 @@
 // function, connectHandlers(), wires every control to its handler.
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <filesystem>
 #include <functional>
 
@@ -31,6 +31,7 @@ namespace norvex5 {
 struct AppState;
 class ExternalWheelsTab;
 class Platform;
+class TicketPictures;
 
 // Where the program keeps its files: the help file beside the program; the language file the
 // user's copy in their configuration directory when there is one, else beside the program; the
@@ -65,7 +66,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(AppState& state, Platform& platform, ProgramDirectories directories, QWidget* parent = nullptr);
+    MainWindow(AppState& state, Platform& platform, TicketPictures& pictures, ProgramDirectories directories,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     MainWindowHooks& hooks() { return hooks_; }
@@ -81,9 +83,6 @@ public:
     // False on a first run (no parameters file) until the first-run steps have run.
     bool parametersFound() const { return parametersFound_; }
 
-    // The picture of a ticket, read into its holder the first time it is needed; the board
-    // viewer's ticket takes its pictures from here too.
-    QPixmap ticketPicture(TicketPicture picture);
     // Lays the ticket out for the current game type; "erreur positionnecase" on failure.
     void layOutTicket();
     // Brings the external wheels tab to the front.
@@ -140,11 +139,11 @@ private:
     void checkGameTypeButton();
     void shutdown();
     QString text(int message) const;
-    QPixmap boxPixmap(std::int32_t state) const;
     void showBox(int n);
 
     AppState& state_;
     Platform& platform_;
+    TicketPictures& pictures_;
     ProgramDirectories directories_;
     MainWindowHooks hooks_;
     MainWindowControls controls_;

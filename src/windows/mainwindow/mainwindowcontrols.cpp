@@ -20,6 +20,7 @@
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
@@ -43,14 +44,6 @@ void boxSample(QWidget* parent, const QPixmap& picture, int left, int top) {
     sample->setGeometry(left, top, kBoxWidth, kBoxHeight);
 }
 
-QLabel* pictureHolder(QWidget* parent, const QString& name, const QPixmap& picture) {
-    auto* holder = new QLabel(parent);
-    holder->setObjectName(name);
-    holder->setPixmap(picture);
-    holder->hide();
-    return holder;
-}
-
 QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, const QRect& geometry) {
     auto* button = named(new QToolButton(parent), name);
     button->setIcon(QIcon(loadButtonIcon(icon)));
@@ -60,7 +53,7 @@ QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, con
 
 }  // namespace
 
-void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource ticketPictureSource) {
+void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     buildMenu(window);
 
     client = new QWidget(&window);
@@ -68,12 +61,6 @@ void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource t
     client->setFixedSize(kClientWidth, kClientHeight);
     window.setCentralWidget(client);
     GradientBackground::placeBehind(client);
-
-    for (const TicketPicture name : norvex5::ticketPictures())
-        ticketPictures.push_back(pictureHolder(client, QString::fromUtf8(name.data(), static_cast<int>(name.size())), {}));
-    emptyBox = pictureHolder(client, QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
-    tickedBox = pictureHolder(client, QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
-    fixedBox = pictureHolder(client, QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
 
     aboutButton = toolButton(client, "SpeedButton2", "info", {kClientWidth - 62, 2, 28, 26});
     aboutButton->setToolTip(QStringLiteral("A propos du logiciel"));
@@ -100,9 +87,9 @@ void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource t
     aboutButton->raise();
     helpButton->raise();
 
-    buildTicket(internalPage, std::move(ticketPictureSource));
+    buildTicket(internalPage, pictures);
     buildGameTypes(internalPage);
-    buildWheelChoice(internalPage);
+    buildWheelChoice(internalPage, pictures);
     buildButtons(internalPage);
     setTabOrder();
 }
@@ -148,15 +135,14 @@ void MainWindowControls::buildMenu(QMainWindow& window) {
     help->setShortcut(QKeySequence::HelpContents);
 }
 
-void MainWindowControls::buildTicket(QWidget* page, TicketPanel::PictureSource ticketPictureSource) {
-    ticket =
-        new TicketPanel(TicketOwner::MainWindow, kBoxCount, std::move(ticketPictureSource), emptyBox->pixmap(), page);
+void MainWindowControls::buildTicket(QWidget* page, TicketPictures& pictures) {
+    ticket = new TicketPanel(TicketOwner::MainWindow, kBoxCount, pictures, page);
     ticket->setGeometry(4, 4, 374, 288);
     // How to tick, with the two marks the boxes will show.
-    boxSample(ticket, tickedBox->pixmap(), 10, 8);
+    boxSample(ticket, pictures.box(BoxPicture::Ticked), 10, 8);
     auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), ticket), "labclickdroit");
     leftClick->setGeometry(32, 6, 330, 20);
-    boxSample(ticket, fixedBox->pixmap(), 10, 30);
+    boxSample(ticket, pictures.box(BoxPicture::Fixed), 10, 30);
     auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), ticket), "labclickgauche");
     rightClick->setGeometry(32, 28, 330, 20);
 }
@@ -189,7 +175,7 @@ void MainWindowControls::buildGameTypes(QWidget* page) {
     if (!gameTypes.empty()) gameTypes.front()->setChecked(true);
 }
 
-void MainWindowControls::buildWheelChoice(QWidget* page) {
+void MainWindowControls::buildWheelChoice(QWidget* page, TicketPictures& pictures) {
     auto* title = named(new QLabel(QStringLiteral("Systèmes réducteurs "), page), "ltitrechoix");
     title->setGeometry(kColumnLeft, 4, kColumnWidth, 18);
     QFont bold = title->font();
@@ -213,8 +199,8 @@ void MainWindowControls::buildWheelChoice(QWidget* page) {
         label->setGeometry(left + 22, 22, 50, 24);
         return label;
     };
-    tickedCount = counter("nbcoch", tickedBox->pixmap(), 14);
-    fixedCount = counter("labnbFix", fixedBox->pixmap(), 104);
+    tickedCount = counter("nbcoch", pictures.box(BoxPicture::Ticked), 14);
+    fixedCount = counter("labnbFix", pictures.box(BoxPicture::Fixed), 104);
     gridBFixedCount = named(new QLabel(QStringLiteral("0"), counters), "LabNbFixgb");
     gridBFixedCount->setGeometry(200, 22, 40, 24);
     gridBFixedCount->hide();

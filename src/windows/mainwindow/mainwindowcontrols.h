@@ -4,10 +4,8 @@
 // MainWindow gives them their behaviour through these typed pointers; tests and tools find the
 // same controls by objectName.
 
-#include <QPixmap>
 #include <vector>
 
-#include "screen/boxpositions.h"
 #include "windows/ticket/ticketpanel.h"
 
 class QAction;
@@ -22,6 +20,8 @@ class QToolButton;
 class QWidget;
 
 namespace norvex5 {
+
+class TicketPictures;
 
 struct MainWindowControls {
     // Menus.
@@ -50,13 +50,6 @@ struct MainWindowControls {
     QWidget* internalPage = nullptr;
     QWidget* externalPage = nullptr;
 
-    // The hidden holders of the pictures the window copies from: the ticket pictures (filled the
-    // first time a game type needs one) and the three box marks.
-    std::vector<QLabel*> ticketPictures;  // one per picture of the lottery table, in its order
-    QLabel* emptyBox = nullptr;
-    QLabel* tickedBox = nullptr;
-    QLabel* fixedBox = nullptr;
-
     TicketPanel* ticket = nullptr;
 
     // The game type buttons of the lottery table, hidden ones included; each carries its code as
@@ -78,14 +71,14 @@ struct MainWindowControls {
     QPushButton* lastDrawButton = nullptr;
     QPushButton* quitButton = nullptr;
 
-    // Builds everything into `window`; the ticket takes its pictures from `ticketPictureSource`.
-    void build(QMainWindow& window, TicketPanel::PictureSource ticketPictureSource);
+    // Builds everything into `window`, with the ticket and the box marks from `pictures`.
+    void build(QMainWindow& window, TicketPictures& pictures);
 
 private:
     void buildMenu(QMainWindow& window);
-    void buildTicket(QWidget* page, TicketPanel::PictureSource ticketPictureSource);
+    void buildTicket(QWidget* page, TicketPictures& pictures);
     void buildGameTypes(QWidget* page);
-    void buildWheelChoice(QWidget* page);
+    void buildWheelChoice(QWidget* page, TicketPictures& pictures);
     void buildButtons(QWidget* page);
     void setTabOrder();
 };

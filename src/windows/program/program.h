@@ -20,6 +20,7 @@
 #include "core/appstate.h"
 #include "externalwheels/externalwheel.h"
 #include "windows/mainwindow/mainwindow.h"
+#include "windows/ticket/ticketpictures.h"
 
 class QApplication;
 
@@ -83,12 +84,15 @@ private:
     // The same for a window built from the state and the desktop alone.
     template <typename Window>
     WindowOnFirstUse<Window> onFirstUse();
-    // The check of a wheel file of the external tab, its numbers played as the replacement boxes say.
+    // Opens the wheel check over a wheel file of the external tab, its numbers played as the
+    // replacement boxes say, or says why it cannot.
     void checkWheelFile(const ExternalWheel& file);
 
     AppState state_;
     Platform& platform_;
     ProgramDirectories directories_;
+    // The pictures of both tickets on screen, the main window's and the board viewer's.
+    TicketPictures ticketPictures_;
     // The main window first: the other windows are its children and go before it.
     std::unique_ptr<MainWindow> mainWindow_;
     WindowOnFirstUse<BoardViewer> boardViewer_;

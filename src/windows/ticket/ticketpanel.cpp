@@ -6,12 +6,12 @@
 
 #include "core/selection.h"
 #include "windows/ticket/numberbox.h"
+#include "windows/ticket/ticketpictures.h"
 
 namespace norvex5 {
 
-TicketPanel::TicketPanel(TicketOwner owner, int boxCount, PictureSource pictures, const QPixmap& emptyBox,
-                         QWidget* parent)
-    : QFrame(parent), owner_(owner), boxCount_(std::clamp(boxCount, 0, kMostBoxes)), pictures_(std::move(pictures)) {
+TicketPanel::TicketPanel(TicketOwner owner, int boxCount, TicketPictures& pictures, QWidget* parent)
+    : QFrame(parent), owner_(owner), boxCount_(std::clamp(boxCount, 0, kMostBoxes)), pictures_(pictures) {
     setObjectName(QStringLiteral("pgrille"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
@@ -26,6 +26,7 @@ TicketPanel::TicketPanel(TicketOwner owner, int boxCount, PictureSource pictures
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture_->setGeometry(kPictureLeft, kPictureTop, 295, 230);
 
+    const QPixmap emptyBox = pictures_.box(BoxPicture::Empty);
     for (int n = 1; n <= boxCount_; ++n) {
         auto* box = new NumberBox(n, this);
         box->setPixmap(emptyBox);
@@ -37,7 +38,7 @@ TicketPanel::TicketPanel(TicketOwner owner, int boxCount, PictureSource pictures
 void TicketPanel::layOut(int gameType, int highestNumber) {
     const std::optional<BoxLayout> layout = boxPositions(gameType, owner_);
     if (!layout) return;
-    const QPixmap picture = pictures_ ? pictures_(layout->picture) : QPixmap();
+    const QPixmap picture = pictures_.ticket(layout->picture);
     if (picture.isNull()) throw LayoutError("ticket picture missing");
 
     picture_->setPixmap(picture);

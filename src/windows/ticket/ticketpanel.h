@@ -3,14 +3,11 @@
 // box over every printed number. The main window and the board viewer each own one; they differ
 // only in how many boxes they have and in the positions the box tables give each of them.
 //
-// The panel does not keep pictures of its own: the ticket pictures come from whoever owns the
-// panel (the main window keeps the program's copies), so both tickets show the same picture and
-// each is decoded once.
+// The panel keeps no pictures of its own: it asks the program's TicketPictures, so both tickets
+// show the same picture and each is decoded once.
 
 #include <QFrame>
-#include <QPixmap>
 #include <array>
-#include <functional>
 #include <stdexcept>
 
 #include "screen/boxpositions.h"
@@ -20,16 +17,16 @@ class QLabel;
 namespace norvex5 {
 
 class NumberBox;
+class TicketPictures;
 
 class TicketPanel : public QFrame {
     Q_OBJECT
 
 public:
-    using PictureSource = std::function<QPixmap(TicketPicture)>;
     static constexpr int kMostBoxes = 59;
 
-    // Boxes 1..boxCount, all showing `emptyBox`; boxes above the grid A count start hidden.
-    TicketPanel(TicketOwner owner, int boxCount, PictureSource pictures, const QPixmap& emptyBox, QWidget* parent);
+    // Boxes 1..boxCount, all showing the empty mark; boxes above the grid A count start hidden.
+    TicketPanel(TicketOwner owner, int boxCount, TicketPictures& pictures, QWidget* parent);
 
     // nullptr for a number without a box on this ticket.
     NumberBox* box(int n) const { return n >= 1 && n <= boxCount_ ? boxes_[n] : nullptr; }
@@ -45,7 +42,7 @@ public:
 private:
     TicketOwner owner_;
     int boxCount_;
-    PictureSource pictures_;
+    TicketPictures& pictures_;
     QLabel* picture_;
     std::array<NumberBox*, kMostBoxes + 1> boxes_{};
 };

@@ -13,11 +13,18 @@ using namespace norvex5;
 
 namespace {
 
-// The viewer over the rig, with the program's ticket pictures.
-class ViewerRig : public testing::WindowRig<BoardViewer> {
+// The ticket pictures, there before the viewer that asks them.
+struct ViewerPictures {
+    TicketPictures pictures;
+};
+
+// The viewer over the rig, with the program's ticket pictures unless a test hands in another way
+// to load them.
+class ViewerRig : private ViewerPictures, public testing::WindowRig<BoardViewer> {
 public:
-    explicit ViewerRig(TicketPanel::PictureSource pictures = &loadTicketPicture)
-        : WindowRig<BoardViewer>(std::move(pictures)) {}
+    ViewerRig() : WindowRig<BoardViewer>(pictures) {}
+    explicit ViewerRig(TicketPictures::TicketLoader loadTicket)
+        : ViewerPictures{TicketPictures(std::move(loadTicket))}, WindowRig<BoardViewer>(pictures) {}
 
     // What the player has done before the viewer opens: chosen a wheel and ticked its numbers.
     void play(int wheel, std::initializer_list<int> numbers) {
@@ -28,8 +35,8 @@ public:
     QString counter() const { return label("lnubul") + label("Label2") + label("Lnumax"); }
     // The numbers whose box shows the ticked picture; every other box must show the empty one.
     std::vector<int> ticked() const {
-        const QImage tick = loadBoxPicture(BoxPictureKind::Ticked).toImage();
-        const QImage empty = loadBoxPicture(BoxPictureKind::Empty).toImage();
+        const QImage tick = loadBoxPicture(BoxPicture::Ticked).toImage();
+        const QImage empty = loadBoxPicture(BoxPicture::Empty).toImage();
         std::vector<int> numbers;
         for (int n = 1; n <= 50; ++n) {
             const QImage shown = find<NumberBox>(QStringLiteral("icroix%1").arg(n))->pixmap().toImage();
@@ -210,7 +217,7 @@ void BoardViewerTest::ticketOfTheGameType() {
 }
 
 void BoardViewerTest::missingPictureIsReportedOncePerShowing() {
-    ViewerRig rig(TicketPanel::PictureSource{});
+    ViewerRig rig([](TicketPicture) { return QPixmap(); });
     rig.play(1, {40, 2, 17, 9, 33, 21});
     rig.window.show();
     QCOMPARE(rig.platform.messages().size(), 1);

@@ -86,6 +86,11 @@ void DesktopLinksTest::helpPageInThePlayersLanguage() {
     const QByteArray html = written.readAll();
     QVERIFY(html.contains(lang.toUtf8()));
     QVERIFY(html.contains("</html>"));
+    // Its look lies beside it, where the page's link finds it.
+    QVERIFY(html.contains(QByteArray("href=\"") + kHelpStyleSheet + '"'));
+    QFile look(folder + QLatin1Char('/') + QLatin1String(kHelpStyleSheet));
+    QVERIFY(look.open(QIODevice::ReadOnly));
+    QVERIFY(look.readAll().contains("body {"));
     QVERIFY(platform.messages().isEmpty());
 }
 

@@ -117,7 +117,8 @@ void WindowTextsTest::everyTableFitsItsWindowInEveryLanguage() {
         expectNone(tableFaults(rig.window, boardListTexts(), rig.state));
     }
     {
-        WindowRig<BoardViewer> rig{TicketPanel::PictureSource(&loadTicketPicture)};
+        TicketPictures pictures;
+        WindowRig<BoardViewer> rig{pictures};
         expectNone(tableFaults(rig.window, boardViewerTexts(), rig.state));
     }
 }

@@ -155,7 +155,8 @@ void MainWindowFilesTest::parametersGoToTheUserDirectoryWhenTheProgramDirectoryC
     AppState state;
     FakePlatform platform;
     // A program directory that does not exist cannot be written either.
-    MainWindow form(state, platform, {root / "no-such-program-dir", root / "config"});
+    TicketPictures pictures;
+    MainWindow form(state, platform, pictures, {root / "no-such-program-dir", root / "config"});
     form.show();
     form.close();
     QVERIFY(std::filesystem::exists(root / "config" / kParameterFileName));
@@ -174,7 +175,7 @@ void MainWindowFilesTest::startUpFailureIsReportedOnce() {
     QCOMPARE(replacementLists, 0);  // the sequence stops at the failure
     // What was done before stays: the wheel list and the ticket.
     QCOMPARE(rig.window.selectedWheelNumber(), 1);
-    QCOMPARE(rig.picture()->pixmap().toImage(), rig.find<QLabel>(QStringLiteral("igrille1"))->pixmap().toImage());
+    QCOMPARE(rig.picture()->pixmap().toImage(), rig.pictures.ticket("igrille1").toImage());
     rig.window.activate();
     QCOMPARE(rig.platform.messages().size(), 1);
 }
@@ -310,10 +311,14 @@ void MainWindowFilesTest::saveFailureIsReported() {
     MainWindowRig rig;
     rig.start();
     rig.clickBox(8, Qt::LeftButton);
-    rig.platform.chooseFileNext(rig.scratch.filePath(QStringLiteral("no-such-dir/game.nv5")));
+    const QString game = rig.scratch.filePath(QStringLiteral("no-such-dir/game.nv5"));
+    rig.platform.chooseFileNext(game);
     rig.press("EnregistrerBulletin1");
     QCOMPARE(rig.platform.messages().size(), 1);
-    QCOMPARE(rig.platform.messages()[0].text, rig.message(46));
+    // The box names the file and why it was not written.
+    QCOMPARE(rig.platform.messages()[0].text,
+             QString::fromStdString(rig.state.programText(ProgramText::GameNotSaved))
+                 .arg(game, QString::fromStdString(rig.state.programText(ProgramText::WriteNoFolder))));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(114));
     QVERIFY(rig.platform.messages()[0].beep);
     QCOMPARE(rig.state.selection[8], kSelected);

@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "windows/common/entrylists.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/windowrig.h"
@@ -44,6 +46,7 @@ private slots:
     void hiddenGameTypesPlaceTheirBoxes();
     void numberFiftyKeptAfterSwitchingToFortyNine();
     void missingPictureIsReported();
+    void startDecodesOnlyTheTicketItShows();
     void wheelListInSortedOrder();
     void outputCommands_data();
     void outputCommands();
@@ -56,6 +59,7 @@ private slots:
     void languageChangeInParametersWindow_data();
     void languageChangeInParametersWindow();
     void secondActivationRunsNothing();
+    void startUpShowsTheExternalTabFromItsStart();
     void openWheelListShowsWholeTitles_data();
     void openWheelListShowsWholeTitles();
     void keyboardReachesTheCommands();
@@ -77,7 +81,7 @@ void MainWindowTest::windowIsTheDesignedSize() {
           "labclickgauche", "labclickdroit", "Gtype",        "ltitrechoix",    "spinfosysteme", "gcasecoche",
           "nbcoch",         "labnbFix",      "LabNbFixgb",   "bvoirbulletin",  "bimplistbull",  "bimpbull",
           "bcomparer",      "bnaleat",       "beffacer",     "bderniertirage", "bquitter",      "icroix1",
-          "icroix59",       "igrille1",      "igrille8",     "imagevide",      "imagecochee",   "imagefixe"})
+          "icroix59"})
         QVERIFY2(rig.window.findChild<QWidget*>(QLatin1String(name)) != nullptr, name);
     for (const char* name :
          {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1", "mVoirlesbulletins1", "mVoirlalistedesbulletins1",
@@ -91,15 +95,14 @@ void MainWindowTest::windowIsTheDesignedSize() {
 void MainWindowTest::boxPicturesDiffer() {
     // Every other check of box pictures leans on these three being real and distinct.
     MainWindowRig rig;
-    const QImage empty = rig.find<QLabel>(QStringLiteral("imagevide"))->pixmap().toImage();
-    const QImage ticked = rig.find<QLabel>(QStringLiteral("imagecochee"))->pixmap().toImage();
-    const QImage fixed = rig.find<QLabel>(QStringLiteral("imagefixe"))->pixmap().toImage();
+    const QImage empty = rig.pictures.box(BoxPicture::Empty).toImage();
+    const QImage ticked = rig.pictures.box(BoxPicture::Ticked).toImage();
+    const QImage fixed = rig.pictures.box(BoxPicture::Fixed).toImage();
     QVERIFY(!empty.isNull() && !ticked.isNull() && !fixed.isNull());
     QVERIFY(empty != ticked && ticked != fixed && empty != fixed);
     for (const TicketPicture picture : ticketPictures()) {
         const QString name = QString::fromLatin1(picture.data(), static_cast<int>(picture.size()));
         QVERIFY2(!loadTicketPicture(picture).isNull(), qPrintable(name));
-        QVERIFY(rig.find<QLabel>(name) != nullptr);
     }
 }
 
@@ -179,7 +182,7 @@ void MainWindowTest::gameTypeButtons() {
     QCOMPARE(rig.state.parameters.highestNumber, highest);
     for (int n = 1; n <= 59; ++n) QCOMPARE(rig.box(n)->isVisibleTo(&rig.window), n <= highest);
     QVERIFY(rig.picture()->isVisibleTo(&rig.window));
-    const QPixmap source = rig.find<QLabel>(picture)->pixmap();
+    const QPixmap source = rig.pictures.ticket(picture.toStdString());
     QCOMPARE(rig.picture()->pixmap().toImage(), source.toImage());
     QCOMPARE(rig.picture()->pos(), QPoint(kPictureLeft, kPictureTop));
     QCOMPARE(rig.picture()->width(), source.width());
@@ -192,9 +195,9 @@ void MainWindowTest::cutPictureGetsItsHeightBack() {
     rig.start();
     rig.find<QRadioButton>(QStringLiteral("rautriche"))->click();
     QCOMPARE(rig.picture()->height(), kNewYorkPictureHeight);
-    QVERIFY(rig.find<QLabel>(QStringLiteral("igrille1swisslog"))->pixmap().height() > kNewYorkPictureHeight);
+    QVERIFY(rig.pictures.ticket("igrille1swisslog").height() > kNewYorkPictureHeight);
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
-    QCOMPARE(rig.picture()->height(), rig.find<QLabel>(QStringLiteral("igrille7"))->pixmap().height());
+    QCOMPARE(rig.picture()->height(), rig.pictures.ticket("igrille7").height());
 }
 
 void MainWindowTest::boxesSitOverThePicture_data() {
@@ -266,13 +269,28 @@ void MainWindowTest::numberFiftyKeptAfterSwitchingToFortyNine() {
     QCOMPARE(rig.shown(50), Shown::Ticked);
 }
 
-void MainWindowTest::missingPictureIsReported() {
-    MainWindowRig rig;
+void MainWindowTest::startDecodesOnlyTheTicketItShows() {
+    std::vector<TicketPicture> decoded;
+    MainWindowRig rig([&decoded](TicketPicture picture) {
+        decoded.push_back(picture);
+        return loadTicketPicture(picture);
+    });
     rig.start();
-    rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
+    QCOMPARE(decoded, std::vector<TicketPicture>{"igrille1"});
+    // A ticket shown before keeps its picture.
+    for (const char* button : {"rflorida", "Rfrance", "rflorida"}) rig.find<QRadioButton>(QLatin1String(button))->click();
+    QCOMPARE(decoded, (std::vector<TicketPicture>{"igrille1", "igrille7"}));
+}
+
+void MainWindowTest::missingPictureIsReported() {
+    // The Florida picture is lost; the others are there.
+    MainWindowRig rig([](TicketPicture picture) {
+        return picture == "igrille7" ? QPixmap() : loadTicketPicture(picture);
+    });
+    rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rticketncarl"))->click();
     rig.find<QRadioButton>(QStringLiteral("Rfrance"))->click();
     QVERIFY(rig.platform.messages().isEmpty());
-    rig.find<QLabel>(QStringLiteral("igrille7"))->setPixmap(QPixmap());  // a picture lost
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
     QCOMPARE(rig.platform.messages().size(), 1);
     QCOMPARE(rig.platform.messages().first().text, QStringLiteral("erreur positionnecase"));
@@ -503,6 +521,10 @@ void MainWindowTest::languageChangeInParametersWindow() {
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));
+    // Every menu title follows, the options menu too (its mnemonic "&" aside).
+    QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')), rig.message(122));
+    QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')) == QStringLiteral("Options"),
+             newLanguage <= 2);
     QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->itemText(0).toStdString(),
              wheelListEntry(1, rig.state.messageLookup()));
     QCOMPARE(rig.state.parameters.gameType, 1);
@@ -522,6 +544,20 @@ void MainWindowTest::secondActivationRunsNothing() {
     QCOMPARE(firstRun, 1);
     QCOMPARE(rig.state.selection[12], kSelected);
     QCOMPARE(rig.window.selectedWheelNumber(), 3);
+}
+
+// A tab built before the start-up (a wheel sent to it, say) opens on its first page, no lines skipped.
+void MainWindowTest::startUpShowsTheExternalTabFromItsStart() {
+    MainWindowRig rig;
+    ExternalWheelsTab& tab = rig.window.externalTab();
+    rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"))->setCurrentIndex(2);
+    auto* skip = rig.find<QComboBox>(QStringLiteral("combligne"));
+    QVERIFY(skip->count() > 2);
+    skip->setCurrentIndex(2);
+    QCOMPARE(tab.page(), 3);
+    rig.start();
+    QCOMPARE(tab.page(), 1);
+    QCOMPARE(skip->currentIndex(), 0);
 }
 
 int main(int argc, char* argv[]) {
@@ -558,6 +594,13 @@ void MainWindowTest::openWheelListShowsWholeTitles() {
     // The closed box may be too narrow for a title: its hint holds the whole title.
     QCOMPARE(list->toolTip(), rows->displayText(list->currentText(), QLocale()));
     QVERIFY(!list->toolTip().isEmpty());
+    // Yet every title is shown whole in the closed box too, if a little smaller.
+    for (int i = 0; i < list->count(); ++i) {
+        list->setCurrentIndex(i);
+        const ClosedEntry shown = closedEntryText(*list);
+        QCOMPARE(shown.text, rows->displayText(list->itemText(i), QLocale()).simplified());
+        QVERIFY(shown.font.pixelSize() >= 10);
+    }
 }
 
 void MainWindowTest::keyboardReachesTheCommands() {

@@ -71,6 +71,7 @@ private slots:
     void outputCommandsOpenTheirWindows_data();
     void outputCommandsOpenTheirWindows();
     void windowsAreBuiltWhenFirstOpenedAndKept();
+    void bothTicketsShowOneCopyOfThePicture();
     void listWindowOpensTicketPrinting();
     void aNumberListThatDoesNotFitOpensNothing();
     void smallWindowsOpenFromTheMainWindow_data();
@@ -116,6 +117,18 @@ void ProgramTest::outputCommandsOpenTheirWindows() {
     QCOMPARE(seen, window);
     if (window == QLatin1String("Form2")) QCOMPARE(counter, QStringLiteral("1/5"));
     QVERIFY(rig.platform.messages().isEmpty());
+}
+
+void ProgramTest::bothTicketsShowOneCopyOfThePicture() {
+    ProgramRig rig;
+    rig.tickAndChoose(6, 1);
+    qint64 viewerPicture = 0;
+    answerModal(QStringLiteral("Form2"), [&](QWidget& viewer) {
+        viewerPicture = findControl<QLabel>(viewer, QStringLiteral("Image1"))->pixmap().cacheKey();
+    });
+    rig.press("bvoirbulletin");
+    QVERIFY(viewerPicture != 0);
+    QCOMPARE(viewerPicture, rig.window().controls().ticket->picture()->pixmap().cacheKey());
 }
 
 void ProgramTest::windowsAreBuiltWhenFirstOpenedAndKept() {

@@ -1,0 +1,71 @@
+#pragma once
+// What every fuzz target shares: the input's bytes as a file held in memory, and a check that
+// stops the run with its reason.
+//
+// Readers that take a file name read the input through a memory file (memfd): one file for the
+// whole run, refilled with each input, never written to a disk, and opened by name through
+// /proc/self/fd like any regular file.
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace norvex5::fuzzing {
+
+[[noreturn]] inline void fail(const char* what) {
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    __builtin_trap();
+}
+
+inline void require(bool condition, const char* what) {
+    if (!condition) fail(what);
+}
+
+class MemoryFile {
+public:
+    MemoryFile() : fd_(memfd_create("norvex5-fuzz-input", MFD_CLOEXEC)) {
+        if (fd_ < 0) fail("memfd_create");
+        name_ = "/proc/self/fd/" + std::to_string(fd_);
+    }
+    ~MemoryFile() { close(fd_); }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    // Holds exactly `bytes` from now on; returns the name to open it by.
+    const std::string& hold(std::string_view bytes) {
+        if (ftruncate(fd_, 0) != 0) fail("ftruncate");
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t wrote = pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            if (wrote <= 0) fail("pwrite");
+            done += static_cast<std::size_t>(wrote);
+        }
+        return name_;
+    }
+
+private:
+    int fd_;
+    std::string name_;
+};
+
+// The one memory file of the run.
+inline MemoryFile& inputFile() {
+    static MemoryFile file;
+    return file;
+}
+
+// The first byte chooses among a target's options; the rest is the file.
+struct SplitInput {
+    std::uint8_t options = 0;
+    std::string_view bytes;
+};
+inline SplitInput splitInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return {};
+    return {data[0], {reinterpret_cast<const char*>(data + 1), size - 1}};
+}
+
+}  // namespace norvex5::fuzzing
