@@ -193,6 +193,22 @@ enum class ProgramText {
     LibraryFileNotAWheel,     // "%1" a file of the user's library
     LibraryClaimNotKept,      // "%1" the file, "%2 if %3" what its name claims
     LibraryFolderUnreadable,  // "%1" the folder
+    FilterTitle,            // the panel of the filter on the draw
+    FilterOdd,              // its conditions
+    FilterLow,              // "%1": the highest low number
+    FilterSum,
+    FilterRun,
+    FilterDecade,
+    FilterDigit,
+    FilterTo,               // between the two ends of a range
+    FilterPassingShare,     // "%1" share in %, "%2" draws that pass, "%3" all draws
+    FilterNoDraw,           // no draw passes: nothing is made or checked under it
+    FilterDropFailing,      // the check window's choice to drop the boards that fail
+    FilterCell,             // a guarantee cell's second line: "%1" its figure among passing draws
+    FilterBoardsDropped,    // "%1" boards dropped
+    WinTableUnderFilterTitle,  // "%1" the game's highest number
+    GeneratorNothingToCover,   // "%1" the m of the guarantee
+    DefaultWheelFileName,      // "%1" numbers, "%2" t, "%3" m
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -1,10 +1,13 @@
 #include "workshop/drawfilter.h"
+#include "workshop/filtersettings.h"
 
 #include "workshop/subsets.h"
 
 #include <random>
 
 #include <gtest/gtest.h>
+
+#include "support/scratchfiles.h"
 
 namespace norvex5::workshop {
 namespace {
@@ -156,6 +159,31 @@ TEST(DrawFilterText, NamesThePartItCannotRead) {
         EXPECT_NE(problem->message().find(c.reasonHolds), std::string::npos) << problem->message();
         EXPECT_NE(problem->message().find("\"" + std::string(c.part) + "\""), std::string::npos);
     }
+}
+
+TEST(FilterSettings, KeepsOneFilterForEachGameTypeAndForgetsWhatItCannotRead) {
+    testing::ScratchDir dir;
+    const auto file = dir / "config" / kFilterSettingsFileName;
+    FilterSettings settings;
+    settings.keep(1, parsed("odd=2-3,low=2-3"));
+    settings.keep(4, parsed("sum=100-150,digit=1"));
+    settings.keep(5, parsed("run=2"));
+    settings.keep(5, DrawFilter{});  // an empty filter forgets the game type's
+    ASSERT_TRUE(settings.save(file));  // the folder is made on the way
+    const FilterSettings read = FilterSettings::load(file);
+    EXPECT_EQ(read.filterFor(1, 49), parsed("odd=2-3,low=2-3"));
+    EXPECT_EQ(read.filterFor(4, 49), parsed("sum=100-150,digit=1"));
+    EXPECT_FALSE(read.filterFor(5, 49));
+    EXPECT_FALSE(read.filterFor(2, 49));
+    // A sum no draw of a smaller game reaches is not half applied.
+    EXPECT_FALSE(read.filterFor(4, 20));
+
+    const std::string damaged = dir.file("damaged.txt", "1 odd=2-3\r\nnonsense\n3 colour=red\n2 run=2\n");
+    const FilterSettings partly = FilterSettings::load(damaged);
+    EXPECT_EQ(partly.filterFor(1, 49), parsed("odd=2-3"));
+    EXPECT_FALSE(partly.filterFor(3, 49));
+    EXPECT_EQ(partly.filterFor(2, 49), parsed("run=2"));
+    EXPECT_FALSE(FilterSettings::load(dir / "missing.txt").filterFor(1, 49));
 }
 
 }  // namespace

@@ -30,6 +30,11 @@ QPointer<QTranslator> applied;
 
 }  // namespace
 
+QLocale languageLocale(int languageCode) {
+    const QString locale = localeOf(languageCode);
+    return locale.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedKingdom) : QLocale(locale);
+}
+
 void applyQtTranslations(int languageCode) {
     if (applied) {
         QCoreApplication::removeTranslator(applied);

@@ -23,6 +23,7 @@
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
 #include "draws/drawtext.h"
+#include "workshop/filtersettings.h"
 #include "workshop/wheel.h"
 
 namespace norvex5 {
@@ -85,9 +86,14 @@ Program::Program(Platform& platform, ProgramDirectories directories)
           [](MainWindow& owner) { return std::make_unique<LanguageChoiceDialog>(&owner); })),
       wheelDescription_(onFirstUse<WheelDescriptionWindow>()),
       about_(onFirstUse<AboutBox>([](MainWindow& owner) { return std::make_unique<AboutBox>(&owner); })),
-      wheelCheck_(onFirstUse<WheelCheckWindow>()),
+      wheelCheck_(onFirstUse<WheelCheckWindow>([this](MainWindow& owner) {
+          auto check = std::make_unique<WheelCheckWindow>(state_, platform_, &owner);
+          check->setFilterSettingsFile(directories_.userConfig / workshop::kFilterSettingsFileName);
+          return check;
+      })),
       wheelGenerator_(onFirstUse<WheelGeneratorWindow>([this](MainWindow& owner) {
           auto generator = std::make_unique<WheelGeneratorWindow>(state_, platform_, &owner);
+          generator->setFilterSettingsFile(directories_.userConfig / workshop::kFilterSettingsFileName);
           generator->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
               wheelCheck_->openFor(wheel, played);
           });

@@ -1,5 +1,6 @@
 #include "windows/wheelcheck/wheelcheckwindow.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,8 @@
 
 #include "core/appstate.h"
 #include "windows/common/longpass.h"
+#include "windows/common/qttranslations.h"
+#include "windows/wheelcheck/filterpanel.h"
 #include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "windows/wheelcheck/holelistmodel.h"
@@ -27,7 +30,9 @@ namespace {
 constexpr int kLowestCell = 2;  // a guarantee of one number is met by any wheel worth the name
 constexpr int kCells = kBoardSize - kLowestCell + 1;
 
-QString percent(double share, int decimals) { return QLocale().toString(share * 100.0, 'f', decimals); }
+
+// A share with the language's decimal sign: "83,33 %" in French and German.
+QString percentText(const QLocale& locale, double share) { return locale.toString(share * 100.0, 'f', 2) + QStringLiteral(" %"); }
 
 QTableWidgetItem* readOnlyItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -35,12 +40,33 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
-// Columns that share the table's width, their titles wrapped onto two lines where they need it.
+// Room around a title in a header section, beside the text itself.
+constexpr int kHeaderMargin = 12;
+
+// The header as high as its longest title needs, wrapped in its column as it is now wide: a
+// title of three lines in one language is not cut to two.
+void fitHeaderToTitles(QTableWidget& table) {
+    QHeaderView* header = table.horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    int most = 2 * metrics.height();
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const QTableWidgetItem* title = table.horizontalHeaderItem(column);
+        const int width = header->sectionSize(column) - kHeaderMargin;
+        if (title == nullptr || width <= 0) continue;
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 100 * metrics.height()),
+                                                   Qt::AlignCenter | Qt::TextWordWrap, title->text());
+        most = std::max(most, wrapped.height());
+    }
+    header->setFixedHeight(most + kHeaderMargin);
+}
+
+// Columns that share the table's width, their titles wrapped onto as many lines as they need.
 void fitColumnsToWidth(QTableWidget& table) {
     QHeaderView* header = table.horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
     header->setDefaultAlignment(static_cast<Qt::Alignment>(Qt::AlignCenter | Qt::TextWordWrap));
-    header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
+    QObject::connect(header, &QHeaderView::sectionResized, &table, [&table] { fitHeaderToTitles(table); });
+    fitHeaderToTitles(table);
 }
 
 }  // namespace
@@ -64,6 +90,15 @@ void WheelCheckWindow::buildControls() {
     summary_->setObjectName(QStringLiteral("LabelSysteme"));
     summary_->setWordWrap(true);
     column->addWidget(summary_);
+
+    auto* filterRow = new QHBoxLayout;
+    filterPanel_ = new FilterPanel(state_, this);
+    filterRow->addWidget(filterPanel_);
+    dropFailing_ = new QCheckBox(this);
+    dropFailing_->setObjectName(QStringLiteral("CaseRetirerGrilles"));
+    filterRow->addWidget(dropFailing_, 0, Qt::AlignTop);
+    filterRow->addStretch(1);
+    column->addLayout(filterRow);
 
     auto* top = new QHBoxLayout;
     matrix_ = new QTableWidget(kCells, kCells, this);
@@ -110,10 +145,14 @@ void WheelCheckWindow::buildControls() {
     bottom->addWidget(chart_, 1);
     column->addLayout(bottom);
     close_ = addCloseRow(*this, *column);
-    resize(1000, 640);
+    resize(1060, 760);
 }
 
 void WheelCheckWindow::connectHandlers() {
+    connect(filterPanel_, &FilterPanel::changed, this, &WheelCheckWindow::filterChanged);
+    connect(dropFailing_, &QCheckBox::toggled, this, [this] {
+        if (filterPanel_->filter()) filterChanged();
+    });
     connect(matrix_, &QTableWidget::cellClicked, this, [this](int row, int col) {
         const Guarantee g{col + kLowestCell, row + kLowestCell};
         if (g.t <= g.m) showHolesOf(g);
@@ -126,9 +165,31 @@ void WheelCheckWindow::connectHandlers() {
 
 QString WheelCheckWindow::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
 
+int WheelCheckWindow::gameHighest() const {
+    return std::clamp(std::max(state_.parameters.highestNumber, wheel_.numbers), workshop::kBoardSize,
+                      workshop::kMaxNumbers);
+}
+
+QString WheelCheckWindow::cellText(std::int64_t holes, double covered) const {
+    const QString share = languageLocale(state_.parameters.language).toString(covered * 100.0, 'f', 2);
+    return holes == 0   ? text(ProgramText::GuaranteeKept)
+           : holes == 1 ? text(ProgramText::GuaranteeOneHole).arg(share)
+                        : text(ProgramText::GuaranteeHoles).arg(holes).arg(share);
+}
+
+// The player changed the filter or dropping: kept for the game type, and the wheel as given
+// checked again under it.
+void WheelCheckWindow::filterChanged() {
+    filterPanel_->keepIn(filterFile_, state_.parameters.gameType);
+    if (profile_ && pass_ == nullptr) checkWheel(givenWheel_, played_);
+}
+
 void WheelCheckWindow::applyTexts() {
     setWindowTitle(text(ProgramText::WheelCheckTitle));
     close_->setText(text(ProgramText::Close));
+    filterPanel_->setHighest(gameHighest());
+    filterPanel_->applyTexts();
+    dropFailing_->setText(text(ProgramText::FilterDropFailing));
     for (int k = 0; k < kCells; ++k) {
         matrix_->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestCell)));
         matrix_->setVerticalHeaderItem(k, new QTableWidgetItem(text(ProgramText::IfDrawn).arg(k + kLowestCell)));
@@ -137,6 +198,8 @@ void WheelCheckWindow::applyTexts() {
     winTable_->setHorizontalHeaderItem(1, new QTableWidgetItem(text(ProgramText::Probability)));
     for (int j = 0; j <= kBoardSize; ++j)
         winTable_->setHorizontalHeaderItem(j + 2, new QTableWidgetItem(text(ProgramText::BestBoardHolds).arg(j)));
+    fitHeaderToTitles(*matrix_);
+    fitHeaderToTitles(*winTable_);
     if (profile_) {
         showProfile();
         showWinTable();
@@ -150,6 +213,7 @@ void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<s
     keyGuarantee_ = keyGuarantee;
     // The language may have changed since the window was built or last shown.
     applyTexts();
+    filterPanel_->restoreFrom(filterFile_, state_.parameters.gameType);
     show();
     raise();
     activateWindow();
@@ -158,17 +222,34 @@ void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<s
 
 bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
     if (pass_ != nullptr) return false;  // one check at a time; the running one keeps the window
+    const workshop::Wheel given = wheel;  // `wheel` may be the one kept here
+    const std::vector<std::int32_t> numbers = played;
     clearResults();
-    wheel_ = wheel;
-    played_ = played.size() == static_cast<std::size_t>(wheel.numbers) ? played : std::vector<std::int32_t>{};
+    givenWheel_ = given;
+    wheel_ = given;
+    played_ = numbers.size() == static_cast<std::size_t>(given.numbers) ? numbers : std::vector<std::int32_t>{};
     if (workshop::checkLimitsProblem(wheel_.numbers, {1, 1})) return false;
+
+    // The filter speaks of the game's real numbers: the wheel's positions as played.
+    filterPanel_->setHighest(gameHighest());
+    std::optional<workshop::DrawFilter> filter = filterPanel_->filter();
+    workshop::PlayedNumbers asPlayed = workshop::firstNumbers(wheel_.numbers, gameHighest());
+    if (!played_.empty()) asPlayed.played.assign(played_.begin(), played_.end());
+    if (filter && (filterPanel_->passing() == 0 || workshop::playedNumbersProblem(asPlayed, wheel_.numbers)))
+        filter.reset();
+    if (filter && dropFailing_->isChecked()) wheel_ = workshop::passingBoards(given, *filter, asPlayed);
 
     index_ = std::make_unique<workshop::CoverageIndex>(wheel_);
     constexpr std::int64_t kSteps = 1000;
     LongPass pass(this, text(ProgramText::Working), text(ProgramText::Cancel), kSteps);
     pass_ = &pass;
-    profile_ = workshop::coverageProfile(
-        *index_, [&pass](double done) { return pass.step(static_cast<std::int64_t>(done * kSteps)); });
+    auto step = [&pass](double done) { return pass.step(static_cast<std::int64_t>(done * kSteps)); };
+    if (filter) {
+        filtered_ = workshop::filteredProfile(*index_, workshop::PassingDraws(*filter, asPlayed), step);
+        if (filtered_) profile_ = filtered_->plain;
+    } else {
+        profile_ = workshop::coverageProfile(*index_, step);
+    }
     pass_ = nullptr;
     if (!profile_) {
         index_.reset();
@@ -192,6 +273,7 @@ void WheelCheckWindow::clearResults() {
     holes_->clear();
     shownCell_.reset();
     profile_.reset();
+    filtered_.reset();
     index_.reset();
     summary_->clear();
     holesTitle_->clear();
@@ -218,9 +300,12 @@ void WheelCheckWindow::showProfile() {
     QStringList numbers;
     for (int k = 0; k < wheel_.numbers; ++k)
         numbers << QString::number(played_.empty() ? k + 1 : played_[static_cast<std::size_t>(k)]);
-    summary_->setText(
-        text(ProgramText::WheelSummary).arg(profile_->boards).arg(wheel_.numbers).arg(numbers.join(QLatin1Char(' '))) +
-        keyGuaranteeLine());
+    QString summary =
+        text(ProgramText::WheelSummary).arg(profile_->boards).arg(wheel_.numbers).arg(numbers.join(QLatin1Char(' ')));
+    if (filtered_ && dropFailing_->isChecked())
+        summary += QStringLiteral(" · ") +
+                   text(ProgramText::FilterBoardsDropped).arg(givenWheel_.boards.size() - wheel_.boards.size());
+    summary_->setText(summary + keyGuaranteeLine());
     for (int m = kLowestCell; m <= kBoardSize; ++m) {
         for (int t = kLowestCell; t <= kBoardSize; ++t) {
             if (t > m) {
@@ -231,12 +316,16 @@ void WheelCheckWindow::showProfile() {
             }
             const Guarantee g{t, m};
             const std::int64_t holes = profile_->holes(g);
-            const QString covered = percent(profile_->coveredShare(g), 2);
-            QString cell = holes == 0   ? text(ProgramText::GuaranteeKept)
-                           : holes == 1 ? text(ProgramText::GuaranteeOneHole).arg(covered)
-                                        : text(ProgramText::GuaranteeHoles).arg(holes).arg(covered);
+            QString cell = cellText(holes, profile_->coveredShare(g));
+            // Under a filter the player plays for the draws that pass: that line decides the colour.
+            std::int64_t deciding = holes;
+            if (filtered_) {
+                deciding = filtered_->holesUnderFilter(g);
+                cell += QLatin1Char('\n') +
+                        text(ProgramText::FilterCell).arg(cellText(deciding, filtered_->coveredShareUnderFilter(g)));
+            }
             auto* item = readOnlyItem(cell);
-            if (holes == 0) item->setBackground(QColor(200, 240, 200));
+            if (deciding == 0) item->setBackground(QColor(200, 240, 200));
             matrix_->setItem(m - kLowestCell, t - kLowestCell, item);
         }
     }
@@ -244,21 +333,29 @@ void WheelCheckWindow::showProfile() {
 
 void WheelCheckWindow::showWinTable() {
     const int highest = std::max(state_.parameters.highestNumber, wheel_.numbers);
-    const workshop::WinTable table = workshop::winTable(*profile_, highest);
-    winTitle_->setText(text(ProgramText::WinTableTitle).arg(highest) + keyGuaranteeLine());
+    workshop::WinTable table = workshop::winTable(*profile_, highest);
+    if (filtered_) {
+        // Given that the draw passes: the same table over the passing draws alone.
+        const workshop::FilteredWinTable given = workshop::winTableUnderFilter(*filtered_);
+        table.drawShare = given.drawShare;
+        table.bestShare = given.bestShare;
+    }
+    winTitle_->setText(text(filtered_ ? ProgramText::WinTableUnderFilterTitle : ProgramText::WinTableTitle).arg(highest) +
+                      keyGuaranteeLine());
+    const QLocale locale = languageLocale(state_.parameters.language);
     QStringList legend;
     for (int j = 0; j <= kBoardSize; ++j) legend << text(ProgramText::BestBoardHolds).arg(j);
     for (int h = 0; h <= kBoardSize; ++h) {
         winTable_->setItem(h, 0, readOnlyItem(QString::number(h)));
         const double p = table.drawShare[h];
         winTable_->setItem(h, 1,
-                           readOnlyItem(p > 0 ? QStringLiteral("1 : %1").arg(QLocale().toString(1.0 / p, 'f', 0))
+                           readOnlyItem(p > 0 ? QStringLiteral("1 : %1").arg(locale.toString(1.0 / p, 'f', 0))
                                               : QStringLiteral("0")));
         for (int j = 0; j <= kBoardSize; ++j) {
             const bool reachable = j <= h && h <= wheel_.numbers;
             winTable_->setItem(
                 h, j + 2,
-                readOnlyItem(reachable ? percent(table.bestShare[h][j], 2) + QStringLiteral(" %") : QString()));
+                readOnlyItem(reachable ? percentText(locale, table.bestShare[h][j]) : QString()));
         }
     }
     chart_->showTable(table, legend);

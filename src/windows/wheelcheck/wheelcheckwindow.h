@@ -14,16 +14,23 @@
 //    HoleListModel that finds rows on demand, so a cell of millions of holes costs nothing more.
 //  - The win table is for a draw of five out of the game's highest number (AppState's
 //    parameters), never less than the wheel's own numbers.
+//  - Under the filter of the FilterPanel (kept per game type in the filter settings file, when the
+//    program gives one), each cell adds the guarantee among the draws that pass, the win table is
+//    given that the draw passes, and the boards that fail may be dropped: the wheel is checked
+//    again as given, each time the filter changes.
 
 #include <QDialog>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "localisation/programtexts.h"
+#include "workshop/filteredcheck.h"
 #include "workshop/wheelcheck.h"
 
+class QCheckBox;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -34,6 +41,7 @@ namespace norvex5 {
 struct AppState;
 class HoleListModel;
 class LongPass;
+class FilterPanel;
 class Platform;
 class WinChart;
 
@@ -54,12 +62,19 @@ public:
     bool checkWheel(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played = {});
 
     const std::optional<workshop::CoverageProfile>& profile() const { return profile_; }
+    // The same among the draws that pass the filter; nullopt without one.
+    const std::optional<workshop::FilteredProfile>& filteredProfile() const { return filtered_; }
+    // The wheel as checked: without the boards that fail when they are dropped.
+    const workshop::Wheel& checkedWheel() const { return wheel_; }
+    // Where the filter is kept for each game type; none: it is not kept.
+    void setFilterSettingsFile(std::filesystem::path file) { filterFile_ = std::move(file); }
     const HoleListModel& holes() const { return *holes_; }
     bool checking() const { return pass_ != nullptr; }
 
     // The handlers, as the player reaches them.
     void showHolesOf(workshop::Guarantee guarantee);
     void applyTexts();
+    void filterChanged();
 
 protected:
     void done(int result) override;
@@ -71,6 +86,8 @@ private:
     void showWinTable();
     void clearResults();
     QString text(ProgramText which) const;
+    int gameHighest() const;
+    QString cellText(std::int64_t holes, double covered) const;
 
     AppState& state_;
     Platform& platform_;
@@ -84,8 +101,13 @@ private:
     QTableWidget* winTable_ = nullptr;
     WinChart* chart_ = nullptr;
     QPushButton* close_ = nullptr;
+    FilterPanel* filterPanel_ = nullptr;
+    QCheckBox* dropFailing_ = nullptr;
 
+    workshop::Wheel givenWheel_;
     workshop::Wheel wheel_;
+    std::optional<workshop::FilteredProfile> filtered_;
+    std::filesystem::path filterFile_;
     std::vector<std::int32_t> played_;
     std::unique_ptr<workshop::CoverageIndex> index_;
     std::optional<workshop::CoverageProfile> profile_;

@@ -9,11 +9,15 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <filesystem>
+#include <algorithm>
 #include <random>
 
 #include "core/appstate.h"
 #include "persistence/atomicfile.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
+#include "windows/wheelcheck/filterpanel.h"
+#include "workshop/filteredcheck.h"
 #include "windows/common/closerow.h"
 #include "windows/common/windowfont.h"
 #include "workshop/wheel.h"
@@ -27,7 +31,7 @@ namespace {
 constexpr int kDefaultSeconds = 30;
 constexpr int kMostSeconds = 3600;
 
-QString seconds(double s) { return QLocale().toString(s, 'f', 1); }
+QString seconds(const QLocale& locale, double s) { return locale.toString(s, 'f', 1); }
 
 }  // namespace
 
@@ -76,6 +80,8 @@ void WheelGeneratorWindow::buildControls() {
     grid->addWidget(secondsLabel_, 2, 0);
     grid->addWidget(seconds_, 2, 1);
     column->addLayout(grid);
+    filterPanel_ = new FilterPanel(state_, this);
+    column->addWidget(filterPanel_);
 
     auto* run = new QHBoxLayout;
     generate_ = new QPushButton(this);
@@ -115,6 +121,7 @@ void WheelGeneratorWindow::connectHandlers() {
     connect(send_, &QPushButton::clicked, this, &WheelGeneratorWindow::sendToExternalTab);
     connect(numbers_, &QSpinBox::valueChanged, this, &WheelGeneratorWindow::dropResult);
     connect(guarantee_, &QComboBox::currentIndexChanged, this, &WheelGeneratorWindow::dropResult);
+    connect(filterPanel_, &FilterPanel::changed, this, &WheelGeneratorWindow::filterChanged);
 }
 
 QString WheelGeneratorWindow::text(ProgramText which) const {
@@ -150,12 +157,14 @@ void WheelGeneratorWindow::applyTexts() {
     save_->setText(text(ProgramText::SaveWheel));
     send_->setText(text(ProgramText::SendToExternalTab));
     close_->setText(text(ProgramText::Close));
+    filterPanel_->setHighest(std::clamp(state_.parameters.highestNumber, workshop::kBoardSize, workshop::kMaxNumbers));
+    filterPanel_->applyTexts();
     fillGuarantees();
     if (wheel_ && !generating())
         progressLabel_->setText(text(ProgramText::GeneratorDone)
                                     .arg(wheel_->boards.size())
                                     .arg(wheel_->numbers)
-                                    .arg(seconds(progress_.seconds)));
+                                    .arg(seconds(languageLocale(state_.parameters.language), progress_.seconds)));
 }
 
 std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
@@ -168,6 +177,7 @@ std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
 void WheelGeneratorWindow::openWindow() {
     // The language may have changed since the window was built or last shown.
     applyTexts();
+    if (!generating()) filterPanel_->restoreFrom(filterFile_, state_.parameters.gameType);
     // A wheel still shown keeps its count in the box, so that the two agree; the ticked numbers
     // are one press away.
     const auto ticked = tickedNumbers();
@@ -201,15 +211,36 @@ void WheelGeneratorWindow::generateWheel() {
     }
     settings.seconds = seconds_->value();
     settings.seed = fixedSeed_ ? *fixedSeed_ : std::random_device{}();
-    // No wheel is smaller than the bound: reaching it, there is nothing left to look for.
-    settings.targetBoards = workshop::lowerBound(settings.numbers, settings.guarantee);
 
     const auto ticked = tickedNumbers();
-    played_.clear();
+    std::vector<std::int32_t> played;
     if (ticked.size() == std::size_t(settings.numbers))
-        played_ = ticked;
+        played = ticked;
     else
-        for (int n = 1; n <= settings.numbers; ++n) played_.push_back(n);
+        for (int n = 1; n <= settings.numbers; ++n) played.push_back(n);
+    if (const auto filter = filterPanel_->filter()) {
+        if (filterPanel_->passing() == 0) {
+            platform_.message(text(ProgramText::FilterNoDraw), windowTitle(), Platform::Buttons::Ok,
+                              Platform::Icon::Warning);
+            return;
+        }
+        workshop::PlayedNumbers asPlayed{filterPanel_->highest(), {played.begin(), played.end()}};
+        if (workshop::playedNumbersProblem(asPlayed, settings.numbers)) {
+            platform_.message(text(ProgramText::NumbersOutOfRange), windowTitle(), Platform::Buttons::Ok,
+                              Platform::Icon::Warning);
+            return;
+        }
+        settings.needed = workshop::PassingDraws(*filter, asPlayed).heldFlags(settings.guarantee.m);
+        if (std::find(settings.needed.begin(), settings.needed.end(), 1) == settings.needed.end()) {
+            platform_.message(text(ProgramText::GeneratorNothingToCover).arg(settings.guarantee.m), windowTitle(),
+                              Platform::Buttons::Ok, Platform::Icon::Warning);
+            return;
+        }
+    } else {
+        // No wheel is smaller than the bound: reaching it, there is nothing left to look for.
+        settings.targetBoards = workshop::lowerBound(settings.numbers, settings.guarantee);
+    }
+    played_ = played;
     wheel_.reset();
     savedFile_.clear();
     wheelGuarantee_ = settings.guarantee;
@@ -242,10 +273,16 @@ void WheelGeneratorWindow::dropResult() {
     enableControls();
 }
 
+// Kept for the game type; a wheel made under another filter answers nothing the panel now asks.
+void WheelGeneratorWindow::filterChanged() {
+    filterPanel_->keepIn(filterFile_, state_.parameters.gameType);
+    dropResult();
+}
+
 void WheelGeneratorWindow::showProgress(const workshop::GeneratorProgress& progress) {
     if (finished_) return;  // a report that was on its way when the run ended
     progress_ = progress;
-    const QString time = seconds(progress.seconds);
+    const QString time = seconds(languageLocale(state_.parameters.language), progress.seconds);
     // Some of the run searches from other starts at a size no smaller than the best; a try that
     // cannot beat the best is no news to the player.
     if (progress.bestBoards > 0 && progress.boards >= progress.bestBoards)
@@ -271,7 +308,7 @@ void WheelGeneratorWindow::finishGeneration(const workshop::GeneratorResult& res
         progressLabel_->setText(text(ProgramText::GeneratorDone)
                                     .arg(wheel_->boards.size())
                                     .arg(wheel_->numbers)
-                                    .arg(seconds(result.seconds)));
+                                    .arg(seconds(languageLocale(state_.parameters.language), result.seconds)));
     } else {
         progressLabel_->setText(text(ProgramText::GeneratorNoWheel));
     }
@@ -289,6 +326,7 @@ void WheelGeneratorWindow::enableControls() {
     ticked_->setEnabled(!running);
     guarantee_->setEnabled(!running);
     seconds_->setEnabled(!running);
+    filterPanel_->setEnabled(!running);
     generate_->setEnabled(!running);
     stop_->setEnabled(running);
     check_->setEnabled(have && checkHook_ != nullptr);
@@ -308,7 +346,7 @@ bool WheelGeneratorWindow::saveWheel() {
                     QStringLiteral(" (*)");
     dialog.defaultSuffix = QStringLiteral("txt");
     dialog.initialName =
-        QStringLiteral("wheel-%1-%2if%3.txt").arg(wheel_->numbers).arg(wheelGuarantee_.t).arg(wheelGuarantee_.m);
+        text(ProgramText::DefaultWheelFileName).arg(wheel_->numbers).arg(wheelGuarantee_.t).arg(wheelGuarantee_.m);
     dialog.overwritePrompt = true;
     const QString file = platform_.saveFileName(dialog);
     if (file.isEmpty()) return false;

@@ -12,6 +12,9 @@
 //  - The numbers played are the ticked ones when their count is the count generated for, else
 //    1..v: position k of the wheel is played as played()[k].
 //  - The wheel shown always answers the numbers box and the guarantee: changing either drops it.
+//  - Under the filter of the FilterPanel (kept per game type in the filter settings file, the one
+//    the check window keeps it in), the wheel covers only what the draws that pass need, for the
+//    numbers as played; a filter no draw passes makes nothing.
 //  - Check and Send reach the other windows through hooks the program fills: the check window's
 //    openFor(), and the external tab given the saved file (";"-separated, numbers 1..v) with the
 //    numbers to set in its replacement boxes 1..v. A wheel not saved yet is saved first.
@@ -19,6 +22,7 @@
 #include <QDialog>
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <thread>
@@ -35,6 +39,7 @@ class QSpinBox;
 namespace norvex5 {
 
 struct AppState;
+class FilterPanel;
 class Platform;
 
 class WheelGeneratorWindow : public QDialog {
@@ -52,6 +57,8 @@ public:
     // A fixed seed makes the runs repeat themselves (tests, a player comparing settings); without
     // one every run starts from a new seed.
     void setSeed(std::uint64_t seed) { fixedSeed_ = seed; }
+    // Where the filter is kept for each game type; none: it is not kept.
+    void setFilterSettingsFile(std::filesystem::path file) { filterFile_ = std::move(file); }
 
     // Takes the ticked numbers' count when there are enough, and shows the window.
     void openWindow();
@@ -70,6 +77,7 @@ public:
     bool saveWheel();
     void sendToExternalTab();
     void applyTexts();
+    void filterChanged();
     // A report of the running search, as the worker's reports arrive; none once it has ended.
     void showProgress(const workshop::GeneratorProgress& progress);
 
@@ -105,6 +113,7 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* send_ = nullptr;
     QPushButton* close_ = nullptr;
+    FilterPanel* filterPanel_ = nullptr;
 
     CheckHook checkHook_;
     SendHook sendHook_;
@@ -118,6 +127,7 @@ private:
     std::vector<std::int32_t> played_;
     workshop::Guarantee wheelGuarantee_;
     QString savedFile_;
+    std::filesystem::path filterFile_;
 };
 
 }  // namespace norvex5

@@ -2,7 +2,10 @@
 // guarantee kept, a wheel file with holes shows how many and lists them in the numbers played,
 // and a cell of millions of holes is listed without making them all.
 
+#include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QSpinBox>
 #include <QListView>
 #include <QPushButton>
 #include <QLocale>
@@ -19,6 +22,8 @@
 #include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheelcheck/winchart.h"
 #include "windows/windowrig.h"
+#include "workshop/filteredcheck.h"
+#include "workshop/filtersettings.h"
 #include "workshop/wheel.h"
 
 using namespace norvex5;
@@ -53,6 +58,15 @@ bool checkIncompleteFile(Rig& rig, int language) {
     const WheelFileReading reading = incompleteWheel();
     return reading.ok() && rig.window.checkWheel(reading.wheel);
 }
+
+// Ticks a condition of the filter panel with its values, as a player does.
+void tickFilter(Rig& rig, const char* name, int from, int to = -1) {
+    if (to >= 0) rig.find<QSpinBox>(QStringLiteral("EditFiltre%1A").arg(QLatin1String(name)))->setValue(to);
+    rig.find<QSpinBox>(QStringLiteral("EditFiltre%1").arg(QLatin1String(name)))->setValue(from);
+    rig.find<QCheckBox>(QStringLiteral("CaseFiltre%1").arg(QLatin1String(name)))->setChecked(true);
+}
+
+const std::vector<std::int32_t> kSpreadPlay{2, 4, 6, 8, 10, 12, 14, 16, 1, 3, 5, 7};
 
 }  // namespace
 
@@ -90,7 +104,7 @@ private slots:
         // Given the m drawn are among the player's, the best board holds t of them at least.
         const auto* wins = rig.find<QTableWidget>(QStringLiteral("TableGains"));
         QCOMPARE(wins->item(record->condition, 2 + record->guarantee - 1)->text(),
-                 QLocale().toString(0.0, 'f', 2) + QStringLiteral(" %"));
+                 QStringLiteral("0.00 %"));
     }
 
     // The chosen wheel over the ticked numbers: a hole the window lists is a draw that no board
@@ -154,6 +168,31 @@ private slots:
         }
     }
 
+    // A title that wraps onto three lines in its column (the win table's in Croatian) is shown
+    // whole: the header grows to the longest, as the window is shown and as it is resized.
+    void everyColumnTitleShowsWhole() {
+        Rig rig;
+        QVERIFY(checkIncompleteFile(rig, 6));
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        for (const int width : {1060, 820}) {
+            rig.window.resize(width, rig.window.height());
+            QCoreApplication::processEvents();
+            for (const char* name : {"GrilleGaranties", "TableGains"}) {
+                const auto* table = rig.find<QTableWidget>(QString::fromLatin1(name));
+                const QHeaderView* header = table->horizontalHeader();
+                const QFontMetrics metrics = header->fontMetrics();
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    const QString title = table->horizontalHeaderItem(column)->text();
+                    const QRect needed = metrics.boundingRect(QRect(0, 0, header->sectionSize(column) - 12, 10000),
+                                                              Qt::AlignCenter | Qt::TextWordWrap, title);
+                    QVERIFY2(needed.height() <= header->height() - 8,
+                             qPrintable(QStringLiteral("%1 at %2: %3").arg(title).arg(width).arg(header->height())));
+                }
+            }
+        }
+    }
+
     // Like every other window, it has a button that closes it, named in the player's language.
     void theCloseButtonClosesTheWindow() {
         Rig rig;
@@ -193,6 +232,92 @@ private slots:
             QVERIFY(!index.meets(hole.data(), 4, 4));
         }
         QVERIFY(rig.window.holes().hole(100).empty());
+    }
+
+    // Under a filter each cell says, beside the plain figure, what the wheel keeps among the draws
+    // that pass; the win table is given that the draw passes; the boards that fail may go.
+    void underAFilterTheCellsAndTheWinTableSpeakOfTheDrawsThatPass() {
+        Rig rig;
+        rig.state.parameters.language = 2;
+        rig.state.parameters.highestNumber = 49;
+        rig.window.applyTexts();
+        const Wheel wheel = incompleteWheel().wheel;
+        QVERIFY(rig.window.checkWheel(wheel, kSpreadPlay));
+        QVERIFY(!cell(rig, 4, 4).contains(QLatin1Char('\n')));
+        tickFilter(rig, "Impairs", 0, 2);
+        QVERIFY(rig.window.filteredProfile());
+
+        DrawFilter filter;
+        filter.odd = CountRange{0, 2};
+        const PlayedNumbers played{49, {kSpreadPlay.begin(), kSpreadPlay.end()}};
+        const PassingDraws draws(filter, played);
+        const auto expected = workshop::filteredProfile(CoverageIndex(wheel), draws);
+        const std::int64_t holes = expected->holesUnderFilter({4, 4});
+        QVERIFY(holes > 0 && holes < 100);  // a four with three odd numbers needs no board
+        QVERIFY2(cell(rig, 4, 4).startsWith(QStringLiteral("100 holes")), qPrintable(cell(rig, 4, 4)));
+        QVERIFY2(cell(rig, 4, 4).contains(QStringLiteral("\nfilter: %1 holes").arg(holes)), qPrintable(cell(rig, 4, 4)));
+        QVERIFY(rig.find<QLabel>(QStringLiteral("LabelGains"))->text().endsWith(QStringLiteral("that passes the filter")));
+        const FilteredWinTable given = winTableUnderFilter(*expected);
+        const auto* wins = rig.find<QTableWidget>(QStringLiteral("TableGains"));
+        QCOMPARE(wins->item(4, 2 + 4)->text(), QString::number(given.bestShare[4][4] * 100.0, 'f', 2) + QStringLiteral(" %"));
+        QVERIFY(rig.find<QLabel>(QStringLiteral("LabelFiltre"))->text().contains(QStringLiteral("% of the draws pass")));
+
+        rig.find<QCheckBox>(QStringLiteral("CaseRetirerGrilles"))->setChecked(true);
+        const Wheel kept = passingBoards(wheel, filter, played);
+        QVERIFY(kept.boards.size() < wheel.boards.size());
+        QCOMPARE(rig.window.checkedWheel().boards, kept.boards);
+        QVERIFY(rig.find<QLabel>(QStringLiteral("LabelSysteme"))
+                    ->text()
+                    .contains(QStringLiteral("%1 boards dropped").arg(wheel.boards.size() - kept.boards.size())));
+
+        // The filter off: the wheel as given, checked plainly.
+        rig.find<QCheckBox>(QStringLiteral("CaseFiltreImpairs"))->setChecked(false);
+        QVERIFY(!rig.window.filteredProfile());
+        QCOMPARE(rig.window.checkedWheel().boards.size(), wheel.boards.size());
+        QVERIFY(!cell(rig, 4, 4).contains(QLatin1Char('\n')));
+    }
+
+    // Chances and shares are written as the language writes numbers, not as English does.
+    void numbersAreWrittenInTheLanguagesOwnWay() {
+        Rig rig;
+        rig.state.parameters.highestNumber = 49;
+        const auto* wins = rig.find<QTableWidget>(QStringLiteral("TableGains"));
+        // Five of the player's twelve drawn: 1 in 1,906,884 / 792.
+        QVERIFY(checkIncompleteFile(rig, 7));
+        QCOMPARE(wins->item(5, 1)->text(), QStringLiteral("1 : 2.408"));
+        QVERIFY2(cell(rig, 4, 4).contains(QStringLiteral(",")), qPrintable(cell(rig, 4, 4)));
+        QVERIFY(wins->item(4, 6)->text().contains(QLatin1Char(',')));
+        QVERIFY(checkIncompleteFile(rig, 1));
+        QVERIFY(!wins->item(5, 1)->text().contains(QLatin1Char(',')) && !wins->item(5, 1)->text().contains(QLatin1Char('.')));
+        QVERIFY(wins->item(4, 6)->text().contains(QLatin1Char(',')));
+        QVERIFY(checkIncompleteFile(rig, 2));
+        QCOMPARE(wins->item(5, 1)->text(), QStringLiteral("1 : 2,408"));
+    }
+
+    // The filter is the player's for a game type: kept when it changes, found again on opening.
+    void theFilterIsKeptForEachGameType() {
+        Rig rig;
+        const auto file = rig.programDir() / "config" / kFilterSettingsFileName;
+        rig.window.setFilterSettingsFile(file);
+        rig.state.parameters.gameType = 1;
+        rig.window.openFor(Wheel{6, {Board{0, 1, 2, 3, 4}}}, {});
+        tickFilter(rig, "Impairs", 1, 2);
+        tickFilter(rig, "Finale", 1);
+        QCOMPARE(FilterSettings::load(file).filterFor(1, 49).value_or(DrawFilter{}).odd, (CountRange{1, 2}));
+
+        rig.state.parameters.gameType = 3;
+        rig.window.openFor(Wheel{6, {Board{0, 1, 2, 3, 4}}}, {});
+        QVERIFY(!rig.find<QCheckBox>(QStringLiteral("CaseFiltreImpairs"))->isChecked());
+        QVERIFY(!rig.window.filteredProfile());
+
+        rig.state.parameters.gameType = 1;
+        rig.window.openFor(Wheel{6, {Board{0, 1, 2, 3, 4}}}, {});
+        QVERIFY(rig.find<QCheckBox>(QStringLiteral("CaseFiltreImpairs"))->isChecked());
+        QCOMPARE(rig.find<QSpinBox>(QStringLiteral("EditFiltreImpairs"))->value(), 1);
+        QCOMPARE(rig.find<QSpinBox>(QStringLiteral("EditFiltreImpairsA"))->value(), 2);
+        QVERIFY(rig.find<QCheckBox>(QStringLiteral("CaseFiltreFinale"))->isChecked());
+        QVERIFY(rig.window.filteredProfile());
+        rig.window.close();
     }
 
     // A wheel of one board over 50 numbers leaves almost every "2 if 5" draw uncovered: nearly

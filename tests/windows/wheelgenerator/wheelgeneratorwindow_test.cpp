@@ -2,6 +2,7 @@
 // generated with a seed, saved as a wheel file and read back the way every pass reads one, sent
 // and checked through the hooks; and Stop keeps the best complete wheel found so far.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
@@ -11,6 +12,7 @@
 #include "support/scratchfiles.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
 #include "windows/windowrig.h"
+#include "workshop/filteredcheck.h"
 #include "workshop/wheel.h"
 #include "workshop/wheelcheck.h"
 
@@ -32,6 +34,12 @@ void generate(Rig& rig) {
     QVERIFY(rig.window.generating());
     QVERIFY(!rig.find<QPushButton>(QStringLiteral("BoutonGenerer"))->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!rig.window.generating(), 20000);
+}
+
+void tickFilter(Rig& rig, const char* name, int from, int to = -1) {
+    if (to >= 0) rig.find<QSpinBox>(QStringLiteral("EditFiltre%1A").arg(QLatin1String(name)))->setValue(to);
+    rig.find<QSpinBox>(QStringLiteral("EditFiltre%1").arg(QLatin1String(name)))->setValue(from);
+    rig.find<QCheckBox>(QStringLiteral("CaseFiltre%1").arg(QLatin1String(name)))->setChecked(true);
 }
 
 }  // namespace
@@ -223,7 +231,7 @@ private slots:
             rig.window.showProgress(report);
             return label->text();
         };
-        const QString time = QLocale().toString(12.5, 'f', 1);
+        const QString time = QStringLiteral("12,5");  // in German, whatever the system's language
         QCOMPARE(shown(34, 36, 40), QStringLiteral("Beste: 34 Reihen · %1 s").arg(time));
         QCOMPARE(shown(34, 34, 0), QStringLiteral("Beste: 34 Reihen · %1 s").arg(time));
         QCOMPARE(shown(34, 33, 1), QStringLiteral("Beste: 34 Reihen · Versuch mit 33 (1 Lücke) · %1 s").arg(time));
@@ -242,6 +250,55 @@ private slots:
         QCOMPARE(close->text(), QStringLiteral("Fermer"));
         rig.press("BoutonFermer");
         QVERIFY(!rig.window.isVisible());
+    }
+
+    // Under a filter the wheel covers what the draws that pass need, for the ticked numbers as
+    // played; saved, its file is named in the player's language.
+    void generatesUnderTheFilterForTheTickedNumbers() {
+        Rig rig;
+        rig.state.parameters.language = 1;
+        rig.state.parameters.highestNumber = 49;
+        rig.window.applyTexts();
+        const std::vector<std::int32_t> ticked{1, 4, 7, 10, 13, 16, 27, 30, 33, 36, 39, 42};
+        for (int n : ticked) rig.state.selection[n] = kSelected;
+        rig.window.setSeed(5);
+        rig.press("BoutonCoches");
+        chooseGuarantee(rig, 3, 5);
+        rig.find<QSpinBox>(QStringLiteral("EditSecondes"))->setValue(1);
+        tickFilter(rig, "Impairs", 2, 3);
+        tickFilter(rig, "Bas", 2, 3);
+        generate(rig);
+        QVERIFY(rig.window.wheel());
+        DrawFilter filter;
+        filter.odd = CountRange{2, 3};
+        filter.low = CountRange{2, 3};
+        const PassingDraws draws(filter, PlayedNumbers{49, {ticked.begin(), ticked.end()}});
+        const auto profile = filteredProfile(CoverageIndex(*rig.window.wheel()), draws);
+        QCOMPARE(profile->holesUnderFilter({3, 5}), std::int64_t{0});
+
+        rig.platform.chooseFileNext(QString());
+        rig.press("BoutonEnregistrer");
+        QCOMPARE(rig.platform.dialogs().last().request.initialName,
+                 QStringLiteral("systeme-12-3si5.txt"));
+        // A change of the filter drops the wheel made under the last one.
+        rig.find<QCheckBox>(QStringLiteral("CaseFiltreBas"))->setChecked(false);
+        QVERIFY(!rig.window.wheel());
+    }
+
+    void aFilterNoDrawPassesMakesNothing() {
+        Rig rig;
+        rig.state.parameters.language = 7;
+        rig.state.parameters.highestNumber = 49;
+        rig.window.applyTexts();
+        // Five low numbers of 1..24 add up to 110 at most.
+        tickFilter(rig, "Bas", 5, 5);
+        tickFilter(rig, "Somme", 120, 200);
+        QCOMPARE(rig.find<QLabel>(QStringLiteral("LabelFiltre"))->text(), QStringLiteral("Keine Ziehung besteht diesen Filter."));
+        rig.press("BoutonGenerer");
+        QVERIFY(!rig.window.generating());
+        QVERIFY(!rig.window.wheel());
+        QCOMPARE(rig.platform.messages().size(), qsizetype{1});
+        QCOMPARE(rig.platform.messages().last().text, QStringLiteral("Keine Ziehung besteht diesen Filter."));
     }
 
     void tooFewTickedNumbersAreRefused() {
