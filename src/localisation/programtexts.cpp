@@ -287,6 +287,13 @@ constexpr Entry kEntries[] = {
      "Beste: %1 Reihen · %2 s"}},
     {ProgramText::Continue,
      {"Continuer", "Continue", "Continuar", "Continuar", "Continua", "Nastavi", "Fortfahren"}},
+    {ProgramText::BlankSeparator,
+     {"(espace)", "(blank)", "(espaço)", "(espacio)", "(spazio)", "(razmak)", "(Leerzeichen)"}},
+    {ProgramText::EveryLineShown,
+     {"Les %1 lignes sont toutes affichées dans la grille", "All %1 lines are shown in the grid",
+      "As %1 linhas são todas mostradas na grelha", "Se muestran las %1 líneas en la cuadrícula",
+      "Tutte le %1 righe sono mostrate nella griglia", "Prikazano je svih %1 redaka u tablici",
+      "Alle %1 Zeilen werden in der Tabelle angezeigt"}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

@@ -82,6 +82,10 @@ enum class ProgramText {
     GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
     GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
     Continue,  // the button that goes on past a warning
+    // The external tab's separator list: the entry that splits the fields at blanks.
+    BlankSeparator,
+    // Over the replaced preview once every board of the file is in it: "%1" the number of lines.
+    EveryLineShown,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -51,34 +51,8 @@ constexpr WindowText kMainWindowTexts[] = {
     {"bderniertirage", kHint, 53},
 };
 
-constexpr WindowText kExternalTabTexts[] = {
-    {"gsysexternecompare", kCaption, 62},
-    {"bexternecompare", kCaption, 62},
-    {"gimprimebulletin", kCaption, 35},
-    {"bimprimer", kCaption, 35},
-    {"gfic", kCaption, 173},
-    {"bselfic", kCaption, 172},
-    {"Labseparateur", kCaption, 180},
-    {"labNblignesaute", kCaption, 183},
-    {"labinfotab2", kCaption, 179},
-    {"labinfogrille2", kCaption, 179},
-    {"labnumerorep", kCaption, 177},
-    {"bprecedent", kHint, 181},
-    {"bsuivant", kHint, 182},
-    {"baffichetous", kCaption, 178},
-    {"gtypeimpression", kCaption, 40},
-    {"bimptsbull", kCaption, 41},
-    {"bimpunbull", kCaption, 42},
-    {"gimprimeliste", kCaption, 85},
-    {"bimprimeliste", kCaption, 85},
-    {"gexporteliste", kCaption, 61},
-    {"bexportliste", kCaption, 61},
-    {"labtypebulletin", kCaption, 36},
-};
-
 }  // namespace
 
 std::span<const WindowText> mainWindowTexts() { return kMainWindowTexts; }
-std::span<const WindowText> externalTabTexts() { return kExternalTabTexts; }
 
 }  // namespace norvex5
