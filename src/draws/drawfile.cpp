@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <exception>
+#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 
@@ -239,10 +240,20 @@ LineVerdict judgeLine(const Fields& fields, const DrawFileShape& shape, int high
     return {std::nullopt, *written};
 }
 
+bool isTooLarge(const std::string& fileName) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(fileName, error);
+    return !error && size > kMaxDrawFileBytes;
+}
+
 }  // namespace
 
 DrawShapeGuess guessDrawFileShape(const std::string& fileName, int highestNumber) {
     DrawShapeGuess guess;
+    if (isTooLarge(fileName)) {
+        guess.problem = DrawFileProblem::TooLarge;
+        return guess;
+    }
     const auto lines = linesForShapeGuess(fileName);
     if (!lines) {
         try {
@@ -258,6 +269,12 @@ DrawShapeGuess guessDrawFileShape(const std::string& fileName, int highestNumber
         guess.problem = DrawFileProblem::NotText;
         return guess;
     }
+    for (std::size_t k = 0; k < lines->size(); ++k)
+        if ((*lines)[k].size() > kMaxDrawLineLength) {
+            guess.problem = DrawFileProblem::LineTooLong;
+            guess.problemLine = static_cast<std::int64_t>(k) + 1;
+            return guess;
+        }
     const auto base = guessShape(*lines, kDrawSeparators, [&](std::string_view line, char separator) {
         return looksLikeDrawLine(line, separator);
     });
@@ -296,6 +313,10 @@ DrawShapeGuess guessDrawFileShape(const std::string& fileName, int highestNumber
 DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& shape, int highestNumber,
                              std::size_t firstDraws) {
     DrawFileReading reading;
+    if (isTooLarge(fileName)) {
+        reading.problem = DrawFileProblem::TooLarge;
+        return reading;
+    }
     if (startsLikeBinary(fileName)) {
         reading.problem = DrawFileProblem::NotText;
         return reading;
@@ -312,6 +333,12 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
         Fields fields;
         DrawRecord draw;
         while (!reader.atEnd() && reading.draws.size() < firstDraws) {
+            if (reader.currentLine().size() > kMaxDrawLineLength) {
+                reading.problem = DrawFileProblem::LineTooLong;
+                reading.problemLine = reader.lineNumber();
+                reading.draws.clear();
+                return reading;
+            }
             splitFields(reader.currentLine(), reader.separator, fields);
             draw.line = reader.lineNumber();
             const LineVerdict verdict = judgeLine(fields, shape, highestNumber, draw);
@@ -382,7 +409,7 @@ std::ostream& operator<<(std::ostream& out, const RefusedLine& refused) {
     return out << "line " << refused.line << ": " << describeRefusal(refused.reason);
 }
 
-std::string describeProblem(DrawFileProblem problem, const std::string& readerError) {
+std::string describeProblem(DrawFileProblem problem, const std::string& readerError, std::int64_t problemLine) {
     switch (problem) {
         case DrawFileProblem::None: return "";
         case DrawFileProblem::Unreadable: return readerError.empty() ? "the file cannot be read" : readerError;
@@ -390,6 +417,11 @@ std::string describeProblem(DrawFileProblem problem, const std::string& readerEr
         case DrawFileProblem::NoDraw: return "no line holds a draw (a date and five numbers of the game)";
         case DrawFileProblem::DatesUndecided:
             return "the dates read as day/month/year and as month/day/year alike; no day above 12 tells which";
+        case DrawFileProblem::TooLarge:
+            return "the file is larger than " + std::to_string(kMaxDrawFileBytes >> 20) + " MiB, too large for a draw file";
+        case DrawFileProblem::LineTooLong:
+            return "line " + std::to_string(problemLine) + " is longer than " + std::to_string(kMaxDrawLineLength) +
+                   " bytes, too long for a draw";
     }
     return "";
 }

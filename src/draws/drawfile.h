@@ -56,11 +56,19 @@ enum class DrawFileProblem {
     NotText,         // a picture, a program...
     NoDraw,          // no line reads as a draw (an empty file among them)
     DatesUndecided,  // the dates read as day/month and as month/day alike: ask which
+    TooLarge,        // over kMaxDrawFileBytes: no operator's history is near that size
+    LineTooLong,     // a line over kMaxDrawLineLength: `problemLine` says which
 };
+
+// Limits that tell a draw file from anything else a player may choose by mistake. A century of
+// daily draws with fifty columns each stays far below both.
+inline constexpr std::uintmax_t kMaxDrawFileBytes = std::uintmax_t(64) << 20;
+inline constexpr std::size_t kMaxDrawLineLength = 4096;
 
 struct DrawShapeGuess {
     DrawFileProblem problem = DrawFileProblem::None;
     std::string readerError;
+    std::int64_t problemLine = 0;  // LineTooLong: the line
     DrawFileShape shape;
 };
 
@@ -87,6 +95,7 @@ std::ostream& operator<<(std::ostream& out, const RefusedLine& refused);
 struct DrawFileReading {
     DrawFileProblem problem = DrawFileProblem::None;
     std::string readerError;
+    std::int64_t problemLine = 0;                // LineTooLong: the line
     DateOrder dateOrder = DateOrder::Undecided;  // the order the dates were read in
     std::vector<DrawRecord> draws;               // in the file's order, each date once
     std::vector<RefusedLine> refused;            // by line number
@@ -101,6 +110,6 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
 
 // The command line's words for what a reading found.
 std::string describeRefusal(RefusalReason reason);
-std::string describeProblem(DrawFileProblem problem, const std::string& readerError);
+std::string describeProblem(DrawFileProblem problem, const std::string& readerError, std::int64_t problemLine = 0);
 
 }  // namespace norvex5::draws

@@ -1,16 +1,42 @@
 #pragma once
 // The rows of the message table that code asks for by name. Every number a piece of code shows
 // or builds a text from is named here once, so two windows showing "the same" message cannot
-// drift apart.
+// drift apart. The comments give the French text where the name alone could mislead.
 
 namespace norvex5 {
 
+inline constexpr int kMessageQuit = 21;
 inline constexpr int kMessageComparisonTitle = 29;
-inline constexpr int kMessageBoardWord = 34;  // "Grille" in the printed internal list
+inline constexpr int kMessageHelp = 32;
+inline constexpr int kMessageBoardWord = 34;         // "Grille" in the printed internal list and the board viewer
+inline constexpr int kMessageTicketPrintTitle = 35;  // "Imprimer les Tickets": the print dialog and its buttons
+inline constexpr int kMessageTicketType = 36;
+inline constexpr int kMessageBoardsToPrint = 37;
+inline constexpr int kMessageFirstBoard = 38;
+inline constexpr int kMessageLastBoard = 39;
+inline constexpr int kMessagePrintingType = 40;
+inline constexpr int kMessagePrintAllTickets = 41;
+inline constexpr int kMessagePrintOneTicketAtATime = 42;
+inline constexpr int kMessagePrint = 44;
+inline constexpr int kMessageIncorrectRange = 45;
 inline constexpr int kMessageProblem = 46;
-inline constexpr int kMessageNumbers = 64;  // wheel titles
+inline constexpr int kMessageAbout = 47;
+inline constexpr int kMessageParameters = 49;
+inline constexpr int kMessageViewResults = 53;
+inline constexpr int kMessageViewBoards = 56;
+inline constexpr int kMessageBoardListButton = 57;  // "Liste des grilles"
+inline constexpr int kMessagePrintTickets = 58;     // "Imprimer les tickets"
+inline constexpr int kMessagePrintOfficialTickets = 59;
+inline constexpr int kMessageExportList = 61;
+inline constexpr int kMessageCompareWithDraw = 62;
+inline constexpr int kMessageCompareBoardsWithDraw = 63;  // the longer hint of the compare button
+inline constexpr int kMessageNumbers = 64;                // wheel titles and description
 inline constexpr int kMessageWith = 67;
 inline constexpr int kMessageBoards = 68;
+inline constexpr int kMessageSaveGame = 71;
+inline constexpr int kMessageLoadGame = 72;
+inline constexpr int kMessageDisclaimerFirst = 73;  // the about box's three lines
+inline constexpr int kMessageDisclaimerSecond = 74;
 inline constexpr int kMessageSaveTitle = 75;
 inline constexpr int kMessageContinue = 76;
 inline constexpr int kMessageFileExists = 77;
@@ -20,15 +46,64 @@ inline constexpr int kMessageProblemTitle = 80;
 inline constexpr int kMessageWriteError = 81;
 inline constexpr int kMessageReadError = 82;
 inline constexpr int kMessageNoSuchFile = 83;
+inline constexpr int kMessagePrintList = 85;
 inline constexpr int kMessageInternalListTitle = 86;
+inline constexpr int kMessageCloseProgram = 88;
+inline constexpr int kMessageWheelingSystems = 103;
+inline constexpr int kMessageDisclaimerThird = 107;
 inline constexpr int kMessageIncorrectSelection = 109;
 inline constexpr int kMessageCancelled = 114;
 inline constexpr int kMessageNextTicket = 115;
+inline constexpr int kMessageRandomNumbers = 116;
+inline constexpr int kMessageClearBoard = 118;
+inline constexpr int kMessageFilesMenu = 119;
+inline constexpr int kMessageBoardListMenu = 120;  // "Liste des grilles" in the Use menu
+inline constexpr int kMessageUseMenu = 121;
+inline constexpr int kMessageTickedBoxes = 123;
+inline constexpr int kMessageBoardsToPlay = 125;  // the board viewer's title
 inline constexpr int kMessageReturn = 126;
+inline constexpr int kMessageNextBoard = 127;
+inline constexpr int kMessagePreviousBoard = 128;
+inline constexpr int kMessageSelectedWheel = 129;
 inline constexpr int kMessagePrinting = 130;
+inline constexpr int kMessageLanguage = 131;
+inline constexpr int kMessageBoardStyle = 132;  // "Type de grille à l'écran": the game type group
+inline constexpr int kMessageVerticalOffset = 134;
+inline constexpr int kMessageHorizontalOffset = 135;
+inline constexpr int kMessageGoodNumbersCount = 136;
+inline constexpr int kMessageWinningTicket = 137;
 inline constexpr int kMessageProblemWarning = 143;  // "Problème !!" over a draw that repeats a number
+inline constexpr int kMessagePrintBoardNumbers = 145;
 inline constexpr int kMessageExternalListTitle = 148;
 inline constexpr int kMessageExportTitle = 151;
-inline constexpr int kMessageFixed = 161;  // wheel titles
+inline constexpr int kMessageBoardInSentence = 156;  // "Grille" ending the description's sentences
+inline constexpr int kMessageLeftClick = 157;
+inline constexpr int kMessageRightClick = 158;
+inline constexpr int kMessageYouShouldSelect = 159;
+inline constexpr int kMessageOfWhich = 160;  // "dont", before the fixed numbers of a description
+inline constexpr int kMessageFixed = 161;    // wheel titles and description
+inline constexpr int kMessageIn = 162;
+inline constexpr int kMessageIfYouHave = 164;
+inline constexpr int kMessageGoodNumbers = 165;
+inline constexpr int kMessageWithTheFixedOne = 166;
+inline constexpr int kMessageWithTheFixedOnes = 167;
+inline constexpr int kMessageYouWillHave = 169;
+inline constexpr int kMessageSelectFile = 172;
+inline constexpr int kMessageTextFiles = 173;
+inline constexpr int kMessageNoFileChosen = 174;
+inline constexpr int kMessageInternalWheels = 175;
+inline constexpr int kMessageExternalWheels = 176;
+inline constexpr int kMessageReplaceNumbers = 177;
+inline constexpr int kMessageDisplayAll = 178;
+inline constexpr int kMessageFirstLinesShown = 179;
+inline constexpr int kMessageSeparator = 180;
+inline constexpr int kMessagePrevious = 181;
+inline constexpr int kMessageNext = 182;
+inline constexpr int kMessageLinesToSkip = 183;
+inline constexpr int kMessageLastDraw = 188;
+inline constexpr int kMessageMarkBonus = 189;
+inline constexpr int kMessageBonusAtRandom = 190;
+inline constexpr int kMessageBonusInTurn = 191;
+inline constexpr int kMessageBonusOneNumber = 192;
 
 }  // namespace norvex5

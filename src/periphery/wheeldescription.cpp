@@ -1,22 +1,8 @@
 #include "periphery/wheeldescription.h"
 
+#include "localisation/messagenumbers.h"
+
 namespace norvex5 {
-
-namespace {
-
-constexpr int kNumbers = 64;
-constexpr int kBoard = 156;
-constexpr int kYouShouldSelect = 159;
-constexpr int kWith = 160;
-constexpr int kFixed = 161;
-constexpr int kIn = 162;
-constexpr int kIfYouHave = 164;
-constexpr int kGoodNumbers = 165;
-constexpr int kWithTheFixedOne = 166;
-constexpr int kWithTheFixedOnes = 167;
-constexpr int kYouWillHave = 169;
-
-}  // namespace
 
 std::array<std::string, 4> wheelDescriptionLines(const WheelRecord& wheel, const MessageLookup& message) {
     const std::string n = std::to_string(wheel.numberCount);
@@ -24,16 +10,17 @@ std::array<std::string, 4> wheelDescriptionLines(const WheelRecord& wheel, const
     const std::string k = std::to_string(wheel.guarantee);
     const std::string f = std::to_string(wheel.fixedCount);
 
-    std::string select = message(kYouShouldSelect) + ' ' + n + ' ' + message(kNumbers) + ' ';
-    if (wheel.fixedCount > 0) select += "( " + message(kWith) + ' ' + f + ' ' + message(kFixed) + "(s) )";
-    select += ' ' + message(kIn) + ' ' + message(kBoard);
+    std::string select = message(kMessageYouShouldSelect) + ' ' + n + ' ' + message(kMessageNumbers) + ' ';
+    if (wheel.fixedCount > 0)
+        select += "( " + message(kMessageOfWhich) + ' ' + f + ' ' + message(kMessageFixed) + "(s) )";
+    select += ' ' + message(kMessageIn) + ' ' + message(kMessageBoardInSentence);
 
-    std::string draw = message(kIfYouHave) + ' ' + m + ' ' + message(kGoodNumbers) + ' ';
-    if (wheel.fixedCount == 1) draw += "(" + message(kWithTheFixedOne) + ")";
-    if (wheel.fixedCount > 1) draw += "(" + message(kWithTheFixedOnes) + "!)";
+    std::string draw = message(kMessageIfYouHave) + ' ' + m + ' ' + message(kMessageGoodNumbers) + ' ';
+    if (wheel.fixedCount == 1) draw += "(" + message(kMessageWithTheFixedOne) + ")";
+    if (wheel.fixedCount > 1) draw += "(" + message(kMessageWithTheFixedOnes) + "!)";
 
-    const std::string guarantee =
-        message(kYouWillHave) + ' ' + k + ' ' + message(kNumbers) + ' ' + message(kIn) + ' ' + message(kBoard);
+    const std::string guarantee = message(kMessageYouWillHave) + ' ' + k + ' ' + message(kMessageNumbers) + ' ' +
+                                  message(kMessageIn) + ' ' + message(kMessageBoardInSentence);
 
     return {select, draw, guarantee, std::string()};
 }

@@ -161,6 +161,40 @@ TEST(DrawFileReading, FilesWithoutDrawsSayWhy) {
               DrawFileProblem::NoDraw);
 }
 
+TEST(DrawFileReading, OversizedFilesAndLinesAreRefusedWithTheirLimit) {
+    ScratchDir dir;
+    const std::string good = "2024-01-03 3-12-19-25-32\n2024-01-06 1-2-3-4-5\n";
+    // A long line far down the file: the guess saw only the first lines, the reading refuses.
+    std::string many;
+    for (int day = 1; day <= 28; ++day) many += "2023-02-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + " 1-2-3-4-5\n";
+    many += many;
+    const std::string late = dir.file("late.txt", many + std::string(kMaxDrawLineLength + 1, '7') + "\n" + good);
+    const DrawShapeGuess guessed = guessDrawFileShape(late, kHighest);
+    ASSERT_EQ(guessed.problem, DrawFileProblem::None);
+    const DrawFileReading reading = readDrawFile(late, guessed.shape, kHighest);
+    EXPECT_EQ(reading.problem, DrawFileProblem::LineTooLong);
+    EXPECT_EQ(reading.problemLine, 57);
+    EXPECT_TRUE(reading.draws.empty()) << "a refused file hands over no draw";
+    EXPECT_EQ(describeProblem(reading.problem, "", reading.problemLine),
+              "line 57 is longer than 4096 bytes, too long for a draw");
+    // A line just at the limit is still read.
+    const std::string padded = "2024-01-03 3-12-19-25-32";
+    const std::string atLimit = dir.file("limit.txt", padded + std::string(kMaxDrawLineLength - padded.size(), ' ') + "\n");
+    EXPECT_EQ(readDrawFile(atLimit, plainShape(), kHighest).draws.size(), 1u);
+
+    const DrawShapeGuess early = guessDrawFileShape(dir.file("early.txt", std::string(5000, 'x') + "\n" + good), kHighest);
+    EXPECT_EQ(early.problem, DrawFileProblem::LineTooLong);
+    EXPECT_EQ(early.problemLine, 1);
+
+    // Size alone refuses, before a byte is read: a sparse file costs no disk.
+    const auto huge = dir / "huge.txt";
+    dir.file("huge.txt", good);
+    std::filesystem::resize_file(huge, kMaxDrawFileBytes + 1);
+    EXPECT_EQ(guessDrawFileShape(huge.string(), kHighest).problem, DrawFileProblem::TooLarge);
+    EXPECT_EQ(readDrawFile(huge.string(), plainShape(), kHighest).problem, DrawFileProblem::TooLarge);
+    EXPECT_NE(describeProblem(DrawFileProblem::TooLarge, "").find("64 MiB"), std::string::npos);
+}
+
 TEST(DrawDates, OnlyDaysOfTheCalendar) {
     using O = DateOrder;
     const struct {

@@ -195,6 +195,26 @@ TEST(DrawStore, AnImportKilledHalfwayLeavesTheStoreAsItWas) {
     EXPECT_EQ(store.import(kGame, manyDraws(20000)).added, 20000);
 }
 
+TEST(DrawStore, FieldsHoldingSqlAreOnlyData) {
+    ScratchDir dir;
+    // Other columns of an operator's file hold what the player's file holds, SQL included: the
+    // draws go in, the text goes nowhere, and the table is whole afterwards.
+    const std::string file = dir.file("draws.csv",
+                                      "date;n1;n2;n3;n4;n5;comment\n"
+                                      "13/01/2024;3;12;19;25;32;'); DROP TABLE draws; --\n"
+                                      "16/01/2024;1;2;3;4;5;\"; DELETE FROM draws WHERE 1=1; --\n"
+                                      "20/01/2024;7;8;9;10;11;x' OR '1'='1\n");
+    const auto guess = guessDrawFileShape(file, kHighest);
+    ASSERT_EQ(guess.problem, DrawFileProblem::None);
+    const auto reading = readDrawFile(file, guess.shape, kHighest);
+    ASSERT_EQ(reading.draws.size(), 3u);
+    DrawStore store(dir / "draws.sqlite");
+    EXPECT_EQ(store.import(kGame, reading.draws).added, 3);
+    EXPECT_EQ(store.import(kGame, reading.draws).alreadyThere, 3);
+    EXPECT_EQ(store.count(kGame), 3);
+    EXPECT_EQ(store.lastDraw(kGame)->numbers, (std::array<int, 5>{7, 8, 9, 10, 11}));
+}
+
 TEST(DrawStore, StoppedImportAddsNothing) {
     ScratchDir dir;
     DrawStore store(dir / "draws.sqlite");

@@ -18,7 +18,7 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kDisclaimerMessages[] = {73, 74, 107};
+constexpr int kDisclaimerMessages[] = {kMessageDisclaimerFirst, kMessageDisclaimerSecond, kMessageDisclaimerThird};
 
 }  // namespace
 

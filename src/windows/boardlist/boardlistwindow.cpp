@@ -29,10 +29,10 @@ namespace {
 constexpr auto kCaption = WindowText::Field::Caption;
 
 constexpr WindowText kListTexts[] = {
-    {"BitBtn6", kCaption, 85},
-    {"BitBtn2", kCaption, 58},
-    {"BitBtn1", kCaption, 126},
-    {"bexport", kCaption, 61},
+    {"BitBtn6", kCaption, kMessagePrintList},
+    {"BitBtn2", kCaption, kMessagePrintTickets},
+    {"BitBtn1", kCaption, kMessageReturn},
+    {"bexport", kCaption, kMessageExportList},
 };
 
 // The list's rows are 13 pixels high whatever the desktop's spacing, so that a screen holds as

@@ -13,6 +13,7 @@
 #include "core/appstate.h"
 #include "core/expansion.h"
 #include "core/wheelcatalogue.h"
+#include "localisation/messagenumbers.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
@@ -23,13 +24,13 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageWindowTitle = 125;
 constexpr auto kCaption = WindowText::Field::Caption;
 constexpr auto kHint = WindowText::Field::Hint;
 
 constexpr WindowText kViewerTexts[] = {
-    {"GroupBox2", kCaption, 129}, {"ltitre", kCaption, 34},      {"bRetour", kCaption, 126},
-    {"boutsuivant", kHint, 127},  {"boutprecedent", kHint, 128},
+    {"GroupBox2", kCaption, kMessageSelectedWheel},  {"ltitre", kCaption, kMessageBoardWord},
+    {"bRetour", kCaption, kMessageReturn},           {"boutsuivant", kHint, kMessageNextBoard},
+    {"boutprecedent", kHint, kMessagePreviousBoard},
 };
 
 // The ticket panel of the main window: room for the widest picture and the lowest box.
@@ -167,7 +168,7 @@ void BoardViewer::changeEvent(QEvent* event) {
 }
 
 void BoardViewer::applyTexts() {
-    setWindowTitle(QString::fromStdString(state_.message(kMessageWindowTitle)));
+    setWindowTitle(QString::fromStdString(state_.message(kMessageBoardsToPlay)));
     applyWindowTexts(*this, kViewerTexts, state_.messageLookup());
 }
 

@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 
+#include "localisation/messagenumbers.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/pictures.h"
@@ -192,8 +193,9 @@ void ComparisonControls::buildSummary(QWidget* client) {
 std::span<const WindowText> comparisonWindowTexts() {
     static constexpr auto kCaption = WindowText::Field::Caption;
     static constexpr WindowText kTexts[] = {
-        {"lbullgagnant", kCaption, 137}, {"GroupBox1", kCaption, 136},      {"button1", kCaption, 53},
-        {"BitBtn1", kCaption, 126},      {"bderniertirage", kCaption, 188},
+        {"lbullgagnant", kCaption, kMessageWinningTicket}, {"GroupBox1", kCaption, kMessageGoodNumbersCount},
+        {"button1", kCaption, kMessageViewResults},        {"BitBtn1", kCaption, kMessageReturn},
+        {"bderniertirage", kCaption, kMessageLastDraw},
     };
     return kTexts;
 }

@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "externalwheels/fileshape.h"
+#include "localisation/messagenumbers.h"
 #include "output/ticketlayouts.h"
 #include "windows/common/pictures.h"
 #include "windows/externalwheels/previewgridmodel.h"
@@ -34,28 +35,28 @@ constexpr auto kCaption = WindowText::Field::Caption;
 constexpr auto kHint = WindowText::Field::Hint;
 
 constexpr WindowText kExternalTabTexts[] = {
-    {"gsysexternecompare", kCaption, 62},
-    {"bexternecompare", kCaption, 62},
-    {"gimprimebulletin", kCaption, 35},
-    {"bimprimer", kCaption, 35},
-    {"gfic", kCaption, 173},
-    {"bselfic", kCaption, 172},
-    {"Labseparateur", kCaption, 180},
-    {"labNblignesaute", kCaption, 183},
-    {"labinfotab2", kCaption, 179},
-    {"labinfogrille2", kCaption, 179},
-    {"labnumerorep", kCaption, 177},
-    {"bprecedent", kHint, 181},
-    {"bsuivant", kHint, 182},
-    {"baffichetous", kCaption, 178},
-    {"gtypeimpression", kCaption, 40},
-    {"bimptsbull", kCaption, 41},
-    {"bimpunbull", kCaption, 42},
-    {"gimprimeliste", kCaption, 85},
-    {"bimprimeliste", kCaption, 85},
-    {"gexporteliste", kCaption, 61},
-    {"bexportliste", kCaption, 61},
-    {"labtypebulletin", kCaption, 36},
+    {"gsysexternecompare", kCaption, kMessageCompareWithDraw},
+    {"bexternecompare", kCaption, kMessageCompareWithDraw},
+    {"gimprimebulletin", kCaption, kMessageTicketPrintTitle},
+    {"bimprimer", kCaption, kMessageTicketPrintTitle},
+    {"gfic", kCaption, kMessageTextFiles},
+    {"bselfic", kCaption, kMessageSelectFile},
+    {"Labseparateur", kCaption, kMessageSeparator},
+    {"labNblignesaute", kCaption, kMessageLinesToSkip},
+    {"labinfotab2", kCaption, kMessageFirstLinesShown},
+    {"labinfogrille2", kCaption, kMessageFirstLinesShown},
+    {"labnumerorep", kCaption, kMessageReplaceNumbers},
+    {"bprecedent", kHint, kMessagePrevious},
+    {"bsuivant", kHint, kMessageNext},
+    {"baffichetous", kCaption, kMessageDisplayAll},
+    {"gtypeimpression", kCaption, kMessagePrintingType},
+    {"bimptsbull", kCaption, kMessagePrintAllTickets},
+    {"bimpunbull", kCaption, kMessagePrintOneTicketAtATime},
+    {"gimprimeliste", kCaption, kMessagePrintList},
+    {"bimprimeliste", kCaption, kMessagePrintList},
+    {"gexporteliste", kCaption, kMessageExportList},
+    {"bexportliste", kCaption, kMessageExportList},
+    {"labtypebulletin", kCaption, kMessageTicketType},
 };
 
 constexpr int kGridColumnWidth = 40;

@@ -29,15 +29,6 @@
 
 namespace norvex5 {
 
-namespace {
-
-constexpr int kMessageSelectFile = 172;
-constexpr int kMessageTextFiles = 173;
-constexpr int kMessageNoFileChosen = 174;
-constexpr int kMessageFirstLinesOnly = 179;
-
-}  // namespace
-
 ExternalWheelsTab::ExternalWheelsTab(AppState& state, Platform& platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("externalWheelsTab"));
@@ -352,7 +343,8 @@ void ExternalWheelsTab::printTickets() {
     const ExternalWheel wheel = currentWheel();
     if (!acceptWheelFile(wheel, "Pimprimebulletinfichier") || !replacementsAccepted(wheel)) return;
     PrinterSurface surface;
-    if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(35))) return;
+    if (!platform_.choosePrintTarget(surface.printer(), QStringLiteral("Norvex5 - ") + text(kMessageTicketPrintTitle)))
+        return;
     const TicketMode mode = controls_.allAtOnce->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = controls_.modelList->currentIndex() + 1;
     if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
@@ -470,7 +462,7 @@ void ExternalWheelsTab::applyTexts() {
 
 void ExternalWheelsTab::showReplacedExtent() {
     if (!everyLineShown_) {
-        controls_.replacedInfo->setText(text(kMessageFirstLinesOnly));
+        controls_.replacedInfo->setText(text(kMessageFirstLinesShown));
         return;
     }
     controls_.replacedInfo->setText(

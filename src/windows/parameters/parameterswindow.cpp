@@ -28,17 +28,13 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageTitle = 49;
-constexpr int kMessageTicketType = 36;
-constexpr int kMessageVerticalOffset = 134;
-constexpr int kMessageHorizontalOffset = 135;
 constexpr int kOffsetLength = 5;
 
 constexpr WindowText kTexts[] = {
-    {"GroupBox1", WindowText::Field::Caption, 130},
-    {"ldecalh", WindowText::Field::Caption, 135},
-    {"ldecalv", WindowText::Field::Caption, 134},
-    {"glangue", WindowText::Field::Caption, 131},
+    {"GroupBox1", WindowText::Field::Caption, kMessagePrinting},
+    {"ldecalh", WindowText::Field::Caption, kMessageHorizontalOffset},
+    {"ldecalv", WindowText::Field::Caption, kMessageVerticalOffset},
+    {"glangue", WindowText::Field::Caption, kMessageLanguage},
 };
 
 }  // namespace
@@ -143,7 +139,7 @@ void ParametersWindow::placePrinterButton(QAbstractButton* button) {
 
 void ParametersWindow::applyTexts() {
     const MessageLookup lookup = state_.messageLookup();
-    setWindowTitle(QString::fromStdString(lookup(kMessageTitle)));
+    setWindowTitle(QString::fromStdString(lookup(kMessageParameters)));
     applyWindowTexts(*this, kTexts, lookup);
     testModelLabel_->setText(QString::fromStdString(lookup(kMessageTicketType)));
     testPrintButton_->setText(QString::fromStdString(state_.programText(ProgramText::TestPrint)));
@@ -186,7 +182,7 @@ std::optional<PrinterOffsets> ParametersWindow::offsetsOnThePaper() {
                               .arg(caption.endsWith(QLatin1Char(':')) ? caption.chopped(1).trimmed() : caption)
                               .arg(f.mm)
                               .arg(kFarthestOffsetMm),
-                          text(kMessageTitle), Platform::Buttons::Ok, Platform::Icon::Warning);
+                          text(kMessageParameters), Platform::Buttons::Ok, Platform::Icon::Warning);
         f.field->setFocus();
         f.field->selectAll();
         return std::nullopt;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include "localisation/messagenumbers.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
 
@@ -26,11 +27,20 @@ constexpr int kBoardFieldLength = 4;
 constexpr auto kCaption = WindowText::Field::Caption;
 
 constexpr WindowText kTicketPrintTexts[] = {
-    {"Label3", kCaption, 36},       {"GroupBox3", kCaption, 37},           {"Label1", kCaption, 38},
-    {"Label2", kCaption, 39},       {"GroupBox2", kCaption, 40},           {"bimptsbull", kCaption, 41},
-    {"bimpunbull", kCaption, 42},   {"boutannule", kCaption, 126},         {"boutlancer", kCaption, 44},
-    {"chNumticket", kCaption, 145}, {"chcochenumerobonus", kCaption, 189}, {"rahasard", kCaption, 190},
-    {"ra1a10", kCaption, 191},      {"raunnumero", kCaption, 192},
+    {"Label3", kCaption, kMessageTicketType},
+    {"GroupBox3", kCaption, kMessageBoardsToPrint},
+    {"Label1", kCaption, kMessageFirstBoard},
+    {"Label2", kCaption, kMessageLastBoard},
+    {"GroupBox2", kCaption, kMessagePrintingType},
+    {"bimptsbull", kCaption, kMessagePrintAllTickets},
+    {"bimpunbull", kCaption, kMessagePrintOneTicketAtATime},
+    {"boutannule", kCaption, kMessageReturn},
+    {"boutlancer", kCaption, kMessagePrint},
+    {"chNumticket", kCaption, kMessagePrintBoardNumbers},
+    {"chcochenumerobonus", kCaption, kMessageMarkBonus},
+    {"rahasard", kCaption, kMessageBonusAtRandom},
+    {"ra1a10", kCaption, kMessageBonusInTurn},
+    {"raunnumero", kCaption, kMessageBonusOneNumber},
 };
 
 QLineEdit* boardField(QWidget* parent, const char* name, const QRect& geometry, const QString& hint,

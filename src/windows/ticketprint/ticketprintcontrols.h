@@ -54,8 +54,6 @@ struct TicketPrintControls {
 // The messages the designed controls show, by objectName.
 std::span<const WindowText> ticketPrintTexts();
 
-inline constexpr int kTicketPrintTitleMessage = 35;
-
 // Lets only the digits 0 to 9 through as typed characters: every other printable key and the
 // Backspace key are swallowed. Keys that type nothing (arrows, Delete, Tab, Ctrl shortcuts) are
 // left alone, and a paste is held to digits by the fields' validator.

@@ -33,8 +33,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageIncorrectRange = 45;
-
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A board field or the bonus number read as a decimal integer; 0 when empty or not a number.
@@ -84,7 +82,7 @@ int TicketPrintDialog::boardCount() const {
 QString TicketPrintDialog::text(int message) const { return QString::fromStdString(state_.message(message)); }
 
 void TicketPrintDialog::applyTexts() {
-    setWindowTitle(text(kTicketPrintTitleMessage));
+    setWindowTitle(text(kMessageTicketPrintTitle));
     applyWindowTexts(*this, ticketPrintTexts(), state_.messageLookup());
     controls_.preview->setText(fromUtf8(state_.programText(ProgramText::PrintPreview)));
 }

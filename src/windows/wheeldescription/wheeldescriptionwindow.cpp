@@ -19,7 +19,6 @@ namespace norvex5 {
 
 namespace {
 
-constexpr int kMessageSelectedWheel = 129;
 
 }  // namespace
 

@@ -79,13 +79,13 @@ int backtest(const BacktestOptions& o, std::ostream& out, std::ostream& err) {
 
     const draws::DrawShapeGuess guess = draws::guessDrawFileShape(o.drawFile, kHighestDrawnNumber);
     if (guess.problem != draws::DrawFileProblem::None) {
-        err << kToolPrefix << o.drawFile << ": " << draws::describeProblem(guess.problem, guess.readerError) << "\n";
+        err << kToolPrefix << o.drawFile << ": " << draws::describeProblem(guess.problem, guess.readerError, guess.problemLine) << "\n";
         return kToolBadInput;
     }
     draws::DrawFileReading reading = draws::readDrawFile(o.drawFile, guess.shape, kHighestDrawnNumber);
     if (!reading.ok() || reading.draws.empty()) {
         const auto problem = reading.ok() ? draws::DrawFileProblem::NoDraw : reading.problem;
-        err << kToolPrefix << o.drawFile << ": " << draws::describeProblem(problem, reading.readerError) << "\n";
+        err << kToolPrefix << o.drawFile << ": " << draws::describeProblem(problem, reading.readerError, reading.problemLine) << "\n";
         return kToolBadInput;
     }
     for (const draws::RefusedLine& line : reading.refused)
