@@ -294,6 +294,16 @@ constexpr Entry kEntries[] = {
       "As %1 linhas são todas mostradas na grelha", "Se muestran las %1 líneas en la cuadrícula",
       "Tutte le %1 righe sono mostrate nella griglia", "Prikazano je svih %1 redaka u tablici",
       "Alle %1 Zeilen werden in der Tabelle angezeigt"}},
+    {ProgramText::FirstBoardToPrint,
+     {"Entrez le numero de la première grille à imprimer", "Type the number of the first board to print",
+      "Introduza o número da primeira aposta a imprimir", "Escriba el número de la primera combinación a imprimir",
+      "Inserisci il numero della prima colonna da stampare", "Upišite broj prve kombinacije za ispis",
+      "Nummer des ersten zu druckenden Tipps eingeben"}},
+    {ProgramText::LastBoardToPrint,
+     {"Entrez le numero de la dernière grille à imprimer", "Type the number of the last board to print",
+      "Introduza o número da última aposta a imprimir", "Escriba el número de la última combinación a imprimir",
+      "Inserisci il numero dell'ultima colonna da stampare", "Upišite broj posljednje kombinacije za ispis",
+      "Nummer des letzten zu druckenden Tipps eingeben"}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

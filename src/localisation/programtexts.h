@@ -86,6 +86,9 @@ enum class ProgramText {
     BlankSeparator,
     // Over the replaced preview once every board of the file is in it: "%1" the number of lines.
     EveryLineShown,
+    // The hints of the print dialog's two board fields.
+    FirstBoardToPrint,
+    LastBoardToPrint,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -329,7 +329,9 @@ void ExternalWheelsControls::buildActionPage(QWidget* page) {
     QGroupBox* tickets = group(page, "gimprimebulletin");
     auto* modelHeading = named(new QLabel(tickets), "labtypebulletin");
     modelList = named(new QComboBox(tickets), "combTypebull");
-    modelList->setMinimumWidth(260);
+    // Its entries carry their model number behind 300 blanks: the box is as wide as a name needs.
+    modelList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    modelList->setMinimumContentsLength(24);
     modelHeading->setBuddy(modelList);
     QGroupBox* manner = group(tickets, "gtypeimpression");
     allAtOnce = named(new QRadioButton(manner), "bimptsbull");

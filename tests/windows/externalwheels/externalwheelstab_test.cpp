@@ -17,6 +17,8 @@
 #include "localisation/messagenumbers.h"
 #include "support/pdfreading.h"
 #include "textfiles/textfilereader.h"
+#include "localisation/messagetable.h"
+#include "windows/captionsfit.h"
 #include "windows/externalwheels/externalwheelscontrols.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/externalwheels/previewgridmodel.h"
@@ -113,6 +115,7 @@ private slots:
     void displayAllShowsEveryBoard();
     void previewsShowWhatTheFileHoldsFromTheirFirstLine();
     void theBlankSeparatorIsNamed();
+    void nothingIsCutInAnyLanguage();
     void oneTicketAtATimeAsksBeforeEachTicket();
     void cancelDropsTheTicketsBeingBuilt();
     void aFileNumberedFromZeroIsReadAsNumberPlusOne();
@@ -495,6 +498,22 @@ void ExternalWheelsTabTest::theBlankSeparatorIsNamed() {
     QCOMPARE(box->shownText(), QStringLiteral("(Leerzeichen)"));
     rig.setSeparator(";");
     QCOMPARE(box->shownText(), QStringLiteral(";"));
+}
+
+void ExternalWheelsTabTest::nothingIsCutInAnyLanguage() {
+    TabRig rig;
+    rig.window.show();
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    auto* pages = rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"));
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        rig.state.parameters.language = language;
+        rig.window.applyTexts();
+        for (int page = 0; page < ExternalWheelsTab::kPageCount; ++page) {
+            pages->setCurrentIndex(page);
+            const QStringList cut = cutCaptions(rig.tab());
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        }
+    }
 }
 
 void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
