@@ -10,15 +10,16 @@
 //    the selection.
 //  - The ticket is a TicketPanel with the viewer's 50 boxes; its pictures come from whoever owns
 //    the program's copies (the main window's ticketPicture), handed in as a function.
+//  - The controls are built by BoardViewerControls (boardviewercontrols.h); this class gives them
+//    their behaviour.
 //  - A wheel outside the catalogue (no entry chosen, a damaged saved game) shows no board at all.
 
 #include <QDialog>
 #include <QPixmap>
 
+#include "windows/boardviewer/boardviewercontrols.h"
 #include "windows/ticket/ticketpanel.h"
 
-class QLabel;
-class QPushButton;
 
 namespace norvex5 {
 
@@ -51,7 +52,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildControls(TicketPanel::PictureSource ticketPictures);
     void connectHandlers();
     // Board 1 of the chosen wheel, or nothing at all without one.
     void showFirstBoard();
@@ -64,13 +64,7 @@ private:
 
     QPixmap emptyBox_;
     QPixmap tickedBox_;
-    TicketPanel* ticket_ = nullptr;
-    QLabel* wheelTitle_ = nullptr;       // ltitmet
-    QLabel* boardNumber_ = nullptr;      // lnubul
-    QLabel* boardCountLabel_ = nullptr;  // Lnumax
-    QPushButton* previousButton_ = nullptr;
-    QPushButton* nextButton_ = nullptr;
-    QPushButton* returnButton_ = nullptr;
+    BoardViewerControls controls_;
 
     // A failed layout is reported once per showing: the box takes the activation away, and
     // laying out again on every activation would bring it back for ever.
