@@ -7,6 +7,10 @@
 //   share                      in one process: the passing share of several filter sets over a
 //                              50-number game against the plain check of a 1,000-board wheel;
 //                              medians of 5, one name=value line each
+//   sizes <moves>              for v = 12..20, "3 if 5" and "4 if 5": a wheel generated under
+//                              odd=2-3,low=2-3 and one without, each given the same moves on one
+//                              thread from the same seed (so the sizes do not depend on how busy
+//                              the machine is); filtered_size / plain_size per case and the mean
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -16,6 +20,7 @@
 #include "generatedwheel.h"
 #include "support/randomwheel.h"
 #include "workshop/filteredcheck.h"
+#include "workshop/wheelgenerator.h"
 
 using namespace norvex5;
 
@@ -105,6 +110,59 @@ int share() {
     return 0;
 }
 
+// v numbers of a 49-number game spread over it, half low and half high, odd and even in turn:
+// numbers 1..v would all be low, and no draw with two or three low numbers would hold five of them.
+workshop::PlayedNumbers spreadNumbers(int v) {
+    workshop::PlayedNumbers played;
+    played.highest = workshop::kDefaultHighest;
+    for (int i = 0; i < v; ++i) {
+        int n = 1 + i * (played.highest - 1) / (v - 1);
+        if (n % 2 != (i + 1) % 2) n += n < played.highest ? 1 : -1;
+        played.played.push_back(n);
+    }
+    return played;
+}
+
+int sizes(std::int64_t moves) {
+    const workshop::DrawFilter filter =
+        std::get<workshop::DrawFilter>(workshop::parseDrawFilter("odd=2-3,low=2-3", workshop::kDefaultHighest));
+    double ratios = 0;
+    int cases = 0;
+    for (const workshop::Guarantee g : {workshop::Guarantee{3, 5}, workshop::Guarantee{4, 5}})
+        for (int v = 12; v <= 20; ++v) {
+            const workshop::PlayedNumbers played = spreadNumbers(v);
+            const workshop::PassingDraws draws(filter, played);
+            workshop::GeneratorSettings settings;
+            settings.numbers = v;
+            settings.guarantee = g;
+            settings.seed = 1;
+            settings.seconds = 0;
+            settings.maxMoves = moves;
+            settings.threads = 1;
+            const workshop::GeneratorResult plain = workshop::generateWheel(settings);
+            settings.needed = draws.heldFlags(g.m);
+            const workshop::GeneratorResult filtered = workshop::generateWheel(settings);
+            if (!plain.complete || !filtered.complete) {
+                std::fprintf(stderr, "no complete wheel for %d numbers, %d if %d\n", v, g.t, g.m);
+                return 1;
+            }
+            // The filtered wheel is checked as a player would check it: nothing is taken on trust.
+            const auto profile = workshop::filteredProfile(workshop::CoverageIndex(filtered.wheel), draws);
+            if (profile->holesUnderFilter(g) != 0) {
+                std::fprintf(stderr, "the filtered wheel for %d numbers, %d if %d has holes\n", v, g.t, g.m);
+                return 1;
+            }
+            const double ratio = double(filtered.wheel.boards.size()) / double(plain.wheel.boards.size());
+            std::printf("numbers=%d guarantee=%d_if_%d plain_size=%zu filtered_size=%zu filtered_vs_plain=%.3f\n", v,
+                        g.t, g.m, plain.wheel.boards.size(), filtered.wheel.boards.size(), ratio);
+            std::fflush(stdout);
+            ratios += ratio;
+            ++cases;
+        }
+    std::printf("filtered_vs_plain_mean=%.3f\n", ratios / cases);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,6 +171,8 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "check") return check(argv[2], false);
     if (argc == 3 && std::string(argv[1]) == "filter-check") return check(argv[2], true);
     if (argc == 2 && std::string(argv[1]) == "share") return share();
-    std::fprintf(stderr, "usage: %s generate <file> <boards> | check <file> | filter-check <file> | share\n", argv[0]);
+    if (argc == 3 && std::string(argv[1]) == "sizes") return sizes(std::atoll(argv[2]));
+    std::fprintf(stderr, "usage: %s generate <file> <boards> | check <file> | filter-check <file> | share | sizes <moves>\n",
+                 argv[0]);
     return 2;
 }

@@ -33,10 +33,6 @@ struct AppState {
     std::unique_ptr<LanguageFile> languageManager;
     // The reserved field of the last saved game read, written back into the next one saved.
     std::int32_t savedGameReserved = 0;
-    // The draw last entered in the comparison window, kept for the run: the list position of the
-    // entry chosen in each of its seven boxes (five grid A, two grid B), -1 for none; all the
-    // first entry at start.
-    std::array<std::int32_t, 7> rememberedDraw{};
 
     // The text of a message in the current language (or from the language file when loaded).
     std::string message(int number) const { return messageText(number, parameters.language, languageManager.get()); }

@@ -47,7 +47,6 @@ bool buildBoard(Expansion& expansion, BoardMask& mask, int i) {
     std::fill(mask.begin(), mask.begin() + kBoxCount + 1, 0);
     for (const std::int32_t number : boardNumbers(expansion, i))
         if (number >= 1 && number <= kGridACount) mask[number] = 1;
-    if (expansion.onBoardBuilt) expansion.onBoardBuilt();
     return true;
 }
 

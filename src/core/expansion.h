@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include "core/selection.h"
 
@@ -14,8 +13,6 @@ struct Expansion {
     std::int32_t currentWheel = 0;
     std::int32_t boardCount = 0;
     std::int32_t currentBoard = 0;
-    // Called after every build, so that a window showing the board can redraw its boxes.
-    std::function<void()> onBoardBuilt;
 };
 
 // True when the ticked grid A numbers fit the wheel: as many ticked (selected or fixed) as its

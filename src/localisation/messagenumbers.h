@@ -59,6 +59,7 @@ inline constexpr int kMessageClearBoard = 118;
 inline constexpr int kMessageFilesMenu = 119;
 inline constexpr int kMessageBoardListMenu = 120;  // "Liste des grilles" in the Use menu
 inline constexpr int kMessageUseMenu = 121;
+inline constexpr int kMessageOptionsMenu = 122;
 inline constexpr int kMessageTickedBoxes = 123;
 inline constexpr int kMessageBoardsToPlay = 125;  // the board viewer's title
 inline constexpr int kMessageReturn = 126;

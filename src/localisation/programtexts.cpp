@@ -18,6 +18,14 @@ struct Entry {
     Row cells;
 };
 
+constexpr std::string_view kLanguageChoiceTitle = "Langue - Language";
+constexpr std::string_view kLanguageChoiceNote =
+    "si à l'écran, les croix sont affichées à coté des cases, allez dans le panneau de \n"
+    "configuration de windows/Affichage et changez la police pour 'petite police'.\n"
+    "if in the screen the cross are not in the good place, verify that the windows \n"
+    "default  font in the 'configuration panel/ screen resolution' are the little font and \n"
+    "not the big font.\n";
+
 constexpr Entry kEntries[] = {
     {ProgramText::PrintPreview,
      {"Aperçu avant impression", "Print preview", "Pré-visualizar impressão", "Vista previa de impresión",
@@ -287,6 +295,41 @@ constexpr Entry kEntries[] = {
      "Beste: %1 Reihen · %2 s"}},
     {ProgramText::Continue,
      {"Continuer", "Continue", "Continuar", "Continuar", "Continua", "Nastavi", "Fortfahren"}},
+    {ProgramText::BonusNumbersInTurn,
+     {"de 1 à %1 successivement", "1 to %1 in turn", "de 1 a %1 sucessivamente", "del 1 al %1 sucesivamente",
+      "da 1 a %1 in successione", "od 1 do %1 redom", "nacheinander von 1 bis %1"}},
+    {ProgramText::AboutTitle,
+     {"A propos", "About", "Sobre", "Acerca de", "Informazioni", "O programu", "Über"}},
+    // Shown before the player has chosen a language, so every language reads the same words, in
+    // both languages a first-time player may read; kept as first written.
+    {ProgramText::LanguageChoiceTitle,
+     {kLanguageChoiceTitle, kLanguageChoiceTitle, kLanguageChoiceTitle, kLanguageChoiceTitle, kLanguageChoiceTitle,
+     kLanguageChoiceTitle, kLanguageChoiceTitle}},
+    {ProgramText::LanguageChoiceNote,
+     {kLanguageChoiceNote, kLanguageChoiceNote, kLanguageChoiceNote, kLanguageChoiceNote, kLanguageChoiceNote,
+     kLanguageChoiceNote, kLanguageChoiceNote}},
+    {ProgramText::Ok, {"OK", "OK", "OK", "OK", "OK", "OK", "OK"}},
+    {ProgramText::GameNotSaved,
+     {"La partie n'a pas été enregistrée dans\n%1\n%2", "The game was not saved to\n%1\n%2",
+     "O jogo não foi guardado em\n%1\n%2", "El juego no se ha guardado en\n%1\n%2",
+     "Il gioco non è stato salvato in\n%1\n%2", "Igra nije spremljena u\n%1\n%2",
+     "Das Spiel wurde nicht gespeichert in\n%1\n%2"}},
+    {ProgramText::WriteNotAllowed,
+     {"Vous n'avez pas le droit d'écrire ce fichier ou ce dossier.",
+     "You may not write this file or this folder.", "Não tem permissão para escrever este ficheiro ou esta pasta.",
+     "No tiene permiso para escribir este archivo o esta carpeta.",
+     "Non ha il permesso di scrivere questo file o questa cartella.",
+     "Nemate dopuštenje za pisanje ove datoteke ili mape.",
+     "Sie dürfen diese Datei oder diesen Ordner nicht schreiben."}},
+    {ProgramText::WriteDiskFull,
+     {"Le disque est plein.", "The disk is full.", "O disco está cheio.", "El disco está lleno.", "Il disco è pieno.",
+     "Disk je pun.", "Der Datenträger ist voll."}},
+    {ProgramText::WriteNoFolder,
+     {"Ce dossier n'existe pas.", "This folder does not exist.", "Esta pasta não existe.", "Esta carpeta no existe.",
+     "Questa cartella non esiste.", "Ova mapa ne postoji.", "Dieser Ordner existiert nicht."}},
+    {ProgramText::WriteFailed,
+     {"L'écriture a échoué (%1).", "Writing failed (%1).", "A escrita falhou (%1).", "La escritura ha fallado (%1).",
+     "La scrittura non è riuscita (%1).", "Pisanje nije uspjelo (%1).", "Das Schreiben ist fehlgeschlagen (%1)."}},
     {ProgramText::BlankSeparator,
      {"(espace)", "(blank)", "(espaço)", "(espacio)", "(spazio)", "(razmak)", "(Leerzeichen)"}},
     {ProgramText::EveryLineShown,

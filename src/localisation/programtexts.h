@@ -82,6 +82,19 @@ enum class ProgramText {
     GeneratorProgressOneHole,  // GeneratorProgress for a single hole: "%1" best, "%2" size tried, "%3" seconds
     GeneratorBestSoFar,        // while no size below the best is tried: "%1" best size, "%2" seconds
     Continue,  // the button that goes on past a warning
+    // The print dialog's bonus option over a bonus row of other than ten boxes: "%1" its last number.
+    BonusNumbersInTurn,
+    // The windows' captions that were written in French (or in both first languages) in the code.
+    AboutTitle,           // the about box's title
+    LanguageChoiceTitle,  // the first-run language window, before any language is known
+    LanguageChoiceNote,   // the same window's note on the crosses beside the boxes, lines ended by \n
+    Ok,                   // the button that closes that window
+    // A game that could not be saved: "%1" the file, "%2" why.
+    GameNotSaved,
+    WriteNotAllowed,  // why: the file or its folder may not be written
+    WriteDiskFull,    // why: no room left
+    WriteNoFolder,    // why: the folder does not exist
+    WriteFailed,      // why: anything else; "%1" the system's own words
     // The external tab's separator list: the entry that splits the fields at blanks.
     BlankSeparator,
     // Over the replaced preview once every board of the file is in it: "%1" the number of lines.

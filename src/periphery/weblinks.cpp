@@ -1,13 +1,13 @@
 #include "periphery/weblinks.h"
 
+#include <iterator>
 #include <system_error>
 
 namespace norvex5 {
 
-std::string resultsPageAddress(ResultsPage page) {
-    const std::string_view path = page == ResultsPage::FrenchLotto ? "/resultat-loto-francais.php?vsource=nrv5"
-                                                                   : "/resultat-euromillions.php?vsource=stelv";
-    return "http://" + std::string(kResultsServerHost) + std::string(path);
+std::string resultsPageAddress(int gameType, LotteryTable table) {
+    const Lottery* lottery = findLottery(effectiveGameType(gameType), table);
+    return lottery != nullptr ? std::string(lottery->resultsPage) : std::string();
 }
 
 std::string viewerFromCommandLine(std::string_view commandLine) {
@@ -30,6 +30,12 @@ Companion findCompanion(const std::filesystem::path& programDirectory) {
     return {};
 }
 
-std::string helpPageName(LanguageCode language) { return language == 1 ? "norvex5-fr.html" : "norvex5-en.html"; }
+std::string helpPageName(LanguageCode language) {
+    // In language-code order, as the message table's columns.
+    constexpr const char* kPages[] = {"norvex5-fr.html", "norvex5-en.html", "norvex5-pt.html", "norvex5-es.html",
+                                      "norvex5-it.html", "norvex5-hr.html", "norvex5-de.html"};
+    static_assert(std::size(kPages) == kLanguageCount);
+    return language >= 1 && language <= kLanguageCount ? kPages[language - 1] : "norvex5-en.html";
+}
 
 }  // namespace norvex5

@@ -7,20 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/lotteries.h"
 #include "localisation/messagetable.h"
 
 namespace norvex5 {
 
-// The web server that publishes the latest draw results.
-inline constexpr std::string_view kResultsServerHost = "resultats.norvex5.net";
-
-enum class ResultsPage {
-    FrenchLotto,   // from the main window
-    EuroMillions,  // from the results comparison window
-};
-
-// "http://" + host + the page's path and query.
-std::string resultsPageAddress(ResultsPage page);
+// The page where the operator of the game type's lottery publishes its latest results, as the
+// lottery table names it; a game type of 0 or below is taken as 1. Empty when the table names none.
+std::string resultsPageAddress(int gameType, LotteryTable table = kLotteries);
 
 // The program a registered "open" command line starts: the text between its first two double
 // quotes ("\"C:\\viewer.exe\" -nohome \"%1\"" gives C:\viewer.exe). Empty when the line holds
@@ -41,8 +35,11 @@ Companion findCompanion(const std::filesystem::path& programDirectory);
 // The help file looked for beside the program.
 inline constexpr const char* kHelpFileName = "norvex5.chm";
 
-// The help page the program ships for a language: French for French, English for every language
-// the page is not written in.
+// The help page the program ships for a language, named after its two-letter code; English for a
+// language code outside 1..7.
 std::string helpPageName(LanguageCode language);
+
+// The look every help page links to, shipped and installed beside the pages.
+inline constexpr const char* kHelpStyleSheet = "norvex5-help.css";
 
 }  // namespace norvex5

@@ -1,6 +1,7 @@
 #include "persistence/atomicfile.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <system_error>
 
@@ -57,12 +58,17 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
         if (!error) target_ = resolved;
     }
     failed_ = false;
+    error_.clear();
     written_ = writebackStarted_ = 0;
-    if (std::filesystem::exists(target_, error) && !userMayWrite(target_)) return false;
+    if (std::filesystem::exists(target_, error) && !userMayWrite(target_)) {
+        error_ = std::make_error_code(std::errc::permission_denied);
+        return false;
+    }
     temporary_ = temporaryNameFor(target_);
     // O_EXCL: never write through a name somebody else created in the meantime.
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
+        error_ = std::error_code(errno, std::generic_category());
         temporary_.clear();
         return false;
     }
@@ -71,6 +77,7 @@ bool AtomicFileWriter::open(const std::filesystem::path& target) {
     if (::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) ::fchmod(fd, existing.st_mode & 0777);
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
+        error_ = std::error_code(errno, std::generic_category());
         ::close(fd);
         std::error_code ignored;
         std::filesystem::remove(temporary_, ignored);
@@ -86,7 +93,10 @@ bool AtomicFileWriter::write(std::string_view bytes) { return write(bytes.data()
 
 bool AtomicFileWriter::write(const void* data, std::size_t size) {
     if (!good()) return false;
-    if (size != 0 && std::fwrite(data, 1, size, file_) != size) failed_ = true;
+    if (size != 0 && std::fwrite(data, 1, size, file_) != size) {
+        failed_ = true;
+        error_ = std::error_code(errno, std::generic_category());
+    }
     written_ += size;
 #if defined(__linux__)
     // A large file starts on its way to the disk while the rest is still being made, so that the
@@ -104,12 +114,13 @@ bool AtomicFileWriter::write(const void* data, std::size_t size) {
 bool AtomicFileWriter::commit() {
     if (file_ == nullptr) return false;
     bool ok = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+    if (!ok && !error_) error_ = std::error_code(errno, std::generic_category());
     ok = (std::fclose(file_) == 0) && ok;
+    if (!ok && !error_) error_ = std::error_code(errno, std::generic_category());
     file_ = nullptr;
     if (ok) {
-        std::error_code error;
-        std::filesystem::rename(temporary_, target_, error);
-        ok = !error;
+        std::filesystem::rename(temporary_, target_, error_);
+        ok = !error_;
     }
     if (!ok) {
         std::error_code ignored;
@@ -131,9 +142,24 @@ void AtomicFileWriter::abandon() {
     }
 }
 
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::error_code* error) {
     AtomicFileWriter writer;
-    return writer.open(target) && writer.write(bytes) && writer.commit();
+    const bool ok = writer.open(target) && writer.write(bytes) && writer.commit();
+    if (error != nullptr) *error = ok ? std::error_code() : writer.error();
+    return ok;
+}
+
+WriteFailure writeFailureOf(std::error_code error) {
+    if (!error) return WriteFailure::None;
+    const std::error_condition kind = error.default_error_condition();
+    if (kind == std::errc::permission_denied || kind == std::errc::operation_not_permitted ||
+        kind == std::errc::read_only_file_system)
+        return WriteFailure::NotAllowed;
+    if (kind == std::errc::no_space_on_device || kind == std::errc::file_too_large || error.value() == EDQUOT)
+        return WriteFailure::DiskFull;
+    if (kind == std::errc::no_such_file_or_directory || kind == std::errc::not_a_directory)
+        return WriteFailure::NoFolder;
+    return WriteFailure::Other;
 }
 
 }  // namespace norvex5

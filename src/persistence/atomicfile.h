@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace norvex5 {
 
@@ -33,18 +34,32 @@ public:
     void abandon();
 
     bool good() const { return file_ != nullptr && !failed_; }
+    // Why the last open, write or commit failed, in the system's own terms; empty when none did.
+    std::error_code error() const { return error_; }
 
 private:
     std::FILE* file_ = nullptr;
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     bool failed_ = false;
+    std::error_code error_;
     std::uint64_t written_ = 0;
     std::uint64_t writebackStarted_ = 0;
 };
 
-// The whole content in one call.
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// The whole content in one call; `error`, when given, says why it failed.
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                         std::error_code* error = nullptr);
+
+// Why a write failed, in the few kinds the user can act on.
+enum class WriteFailure {
+    None,
+    NotAllowed,  // the file or its folder may not be written (or the disk is read-only)
+    DiskFull,
+    NoFolder,    // the folder named does not exist
+    Other,       // anything else: the system's own words say what
+};
+WriteFailure writeFailureOf(std::error_code error);
 
 // Whether the user may write over an existing file, or make files in an existing directory. The
 // rename needs only the right to write the directory, and would replace a file the user protected

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <system_error>
 
-#include "core/gametype.h"
+#include "core/lotteries.h"
 #include "persistence/atomicfile.h"
 #include "persistence/littleendian.h"
 
@@ -35,10 +35,11 @@ ParameterRecord decodeParameters(const ParameterBytes& bytes) {
     return record;
 }
 
-ParameterRecord sanitiseParameters(ParameterRecord record) {
+ParameterRecord sanitiseParameters(ParameterRecord record, LotteryTable lotteries) {
     if (record.language < 1 || record.language > 7) record.language = 1;
-    if (record.gameType < 0 || record.gameType > 8) record.gameType = 1;
-    if (record.highestNumber < 1 || record.highestNumber > 50) record.highestNumber = ownHighestNumber(record.gameType);
+    if (record.gameType != 0 && findLottery(record.gameType, lotteries) == nullptr) record.gameType = 1;
+    if (record.highestNumber < 1 || record.highestNumber > 50)
+        record.highestNumber = ownHighestNumber(record.gameType, lotteries);
     // The offset fields of the parameters window hold at most five characters. A value beyond
     // what they can hold is damage, and turned into printer pixels it would not fit an int.
     for (std::int32_t* offset : {&record.horizontalOffset, &record.verticalOffset})

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "core/lotteries.h"
+
 namespace norvex5 {
 
 struct ParameterRecord {
@@ -12,7 +14,7 @@ struct ParameterRecord {
     std::int32_t language = 1;          // LanguageCode 1..7
     std::int32_t horizontalOffset = 0;  // printer offsets in whole millimetres
     std::int32_t verticalOffset = 0;
-    std::int32_t gameType = 1;  // 1..8
+    std::int32_t gameType = 1;  // a code of the lottery table
     std::int32_t reserved20 = 0;
     std::int32_t reserved24 = 0;
     std::int32_t reserved28 = 0;
@@ -36,10 +38,10 @@ inline constexpr std::int32_t kHighestOffsetMm = 99999;
 
 // Values a damaged or foreign file may hold that would blank the program, send the random pick
 // outside its pool or overflow the printing are brought back into range: a language outside 1..7
-// becomes French, a game type outside 0..8 becomes 1, a highest number outside 1..50 becomes the
-// game type's own, a printer offset the parameters window could not have entered becomes 0.
-// Game type 0 stays 0 here; start-up takes it as 1.
-ParameterRecord sanitiseParameters(ParameterRecord record);
+// becomes French, a game type the lottery table does not have becomes 1, a highest number outside
+// 1..50 becomes the game type's own, a printer offset the parameters window could not have
+// entered becomes 0. Game type 0 stays 0 here; start-up takes it as 1.
+ParameterRecord sanitiseParameters(ParameterRecord record, LotteryTable lotteries = kLotteries);
 
 enum class ParametersLoad {
     Loaded,   // a 40-byte record was read

@@ -61,9 +61,9 @@ SavedGameLoadResult loadSavedGame(const std::filesystem::path& file) {
     return result;
 }
 
-bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record) {
+bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record, std::error_code* error) {
     const SavedGameBytes bytes = encodeSavedGame(record);
-    return writeFileAtomically(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    return writeFileAtomically(file, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, error);
 }
 
 }  // namespace norvex5

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <system_error>
 
 namespace norvex5 {
 
@@ -40,8 +41,8 @@ struct SavedGameLoadResult {
 
 SavedGameLoadResult loadSavedGame(const std::filesystem::path& file);
 
-// Writes the 292 bytes whole or not at all.
-bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record);
+// Writes the 292 bytes whole or not at all; `error`, when given, says why it failed.
+bool saveSavedGame(const std::filesystem::path& file, const SavedGameRecord& record, std::error_code* error = nullptr);
 
 // A number state read from a file that is none of free, selected, fixed is taken as free.
 std::int32_t sanitiseNumberState(std::int32_t state);

@@ -17,71 +17,48 @@ BoxPosition rowMajor(int n, int k) { return {column((n - 1) % k + 1), row((n - 1
 // Column-major: k numbers to a column.
 BoxPosition columnMajor(int n, int k) { return {column((n - 1) / k + 1), row((n - 1) % k + 1)}; }
 
-BoxPosition thirtyPixelGrid(int n) {
+BoxPosition wideGrid(int n, int k) {
     if (n == 50) return {9, 206};
-    const int c = (n - 1) % 7;
-    const int r = (n - 1) / 7;
-    return {23 + 30 * c, 72 + 30 * r};
+    return {23 + 30 * ((n - 1) % k), 72 + 30 * ((n - 1) / k)};
 }
 
-BoxPosition twoBlocks(int n) {
+BoxPosition twoBlocks(int n, int k) {
     constexpr int lefts1[] = {24, 54, 83, 113};
     constexpr int lefts2[] = {173, 203, 233, 263};
     constexpr int tops[] = {72, 101, 130, 159, 190, 220, 250};
     const bool second = n > 28;
     const int i = second ? n - 29 : n - 1;
-    return {(second ? lefts2 : lefts1)[i % 4], tops[i / 4]};
+    return {(second ? lefts2 : lefts1)[i % k], tops[i / k]};
 }
 
-BoxPosition boxOf(int gameType, int n) {
-    switch (gameType) {
-        case 1: return rowMajor(n, 17);
-        case 2: return rowMajor(n, 8);
-        case 3: return columnMajor(n, 9);
-        case 4: return thirtyPixelGrid(n);
-        case 5:
-        case 6: return rowMajor(n, 5);
-        case 7: return rowMajor(n, 6);
-        default: return twoBlocks(n);
-    }
-}
-
-// Grid B of game type 2, a 3 x 3 block; the third column is not quite straight on the ticket.
-constexpr BoxPosition kGridB[9] = {{219, 95},  {256, 95},  {293, 95},  {219, 136}, {256, 136},
-                                   {296, 136}, {219, 175}, {256, 175}, {296, 175}};
-
-constexpr TicketPicture kPictures[9] = {
-    TicketPicture::Igrille1,         TicketPicture::Igrille1,       TicketPicture::Igrille1uk,
-    TicketPicture::Igrille1es,       TicketPicture::Igrille1suisse, TicketPicture::Igrille1swisslog,
-    TicketPicture::Igrille1swisslog, TicketPicture::Igrille7,       TicketPicture::Igrille8,
-};
-
-}  // namespace
-
-std::string_view ticketPictureName(TicketPicture picture) {
-    switch (picture) {
-        case TicketPicture::Igrille1: return "igrille1";
-        case TicketPicture::Igrille1uk: return "igrille1uk";
-        case TicketPicture::Igrille1es: return "igrille1es";
-        case TicketPicture::Igrille1suisse: return "igrille1suisse";
-        case TicketPicture::Igrille1swisslog: return "igrille1swisslog";
-        case TicketPicture::Igrille7: return "igrille7";
-        case TicketPicture::Igrille8: return "igrille8";
+BoxPosition boxOf(const ScreenTicket& ticket, int n) {
+    switch (ticket.boxes) {
+        case ScreenBoxes::Rows: return rowMajor(n, ticket.perLine);
+        case ScreenBoxes::Columns: return columnMajor(n, ticket.perLine);
+        case ScreenBoxes::WideGrid: return wideGrid(n, ticket.perLine);
+        case ScreenBoxes::TwoBlocks: return twoBlocks(n, ticket.perLine);
     }
     return {};
 }
 
-std::optional<BoxLayout> boxPositions(int gameType, TicketOwner target) {
-    if (gameType < 0 || gameType > 8) return std::nullopt;
+// Grid B, a 3 x 3 block; the third column is not quite straight on the ticket.
+constexpr BoxPosition kGridB[9] = {{219, 95},  {256, 95},  {293, 95},  {219, 136}, {256, 136},
+                                   {296, 136}, {219, 175}, {256, 175}, {296, 175}};
+
+}  // namespace
+
+std::optional<BoxLayout> boxPositions(int gameType, TicketOwner target, LotteryTable table) {
     if (target != TicketOwner::MainWindow && target != TicketOwner::BoardViewer) return std::nullopt;
-    const int code = gameType == 0 ? 1 : gameType;
+    const Lottery* lottery = findLottery(gameType == 0 ? 1 : gameType, table);
+    if (lottery == nullptr || lottery->screen.picture.empty()) return std::nullopt;
+    const ScreenTicket& ticket = lottery->screen;
 
     BoxLayout layout;
-    layout.picture = kPictures[code];
-    if (code == 6) layout.pictureHeight = kCutPictureHeight;
-    for (int n = 1; n <= 50; ++n) layout.boxes[n] = boxOf(code, n);
-    if (code == 2 && target == TicketOwner::MainWindow)
-        for (int k = 0; k < 9; ++k) layout.boxes[51 + k] = kGridB[k];
+    layout.picture = ticket.picture;
+    layout.pictureHeight = ticket.pictureHeight;
+    for (int n = 1; n <= 50; ++n) layout.boxes[n] = boxOf(ticket, n);
+    if (target == TicketOwner::MainWindow)
+        for (int k = 0; k < ticket.gridB && k < 9; ++k) layout.boxes[51 + k] = kGridB[k];
     return layout;
 }
 

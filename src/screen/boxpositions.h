@@ -6,7 +6,8 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
+
+#include "core/lotteries.h"
 
 namespace norvex5 {
 
@@ -15,17 +16,8 @@ inline constexpr int kBoxHeight = 16;
 // The ticket picture Image1 sits at this point of the panel.
 inline constexpr int kPictureLeft = 4;
 inline constexpr int kPictureTop = 53;
-// Game type 6 shows only the top of its picture, so that the rows of numbers it does not have
-// stay out of sight.
-inline constexpr int kCutPictureHeight = 168;
 
 enum class TicketOwner { MainWindow = 1, BoardViewer = 2 };
-
-enum class TicketPicture { Igrille1, Igrille1uk, Igrille1es, Igrille1suisse, Igrille1swisslog, Igrille7, Igrille8 };
-inline constexpr int kTicketPictureCount = 7;
-
-// The picture holder's name on the main window, which is also the picture's file name.
-std::string_view ticketPictureName(TicketPicture picture);
 
 struct BoxPosition {
     int left = 0;
@@ -34,17 +26,17 @@ struct BoxPosition {
 };
 
 struct BoxLayout {
-    TicketPicture picture = TicketPicture::Igrille1;
+    TicketPicture picture;
     // Set when the picture is cut to a fixed height instead of taking its own.
     std::optional<int> pictureHeight;
     // [1..59]; entry 0 unused. No value: the box keeps whatever position it had.
     std::array<std::optional<BoxPosition>, 60> boxes{};
 };
 
-// The layout of a game type code for a window; no value for a code outside 0..8, which leaves
-// the window as it is. Code 0 is laid out as 1. Boxes 51..59 are placed only for game type 2 on
-// the main window (the viewer has no such boxes).
-std::optional<BoxLayout> boxPositions(int gameType, TicketOwner target);
+// The layout of a game type code for a window, as the lottery table describes its ticket; no
+// value for a code the table has no ticket for, which leaves the window as it is. Code 0 is laid
+// out as 1. Grid B boxes (51..) are placed only on the main window (the viewer has none).
+std::optional<BoxLayout> boxPositions(int gameType, TicketOwner target, LotteryTable table = kLotteries);
 
 // Show/hide by count: the picture (tag 0) always shows, a box only when its number exists on
 // the current ticket.

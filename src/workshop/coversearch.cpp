@@ -59,13 +59,18 @@ void CoverSearch::forEachMet(std::uint64_t board, F f) const {
         }
 }
 
-CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, const GeneratorTuning& tuning)
-    : tuning_(tuning), v_(v), t_(g.t), m_(g.m), period_(period), random_(seed), temperature_(tuning.coldest) {
-    const std::uint32_t subsets = kBinomial(v, m_);
-    cover_.assign(subsets, 0);
-    holes_.resize(subsets);
-    where_.resize(subsets);
-    for (std::uint32_t r = 0; r < subsets; ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, const GeneratorTuning& tuning,
+                         const std::vector<std::uint8_t>* needed)
+    : tuning_(tuning),
+      v_(v),
+      t_(g.t),
+      m_(g.m),
+      period_(period),
+      random_(seed),
+      needed_(needed),
+      temperature_(tuning.coldest) {
+    where_.resize(kBinomial(v, m_));
+    uncover();
     containing_.resize(kBinomial(v, t_ - 1));
     for (int i = t_; i <= m_; ++i) {
         boardPatterns_[i] = positionPatterns(kBoardSize, i);
@@ -126,9 +131,7 @@ bool CoverSearch::greedy(const std::function<bool()>& keepGoing) {
 }
 
 void CoverSearch::load(const std::vector<std::uint64_t>& boards) {
-    std::fill(cover_.begin(), cover_.end(), 0);
-    holes_.resize(cover_.size());
-    for (std::uint32_t r = 0; r < cover_.size(); ++r) holes_[r] = where_[r] = static_cast<std::int32_t>(r);
+    uncover();
     for (auto& list : containing_) list.clear();
     boards_.clear();
     tabu_.clear();
@@ -335,6 +338,23 @@ void CoverSearch::apply(std::uint32_t chosen, int out, int in) {
         if (--cover_[r] == 0) openHole(r);
     for (const std::uint32_t r : gained_)
         if (cover_[r]++ == 0) closeHole(r);
+}
+
+// No board yet: every m-subset that needs covering is a hole. One that does not gets a count no
+// number of boards brings down to 0 (a board is counted once for each it meets).
+void CoverSearch::uncover() {
+    constexpr std::uint32_t kNeverHole = 1u << 30;
+    const std::uint32_t subsets = kBinomial(v_, m_);
+    cover_.assign(subsets, 0);
+    holes_.clear();
+    for (std::uint32_t r = 0; r < subsets; ++r) {
+        if (needed_ != nullptr && (*needed_)[r] == 0) {
+            cover_[r] = kNeverHole;
+            continue;
+        }
+        where_[r] = static_cast<std::int32_t>(holes_.size());
+        holes_.push_back(r);
+    }
 }
 
 void CoverSearch::openHole(std::uint32_t r) {

@@ -31,8 +31,10 @@ class CoverSearch {
 public:
     // An empty wheel over `numbers` numbers: every m-subset is a hole. `period` is 1, or from 2
     // up to `numbers` for a search in orbits.
+    // `needed`, when given, flags by rank the m-subsets that need covering: the others never
+    // count as holes. It must outlive the search.
     CoverSearch(int numbers, Guarantee guarantee, std::uint64_t seed, int period,
-                const GeneratorTuning& tuning = kGeneratorTuning);
+                const GeneratorTuning& tuning = kGeneratorTuning, const std::vector<std::uint8_t>* needed = nullptr);
 
     std::size_t holes() const { return holes_.size(); }
     int size() const { return static_cast<int>(boards_.size()); }
@@ -87,6 +89,7 @@ private:
     void apply(std::uint32_t chosen, int out, int in);
     void openHole(std::uint32_t r);
     void closeHole(std::uint32_t r);
+    void uncover();
 
     GeneratorTuning tuning_;
     int v_, t_, m_;
@@ -94,7 +97,8 @@ private:
     std::uint64_t turning_ = 0;  // the numbers that turn
     SeededRandom random_;
     std::vector<std::uint64_t> boards_;
-    std::vector<std::uint32_t> cover_;
+    const std::vector<std::uint8_t>* needed_;
+    std::vector<std::uint32_t> cover_;  // an m-subset not needed starts far above 0: never a hole
     std::vector<std::uint32_t> holes_;
     std::vector<std::int32_t> where_;
     std::vector<std::vector<std::uint32_t>> containing_;  // (t-1)-subset -> the boards that hold it

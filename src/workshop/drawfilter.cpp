@@ -210,6 +210,124 @@ private:
     std::int64_t passing_ = 0;
 };
 
+// How many draws pass when at most one number may end in each digit. The numbers are taken in
+// order as by PassingCounter, a partial draw carrying which digits it has used: a number whose
+// digit is used cannot join it. That set also settles the odd count (a number's parity is its
+// digit's) and, with one number a digit, the digits' part of the sum, so the sum is carried as
+// the sum of the decades only (n = 10 * decade + digit): a few values where the sum has many.
+// The cell of a partial draw of k numbers is [k][digits used][run][decade count][decades' sum].
+class DistinctDigitCounter {
+public:
+    DistinctDigitCounter(const DrawFilter& f, int highest) : f_(f), highest_(highest) {
+        runSize_ = isLimiting(f.longestRun) ? *f.longestRun + 1 : 1;
+        decadeSize_ = isLimiting(f.perDecade) ? *f.perDecade + 1 : 1;
+        decadesSize_ = (kDraw - 1) * (highest / 10) + 1;
+        for (unsigned used = 0; used < (1u << kDigits); ++used) {
+            const int k = __builtin_popcount(used);
+            if (k >= kDraw) continue;
+            rankOf_[used] = static_cast<int>(usedSets_[k].size());
+            usedSets_[k].push_back(used);
+        }
+        for (int k = 0; k < kDraw; ++k)
+            cells_[k].assign(usedSets_[k].size() * runSize_ * decadeSize_ * decadesSize_, 0);
+        cells_[0][0] = 1;
+    }
+
+    std::int64_t count() {
+        for (int n = 1; n <= highest_; ++n) {
+            if (decadeSize_ > 1 && n % 10 == 0)
+                for (int k = 1; k < kDraw; ++k) endCount(k, n, kDecadeCount);
+            for (int k = kDraw - 1; k >= 0; --k) {
+                take(k, n);
+                if (runSize_ > 1 && k > 0) endCount(k, n, kRun);
+            }
+            if (f_.low && n == lowestHigh(highest_) - 1)
+                for (int k = 0; k < kDraw; ++k)
+                    if (!f_.low->holds(k)) std::fill(cells_[k].begin(), cells_[k].end(), 0);
+        }
+        return passing_;
+    }
+
+private:
+    enum Counted { kRun, kDecadeCount };
+
+    std::size_t offset(unsigned used, int run, int decade) const {
+        return ((std::size_t(rankOf_[used]) * runSize_ + run) * decadeSize_ + decade) * decadesSize_;
+    }
+
+    static int digitsSum(unsigned used) {
+        int sum = 0;
+        for (int digit = 0; digit < kDigits; ++digit) sum += (used >> digit & 1) * digit;
+        return sum;
+    }
+
+    // The decades' sums a partial draw of k numbers below n can have, at most.
+    int mostDecades(int k, int n) const { return std::min(decadesSize_ - 1, k * ((n - 1) / 10)); }
+
+    // Moves every partial draw of k numbers below n to a count of 0 in the run or the decade's
+    // count.
+    void endCount(int k, int n, Counted counted) {
+        std::vector<std::int32_t>& cells = cells_[k];
+        const int most = mostDecades(k, n);
+        for (const unsigned used : usedSets_[k])
+            for (int run = 0; run < runSize_; ++run)
+                for (int decade = 0; decade < decadeSize_; ++decade) {
+                    const int from = counted == kRun ? run : decade;
+                    if (from == 0) continue;
+                    std::int32_t* source = &cells[offset(used, run, decade)];
+                    std::int32_t* into = &cells[offset(used, counted == kRun ? 0 : run, counted == kRun ? decade : 0)];
+                    for (int d = 0; d <= most; ++d) {
+                        into[d] += source[d];
+                        source[d] = 0;
+                    }
+                }
+    }
+
+    void take(int k, int n) {
+        const unsigned bit = 1u << (n % 10);
+        const int decadeOfN = n / 10;
+        const int most = mostDecades(k, n);
+        for (const unsigned used : usedSets_[k]) {
+            if (used & bit) continue;
+            const unsigned joined = used | bit;
+            for (int run = 0; run < runSize_; ++run) {
+                const int toRun = runSize_ > 1 ? run + 1 : 0;
+                if (toRun >= runSize_ && runSize_ > 1) continue;
+                for (int decade = 0; decade < decadeSize_; ++decade) {
+                    const int toDecade = decadeSize_ > 1 ? decade + 1 : 0;
+                    if (toDecade >= decadeSize_ && decadeSize_ > 1) continue;
+                    const std::int32_t* from = &cells_[k][offset(used, run, decade)];
+                    if (k + 1 < kDraw) {
+                        std::int32_t* into = &cells_[k + 1][offset(joined, toRun, toDecade)];
+                        for (int d = 0; d <= most; ++d) into[d + decadeOfN] += from[d];
+                        continue;
+                    }
+                    complete(joined, n, from, most);
+                }
+            }
+        }
+    }
+
+    // The fifth number n makes the draw of the digits `used` whole.
+    void complete(unsigned used, int n, const std::int32_t* from, int most) {
+        constexpr unsigned kOddDigits = 0b1010101010;
+        if (f_.odd && !f_.odd->holds(__builtin_popcount(used & kOddDigits))) return;
+        if (f_.low && n < lowestHigh(highest_) && !f_.low->holds(kDraw)) return;
+        const int fixed = digitsSum(used) + 10 * (n / 10);
+        for (int d = 0; d <= most; ++d)
+            if (!f_.sum || f_.sum->holds(fixed + 10 * d)) passing_ += from[d];
+    }
+
+    const DrawFilter& f_;
+    int highest_;
+    int runSize_ = 1, decadeSize_ = 1, decadesSize_ = 1;
+    std::array<std::vector<unsigned>, kDraw> usedSets_;
+    std::array<int, 1 << kDigits> rankOf_{};
+    // A cell counts partial draws of at most four numbers: at most C(50, 4), well within 32 bits.
+    std::array<std::vector<std::int32_t>, kDraw> cells_;
+    std::int64_t passing_ = 0;
+};
+
 // The draws of forEachPassingDraw, numbers chosen from the largest down so that a part of a draw
 // that already fails cuts off every draw that would complete it.
 class PassingWalk {
@@ -398,6 +516,7 @@ bool passes(const DrawFilter& f, const Draw& draw, int highest) {
 std::int64_t passingDrawCount(const DrawFilter& f, int highest) {
     if (highest > kDecades * 10 - 1) return 0;
     if (!isLimiting(f.perLastDigit)) return PassingCounter(f, highest).count();
+    if (*f.perLastDigit == 1) return DistinctDigitCounter(f, highest).count();
     // Every draw that passes the rest, less those over the limit on some digit: by inclusion and
     // exclusion over the digits, where more than the limit on two digits at once is possible only
     // for a limit of 1, and on three never.

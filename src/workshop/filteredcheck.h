@@ -46,6 +46,8 @@ public:
     // True when some passing draw holds every one of the m positions of this rank (subsets.h).
     bool holds(int m, std::uint32_t rank) const { return held_[m][rank] != 0; }
     bool holds(const std::uint8_t* c, int m) const { return holds(m, subsetRank(c, m)); }
+    // One flag for each m-subset by rank: what the generator covers under the filter.
+    const std::vector<std::uint8_t>& heldFlags(int m) const { return held_[m]; }
     // How many passing draws hold, of the player's numbers, exactly the h positions of this rank.
     std::uint32_t meetingExactly(int h, std::uint32_t rank) const { return exactly_[h][rank]; }
 

@@ -40,14 +40,14 @@ public:
           start_(Clock::now()),
           timed_(settings.seconds > 0),
           limited_(timed_ || settings.maxMoves > 0),
-          floor_(std::max({lowerBound(settings.numbers, settings.guarantee), settings.targetBoards, 1})) {}
+          floor_(generatorFloor(settings)) {}
 
     GeneratorResult go() {
         const int v = settings_.numbers;
         std::uint64_t seed = settings_.seed;
         // The plain survey. The plain greedy wheel may take the whole run (many numbers, a
         // guarantee over five): without it there is nothing to show.
-        CoverSearch plain(v, g_, seed++, 1, tuning_);
+        CoverSearch plain(v, g_, seed++, 1, tuning_, needed());
         Descent plainDescent;
         current_ = &plain;
         if (!plain.greedy([&] { return !ended(); })) return finish();
@@ -64,6 +64,8 @@ public:
                 bestTurn = v - fixed;
             }
         }
+        // Under a filter too: the halves' wheels cover every m-subset, more than the filter asks, but
+        // a good start for taking boards away.
         if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= kBoardSize && !ended()) {
             std::vector<std::uint64_t> start = surveyHalves(seed, stretch(tuning_.surveyShare));
             seed += 2;
@@ -84,7 +86,7 @@ public:
         std::unique_ptr<CoverSearch> other;
         std::unique_ptr<Descent> otherDescent;
         auto startFrom = [&](const std::vector<std::uint64_t>& start) {
-            other = std::make_unique<CoverSearch>(v, g_, seed++, 1, tuning_);
+            other = std::make_unique<CoverSearch>(v, g_, seed++, 1, tuning_, needed());
             otherDescent = std::make_unique<Descent>();
             other->load(start);
             rest = other.get();
@@ -130,6 +132,8 @@ private:
         return {settings_.seconds * used_,
                 settings_.maxMoves > 0 ? std::int64_t(double(settings_.maxMoves) * used_) : INT64_MAX};
     }
+
+    const std::vector<std::uint8_t>* needed() const { return settings_.needed.empty() ? nullptr : &settings_.needed; }
 
     double elapsed() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
 
@@ -181,13 +185,13 @@ private:
         const int v = settings_.numbers;
         nearest_.clear();
         nearestScore_ = INT64_MAX;
-        CoverSearch search(v, g_, seed, period, tuning_);
+        CoverSearch search(v, g_, seed, period, tuning_, needed());
         Descent descent;
         current_ = &search;
         if (!search.greedy([&] { return !over(stretch); })) return {};
         descend(search, stretch, descent);
         if (nearest_.empty() || ended()) return descent.smallest;
-        CoverSearch plain(v, g_, seed, 1, tuning_);
+        CoverSearch plain(v, g_, seed, 1, tuning_, needed());
         current_ = &plain;
         plain.load(nearest_);
         if (plain.greedy([&] { return !ended(); }) && plain.size() < static_cast<int>(descent.smallest.size())) {
@@ -223,7 +227,7 @@ private:
                 boards.push_back(mask);
             }
         }
-        CoverSearch whole(v, g_, seed, 1, tuning_);
+        CoverSearch whole(v, g_, seed, 1, tuning_, needed());
         current_ = &whole;
         whole.load(boards);
         if (whole.holes() != 0) return {};  // never a start with holes, whatever went wrong

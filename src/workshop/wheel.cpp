@@ -142,6 +142,17 @@ std::optional<PlayedWheel> playedWheel(const Wheel& wheel, const ReplacementMap&
     return result;
 }
 
+PlayedWheelFile playedWheelFile(const ExternalWheel& file, int highestNumber) {
+    const WheelFileReading reading = readWheelFileAsNumbered(file, highestNumber);
+    if (!reading.ok()) return {std::nullopt, describeProblem(reading, highestNumber)};
+    int highest = kBoardSize;
+    for (const Board& board : reading.wheel.boards)
+        for (const std::uint8_t n : board) highest = std::max(highest, n + 1);
+    Wheel wheel = reading.wheel;
+    wheel.numbers = highest;
+    return {playedWheel(wheel, file.map), {}};
+}
+
 std::string wheelFileText(const Wheel& wheel, char separator) {
     std::string text;
     text.reserve(wheel.boards.size() * 16);

@@ -88,6 +88,16 @@ struct PlayedWheel {
 };
 std::optional<PlayedWheel> playedWheel(const Wheel& wheel, const ReplacementMap& map);
 
+// A wheel file of the external tab as its numbers are played: the wheel runs up to the highest
+// number the file holds (five at least), and the replacement boxes (file.map) say how each is
+// played. Without `played`, `problem` says what the reading found, or is empty when the file read
+// well but the replacement boxes spoil its boards.
+struct PlayedWheelFile {
+    std::optional<PlayedWheel> played;
+    std::string problem;
+};
+PlayedWheelFile playedWheelFile(const ExternalWheel& file, int highestNumber);
+
 // The boards as text, one line each, numbers 1..v separated by `separator`, lines ended by CR LF:
 // the wheel file the generator saves.
 std::string wheelFileText(const Wheel& wheel, char separator = ';');

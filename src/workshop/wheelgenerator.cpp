@@ -92,6 +92,11 @@ int lowerBound(int numbers, Guarantee g) {
     return static_cast<int>(bound);
 }
 
+int generatorFloor(const GeneratorSettings& settings) {
+    const int bound = settings.needed.empty() ? lowerBound(settings.numbers, settings.guarantee) : 1;
+    return std::max({bound, settings.targetBoards, 1});
+}
+
 GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop,
                               const GeneratorProgressCallback& progress) {
     if (generatorLimitsProblem(settings.numbers, settings.guarantee)) return {};
@@ -106,7 +111,7 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
     // depend on how the threads ran, and the run would no longer end alike.
     SharedWheel best;
     SharedWheel* sharing = settings.maxMoves > 0 ? nullptr : &best;
-    const int wanted = std::max(lowerBound(settings.numbers, settings.guarantee), settings.targetBoards);
+    const int wanted = generatorFloor(settings);
     std::vector<GeneratorResult> results(searches);
     auto search = [&](int index) {
         GeneratorSettings own = settings;

@@ -32,6 +32,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "workshop/wheel.h"
 
@@ -45,6 +46,10 @@ struct GeneratorSettings {
     std::int64_t maxMoves = 0;  // moves allowed to each search; 0: no limit of moves
     int targetBoards = 0;       // a complete wheel this small ends the run early (0: none)
     int threads = 0;            // searches side by side; 0: one for each core of the machine
+    // The m-subsets that need a board holding t of them, one flag for each by its rank (subsets.h):
+    // under a filter on the draw, those some passing draw holds (PassingDraws::heldFlags). Empty:
+    // every m-subset. The others are never holes, so the wheel may leave them uncovered.
+    std::vector<std::uint8_t> needed;
 };
 
 struct GeneratorProgress {
@@ -68,6 +73,10 @@ struct GeneratorResult {
 // The settings must lie within generatorLimitsProblem's limits (else the result is incomplete).
 GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atomic<bool>* stop = nullptr,
                               const GeneratorProgressCallback& progress = {});
+
+// The fewest boards a run need not look below: Schönheim's bound, which holds only when every
+// m-subset needs covering, or the target when that is larger.
+int generatorFloor(const GeneratorSettings& settings);
 
 // The searches a run with `threads` asked for makes: `threads`, or one for each core when 0.
 int generatorThreads(int threads);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gametype.h"
+#include "core/lotteries.h"
 
 namespace norvex5 {
 namespace {

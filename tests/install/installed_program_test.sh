@@ -28,7 +28,9 @@ id=org.norvex5.Norvex5
 for file in bin/norvex5 bin/norvex5-wheels share/man/man1/norvex5-wheels.1 \
   share/applications/$id.desktop \
   share/metainfo/$id.metainfo.xml \
-  share/norvex5/help/norvex5-en.html share/norvex5/help/norvex5-fr.html \
+  share/norvex5/help/norvex5-fr.html share/norvex5/help/norvex5-en.html share/norvex5/help/norvex5-pt.html \
+  share/norvex5/help/norvex5-es.html share/norvex5/help/norvex5-it.html share/norvex5/help/norvex5-hr.html \
+  share/norvex5/help/norvex5-de.html share/norvex5/help/norvex5-help.css \
   share/doc/norvex5/LICENSE share/doc/norvex5/copyright; do
   [ -s "$prefix/$file" ] || fail "not installed: $file"
 done

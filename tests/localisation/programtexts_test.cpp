@@ -23,7 +23,11 @@ TEST(ProgramTexts, EveryTextInEveryLanguageKeepsItsPlaceholders) {
                     << t << " " << language;
             distinct.insert(std::string(cell));
         }
-        EXPECT_GT(distinct.size(), 1u) << "text " << t << " is not translated";
+        // The first-run language window speaks before a language is chosen: its words are the same
+        // in every language on purpose.
+        const bool neutral = text == ProgramText::LanguageChoiceTitle || text == ProgramText::LanguageChoiceNote ||
+                             text == ProgramText::Ok;
+        EXPECT_EQ(distinct.size() > 1u, !neutral) << "text " << t << (neutral ? " differs" : " is not translated");
     }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 
 namespace norvex5 {
 namespace {
@@ -22,17 +23,28 @@ TEST(WebLinks, ViewerIsTheTextBetweenTheFirstTwoQuotes) {
     EXPECT_EQ(viewerFromCommandLine(""), "");
 }
 
-TEST(WebLinks, ResultsPagesOnTheResultsServer) {
-    const std::string host(kResultsServerHost);
-    EXPECT_EQ(resultsPageAddress(ResultsPage::FrenchLotto),
-              "http://" + host + "/resultat-loto-francais.php?vsource=nrv5");
-    EXPECT_EQ(resultsPageAddress(ResultsPage::EuroMillions),
-              "http://" + host + "/resultat-euromillions.php?vsource=stelv");
+TEST(WebLinks, ResultsPageOfEachLotterysOperator) {
+    // Every game type the user can choose opens a page of its own, on the operator's site.
+    std::set<std::string> pages;
+    for (const int code : {1, 4, 6, 7, 8}) {
+        const std::string page = resultsPageAddress(code);
+        EXPECT_TRUE(page.starts_with("https://")) << code << " " << page;
+        pages.insert(page);
+    }
+    EXPECT_EQ(pages.size(), 5u);
+    EXPECT_NE(resultsPageAddress(1).find("fdj.fr"), std::string::npos);
+    EXPECT_NE(resultsPageAddress(4).find("jogossantacasa.pt"), std::string::npos);
+    // An old setting of 0 is the first game type; a code no lottery has opens nothing.
+    EXPECT_EQ(resultsPageAddress(0), resultsPageAddress(1));
+    EXPECT_EQ(resultsPageAddress(99), "");
 }
 
-TEST(WebLinks, HelpPageInFrenchElseEnglish) {
-    EXPECT_EQ(helpPageName(1), "norvex5-fr.html");
-    for (LanguageCode language : {2, 3, 4, 5, 6, 7, 0, 9}) EXPECT_EQ(helpPageName(language), "norvex5-en.html");
+TEST(WebLinks, HelpPageInEveryLanguageElseEnglish) {
+    const char* const pages[] = {"norvex5-fr.html", "norvex5-en.html", "norvex5-pt.html", "norvex5-es.html",
+                                 "norvex5-it.html", "norvex5-hr.html", "norvex5-de.html"};
+    for (LanguageCode language = 1; language <= kLanguageCount; ++language)
+        EXPECT_EQ(helpPageName(language), pages[language - 1]) << language;
+    for (LanguageCode language : {0, 8, -1}) EXPECT_EQ(helpPageName(language), "norvex5-en.html") << language;
 }
 
 class CompanionTest : public ::testing::Test {

@@ -43,12 +43,17 @@ TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFileAndNoTemporary) {
 
 TEST(AtomicFileWriter, FailsCleanlyWhereNothingCanBeWritten) {
     ScratchDir dir;
-    EXPECT_FALSE(writeFileAtomically(dir / "no-such-dir" / "file", "x"));
+    std::error_code error;
+    EXPECT_FALSE(writeFileAtomically(dir / "no-such-dir" / "file", "x", &error));
+    EXPECT_EQ(writeFailureOf(error), WriteFailure::NoFolder);
     // A directory in the way of the target: the rename fails and the temporary goes away.
     std::filesystem::create_directory(dir / "occupied");
     std::filesystem::create_directory(dir / "occupied" / "child");
-    EXPECT_FALSE(writeFileAtomically(dir / "occupied", "x"));
-    EXPECT_EQ(testing::entries(dir.path()).size(), 1u);
+    EXPECT_FALSE(writeFileAtomically(dir / "occupied", "x", &error));
+    EXPECT_EQ(writeFailureOf(error), WriteFailure::Other) << error.message();
+    EXPECT_TRUE(writeFileAtomically(dir / "fine", "x", &error));
+    EXPECT_EQ(writeFailureOf(error), WriteFailure::None) << "a success leaves no error from before";
+    EXPECT_EQ(testing::entries(dir.path()).size(), 2u);
     AtomicFileWriter unopened;
     EXPECT_FALSE(unopened.write("x"));
     EXPECT_FALSE(unopened.commit());
@@ -100,7 +105,9 @@ TEST(AtomicFileWriter, ReadOnlyTargetIsRefusedAndLeftAlone) {
     testing::makeReadOnly(target);
     std::filesystem::create_symlink("kept.nv5", dir / "link.nv5");
 
-    EXPECT_FALSE(writeFileAtomically(target, "new"));
+    std::error_code error;
+    EXPECT_FALSE(writeFileAtomically(target, "new", &error));
+    EXPECT_EQ(writeFailureOf(error), WriteFailure::NotAllowed);
     EXPECT_FALSE(writeFileAtomically(dir / "link.nv5", "new")) << "nor through a link to it";
     AtomicFileWriter writer;
     EXPECT_FALSE(writer.open(target));

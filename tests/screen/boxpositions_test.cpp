@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gametype.h"
+#include "core/lotteries.h"
 
 namespace norvex5 {
 namespace {
@@ -49,16 +49,14 @@ TEST(BoxLayout, GridBOnlyForGameTypeTwoOnTheMainWindow) {
 }
 
 TEST(BoxLayout, PicturesAndTheCutOfGameTypeSix) {
-    const TicketPicture expected[9] = {
-        TicketPicture::Igrille1,         TicketPicture::Igrille1,       TicketPicture::Igrille1uk,
-        TicketPicture::Igrille1es,       TicketPicture::Igrille1suisse, TicketPicture::Igrille1swisslog,
-        TicketPicture::Igrille1swisslog, TicketPicture::Igrille7,       TicketPicture::Igrille8};
+    const TicketPicture expected[9] = {"igrille1",         "igrille1",         "igrille1uk",
+                                       "igrille1es",       "igrille1suisse",   "igrille1swisslog",
+                                       "igrille1swisslog", "igrille7",         "igrille8"};
     for (int code = 0; code <= 8; ++code) {
         const auto layout = boxPositions(code, TicketOwner::MainWindow);
         EXPECT_EQ(layout->picture, expected[code]) << code;
         EXPECT_EQ(layout->pictureHeight, code == 6 ? std::optional<int>(168) : std::nullopt) << code;
     }
-    EXPECT_EQ(ticketPictureName(TicketPicture::Igrille1swisslog), "igrille1swisslog");
 }
 
 TEST(BoxLayout, UnknownCodesAndTargetsLeaveTheWindowAlone) {

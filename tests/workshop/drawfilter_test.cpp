@@ -94,6 +94,8 @@ TEST(DrawFilter, TheCountAgreesWithEveryDrawListed) {
         int highest;
     } games[] = {{"odd=2-3,low=2-3,sum=90-160,run=2,decade=2,digit=2", 50},
                  {"digit=1,run=1,odd=1-4", 39},
+                 {"odd=2-3,low=2-3,sum=90-160,run=2,decade=2,digit=1", 50},
+                 {"low=1-3,sum=60-140,decade=1,digit=1", 49},
                  {"sum=100-150,decade=1,digit=3,low=0-2", 49}};
     for (const auto& game : games) {
         const DrawFilter f = parsed(game.text, game.highest);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/randomwheel.h"
+#include "workshop/wheelgenerator.h"
 
 namespace norvex5::workshop {
 namespace {
@@ -160,6 +161,61 @@ TEST(FilteredCheck, ASubsetNoPassingDrawHoldsNeedsNoBoard) {
     EXPECT_EQ(profile->heldSubsets(3), binomial(7, 3) - 1);  // all but 1 3 5
     EXPECT_EQ(profile->plain.holes({3, 3}), 25);
     EXPECT_EQ(profile->holesUnderFilter({3, 3}), 24);
+}
+
+GeneratorSettings filteredCase(int v, Guarantee g, const PassingDraws& draws, std::uint64_t seed) {
+    GeneratorSettings settings;
+    settings.numbers = v;
+    settings.guarantee = g;
+    settings.seed = seed;
+    settings.seconds = 0;  // limited by moves only: the same wheel every run
+    settings.maxMoves = 4000;
+    settings.threads = 1;
+    settings.needed = draws.heldFlags(g.m);
+    return settings;
+}
+
+TEST(FilteredGenerator, EveryWheelKeepsItsGuaranteeAmongTheDrawsThatPass) {
+    std::mt19937 random(5);
+    const char* filters[] = {"odd=2-3,low=2-3", "sum=20-45,run=2", "decade=1,digit=1", "odd=0-1",
+                             "odd=1-4,low=1-4,sum=25-50,run=3,decade=2,digit=2"};
+    const Guarantee guarantees[] = {{3, 5}, {2, 3}, {3, 3}, {4, 5}, {3, 4}};
+    for (int round = 0; round < 10; ++round) {
+        const int highest = 13 + round % 4;
+        const int v = 7 + round % 4;
+        const Guarantee g = guarantees[round % 5];
+        const PlayedNumbers played = randomPlay(random, v, highest);
+        const DrawFilter filter = std::get<DrawFilter>(parseDrawFilter(filters[round % 5], highest));
+        const PassingDraws draws(filter, played);
+        const GeneratorResult result = generateWheel(filteredCase(v, g, draws, round));
+        ASSERT_TRUE(result.complete) << "round " << round;
+        // Every m-subset that some passing draw holds meets a board in t, counted the obvious way.
+        const BruteForce brute(result.wheel, filter, played);
+        for (int j = 0; j < g.t; ++j) EXPECT_EQ(brute.heldBest[g.m][j], 0) << "round " << round << ", " << j;
+        const auto profile = filteredProfile(CoverageIndex(result.wheel), draws);
+        EXPECT_EQ(profile->holesUnderFilter(g), 0) << "round " << round;
+    }
+}
+
+TEST(FilteredGenerator, CoversOnlyWhatAPassingDrawHoldsAndGoesBelowThePlainBound) {
+    // Of the numbers 1..10 in a game up to 16, a draw with at most one odd number holds no two
+    // odd ones: "3 if 3" leaves every triple with two odd numbers out, and needs far fewer boards
+    // than any wheel that covers every triple can have.
+    const PlayedNumbers played = firstNumbers(10, 16);
+    const PassingDraws draws(std::get<DrawFilter>(parseDrawFilter("odd=0-1", 16)), played);
+    const GeneratorResult filtered = generateWheel(filteredCase(10, {3, 3}, draws, 3));
+    ASSERT_TRUE(filtered.complete);
+    EXPECT_LT(static_cast<int>(filtered.wheel.boards.size()), lowerBound(10, {3, 3}));
+    EXPECT_GT(checkGuarantee(CoverageIndex(filtered.wheel), {3, 3}).holes, 0);
+    EXPECT_EQ(filteredProfile(CoverageIndex(filtered.wheel), draws)->holesUnderFilter({3, 3}), 0);
+}
+
+TEST(FilteredGenerator, NothingToCoverGivesAWheelOfNoBoards) {
+    // Five of 1..8 in a game up to 40 are all low: no draw with at most three low numbers is one.
+    const PassingDraws draws(std::get<DrawFilter>(parseDrawFilter("low=0-3", 40)), firstNumbers(8, 40));
+    const GeneratorResult result = generateWheel(filteredCase(8, {3, 5}, draws, 1));
+    ASSERT_TRUE(result.complete);
+    EXPECT_TRUE(result.wheel.boards.empty());
 }
 
 TEST(FilteredBoards, DropsExactlyTheBoardsThatFailAsPlayed) {

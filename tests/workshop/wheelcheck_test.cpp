@@ -7,6 +7,7 @@
 
 #include "core/wheelcatalogue.h"
 #include "support/scratchfiles.h"
+#include "support/wheelfiles.h"
 #include "support/randomwheel.h"
 
 namespace norvex5::workshop {
@@ -157,11 +158,7 @@ TEST(GuaranteeCheck, StopsWhenAskedTo) {
 std::string data(const std::string& name) { return std::string(NORVEX5_TEST_DATA) + "/wheels/" + name; }
 
 ExternalWheel fileWheel(const std::string& name, std::string separator = " ", int skip = 0) {
-    ExternalWheel file;
-    file.fileName = name;
-    file.separator = std::move(separator);
-    file.linesToSkip = skip;
-    return file;
+    return testing::wheelOf(name, std::move(separator), skip);
 }
 
 TEST(WheelFiles, TheIncompleteCoveringHasExactlyOneHundredHoles) {
@@ -287,6 +284,30 @@ TEST(WheelFiles, AReplacedWheelIsTheSameWheelOverThePlayedNumbers) {
     EXPECT_FALSE(playedWheel(wheel, map));
     map[2] = 0;
     EXPECT_FALSE(playedWheel(wheel, map));
+}
+
+TEST(WheelFiles, AFileIsPlayedOverTheNumbersItHolds) {
+    testing::ScratchDir dir;
+    // Numbers up to 9: a wheel over 9, played as the boxes say (1 as 20, the rest as written).
+    ExternalWheel file = fileWheel(dir.file("w.txt", "1;2;3;4;9\r\n2;3;4;5;6\r\n"), ";", 0);
+    file.map = identityReplacementMap();
+    file.map[1] = 20;
+    const PlayedWheelFile check = playedWheelFile(file, 50);
+    ASSERT_TRUE(check.played) << check.problem;
+    EXPECT_EQ(check.played->wheel.numbers, 9);
+    EXPECT_EQ(check.played->played, (std::vector<std::int32_t>{2, 3, 4, 5, 6, 7, 8, 9, 20}));
+    EXPECT_EQ(check.played->wheel.boards[0], (Board{0, 1, 2, 7, 8}));
+    // A file of fewer numbers than a board is still a wheel over five.
+    EXPECT_EQ(playedWheelFile(fileWheel(dir.file("few.txt", "1;2;3;4;5\r\n"), ";", 0), 50).played->wheel.numbers, 5);
+    // Boxes that spoil the boards: refused, with nothing wrong in the file to name.
+    file.map[2] = 20;
+    const PlayedWheelFile spoilt = playedWheelFile(file, 50);
+    EXPECT_FALSE(spoilt.played);
+    EXPECT_EQ(spoilt.problem, "");
+    // A bad file: refused, and the reading says why.
+    const PlayedWheelFile bad = playedWheelFile(fileWheel(dir.file("bad.txt", "1;2;2;4;5\r\n"), ";", 0), 50);
+    EXPECT_FALSE(bad.played);
+    EXPECT_EQ(bad.problem, describeProblem(readWheelFile(fileWheel((dir / "bad.txt").string(), ";", 0), 50), 50));
 }
 
 TEST(Limits, OutOfRangeCountsAndGuaranteesAreRefused) {

@@ -425,6 +425,64 @@ TEST(WheelsToolFilter, DroppedBoardsAreCountedAndTheRestChecked) {
     EXPECT_NE(text.out.find("3 if 3 among draws that pass: not kept"), std::string::npos) << text.out;
 }
 
+TEST(WheelsToolFilter, GenerateMakesAWheelForTheDrawsThatPass) {
+    const std::string play = "1 4 7 10 13 16 27 30 33 36 39 42";
+    const ToolRun r = run({"generate", "--numbers", "12", "--guarantee", "3", "--if", "5", "--seconds", "0.3",
+                           "--seed", "4", "--threads", "1", "--json", "--filter", "odd=2-3,low=2-3", "--play", play});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto document = nlohmann::json::parse(r.out, nullptr, false);
+    ASSERT_FALSE(document.is_discarded()) << r.out;
+    EXPECT_EQ(document["filter"], "odd=2-3,low=2-3");
+    DrawFilter filter;
+    filter.odd = CountRange{2, 3};
+    filter.low = CountRange{2, 3};
+    EXPECT_NEAR(document["draws_passing_share"].get<double>(),
+                double(passingDrawCount(filter, 49)) / double(binomial(49, 5)), 1e-6);
+    Wheel wheel{12, {}};
+    for (const auto& board : document["wheel"]) {
+        Board b{};
+        for (int k = 0; k < 5; ++k) b[k] = static_cast<std::uint8_t>(board[k].get<int>() - 1);
+        wheel.boards.push_back(b);
+    }
+    EXPECT_EQ(document["boards"].get<std::size_t>(), wheel.boards.size());
+    const PassingDraws draws(filter, PlayedNumbers{49, {1, 4, 7, 10, 13, 16, 27, 30, 33, 36, 39, 42}});
+    EXPECT_EQ(filteredProfile(CoverageIndex(wheel), draws)->holesUnderFilter({3, 5}), 0);
+    const ToolRun text = run({"generate", "--numbers", "12", "--guarantee", "3", "--if", "5", "--seconds", "0.2",
+                              "--filter", "odd=2-3,low=2-3", "--play", play});
+    EXPECT_NE(text.out.find("keep 3 if 5 among draws that pass odd=2-3,low=2-3 (42.11 % of draws)"), std::string::npos)
+        << text.out;
+}
+
+TEST(WheelsToolFilter, GenerateMakesNothingWhenThereIsNothingToCover) {
+    const std::vector<std::string> generate = {"generate", "--numbers", "12", "--guarantee", "3", "--if", "5"};
+    const struct {
+        std::vector<std::string> extra;
+        const char* said;
+    } cases[] = {
+        {{"--filter", "sum=10-12"}, "no draw of a game up to 49 passes the filter \"sum=10-12\""},
+        // The numbers 1..12 are all low: no five of them is a draw with two or three low.
+        {{"--filter", "low=2-3"}, "no draw that passes the filter \"low=2-3\" holds 5 of the numbers played"},
+        {{"--filter", "odd=2-3,low=9-9"}, "\"low=9-9\""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = generate;
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2) << c.said;
+        EXPECT_EQ(r.out, "") << c.said;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    }
+}
+
+TEST(WheelsToolFilter, WithoutAFilterAWheelOverMoreNumbersThanTheDefaultGameIsChecked) {
+    testing::ScratchDir dir;
+    const std::string file = dir.file("fifty.txt", "1;2;3;4;50\r\n46;47;48;49;50\r\n");
+    const ToolRun r = run({"check", file, "--numbers", "50", "--guarantee", "2", "--if", "2", "--json"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.out.find("\"boards\": 2,"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("filter"), std::string::npos) << r.out;
+}
+
 TEST(WheelsToolFilter, BadFilterOrNumbersExitWithTwoNamingWhatIsWrong) {
     const std::string file = data("pdo_C13-5-3_b34.res");
     const std::vector<std::string> check = {"check", file, "--numbers", "13", "--guarantee", "3", "--if", "3"};

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QDir>
@@ -88,16 +89,16 @@ int main(int argc, char* argv[]) {
             },
             file("ticketprint-marksoffthepage"));
 
-        LanguageChoiceDialog choice(state, platform);
-        choice.prepare();
+        LanguageChoiceDialog choice;
+        choice.prepare(language);
         ok &= shoot(choice, file("languagechoice"));
 
         WheelDescriptionWindow description(state, platform);
         description.prepare();
         ok &= shoot(description, file("wheeldescription"));
 
-        AboutBox about(state, platform);
-        about.prepare();
+        AboutBox about;
+        about.prepare(state.messageLookup(), language);
         ok &= shoot(about, file("about"));
 
         // The main window in the same language, on each of its two tabs.

@@ -1,6 +1,6 @@
 // Draws the ticket pictures, the three box pictures and the program icon that src/resources
-// holds. Every number is printed exactly where the screen layout puts its box, so the tables in
-// src/mainwindow/gridlayout.cpp are the only source of positions.
+// holds. Every number is printed exactly where the screen layout puts its box, so the lottery table and
+// src/screen/boxpositions.cpp are the only source of positions.
 //
 //   norvex5_ticketpictures <output directory>      (normally src/resources)
 //   norvex5_ticketpictures --desktop-icons <directory>   (normally packaging/icons): the program
@@ -24,8 +24,8 @@ using namespace norvex5;
 namespace {
 
 struct TicketDesign {
-    TicketPicture picture;
-    int gameType;    // the layout the numbers are printed at
+    TicketPicture picture;  // printed at the layout of the first lottery showing it
+    bool marksAlongTheBottom;  // the timing marks run under the ticket rather than down its right
     int lastNumber;  // grid A numbers 1..lastNumber are printed
     int width;
     int height;
@@ -41,19 +41,19 @@ QRect cellRect(const BoxPosition& p) { return {p.left - kPictureLeft, p.top - kP
 
 const std::vector<TicketDesign>& designs() {
     static const std::vector<TicketDesign> all = {
-        {TicketPicture::Igrille1, 1, 49, 366, 104, QColor(255, 244, 242), QColor(200, 32, 45), "5 / 49",
+        {"igrille1", true, 49, 366, 104, QColor(255, 244, 242), QColor(200, 32, 45), "5 / 49",
          QRect(3, 68, 360, 32), false},
-        {TicketPicture::Igrille1uk, 2, 50, 318, 212, QColor(242, 246, 255), QColor(31, 79, 168), "5 / 50",
+        {"igrille1uk", false, 50, 318, 212, QColor(242, 246, 255), QColor(31, 79, 168), "5 / 50",
          QRect(176, 3, 139, 36), false},
-        {TicketPicture::Igrille1es, 3, 50, 236, 196, QColor(255, 248, 230), QColor(196, 100, 0), "5 / 50",
+        {"igrille1es", false, 50, 236, 196, QColor(255, 248, 230), QColor(196, 100, 0), "5 / 50",
          QRect(134, 3, 99, 190), true},
-        {TicketPicture::Igrille1suisse, 4, 49, 295, 226, QColor(243, 251, 243), QColor(30, 125, 58), "5 / 49",
+        {"igrille1suisse", false, 49, 295, 226, QColor(243, 251, 243), QColor(30, 125, 58), "5 / 49",
          QRect(222, 3, 70, 220), true},
-        {TicketPicture::Igrille1swisslog, 5, 39, 200, 212, QColor(247, 242, 255), QColor(107, 63, 160), "5 / 39",
+        {"igrille1swisslog", false, 39, 200, 212, QColor(247, 242, 255), QColor(107, 63, 160), "5 / 39",
          QRect(112, 3, 85, 162), true},
-        {TicketPicture::Igrille7, 7, 50, 236, 196, QColor(236, 249, 251), QColor(0, 121, 140), "5 / 50",
+        {"igrille7", false, 50, 236, 196, QColor(236, 249, 251), QColor(0, 121, 140), "5 / 50",
          QRect(134, 3, 99, 190), true},
-        {TicketPicture::Igrille8, 8, 50, 295, 226, QColor(255, 246, 238), QColor(176, 65, 62), "5 / 50",
+        {"igrille8", false, 50, 295, 226, QColor(255, 246, 238), QColor(176, 65, 62), "5 / 50",
          QRect(128, 3, 37, 220), true},
     };
     return all;
@@ -157,20 +157,24 @@ QImage drawTicket(const TicketDesign& d) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, d.width - 1, d.height - 1);
 
-    const BoxLayout layout = *boxPositions(d.gameType, TicketOwner::MainWindow);
+    const Lottery* lottery = nullptr;
+    for (const Lottery& row : kLotteries)
+        if (lottery == nullptr && row.screen.picture == d.picture) lottery = &row;
+    const BoxLayout layout = *boxPositions(lottery->code, TicketOwner::MainWindow);
     for (int n = 1; n <= d.lastNumber; ++n) drawCell(painter, cellRect(*layout.boxes[n]), n, d.ink);
-    if (d.gameType == 2) {
-        // Grid B, its numbers 1 to 9 in a darker frame.
+    const int gridB = lottery->screen.gridB;
+    if (gridB > 0) {
+        // Grid B, its numbers in a darker frame.
         QRect block;
-        for (int k = 1; k <= 9; ++k) block = block.united(cellRect(*layout.boxes[50 + k]));
+        for (int k = 1; k <= gridB; ++k) block = block.united(cellRect(*layout.boxes[50 + k]));
         painter.setPen(QPen(d.ink, 1));
         painter.setBrush(d.ink.lighter(185));
         painter.drawRect(block.adjusted(-6, -6, 5, 5));
-        for (int k = 1; k <= 9; ++k) drawCell(painter, cellRect(*layout.boxes[50 + k]), k, d.ink.darker(130));
+        for (int k = 1; k <= gridB; ++k) drawCell(painter, cellRect(*layout.boxes[50 + k]), k, d.ink.darker(130));
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     drawTitle(painter, d);
-    if (d.gameType == 1)
+    if (d.marksAlongTheBottom)
         drawTimingMarks(painter, QRect(3, d.height - 3, d.width - 6, 2), false);
     else
         drawTimingMarks(painter, QRect(d.width - 3, 3, 2, d.height - 6), true);
@@ -366,7 +370,7 @@ int main(int argc, char* argv[]) {
     bool ok = true;
     for (const TicketDesign& d : designs())
         ok &= save(drawTicket(d), out,
-                   QStringLiteral("tickets/%1.jpg").arg(QString::fromUtf8(ticketPictureName(d.picture).data())), "JPEG",
+                   QStringLiteral("tickets/%1.jpg").arg(QString::fromUtf8(d.picture.data(), d.picture.size())), "JPEG",
                    92);
     const char* boxes[] = {"imagevide", "imagecochee", "imagefixe"};
     for (int kind = 0; kind < 3; ++kind)

@@ -1,19 +1,16 @@
 #pragma once
 // AboutBox (objectName apropos): the program's name, version and disclaimer. Not modal: the
-// player can keep it open beside the main window. Its texts are fetched each time it is shown.
+// player can keep it open beside the main window. It is handed its texts each time it is shown
+// and reads nothing else of the program.
 
 #include <QDialog>
 
+#include "localisation/messages.h"
+#include "localisation/messagetable.h"
+#include "windows/about/aboutcontrols.h"
 #include "windows/common/programversion.h"
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-
 namespace norvex5 {
-
-struct AppState;
-class Platform;
 
 class AboutBox : public QDialog {
     Q_OBJECT
@@ -21,22 +18,17 @@ class AboutBox : public QDialog {
 public:
     static constexpr const char* kVersion = kProgramVersion;
 
-    AboutBox(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
-    // Shows the box (or brings it to the front) with its texts in the current language.
-    void showBox();
-    void prepare();
+    // Shows the box (or brings it to the front) with the messages of `message` and its title in
+    // `language`.
+    void showBox(const MessageLookup& message, LanguageCode language);
+    void prepare(const MessageLookup& message, LanguageCode language);
 
 private:
-    void buildControls();
     void connectHandlers();
 
-    AppState& state_;
-    Platform& platform_;
-    QLabel* version_ = nullptr;
-    QLabel* hiddenLabel_ = nullptr;
-    QPlainTextEdit* disclaimer_ = nullptr;
-    QPushButton* okButton_ = nullptr;
+    AboutControls controls_;
 };
 
 }  // namespace norvex5

@@ -19,10 +19,12 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "windows/boardlist/boardlistcontrols.h"
 #include "windows/boardlist/boardlistsource.h"
 #include "windows/common/linelistmodel.h"
+#include "windows/common/windowtexts.h"
 
 
 namespace norvex5 {
@@ -85,5 +87,6 @@ private:
 
     LongPass* pass_ = nullptr;
 };
+
 
 }  // namespace norvex5

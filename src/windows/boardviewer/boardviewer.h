@@ -16,6 +16,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <span>
 
 #include "windows/boardviewer/boardviewercontrols.h"
 #include "windows/ticket/ticketpanel.h"
@@ -70,5 +71,6 @@ private:
     // laying out again on every activation would bring it back for ever.
     bool layoutFailureReported_ = false;
 };
+
 
 }  // namespace norvex5

@@ -16,6 +16,21 @@ namespace {
 
 QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
+// Copies a help file built into the program into `folder`; its path there, or empty on failure.
+QString writeShippedHelpFile(const QString& name, const QString& folder) {
+    static const bool initialised = (initialiseHelpResources(), true);
+    (void)initialised;
+    QFile shipped(QStringLiteral(":/help/") + name);
+    if (!shipped.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = shipped.readAll();
+    if (!QDir().mkpath(folder)) return {};
+    const QString path = QDir(folder).absoluteFilePath(name);
+    // Written afresh every time: a file left by an older version of the program is replaced.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) return {};
+    return path;
+}
+
 }  // namespace
 
 bool openInWebViewer(Platform& platform, const QString& target) {
@@ -24,8 +39,9 @@ bool openInWebViewer(Platform& platform, const QString& target) {
     return true;
 }
 
-void openResultsPage(Platform& platform, ResultsPage page) {
-    openInWebViewer(platform, QString::fromStdString(resultsPageAddress(page)));
+void openResultsPage(Platform& platform, int gameType) {
+    const std::string address = resultsPageAddress(gameType);
+    if (!address.empty()) openInWebViewer(platform, QString::fromStdString(address));
 }
 
 void launchCompanion(Platform& platform, const std::filesystem::path& programDirectory) {
@@ -42,17 +58,10 @@ QString defaultHelpFolder() {
 }
 
 QString writeHelpPage(const QString& pageName, const QString& folder) {
-    static const bool initialised = (initialiseHelpResources(), true);
-    (void)initialised;
-    QFile shipped(QStringLiteral(":/help/") + pageName);
-    if (!shipped.open(QIODevice::ReadOnly)) return {};
-    const QByteArray page = shipped.readAll();
-    if (!QDir().mkpath(folder)) return {};
-    const QString path = QDir(folder).absoluteFilePath(pageName);
-    // Written afresh every time: a page left by an older version of the program is replaced.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(page) != page.size() || !out.commit()) return {};
-    return path;
+    const QString page = writeShippedHelpFile(pageName, folder);
+    // Without its stylesheet the page still reads well, only plainer: not a reason to fail.
+    if (!page.isEmpty()) writeShippedHelpFile(QLatin1String(kHelpStyleSheet), folder);
+    return page;
 }
 
 void openHelp(Platform& platform, const AppState& state, const std::filesystem::path& programDirectory,

@@ -16,8 +16,8 @@ class Platform;
 // started, when the desktop has none.
 bool openInWebViewer(Platform& platform, const QString& target);
 
-// The results page on the results server; silent when it cannot be opened.
-void openResultsPage(Platform& platform, ResultsPage page);
+// The results page of the game type's lottery operator; silent when it cannot be opened.
+void openResultsPage(Platform& platform, int gameType);
 
 // The companion program when it lies beside the program (started as a program, with no
 // arguments and no shell), else the companion page in the web viewer; silent on failure.
@@ -33,8 +33,8 @@ void openHelp(Platform& platform, const AppState& state, const std::filesystem::
 // Where the program writes its help pages: the user's cache directory.
 QString defaultHelpFolder();
 
-// Writes the shipped help page `pageName` into `folder`; its path, or empty when it could not
-// be written.
+// Writes the shipped help page `pageName` into `folder`, with the stylesheet it links to; its
+// path, or empty when the page could not be written.
 QString writeHelpPage(const QString& pageName, const QString& folder);
 
 }  // namespace norvex5

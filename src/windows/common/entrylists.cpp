@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -38,8 +40,8 @@ QString visibleText(const QString& entry) {
     return QString::fromStdString(std::string(listEntryText(entry.toStdString())));
 }
 
-// Paints the closed box with the current entry's visible text, cut with "…" where the box is too
-// narrow for it (a long title in some languages), instead of the raw entry whose end is lost.
+// Paints the closed box with the current entry's visible text, whole where it can be, instead of
+// the raw entry whose end is lost.
 class EntryTextPainter : public QObject {
 public:
     using QObject::QObject;
@@ -54,11 +56,10 @@ public:
         option.iconSize = list->iconSize();
         if (list->hasFocus()) option.state |= QStyle::State_Selected;
         if (list->view()->isVisible()) option.state |= QStyle::State_On;
-        const QRect field =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-        option.currentText =
-            list->fontMetrics().elidedText(visibleText(list->currentText()), Qt::ElideRight, field.width());
+        const ClosedEntry shown = closedEntryText(*list);
+        option.currentText = shown.text;
         QStylePainter painter(list);
+        painter.setFont(shown.font);
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
         return true;
@@ -66,6 +67,24 @@ public:
 };
 
 }  // namespace
+
+ClosedEntry closedEntryText(const QComboBox& list) {
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.editable = false;
+    option.frame = list.hasFrame();
+    const int width =
+        list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list).width();
+    ClosedEntry shown{visibleText(list.currentText()).simplified(), list.font()};
+    constexpr int kSmallestPixelSize = 10;
+    const int designed = shown.font.pixelSize() > 0 ? shown.font.pixelSize() : QFontInfo(shown.font).pixelSize();
+    for (int size = designed; size >= kSmallestPixelSize; --size) {
+        shown.font.setPixelSize(size);
+        if (QFontMetrics(shown.font).horizontalAdvance(shown.text) <= width) return shown;
+    }
+    shown.text = QFontMetrics(shown.font).elidedText(shown.text, Qt::ElideRight, width);
+    return shown;
+}
 
 void showEntryTextsOnly(QComboBox& list) {
     list.setItemDelegate(new EntryTextDelegate(&list));

@@ -17,9 +17,8 @@ QPixmap loadResource(const QString& path) {
 }  // namespace
 
 QPixmap loadTicketPicture(TicketPicture picture) {
-    const std::string_view name = ticketPictureName(picture);
     return loadResource(
-        QStringLiteral(":/tickets/%1.jpg").arg(QLatin1String(name.data(), static_cast<int>(name.size()))));
+        QStringLiteral(":/tickets/%1.jpg").arg(QLatin1String(picture.data(), static_cast<int>(picture.size()))));
 }
 
 QPixmap loadBoxPicture(BoxPictureKind kind) {

@@ -5,8 +5,10 @@
 #include <QColor>
 #include <QFile>
 #include <QFontMetrics>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QRectF>
+#include <type_traits>
 
 namespace norvex5 {
 
@@ -28,23 +30,60 @@ struct QueueResolution {
     int y = 0;
 };
 
+// The print system's library, loaded the first time a queue is asked: linked to the program, it
+// and the dozen libraries it needs were loaded at every start, printing or not. Empty when the
+// library or one of its functions is missing.
+struct PrintSystem {
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsCopyDestInfo) copyDestInfo = nullptr;
+    decltype(&cupsFindDestDefault) findDestDefault = nullptr;
+    decltype(&ippGetResolution) getResolution = nullptr;
+    decltype(&cupsFreeDestInfo) freeDestInfo = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+
+    bool loaded() const {
+        return getNamedDest && copyDestInfo && findDestDefault && getResolution && freeDestInfo && freeDests;
+    }
+};
+
+const PrintSystem& printSystem() {
+    static const PrintSystem loaded = [] {
+        QLibrary library(QStringLiteral("cups"), 2);
+        PrintSystem functions;
+        if (!library.load()) return functions;
+        const auto resolve = [&library](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+        };
+        resolve(functions.getNamedDest, "cupsGetNamedDest");
+        resolve(functions.copyDestInfo, "cupsCopyDestInfo");
+        resolve(functions.findDestDefault, "cupsFindDestDefault");
+        resolve(functions.getResolution, "ippGetResolution");
+        resolve(functions.freeDestInfo, "cupsFreeDestInfo");
+        resolve(functions.freeDests, "cupsFreeDests");
+        return functions;
+    }();
+    return loaded;
+}
+
 // The resolution a print queue rasterises at by default, as the print system gives it (from the
 // queue's driver or the printer itself); nothing when the queue does not say.
 QueueResolution queueResolution(const QString& queue) {
+    const PrintSystem& cups = printSystem();
+    if (!cups.loaded()) return {};
     const QByteArray name = queue.toLocal8Bit();
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    cups_dest_t* dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (dest == nullptr) return {};
     QueueResolution found;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        if (ipp_attribute_t* chosen = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")) {
+    if (cups_dinfo_t* info = cups.copyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        if (ipp_attribute_t* chosen = cups.findDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")) {
             ipp_res_t units = IPP_RES_PER_INCH;
             int y = 0;
-            const int x = ippGetResolution(chosen, 0, &y, &units);
+            const int x = cups.getResolution(chosen, 0, &y, &units);
             if (units == IPP_RES_PER_INCH) found = {x, y};
         }
-        cupsFreeDestInfo(info);
+        cups.freeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    cups.freeDests(1, dest);
     return found;
 }
 

@@ -27,6 +27,8 @@ constexpr int kClientHeight = 420;
 constexpr int kRightLeft = 318;
 constexpr int kRightWidth = 274;
 constexpr int kResultRowHeight = 13;
+constexpr int kCountPixelSize = 16;
+constexpr int kSmallestCountPixelSize = 8;
 
 // The result lines are all as high as the designed list's items, whatever the font says; with
 // uniform sizes the view asks this once, not once per line.
@@ -68,12 +70,26 @@ QLabel* summaryLabel(QGroupBox* group, const char* name) {
     label->setPalette(colours);
     QFont bold = label->font();
     bold.setBold(true);
-    bold.setPixelSize(16);
+    bold.setPixelSize(kCountPixelSize);
     label->setFont(bold);
     return label;
 }
 
 }  // namespace
+
+void showCount(QLabel& label, std::int64_t count) {
+    const QString text = QString::number(count);
+    QFont font = label.font();
+    const int room = label.contentsRect().width() - 2 * label.margin() - 4;
+    int size = kCountPixelSize;
+    for (; size > kSmallestCountPixelSize; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) break;
+    }
+    font.setPixelSize(size);
+    label.setFont(font);
+    label.setText(text);
+}
 
 void acceptDigitsOnly(QComboBox* box) {
     box->installEventFilter(new DigitKeysOnly(box));

@@ -5,6 +5,7 @@
 // tools find the same controls by objectName.
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 #include "windows/common/windowtexts.h"
@@ -47,6 +48,10 @@ private:
 
 // Which control takes which message (the window title is set apart).
 std::span<const WindowText> comparisonWindowTexts();
+
+// Writes a count into one of the summary's labels, in a smaller type when the designed one would
+// cut it: a wheel file may hold millions of boards.
+void showCount(QLabel& label, std::int64_t count);
 
 // Lets only digits and Backspace be typed into a draw box; a pasted text is held to digits too.
 void acceptDigitsOnly(QComboBox* box);

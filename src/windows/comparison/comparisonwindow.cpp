@@ -76,7 +76,7 @@ void ComparisonWindow::prepareForShowing() {
         box->clear();
         const int entries = k < kGridADrawBoxCount ? kGridAEntries : kGridBEntries;
         for (int n = 1; n <= entries; ++n) box->addItem(QString::number(n));
-        const std::int32_t remembered = state_.rememberedDraw[k];
+        const std::int32_t remembered = rememberedDraw_[k];
         box->setCurrentIndex(remembered >= 0 && remembered < entries ? remembered : -1);
     }
 }
@@ -90,7 +90,7 @@ void ComparisonWindow::rememberDraw() {
     // The entry the box shows: a typed number is remembered as the entry that holds it.
     for (int k = 0; k < kDrawBoxCount; ++k) {
         const QComboBox* box = controls_.drawBoxes[k];
-        state_.rememberedDraw[k] = box->findText(box->currentText(), Qt::MatchExactly);
+        rememberedDraw_[k] = box->findText(box->currentText(), Qt::MatchExactly);
     }
 }
 
@@ -120,10 +120,10 @@ void ComparisonWindow::clearSummary() {
 }
 
 void ComparisonWindow::showSummary(const MatchCounts& counts) {
-    controls_.fiveMatches->setText(QString::number(counts.five));
-    controls_.fourMatches->setText(QString::number(counts.four));
-    controls_.threeMatches->setText(QString::number(counts.three));
-    controls_.twoMatches->setText(QString::number(counts.two));
+    showCount(*controls_.fiveMatches, counts.five);
+    showCount(*controls_.fourMatches, counts.four);
+    showCount(*controls_.threeMatches, counts.three);
+    showCount(*controls_.twoMatches, counts.two);
 }
 
 void ComparisonWindow::compareWithDraw() {

@@ -19,6 +19,7 @@
 //    the window opens.
 
 #include <QDialog>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -87,6 +88,10 @@ private:
     AppState& state_;
     Platform& platform_;
     ComparisonControls controls_;
+
+    // The draw last entered, kept for the run: the list position of the entry each box showed, -1
+    // for none; all the first entry at start.
+    std::array<std::int32_t, kDrawBoxCount> rememberedDraw_{};
 
     ComparisonMode mode_ = ComparisonMode::NotSet;
     ExternalWheel externalWheel_;

@@ -98,6 +98,11 @@ void ExternalWheelsTab::fillReplacementLists() {
 
 int ExternalWheelsTab::page() const { return controls_.pages->currentIndex() + 1; }
 
+void ExternalWheelsTab::startOver() {
+    showPage(1);
+    if (controls_.linesToSkip->count() > 0) controls_.linesToSkip->setCurrentIndex(0);
+}
+
 void ExternalWheelsTab::showPage(int page) {
     controls_.pages->setCurrentIndex(page - 1);
     refreshNavigation();

@@ -61,6 +61,8 @@ public:
 
     // Page shown, 1 to 5.
     int page() const;
+    // Back where the tab starts: its first page, no lines skipped.
+    void startOver();
     // The replacement boxes with their lists, each showing its own number.
     void fillReplacementLists();
     // The four values every action hands on, read from the pages now; rebuilds the state's

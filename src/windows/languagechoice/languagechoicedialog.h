@@ -2,41 +2,30 @@
 // LanguageChoiceDialog (objectName Form10): the language asked for on the first run, before any
 // text of the program has been read in a language of the player's. Its title and note are in
 // French and English at once; the language buttons name themselves. Whatever button is checked
-// when the window closes, by OK or otherwise, becomes the program's language.
+// when the window closes, by OK or otherwise, is the choice.
 
 #include <QDialog>
 
-class QPlainTextEdit;
-class QPushButton;
+#include "localisation/messagetable.h"
+#include "windows/languagechoice/languagechoicecontrols.h"
 
 namespace norvex5 {
-
-struct AppState;
-class Platform;
-class LanguageGroup;
 
 class LanguageChoiceDialog : public QDialog {
     Q_OBJECT
 
 public:
-    LanguageChoiceDialog(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    explicit LanguageChoiceDialog(QWidget* parent = nullptr);
 
-    // Shows the window modally with the current language checked; returns when it closes, the
-    // choice made the current language.
-    void openModal();
-    void prepare();
-
-    void done(int result) override;
+    // Shows the window modally with `current` checked and returns the language checked when it
+    // closes.
+    LanguageCode choose(LanguageCode current);
+    void prepare(LanguageCode current);
 
 private:
-    void buildControls();
     void connectHandlers();
 
-    AppState& state_;
-    Platform& platform_;
-    LanguageGroup* languages_ = nullptr;
-    QPlainTextEdit* note_ = nullptr;
-    QPushButton* okButton_ = nullptr;
+    LanguageChoiceControls controls_;
 };
 
 }  // namespace norvex5

@@ -18,7 +18,7 @@
 
 #include "core/appstate.h"
 #include "core/expansion.h"
-#include "core/gametype.h"
+#include "core/lotteries.h"
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
 #include "localisation/messagenumbers.h"
@@ -115,7 +115,11 @@ void MainWindow::connectHandlers() {
 // --- The ticket ---------------------------------------------------------------------------------
 
 QPixmap MainWindow::ticketPicture(TicketPicture picture) {
-    QLabel* holder = controls_.ticketPictures[static_cast<int>(picture)];
+    const QString name = QString::fromUtf8(picture.data(), static_cast<int>(picture.size()));
+    const auto held = std::find_if(controls_.ticketPictures.begin(), controls_.ticketPictures.end(),
+                                   [&](const QLabel* holder) { return holder->objectName() == name; });
+    if (held == controls_.ticketPictures.end()) return {};
+    QLabel* holder = *held;
     if (!holder->property("read").toBool()) {
         holder->setPixmap(loadTicketPicture(picture));
         holder->setProperty("read", true);
@@ -176,14 +180,13 @@ void MainWindow::selectGameType(int code) {
 }
 
 void MainWindow::checkGameTypeButton() {
-    switch (state_.parameters.gameType) {
-        case 1: controls_.france->setChecked(true); break;
-        case 4: controls_.portugal->setChecked(true); break;
-        case 6: controls_.newYork->setChecked(true); break;
-        case 7: controls_.florida->setChecked(true); break;
-        case 8: controls_.carolina->setChecked(true); break;
-        default: break;  // the hidden game types keep the buttons as they are
-    }
+    // The hidden game types keep the buttons as they are.
+    const Lottery* lottery = findLottery(state_.parameters.gameType);
+    const GameTypeButton* shown = lottery != nullptr ? shownButton(*lottery) : nullptr;
+    if (shown == nullptr) return;
+    const QString name = QString::fromUtf8(shown->objectName.data(), static_cast<int>(shown->objectName.size()));
+    for (QRadioButton* radio : controls_.gameTypes)
+        if (radio->objectName() == name) radio->setChecked(true);
 }
 
 void MainWindow::pickRandomNumbers() {
@@ -318,8 +321,7 @@ void MainWindow::applyTexts() {
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
         menu->setTitle(withMnemonic(menu->title(), taken));
-    if (state_.parameters.gameType == 1) controls_.france->setChecked(true);
-    if (state_.parameters.gameType == 7) controls_.florida->setChecked(true);
+    checkGameTypeButton();
 }
 
 // --- Saved games --------------------------------------------------------------------------------
@@ -329,7 +331,7 @@ void MainWindow::saveGame() {
     record.wheelListIndex = controls_.wheelList->currentIndex();
     for (int n = 1; n <= kSavedNumberCount; ++n) record.states[n] = state_.selection[n];
     record.reserved = state_.savedGameReserved;
-    saveGameThroughDialog(platform_, state_.messageLookup(), record);
+    saveGameThroughDialog(platform_, state_.messageLookup(), state_.parameters.language, record);
 }
 
 void MainWindow::loadGame() {
@@ -380,7 +382,7 @@ void MainWindow::activate() {
 
     try {
         controls_.pages->setCurrentIndex(0);
-        if (auto* files = findChild<QTabWidget*>(QStringLiteral("Pagecontrolfic"))) files->setCurrentIndex(0);
+        if (externalTab_ != nullptr) externalTab_->startOver();
 
         const ParametersLoadResult loaded = loadParameters(parametersFile());
         state_.parameters = loaded.record;
@@ -392,12 +394,11 @@ void MainWindow::activate() {
         clearAll(state_.selection);
         redrawBoxes();
         refreshCounters();
-        if (auto* skip = findChild<QComboBox*>(QStringLiteral("combligne")); skip != nullptr && skip->count() > 0)
-            skip->setCurrentIndex(0);
 
         ParameterRecord& p = state_.parameters;
         p.gameType = effectiveGameType(p.gameType);
-        if (p.gameType == 1) p.highestNumber = 49;
+        // The button already on in the design runs no handler when switched on: its number is set here.
+        if (const auto highest = highestNumberSetBy(p.gameType)) p.highestNumber = *highest;
         checkGameTypeButton();
         applyTexts();
         layOutTicket();

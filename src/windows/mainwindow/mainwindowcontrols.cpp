@@ -13,7 +13,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
+#include "core/lotteries.h"
 #include "core/selection.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
@@ -67,10 +69,8 @@ void MainWindowControls::build(QMainWindow& window, TicketPanel::PictureSource t
     window.setCentralWidget(client);
     GradientBackground::placeBehind(client);
 
-    for (int i = 0; i < kTicketPictureCount; ++i) {
-        const std::string_view name = ticketPictureName(static_cast<TicketPicture>(i));
-        ticketPictures[i] = pictureHolder(client, QString::fromUtf8(name.data(), static_cast<int>(name.size())), {});
-    }
+    for (const TicketPicture name : norvex5::ticketPictures())
+        ticketPictures.push_back(pictureHolder(client, QString::fromUtf8(name.data(), static_cast<int>(name.size())), {}));
     emptyBox = pictureHolder(client, QStringLiteral("imagevide"), loadBoxPicture(BoxPictureKind::Empty));
     tickedBox = pictureHolder(client, QStringLiteral("imagecochee"), loadBoxPicture(BoxPictureKind::Ticked));
     fixedBox = pictureHolder(client, QStringLiteral("imagefixe"), loadBoxPicture(BoxPictureKind::Fixed));
@@ -163,36 +163,30 @@ void MainWindowControls::buildTicket(QWidget* page, TicketPanel::PictureSource t
 
 void MainWindowControls::buildGameTypes(QWidget* page) {
     auto* group = named(new QGroupBox(QStringLiteral("Type de grille à l'écran"), page), "Gtype");
-    group->setGeometry(4, 298, 374, 74);
-    struct Button {
-        const char* name;
-        const char* caption;
-        int code;
-        bool visible;
-        QPoint at;
-        QRadioButton** member;
+    // The designed places of the shown buttons, in the table's order; a lottery added after them
+    // takes the next place of a row of three, the group growing to hold it.
+    const QPoint designed[] = {{12, 20}, {132, 20}, {252, 20}, {12, 46}, {196, 46}};
+    const auto place = [&](int shown) {
+        if (shown < static_cast<int>(std::size(designed))) return designed[shown];
+        const int beyond = shown - static_cast<int>(std::size(designed));
+        return QPoint(12 + 120 * (beyond % 3), 72 + 26 * (beyond / 3));
     };
-    const Button buttons[] = {
-        {"Rfrance", "(France..)", 1, true, {12, 20}, &france},
-        {"rUk", "4", 2, false, {}, nullptr},
-        {"rEspagne", "2", 3, false, {}, nullptr},
-        {"rsuisse", "5", 4, false, {}, nullptr},
-        {"rportugal", "(Portugal )", 4, true, {132, 20}, &portugal},
-        {"rswisslog", "6", 5, false, {}, nullptr},
-        {"rautriche", "NYTake5", 6, true, {252, 20}, &newYork},
-        {"rflorida", " (Florida , N. Car. )", 7, true, {12, 46}, &florida},
-        {"rticketncarl", "S Carolina..", 8, true, {196, 46}, &carolina},
-    };
-    for (const Button& b : buttons) {
-        auto* radio = named(new QRadioButton(QLatin1String(b.caption), group), b.name);
-        radio->setProperty("gameType", b.code);
-        radio->setGeometry(b.at.x(), b.at.y(), 150, 22);
-        radio->setVisible(b.visible);
+    int shown = 0;
+    int bottom = 0;
+    for (const GameTypeChoice& choice : gameTypeButtons()) {
+        const GameTypeButton& b = choice.button;
+        auto* radio = new QRadioButton(QString::fromUtf8(b.caption.data(), static_cast<int>(b.caption.size())), group);
+        radio->setObjectName(QString::fromUtf8(b.objectName.data(), static_cast<int>(b.objectName.size())));
+        radio->setProperty("gameType", choice.code);
+        radio->setGeometry(QRect(b.shown ? place(shown++) : QPoint(), QSize(150, 22)));
+        radio->setVisible(b.shown);
+        if (b.shown) bottom = std::max(bottom, radio->geometry().bottom());
         gameTypes.push_back(radio);
-        if (b.member != nullptr) *b.member = radio;
     }
-    // On in the window design; start-up switches on the one of the saved game type.
-    france->setChecked(true);
+    group->setGeometry(4, 298, 374, std::max(74, bottom + 7));
+    // The first button is on in the window design; start-up switches on the one of the saved game
+    // type.
+    if (!gameTypes.empty()) gameTypes.front()->setChecked(true);
 }
 
 void MainWindowControls::buildWheelChoice(QWidget* page) {

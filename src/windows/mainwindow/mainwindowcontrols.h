@@ -5,7 +5,6 @@
 // same controls by objectName.
 
 #include <QPixmap>
-#include <array>
 #include <vector>
 
 #include "screen/boxpositions.h"
@@ -53,20 +52,16 @@ struct MainWindowControls {
 
     // The hidden holders of the pictures the window copies from: the ticket pictures (filled the
     // first time a game type needs one) and the three box marks.
-    std::array<QLabel*, kTicketPictureCount> ticketPictures{};
+    std::vector<QLabel*> ticketPictures;  // one per picture of the lottery table, in its order
     QLabel* emptyBox = nullptr;
     QLabel* tickedBox = nullptr;
     QLabel* fixedBox = nullptr;
 
     TicketPanel* ticket = nullptr;
 
-    // The game type buttons, hidden ones included; each carries its code as property "gameType".
+    // The game type buttons of the lottery table, hidden ones included; each carries its code as
+    // property "gameType".
     std::vector<QRadioButton*> gameTypes;
-    QRadioButton* france = nullptr;    // game type 1
-    QRadioButton* portugal = nullptr;  // 4
-    QRadioButton* newYork = nullptr;   // 6
-    QRadioButton* florida = nullptr;   // 7
-    QRadioButton* carolina = nullptr;  // 8
 
     QComboBox* wheelList = nullptr;
     QToolButton* describeWheel = nullptr;

@@ -32,6 +32,8 @@ constexpr WindowText kMainWindowTexts[] = {
     {"Infos1", kCaption, kMessageAbout},
     {"mVoirlalistedesbulletins1", kCaption, kMessageBoardListMenu},
     {"Utilisation1", kCaption, kMessageUseMenu},
+    // The designed window left this menu's title as written; the table has it in every language.
+    {"Options1", kCaption, kMessageOptionsMenu},
     {"bnaleat", kCaption, kMessageRandomNumbers},
     {"bderniertirage", kCaption, kMessageLastDraw},
     {"labclickdroit", kCaption, kMessageLeftClick},

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "localisation/messages.h"
+#include "localisation/messagetable.h"
 #include "persistence/savedgame.h"
 
 namespace norvex5 {
@@ -12,8 +13,9 @@ namespace norvex5 {
 class Platform;
 
 // Asks for a file name, asks before replacing an existing file, writes the game. A failed write
-// is reported; a cancelled dialog or a "No" does nothing.
-void saveGameThroughDialog(Platform& platform, const MessageLookup& message, const SavedGameRecord& record);
+// is reported with the file and why, in `language`; a cancelled dialog or a "No" does nothing.
+void saveGameThroughDialog(Platform& platform, const MessageLookup& message, LanguageCode language,
+                           const SavedGameRecord& record);
 
 // Asks for a file and reads it. Nothing when the dialog was cancelled. A refused file has been
 // reported to the player already; its result still carries the reserved field when one was read.

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <span>
 
 #include "output/ticketprinting.h"
 #include "windows/parameters/parameterscontrols.h"

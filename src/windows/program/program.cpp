@@ -75,9 +75,10 @@ Program::Program(Platform& platform, ProgramDirectories directories)
       ticketPrint_(onFirstUse<TicketPrintDialog>()),
       comparison_(onFirstUse<ComparisonWindow>()),
       parameters_(onFirstUse<ParametersWindow>()),
-      languageChoice_(onFirstUse<LanguageChoiceDialog>()),
+      languageChoice_(onFirstUse<LanguageChoiceDialog>(
+          [](MainWindow& owner) { return std::make_unique<LanguageChoiceDialog>(&owner); })),
       wheelDescription_(onFirstUse<WheelDescriptionWindow>()),
-      about_(onFirstUse<AboutBox>()),
+      about_(onFirstUse<AboutBox>([](MainWindow& owner) { return std::make_unique<AboutBox>(&owner); })),
       wheelCheck_(onFirstUse<WheelCheckWindow>()),
       wheelGenerator_(onFirstUse<WheelGeneratorWindow>([this](MainWindow& owner) {
           auto generator = std::make_unique<WheelGeneratorWindow>(state_, platform_, &owner);
@@ -121,35 +122,26 @@ void Program::connectWindows() {
     };
     hooks.wheelGenerator = [this] { wheelGenerator_->openWindow(); };
     hooks.parametersWindow = [this] { parameters_->openModal(); };
-    hooks.firstRunLanguage = [this] { languageChoice_->openModal(); };
+    hooks.firstRunLanguage = [this] {
+        state_.parameters.language = languageChoice_->choose(state_.parameters.language);
+    };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
-    hooks.aboutBox = [this] { about_->showBox(); };
+    hooks.aboutBox = [this] { about_->showBox(state_.messageLookup(), state_.parameters.language); };
     hooks.help = [this] { openHelp(platform_, state_, directories_.program, defaultHelpFolder()); };
-    hooks.resultsPage = [this] { openResultsPage(platform_, ResultsPage::FrenchLotto); };
+    hooks.resultsPage = [this] { openResultsPage(platform_, state_.parameters.gameType); };
     hooks.companionLaunch = [this] { launchCompanion(platform_, directories_.program); };
 }
 
 void Program::checkWheelFile(const ExternalWheel& file) {
-    // The file's numbers run up to the highest it holds; the replacement boxes say how each is played.
-    const workshop::WheelFileReading reading = workshop::readWheelFileAsNumbered(file, kGridACount);
-    std::optional<workshop::PlayedWheel> played;
-    if (reading.ok()) {
-        int highest = 5;
-        for (const workshop::Board& board : reading.wheel.boards)
-            for (const std::uint8_t n : board) highest = std::max(highest, n + 1);
-        workshop::Wheel wheel = reading.wheel;
-        wheel.numbers = highest;
-        played = workshop::playedWheel(wheel, file.map);
-    }
-    if (!played) {
-        const std::string problem = reading.ok() ? std::string() : workshop::describeProblem(reading, kGridACount);
+    const workshop::PlayedWheelFile check = workshop::playedWheelFile(file, kGridACount);
+    if (!check.played) {
         platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)) +
-                              (problem.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(problem)),
+                              (check.problem.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(check.problem)),
                           QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
         return;
     }
-    wheelCheck_->openFor(played->wheel, played->played);
+    wheelCheck_->openFor(check.played->wheel, check.played->played);
 }
 
 void Program::start() { mainWindow_->show(); }

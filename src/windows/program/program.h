@@ -83,7 +83,8 @@ private:
     // The same for a window built from the state and the desktop alone.
     template <typename Window>
     WindowOnFirstUse<Window> onFirstUse();
-    // The check of a wheel file of the external tab, its numbers played as the replacement boxes say.
+    // Opens the wheel check over a wheel file of the external tab, its numbers played as the
+    // replacement boxes say, or says why it cannot.
     void checkWheelFile(const ExternalWheel& file);
 
     AppState state_;

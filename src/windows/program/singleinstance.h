@@ -7,13 +7,16 @@
 //
 // The folder of both is given, so that tests run beside a real program, and beside each other,
 // without meeting it; the program uses the user's runtime folder.
+//
+// The socket is a plain local socket watched by the event loop: the network module that offers
+// one would be loaded at every start, and loading it cost more than building half the window.
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+class QSocketNotifier;
 class QWidget;
 
 namespace norvex5 {
@@ -43,12 +46,14 @@ signals:
     void forwardRequested();
 
 private:
+    void listen();
     void takeRequests();
     void askTheRunningProgram() const;
 
     QString folder_;
     QLockFile lock_;
-    QLocalServer server_;
+    int listener_ = -1;
+    QSocketNotifier* requests_ = nullptr;
     QPointer<QWidget> window_;
 };
 

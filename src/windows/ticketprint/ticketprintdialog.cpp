@@ -86,6 +86,16 @@ void TicketPrintDialog::applyTexts() {
     controls_.preview->setText(fromUtf8(state_.programText(ProgramText::PrintPreview)));
     controls_.firstBoard->setToolTip(fromUtf8(state_.programText(ProgramText::FirstBoardToPrint)));
     controls_.lastBoard->setToolTip(fromUtf8(state_.programText(ProgramText::LastBoardToPrint)));
+    nameBonusRun();
+}
+
+void TicketPrintDialog::nameBonusRun() {
+    // The designed caption counts to ten; a bonus row of another length says how far it runs.
+    constexpr int kDesignedRun = 10;
+    const int count = bonusNumberCount(selectedModel());
+    controls_.successiveBonus->setText(
+        count == kDesignedRun ? text(kMessageBonusInTurn)
+                              : fromUtf8(state_.programText(ProgramText::BonusNumbersInTurn)).arg(count));
 }
 
 void TicketPrintDialog::showEvent(QShowEvent* event) {
@@ -123,6 +133,7 @@ void TicketPrintDialog::refreshBonusControls() {
     numbers->clear();
     for (int b = 1; b <= count; ++b) numbers->addItem(QString::number(b));
     numbers->setCurrentIndex(0);
+    nameBonusRun();
     const bool offered = hasBonusRow(model);
     controls_.bonusWanted->setVisible(offered);
     controls_.bonusModes->setVisible(offered && controls_.bonusWanted->isChecked());

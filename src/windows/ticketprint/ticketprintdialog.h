@@ -65,6 +65,7 @@ protected:
 private:
     void connectHandlers();
     void applyTexts();
+    void nameBonusRun();
     void fillModelList();
     void resetBoardRange();
     int selectedModel() const;

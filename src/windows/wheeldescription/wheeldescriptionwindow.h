@@ -6,9 +6,7 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include "windows/wheeldescription/wheeldescriptioncontrols.h"
 
 namespace norvex5 {
 
@@ -27,14 +25,11 @@ public:
     void prepare();
 
 private:
-    void buildControls();
     void connectHandlers();
 
     AppState& state_;
     Platform& platform_;
-    QLabel* title_ = nullptr;
-    QPlainTextEdit* description_ = nullptr;
-    QPushButton* returnButton_ = nullptr;
+    WheelDescriptionControls controls_;
 };
 
 }  // namespace norvex5

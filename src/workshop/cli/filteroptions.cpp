@@ -35,6 +35,14 @@ void addFilterOptions(CLI::App& command, FilterOptions& o) {
 
 std::optional<FilterSetting> readFilterOptions(const FilterOptions& o, int numbers, std::ostream& err) {
     FilterSetting setting;
+    // Without a filter nothing reads the numbers played unless they are given: a wheel over more
+    // numbers than the default game has is still checked and generated.
+    const bool filtered = o.filterOption != nullptr && o.filterOption->count() > 0;
+    if (!filtered && o.play.empty()) {
+        setting.played = firstNumbers(numbers, o.highest);
+        setting.draws = setting.passing = 1;
+        return setting;
+    }
     if (o.play.empty()) {
         setting.played = firstNumbers(numbers, o.highest);
     } else {
@@ -51,7 +59,7 @@ std::optional<FilterSetting> readFilterOptions(const FilterOptions& o, int numbe
     }
     setting.draws = binomial(o.highest, kBoardSize);
     setting.passing = setting.draws;
-    if (o.filterOption == nullptr || o.filterOption->count() == 0) return setting;
+    if (!filtered) return setting;
     auto parsed = parseDrawFilter(o.filter, o.highest);
     if (const auto* problem = std::get_if<FilterProblem>(&parsed)) {
         err << kToolPrefix << problem->message() << "\n";

@@ -1,5 +1,6 @@
 #include "workshop/cli/generatecommand.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <signal.h>
 
 #include "persistence/atomicfile.h"
+#include "workshop/cli/filteroptions.h"
 #include "workshop/cli/wheelstool.h"
 #include "workshop/wheelgenerator.h"
 
@@ -29,6 +31,13 @@ struct GenerateOptions {
     int threads = 0;  // 0: one search for each core
     std::string outFile;
     bool json = false;
+    FilterOptions filter;
+};
+
+// The filter a wheel is generated under, as the answer tells it.
+struct GenerateFilter {
+    std::string text;
+    double passingShare = 1.0;
 };
 
 // Ctrl-C and a polite kill end the search as the generator window's Stop does: the smallest
@@ -86,7 +95,7 @@ std::vector<std::uint8_t> boardNumbers(const Board& board) { return {board.begin
 
 // `written`: the wheel went to --out; else its boards are part of the answer.
 void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
-                       const GeneratorResult& result, bool written) {
+                       const GeneratorResult& result, bool written, const std::optional<GenerateFilter>& filtered) {
     ToolJson document;
     document["numbers"] = o.numbers;
     document["guarantee"] = o.t;
@@ -96,6 +105,10 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
     document["seed"] = settings.seed;
     document["threads"] = settings.threads;
     document["out"] = written ? ToolJson(o.outFile) : ToolJson();
+    if (filtered) {
+        document["filter"] = filtered->text;
+        document["draws_passing_share"] = filtered->passingShare;
+    }
     if (!written) {
         ToolJson wheel = ToolJson::array();
         for (const Board& b : result.wheel.boards) wheel.push_back(numbersJson(boardNumbers(b), 1));
@@ -105,9 +118,12 @@ void writeGenerateJson(std::ostream& out, const GenerateOptions& o, const Genera
 }
 
 void writeGenerateText(std::ostream& out, const GenerateOptions& o, const GeneratorSettings& settings,
-                       const GeneratorResult& result, bool written) {
-    out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m
-        << " (seed " << settings.seed << " on " << settings.threads
+                       const GeneratorResult& result, bool written, const std::optional<GenerateFilter>& filtered) {
+    out << result.wheel.boards.size() << " boards over " << o.numbers << " numbers keep " << o.t << " if " << o.m;
+    if (filtered)
+        out << " among draws that pass " << filtered->text << " (" << fixedDecimals(100.0 * filtered->passingShare, 2)
+            << " % of draws)";
+    out        << " (seed " << settings.seed << " on " << settings.threads
         << (settings.threads == 1 ? " thread, " : " threads, ") << fixedDecimals(result.seconds, 1) << " s)";
     if (written) {
         out << ", written to " << o.outFile << "\n";
@@ -131,7 +147,20 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
         err << kToolPrefix << problem << "\n";
         return kToolBadInput;
     }
+    const auto filterSetting = readFilterOptions(o.filter, o.numbers, err);
+    if (!filterSetting) return kToolBadInput;
     GeneratorSettings settings;
+    std::optional<GenerateFilter> filtered;
+    if (filterSetting->filter) {
+        const PassingDraws draws(*filterSetting->filter, filterSetting->played);
+        settings.needed = draws.heldFlags(o.m);
+        if (std::find(settings.needed.begin(), settings.needed.end(), 1) == settings.needed.end()) {
+            err << kToolPrefix << "no draw that passes the filter \"" << filterText(*filterSetting->filter)
+                << "\" holds " << o.m << " of the numbers played: there is nothing to cover\n";
+            return kToolBadInput;
+        }
+        filtered = GenerateFilter{filterText(*filterSetting->filter), draws.share()};
+    }
     settings.numbers = o.numbers;
     settings.guarantee = {o.t, o.m};
     settings.seconds = o.seconds;
@@ -163,9 +192,9 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
     if (o.json)
-        writeGenerateJson(out, o, settings, result, written);
+        writeGenerateJson(out, o, settings, result, written, filtered);
     else
-        writeGenerateText(out, o, settings, result, written);
+        writeGenerateText(out, o, settings, result, written, filtered);
     return status;
 }
 
@@ -184,6 +213,7 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
         ->check(CLI::PositiveNumber);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
     command->add_flag("--json", o->json, "Answer in JSON");
+    addFilterOptions(*command, o->filter);
     return {command, [o, seed](std::ostream& out, std::ostream& err) {
                 o->seedGiven = seed->count() > 0;
                 return generate(*o, out, err);

@@ -9,7 +9,9 @@
 
 using namespace norvex5;
 using norvex5::testing::MainWindowRig;
-using norvex5::testing::WindowRig;
+using norvex5::testing::findControl;
+using norvex5::testing::pressControl;
+using norvex5::testing::WindowRigBase;
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
@@ -27,27 +29,35 @@ void AboutBoxTest::showsVersionAndDisclaimer_data() {
 
 void AboutBoxTest::showsVersionAndDisclaimer() {
     QFETCH(int, language);
-    WindowRig<AboutBox> rig;
+    WindowRigBase rig;
     rig.state.parameters.language = language;
-    rig.window.showBox();
-    rig.window.showBox();  // shown twice: the lines are not added twice
-    QCOMPARE(rig.window.windowTitle(), QStringLiteral("A propos"));
-    QCOMPARE(rig.find<QLabel>(QStringLiteral("ProductName"))->text(), QStringLiteral("NORVEX5"));
-    QCOMPARE(rig.find<QLabel>(QStringLiteral("lversion"))->text(), QStringLiteral("1.08"));
-    QVERIFY(rig.find<QLabel>(QStringLiteral("Label3"))->isHidden());
-    QCOMPARE(rig.find<QPushButton>(QStringLiteral("OKButton"))->text(), rig.message(126));
-    const QStringList lines = rig.find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n'));
+    AboutBox about;
+    about.showBox(rig.state.messageLookup(), language);
+    about.showBox(rig.state.messageLookup(), language);  // shown twice: the lines are not added twice
+    // The title in the box's language: French only in French.
+    QCOMPARE(about.windowTitle(), QString::fromStdString(rig.state.programText(ProgramText::AboutTitle)));
+    QCOMPARE(about.windowTitle() == QStringLiteral("A propos"), language == 1);
+    QCOMPARE(findControl<QLabel>(about, QStringLiteral("ProductName"))->text(), QStringLiteral("NORVEX5"));
+    QCOMPARE(findControl<QLabel>(about, QStringLiteral("lversion"))->text(), QStringLiteral("1.08"));
+    QVERIFY(findControl<QLabel>(about, QStringLiteral("Label3"))->isHidden());
+    QCOMPARE(findControl<QPushButton>(about, QStringLiteral("OKButton"))->text(), rig.message(126));
+    auto* disclaimer = findControl<QPlainTextEdit>(about, QStringLiteral("Memo1"));
+    const QStringList lines = disclaimer->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines, (QStringList{rig.message(73), rig.message(74), rig.message(107)}));
-    // No language leaves the disclaimer blank.
-    for (const QString& line : lines) QVERIFY(!line.isEmpty());
-    rig.press("OKButton");
-    QVERIFY(!rig.window.isVisible());
+    // No language leaves the disclaimer blank, nor cuts one of its lines.
+    for (const QString& line : lines) {
+        QVERIFY(!line.isEmpty());
+        QVERIFY2(disclaimer->fontMetrics().horizontalAdvance(line) < disclaimer->viewport()->width(),
+                 qPrintable(line));
+    }
+    pressControl(about, "OKButton");
+    QVERIFY(!about.isVisible());
 }
 
 void AboutBoxTest::leavesTheMainWindowUsable() {
     MainWindowRig rig;
-    AboutBox about(rig.state, rig.platform);
-    rig.window.hooks().aboutBox = [&] { about.showBox(); };
+    AboutBox about;
+    rig.window.hooks().aboutBox = [&] { about.showBox(rig.state.messageLookup(), rig.state.parameters.language); };
     rig.start();
     rig.press("Infos1");
     QVERIFY(about.isVisible());

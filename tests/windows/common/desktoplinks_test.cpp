@@ -1,11 +1,15 @@
 // Help, results pages and the companion at the end, through the scripted desktop.
 
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 
 #include "core/appstate.h"
+#include "localisation/messagenumbers.h"
+#include "localisation/programtexts.h"
+#include "periphery/weblinks.h"
 #include "windows/common/desktoplinks.h"
 #include "windows/common/fakeplatform.h"
 #include "windows/mainwindow/mainwindow.h"
@@ -22,6 +26,8 @@ private slots:
     void helpPageInThePlayersLanguage();
     void helpThatCannotOpenSaysWhereItIs();
     void installedHelpPageOpensWhereItLies();
+    void helpNamesEveryWindowAsItIsCaptioned_data();
+    void helpNamesEveryWindowAsItIsCaptioned();
     void resultsPagesOpenOnlyWithAViewer();
     void companionProgramBeforeItsPage();
 };
@@ -49,12 +55,16 @@ void DesktopLinksTest::helpPageInThePlayersLanguage_data() {
     QTest::addColumn<bool>("chmPresent");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("lang");
-    QTest::newRow("French, no help file") << 1 << false << "norvex5-fr.html"
-                                          << "lang=\"fr\"";
-    QTest::newRow("German, no help file") << 7 << false << "norvex5-en.html"
-                                          << "lang=\"en\"";
+    const char* const codes[] = {"fr", "en", "pt", "es", "it", "hr", "de"};
+    for (LanguageCode language = 1; language <= kLanguageCount; ++language) {
+        const QString code = QLatin1String(codes[language - 1]);
+        QTest::newRow(codes[language - 1]) << language << false << QStringLiteral("norvex5-%1.html").arg(code)
+                                           << QStringLiteral("lang=\"%1\"").arg(code);
+    }
     QTest::newRow("English, help file nobody opens") << 2 << true << "norvex5-en.html"
                                                      << "lang=\"en\"";
+    QTest::newRow("no language yet") << 0 << false << "norvex5-en.html"
+                                     << "lang=\"en\"";
 }
 
 void DesktopLinksTest::helpPageInThePlayersLanguage() {
@@ -76,6 +86,11 @@ void DesktopLinksTest::helpPageInThePlayersLanguage() {
     const QByteArray html = written.readAll();
     QVERIFY(html.contains(lang.toUtf8()));
     QVERIFY(html.contains("</html>"));
+    // Its look lies beside it, where the page's link finds it.
+    QVERIFY(html.contains(QByteArray("href=\"") + kHelpStyleSheet + '"'));
+    QFile look(folder + QLatin1Char('/') + QLatin1String(kHelpStyleSheet));
+    QVERIFY(look.open(QIODevice::ReadOnly));
+    QVERIFY(look.readAll().contains("body {"));
     QVERIFY(platform.messages().isEmpty());
 }
 
@@ -89,7 +104,7 @@ void DesktopLinksTest::helpThatCannotOpenSaysWhereItIs() {
     QVERIFY(platform.openedUrls().isEmpty());
     QCOMPARE(platform.messages().size(), 1);
     QVERIFY(platform.messages()[0].text.startsWith(QStringLiteral("Kein Programm")));
-    QVERIFY(platform.messages()[0].text.contains(cache.path() + QStringLiteral("/norvex5-en.html")));
+    QVERIFY(platform.messages()[0].text.contains(cache.path() + QStringLiteral("/norvex5-de.html")));
 }
 
 void DesktopLinksTest::installedHelpPageOpensWhereItLies() {
@@ -112,28 +127,68 @@ void DesktopLinksTest::installedHelpPageOpensWhereItLies() {
     QVERIFY(platform.messages().isEmpty());
 }
 
+void DesktopLinksTest::helpNamesEveryWindowAsItIsCaptioned_data() {
+    QTest::addColumn<int>("language");
+    for (LanguageCode language = 1; language <= kLanguageCount; ++language)
+        QTest::newRow(qPrintable(QString::number(language))) << language;
+}
+
+void DesktopLinksTest::helpNamesEveryWindowAsItIsCaptioned() {
+    // The help leads the player by the words on the screen: each window, tab page and command it
+    // explains is named in the page as the program captions it in that language.
+    QFETCH(int, language);
+    const int messages[] = {
+        kMessageInternalWheels,    kMessageExternalWheels, kMessageWheelingSystems,  kMessageRandomNumbers,
+        kMessageClearBoard,        kMessageViewBoards,     kMessageBoardListButton,  kMessagePrintTickets,
+        kMessageCompareWithDraw,   kMessageSelectedWheel,  kMessageLastDraw,         kMessageBoardsToPlay,
+        kMessageInternalListTitle, kMessageExportList,     kMessageTicketType,       kMessageBoardsToPrint,
+        kMessagePrintBoardNumbers, kMessageMarkBonus,      kMessageViewResults,      kMessageSelectFile,
+        kMessageSeparator,         kMessageLinesToSkip,    kMessageReplaceNumbers,   kMessageDisplayAll,
+        kMessagePrintList,         kMessageParameters,     kMessageHorizontalOffset, kMessageVerticalOffset,
+        kMessageLanguage,          kMessageSaveGame,       kMessageLoadGame};
+    const ProgramText texts[] = {
+        ProgramText::PrintPreview,        ProgramText::TestPrint,          ProgramText::WheelCheckTitle,
+        ProgramText::WheelGeneratorTitle, ProgramText::NumbersStartAtZero, ProgramText::UseTickedNumbers,
+        ProgramText::GuaranteeLabel,      ProgramText::Generate,           ProgramText::Stop,
+        ProgramText::SendToExternalTab};
+    QTemporaryDir cache;
+    const QString written = writeHelpPage(QString::fromStdString(helpPageName(language)), cache.path());
+    QFile page(written);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    // A browser shows a line break in the source as one blank.
+    const QString html = QString::fromUtf8(page.readAll()).simplified();
+    QStringList captions{QStringLiteral("Langue - Language")};  // the first run's window, in two languages
+    const auto add = [&](std::string_view caption) {
+        captions.append(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())).trimmed());
+    };
+    for (const int message : messages) add(messageTableCell(message, language));
+    for (const ProgramText text : texts) add(programText(text, language));
+    QStringList missing;
+    for (const QString& caption : captions)
+        if (!html.contains(caption)) missing.append(caption);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+}
+
 void DesktopLinksTest::resultsPagesOpenOnlyWithAViewer() {
     FakePlatform platform;
-    const QString host = QString::fromUtf8(kResultsServerHost.data(), kResultsServerHost.size());
-    openResultsPage(platform, ResultsPage::FrenchLotto);
-    openResultsPage(platform, ResultsPage::EuroMillions);
-    QCOMPARE(
-        platform.openedUrls(),
-        (QStringList{QStringLiteral("http://") + host + QStringLiteral("/resultat-loto-francais.php?vsource=nrv5"),
-                     QStringLiteral("http://") + host + QStringLiteral("/resultat-euromillions.php?vsource=stelv")}));
+    const auto page = [](int gameType) { return QString::fromStdString(resultsPageAddress(gameType)); };
+    openResultsPage(platform, 1);
+    openResultsPage(platform, 8);
+    openResultsPage(platform, 99);  // no lottery, no page: nothing is opened
+    QCOMPARE(platform.openedUrls(), (QStringList{page(1), page(8)}));
     platform.clear();
     platform.setHandledSuffixes({QStringLiteral(".html")});
-    QVERIFY(!openInWebViewer(platform, QStringLiteral("http://") + host + QStringLiteral("/")));
-    openResultsPage(platform, ResultsPage::FrenchLotto);
+    QVERIFY(!openInWebViewer(platform, page(1)));
+    openResultsPage(platform, 1);
     QVERIFY(platform.openedUrls().isEmpty());
     QVERIFY(platform.messages().isEmpty());  // silent
-    // The main window's globe button reaches it through its hook.
+    // The main window's globe button reaches the page of the ticket shown through its hook.
     norvex5::testing::MainWindowRig rig;
-    rig.window.hooks().resultsPage = [&] { openResultsPage(rig.platform, ResultsPage::FrenchLotto); };
+    rig.window.hooks().resultsPage = [&] { openResultsPage(rig.platform, rig.state.parameters.gameType); };
     rig.start();
+    rig.find<QRadioButton>(QStringLiteral("rportugal"))->click();
     rig.press("bderniertirage");
-    QCOMPARE(rig.platform.openedUrls().size(), 1);
-    QVERIFY(rig.platform.openedUrls()[0].endsWith(QStringLiteral("vsource=nrv5")));
+    QCOMPARE(rig.platform.openedUrls(), QStringList{page(4)});
 }
 
 void DesktopLinksTest::companionProgramBeforeItsPage() {

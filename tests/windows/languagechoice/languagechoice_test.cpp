@@ -1,5 +1,6 @@
 // The first-run language window, alone and as the main window's first start shows it.
 
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,7 +11,7 @@
 
 using namespace norvex5;
 using norvex5::testing::MainWindowRig;
-using norvex5::testing::WindowRig;
+using norvex5::testing::findControl;
 
 class LanguageChoiceTest : public QObject {
     Q_OBJECT
@@ -24,23 +25,25 @@ private slots:
 };
 
 void LanguageChoiceTest::windowAsDesigned() {
-    WindowRig<LanguageChoiceDialog> rig;
-    rig.window.prepare();
-    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Langue - Language"));
-    QVERIFY(rig.find<QRadioButton>(QStringLiteral("lfrancais"))->isChecked());
-    const QStringList lines = rig.find<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n'));
+    LanguageChoiceDialog choice;
+    choice.prepare(1);
+    QCOMPARE(choice.windowTitle(), QStringLiteral("Langue - Language"));
+    QCOMPARE(findControl<QGroupBox>(choice, QStringLiteral("glangue"))->title(), QStringLiteral("Langue - Language"));
+    QCOMPARE(findControl<QPushButton>(choice, QStringLiteral("bok"))->text(), QStringLiteral("OK"));
+    QVERIFY(findControl<QRadioButton>(choice, QStringLiteral("lfrancais"))->isChecked());
+    const QStringList lines = findControl<QPlainTextEdit>(choice, QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[0],
              QStringLiteral("si à l'écran, les croix sont affichées à coté des cases, allez dans le panneau de "));
     QCOMPARE(lines[3],
              QStringLiteral("default  font in the 'configuration panel/ screen resolution' are the little font and "));
     QCOMPARE(lines[5], QString());
-    QVERIFY(rig.find<QPlainTextEdit>(QStringLiteral("Memo1"))->isReadOnly());
-    QVERIFY(rig.find<QPushButton>(QStringLiteral("bok"))->isDefault());
+    QVERIFY(findControl<QPlainTextEdit>(choice, QStringLiteral("Memo1"))->isReadOnly());
+    QVERIFY(findControl<QPushButton>(choice, QStringLiteral("bok"))->isDefault());
     // Each button has its flag beside it, and no two flags alike.
     QList<QImage> flags;
     for (int code = 1; code <= 7; ++code) {
-        const QImage flag = rig.find<QLabel>(QStringLiteral("drapeau%1").arg(code))->pixmap().toImage();
+        const QImage flag = findControl<QLabel>(choice, QStringLiteral("drapeau%1").arg(code))->pixmap().toImage();
         QVERIFY(!flag.isNull());
         for (const QImage& other : flags) QVERIFY2(flag != other, qPrintable(QString::number(code)));
         flags.append(flag);
@@ -59,7 +62,7 @@ void LanguageChoiceTest::choiceBecomesTheLanguageHoweverItCloses_data() {
 void LanguageChoiceTest::choiceBecomesTheLanguageHoweverItCloses() {
     QFETCH(QString, button);
     QFETCH(bool, byOk);
-    WindowRig<LanguageChoiceDialog> rig;
+    LanguageChoiceDialog choice;
     norvex5::testing::answerModal(QStringLiteral("Form10"), [&](QWidget& window) {
         if (!button.isEmpty()) window.findChild<QRadioButton*>(button)->click();
         if (byOk)
@@ -67,18 +70,18 @@ void LanguageChoiceTest::choiceBecomesTheLanguageHoweverItCloses() {
         else
             QTest::keyClick(&window, Qt::Key_Return);  // the default button
     });
-    rig.window.openModal();
-    QVERIFY(!rig.window.isVisible());
-    QTEST(int(rig.state.parameters.language), "language");
+    const LanguageCode chosen = choice.choose(1);
+    QVERIFY(!choice.isVisible());
+    QTEST(int(chosen), "language");
 }
 
 void LanguageChoiceTest::firstRunAppliesTheChoiceEverywhereAndSavesIt() {
     MainWindowRig rig;
-    LanguageChoiceDialog choice(rig.state, rig.platform);
+    LanguageChoiceDialog choice;
     int shown = 0;
     rig.window.hooks().firstRunLanguage = [&] {
         ++shown;
-        choice.openModal();
+        rig.state.parameters.language = choice.choose(rig.state.parameters.language);
     };
     norvex5::testing::answerModal(QStringLiteral("Form10"), [](QWidget& window) {
         window.findChild<QRadioButton*>(QStringLiteral("lespagnol"))->click();
@@ -99,11 +102,11 @@ void LanguageChoiceTest::laterRunsAndLanguageFilesAskNothing() {
     {
         MainWindowRig rig;
         rig.writeParameters({0, 2, 0, 0, 1, 0, 0, 0, 0, 49});
-        LanguageChoiceDialog choice(rig.state, rig.platform);
+        LanguageChoiceDialog choice;
         int shown = 0;
         rig.window.hooks().firstRunLanguage = [&] {
             ++shown;
-            choice.openModal();
+            rig.state.parameters.language = choice.choose(rig.state.parameters.language);
         };
         rig.start();
         QCOMPARE(shown, 0);
@@ -116,11 +119,11 @@ void LanguageChoiceTest::laterRunsAndLanguageFilesAskNothing() {
         for (int n = 1; n <= 21; ++n)
             text += (n == 21 ? std::string("Quit;Sortir") : "m;" + std::to_string(n)) + "\r\n";
         rig.writeFile(rig.programDir() / "norvex5.lg", {text.begin(), text.end()});
-        LanguageChoiceDialog choice(rig.state, rig.platform);
+        LanguageChoiceDialog choice;
         int shown = 0;
         rig.window.hooks().firstRunLanguage = [&] {
             ++shown;
-            choice.openModal();
+            rig.state.parameters.language = choice.choose(rig.state.parameters.language);
         };
         rig.start();
         QCOMPARE(shown, 0);

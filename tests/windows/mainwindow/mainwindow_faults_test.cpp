@@ -78,7 +78,9 @@ void MainWindowFaultsTest::overwritingAReadOnlyGameFailsAndKeepsIt() {
     QCOMPARE(rig.platform.messages().size(), 2);
     QCOMPARE(rig.platform.messages()[0].title, rig.message(77));  // the overwrite question
     const FakePlatform::Message failure = rig.platform.messages()[1];
-    QCOMPARE(failure.text, rig.message(46));
+    QCOMPARE(failure.text, QString::fromStdString(rig.state.programText(ProgramText::GameNotSaved))
+                               .arg(QString::fromStdString(game.string()),
+                                    QString::fromStdString(rig.state.programText(ProgramText::WriteNotAllowed))));
     QCOMPARE(failure.title, rig.message(114));
     QVERIFY(failure.beep);
     QCOMPARE(MainWindowRig::readFile(game), old);

@@ -310,10 +310,14 @@ void MainWindowFilesTest::saveFailureIsReported() {
     MainWindowRig rig;
     rig.start();
     rig.clickBox(8, Qt::LeftButton);
-    rig.platform.chooseFileNext(rig.scratch.filePath(QStringLiteral("no-such-dir/game.nv5")));
+    const QString game = rig.scratch.filePath(QStringLiteral("no-such-dir/game.nv5"));
+    rig.platform.chooseFileNext(game);
     rig.press("EnregistrerBulletin1");
     QCOMPARE(rig.platform.messages().size(), 1);
-    QCOMPARE(rig.platform.messages()[0].text, rig.message(46));
+    // The box names the file and why it was not written.
+    QCOMPARE(rig.platform.messages()[0].text,
+             QString::fromStdString(rig.state.programText(ProgramText::GameNotSaved))
+                 .arg(game, QString::fromStdString(rig.state.programText(ProgramText::WriteNoFolder))));
     QCOMPARE(rig.platform.messages()[0].title, rig.message(114));
     QVERIFY(rig.platform.messages()[0].beep);
     QCOMPARE(rig.state.selection[8], kSelected);

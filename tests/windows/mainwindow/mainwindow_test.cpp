@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "windows/common/entrylists.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/windowrig.h"
@@ -20,6 +22,9 @@
 using namespace norvex5;
 using norvex5::testing::MainWindowRig;
 using Shown = MainWindowRig::Shown;
+
+// The New York ticket shows only the top of its picture, as designed.
+constexpr int kNewYorkPictureHeight = 168;
 
 Q_DECLARE_METATYPE(Shown)
 
@@ -53,6 +58,7 @@ private slots:
     void languageChangeInParametersWindow_data();
     void languageChangeInParametersWindow();
     void secondActivationRunsNothing();
+    void startUpShowsTheExternalTabFromItsStart();
     void openWheelListShowsWholeTitles_data();
     void openWheelListShowsWholeTitles();
     void keyboardReachesTheCommands();
@@ -93,10 +99,10 @@ void MainWindowTest::boxPicturesDiffer() {
     const QImage fixed = rig.find<QLabel>(QStringLiteral("imagefixe"))->pixmap().toImage();
     QVERIFY(!empty.isNull() && !ticked.isNull() && !fixed.isNull());
     QVERIFY(empty != ticked && ticked != fixed && empty != fixed);
-    for (int i = 0; i < kTicketPictureCount; ++i) {
-        const auto picture = static_cast<TicketPicture>(i);
-        QVERIFY2(!loadTicketPicture(picture).isNull(), ticketPictureName(picture).data());
-        QVERIFY(rig.find<QLabel>(QString::fromLatin1(ticketPictureName(picture).data())) != nullptr);
+    for (const TicketPicture picture : ticketPictures()) {
+        const QString name = QString::fromLatin1(picture.data(), static_cast<int>(picture.size()));
+        QVERIFY2(!loadTicketPicture(picture).isNull(), qPrintable(name));
+        QVERIFY(rig.find<QLabel>(name) != nullptr);
     }
 }
 
@@ -180,7 +186,7 @@ void MainWindowTest::gameTypeButtons() {
     QCOMPARE(rig.picture()->pixmap().toImage(), source.toImage());
     QCOMPARE(rig.picture()->pos(), QPoint(kPictureLeft, kPictureTop));
     QCOMPARE(rig.picture()->width(), source.width());
-    QCOMPARE(rig.picture()->height(), cut ? kCutPictureHeight : source.height());
+    QCOMPARE(rig.picture()->height(), cut ? kNewYorkPictureHeight : source.height());
     QCOMPARE(rig.state.selection[3], kSelected);  // switching never touches the selection
 }
 
@@ -188,8 +194,8 @@ void MainWindowTest::cutPictureGetsItsHeightBack() {
     MainWindowRig rig;
     rig.start();
     rig.find<QRadioButton>(QStringLiteral("rautriche"))->click();
-    QCOMPARE(rig.picture()->height(), kCutPictureHeight);
-    QVERIFY(rig.find<QLabel>(QStringLiteral("igrille1swisslog"))->pixmap().height() > kCutPictureHeight);
+    QCOMPARE(rig.picture()->height(), kNewYorkPictureHeight);
+    QVERIFY(rig.find<QLabel>(QStringLiteral("igrille1swisslog"))->pixmap().height() > kNewYorkPictureHeight);
     rig.find<QRadioButton>(QStringLiteral("rflorida"))->click();
     QCOMPARE(rig.picture()->height(), rig.find<QLabel>(QStringLiteral("igrille7"))->pixmap().height());
 }
@@ -500,6 +506,10 @@ void MainWindowTest::languageChangeInParametersWindow() {
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));
+    // Every menu title follows, the options menu too (its mnemonic "&" aside).
+    QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')), rig.message(122));
+    QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')) == QStringLiteral("Options"),
+             newLanguage <= 2);
     QCOMPARE(rig.find<QComboBox>(QStringLiteral("ComboBox1"))->itemText(0).toStdString(),
              wheelListEntry(1, rig.state.messageLookup()));
     QCOMPARE(rig.state.parameters.gameType, 1);
@@ -519,6 +529,20 @@ void MainWindowTest::secondActivationRunsNothing() {
     QCOMPARE(firstRun, 1);
     QCOMPARE(rig.state.selection[12], kSelected);
     QCOMPARE(rig.window.selectedWheelNumber(), 3);
+}
+
+// A tab built before the start-up (a wheel sent to it, say) opens on its first page, no lines skipped.
+void MainWindowTest::startUpShowsTheExternalTabFromItsStart() {
+    MainWindowRig rig;
+    ExternalWheelsTab& tab = rig.window.externalTab();
+    rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"))->setCurrentIndex(2);
+    auto* skip = rig.find<QComboBox>(QStringLiteral("combligne"));
+    QVERIFY(skip->count() > 2);
+    skip->setCurrentIndex(2);
+    QCOMPARE(tab.page(), 3);
+    rig.start();
+    QCOMPARE(tab.page(), 1);
+    QCOMPARE(skip->currentIndex(), 0);
 }
 
 int main(int argc, char* argv[]) {
@@ -555,6 +579,13 @@ void MainWindowTest::openWheelListShowsWholeTitles() {
     // The closed box may be too narrow for a title: its hint holds the whole title.
     QCOMPARE(list->toolTip(), rows->displayText(list->currentText(), QLocale()));
     QVERIFY(!list->toolTip().isEmpty());
+    // Yet every title is shown whole in the closed box too, if a little smaller.
+    for (int i = 0; i < list->count(); ++i) {
+        list->setCurrentIndex(i);
+        const ClosedEntry shown = closedEntryText(*list);
+        QCOMPARE(shown.text, rows->displayText(list->itemText(i), QLocale()).simplified());
+        QVERIFY(shown.font.pixelSize() >= 10);
+    }
 }
 
 void MainWindowTest::keyboardReachesTheCommands() {

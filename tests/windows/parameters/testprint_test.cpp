@@ -102,7 +102,7 @@ private slots:
     void crossesLieWhereTicketPrintingMarks_data() {
         QTest::addColumn<int>("model");
         for (int model = 1; model <= kTicketModelCount; ++model)
-            QTest::newRow(ticketLayout(model)->name.c_str()) << model;
+            QTest::newRow(ticketLayout(model)->name.data()) << model;
     }
 
     // Offsets typed, not kept: the sheet uses them, the parameters stay as they were.
@@ -142,7 +142,7 @@ private slots:
             return std::any_of(words.words.begin(), words.words.end(),
                                [&](const PdfWord& w) { return w.text == word; });
         };
-        QVERIFY(said(QString::fromStdString(ticketLayout(model)->name).section(QLatin1Char(' '), 0, 0)));
+        QVERIFY(said(QString::fromUtf8(ticketLayout(model)->name.data()).section(QLatin1Char(' '), 0, 0)));
         QVERIFY(said(QStringLiteral("-3")));
 
         const PagePicture picture = renderPdfPage(sheet, 1, kDpi, rig.scratch.path());

@@ -192,6 +192,8 @@ private slots:
         QVERIFY(!modes->isVisible());
         QCOMPARE(numbers->count(), 13);
         QCOMPARE(numbers->itemText(12), QStringLiteral("13"));
+        // The run in turn is named as far as the model's bonus row goes.
+        QCOMPARE(successive->text(), QStringLiteral("de 1 à 13 successivement"));
         wanted->click();
         QVERIFY(modes->isVisible());
         QVERIFY(random->isChecked());
@@ -216,6 +218,7 @@ private slots:
 
         QVERIFY(rig.chooseModel(1));
         QCOMPARE(numbers->count(), 10);
+        QCOMPARE(successive->text(), QStringLiteral("de 1 à 10 successivement"));
         QVERIFY(wanted->isVisible());
         QVERIFY(modes->isVisible());
         QCOMPARE(leaveWith(QStringLiteral("13")), QStringLiteral("1"));
@@ -223,6 +226,17 @@ private slots:
         QVERIFY(rig.chooseModel(3));
         QVERIFY(!wanted->isVisible());
         QVERIFY(!modes->isVisible());
+
+        // In another language too, also when the dialog comes up again on the longer row.
+        rig.state.parameters.language = 7;
+        QVERIFY(rig.chooseModel(4));
+        rig.window.hide();
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(rig.chooseModel(4));
+        QCOMPARE(successive->text(), QStringLiteral("nacheinander von 1 bis 13"));
+        QVERIFY(rig.chooseModel(1));
+        QCOMPARE(successive->text(), QStringLiteral("nacheinander von 1 bis 10"));
     }
 
     void nothingIsCutInAnyLanguage() {
