@@ -793,6 +793,23 @@ constexpr Entry kEntries[] = {
     {ProgramText::DefaultWheelFileName,
      {"systeme-%1-%2si%3.txt", "wheel-%1-%2if%3.txt", "desdobramento-%1-%2se%3.txt", "sistema-%1-%2si%3.txt",
      "sistema-%1-%2se%3.txt", "sustav-%1-%2ako%3.txt", "system-%1-%2wenn%3.txt"}},
+    {ProgramText::BlankSeparator,
+     {"(espace)", "(blank)", "(espaço)", "(espacio)", "(spazio)", "(razmak)", "(Leerzeichen)"}},
+    {ProgramText::EveryLineShown,
+     {"Les %1 lignes sont toutes affichées dans la grille", "All %1 lines are shown in the grid",
+      "As %1 linhas são todas mostradas na grelha", "Se muestran las %1 líneas en la cuadrícula",
+      "Tutte le %1 righe sono mostrate nella griglia", "Prikazano je svih %1 redaka u tablici",
+      "Alle %1 Zeilen werden in der Tabelle angezeigt"}},
+    {ProgramText::FirstBoardToPrint,
+     {"Entrez le numero de la première grille à imprimer", "Type the number of the first board to print",
+      "Introduza o número da primeira aposta a imprimir", "Escriba el número de la primera combinación a imprimir",
+      "Inserisci il numero della prima colonna da stampare", "Upišite broj prve kombinacije za ispis",
+      "Nummer des ersten zu druckenden Tipps eingeben"}},
+    {ProgramText::LastBoardToPrint,
+     {"Entrez le numero de la dernière grille à imprimer", "Type the number of the last board to print",
+      "Introduza o número da última aposta a imprimir", "Escriba el número de la última combinación a imprimir",
+      "Inserisci il numero dell'ultima colonna da stampare", "Upišite broj posljednje kombinacije za ispis",
+      "Nummer des letzten zu druckenden Tipps eingeben"}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

@@ -209,6 +209,13 @@ enum class ProgramText {
     WinTableUnderFilterTitle,  // "%1" the game's highest number
     GeneratorNothingToCover,   // "%1" the m of the guarantee
     DefaultWheelFileName,      // "%1" numbers, "%2" t, "%3" m
+    // The external tab's separator list: the entry that splits the fields at blanks.
+    BlankSeparator,
+    // Over the replaced preview once every board of the file is in it: "%1" the number of lines.
+    EveryLineShown,
+    // The hints of the print dialog's two board fields.
+    FirstBoardToPrint,
+    LastBoardToPrint,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -80,6 +80,7 @@ int main(int argc, char* argv[]) {
         {6, 39, 7, 8, {1, 5, 9, 13, 17, 21, 25, 29, 33, 39}, 3},
         {7, 50, 2, 5, {2, 6, 11, 19, 24, 30, 32, 37, 41, 44, 47, 49, 50}, 7},
         {8, 50, 1, 3, {1, 4, 28, 29, 32, 48, 49, 50}, 1},
+        {1, 49, 4, 1, {3, 11, 17, 25, 38, 49}, 2},
     };
     TicketPictures pictures;
     for (const ViewerShot& shot : viewerShots) {
@@ -94,7 +95,7 @@ int main(int argc, char* argv[]) {
             photograph(viewer, out, QStringLiteral("viewer-type%1-lang%2").arg(shot.gameType).arg(shot.language), root);
     }
 
-    for (int language : {1, 7, 5}) {
+    for (int language : {1, 7, 5, 4}) {
         state.parameters.language = language;
         play(state, 5, {3, 5, 8, 10, 12, 19, 25, 33, 37, 40, 41, 45, 50});
         BoardListWindow list(state, platform);

@@ -6,8 +6,11 @@
 //
 //   norvex5_peripheryshots <output directory> <language code>...
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -21,7 +24,9 @@
 #include "windowshot.h"
 #include "windows/about/aboutbox.h"
 #include "windows/common/qtplatform.h"
+#include "windows/externalwheels/externalwheelstab.h"
 #include "windows/languagechoice/languagechoicedialog.h"
+#include "windows/mainwindow/mainwindow.h"
 #include "windows/parameters/parameterswindow.h"
 #include "windows/program/program.h"
 #include "windows/ticketprint/ticketprintdialog.h"
@@ -69,8 +74,12 @@ int main(int argc, char* argv[]) {
         TicketPrintDialog tickets(state, platform);
         tickets.setWheel(1);
         ok &= shoot(tickets, file("ticketprint-firstrun"));
-        // Its bonus options, which run to the end of the Portugal slip's longer bonus row.
-        tickets.findChild<QCheckBox*>(QStringLiteral("chcochenumerobonus"))->click();
+        // The bonus controls open, one number typed into its box.
+        tickets.move(20, 20);
+        tickets.show();
+        tickets.findChild<QAbstractButton*>(QStringLiteral("chcochenumerobonus"))->click();
+        tickets.findChild<QAbstractButton*>(QStringLiteral("raunnumero"))->click();
+        tickets.findChild<QComboBox*>(QStringLiteral("enumerobonus"))->setEditText(QStringLiteral("13"));
         ok &= shoot(tickets, file("ticketprint-bonus"));
         ok &= shootModal(
             [&] {
@@ -104,6 +113,27 @@ int main(int argc, char* argv[]) {
         ok &= shoot(form, file("mainwindow"));
         form.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
         ok &= shoot(form, file("mainwindow-external"));
+        // Every page of the external tab over a wheel file whose first line is a heading the
+        // preview shows as it stands.
+        const QString wheelFile = QString::fromStdString((dir / "wheel.txt").string());
+        QFile bytes(wheelFile);
+        if (bytes.open(QIODevice::WriteOnly)) {
+            bytes.write("Wheel of ten numbers;made by hand\r\n");
+            for (int k = 0; k < 40; ++k) bytes.write(QByteArray::number(k % 6 + 1) + ";7;8;9;10\r\n");
+            bytes.close();
+        }
+        ExternalWheelsTab& tab = form.externalTab();
+        tab.takeWheelFile(wheelFile, {});
+        for (int page = 1; page <= ExternalWheelsTab::kPageCount; ++page) {
+            ok &= shoot(form, file(qPrintable(QStringLiteral("mainwindow-external-page%1").arg(page))));
+            form.show();
+            if (page == 4) {
+                tab.displayAll();
+                ok &= shoot(form, file("mainwindow-external-page4-all"));
+                form.show();
+            }
+            tab.showNextPage();
+        }
     }
     return ok ? 0 : 1;
 }

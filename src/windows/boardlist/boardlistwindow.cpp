@@ -1,21 +1,14 @@
 #include "windows/boardlist/boardlistwindow.h"
-#include "windows/common/named.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyledItemDelegate>
-#include <QVBoxLayout>
 
 #include "core/appstate.h"
 #include "localisation/messagenumbers.h"
 #include "output/listprinting.h"
 #include "windows/common/filepaths.h"
-#include "windows/common/gradientbackground.h"
 #include "windows/common/longpass.h"
-#include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/printersurface.h"
 #include "windows/common/windowfont.h"
@@ -26,30 +19,9 @@ namespace norvex5 {
 
 namespace {
 
-constexpr auto kCaption = WindowText::Field::Caption;
-
-constexpr WindowText kListTexts[] = {
-    {"BitBtn6", kCaption, kMessagePrintList},
-    {"BitBtn2", kCaption, kMessagePrintTickets},
-    {"BitBtn1", kCaption, kMessageReturn},
-    {"bexport", kCaption, kMessageExportList},
-};
-
-// The list's rows are 13 pixels high whatever the desktop's spacing, so that a screen holds as
-// many boards as the fixed-pitch font allows.
-constexpr int kRowHeight = 13;
-
 // The view announces new lines in batches this large while a pass fills it; between two batches
 // it costs nothing.
 constexpr std::int64_t kLinesPerBatch = 4096;
-
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
-    }
-};
 
 // Puts the buttons back however the pass it guards ends.
 class PassGuard {
@@ -73,84 +45,34 @@ private:
 
 }  // namespace
 
-std::span<const WindowText> boardListTexts() { return kListTexts; }
-
 BoardListWindow::BoardListWindow(AppState& state, Platform& platform, QWidget* parent)
     : BoardListWindow(state, platform, chosenWheelBoards(state), parent) {}
 
 BoardListWindow::BoardListWindow(AppState& state, Platform& platform, BoardListSource source, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform), source_(std::move(source)) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Liste des grilles à jouer"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    setFont(font);
-    buildControls();
+    useProgramFont(*this);
+    controls_.build(*this);
+    controls_.list->setModel(&lines_);
     connectHandlers();
 }
 
 BoardListWindow::~BoardListWindow() = default;
 
-void BoardListWindow::buildControls() {
-    GradientBackground::placeBehind(this);
-
-    list_ = named(new QListView(this), "listbull");
-    list_->setModel(&lines_);
-    // Every row the same height: the view never measures a million rows one by one.
-    list_->setUniformItemSizes(true);
-    list_->setItemDelegate(new FixedRowDelegate(list_));
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    const QFont fixedPitch = fixedPitchListFont();
-    list_->setFont(fixedPitch);
-    // Room for a line of board 1000 and more ( 1000:-01-02-03-04-05) beside the scroll bar.
-    const int lineWidth = QFontMetrics(fixedPitch).horizontalAdvance(QStringLiteral(" 0000:-00-00-00-00-00 "));
-    list_->setFixedSize(lineWidth + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8, 330);
-
-    const auto button = [this](const char* name, const QString& caption, const QIcon& icon) {
-        auto* b = named(new QPushButton(caption, this), name);
-        b->setIcon(icon);
-        b->setIconSize(QSize(24, 24));
-        b->setMinimumHeight(40);
-        b->setAutoDefault(false);
-        return b;
-    };
-    printListButton_ = button("BitBtn6", QStringLiteral("Imprimer la liste"), QIcon(loadButtonIcon("list")));
-    printTicketsButton_ = button("BitBtn2", QStringLiteral("Imprimer les tickets"), QIcon(loadButtonIcon("print")));
-    exportButton_ = button("bexport", QStringLiteral("Export des combinaisons à jouer dans un fichier texte"),
-                           style()->standardIcon(QStyle::SP_DialogSaveButton));
-    returnButton_ = button("BitBtn1", QStringLiteral("Retour"), QIcon(loadButtonIcon("quit")));
-
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addWidget(printListButton_);
-    buttons->addWidget(printTicketsButton_);
-    buttons->addWidget(exportButton_);
-    buttons->addStretch();
-    buttons->addWidget(returnButton_);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(12);
-    layout->addWidget(list_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
 void BoardListWindow::connectHandlers() {
-    connect(printListButton_, &QPushButton::clicked, this, &BoardListWindow::printList);
-    connect(printTicketsButton_, &QPushButton::clicked, this, &BoardListWindow::printTickets);
-    connect(exportButton_, &QPushButton::clicked, this, &BoardListWindow::exportList);
-    connect(returnButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(controls_.printList, &QPushButton::clicked, this, &BoardListWindow::printList);
+    connect(controls_.printTickets, &QPushButton::clicked, this, &BoardListWindow::printTickets);
+    connect(controls_.exportList, &QPushButton::clicked, this, &BoardListWindow::exportList);
+    connect(controls_.back, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QString BoardListWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
 
 void BoardListWindow::applyTexts() {
     setWindowTitle(text(kMessageInternalListTitle));
-    applyWindowTexts(*this, kListTexts, state_.messageLookup());
+    applyWindowTexts(*this, boardListTexts(), state_.messageLookup());
 }
 
 // --- Showing and closing ------------------------------------------------------------------------
@@ -181,7 +103,7 @@ void BoardListWindow::done(int result) {
 // --- Long passes --------------------------------------------------------------------------------
 
 void BoardListWindow::setButtonsEnabled(bool enabled) {
-    for (QPushButton* b : {printListButton_, printTicketsButton_, exportButton_, returnButton_}) b->setEnabled(enabled);
+    for (QPushButton* b : {controls_.printList, controls_.printTickets, controls_.exportList, controls_.back}) b->setEnabled(enabled);
 }
 
 void BoardListWindow::runPass(std::int64_t total, const std::function<void(LongPass& pass)>& work) {

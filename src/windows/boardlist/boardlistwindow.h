@@ -11,6 +11,8 @@
 //  - Filling, printing and exporting run as a LongPass: the window stays alive, a progress
 //    dialog with Cancel comes up when a pass takes a while, the buttons wait, and closing the
 //    window stops the pass.
+//  - The controls are built by BoardListControls (boardlistcontrols.h); this class gives them
+//    their behaviour.
 //  - The ticket printing dialog belongs to another window: the program hands in a function that
 //    opens it.
 
@@ -19,12 +21,11 @@
 #include <functional>
 #include <span>
 
+#include "windows/boardlist/boardlistcontrols.h"
 #include "windows/boardlist/boardlistsource.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/windowtexts.h"
 
-class QListView;
-class QPushButton;
 
 namespace norvex5 {
 
@@ -69,7 +70,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildControls();
     void connectHandlers();
     // Runs `work` as a long pass over `total` boards with the buttons waiting; `work` hands the
     // pass's step to the engine it calls.
@@ -83,16 +83,10 @@ private:
     std::function<void()> openTicketPrinting_;
 
     LineListModel lines_;
-    QListView* list_ = nullptr;
-    QPushButton* printListButton_ = nullptr;
-    QPushButton* printTicketsButton_ = nullptr;
-    QPushButton* exportButton_ = nullptr;
-    QPushButton* returnButton_ = nullptr;
+    BoardListControls controls_;
 
     LongPass* pass_ = nullptr;
 };
 
-// The messages the list window's designed controls show, by objectName.
-std::span<const WindowText> boardListTexts();
 
 }  // namespace norvex5

@@ -10,16 +10,16 @@
 //    the selection.
 //  - The ticket is a TicketPanel with the viewer's 50 boxes; it asks the program's TicketPictures,
 //    which the main window's ticket asks too.
+//  - The controls are built by BoardViewerControls (boardviewercontrols.h); this class gives them
+//    their behaviour.
 //  - A wheel outside the catalogue (no entry chosen, a damaged saved game) shows no board at all.
 
 #include <QDialog>
 #include <span>
 
-#include "windows/common/windowtexts.h"
+#include "windows/boardviewer/boardviewercontrols.h"
 #include "windows/ticket/ticketpanel.h"
 
-class QLabel;
-class QPushButton;
 
 namespace norvex5 {
 
@@ -52,7 +52,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildControls();
     void connectHandlers();
     // Board 1 of the chosen wheel, or nothing at all without one.
     void showFirstBoard();
@@ -64,20 +63,12 @@ private:
     Platform& platform_;
     TicketPictures& pictures_;
 
-    TicketPanel* ticket_ = nullptr;
-    QLabel* wheelTitle_ = nullptr;       // ltitmet
-    QLabel* boardNumber_ = nullptr;      // lnubul
-    QLabel* boardCountLabel_ = nullptr;  // Lnumax
-    QPushButton* previousButton_ = nullptr;
-    QPushButton* nextButton_ = nullptr;
-    QPushButton* returnButton_ = nullptr;
+    BoardViewerControls controls_;
 
     // A failed layout is reported once per showing: the box takes the activation away, and
     // laying out again on every activation would bring it back for ever.
     bool layoutFailureReported_ = false;
 };
 
-// The messages the board viewer's designed controls show, by objectName.
-std::span<const WindowText> boardViewerTexts();
 
 }  // namespace norvex5

@@ -5,9 +5,11 @@
 // print or export the list, or compare the boards with a draw.
 //
 // How the pieces connect:
-//  - The main window places the tab on its external page, applies the tab's texts with its own
-//    (the controls keep their designed objectNames) and calls fillReplacementLists() at its first
-//    activation. Which page shows is the page control's current index.
+//  - The controls are built by ExternalWheelsControls (externalwheelscontrols.h); this class gives
+//    them their behaviour.
+//  - The main window places the tab on its external page, has it apply its texts with its own
+//    and calls fillReplacementLists() at its first activation. Which page shows is the page
+//    control's current index.
 //  - Nothing of the file is kept: every action reads the separator, the lines to skip, the file
 //    name and the replacement boxes at that moment (currentWheel()) and hands them to the engine,
 //    which reads the file again from its start.
@@ -24,15 +26,8 @@
 
 #include "externalwheels/externalwheel.h"
 #include "externalwheels/fileshape.h"
+#include "windows/externalwheels/externalwheelscontrols.h"
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QTableView;
 
 namespace norvex5 {
 
@@ -61,8 +56,8 @@ public:
     // A wheel file made elsewhere in the program (the generator's, ";"-separated, numbers 1..v)
     // taken as the chosen file, its numbers 1..v played as `played`; the tab shows its first page.
     void takeWheelFile(const QString& file, const std::vector<std::int32_t>& played);
-    // The words of the tab's controls beyond the designed ones, in the current language.
-    void applyProgramTexts();
+    // The words of the tab's controls in the current language.
+    void applyTexts();
 
     // Page shown, 1 to 5.
     int page() const;
@@ -96,11 +91,7 @@ signals:
     void allDisplayed();
 
 private:
-    void buildControls();
-    void buildFilePage(QWidget* page);
-    void buildPreviewPage(QWidget* page, const char* grid, const char* info, PreviewGridModel* model);
-    void buildReplacementPage(QWidget* page);
-    void buildActionPage(QWidget* page);
+    void fillTicketModelList();
     void connectHandlers();
 
     void showPage(int page);
@@ -119,6 +110,8 @@ private:
     // the check box under the file name appear when it does.
     void judgeNumbering();
     void showNumbering();
+    // Over the replaced grid: the first lines only, or every line of the file.
+    void showReplacedExtent();
     // False, after telling the user why, when the file cannot be a wheel; `procedure` names the
     // action in the box for a file that cannot be read.
     bool acceptWheelFile(const ExternalWheel& wheel, const char* procedure);
@@ -148,30 +141,11 @@ private:
     PreviewGridModel* rawModel_ = nullptr;
     PreviewGridModel* replacedModel_ = nullptr;
 
-    QTabWidget* pages_ = nullptr;
-    QLabel* fileLabel_ = nullptr;
-    QPushButton* chooseFileButton_ = nullptr;
-    QLabel* numberingLine_ = nullptr;
-    QCheckBox* fromZeroBox_ = nullptr;
+    ExternalWheelsControls controls_;
     bool fileWritesZero_ = false;
+    // The replaced grid holds every board of the file, not only the first ones.
+    bool everyLineShown_ = false;
     UsedWheelNumbersCache usedNumbers_;
-    QComboBox* separatorBox_ = nullptr;
-    QComboBox* skipBox_ = nullptr;
-    QTableView* rawGrid_ = nullptr;
-    QTableView* replacedGrid_ = nullptr;
-    std::array<QComboBox*, 51> gridABoxes_{};  // [1..50]
-    std::array<QComboBox*, 10> gridBBoxes_{};  // [1..9]
-    QPushButton* displayAllButton_ = nullptr;
-    QComboBox* modelList_ = nullptr;
-    QRadioButton* allAtOnce_ = nullptr;
-    QRadioButton* oneByOne_ = nullptr;
-    QPushButton* printButton_ = nullptr;
-    QPushButton* printListButton_ = nullptr;
-    QPushButton* exportButton_ = nullptr;
-    QPushButton* compareButton_ = nullptr;
-    QPushButton* checkWheelButton_ = nullptr;
-    QPushButton* previousButton_ = nullptr;
-    QPushButton* nextButton_ = nullptr;
 };
 
 }  // namespace norvex5

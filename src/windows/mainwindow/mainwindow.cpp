@@ -295,8 +295,7 @@ ExternalWheelsTab& MainWindow::externalTab() {
 
 void MainWindow::applyExternalTabTexts() {
     if (externalTab_ == nullptr) return;
-    applyWindowTexts(*this, externalTabTexts(), state_.messageLookup());
-    externalTab_->applyProgramTexts();
+    externalTab_->applyTexts();
 }
 
 void MainWindow::checkChosenWheel() { runOutput(hooks_.wheelCheck); }

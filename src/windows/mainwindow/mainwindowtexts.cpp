@@ -55,34 +55,8 @@ constexpr WindowText kMainWindowTexts[] = {
     {"bderniertirage", kHint, kMessageViewResults},
 };
 
-constexpr WindowText kExternalTabTexts[] = {
-    {"gsysexternecompare", kCaption, kMessageCompareWithDraw},
-    {"bexternecompare", kCaption, kMessageCompareWithDraw},
-    {"gimprimebulletin", kCaption, kMessageTicketPrintTitle},
-    {"bimprimer", kCaption, kMessageTicketPrintTitle},
-    {"gfic", kCaption, kMessageTextFiles},
-    {"bselfic", kCaption, kMessageSelectFile},
-    {"Labseparateur", kCaption, kMessageSeparator},
-    {"labNblignesaute", kCaption, kMessageLinesToSkip},
-    {"labinfotab2", kCaption, kMessageFirstLinesShown},
-    {"labinfogrille2", kCaption, kMessageFirstLinesShown},
-    {"labnumerorep", kCaption, kMessageReplaceNumbers},
-    {"bprecedent", kHint, kMessagePrevious},
-    {"bsuivant", kHint, kMessageNext},
-    {"baffichetous", kCaption, kMessageDisplayAll},
-    {"gtypeimpression", kCaption, kMessagePrintingType},
-    {"bimptsbull", kCaption, kMessagePrintAllTickets},
-    {"bimpunbull", kCaption, kMessagePrintOneTicketAtATime},
-    {"gimprimeliste", kCaption, kMessagePrintList},
-    {"bimprimeliste", kCaption, kMessagePrintList},
-    {"gexporteliste", kCaption, kMessageExportList},
-    {"bexportliste", kCaption, kMessageExportList},
-    {"labtypebulletin", kCaption, kMessageTicketType},
-};
-
 }  // namespace
 
 std::span<const WindowText> mainWindowTexts() { return kMainWindowTexts; }
-std::span<const WindowText> externalTabTexts() { return kExternalTabTexts; }
 
 }  // namespace norvex5

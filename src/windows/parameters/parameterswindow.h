@@ -5,41 +5,23 @@
 // print puts the boxes of a chosen ticket model on plain paper with the offsets as typed, so the
 // user can try values before keeping them. The main window compares the
 // language before and after and rebuilds its own texts when it changed; the parameters reach
-// their file when the program ends.
+// their file when the program ends. The controls are built by ParametersControls
+// (parameterscontrols.h); this class gives them their behaviour.
 
 #include <QDialog>
-#include <QLineEdit>
 #include <optional>
 #include <span>
 
 #include "output/ticketprinting.h"
-#include "windows/common/windowtexts.h"
+#include "windows/parameters/parameterscontrols.h"
 
 class QAbstractButton;
-class QComboBox;
 class QGroupBox;
-class QGridLayout;
-class QLabel;
-class QPushButton;
 
 namespace norvex5 {
 
 struct AppState;
 class Platform;
-class LanguageGroup;
-
-// An offset field: five characters at most, and only digits and the two signs can be typed. Every
-// other key that types a character is swallowed, Backspace included; Delete and the arrows still
-// edit the text.
-class OffsetField : public QLineEdit {
-    Q_OBJECT
-
-public:
-    explicit OffsetField(QWidget* parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-};
 
 class ParametersWindow : public QDialog {
     Q_OBJECT
@@ -55,8 +37,8 @@ public:
 
     // The printer group keeps a free place at its right for a button that belongs to the offsets
     // (a calibration print); the button is added there, after the two fields.
-    void placePrinterButton(QAbstractButton* button);
-    QGroupBox* printerGroup() const { return printerGroup_; }
+    void placePrinterButton(QAbstractButton* button) { controls_.placePrinterButton(button); }
+    QGroupBox* printerGroup() const { return controls_.printerGroup; }
 
     // OK: both offsets and the language into the parameters, then close.
     void acceptParameters();
@@ -70,27 +52,13 @@ private:
     // The offsets as the fields hold them; nothing, after a message naming the field, when one
     // would put the ticket off the paper.
     std::optional<PrinterOffsets> offsetsOnThePaper();
-    void buildControls();
     void connectHandlers();
     void applyTexts();
     QString text(int message) const;
 
     AppState& state_;
     Platform& platform_;
-    QGroupBox* printerGroup_ = nullptr;
-    QGridLayout* printerGrid_ = nullptr;
-    QLabel* horizontalLabel_ = nullptr;
-    QLabel* verticalLabel_ = nullptr;
-    OffsetField* horizontalOffset_ = nullptr;
-    OffsetField* verticalOffset_ = nullptr;
-    LanguageGroup* languages_ = nullptr;
-    QPushButton* okButton_ = nullptr;
-    QLabel* testModelLabel_ = nullptr;
-    QComboBox* testModels_ = nullptr;
-    QPushButton* testPrintButton_ = nullptr;
+    ParametersControls controls_;
 };
-
-// The messages the parameters window's designed controls show, by objectName.
-std::span<const WindowText> parametersTexts();
 
 }  // namespace norvex5

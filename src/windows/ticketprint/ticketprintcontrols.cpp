@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,13 +17,12 @@
 #include "localisation/messagenumbers.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
+#include "windows/common/windowfont.h"
 
 namespace norvex5 {
 
 namespace {
 
-constexpr int kClientWidth = 480;
-constexpr int kClientHeight = 352;
 constexpr int kBoardFieldLength = 4;
 
 constexpr auto kCaption = WindowText::Field::Caption;
@@ -43,20 +44,19 @@ constexpr WindowText kTicketPrintTexts[] = {
     {"raunnumero", kCaption, kMessageBonusOneNumber},
 };
 
-QLineEdit* boardField(QWidget* parent, const char* name, const QRect& geometry, const QString& hint,
-                      DigitKeysOnly* keys) {
-    auto* field = named(new QLineEdit(parent), name, geometry);
+QLineEdit* boardField(QWidget* parent, const char* name, DigitKeysOnly* keys) {
+    auto* field = named(new QLineEdit(parent), name);
     field->setMaxLength(kBoardFieldLength);
-    field->setToolTip(hint);
+    field->setFixedWidth(72);
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), field));
     field->installEventFilter(keys);
     return field;
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, const char* icon, const QRect& geometry,
-                           const QString& caption) {
-    auto* button = named(new QPushButton(caption, parent), name, geometry);
+QPushButton* pictureButton(QWidget* parent, const char* name, const char* icon) {
+    auto* button = named(new QPushButton(parent), name);
     button->setIcon(QIcon(loadButtonIcon(icon)));
+    button->setMinimumSize(100, 34);
     // Enter in a board field must not print: no button is the default.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -79,53 +79,91 @@ bool DigitKeysOnly::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TicketPrintControls::build(QDialog& dialog) {
-    dialog.setFixedSize(kClientWidth, kClientHeight);
     GradientBackground::placeBehind(&dialog);
     auto* keys = new DigitKeysOnly(&dialog);
 
-    modelHeading = named(new QLabel(QStringLiteral("Type de tickets"), &dialog), "Label3", {16, 10, 448, 18});
-    modelList = named(new QComboBox(&dialog), "ComboBox1", {16, 30, 448, 26});
+    modelHeading = named(new QLabel(&dialog), "Label3");
+    modelList = named(new QComboBox(&dialog), "ComboBox1");
+    // Its entries carry their model number behind 300 blanks: the box is as wide as a name needs.
+    modelList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    modelList->setMinimumContentsLength(32);
     modelHeading->setBuddy(modelList);
 
-    boardRange = named(new QGroupBox(QStringLiteral("Grilles à imprimer"), &dialog), "GroupBox3", {16, 66, 186, 88});
-    firstLabel = named(new QLabel(QStringLiteral("Première"), boardRange), "Label1", {12, 26, 84, 20});
-    firstBoard = boardField(boardRange, "Gpremier", {100, 24, 72, 24},
-                            QStringLiteral("Entrez le numero de la première grille à imprimer"), keys);
-    lastLabel = named(new QLabel(QStringLiteral("Dernière"), boardRange), "Label2", {12, 56, 84, 20});
-    lastBoard = boardField(boardRange, "gdernier", {100, 54, 72, 24},
-                           QStringLiteral("Entrez le numero de la dernière grille à imprimer"), keys);
+    boardRange = named(new QGroupBox(&dialog), "GroupBox3");
+    firstLabel = named(new QLabel(boardRange), "Label1");
+    firstBoard = boardField(boardRange, "Gpremier", keys);
+    lastLabel = named(new QLabel(boardRange), "Label2");
+    lastBoard = boardField(boardRange, "gdernier", keys);
     firstLabel->setBuddy(firstBoard);
     lastLabel->setBuddy(lastBoard);
+    auto* range = new QGridLayout(boardRange);
+    range->addWidget(firstLabel, 0, 0);
+    range->addWidget(firstBoard, 0, 1);
+    range->addWidget(lastLabel, 1, 0);
+    range->addWidget(lastBoard, 1, 1);
 
-    printingMode = named(new QGroupBox(QStringLiteral("Type d' impression"), &dialog), "GroupBox2", {212, 66, 252, 88});
-    allAtOnce = named(new QRadioButton(QStringLiteral("Imprimer tous les tickets à la fois"), printingMode),
-                      "bimptsbull", {12, 26, 236, 22});
-    oneByOne = named(new QRadioButton(QStringLiteral("Imprimer un ticket à la fois"), printingMode), "bimpunbull",
-                     {12, 56, 236, 22});
+    printingMode = named(new QGroupBox(&dialog), "GroupBox2");
+    allAtOnce = named(new QRadioButton(printingMode), "bimptsbull");
+    oneByOne = named(new QRadioButton(printingMode), "bimpunbull");
     allAtOnce->setChecked(true);
+    auto* modes = new QVBoxLayout(printingMode);
+    modes->addWidget(allAtOnce);
+    modes->addWidget(oneByOne);
+    auto* rangeAndMode = new QHBoxLayout;
+    rangeAndMode->addWidget(boardRange);
+    rangeAndMode->addWidget(printingMode, 1);
 
-    boardNumbersGroup = named(new QGroupBox(&dialog), "GroupBox4", {16, 162, 448, 42});
-    boardNumbers = named(new QCheckBox(QStringLiteral("Imprimer le numero de grille"), boardNumbersGroup),
-                         "chNumticket", {12, 12, 424, 22});
+    boardNumbersGroup = named(new QGroupBox(&dialog), "GroupBox4");
+    boardNumbers = named(new QCheckBox(boardNumbersGroup), "chNumticket");
+    (new QHBoxLayout(boardNumbersGroup))->addWidget(boardNumbers);
 
-    bonusWanted = named(new QCheckBox(QStringLiteral("Cocher le numero bonus"), &dialog), "chcochenumerobonus",
-                        {20, 212, 444, 22});
-    bonusModes = named(new QGroupBox(&dialog), "gparanumerobonus", {16, 238, 448, 48});
-    randomBonus = named(new QRadioButton(QStringLiteral("Au hasard"), bonusModes), "rahasard", {12, 14, 104, 22});
-    successiveBonus =
-        named(new QRadioButton(QStringLiteral("de 1 à 10 successivement"), bonusModes), "ra1a10", {120, 14, 180, 22});
-    fixedBonus = named(new QRadioButton(QStringLiteral("Un numero"), bonusModes), "raunnumero", {304, 14, 84, 22});
-    bonusNumber = named(new QComboBox(bonusModes), "enumerobonus", {388, 12, 52, 26});
+    bonusWanted = named(new QCheckBox(&dialog), "chcochenumerobonus");
+    bonusModes = named(new QGroupBox(&dialog), "gparanumerobonus");
+    randomBonus = named(new QRadioButton(bonusModes), "rahasard");
+    successiveBonus = named(new QRadioButton(bonusModes), "ra1a10");
+    fixedBonus = named(new QRadioButton(bonusModes), "raunnumero");
+    bonusNumber = named(new QComboBox(bonusModes), "enumerobonus");
     bonusNumber->setEditable(true);
     bonusNumber->setInsertPolicy(QComboBox::NoInsert);
     bonusNumber->setEditText(QStringLiteral("1"));
+    // Room for the highest bonus number of any model, beside the arrow.
+    bonusNumber->setMinimumContentsLength(3);
+    bonusNumber->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     randomBonus->setChecked(true);
+    auto* bonusRow = new QHBoxLayout(bonusModes);
+    for (QWidget* control : std::initializer_list<QWidget*>{randomBonus, successiveBonus, fixedBonus, bonusNumber})
+        bonusRow->addWidget(control);
+    bonusRow->addStretch();
+    // The dialog keeps the bonus controls' room while a model has no bonus row, so that it does
+    // not change size under the pointer as models are chosen.
+    for (QWidget* bonus : std::initializer_list<QWidget*>{bonusWanted, bonusModes}) {
+        QSizePolicy keepRoom = bonus->sizePolicy();
+        keepRoom.setRetainSizeWhenHidden(true);
+        bonus->setSizePolicy(keepRoom);
+    }
     bonusModes->hide();
 
-    preview =
-        pictureButton(&dialog, "boutapercu", "view", {16, 302, 176, 34}, QStringLiteral("Aperçu avant impression"));
-    back = pictureButton(&dialog, "boutannule", "quit", {256, 302, 100, 34}, QStringLiteral("Retour"));
-    print = pictureButton(&dialog, "boutlancer", "print", {364, 302, 100, 34}, QStringLiteral("Imprimer"));
+    preview = pictureButton(&dialog, "boutapercu", "view");
+    back = pictureButton(&dialog, "boutannule", "quit");
+    print = pictureButton(&dialog, "boutlancer", "print");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(preview);
+    buttons->addStretch();
+    buttons->addWidget(back);
+    buttons->addWidget(print);
+
+    QVBoxLayout* column = dialogColumn(dialog);
+    column->setSpacing(6);
+    column->addWidget(modelHeading);
+    column->addWidget(modelList);
+    column->addSpacing(4);
+    column->addLayout(rangeAndMode);
+    column->addWidget(boardNumbersGroup);
+    column->addWidget(bonusWanted);
+    column->addWidget(bonusModes);
+    column->addSpacing(8);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
 
     QWidget::setTabOrder(modelList, firstBoard);
     QWidget::setTabOrder(firstBoard, lastBoard);

@@ -1,7 +1,7 @@
 #pragma once
-// The ticket printing dialog's controls with their designed objectNames, positions and French
-// captions, built once as a form designer would lay them out, and the table of which control
-// takes which message. TicketPrintDialog gives them their behaviour through these typed
+// The ticket printing dialog's controls with their designed objectNames, laid out in rows and
+// columns so that a longer language widens the dialog rather than cutting a caption, and the
+// table of which control takes which message: no caption is written here. TicketPrintDialog gives them their behaviour through these typed
 // pointers; tests find the same controls by objectName.
 
 #include <QObject>

@@ -45,7 +45,6 @@ std::uint32_t freshSeed() { return std::random_device{}(); }
 TicketPrintDialog::TicketPrintDialog(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
     setUpDialog(*this, "Form7");
-    setWindowTitle(QStringLiteral("Imprimer les Tickets"));
     setWindowIcon(QIcon(loadProgramIcon()));
     controls_.build(*this);
     showEntryTextsOnly(*controls_.modelList);
@@ -85,6 +84,8 @@ void TicketPrintDialog::applyTexts() {
     setWindowTitle(text(kMessageTicketPrintTitle));
     applyWindowTexts(*this, ticketPrintTexts(), state_.messageLookup());
     controls_.preview->setText(fromUtf8(state_.programText(ProgramText::PrintPreview)));
+    controls_.firstBoard->setToolTip(fromUtf8(state_.programText(ProgramText::FirstBoardToPrint)));
+    controls_.lastBoard->setToolTip(fromUtf8(state_.programText(ProgramText::LastBoardToPrint)));
     nameBonusRun();
 }
 

@@ -13,6 +13,7 @@
 #include "core/expansion.h"
 #include "support/readonlyfiles.h"
 #include "windows/boardlist/boardlistwindow.h"
+#include "windows/captionsfit.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -189,6 +190,7 @@ void BoardListTest::textsInTheLanguage() {
         auto* button = rig.find<QPushButton>(QLatin1String(name));
         QVERIFY2(button->width() >= button->sizeHint().width(), name);
     }
+    QCOMPARE(testing::cutCaptions(rig.window), QStringList());
 }
 
 void BoardListTest::exportsTheWheel() {

@@ -7,6 +7,7 @@
 #include "core/expansion.h"
 #include "windows/boardviewer/boardviewer.h"
 #include "windows/common/pictures.h"
+#include "windows/captionsfit.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -177,6 +178,7 @@ void BoardViewerTest::textsInTheLanguage() {
     QCOMPARE(rig.find<QPushButton>(QStringLiteral("boutprecedent"))->toolTip(), rig.message(128));
     QCOMPARE(rig.label("ltitmet"), QString::fromStdString(wheelTitle(1, false, rig.state.messageLookup())));
     if (language == 7) QCOMPARE(rig.label("ltitre"), QStringLiteral("Tipp"));
+    QCOMPARE(testing::cutCaptions(rig.window), QStringList());
 
     // The next showing takes the language of its time.
     rig.window.close();

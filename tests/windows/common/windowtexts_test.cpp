@@ -19,6 +19,7 @@
 #include "windows/common/windowtexts.h"
 #include "windows/comparison/comparisoncontrols.h"
 #include "windows/comparison/comparisonwindow.h"
+#include "windows/externalwheels/externalwheelscontrols.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/parameters/parameterswindow.h"
 #include "windows/ticketprint/ticketprintcontrols.h"

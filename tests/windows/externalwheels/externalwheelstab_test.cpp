@@ -8,6 +8,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -15,6 +17,9 @@
 #include "localisation/messagenumbers.h"
 #include "support/pdfreading.h"
 #include "textfiles/textfilereader.h"
+#include "localisation/messagetable.h"
+#include "windows/captionsfit.h"
+#include "windows/externalwheels/externalwheelscontrols.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/externalwheels/previewgridmodel.h"
 #include "windows/windowrig.h"
@@ -108,6 +113,9 @@ private slots:
     void theFileShapeIsProposed();
     void textsFollowTheLanguage();
     void displayAllShowsEveryBoard();
+    void previewsShowWhatTheFileHoldsFromTheirFirstLine();
+    void theBlankSeparatorIsNamed();
+    void nothingIsCutInAnyLanguage();
     void oneTicketAtATimeAsksBeforeEachTicket();
     void cancelDropsTheTicketsBeingBuilt();
     void aFileNumberedFromZeroIsReadAsNumberPlusOne();
@@ -437,6 +445,77 @@ void ExternalWheelsTabTest::textsFollowTheLanguage() {
     QVERIFY(rig.find<QRadioButton>(QStringLiteral("bimptsbull"))->isChecked());
 }
 
+void ExternalWheelsTabTest::previewsShowWhatTheFileHoldsFromTheirFirstLine() {
+    TabRig rig;
+    rig.window.show();
+    std::string bytes = "Wheel of ten numbers;made by hand\r\n";
+    for (int k = 0; k < 40; ++k) bytes += std::to_string(k % 6 + 1) + ";7;8;9;10\r\n";
+    rig.chooseFile("heading.txt", bytes);
+    rig.setSkip(0);
+    rig.goToPage(2);
+    auto* raw = rig.find<QTableView>(QStringLiteral("GrilleNumero"));
+    QCOMPARE(raw->model()->index(0, 1).data().toString(), QStringLiteral("Wheel of ten numbers"));
+    // The heading that keeps the file from being read is seen whole, not cut at a board's width.
+    QVERIFY(raw->columnWidth(1) > raw->fontMetrics().horizontalAdvance(QStringLiteral("Wheel of ten numbers")));
+    QVERIFY(raw->columnWidth(2) > raw->fontMetrics().horizontalAdvance(QStringLiteral("made by hand")));
+    QCOMPARE(raw->columnWidth(3), 40);
+
+    // Each preview opens on its first line, however far it was scrolled before.
+    const auto opensAtTheTop = [&rig](const char* name) {
+        auto* grid = rig.find<QTableView>(QLatin1String(name));
+        QCOMPARE(grid->verticalScrollBar()->value(), 0);
+        QCOMPARE(grid->rowAt(0), 0);
+    };
+    opensAtTheTop("GrilleNumero");
+    raw->scrollToBottom();
+    rig.press("bprecedent");
+    rig.press("bsuivant");
+    opensAtTheTop("GrilleNumero");
+    rig.setSkip(1);
+    rig.goToPage(4);
+    opensAtTheTop("GrilleNumero2");
+    rig.find<QTableView>(QStringLiteral("GrilleNumero2"))->scrollToBottom();
+    rig.press("bprecedent");
+    rig.press("bsuivant");
+    opensAtTheTop("GrilleNumero2");
+    rig.press("baffichetous");
+    opensAtTheTop("GrilleNumero2");
+}
+
+void ExternalWheelsTabTest::theBlankSeparatorIsNamed() {
+    TabRig rig;
+    rig.platform.chooseFileNext(QStringLiteral(NORVEX5_TEST_DATA "/wheels/pdo_C13-5-3_b34.res"));
+    rig.press("bselfic");
+    auto* box = rig.find<SeparatorBox>(QStringLiteral("Combseparateur"));
+    // The file is read at blanks, and the box says so in words rather than showing nothing.
+    QCOMPARE(box->currentText(), QStringLiteral(" "));
+    QCOMPARE(box->shownText(), QStringLiteral("(espace)"));
+    QCOMPARE(static_cast<QStyledItemDelegate*>(box->itemDelegate())->displayText(box->itemText(0), QLocale()),
+             QStringLiteral("(espace)"));
+    QCOMPARE(box->shownText(box->itemText(1)), QStringLiteral(","));
+    rig.state.parameters.language = 7;
+    rig.window.applyTexts();
+    QCOMPARE(box->shownText(), QStringLiteral("(Leerzeichen)"));
+    rig.setSeparator(";");
+    QCOMPARE(box->shownText(), QStringLiteral(";"));
+}
+
+void ExternalWheelsTabTest::nothingIsCutInAnyLanguage() {
+    TabRig rig;
+    rig.window.show();
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    auto* pages = rig.find<QTabWidget>(QStringLiteral("Pagecontrolfic"));
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        rig.state.parameters.language = language;
+        rig.window.applyTexts();
+        for (int page = 0; page < ExternalWheelsTab::kPageCount; ++page) {
+            pages->setCurrentIndex(page);
+            const QStringList cut = cutCaptions(rig.tab());
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        }
+    }
+}
+
 void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
     TabRig rig;
     constexpr int kBoards = 200000;
@@ -459,6 +538,13 @@ void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
     // Board 200000: k = 199999, first number 199999 % 9 + 1 = 2, last 199999 % 40 + 1 = 40.
     QCOMPARE(model->index(kBoards - 1, 1).data().toString(), QStringLiteral("2"));
     QCOMPARE(model->index(kBoards - 1, 5).data().toString(), QStringLiteral("40"));
+    // The line over the grid no longer says that only the first lines are shown.
+    QCOMPARE(rig.label("labinfogrille2"),
+             QString::fromStdString(rig.state.programText(ProgramText::EveryLineShown)).arg(kBoards));
+    rig.state.parameters.language = 7;
+    rig.window.applyTexts();
+    QCOMPARE(rig.label("labinfogrille2"),
+             QString::fromStdString(rig.state.programText(ProgramText::EveryLineShown)).arg(kBoards));
     view->scrollToBottom();
     // The last row's number is shown whole.
     const int numberWidth = view->fontMetrics().horizontalAdvance(QString::number(kBoards));
@@ -470,6 +556,7 @@ void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
     rig.press("bsuivant");
     QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
     QCOMPARE(view->columnWidth(0), 40);
+    QCOMPARE(rig.label("labinfogrille2"), rig.message(179));
 
     // A file that is no wheel is refused here too, and the grid keeps what it showed.
     while (rig.page() > 1) rig.press("bprecedent");

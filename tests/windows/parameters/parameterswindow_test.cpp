@@ -2,16 +2,21 @@
 // OK or closing, and the main window in the new language afterwards.
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "localisation/messagenumbers.h"
+#include "localisation/messagetable.h"
+#include "windows/captionsfit.h"
 #include "windows/modalanswer.h"
 #include "windows/parameters/parameterswindow.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
+using norvex5::testing::cutCaptions;
 using norvex5::testing::MainWindowRig;
 using norvex5::testing::WindowRig;
 
@@ -29,6 +34,7 @@ private slots:
     void germanReachesTheMainWindowAtOnce();
     void sameLanguageKeepsTheChosenWheel();
     void printerGroupTakesAButton();
+    void nothingIsCutInAnyLanguage();
 };
 
 namespace {
@@ -248,6 +254,18 @@ void ParametersWindowTest::printerGroupTakesAButton() {
     // Beside the fields, not over them.
     QVERIFY(!button->geometry().intersects(field(rig, "edech")->geometry()));
     QVERIFY(button->geometry().left() > field(rig, "edech")->geometry().right());
+}
+
+void ParametersWindowTest::nothingIsCutInAnyLanguage() {
+    WindowRig<ParametersWindow> rig;
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        rig.state.parameters.language = language;
+        rig.window.prepare();
+        rig.window.show();
+        QCOMPARE(cutCaptions(rig.window), QStringList());
+        QCOMPARE(rig.find<QLabel>(QStringLiteral("labmodeletest"))->text(), rig.message(kMessageTicketType));
+        rig.window.hide();
+    }
 }
 
 QTEST_MAIN(ParametersWindowTest)

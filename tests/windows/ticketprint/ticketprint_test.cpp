@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,7 +19,9 @@
 #include <functional>
 
 #include "support/pdfreading.h"
+#include "localisation/messagetable.h"
 #include "ticketprintrig.h"
+#include "windows/captionsfit.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/ticketprint/ticketpreview.h"
 
@@ -234,6 +237,32 @@ private slots:
         QCOMPARE(successive->text(), QStringLiteral("nacheinander von 1 bis 13"));
         QVERIFY(rig.chooseModel(1));
         QCOMPARE(successive->text(), QStringLiteral("nacheinander von 1 bis 10"));
+    }
+
+    void nothingIsCutInAnyLanguage() {
+        TicketPrintRig rig;
+        for (int language = 1; language <= kLanguageCount; ++language) {
+            rig.state.parameters.language = language;
+            rig.window.show();
+            // A model with a bonus row, its controls open on one number, two digits typed in it.
+            QVERIFY(rig.chooseModel(4));
+            auto* wanted = rig.find<QCheckBox>(QStringLiteral("chcochenumerobonus"));
+            if (!wanted->isChecked()) wanted->click();
+            rig.find<QRadioButton>(QStringLiteral("raunnumero"))->click();
+            auto* number = rig.find<QComboBox>(QStringLiteral("enumerobonus"));
+            number->setEditText(QStringLiteral("13"));
+            QVERIFY2(rig.window.width() < 1000, qPrintable(QString::number(rig.window.width())));
+            QCOMPARE(cutCaptions(rig.window), QStringList());
+            QVERIFY(!number->geometry().intersects(rig.find(QStringLiteral("raunnumero"))->geometry()));
+            const QLineEdit* typed = number->lineEdit();
+            QVERIFY(typed->width() > typed->fontMetrics().horizontalAdvance(QStringLiteral("13")));
+            // The hints of the board fields are in the language too.
+            QCOMPARE(rig.field("Gpremier")->toolTip(),
+                     QString::fromStdString(rig.state.programText(ProgramText::FirstBoardToPrint)));
+            QCOMPARE(rig.field("gdernier")->toolTip(),
+                     QString::fromStdString(rig.state.programText(ProgramText::LastBoardToPrint)));
+            rig.window.hide();
+        }
     }
 
     void boardFieldsTakeDigitsOnly() {
