@@ -253,7 +253,7 @@ TEST(TextFile, RandomFilesAgreeWithTheRules) {
 // line lies in the read buffer or runs across two fillings of it.
 TEST(TextFile, LoopAndNumberFieldsAgreeWithThePlainReading) {
     std::mt19937 random(20261208);
-    const std::string rare = std::string("123 +-a\t;;\r\r\n\n\x1a", 19);
+    const std::string rare = "123 +-a\t;;\r\r\n\n\x1a";
     const char separators[] = {';', ',', ' '};
     const auto plainNumber = [](std::string_view text) { return trimmedFieldNumber(text); };
     ScratchDir dir;

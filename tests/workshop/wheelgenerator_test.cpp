@@ -103,7 +103,8 @@ TEST(WheelGenerator, SearchesThatGoOnFromAnothersWheelKeepTheGuarantee) {
     // can go on from, whatever its own search was (plain, turned, halves).
     for (const auto& [v, g] : {std::pair{14, Guarantee{3, 3}}, std::pair{16, Guarantee{3, 5}}}) {
         GeneratorSettings settings = smallCase(v, g, 0);
-        settings.seconds = 0.5;
+        // Long enough for a first whole wheel even on a loaded machine under the sanitizers.
+        settings.seconds = 2;
         settings.threads = 3;
         expectKeeps(generateWheel(settings), v, g);
     }

@@ -107,7 +107,8 @@ Program::Program(Platform& platform, ProgramDirectories directories)
       draws_(onFirstUse<DrawsWindow>([this](MainWindow& owner) {
           auto window = std::make_unique<DrawsWindow>(state_, platform_, drawHistory_, &owner);
           window->backtestHooks().tickedWheel = [this]() -> std::optional<WheelToCheck> {
-              if (auto chosen = builtInWheelOverTicked(state_.selection, state_.selectedWheel)) return chosen;
+              if (auto chosen = chosenWheelOverTicked(state_.selection, wheelRecordOf(state_.expansion, state_.selectedWheel)))
+                  return chosen;
               platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)),
                                 QString::fromStdString(state_.message(kMessageProblem)), Platform::Buttons::Ok,
                                 Platform::Icon::Warning);

@@ -286,11 +286,7 @@ void WheelCheckWindow::clearResults() {
 QString WheelCheckWindow::keyGuaranteeLine() const {
     if (keys_ <= 0 || !index_) return {};
     const auto report = workshop::checkGuaranteeWithKeys(*index_, keyGuarantee_, keys_, 0);
-    const QString kept = report.holes == 0   ? text(ProgramText::GuaranteeKept)
-                         : report.holes == 1 ? text(ProgramText::GuaranteeOneHole).arg(percent(report.coveredShare, 2))
-                                             : text(ProgramText::GuaranteeHoles)
-                                                   .arg(report.holes)
-                                                   .arg(percent(report.coveredShare, 2));
+    const QString kept = cellText(report.holes, report.coveredShare);
     const ProgramText condition = keys_ == 1 ? ProgramText::GuaranteeWhenKeyDrawn : ProgramText::GuaranteeWhenKeysDrawn;
     return QStringLiteral("\n") + text(condition).arg(keyGuarantee_.t).arg(keyGuarantee_.m) + QStringLiteral(" \u2014 ") +
            kept;
