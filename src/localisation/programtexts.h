@@ -216,6 +216,11 @@ enum class ProgramText {
     // The hints of the print dialog's two board fields.
     FirstBoardToPrint,
     LastBoardToPrint,
+    // Under the last stored draw: the lottery operator's own results page, named in the lottery table.
+    OpenOperatorResults,
+    // Draw files refused for their size: "%1" the file, "%2" the largest size in MiB.
+    DrawFileTooLarge,
+    DrawFileLineTooLong,  // "%1" the file, "%2" the line, "%3" the longest line in bytes
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -204,7 +204,7 @@ void DrawImportDialog::chooseFile() {
     if (!file.isEmpty()) loadFile(file);
 }
 
-bool DrawImportDialog::tellProblem(DrawFileProblem problem, const std::string& readerError) {
+bool DrawImportDialog::tellProblem(DrawFileProblem problem, const std::string& readerError, std::int64_t line) {
     QString message;
     switch (problem) {
         case DrawFileProblem::None:
@@ -214,6 +214,12 @@ bool DrawImportDialog::tellProblem(DrawFileProblem problem, const std::string& r
             break;
         case DrawFileProblem::NotText: message = text(ProgramText::DrawFileNotText).arg(file_); break;
         case DrawFileProblem::NoDraw: message = text(ProgramText::DrawFileNoDraw).arg(file_); break;
+        case DrawFileProblem::TooLarge:
+            message = text(ProgramText::DrawFileTooLarge).arg(file_).arg(draws::kMaxDrawFileBytes >> 20);
+            break;
+        case DrawFileProblem::LineTooLong:
+            message = text(ProgramText::DrawFileLineTooLong).arg(file_).arg(line).arg(draws::kMaxDrawLineLength);
+            break;
     }
     platform_.message(message, text(ProgramText::ImportTitle), Platform::Buttons::Ok, Platform::Icon::Warning);
     return true;
@@ -223,7 +229,7 @@ bool DrawImportDialog::loadFile(const QString& file) {
     clearFile();
     file_ = file;
     const draws::DrawShapeGuess guess = draws::guessDrawFileShape(file.toStdString(), history_.highestNumber());
-    if (tellProblem(guess.problem, guess.readerError)) {
+    if (tellProblem(guess.problem, guess.readerError, guess.problemLine)) {
         clearFile();
         return false;
     }
@@ -318,7 +324,7 @@ void DrawImportDialog::importFile() {
     DrawFileShape shape = shapeFromControls();
     if (shape.dateOrder == DateOrder::Undecided) shape.dateOrder = guessed_.dateOrder;
     const draws::DrawFileReading reading = draws::readDrawFile(file_.toStdString(), shape, history_.highestNumber());
-    if (tellProblem(reading.problem, reading.readerError)) return;
+    if (tellProblem(reading.problem, reading.readerError, reading.problemLine)) return;
 
     draws::ImportResult result;
     {

@@ -87,7 +87,7 @@ private:
     draws::DrawFileShape shapeFromControls() const;
     // A date order for a file whose first lines leave it open: the whole file, then the player.
     draws::DateOrder decideDateOrder(draws::DrawFileShape shape);
-    bool tellProblem(draws::DrawFileProblem problem, const std::string& readerError);
+    bool tellProblem(draws::DrawFileProblem problem, const std::string& readerError, std::int64_t line);
     QString text(ProgramText which) const;
 
     AppState& state_;

@@ -189,10 +189,14 @@ void Program::showLastDraw() {
     const QString title = QString::fromStdString(state_.programText(ProgramText::DrawsTitle));
     if (drawHistory_.store() == nullptr) return;
     if (const auto last = drawHistory_.lastDraw()) {
-        platform_.message(QString::fromStdString(state_.programText(ProgramText::LastStoredDraw))
-                              .arg(DrawHistory::dateText(last->date),
-                                   QString::fromStdString(draws::drawNumbersText(*last))),
-                          title, Platform::Buttons::Ok, Platform::Icon::Information);
+        // The operator's page has the draws the history does not hold yet.
+        const QString text = QString::fromStdString(state_.programText(ProgramText::LastStoredDraw))
+                                 .arg(DrawHistory::dateText(last->date),
+                                      QString::fromStdString(draws::drawNumbersText(*last))) +
+                             QStringLiteral("\n\n") +
+                             QString::fromStdString(state_.programText(ProgramText::OpenOperatorResults));
+        if (platform_.message(text, title, Platform::Buttons::YesNo, Platform::Icon::Question) == Platform::Answer::Yes)
+            openResultsPage(platform_, state_.parameters.gameType);
         return;
     }
     if (platform_.message(QString::fromStdString(state_.programText(ProgramText::NoStoredDrawQuestion)), title,

@@ -153,9 +153,12 @@ void DrawsWindowTest::badFilesAreRefusedWithTheirReason() {
     writeText(binary, std::string("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x02", 14) + "2024-01-03 1-2-3-4-5\n");
     const std::filesystem::path empty = rig.programDir() / "empty.csv";
     writeText(empty, "");
+    const std::filesystem::path longLine = rig.programDir() / "long.csv";
+    writeText(longLine, std::string(5000, '7') + "\n2024-01-03 1-2-3-4-5\n");
     rig.window.openWindow();
     for (const auto& [file, words] : {std::pair{binary, QStringLiteral("n'est pas un fichier texte")},
-                                      std::pair{empty, QStringLiteral("Aucune ligne")}}) {
+                                      std::pair{empty, QStringLiteral("Aucune ligne")},
+                                      std::pair{longLine, QStringLiteral("La ligne 1 du fichier")}}) {
         rig.platform.clear();
         rig.platform.chooseFileNext(QString::fromStdString(file.string()));
         rig.press("bImporter");

@@ -17,6 +17,7 @@
 #include "core/wheelcatalogue.h"
 #include "draws/drawstore.h"
 #include "localisation/messagetable.h"
+#include "periphery/weblinks.h"
 #include "windows/modalanswer.h"
 #include "windows/program/endrequests.h"
 #include "windows/program/program.h"
@@ -436,9 +437,17 @@ void ProgramTest::lastDrawButtonShowsTheLastStoredDrawOrOffersTheImport() {
         draw.numbers = {3, 12, 19, 25, 32};
         QVERIFY(store.add(effectiveGameType(rig.state().parameters.gameType), draw).ok());
     }
+    rig.platform.answerNext(Platform::Answer::No);
     rig.press("bderniertirage");
     QCOMPARE(rig.platform.messages().last().text,
-             QStringLiteral("Dernier tirage enregistré, le 2024-01-03 :\n03 12 19 25 32"));
+             QStringLiteral("Dernier tirage enregistré, le 2024-01-03 :\n03 12 19 25 32\n\n"
+                            "Ouvrir la page des résultats de la loterie ?"));
+    QVERIFY(rig.platform.openedUrls().isEmpty());
+    // Yes opens the operator's own results page of the game shown, as the lottery table names it.
+    rig.platform.answerNext(Platform::Answer::Yes);
+    rig.press("bderniertirage");
+    QCOMPARE(rig.platform.openedUrls(),
+             QStringList{QString::fromStdString(resultsPageAddress(rig.state().parameters.gameType))});
     // The menu entry opens the same window.
     draws->hide();
     rig.press("mTirages");
