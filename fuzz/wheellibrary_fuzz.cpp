@@ -26,17 +26,20 @@ namespace {
 constexpr int kMostNumbersChecked = 18;
 
 // Whether a number the reader may take from the file could make a wheel over more numbers than
-// kMostNumbersChecked. Any number is a run of digits; runs above the largest game are refused
-// by the reader before any check and are kept.
+// kMostNumbersChecked. Any number is a run of digits, the reader dropping a lone CR or a Ctrl-Z
+// within a line ("4\r3" reads 43); runs above the largest game are refused by the reader before
+// any check and are kept.
 bool mayHoldManyNumbers(std::string_view bytes) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto dropped = [](char c) { return c == '\r' || c == '\x1a'; };
     for (std::size_t k = 0; k < bytes.size();) {
-        if (bytes[k] < '0' || bytes[k] > '9') {
+        if (!isDigit(bytes[k])) {
             ++k;
             continue;
         }
         int value = 0;
-        for (; k < bytes.size() && bytes[k] >= '0' && bytes[k] <= '9'; ++k)
-            value = std::min(value * 10 + (bytes[k] - '0'), 1000);
+        for (; k < bytes.size() && (isDigit(bytes[k]) || dropped(bytes[k])); ++k)
+            if (isDigit(bytes[k])) value = std::min(value * 10 + (bytes[k] - '0'), 1000);
         if (value >= kMostNumbersChecked && value <= workshop::kMaxNumbers) return true;
     }
     return false;
