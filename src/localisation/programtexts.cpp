@@ -831,6 +831,10 @@ constexpr Entry kEntries[] = {
       "La riga %2 del file %1 supera i %3 byte: non è un file di estrazioni.",
       "Redak %2 datoteke %1 dulji je od %3 bajtova: nije datoteka izvlačenja.",
       "Zeile %2 der Datei %1 ist länger als %3 Byte: sie ist keine Ziehungsdatei."}},
+    {ProgramText::BacktestStopped,
+     {"Test arrêté : aucun résultat.", "Test stopped: no result.", "Teste interrompido: nenhum resultado.",
+      "Prueba detenida: ningún resultado.", "Test interrotto: nessun risultato.", "Test zaustavljen: nema rezultata.",
+      "Test angehalten: kein Ergebnis."}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

@@ -221,6 +221,7 @@ enum class ProgramText {
     // Draw files refused for their size: "%1" the file, "%2" the largest size in MiB.
     DrawFileTooLarge,
     DrawFileLineTooLong,  // "%1" the file, "%2" the line, "%3" the longest line in bytes
+    BacktestStopped,      // the back-test stopped by the player, in place of its summary
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };
