@@ -27,23 +27,16 @@
 #include <vector>
 
 #include "localisation/programtexts.h"
+#include "windows/wheelcheck/wheelcheckcontrols.h"
 #include "workshop/filteredcheck.h"
 #include "workshop/wheelcheck.h"
-
-class QCheckBox;
-class QLabel;
-class QListView;
-class QPushButton;
-class QTableWidget;
 
 namespace norvex5 {
 
 struct AppState;
 class HoleListModel;
 class LongPass;
-class FilterPanel;
 class Platform;
-class WinChart;
 
 class WheelCheckWindow : public QDialog {
     Q_OBJECT
@@ -68,7 +61,7 @@ public:
     const workshop::Wheel& checkedWheel() const { return wheel_; }
     // Where the filter is kept for each game type; none: it is not kept.
     void setFilterSettingsFile(std::filesystem::path file) { filterFile_ = std::move(file); }
-    const HoleListModel& holes() const { return *holes_; }
+    const HoleListModel& holes() const { return *controls_.holes; }
     bool checking() const { return pass_ != nullptr; }
 
     // The handlers, as the player reaches them.
@@ -80,7 +73,6 @@ protected:
     void done(int result) override;
 
 private:
-    void buildControls();
     void connectHandlers();
     void showProfile();
     void showWinTable();
@@ -92,17 +84,7 @@ private:
     AppState& state_;
     Platform& platform_;
 
-    QLabel* summary_ = nullptr;
-    QTableWidget* matrix_ = nullptr;
-    QLabel* holesTitle_ = nullptr;
-    QListView* holeList_ = nullptr;
-    HoleListModel* holes_ = nullptr;
-    QLabel* winTitle_ = nullptr;
-    QTableWidget* winTable_ = nullptr;
-    WinChart* chart_ = nullptr;
-    QPushButton* close_ = nullptr;
-    FilterPanel* filterPanel_ = nullptr;
-    QCheckBox* dropFailing_ = nullptr;
+    WheelCheckControls controls_;
 
     workshop::Wheel givenWheel_;
     workshop::Wheel wheel_;
