@@ -831,6 +831,11 @@ constexpr Entry kEntries[] = {
       "La riga %2 del file %1 supera i %3 byte: non è un file di estrazioni.",
       "Redak %2 datoteke %1 dulji je od %3 bajtova: nije datoteka izvlačenja.",
       "Zeile %2 der Datei %1 ist länger als %3 Byte: sie ist keine Ziehungsdatei."}},
+    {ProgramText::HolesUnderFilterOf,
+     {"Trous de « %1 si %2 » sous le filtre : %3", "Holes of '%1 if %2' under the filter: %3",
+      "Falhas de '%1 se %2' sob o filtro: %3", "Huecos de '%1 si %2' con el filtro: %3",
+      "Buchi di '%1 se %2' con il filtro: %3", "Rupe za '%1 ako %2' uz filtar: %3",
+      "Lücken von '%1 wenn %2' unter dem Filter: %3"}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

@@ -140,7 +140,8 @@ bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vecto
     pass_ = &pass;
     auto step = [&pass](double done) { return pass.step(static_cast<std::int64_t>(done * kSteps)); };
     if (filter) {
-        filtered_ = workshop::filteredProfile(*index_, workshop::PassingDraws(*filter, asPlayed), step);
+        passingDraws_ = std::make_unique<workshop::PassingDraws>(*filter, asPlayed);
+        filtered_ = workshop::filteredProfile(*index_, *passingDraws_, step);
         if (filtered_) profile_ = filtered_->plain;
     } else {
         profile_ = workshop::coverageProfile(*index_, step);
@@ -148,6 +149,7 @@ bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vecto
     pass_ = nullptr;
     if (!profile_) {
         index_.reset();
+        passingDraws_.reset();
         return false;
     }
     showProfile();
@@ -155,7 +157,7 @@ bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vecto
     // The first cell that is not kept, where the player wants to look first.
     for (int m = kLowestGuaranteeCell; m <= kBoardSize; ++m)
         for (int t = kLowestGuaranteeCell; t <= m; ++t)
-            if (!shownCell_ && !profile_->keeps({t, m})) showHolesOf({t, m});
+            if (!shownCell_ && holesListed({t, m}) > 0) showHolesOf({t, m});
     return true;
 }
 
@@ -169,6 +171,7 @@ void WheelCheckWindow::clearResults() {
     shownCell_.reset();
     profile_.reset();
     filtered_.reset();
+    passingDraws_.reset();
     index_.reset();
     controls_.summary->clear();
     controls_.holesTitle->clear();
@@ -252,16 +255,22 @@ void WheelCheckWindow::showWinTable() {
     controls_.chart->showTable(table, legend);
 }
 
+std::int64_t WheelCheckWindow::holesListed(Guarantee guarantee) const {
+    return filtered_ ? filtered_->holesUnderFilter(guarantee) : profile_->holes(guarantee);
+}
+
 void WheelCheckWindow::showHolesOf(Guarantee guarantee) {
     if (!profile_ || !index_) return;
-    if (shownCell_ && *shownCell_ == guarantee && controls_.holes->holeCount() == profile_->holes(guarantee)) {
-        controls_.holesTitle->setText(text(ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m).arg(controls_.holes->holeCount()));
-        return;
+    const std::int64_t count = holesListed(guarantee);
+    // Under a filter the list holds the holes the filtered line of the cell counts, and says so.
+    const QString title =
+        text(filtered_ ? ProgramText::HolesUnderFilterOf : ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m);
+    const bool listed = shownCell_ && *shownCell_ == guarantee && controls_.holes->holeCount() == count;
+    if (!listed) {
+        shownCell_ = guarantee;
+        controls_.holes->showHoles(*index_, guarantee, count, played_, filtered_ ? passingDraws_.get() : nullptr);
     }
-    shownCell_ = guarantee;
-    const std::int64_t count = profile_->holes(guarantee);
-    controls_.holes->showHoles(*index_, guarantee, count, played_);
-    controls_.holesTitle->setText(text(ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m).arg(count));
+    controls_.holesTitle->setText(title.arg(controls_.holes->holeCount()));
     const QSignalBlocker quiet(controls_.matrix);
     controls_.matrix->setCurrentCell(guarantee.m - kLowestGuaranteeCell, guarantee.t - kLowestGuaranteeCell);
 }

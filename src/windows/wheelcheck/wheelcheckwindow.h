@@ -15,9 +15,10 @@
 //  - The win table is for a draw of five out of the game's highest number (AppState's
 //    parameters), never less than the wheel's own numbers.
 //  - Under the filter of the FilterPanel (kept per game type in the filter settings file, when the
-//    program gives one), each cell adds the guarantee among the draws that pass, the win table is
-//    given that the draw passes, and the boards that fail may be dropped: the wheel is checked
-//    again as given, each time the filter changes.
+//    program gives one), each cell adds the guarantee among the draws that pass, the hole list
+//    holds only the holes some passing draw holds (the count of the cell's filtered line), the
+//    win table is given that the draw passes, and the boards that fail may be dropped: the wheel
+//    is checked again as given, each time the filter changes.
 
 #include <QDialog>
 #include <cstdint>
@@ -80,6 +81,8 @@ private:
     QString text(ProgramText which) const;
     int gameHighest() const;
     QString cellText(std::int64_t holes, double covered) const;
+    // The holes the list shows for a cell: among the subsets that need covering under a filter.
+    std::int64_t holesListed(workshop::Guarantee guarantee) const;
 
     AppState& state_;
     Platform& platform_;
@@ -92,6 +95,7 @@ private:
     std::filesystem::path filterFile_;
     std::vector<std::int32_t> played_;
     std::unique_ptr<workshop::CoverageIndex> index_;
+    std::unique_ptr<workshop::PassingDraws> passingDraws_;  // under a filter: the holes listed need covering
     std::optional<workshop::CoverageProfile> profile_;
     std::optional<workshop::Guarantee> shownCell_;
     LongPass* pass_ = nullptr;
