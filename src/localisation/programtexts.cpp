@@ -835,6 +835,11 @@ constexpr Entry kEntries[] = {
      {"Test arrêté : aucun résultat.", "Test stopped: no result.", "Teste interrompido: nenhum resultado.",
       "Prueba detenida: ningún resultado.", "Test interrotto: nessun risultato.", "Test zaustavljen: nema rezultata.",
       "Test angehalten: kein Ergebnis."}},
+    {ProgramText::HolesUnderFilterOf,
+     {"Trous de « %1 si %2 » sous le filtre : %3", "Holes of '%1 if %2' under the filter: %3",
+      "Falhas de '%1 se %2' sob o filtro: %3", "Huecos de '%1 si %2' con el filtro: %3",
+      "Buchi di '%1 se %2' con il filtro: %3", "Rupe za '%1 ako %2' uz filtar: %3",
+      "Lücken von '%1 wenn %2' unter dem Filter: %3"}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.
