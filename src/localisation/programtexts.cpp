@@ -831,6 +831,22 @@ constexpr Entry kEntries[] = {
       "La riga %2 del file %1 supera i %3 byte: non è un file di estrazioni.",
       "Redak %2 datoteke %1 dulji je od %3 bajtova: nije datoteka izvlačenja.",
       "Zeile %2 der Datei %1 ist länger als %3 Byte: sie ist keine Ziehungsdatei."}},
+    {ProgramText::TestPageNotPrinted,
+     {"La page de test n'a pas pu être imprimée sur l'imprimante %1.",
+      "The test page could not be printed on the printer %1.",
+      "A página de teste não pôde ser impressa na impressora %1.",
+      "La página de prueba no se pudo imprimir en la impresora %1.",
+      "Non è stato possibile stampare la pagina di prova sulla stampante %1.",
+      "Probnu stranicu nije bilo moguće ispisati na pisaču %1.",
+      "Die Testseite konnte nicht auf dem Drucker %1 gedruckt werden."}},
+    {ProgramText::TestPageNotWritten,
+     {"La page de test n'a pas pu être écrite dans le fichier PDF %1.",
+      "The test page could not be written to the PDF file %1.",
+      "A página de teste não pôde ser escrita no ficheiro PDF %1.",
+      "La página de prueba no se pudo escribir en el archivo PDF %1.",
+      "Non è stato possibile scrivere la pagina di prova nel file PDF %1.",
+      "Probnu stranicu nije bilo moguće zapisati u PDF datoteku %1.",
+      "Die Testseite konnte nicht in die PDF-Datei %1 geschrieben werden."}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

@@ -221,6 +221,9 @@ enum class ProgramText {
     // Draw files refused for their size: "%1" the file, "%2" the largest size in MiB.
     DrawFileTooLarge,
     DrawFileLineTooLong,  // "%1" the file, "%2" the line, "%3" the longest line in bytes
+    // The parameters window's test page could not be printed: "%1" the printer, or the PDF file.
+    TestPageNotPrinted,
+    TestPageNotWritten,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };
