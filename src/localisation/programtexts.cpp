@@ -840,6 +840,22 @@ constexpr Entry kEntries[] = {
       "Falhas de '%1 se %2' sob o filtro: %3", "Huecos de '%1 si %2' con el filtro: %3",
       "Buchi di '%1 se %2' con il filtro: %3", "Rupe za '%1 ako %2' uz filtar: %3",
       "Lücken von '%1 wenn %2' unter dem Filter: %3"}},
+    {ProgramText::TestPageNotPrinted,
+     {"La page de test n'a pas pu être imprimée sur l'imprimante %1.",
+      "The test page could not be printed on the printer %1.",
+      "A página de teste não pôde ser impressa na impressora %1.",
+      "La página de prueba no se pudo imprimir en la impresora %1.",
+      "Non è stato possibile stampare la pagina di prova sulla stampante %1.",
+      "Probnu stranicu nije bilo moguće ispisati na pisaču %1.",
+      "Die Testseite konnte nicht auf dem Drucker %1 gedruckt werden."}},
+    {ProgramText::TestPageNotWritten,
+     {"La page de test n'a pas pu être écrite dans le fichier PDF %1.",
+      "The test page could not be written to the PDF file %1.",
+      "A página de teste não pôde ser escrita no ficheiro PDF %1.",
+      "La página de prueba no se pudo escribir en el archivo PDF %1.",
+      "Non è stato possibile scrivere la pagina di prova nel file PDF %1.",
+      "Probnu stranicu nije bilo moguće zapisati u PDF datoteku %1.",
+      "Die Testseite konnte nicht in die PDF-Datei %1 geschrieben werden."}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.
