@@ -221,6 +221,10 @@ enum class ProgramText {
     // Draw files refused for their size: "%1" the file, "%2" the largest size in MiB.
     DrawFileTooLarge,
     DrawFileLineTooLong,  // "%1" the file, "%2" the line, "%3" the longest line in bytes
+    // Start-up files that are there but could not be read: "%1" the file; "%2" the reason the
+    // system gave.
+    LanguageFileNotRead,
+    ParametersFileNotRead,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };
