@@ -88,6 +88,9 @@ public:
         auto startFrom = [&](const std::vector<std::uint64_t>& start) {
             other = std::make_unique<CoverSearch>(v, g_, seed++, 1, tuning_, needed(), settings_.boardSize);
             otherDescent = std::make_unique<Descent>();
+            // A searched wheel has no boards to spare, unlike a greedy one: a tenth of it taken
+            // away at once would cost whole stretches of failed tries before one board goes.
+            otherDescent->dropAtOnce = false;
             other->load(start);
             rest = other.get();
             restDescent = otherDescent.get();
@@ -267,6 +270,7 @@ private:
         double patience = 0;
         bool fresh = true;
         int jump = 1;
+        bool dropAtOnce = true;  // the first try takes `firstDrop` of the orbits away, not one
         std::int64_t stepsHere = 0;
         std::vector<std::uint64_t> smallest;  // the smallest complete wheel it reached
     };
@@ -287,7 +291,7 @@ private:
                               (period > 1 ? tuning_.orbitPatience : 1.0);
             d.patience = d.firstPatience;
             d.smallest = search.boards();
-            d.jump = std::max(1, static_cast<int>(search.orbits() * tuning_.firstDrop));
+            d.jump = d.dropAtOnce ? std::max(1, static_cast<int>(search.orbits() * tuning_.firstDrop)) : 1;
         }
         while (d.trying || search.size() - period >= floor_) {
             if (!d.trying) {
