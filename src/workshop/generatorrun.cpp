@@ -55,15 +55,18 @@ public:
         std::vector<std::uint64_t> bestStart = plainDescent.smallest;
         bool plainIsBest = true;
         Turn bestTurn;  // the turn whose orbits gave the smallest start; period 0 for none
-        for (const Turn& turn : turnsToSurvey()) {
-            if (ended()) break;
-            std::vector<std::uint64_t> start = surveyTurn(turn, seed++, stretch(tuning_.surveyShare));
-            if (!start.empty() && start.size() < bestStart.size()) {
-                bestStart = std::move(start);
-                plainIsBest = false;
-                bestTurn = turn;
+        auto surveyTurns = [&](const std::vector<Turn>& turns) {
+            for (const Turn& turn : turns) {
+                if (ended()) break;
+                std::vector<std::uint64_t> start = surveyTurn(turn, seed++, stretch(tuning_.surveyShare));
+                if (!start.empty() && start.size() < bestStart.size()) {
+                    bestStart = std::move(start);
+                    plainIsBest = false;
+                    bestTurn = turn;
+                }
             }
-        }
+        };
+        surveyTurns(singleTurns());
         // Under a filter too: the halves' wheels cover every m-subset, more than the filter asks, but
         // a good start for taking boards away.
         if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= settings_.boardSize && !ended()) {
@@ -75,6 +78,7 @@ public:
                 bestTurn = Turn{};
             }
         }
+        surveyTurns(cycledTurns());
         // The rest of the run goes on from the smallest start: where the plain survey stopped, or
         // a plain search from the wheel another survey gave. It is given out in stretches. When a
         // turn gave the start, a search that has not shed one board of it by the end of a
@@ -187,15 +191,23 @@ private:
         int cycles = 1;
     };
 
-    // The turns a run surveys: of all the numbers, of all but one, ... all but `turnsFixing`; then
-    // up to `cycleTurns` of those that move several runs of numbers round together (every one with
-    // at most `turnsFixing` numbers staying and runs of `leastCycle` or more), from a place in their
-    // list that the seed chooses, so that the searches of one run survey different ones.
-    std::vector<Turn> turnsToSurvey() const {
+    // The turns of one run of numbers a run surveys: of all the numbers, of all but one, ... all
+    // but `turnsFixing`.
+    std::vector<Turn> singleTurns() const {
         const int v = settings_.numbers;
-        std::vector<Turn> turns, cycled;
+        std::vector<Turn> turns;
         for (int fixed = 0; fixed <= tuning_.turnsFixing && v - fixed >= tuning_.leastTurning; ++fixed)
             turns.push_back({v - fixed, 1});
+        return turns;
+    }
+
+    // Up to `cycleTurns` of the turns that move several runs of numbers round together (every one
+    // with at most `turnsFixing` numbers staying and runs of `leastCycle` or more), from a place in
+    // their list that the seed chooses, so that the searches of one run survey different ones.
+    // Surveyed last: the other starts keep their places in the run.
+    std::vector<Turn> cycledTurns() const {
+        const int v = settings_.numbers;
+        std::vector<Turn> turns, cycled;
         for (int fixed = 0; fixed <= tuning_.turnsFixing; ++fixed)
             for (int cycles = 2; (v - fixed) / cycles >= tuning_.leastCycle; ++cycles)
                 if ((v - fixed) % cycles == 0) cycled.push_back({(v - fixed) / cycles, cycles});
