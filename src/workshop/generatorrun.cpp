@@ -55,15 +55,18 @@ public:
         std::vector<std::uint64_t> bestStart = plainDescent.smallest;
         bool plainIsBest = true;
         Turn bestTurn;  // the turn whose orbits gave the smallest start; period 0 for none
-        for (const Turn& turn : turnsToSurvey()) {
-            if (ended()) break;
-            std::vector<std::uint64_t> start = surveyTurn(turn, seed++, stretch(tuning_.surveyShare));
-            if (!start.empty() && start.size() < bestStart.size()) {
-                bestStart = std::move(start);
-                plainIsBest = false;
-                bestTurn = turn;
+        auto surveyTurns = [&](const std::vector<Turn>& turns) {
+            for (const Turn& turn : turns) {
+                if (ended()) break;
+                std::vector<std::uint64_t> start = surveyTurn(turn, seed++, stretch(tuning_.surveyShare));
+                if (!start.empty() && start.size() < bestStart.size()) {
+                    bestStart = std::move(start);
+                    plainIsBest = false;
+                    bestTurn = turn;
+                }
             }
-        }
+        };
+        surveyTurns(singleTurns());
         // Under a filter too: the halves' wheels cover every m-subset, more than the filter asks, but
         // a good start for taking boards away.
         if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= settings_.boardSize && !ended()) {
@@ -75,6 +78,7 @@ public:
                 bestTurn = Turn{};
             }
         }
+        surveyTurns(cycledTurns());
         // The rest of the run goes on from the smallest start: where the plain survey stopped, or
         // a plain search from the wheel another survey gave. It is given out in stretches. When a
         // turn gave the start, a search that has not shed one board of it by the end of a
@@ -88,6 +92,9 @@ public:
         auto startFrom = [&](const std::vector<std::uint64_t>& start) {
             other = std::make_unique<CoverSearch>(v, g_, seed++, 1, tuning_, needed(), settings_.boardSize);
             otherDescent = std::make_unique<Descent>();
+            // A searched wheel has no boards to spare, unlike a greedy one: a tenth of it taken
+            // away at once would cost whole stretches of failed tries before one board goes.
+            otherDescent->dropAtOnce = false;
             other->load(start);
             rest = other.get();
             restDescent = otherDescent.get();
@@ -184,15 +191,23 @@ private:
         int cycles = 1;
     };
 
-    // The turns a run surveys: of all the numbers, of all but one, ... all but `turnsFixing`; then
-    // up to `cycleTurns` of those that move several runs of numbers round together (every one with
-    // at most `turnsFixing` numbers staying and runs of `leastCycle` or more), from a place in their
-    // list that the seed chooses, so that the searches of one run survey different ones.
-    std::vector<Turn> turnsToSurvey() const {
+    // The turns of one run of numbers a run surveys: of all the numbers, of all but one, ... all
+    // but `turnsFixing`.
+    std::vector<Turn> singleTurns() const {
         const int v = settings_.numbers;
-        std::vector<Turn> turns, cycled;
+        std::vector<Turn> turns;
         for (int fixed = 0; fixed <= tuning_.turnsFixing && v - fixed >= tuning_.leastTurning; ++fixed)
             turns.push_back({v - fixed, 1});
+        return turns;
+    }
+
+    // Up to `cycleTurns` of the turns that move several runs of numbers round together (every one
+    // with at most `turnsFixing` numbers staying and runs of `leastCycle` or more), from a place in
+    // their list that the seed chooses, so that the searches of one run survey different ones.
+    // Surveyed last: the other starts keep their places in the run.
+    std::vector<Turn> cycledTurns() const {
+        const int v = settings_.numbers;
+        std::vector<Turn> turns, cycled;
         for (int fixed = 0; fixed <= tuning_.turnsFixing; ++fixed)
             for (int cycles = 2; (v - fixed) / cycles >= tuning_.leastCycle; ++cycles)
                 if ((v - fixed) % cycles == 0) cycled.push_back({(v - fixed) / cycles, cycles});
@@ -267,6 +282,7 @@ private:
         double patience = 0;
         bool fresh = true;
         int jump = 1;
+        bool dropAtOnce = true;  // the first try takes `firstDrop` of the orbits away, not one
         std::int64_t stepsHere = 0;
         std::vector<std::uint64_t> smallest;  // the smallest complete wheel it reached
     };
@@ -287,7 +303,7 @@ private:
                               (period > 1 ? tuning_.orbitPatience : 1.0);
             d.patience = d.firstPatience;
             d.smallest = search.boards();
-            d.jump = std::max(1, static_cast<int>(search.orbits() * tuning_.firstDrop));
+            d.jump = d.dropAtOnce ? std::max(1, static_cast<int>(search.orbits() * tuning_.firstDrop)) : 1;
         }
         while (d.trying || search.size() - period >= floor_) {
             if (!d.trying) {
