@@ -20,6 +20,7 @@
 #include "windows/common/drawhistory.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 #include "windows/common/windowfont.h"
 #include "windows/draws/drawcharts.h"
 #include "windows/draws/tableitems.h"
@@ -83,6 +84,7 @@ void DrawsWindow::applyTexts() {
     c.close->setText(text(ProgramText::Close));
     c.addDate->setDisplayFormat(history_.dateFormat());
     showDrawLines();
+    showStatistics();
     backtest_->applyTexts();
     if (import_) import_->applyTexts();
 }
@@ -186,7 +188,7 @@ void DrawsWindow::showStatistics() {
     c.counted->setText(text(ProgramText::DrawsCounted).arg(statistics.draws));
     const int numbers = static_cast<int>(statistics.numbers.size()) - 1;
     c.frequencies->setRowCount(std::max(0, numbers));
-    const QLocale locale;
+    const QLocale locale = languageLocale(state_.parameters.language);
     for (int n = 1; n <= numbers; ++n) {
         const draws::NumberStatistics& number = statistics.numbers[n];
         c.frequencies->setItem(n - 1, 0, shownCell(QString::number(n)));

@@ -352,6 +352,8 @@ void DrawsWindowTest::datesAreWrittenAsTheLanguageWritesThemExceptInFiles() {
     QCOMPARE(rig.listed("ListeTirages"),
              (QStringList{QStringLiteral("03.01.2024   01 02 30 31 32"), QStringLiteral("24.11.1998   01 02 03 40 41")}));
     QCOMPARE(rig.find<QDateEdit>("DateDebut")->displayFormat(), QStringLiteral("dd.MM.yyyy"));
+    // Numbers too: 2 draws of 5 among 49 leave 0.2 expected of each number.
+    QCOMPARE(rig.find<QTableWidget>("GrilleFrequences")->item(0, 2)->text(), QStringLiteral("0,2"));
     QVERIFY(rig.runBacktest());
     QCOMPARE(rig.find<QLabel>("LabelTest")->text().count(QStringLiteral("24.11.1998")), 1);
     const QStringList outcomes = rig.listed("ListeResultatsTirages");
