@@ -1,8 +1,12 @@
 #include "windows/common/drawhistory.h"
 
+#include <QDate>
+#include <QLocale>
+
 #include "core/appstate.h"
 #include "core/lotteries.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 
 namespace norvex5 {
 
@@ -93,6 +97,19 @@ QString DrawHistory::refusal(RefusalReason reason) const {
     return {};
 }
 
-QString DrawHistory::dateText(const draws::CalendarDate& date) { return QString::fromStdString(date.iso()); }
+QString DrawHistory::dateFormat() const {
+    QString format = languageLocale(state_.parameters.language).dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy"))) format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString DrawHistory::dateText(const draws::CalendarDate& date) const {
+    return languageLocale(state_.parameters.language).toString(QDate(date.year, date.month, date.day), dateFormat());
+}
+
+// Two digits of day and month: the widest any date is written in any format.
+qsizetype DrawHistory::dateWidth() const { return dateText(draws::CalendarDate{2000, 12, 28}).size(); }
+
+QString DrawHistory::paddedDateText(const draws::CalendarDate& date) const { return dateText(date).leftJustified(dateWidth()); }
 
 }  // namespace norvex5

@@ -42,8 +42,15 @@ public:
 
     QString text(ProgramText which) const;
     QString refusal(draws::RefusalReason reason) const;
-    // "2024-01-03" as the windows show dates.
-    static QString dateText(const draws::CalendarDate& date);
+    // A date as the windows show it: the short date of the player's language with the year in
+    // full, so that a history reaching back into the last century reads right ("03/01/2024" in
+    // French, "03.01.2024" in German). Files and the command line keep "2024-01-03".
+    QString dateText(const draws::CalendarDate& date) const;
+    // The same, as wide as the widest date of the format, for the columns of fixed-pitch lists.
+    QString paddedDateText(const draws::CalendarDate& date) const;
+    qsizetype dateWidth() const;
+    // The format itself, for date boxes.
+    QString dateFormat() const;
 
 private:
     void tellOpening(const draws::DrawStore& store);

@@ -51,8 +51,9 @@ void ComparisonHistory::prepare(bool takeLast) {
     listed_ = store ? store->draws(history_.gameType()) : std::vector<draws::DrawRecord>{};
     const QSignalBlocker quiet(storedDraws_);
     storedDraws_->clear();
+    date_->setDisplayFormat(history_.dateFormat());
     for (const draws::DrawRecord& draw : listed_)
-        storedDraws_->addItem(DrawHistory::dateText(draw.date) + QStringLiteral("   ") +
+        storedDraws_->addItem(history_.dateText(draw.date) + QStringLiteral("   ") +
                               QString::fromStdString(draws::drawNumbersText(draw)));
     storedDraws_->setCurrentIndex(-1);
     storedDraws_->setEnabled(!listed_.empty());
@@ -97,7 +98,7 @@ void ComparisonHistory::saveDraw() {
                           Platform::Buttons::Ok, Platform::Icon::Warning);
         return;
     }
-    platform_.message(text(ProgramText::DrawSavedToHistory).arg(DrawHistory::dateText(draw.date)),
+    platform_.message(text(ProgramText::DrawSavedToHistory).arg(history_.dateText(draw.date)),
                       text(ProgramText::SaveDrawToHistory), Platform::Buttons::Ok, Platform::Icon::Information);
     prepare(false);
 }

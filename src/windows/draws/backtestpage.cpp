@@ -38,8 +38,8 @@ constexpr int kProgressSteps = 1000;  // the progress bar's range
 
 draws::CalendarDate calendarDateOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 
-std::string outcomeLine(const draws::DrawRecord& draw, const draws::DrawOutcome& outcome) {
-    std::string line = draw.date.iso() + "  " + draws::drawNumbersText(draw, false) + "   " +
+std::string outcomeLine(const QString& date, const draws::DrawRecord& draw, const draws::DrawOutcome& outcome) {
+    std::string line = date.toStdString() + "  " + draws::drawNumbersText(draw, false) + "   " +
                        std::to_string(outcome.best) + "        ";
     for (int right = kDrawnNumbers; right >= 2; --right)
         line += std::to_string(outcome.boardsHolding[right]) + (right > 2 ? " / " : "");
@@ -102,7 +102,15 @@ void BacktestPage::applyTexts() {
     for (int right = kDrawnNumbers; right >= 2; --right) tiers << text(ProgramText::PrizeForRight).arg(right);
     tiers << text(ProgramText::FewerThanTwo);
     c.totals->setVerticalHeaderLabels(tiers);
-    c.outcomeHeading->setText(text(ProgramText::OutcomeHeading));
+    // The heading's first word stands over the dates: as wide as they are, and two blanks more.
+    const QString heading = text(ProgramText::OutcomeHeading);
+    const qsizetype blank = heading.indexOf(QLatin1Char(' '));
+    const qsizetype wordEnd = blank < 0 ? heading.size() : blank;
+    qsizetype rest = wordEnd;
+    while (rest < heading.size() && heading[rest] == QLatin1Char(' ')) ++rest;
+    c.outcomeHeading->setText(heading.left(wordEnd).leftJustified(history_.dateWidth() + 2) + heading.mid(rest));
+    c.fromDate->setDisplayFormat(history_.dateFormat());
+    c.toDate->setDisplayFormat(history_.dateFormat());
     if (prizes_) showPrizes(*prizes_);
     if (!outcomes_.empty()) showResults(controls_.totals->property("boards").toLongLong());
 }
@@ -264,14 +272,14 @@ void BacktestPage::showResults(std::int64_t boards) {
 
     c.outcomeLines->clear();
     for (std::size_t k = 0; k < tested_.size() && k < outcomes_.size(); ++k)
-        c.outcomeLines->append(outcomeLine(tested_[k], outcomes_[k]));
+        c.outcomeLines->append(outcomeLine(history_.paddedDateText(tested_[k].date), tested_[k], outcomes_[k]));
     c.outcomeLines->flush();
     c.backtestChart->showOutcomes(outcomes_);
     c.backtestSummary->setText(text(ProgramText::BacktestSummary)
                                    .arg(boards)
                                    .arg(static_cast<qint64>(tested_.size()))
-                                   .arg(DrawHistory::dateText(tested_.back().date),
-                                        DrawHistory::dateText(tested_.front().date)));
+                                   .arg(history_.dateText(tested_.back().date),
+                                        history_.dateText(tested_.front().date)));
     const draws::CostAndWinnings money = draws::costAndWinnings(totals, prizes_.value_or(draws::PrizeTable{}));
     c.money->setText(text(ProgramText::CostAndWinnings)
                          .arg(amount(money.cost), amount(money.winnings), amount(money.winnings - money.cost)));

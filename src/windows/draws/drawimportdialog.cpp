@@ -311,7 +311,7 @@ void DrawImportDialog::showPreview() {
         QStringList bonus;
         for (const int b : draw.bonus) bonus << QString::number(b);
         preview->setItem(row, 0, shownCell(QString::number(draw.line), Qt::AlignLeft | Qt::AlignVCenter));
-        preview->setItem(row, 1, shownCell(DrawHistory::dateText(draw.date)));
+        preview->setItem(row, 1, shownCell(history_.dateText(draw.date)));
         preview->setItem(row, 2, shownCell(QString::fromStdString(draws::drawNumbersText(draw, false))));
         preview->setItem(row, 3, shownCell(bonus.join(QLatin1Char(' '))));
     }

@@ -20,6 +20,7 @@
 #include "windows/common/drawhistory.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 #include "windows/common/windowfont.h"
 #include "windows/draws/drawcharts.h"
 #include "windows/draws/tableitems.h"
@@ -30,12 +31,6 @@ namespace norvex5 {
 namespace {
 
 constexpr std::size_t kPairsShown = 15;
-
-std::string drawListLine(const draws::DrawRecord& draw) {
-    std::string line = draw.date.iso() + "   " + draws::drawNumbersText(draw);
-    if (draw.drawNumber) line += "   #" + std::to_string(*draw.drawNumber);
-    return line;
-}
 
 }  // namespace
 
@@ -87,6 +82,9 @@ void DrawsWindow::applyTexts() {
     c.pairsTitle->setText(text(ProgramText::FrequentPairs));
     c.pairs->setHorizontalHeaderLabels({text(ProgramText::PairHeading), text(ProgramText::TimesDrawn)});
     c.close->setText(text(ProgramText::Close));
+    c.addDate->setDisplayFormat(history_.dateFormat());
+    showDrawLines();
+    showStatistics();
     backtest_->applyTexts();
     if (import_) import_->applyTexts();
 }
@@ -118,14 +116,22 @@ void DrawsWindow::importDraws() {
     importDialog().openAndChooseFile();
 }
 
+void DrawsWindow::showDrawLines() {
+    controls_.drawLines->clear();
+    for (const draws::DrawRecord& draw : draws_) {
+        std::string line = history_.paddedDateText(draw.date).toStdString() + "   " + draws::drawNumbersText(draw);
+        if (draw.drawNumber) line += "   #" + std::to_string(*draw.drawNumber);
+        controls_.drawLines->append(line);
+    }
+    controls_.drawLines->flush();
+}
+
 void DrawsWindow::refreshDraws() {
     const int highest = history_.highestNumber();
     for (QSpinBox* box : controls_.addNumbers) box->setMaximum(highest);
     draws::DrawStore* store = history_.store();
     draws_ = store ? store->draws(history_.gameType()) : std::vector<draws::DrawRecord>{};
-    controls_.drawLines->clear();
-    for (const draws::DrawRecord& draw : draws_) controls_.drawLines->append(drawListLine(draw));
-    controls_.drawLines->flush();
+    showDrawLines();
     controls_.count->setText(text(ProgramText::StoredDrawCount).arg(static_cast<qint64>(draws_.size())));
     for (QWidget* change : {static_cast<QWidget*>(controls_.importButton), static_cast<QWidget*>(controls_.deleteButton),
                             static_cast<QWidget*>(controls_.addGroup)})
@@ -164,7 +170,7 @@ void DrawsWindow::deleteDraw() {
     if (store == nullptr || !current.isValid() || current.row() >= static_cast<int>(draws_.size())) return;
     const draws::DrawRecord draw = draws_[static_cast<std::size_t>(current.row())];
     const QString question = text(ProgramText::DeleteDrawQuestion)
-                                 .arg(DrawHistory::dateText(draw.date), QString::fromStdString(draws::drawNumbersText(draw)));
+                                 .arg(history_.dateText(draw.date), QString::fromStdString(draws::drawNumbersText(draw)));
     if (platform_.message(question, text(ProgramText::DeleteDraw), Platform::Buttons::YesNo, Platform::Icon::Question) !=
         Platform::Answer::Yes)
         return;
@@ -182,7 +188,7 @@ void DrawsWindow::showStatistics() {
     c.counted->setText(text(ProgramText::DrawsCounted).arg(statistics.draws));
     const int numbers = static_cast<int>(statistics.numbers.size()) - 1;
     c.frequencies->setRowCount(std::max(0, numbers));
-    const QLocale locale;
+    const QLocale locale = languageLocale(state_.parameters.language);
     for (int n = 1; n <= numbers; ++n) {
         const draws::NumberStatistics& number = statistics.numbers[n];
         c.frequencies->setItem(n - 1, 0, shownCell(QString::number(n)));

@@ -63,6 +63,7 @@ protected:
 
 private:
     void connectHandlers();
+    void showDrawLines();
     QString text(ProgramText which) const;
 
     AppState& state_;

@@ -192,7 +192,7 @@ void Program::showLastDraw() {
     if (const auto last = drawHistory_.lastDraw()) {
         // The operator's page has the draws the history does not hold yet.
         const QString text = QString::fromStdString(state_.programText(ProgramText::LastStoredDraw))
-                                 .arg(DrawHistory::dateText(last->date),
+                                 .arg(drawHistory_.dateText(last->date),
                                       QString::fromStdString(draws::drawNumbersText(*last))) +
                              QStringLiteral("\n\n") +
                              QString::fromStdString(state_.programText(ProgramText::OpenOperatorResults));

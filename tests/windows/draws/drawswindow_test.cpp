@@ -92,6 +92,7 @@ private slots:
     void statisticsCountTheLastDrawsAndSayChancesDoNotChange();
     void wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings();
     void longBacktestShowsProgressStopsAndEndsWithTheWindow();
+    void datesAreWrittenAsTheLanguageWritesThemExceptInFiles();
     void comparisonTakesTheLastDrawAndSavesATypedOne();
     void historyThatCannotBeOpenedLeavesTheWindowWithoutDraws();
 };
@@ -110,7 +111,7 @@ void DrawsWindowTest::importShowsTheGuessesThePreviewAndWhatWentIn() {
     QVERIFY(rig.importControl<QLabel>("LabelColonnes")->text().contains(QStringLiteral("3 date_de_tirage")));
     auto* preview = rig.importControl<QTableWidget>("GrilleApercu");
     QCOMPARE(preview->rowCount(), DrawImportDialog::kPreviewDraws);
-    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("2024-03-09"));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("09/03/2024"));
     QCOMPARE(preview->item(0, 2)->text(), QStringLiteral("39 07 36 12 35"));
     QCOMPARE(preview->item(0, 3)->text(), QStringLiteral("6"));
 
@@ -118,7 +119,7 @@ void DrawsWindowTest::importShowsTheGuessesThePreviewAndWhatWentIn() {
     QCOMPARE(rig.importControl<QPlainTextEdit>("TexteResume")->toPlainText(),
              QStringLiteral("30 tirages ajoutés, 0 déjà enregistrés, 0 lignes refusées."));
     QCOMPARE(rig.find<QLabel>("LabelNombreTirages")->text(), QStringLiteral("30 tirages enregistrés pour ce jeu"));
-    QVERIFY(rig.listed("ListeTirages").front().startsWith(QStringLiteral("2024-03-09   39 07 36 12 35 + 06")));
+    QVERIFY(rig.listed("ListeTirages").front().startsWith(QStringLiteral("09/03/2024   39 07 36 12 35 + 06")));
 
     // The same file again adds nothing twice.
     rig.importFile("semicolon-columns.csv");
@@ -140,18 +141,18 @@ void DrawsWindowTest::undecidedDatesAreAskedAndACorrectedGuessReadsAgain() {
     // The guess skips the lines above the first run of good draws; the player takes them back.
     QCOMPARE(rig.importControl<QSpinBox>("SpinEntete")->value(), 4);
     auto* preview = rig.importControl<QTableWidget>("GrilleApercu");
-    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("2024-06-03"));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("03/06/2024"));
     rig.importControl<QSpinBox>("SpinEntete")->setValue(0);
-    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("2024-03-01"));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("01/03/2024"));
     // The player says otherwise: the preview reads the dates again.
     auto* order = rig.importControl<QComboBox>("ComboOrdreDate");
     order->setCurrentIndex(order->findData(static_cast<int>(draws::DateOrder::DayMonthYear)));
-    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("2024-01-03"));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("03/01/2024"));
     rig.importControl<QPushButton>("bImporterTirages")->click();
     QCOMPARE(rig.importControl<QPlainTextEdit>("TexteResume")->toPlainText(),
              QStringLiteral("5 tirages ajoutés, 0 déjà enregistrés, 2 lignes refusées.\n"
                             "ligne 3 : un numéro hors du jeu\nligne 4 : pas cinq numéros"));
-    QCOMPARE(rig.listed("ListeTirages").front().left(10), QStringLiteral("2024-03-08"));
+    QCOMPARE(rig.listed("ListeTirages").front().left(10), QStringLiteral("08/03/2024"));
 }
 
 void DrawsWindowTest::badFilesAreRefusedWithTheirReason() {
@@ -182,7 +183,7 @@ void DrawsWindowTest::drawsAreAddedByHandAndDeleted() {
     rig.addDraw(QDate(2024, 5, 4), {4, 8, 15, 16, 23});
     rig.addDraw(QDate(2024, 5, 8), {1, 2, 3, 4, 42});
     QCOMPARE(rig.listed("ListeTirages"),
-             (QStringList{QStringLiteral("2024-05-08   01 02 03 04 42"), QStringLiteral("2024-05-04   04 08 15 16 23")}));
+             (QStringList{QStringLiteral("08/05/2024   01 02 03 04 42"), QStringLiteral("04/05/2024   04 08 15 16 23")}));
     // A number twice, then another draw on a date already stored: refused, nothing changed.
     rig.addDraw(QDate(2024, 5, 11), {7, 7, 8, 9, 10});
     QCOMPARE(rig.platform.messages().last().text, QStringLiteral("un numéro deux fois"));
@@ -194,8 +195,8 @@ void DrawsWindowTest::drawsAreAddedByHandAndDeleted() {
     list->setCurrentIndex(list->model()->index(1, 0));
     rig.platform.answerNext(Platform::Answer::Yes);
     rig.press("bSupprimer");
-    QVERIFY(rig.platform.messages().last().text.contains(QStringLiteral("2024-05-04")));
-    QCOMPARE(rig.listed("ListeTirages"), QStringList{QStringLiteral("2024-05-08   01 02 03 04 42")});
+    QVERIFY(rig.platform.messages().last().text.contains(QStringLiteral("04/05/2024")));
+    QCOMPARE(rig.listed("ListeTirages"), QStringList{QStringLiteral("08/05/2024   01 02 03 04 42")});
     // Kept in the database, not only in the window.
     draws::DrawStore again(rig.storeFile());
     QCOMPARE(again.count(1), 1);
@@ -241,7 +242,7 @@ void DrawsWindowTest::wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings() {
     QCOMPARE(totals->item(4, 0)->text(), QStringLiteral("1"));  // ... fewer
     QCOMPARE(totals->item(3, 1)->text(), QStringLiteral("2"));  // boards holding 2, over every draw
     QCOMPARE(rig.listed("ListeResultatsTirages").size(), 3);
-    QVERIFY(rig.listed("ListeResultatsTirages").last().startsWith(QStringLiteral("2024-01-06  11 12 13 14 15   5")));
+    QVERIFY(rig.listed("ListeResultatsTirages").last().startsWith(QStringLiteral("06/01/2024  11 12 13 14 15   5")));
     // 3 draws x 2 boards x 2,20 = 13,20; 1000 + 8,50 won.
     QCOMPARE(rig.find<QLabel>("LabelGains")->text(), QStringLiteral("Coût : 13,20 · Gains : 1008,50 · Solde : 995,30"));
 
@@ -335,6 +336,39 @@ void DrawsWindowTest::longBacktestShowsProgressStopsAndEndsWithTheWindow() {
     rig.window.close();
 }
 
+void DrawsWindowTest::datesAreWrittenAsTheLanguageWritesThemExceptInFiles() {
+    DrawsRig rig;
+    WheelToCheck wheel;
+    wheel.wheel.numbers = 5;
+    wheel.wheel.boards = {{0, 1, 2, 3, 4}};
+    for (int k = 0; k < 5; ++k) wheel.played.push_back(k + 1);
+    rig.window.backtestHooks().tickedWheel = [&wheel] { return std::optional(wheel); };
+    rig.window.openWindow();
+    rig.addDraw(QDate(1998, 11, 24), {1, 2, 3, 40, 41});
+    rig.addDraw(QDate(2024, 1, 3), {1, 2, 30, 31, 32});
+    // German writes its short dates with dots and two digits of year; the history keeps the year whole.
+    rig.state.parameters.language = 7;
+    rig.window.applyTexts();
+    QCOMPARE(rig.listed("ListeTirages"),
+             (QStringList{QStringLiteral("03.01.2024   01 02 30 31 32"), QStringLiteral("24.11.1998   01 02 03 40 41")}));
+    QCOMPARE(rig.find<QDateEdit>("DateDebut")->displayFormat(), QStringLiteral("dd.MM.yyyy"));
+    // Numbers too: 2 draws of 5 among 49 leave 0.2 expected of each number.
+    QCOMPARE(rig.find<QTableWidget>("GrilleFrequences")->item(0, 2)->text(), QStringLiteral("0,2"));
+    QVERIFY(rig.runBacktest());
+    QCOMPARE(rig.find<QLabel>("LabelTest")->text().count(QStringLiteral("24.11.1998")), 1);
+    const QStringList outcomes = rig.listed("ListeResultatsTirages");
+    QVERIFY(outcomes.last().startsWith(QStringLiteral("24.11.1998  01 02 03 40 41   3")));
+
+    // A file keeps the dates every program reads.
+    const QString csv = QString::fromStdString((rig.programDir() / "german.csv").string());
+    rig.platform.chooseFileNext(csv);
+    rig.press("bExporterCsv");
+    const auto bytes = rig.readFile(rig.programDir() / "german.csv");
+    const QString written = QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QVERIFY(written.contains(QStringLiteral("\n1998-11-24;")));
+    QVERIFY(written.contains(QStringLiteral("\n2024-01-03;")));
+}
+
 void DrawsWindowTest::comparisonTakesTheLastDrawAndSavesATypedOne() {
     DrawsRig rig;
     rig.window.openWindow();
@@ -351,10 +385,10 @@ void DrawsWindowTest::comparisonTakesTheLastDrawAndSavesATypedOne() {
     for (int k = 0; k < 5; ++k) comparison.controls().drawBoxes[k]->setCurrentIndex(typed[k] - 1);
     testing::findControl<QDateEdit>(comparison, QStringLiteral("DateTirage"))->setDate(QDate(2024, 2, 15));
     testing::pressControl(comparison, "bEnregistrerTirage");
-    QCOMPARE(rig.platform.messages().last().text, QStringLiteral("Le tirage du 2024-02-15 est enregistré."));
+    QCOMPARE(rig.platform.messages().last().text, QStringLiteral("Le tirage du 15/02/2024 est enregistré."));
     auto* stored = testing::findControl<QComboBox>(comparison, QStringLiteral("ComboTiragesEnregistres"));
     QCOMPARE(stored->count(), 3);
-    QCOMPARE(stored->itemText(0), QStringLiteral("2024-02-15   06 16 26 36 46"));
+    QCOMPARE(stored->itemText(0), QStringLiteral("15/02/2024   06 16 26 36 46"));
 
     // A typed draw is offered again rather than the last stored one.
     for (int k = 0; k < 5; ++k) comparison.controls().drawBoxes[k]->setCurrentIndex(k + 10);

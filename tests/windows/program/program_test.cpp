@@ -468,7 +468,7 @@ void ProgramTest::lastDrawButtonShowsTheLastStoredDrawOrOffersTheImport() {
     rig.platform.answerNext(Platform::Answer::No);
     rig.press("bderniertirage");
     QCOMPARE(rig.platform.messages().last().text,
-             QStringLiteral("Dernier tirage enregistré, le 2024-01-03 :\n03 12 19 25 32\n\n"
+             QStringLiteral("Dernier tirage enregistré, le 03/01/2024 :\n03 12 19 25 32\n\n"
                             "Ouvrir la page des résultats de la loterie ?"));
     QVERIFY(rig.platform.openedUrls().isEmpty());
     // Yes opens the operator's own results page of the game shown, as the lottery table names it.
