@@ -12,7 +12,9 @@
 #include <fstream>
 
 #include "core/wheelcatalogue.h"
+#include "localisation/messagenumbers.h"
 #include "localisation/programtexts.h"
+#include "windows/common/entrylists.h"
 #include "windows/modalanswer.h"
 #include "windows/program/program.h"
 #include "windows/windowrig.h"
@@ -109,6 +111,8 @@ private slots:
     void aWheelNoLibraryWheelFitsIsMadeAddedAndChosen();
     void stoppingOrClosingTheWindowLeavesNothingInTheLibrary();
     void aWheelMadeUnderTheFilterIsOfferedForItsNumbersUnderThatFilterOnly();
+    void theClosedListSaysWhatALongKeyNumberWheelIs_data();
+    void theClosedListSaysWhatALongKeyNumberWheelIs();
 };
 
 namespace {
@@ -361,6 +365,42 @@ void LibraryProgramTest::droppedFilesThatClaimTooMuchAreNamedAtStart() {
     // The shipped "3 if 5" and the user's wheel; the refused file is not offered.
     QCOMPARE(rig.list()->count(), kWheelCount + 3);
     QVERIFY(rig.list()->itemText(kWheelCount + 2).contains(QStringLiteral("    2 ")));
+}
+
+
+void LibraryProgramTest::theClosedListSaysWhatALongKeyNumberWheelIs_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("French") << 1;
+    QTest::newRow("German") << 7;
+}
+
+// Thirty numbers, two of them key numbers, "4 if 4" in 3276 boards: every three of the 28 others
+// beside the key numbers. Its title is among the longest a player meets.
+void LibraryProgramTest::theClosedListSaysWhatALongKeyNumberWheelIs() {
+    QFETCH(int, language);
+    LibraryRig rig([language](LibraryRig& r) {
+        ParameterRecord parameters;
+        parameters.language = language;
+        saveParameters(r.programDir() / kParameterFileName, parameters);
+        std::string triples;
+        for (int a = 1; a <= 28; ++a)
+            for (int b = a + 1; b <= 28; ++b)
+                for (int c = b + 1; c <= 28; ++c)
+                    triples += std::to_string(a) + ';' + std::to_string(b) + ';' + std::to_string(c) + "\r\n";
+        LibraryRig::write(r.userLibrary() / "28-numbers-2-if-2-boards-of-3.txt", triples.c_str());
+    });
+    for (int n = 11; n <= 40; ++n) rig.click(n);
+    rig.click(11, Qt::RightButton);
+    rig.click(12, Qt::RightButton);
+    QVERIFY(rig.chooseLibraryWheel(QStringLiteral(" 3276 ")));
+    const ClosedEntry shown = closedEntryText(*rig.list());
+    const QString boardsWord = QString::fromStdString(rig.state().message(kMessageBoards));
+    QVERIFY2(!shown.text.contains(QChar(0x2026)), qPrintable(shown.text));
+    for (const QString& part : {QStringLiteral("30"), QStringLiteral("4/"), QStringLiteral("3276"), boardsWord})
+        QVERIFY2(shown.text.contains(part), qPrintable(shown.text + QStringLiteral(" lacks ") + part));
+    QVERIFY(shown.font.pixelSize() >= 10);
+    // Painted as it says, with room to spare in the box.
+    QVERIFY(QFontMetrics(shown.font).horizontalAdvance(shown.text) < rig.list()->width());
 }
 
 QTEST_MAIN(LibraryProgramTest)
