@@ -2,6 +2,8 @@
 #include "localisation/messagenumbers.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "core/appstate.h"
@@ -113,9 +115,15 @@ void ParametersWindow::printTestPage() {
                                      QStringLiteral("Norvex5 - %1 - %2").arg(controls_.testPrint->text(), name)))
         return;
     if (!marksFitOrUserGoesOn(platform_, state_, surface, model, offsets)) return;
-    if (!printCalibrationPage(surface, model, offsets, caption.toStdString()))
-        platform_.message(QStringLiteral("Erreur"), text(kMessagePrinting), Platform::Buttons::Ok,
-                          Platform::Icon::Warning);
+    if (!printCalibrationPage(surface, model, offsets, caption.toStdString())) tellTestPageFailed(surface.printer());
+}
+
+void ParametersWindow::tellTestPageFailed(const QPrinter& printer) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString failure =
+        QString::fromStdString(state_.programText(toFile ? ProgramText::TestPageNotWritten : ProgramText::TestPageNotPrinted))
+            .arg(QDir::toNativeSeparators(toFile ? printer.outputFileName() : printer.printerName()));
+    platform_.message(failure, controls_.testPrint->text(), Platform::Buttons::Ok, Platform::Icon::Warning);
 }
 
 }  // namespace norvex5

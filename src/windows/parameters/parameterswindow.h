@@ -17,6 +17,7 @@
 
 class QAbstractButton;
 class QGroupBox;
+class QPrinter;
 
 namespace norvex5 {
 
@@ -52,6 +53,8 @@ private:
     // The offsets as the fields hold them; nothing, after a message naming the field, when one
     // would put the ticket off the paper.
     std::optional<PrinterOffsets> offsetsOnThePaper();
+    // Names the printer or the PDF file the test page did not reach, in the current language.
+    void tellTestPageFailed(const QPrinter& printer);
     void connectHandlers();
     void applyTexts();
     QString text(int message) const;

@@ -219,6 +219,26 @@ private slots:
         QVERIFY(!QFile::exists(sheet));
     }
 
+    // A test page that cannot be written says so in the user's language, naming the file.
+    void failedTestPageNamesItsTarget() {
+        WindowRig<ParametersWindow> rig;
+        const QString unreachable = rig.scratch.filePath(QStringLiteral("no-such-folder/sheet.pdf"));
+        for (int language : {1, 7}) {
+            rig.state.parameters.language = language;
+            rig.window.prepare();
+            rig.window.show();
+            rig.platform.clear();
+            rig.platform.setPrintFile(unreachable);
+            rig.press("bimpressiontest");
+            QCOMPARE(rig.platform.messages().size(), 1);
+            const FakePlatform::Message& said = rig.platform.messages()[0];
+            QCOMPARE(said.title, QString::fromStdString(rig.state.programText(ProgramText::TestPrint)));
+            QCOMPARE(said.text, QString::fromStdString(rig.state.programText(ProgramText::TestPageNotWritten))
+                                    .arg(QDir::toNativeSeparators(unreachable)));
+            QVERIFY(!QFile::exists(unreachable));
+        }
+    }
+
     void buttonAndListFollowTheLanguage() {
         WindowRig<ParametersWindow> rig;
         rig.state.parameters.language = 7;
