@@ -227,6 +227,10 @@ enum class ProgramText {
     // The parameters window's test page could not be printed: "%1" the printer, or the PDF file.
     TestPageNotPrinted,
     TestPageNotWritten,
+    // Start-up files that are there but could not be read: "%1" the file; "%2" the reason the
+    // system gave.
+    LanguageFileNotRead,
+    ParametersFileNotRead,
     // A wheel made on demand for the numbers ticked and added to the user's library.
     MakeWheel,             // the main window's button that offers the guarantees
     MakeWheelUnderFilter,  // "%1" the guarantee as GuaranteeChoice writes it, "%2" the filter
