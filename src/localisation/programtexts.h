@@ -231,6 +231,14 @@ enum class ProgramText {
     // system gave.
     LanguageFileNotRead,
     ParametersFileNotRead,
+    // A wheel made on demand for the numbers ticked and added to the user's library.
+    MakeWheel,             // the main window's button that offers the guarantees
+    MakeWheelUnderFilter,  // "%1" the guarantee as GuaranteeChoice writes it, "%2" the filter
+    MakeWheelBestSoFar,    // the progress bar: "%1" the fewest boards found so far
+    MakeWheelReplaced,     // "%1" the library file, "%2" the boards of the larger wheel it replaced
+    MakeWheelKeptExisting, // "%1" the library file, "%2" its boards, as few or fewer
+    MakeWheelNotAdded,     // "%1" the library file, "%2" why
+    FilteredWheelMark,     // after the title of a library wheel made under the player's filter
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

@@ -1,6 +1,7 @@
 // Pictures of the library in the main window for a look at them, in French and German: the wheel
 // list opened over twelve ticked numbers, one of them a key number, and the boards of the
-// key-number wheel chosen from it in the list window.
+// key-number wheel chosen from it in the list window; the closed list with that wheel chosen; a
+// wheel being made on demand under the player's filter, and the main window with it made and chosen.
 //
 //   norvex5_libraryshots <output directory>
 //
@@ -8,6 +9,7 @@
 // whole screen is taken (ImageMagick's import).
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +19,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 #include "persistence/parameters.h"
 #include "windows/common/qtplatform.h"
@@ -40,8 +43,10 @@ bool shootLanguage(int language, const QDir& out) {
     parameters.language = language;
     saveParameters(folder / kParameterFileName, parameters);
     std::filesystem::copy(NORVEX5_LIBRARY_IN_SOURCES, folder / "library", std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(folder / "config");
+    std::ofstream(folder / "config" / "filters.txt") << parameters.gameType << " odd=2-3,low=2-3\n";
     QtPlatform platform;
-    Program program(platform, ProgramDirectories{folder, folder / "config", {}});
+    Program program(platform, ProgramDirectories{folder, folder / "config", folder / "mine"});
     program.start();
     MainWindow& window = program.mainWindow();
     window.move(10, 10);
@@ -57,6 +62,26 @@ bool shootLanguage(int language, const QDir& out) {
         if (list->itemText(i).contains(QStringLiteral(" 3/  3 "))) list->setCurrentIndex(i);
     ok &= tools::shootModal([&] { window.findChild<QAbstractButton*>(QStringLiteral("bimplistbull"))->click(); },
                             out.filePath(QStringLiteral("library-keyboards-lang%1.png").arg(language)));
+    tools::settle(300);
+    ok &= screen(out, QStringLiteral("library-closed-lang%1").arg(language));
+    // Among the longest titles: thirty numbers, one key number, "4 if 4" in over a thousand boards.
+    window.clearTicket();
+    for (int n = 1; n <= 30; ++n) window.tickBox(n);
+    window.pressBox(7, Qt::RightButton);
+    for (int i = kWheelCount; i < list->count(); ++i)
+        if (list->itemText(i).contains(QStringLiteral(" 4/  4 "))) list->setCurrentIndex(i);
+    tools::settle(300);
+    ok &= screen(out, QStringLiteral("library-closed-long-lang%1").arg(language));
+
+    window.clearTicket();
+    for (const int n : {2, 5, 9, 14, 17, 23, 28, 31, 36, 44}) window.tickBox(n);
+    window.wheelOnDemand().setSecondsAllowed(6);
+    window.findChild<QAction*>(QStringLiteral("mfaire3si4filtre"))->trigger();
+    tools::settle(2500);
+    ok &= screen(out, QStringLiteral("ondemand-progress-lang%1").arg(language));
+    while (window.wheelOnDemand().running()) tools::settle(100);
+    tools::settle(300);
+    ok &= screen(out, QStringLiteral("ondemand-made-lang%1").arg(language));
     window.close();
     return ok;
 }

@@ -2,10 +2,12 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
 #include "textfiles/listentry.h"
+#include "workshop/filtersettings.h"
 
 namespace norvex5 {
 
@@ -18,8 +20,41 @@ QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 }  // namespace
 
 LibraryWheelList::LibraryWheelList(AppState& state, std::filesystem::path shippedFolder,
-                                   std::filesystem::path userFolder)
-    : state_(state), shippedFolder_(std::move(shippedFolder)), userFolder_(std::move(userFolder)) {}
+                                   std::filesystem::path userFolder, std::filesystem::path filterSettingsFile)
+    : state_(state),
+      shippedFolder_(std::move(shippedFolder)),
+      userFolder_(std::move(userFolder)),
+      filterSettingsFile_(std::move(filterSettingsFile)) {}
+
+std::vector<int> LibraryWheelList::tickedNumbers() const {
+    std::vector<int> numbers;
+    for (int n = 1; n <= kGridACount; ++n)
+        if (state_.selection[n] != kFree) numbers.push_back(n);
+    return numbers;
+}
+
+std::optional<library::FilterClaim> LibraryWheelList::playersFilter() const {
+    if (filterSettingsFile_.empty() || counters(state_.selection).fixed > 0) return std::nullopt;
+    const int highest = state_.parameters.highestNumber;
+    const auto filter = workshop::FilterSettings::load(filterSettingsFile_).filterFor(state_.parameters.gameType, highest);
+    if (!filter) return std::nullopt;
+    return library::FilterClaim{*filter, highest, tickedNumbers()};
+}
+
+bool LibraryWheelList::offers(workshop::Guarantee guarantee, bool filtered) const {
+    return std::any_of(fitting_.begin(), fitting_.end(), [&](const library::FittingWheel& w) {
+        return w.guarantee == guarantee && (w.source && w.source->filter.has_value()) == filtered;
+    });
+}
+
+bool LibraryWheelList::chooseFile(QComboBox& list, int builtIn, const std::filesystem::path& file) {
+    for (std::size_t i = 0; i < fitting_.size(); ++i)
+        if (fitting_[i].source && fitting_[i].source->file == file) {
+            list.setCurrentIndex(builtIn + 1 + static_cast<int>(i));
+            return true;
+        }
+    return false;
+}
 
 QStringList LibraryWheelList::read() {
     library::LibraryFolder user;
@@ -47,13 +82,19 @@ QStringList LibraryWheelList::read() {
 
 bool LibraryWheelList::stale() const {
     const Counters c = counters(state_.selection);
-    return c.ticked != filledTicked_ || c.fixed != filledKeys_;
+    if (c.ticked != filledTicked_ || c.fixed != filledKeys_) return true;
+    // Wheels made under a filter fit only their own numbers under their filter.
+    const bool anyFiltered =
+        std::any_of(wheels_.begin(), wheels_.end(), [](const library::LibraryWheel& w) { return w.filter.has_value(); });
+    return anyFiltered && (tickedNumbers() != filledNumbers_ || playersFilter() != filledFilter_);
 }
 
 QString LibraryWheelList::entryOf(const library::FittingWheel& wheel, int number) const {
     const WheelRecord record{static_cast<std::int32_t>(wheel.boards), wheel.guarantee.t, wheel.guarantee.m,
                              wheel.numbers, kNumbersPerBoard, wheel.keys, {}};
-    return QString::fromStdString(makeListEntry(wheelTitle(record, state_.messageLookup()), kHiddenNumberGap, number));
+    std::string title = wheelTitle(record, state_.messageLookup());
+    if (wheel.source && wheel.source->filter) title += ' ' + std::string(state_.programText(ProgramText::FilteredWheelMark));
+    return QString::fromStdString(makeListEntry(title, kHiddenNumberGap, number));
 }
 
 void LibraryWheelList::readShippedOnFirstNeed(int ticked) {
@@ -69,13 +110,15 @@ void LibraryWheelList::fill(QComboBox& list, int builtIn) {
     readShippedOnFirstNeed(c.ticked);
     filledTicked_ = c.ticked;
     filledKeys_ = c.fixed;
+    filledNumbers_ = tickedNumbers();
+    filledFilter_ = playersFilter();
     // The library wheel chosen is found again among the new entries by what it is.
     const std::optional<library::FittingWheel> chosen = chosen_;
     int again = -1;
     {
         const QSignalBlocker quiet(&list);
         while (list.count() > builtIn) list.removeItem(list.count() - 1);
-        fitting_ = library::fittingWheels(wheels_, c.ticked, c.fixed);
+        fitting_ = library::fittingWheels(wheels_, c.ticked, c.fixed, filledFilter_);
         if (!fitting_.empty()) list.insertSeparator(builtIn);
         for (std::size_t i = 0; i < fitting_.size(); ++i) {
             const library::FittingWheel& w = fitting_[i];

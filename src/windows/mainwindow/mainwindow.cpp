@@ -21,6 +21,7 @@
 #include "core/lotteries.h"
 #include "core/randompick.h"
 #include "core/wheelcatalogue.h"
+#include "workshop/filtersettings.h"
 #include "workshop/keynumbers.h"
 #include "localisation/messagenumbers.h"
 #include "textfiles/listentry.h"
@@ -43,7 +44,9 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
       platform_(platform),
       pictures_(pictures),
       directories_(std::move(directories)),
-      library_(state, library::shippedLibraryFolder(directories_.program), directories_.userLibrary) {
+      library_(state, library::shippedLibraryFolder(directories_.program), directories_.userLibrary,
+               directories_.userConfig.empty() ? std::filesystem::path()
+                                               : directories_.userConfig / workshop::kFilterSettingsFileName) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NORVEX5"));
     // A fixed single border: a system menu and a minimise button, nothing to resize or maximise.
@@ -57,6 +60,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
     setFont(font);
 
     controls_.build(*this, pictures_);
+    onDemand_ = std::make_unique<WheelOnDemand>(state_, platform_, controls_, library_);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -149,6 +153,7 @@ void MainWindow::refreshCounters() {
         library_.fill(*controls_.wheelList, kWheelCount);
         fitOpenList(*controls_.wheelList);
     }
+    onDemand_->offerChoices();
 }
 
 void MainWindow::tickBox(int n) {
@@ -176,6 +181,8 @@ void MainWindow::selectGameType(int code) {
     state_.parameters.gameType = code;
     if (const auto highest = highestNumberSetBy(code)) state_.parameters.highestNumber = *highest;
     layOutTicket();
+    // The player's filter is kept per game type: the wheels made under it follow.
+    refreshCounters();
 }
 
 void MainWindow::checkGameTypeButton() {
@@ -230,6 +237,7 @@ void MainWindow::fillWheelList() {
     }
     library_.fill(*controls_.wheelList, kWheelCount);
     fitOpenList(*controls_.wheelList);
+    onDemand_->offerChoices();
 }
 
 void MainWindow::chooseWheel() {
@@ -331,6 +339,7 @@ void MainWindow::applyTexts() {
     controls_.checkWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelCheckTitle)));
     controls_.generateWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelGeneratorTitle)));
     controls_.draws->setText(QString::fromStdString(state_.programText(ProgramText::DrawsTitle)));
+    onDemand_->applyTexts();
     // Alt and a letter opens a menu, whatever the language's words for them.
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
@@ -421,6 +430,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!shutDown_) {
         shutDown_ = true;
+        onDemand_->shutdown();
         shutdown();
         emit closed();
     }

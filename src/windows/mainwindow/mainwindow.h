@@ -24,9 +24,11 @@
 #include <QMainWindow>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "windows/mainwindow/librarywheellist.h"
 #include "windows/mainwindow/mainwindowcontrols.h"
+#include "windows/mainwindow/wheelondemand.h"
 
 namespace norvex5 {
 
@@ -81,6 +83,8 @@ public:
     // The external wheels tab, on the external page; built the first time that page is shown or
     // the tab is asked for, as its many boxes take longer to build than the rest of the window.
     ExternalWheelsTab& externalTab();
+    // The wheel made on demand for the numbers ticked.
+    WheelOnDemand& wheelOnDemand() { return *onDemand_; }
 
     // The window's start-up work over the files already read; runs once, at the first activation
     // (or the first show, whichever comes first), "erreur form1.activate" on an unexpected
@@ -159,6 +163,8 @@ private:
     ExternalWheelsTab* externalTab_ = nullptr;
     LibraryWheelList library_;
     bool libraryRead_ = false;
+    // After the controls and the library it uses, so that its run stops before they go.
+    std::unique_ptr<WheelOnDemand> onDemand_;
 
     bool firstActivationPending_ = true;
     bool parametersFound_ = false;

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QListView>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -91,18 +93,20 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     buildGameTypes(internalPage);
     buildWheelChoice(internalPage, pictures);
     buildButtons(internalPage);
+    buildWheelMaking(internalPage);
     setTabOrder();
 }
 
 void MainWindowControls::setTabOrder() {
-    // Across the ticket first, number by number, then down the right-hand column, the two tool
-    // buttons of the tab row last.
+    // Across the ticket first, number by number, then down the right-hand column as designed, the
+    // wheel making after it, the two tool buttons of the tab row last.
     std::vector<QWidget*> order{pages->tabBar()};
     for (int n = 1; n <= ticket->boxCount(); ++n) order.push_back(ticket->box(n));
     order.insert(order.end(), gameTypes.begin(), gameTypes.end());
     order.insert(order.end(),
                  {wheelList, describeWheel, viewBoardsButton, listBoardsButton, printTicketsButton, compareButton,
-                  randomButton, clearButton, lastDrawButton, quitButton, aboutButton, helpButton});
+                  randomButton, clearButton, lastDrawButton, quitButton, makeWheelButton, stopMakingWheel,
+                  aboutButton, helpButton});
     for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
@@ -234,6 +238,23 @@ void MainWindowControls::buildButtons(QWidget* page) {
         button->setGeometry(b.geometry);
         *b.member = button;
     }
+}
+
+void MainWindowControls::buildWheelMaking(QWidget* page) {
+    // In the free places of the column: the button left of Quit, the progress in the row above.
+    const int half = (kColumnWidth - 6) / 2;
+    makeWheelButton = named(new QPushButton(page), "bfairesysteme");
+    makeWheelButton->setGeometry(kColumnLeft, 370, half, 30);
+    makeWheelMenu = named(new QMenu(makeWheelButton), "menufairesysteme");
+    makeWheelButton->setMenu(makeWheelMenu);
+    constexpr int kStopWidth = 76;
+    makeWheelProgress = named(new QProgressBar(page), "barrefairesysteme");
+    makeWheelProgress->setGeometry(kColumnLeft, 343, kColumnWidth - kStopWidth - 6, 22);
+    makeWheelProgress->setRange(0, 100);
+    makeWheelProgress->hide();
+    stopMakingWheel = named(new QPushButton(page), "barreterfairesysteme");
+    stopMakingWheel->setGeometry(kColumnLeft + kColumnWidth - kStopWidth, 341, kStopWidth, 26);
+    stopMakingWheel->hide();
 }
 
 }  // namespace norvex5

@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -72,6 +73,13 @@ struct MainWindowControls {
     QPushButton* lastDrawButton = nullptr;
     QPushButton* quitButton = nullptr;
 
+    // A wheel made for the numbers ticked when the library has none: the button offers the
+    // guarantees in its menu; the progress and its Stop show only while one is being made.
+    QPushButton* makeWheelButton = nullptr;
+    QMenu* makeWheelMenu = nullptr;
+    QProgressBar* makeWheelProgress = nullptr;
+    QPushButton* stopMakingWheel = nullptr;
+
     // Builds everything into `window`, with the ticket and the box marks from `pictures`.
     void build(QMainWindow& window, TicketPictures& pictures);
 
@@ -81,6 +89,7 @@ private:
     void buildGameTypes(QWidget* page);
     void buildWheelChoice(QWidget* page, TicketPictures& pictures);
     void buildButtons(QWidget* page);
+    void buildWheelMaking(QWidget* page);
     void setTabOrder();
 };
 

@@ -6,11 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <fstream>
 
 #include "core/wheelcatalogue.h"
+#include "localisation/messagenumbers.h"
 #include "localisation/programtexts.h"
+#include "windows/common/entrylists.h"
 #include "windows/modalanswer.h"
 #include "windows/program/program.h"
 #include "windows/windowrig.h"
@@ -104,7 +108,139 @@ private slots:
     void keyNumbersStandOnEveryBoardAndTheCheckSaysItsCondition();
     void aFourthKeyNumberIsRefusedAndNothingChanges();
     void droppedFilesThatClaimTooMuchAreNamedAtStart();
+    void aWheelNoLibraryWheelFitsIsMadeAddedAndChosen();
+    void stoppingOrClosingTheWindowLeavesNothingInTheLibrary();
+    void aWheelMadeUnderTheFilterIsOfferedForItsNumbersUnderThatFilterOnly();
+    void theClosedListSaysWhatALongKeyNumberWheelIs_data();
+    void theClosedListSaysWhatALongKeyNumberWheelIs();
 };
+
+namespace {
+
+QAction* choice(LibraryRig& rig, const char* name) { return findControl<QAction>(rig.window(), QLatin1String(name)); }
+
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    if (std::filesystem::exists(folder))
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path().filename());
+    return files;
+}
+
+// Every three of `numbers` lie on one board.
+bool everyTripleOnABoard(const std::vector<std::array<std::int32_t, 5>>& boards, int first, int last) {
+    for (int a = first; a <= last; ++a)
+        for (int b = a + 1; b <= last; ++b)
+            for (int c = b + 1; c <= last; ++c)
+                if (std::none_of(boards.begin(), boards.end(), [&](const std::array<std::int32_t, 5>& board) {
+                        return std::count(board.begin(), board.end(), a) + std::count(board.begin(), board.end(), b) +
+                                   std::count(board.begin(), board.end(), c) ==
+                               3;
+                    }))
+                    return false;
+    return true;
+}
+
+}  // namespace
+
+void LibraryProgramTest::aWheelNoLibraryWheelFitsIsMadeAddedAndChosen() {
+    LibraryRig rig;
+    rig.window().wheelOnDemand().setSeed(7);
+    rig.window().wheelOnDemand().setSecondsAllowed(3);
+    for (int n = 31; n <= 38; ++n) rig.click(n);
+    QCOMPARE(rig.list()->count(), kWheelCount);  // no library wheel of eight numbers
+    QVERIFY(choice(rig, "mfaire3si3")->isEnabled());
+    QVERIFY(!rig.window().findChild<QAction*>(QStringLiteral("mfaire3si3filtre")));  // no filter set
+    auto* progress = findControl<QProgressBar>(rig.window(), QStringLiteral("barrefairesysteme"));
+    auto* stop = findControl<QPushButton>(rig.window(), QStringLiteral("barreterfairesysteme"));
+    QVERIFY(!progress->isVisible() && !stop->isVisible());
+    choice(rig, "mfaire3si3")->trigger();
+    QVERIFY(rig.window().wheelOnDemand().running());
+    QVERIFY(progress->isVisible() && stop->isVisible());
+    QVERIFY(!findControl<QPushButton>(rig.window(), QStringLiteral("bfairesysteme"))->isEnabled());
+    // The window answers meanwhile: a number ticked and unticked again.
+    rig.click(40);
+    rig.click(40);
+    QCOMPARE(rig.state().selection[40], std::int32_t(kFree));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.window().wheelOnDemand().running(), 30000);
+    QVERIFY(!progress->isVisible() && !stop->isVisible());
+    QCOMPARE(filesIn(rig.userLibrary()), std::vector<std::filesystem::path>{"8-numbers-3-if-3.txt"});
+    // Listed and chosen, its boards over the numbers ticked.
+    QCOMPARE(rig.list()->count(), kWheelCount + 2);
+    QCOMPARE(rig.list()->currentIndex(), kWheelCount + 1);
+    QCOMPARE(rig.state().selectedWheel, 101);
+    const QString entry = rig.list()->currentText();
+    QVERIFY2(entry.contains(QStringLiteral(" 8 ")) && entry.contains(QStringLiteral(" 3/  3 ")), qPrintable(entry));
+    QString counter;
+    answerModal(QStringLiteral("Form2"), [&](QWidget& viewer) {
+        counter = labelText(viewer, "lnubul") + QLatin1Char('/') + labelText(viewer, "Lnumax");
+    });
+    rig.press("bvoirbulletin");
+    const auto boards = rig.boards();
+    QCOMPARE(counter, QStringLiteral("1/%1").arg(boards.size()));
+    QVERIFY(everyTripleOnABoard(boards, 31, 38));
+    // Now the library has it: nothing more to make for "3 if 3".
+    QVERIFY(!choice(rig, "mfaire3si3")->isEnabled());
+    QVERIFY2(rig.platform.messages().isEmpty(), qPrintable(rig.platform.messages().value(0).text));
+}
+
+void LibraryProgramTest::stoppingOrClosingTheWindowLeavesNothingInTheLibrary() {
+    LibraryRig rig;
+    rig.window().wheelOnDemand().setSecondsAllowed(60);
+    for (int n = 1; n <= 20; ++n) rig.click(n);
+    choice(rig, "mfaire4si5")->trigger();
+    QVERIFY(rig.window().wheelOnDemand().running());
+    QTest::qWait(300);
+    rig.press("barreterfairesysteme");
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.window().wheelOnDemand().running(), 10000);
+    QVERIFY(filesIn(rig.userLibrary()).empty());
+    QCOMPARE(rig.list()->count(), kWheelCount);
+    QVERIFY(choice(rig, "mfaire4si5")->isEnabled());
+    QVERIFY(findControl<QPushButton>(rig.window(), QStringLiteral("bfairesysteme"))->isEnabled());
+    // Closed in the middle of a run: it ends with the window, and adds nothing either.
+    choice(rig, "mfaire4si5")->trigger();
+    QVERIFY(rig.window().wheelOnDemand().running());
+    rig.window().close();
+    QVERIFY(!rig.window().wheelOnDemand().running());
+    QTest::qWait(50);
+    QVERIFY(filesIn(rig.userLibrary()).empty());
+    QVERIFY(rig.platform.messages().isEmpty());
+}
+
+void LibraryProgramTest::aWheelMadeUnderTheFilterIsOfferedForItsNumbersUnderThatFilterOnly() {
+    LibraryRig rig;
+    const std::filesystem::path filters = rig.programDir() / "config" / "filters.txt";
+    LibraryRig::write(filters, (std::to_string(rig.state().parameters.gameType) + " odd=2-3,low=2-3\n").c_str());
+    rig.window().wheelOnDemand().setSeed(7);
+    rig.window().wheelOnDemand().setSecondsAllowed(2);
+    for (const int n : {3, 4, 5, 6, 9, 11, 30, 41}) rig.click(n);
+    QVERIFY(choice(rig, "mfaire3si3filtre")->isEnabled());
+    QVERIFY(choice(rig, "mfaire3si3filtre")->text().contains(QStringLiteral("odd=2-3,low=2-3")));
+    choice(rig, "mfaire3si3filtre")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.window().wheelOnDemand().running(), 30000);
+    const auto files = filesIn(rig.userLibrary());
+    QCOMPARE(files.size(), std::size_t(1));
+    QVERIFY2(files[0].string().starts_with("8-numbers-3-if-3-filtered-"), qPrintable(QString::fromStdString(files[0])));
+    const QString mark = QString::fromStdString(rig.state().programText(ProgramText::FilteredWheelMark));
+    QVERIFY2(rig.list()->currentText().contains(mark), qPrintable(rig.list()->currentText()));
+    QCOMPARE(rig.state().selectedWheel, 101);
+    // The plain "3 if 3" may still be made; the filtered one is there.
+    QVERIFY(!choice(rig, "mfaire3si3filtre")->isEnabled());
+    QVERIFY(choice(rig, "mfaire3si3")->isEnabled());
+    // Other numbers, as many: not offered.
+    rig.click(41);
+    rig.click(42);
+    QCOMPARE(rig.list()->count(), kWheelCount);
+    rig.click(42);
+    rig.click(41);
+    QCOMPARE(rig.list()->count(), kWheelCount + 2);
+    // The filter taken off: not offered, and nothing is offered under it.
+    LibraryRig::write(filters, "");
+    rig.click(42);
+    rig.click(42);
+    QCOMPARE(rig.list()->count(), kWheelCount);
+    QVERIFY(!rig.window().findChild<QAction*>(QStringLiteral("mfaire3si3filtre")));
+    QVERIFY(rig.platform.messages().isEmpty());
+}
 
 void LibraryProgramTest::theListOffersTheLibraryWheelsThatFitBelowTheBuiltInOnes() {
     LibraryRig rig;
@@ -229,6 +365,42 @@ void LibraryProgramTest::droppedFilesThatClaimTooMuchAreNamedAtStart() {
     // The shipped "3 if 5" and the user's wheel; the refused file is not offered.
     QCOMPARE(rig.list()->count(), kWheelCount + 3);
     QVERIFY(rig.list()->itemText(kWheelCount + 2).contains(QStringLiteral("    2 ")));
+}
+
+
+void LibraryProgramTest::theClosedListSaysWhatALongKeyNumberWheelIs_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("French") << 1;
+    QTest::newRow("German") << 7;
+}
+
+// Thirty numbers, two of them key numbers, "4 if 4" in 3276 boards: every three of the 28 others
+// beside the key numbers. Its title is among the longest a player meets.
+void LibraryProgramTest::theClosedListSaysWhatALongKeyNumberWheelIs() {
+    QFETCH(int, language);
+    LibraryRig rig([language](LibraryRig& r) {
+        ParameterRecord parameters;
+        parameters.language = language;
+        saveParameters(r.programDir() / kParameterFileName, parameters);
+        std::string triples;
+        for (int a = 1; a <= 28; ++a)
+            for (int b = a + 1; b <= 28; ++b)
+                for (int c = b + 1; c <= 28; ++c)
+                    triples += std::to_string(a) + ';' + std::to_string(b) + ';' + std::to_string(c) + "\r\n";
+        LibraryRig::write(r.userLibrary() / "28-numbers-2-if-2-boards-of-3.txt", triples.c_str());
+    });
+    for (int n = 11; n <= 40; ++n) rig.click(n);
+    rig.click(11, Qt::RightButton);
+    rig.click(12, Qt::RightButton);
+    QVERIFY(rig.chooseLibraryWheel(QStringLiteral(" 3276 ")));
+    const ClosedEntry shown = closedEntryText(*rig.list());
+    const QString boardsWord = QString::fromStdString(rig.state().message(kMessageBoards));
+    QVERIFY2(!shown.text.contains(QChar(0x2026)), qPrintable(shown.text));
+    for (const QString& part : {QStringLiteral("30"), QStringLiteral("4/"), QStringLiteral("3276"), boardsWord})
+        QVERIFY2(shown.text.contains(part), qPrintable(shown.text + QStringLiteral(" lacks ") + part));
+    QVERIFY(shown.font.pixelSize() >= 10);
+    // Painted as it says, with room to spare in the box.
+    QVERIFY(QFontMetrics(shown.font).horizontalAdvance(shown.text) < rig.list()->width());
 }
 
 QTEST_MAIN(LibraryProgramTest)
