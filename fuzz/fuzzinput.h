@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -56,6 +58,36 @@ private:
 inline MemoryFile& inputFile() {
     static MemoryFile file;
     return file;
+}
+
+// For readers that go by the file's name too: the memory file holding `bytes`, opened through a
+// link of that name (a '/' read as '_'; an empty name, "." or ".." as "unnamed"; cut to the 255
+// bytes a name may have). The link lies in a folder of the run's own, in memory where the system
+// has /dev/shm, and is renamed for each input.
+inline std::filesystem::path namedInputFile(std::string_view name, std::string_view bytes) {
+    static const std::string folder = [] {
+        const std::string parent =
+            access("/dev/shm", W_OK) == 0 ? std::string("/dev/shm") : std::filesystem::temp_directory_path().string();
+        std::string made = parent + "/norvex5-fuzz-XXXXXX";
+        if (mkdtemp(made.data()) == nullptr) fail("mkdtemp");
+        return made;
+    }();
+    static const int removeFolderAtExit = std::atexit([] { std::filesystem::remove_all(folder); });
+    (void)removeFolderAtExit;
+    static std::filesystem::path link;
+    const std::string& target = inputFile().hold(bytes);
+    std::string leaf(name.substr(0, 255));
+    for (char& c : leaf)
+        if (c == '/') c = '_';
+    if (leaf.empty() || leaf == "." || leaf == "..") leaf = "unnamed";
+    const std::filesystem::path next = std::filesystem::path(folder) / leaf;
+    if (link.empty()) {
+        if (symlink(target.c_str(), next.c_str()) != 0) fail("symlink");
+    } else if (rename(link.c_str(), next.c_str()) != 0) {
+        fail("rename");
+    }
+    link = next;
+    return next;
 }
 
 // The first byte chooses among a target's options; the rest is the file.

@@ -51,7 +51,7 @@ void tallyBlock(const std::uint64_t* const rows[kDrawnNumbers], std::size_t begi
 }
 
 void backtestRange(const BoardBits& boards, std::span<const DrawRecord> draws, std::span<DrawOutcome> outcomes,
-                   const std::atomic<bool>* stop) {
+                   const std::atomic<bool>* stop, std::atomic<std::int64_t>* done) {
     std::vector<Tally> tallies(draws.size());
     for (std::size_t begin = 0; begin < boards.words(); begin += kBlockWords) {
         if (stop != nullptr && stop->load(std::memory_order_relaxed)) return;
@@ -61,6 +61,8 @@ void backtestRange(const BoardBits& boards, std::span<const DrawRecord> draws, s
             for (int n = 0; n < kDrawnNumbers; ++n) rows[n] = boards.holding(draws[k].numbers[n]);
             tallyBlock(rows, begin, end, tallies[k]);
         }
+        if (done != nullptr)
+            done->fetch_add(static_cast<std::int64_t>((end - begin) * draws.size()), std::memory_order_relaxed);
     }
     for (std::size_t k = 0; k < draws.size(); ++k) {
         DrawOutcome& outcome = outcomes[k];
@@ -93,8 +95,12 @@ const std::uint64_t* BoardBits::holding(int number) const {
     return bits_.data() + static_cast<std::size_t>(number) * words_;
 }
 
+std::int64_t backtestWork(const BoardBits& boards, std::size_t draws) {
+    return static_cast<std::int64_t>(boards.words() * draws);
+}
+
 std::vector<DrawOutcome> backtest(const BoardBits& boards, std::span<const DrawRecord> draws, int threads,
-                                  const std::atomic<bool>* stop) {
+                                  const std::atomic<bool>* stop, std::atomic<std::int64_t>* done) {
     std::vector<DrawOutcome> outcomes(draws.size());
     // A second thread pays only when each has enough to do.
     const std::size_t work = draws.size() * boards.words();
@@ -105,10 +111,10 @@ std::vector<DrawOutcome> backtest(const BoardBits& boards, std::span<const DrawR
         const std::size_t begin = std::min(p * share, draws.size());
         const std::size_t count = std::min(share, draws.size() - begin);
         helpers.emplace_back(backtestRange, std::cref(boards), draws.subspan(begin, count),
-                             std::span(outcomes).subspan(begin, count), stop);
+                             std::span(outcomes).subspan(begin, count), stop, done);
     }
     const std::size_t first = std::min(share, draws.size());
-    backtestRange(boards, draws.first(first), std::span(outcomes).first(first), stop);
+    backtestRange(boards, draws.first(first), std::span(outcomes).first(first), stop, done);
     for (std::thread& helper : helpers) helper.join();
     return outcomes;
 }

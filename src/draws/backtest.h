@@ -49,9 +49,11 @@ struct BacktestTotals {
 };
 
 // One outcome per draw, in the order of `draws`. `threads` share the draws between them. A set
-// `stop` ends the pass early; the outcomes not reached stay empty.
+// `stop` ends the pass early; the outcomes not reached stay empty. `done`, when given, grows as
+// the pass goes, up to backtestWork() of the same boards and draws: a progress bar's measure.
 std::vector<DrawOutcome> backtest(const BoardBits& boards, std::span<const DrawRecord> draws, int threads = 2,
-                                  const std::atomic<bool>* stop = nullptr);
+                                  const std::atomic<bool>* stop = nullptr, std::atomic<std::int64_t>* done = nullptr);
+std::int64_t backtestWork(const BoardBits& boards, std::size_t draws);
 
 BacktestTotals backtestTotals(const std::vector<DrawOutcome>& outcomes, std::int64_t boards);
 

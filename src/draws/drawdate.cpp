@@ -8,9 +8,6 @@ namespace norvex5::draws {
 
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2199;
-
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int daysInMonth(int year, int month) {

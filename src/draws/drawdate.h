@@ -39,6 +39,10 @@ private:
     bool monthFirst_ = false;  // a second part above 12
 };
 
+// The years a draw may have: a date outside them is a misread one.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2199;
+
 // A day of the calendar, kept and compared as "YYYY-MM-DD".
 struct CalendarDate {
     int year = 0;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 #include <unordered_map>
+#include <cstdint>
 
 #include "externalwheels/fileshape.h"
 #include "textfiles/fieldnumber.h"
@@ -29,11 +30,11 @@ std::string_view cellText(std::string_view field) {
     return field;
 }
 
-void splitFields(std::string_view line, char separator, Fields& fields) {
+void splitFields(std::string_view line, char separator, Fields& fields, int most = TextFileReader::kMaxFields) {
     fields.clear();
     std::size_t p = 0;
     std::string_view field;
-    while (static_cast<int>(fields.size()) < TextFileReader::kMaxFields &&
+    while (static_cast<int>(fields.size()) < most &&
            nextField(line, separator, p, fields.empty(), field))
         fields.push_back(cellText(field));
 }
@@ -326,6 +327,12 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
         reader.separator = shape.separator.empty() ? ';' : shape.separator[0];
         reader.open(fileName);
         for (int k = 0; k < shape.linesToSkip && !reader.atEnd(); ++k) reader.readLine();
+        // A draw line is read only as far as its last column of use, and one field further (where
+        // a sixth number would stand).
+        int fieldsUsed = std::max({shape.dateColumn, shape.drawNumberColumn, shape.fieldCount + 1});
+        for (const int column : shape.numberColumns) fieldsUsed = std::max(fieldsUsed, column);
+        for (const int column : shape.bonusColumns) fieldsUsed = std::max(fieldsUsed, column);
+        fieldsUsed = std::min(fieldsUsed, TextFileReader::kMaxFields);
         Fields fields;
         DrawRecord draw;
         while (!reader.atEnd() && reading.draws.size() < firstDraws) {
@@ -335,7 +342,7 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
                 reading.draws.clear();
                 return reading;
             }
-            splitFields(reader.currentLine(), reader.separator, fields);
+            splitFields(reader.currentLine(), reader.separator, fields, fieldsUsed);
             draw.line = reader.lineNumber();
             const LineVerdict verdict = judgeLine(fields, shape, highestNumber, draw);
             if (verdict.refusal) {
@@ -363,9 +370,11 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
         reading.draws.clear();
         return reading;
     }
-    std::vector<DrawRecord> kept;
-    kept.reserve(reading.draws.size());
-    std::unordered_map<int, std::size_t> byDate;
+    // Each date once: the first draw of a date is kept, in place, the others told apart. Dates lie
+    // within three centuries, so a table by date key holds where each kept draw stands.
+    const int firstKey = CalendarDate{kFirstYear, 1, 1}.key();
+    std::vector<std::int32_t> keptAt(static_cast<std::size_t>(CalendarDate{kLastYear, 12, 31}.key() - firstKey + 1), -1);
+    std::size_t kept = 0;
     for (std::size_t k = 0; k < reading.draws.size(); ++k) {
         DrawRecord& draw = reading.draws[k];
         const auto date = calendarDate(writtenDates[k], reading.dateOrder);
@@ -374,16 +383,18 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
             continue;
         }
         draw.date = *date;
-        const auto [at, added] = byDate.emplace(date->key(), kept.size());
-        if (added) {
-            kept.push_back(std::move(draw));
-        } else if (kept[at->second].sameDraw(draw)) {
+        std::int32_t& at = keptAt[static_cast<std::size_t>(date->key() - firstKey)];
+        if (at < 0) {
+            at = static_cast<std::int32_t>(kept);
+            if (kept != k) reading.draws[kept] = std::move(draw);
+            ++kept;
+        } else if (reading.draws[static_cast<std::size_t>(at)].sameDraw(draw)) {
             ++reading.repeatedLines;
         } else {
             reading.refused.push_back({draw.line, RefusalReason::DateTwice});
         }
     }
-    reading.draws = std::move(kept);
+    reading.draws.resize(kept);
     std::sort(reading.refused.begin(), reading.refused.end(),
               [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });
     return reading;

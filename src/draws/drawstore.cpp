@@ -6,7 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <unordered_map>
+#include <memory>
 
 #include "persistence/atomicfile.h"
 
@@ -43,6 +43,10 @@ CREATE TABLE IF NOT EXISTS prizes (
 PRAGMA user_version = 1;
 )sql";
 
+// What the table's checks allow.
+constexpr int kHighestStoredNumber = 99;
+constexpr std::size_t kIsoDateLength = 10;
+
 constexpr const char* kDrawColumns = "date, draw_number, n1, n2, n3, n4, n5, bonus1, bonus2";
 
 class Statement {
@@ -58,6 +62,10 @@ public:
     void bind(int index, std::int64_t value) { sqlite3_bind_int64(statement_, index, value); }
     void bind(int index, const std::string& text) {
         sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+    // The text stays where it is until the statement has run or been bound again.
+    void bindStatic(int index, std::string_view text) {
+        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
     }
     void bindNull(int index) { sqlite3_bind_null(statement_, index); }
     template <typename T>
@@ -122,8 +130,11 @@ DrawRecord drawFromRow(const Statement& row) {
     return draw;
 }
 
-void bindDraw(Statement& statement, int first, const DrawRecord& draw) {
-    statement.bind(first, draw.date.iso());
+// `date` holds the date's text until the statement has run: it is bound where it stands.
+void bindDraw(Statement& statement, int first, const DrawRecord& draw, char* date) {
+    const std::string iso = draw.date.iso();
+    std::copy(iso.begin(), iso.end(), date);
+    statement.bindStatic(first, std::string_view(date, iso.size()));
     statement.bind(first + 1, draw.drawNumber);
     for (int k = 0; k < kDrawnNumbers; ++k) statement.bind(first + 2 + k, std::int64_t{draw.numbers[k]});
     for (int k = 0; k < kMaxBonusNumbers; ++k) {
@@ -309,54 +320,72 @@ ImportResult DrawStore::import(int gameType, const std::vector<DrawRecord>& draw
     Transaction transaction(db_);
     if (transaction.began() != SQLITE_OK) return failed(transaction.began());
 
-    // What the store holds over the dates given is read once; each draw is then told new, already
-    // there or in conflict without a query of its own.
+    // What the store holds over the dates given is read once; the draws given, put in date order,
+    // are then walked beside it and each told new, already there or in conflict without a query of
+    // its own. New rows go in oldest first, each to the end of the table, the cheapest place.
     const auto [earliest, latest] = std::minmax_element(
         draws.begin(), draws.end(), [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
     const std::vector<DrawRecord> stored = this->draws(gameType, earliest->date, latest->date);
-    std::unordered_map<int, const DrawRecord*> byDate;
-    byDate.reserve(stored.size() + draws.size());
-    for (const DrawRecord& draw : stored) byDate.emplace(draw.date.key(), &draw);
-
-    // Oldest first: each row then goes to the end of the table, the cheapest place for it.
     std::vector<const DrawRecord*> order;
     order.reserve(draws.size());
     for (const DrawRecord& draw : draws) order.push_back(&draw);
     std::stable_sort(order.begin(), order.end(), [](const DrawRecord* a, const DrawRecord* b) { return a->date < b->date; });
-
-    // New draws go in by statements of many rows each: a statement's own cost is paid once for
-    // them all, which halves the time of a big import.
     std::vector<const DrawRecord*> fresh;
     fresh.reserve(order.size());
-    std::int64_t rows = 0;
+    auto storedDraw = stored.rbegin();
     for (const DrawRecord* draw : order) {
-        const auto [at, isNew] = byDate.emplace(draw->date.key(), draw);
-        if (isNew)
+        while (storedDraw != stored.rend() && storedDraw->date < draw->date) ++storedDraw;
+        const DrawRecord* holder = nullptr;
+        if (storedDraw != stored.rend() && storedDraw->date == draw->date)
+            holder = &*storedDraw;
+        else if (!fresh.empty() && fresh.back()->date == draw->date)
+            holder = fresh.back();
+        if (holder == nullptr)
             fresh.push_back(draw);
-        else if (at->second->sameDraw(*draw))
+        else if (holder->sameDraw(*draw))
             ++result.alreadyThere;
         else
             result.conflicts.push_back({draw->line, RefusalReason::DateTwice});
     }
+    // The table's checks hold for what other programs write. The program's own draws are checked
+    // here, once each, and its insert is prepared without the six checks a row would run.
+    for (const DrawRecord* draw : fresh)
+        if (refusalOf(*draw, kHighestStoredNumber) || draw->date.iso().size() != kIsoDateLength) {
+            ImportResult refused;
+            refused.failure = StoreFailure::Other;
+            refused.detail = "a draw outside what the history keeps (" + draw->date.iso() + ")";
+            return refused;
+        }
+
+    // New draws go in by statements of many rows each: a statement's own cost is paid once for
+    // them all, which halves the time of a big import.
+    constexpr std::size_t kRowsPerStatement = 50;
+    constexpr int kColumns = 10;
     const auto insertSql = [](std::size_t count) {
         std::string sql = std::string("INSERT INTO draws (game, ") + kDrawColumns + ") VALUES ";
         for (std::size_t k = 0; k < count; ++k) sql += k == 0 ? "(?,?,?,?,?,?,?,?,?,?)" : ",(?,?,?,?,?,?,?,?,?,?)";
         return sql;
     };
-    constexpr std::size_t kRowsPerStatement = 50;
-    constexpr int kColumns = 10;
-    Statement fullInsert(db_, insertSql(kRowsPerStatement).c_str());
-    if (!fullInsert.ok()) return failed(fullInsert.code());
+    const auto prepareInsert = [&](std::size_t count) {
+        sqlite3_exec(db_, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr, nullptr);
+        auto insert = std::make_unique<Statement>(db_, insertSql(count).c_str());
+        sqlite3_exec(db_, "PRAGMA ignore_check_constraints = OFF", nullptr, nullptr, nullptr);
+        return insert;
+    };
+    const std::unique_ptr<Statement> fullInsert = prepareInsert(kRowsPerStatement);
+    if (!fullInsert->ok()) return failed(fullInsert->code());
+    // The dates stay bound where they are written until the statement has run.
+    std::array<std::array<char, kIsoDateLength + 1>, kRowsPerStatement> dates{};
+    std::int64_t rows = 0;
     for (std::size_t first = 0; first < fresh.size(); first += kRowsPerStatement) {
         const std::size_t count = std::min(kRowsPerStatement, fresh.size() - first);
-        std::optional<Statement> lastInsert;
-        if (count < kRowsPerStatement) lastInsert.emplace(db_, insertSql(count).c_str());
-        Statement& insert = lastInsert ? *lastInsert : fullInsert;
+        const std::unique_ptr<Statement> lastInsert = count < kRowsPerStatement ? prepareInsert(count) : nullptr;
+        Statement& insert = lastInsert ? *lastInsert : *fullInsert;
         if (!insert.ok()) return failed(insert.code());
         for (std::size_t k = 0; k < count; ++k) {
             const int column = static_cast<int>(k) * kColumns + 1;
             insert.bind(column, std::int64_t{gameType});
-            bindDraw(insert, column + 1, *fresh[first + k]);
+            bindDraw(insert, column + 1, *fresh[first + k], dates[k].data());
         }
         insert.step();
         if (!insert.ok()) return failed(insert.code());

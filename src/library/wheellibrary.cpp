@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <cstdio>
 #include <regex>
+#include <sstream>
 
 #include "draws/drawstore.h"
 #include "externalwheels/fileshape.h"
+#include "persistence/atomicfile.h"
+#include "workshop/filteredcheck.h"
 #include "workshop/keynumbers.h"
 #include "workshop/wheelcheck.h"
 
@@ -39,7 +43,7 @@ std::vector<fs::path> filesIn(const fs::path& folder, LibraryFolder& listing) {
     if (!fs::exists(folder, error)) return files;
     fs::directory_iterator it(folder, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error))
-        if (it->is_regular_file(error)) files.push_back(it->path());
+        if (it->is_regular_file(error) && !isUnfinishedWrite(it->path())) files.push_back(it->path());
     if (error) {
         listing.unreadable = true;
         listing.error = error.message();
@@ -72,8 +76,48 @@ std::int64_t countedBoards(const fs::path& file) {
 
 }  // namespace
 
+constexpr const char* kFilterLineStart = "# filter ";
+
+std::string filterClaimLine(const FilterClaim& claim) {
+    std::string line = kFilterLineStart + workshop::filterText(claim.filter) + " highest " +
+                       std::to_string(claim.highest) + " numbers";
+    for (const int n : claim.played) line += ' ' + std::to_string(n);
+    return line + "\r\n";
+}
+
+std::string filterTag(const FilterClaim& claim) {
+    // FNV-1a: a tag, not a seal; the check reads the line itself and verifies the wheel under it.
+    std::uint32_t hash = 2166136261u;
+    for (const char c : filterClaimLine(claim)) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char tag[9];
+    std::snprintf(tag, sizeof tag, "%08x", static_cast<unsigned>(hash));
+    return tag;
+}
+
+std::optional<FilterClaim> filterClaimInFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    if (!std::getline(in, line) || line.rfind(kFilterLineStart, 0) != 0) return std::nullopt;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::istringstream words(line.substr(std::string(kFilterLineStart).size()));
+    std::string filterText, highestWord, numbersWord;
+    FilterClaim claim;
+    if (!(words >> filterText >> highestWord >> claim.highest >> numbersWord) || highestWord != "highest" ||
+        numbersWord != "numbers")
+        return std::nullopt;
+    for (int n = 0; words >> n;) claim.played.push_back(n);
+    if (!words.eof()) return std::nullopt;
+    if (claim.highest < workshop::kBoardSize || claim.highest > workshop::kMaxNumbers) return std::nullopt;
+    auto filter = workshop::parseDrawFilter(filterText, claim.highest);
+    if (!std::holds_alternative<workshop::DrawFilter>(filter)) return std::nullopt;
+    claim.filter = std::get<workshop::DrawFilter>(filter);
+    if (claim.filter.empty()) return std::nullopt;
+    return claim;
+}
+
 std::optional<LibraryClaim> claimInFileName(const fs::path& file) {
-    static const std::regex pattern("([0-9]{1,2})-numbers-([0-9])-if-([0-9])(-boards-of-([0-9]))?\\.[A-Za-z0-9]+");
+    static const std::regex pattern(
+        "([0-9]{1,2})-numbers-([0-9])-if-([0-9])(-boards-of-([0-9]))?(-filtered-([0-9a-f]{8}))?\\.[A-Za-z0-9]+");
     const std::string name = file.filename().string();
     std::smatch m;
     if (!std::regex_match(name, m, pattern)) return std::nullopt;
@@ -81,6 +125,9 @@ std::optional<LibraryClaim> claimInFileName(const fs::path& file) {
     claim.numbers = std::stoi(m[1]);
     claim.guarantee = {std::stoi(m[2]), std::stoi(m[3])};
     if (m[5].matched) claim.boardSize = std::stoi(m[5]);
+    if (m[7].matched) claim.filterTag = m[7];
+    // A filter goes with full boards only: key numbers are not drawn under a filter.
+    if (!claim.filterTag.empty() && claim.boardSize != workshop::kBoardSize) return std::nullopt;
     if (workshop::checkLimitsProblem(claim.numbers, claim.guarantee, claim.boardSize)) return std::nullopt;
     return claim;
 }
@@ -89,6 +136,7 @@ std::string libraryFileName(const LibraryClaim& claim) {
     std::string name = std::to_string(claim.numbers) + "-numbers-" + std::to_string(claim.guarantee.t) + "-if-" +
                        std::to_string(claim.guarantee.m);
     if (claim.boardSize != workshop::kBoardSize) name += "-boards-of-" + std::to_string(claim.boardSize);
+    if (!claim.filterTag.empty()) name += "-filtered-" + claim.filterTag;
     return name + ".txt";
 }
 
@@ -96,12 +144,34 @@ LibraryFolder readShippedLibrary(const fs::path& folder) {
     LibraryFolder listing;
     for (const fs::path& file : filesIn(folder, listing)) {
         const auto claim = claimInFileName(file);
-        if (!claim) continue;  // a file that is no wheel of the library (a note, a licence)
-        listing.wheels.push_back({file, true, *claim, countedBoards(file)});
+        // A file that is no wheel of the library (a note, a licence); filtered wheels are the
+        // player's own, never shipped.
+        if (!claim || !claim->filterTag.empty()) continue;
+        listing.wheels.push_back({file, true, *claim, countedBoards(file), std::nullopt});
     }
     std::sort(listing.wheels.begin(), listing.wheels.end(), listedBefore);
     return listing;
 }
+
+namespace {
+
+// A filtered wheel keeps its claim among the draws that pass the filter its first line states.
+std::variant<LibraryWheel, LibraryRefusal> checkFilteredWheel(const fs::path& file, const LibraryClaim& claim,
+                                                              const workshop::Wheel& wheel) {
+    const auto filter = filterClaimInFile(file);
+    const workshop::PlayedNumbers played{filter ? filter->highest : 0,
+                                         filter ? filter->played : std::vector<int>{}};
+    if (!filter || filterTag(*filter) != claim.filterTag || workshop::playedNumbersProblem(played, claim.numbers))
+        return LibraryRefusal{file, LibraryProblem::NotAWheel, "no filter as its name says on its first line", claim,
+                              0};
+    const auto profile =
+        workshop::filteredProfile(workshop::CoverageIndex(wheel), workshop::PassingDraws(filter->filter, played));
+    const std::int64_t holes = profile ? profile->holesUnderFilter(claim.guarantee) : 1;
+    if (holes > 0) return LibraryRefusal{file, LibraryProblem::ClaimNotKept, {}, claim, holes};
+    return LibraryWheel{file, false, claim, static_cast<std::int64_t>(wheel.boards.size()), filter};
+}
+
+}  // namespace
 
 std::variant<LibraryWheel, LibraryRefusal> checkLibraryFile(const fs::path& file) {
     const auto claim = claimInFileName(file);
@@ -115,10 +185,11 @@ std::variant<LibraryWheel, LibraryRefusal> checkLibraryFile(const fs::path& file
                               claim, 0};
     workshop::Wheel wheel = reading.wheel;
     const auto boards = static_cast<std::int64_t>(wheel.boards.size());
+    if (claim && !claim->filterTag.empty()) return checkFilteredWheel(file, *claim, wheel);
     if (claim) {
         const auto report = workshop::checkGuarantee(workshop::CoverageIndex(wheel), claim->guarantee, 0);
         if (report.holes > 0) return LibraryRefusal{file, LibraryProblem::ClaimNotKept, {}, claim, report.holes};
-        return LibraryWheel{file, false, *claim, boards};
+        return LibraryWheel{file, false, *claim, boards, std::nullopt};
     }
     // Unnamed: over the numbers it uses, with the strongest guarantee it keeps.
     int highest = 0;
@@ -126,7 +197,7 @@ std::variant<LibraryWheel, LibraryRefusal> checkLibraryFile(const fs::path& file
     wheel.numbers = std::max(highest, workshop::kMinNumbers);
     const auto profile = workshop::coverageProfile(workshop::CoverageIndex(wheel));
     for (const Guarantee g : kPlayersGuarantees)
-        if (profile->keeps(g)) return LibraryWheel{file, false, {wheel.numbers, g, boardSize}, boards};
+        if (profile->keeps(g)) return LibraryWheel{file, false, {wheel.numbers, g, boardSize}, boards, std::nullopt};
     return LibraryRefusal{file, LibraryProblem::NoGuaranteeKept, {}, std::nullopt, 0};
 }
 
@@ -164,7 +235,8 @@ std::vector<LibraryWheel> allWheels(const LibraryFolder& shipped, const LibraryF
 
 namespace norvex5::library {
 
-std::vector<FittingWheel> fittingWheels(const std::vector<LibraryWheel>& all, int ticked, int keys) {
+std::vector<FittingWheel> fittingWheels(const std::vector<LibraryWheel>& all, int ticked, int keys,
+                                        const std::optional<FilterClaim>& playersFilter) {
     std::vector<FittingWheel> fitting;
     if (keys < 0 || keys > workshop::kMostKeyNumbers) return fitting;
     const int others = ticked - keys;
@@ -178,9 +250,11 @@ std::vector<FittingWheel> fittingWheels(const std::vector<LibraryWheel>& all, in
                 continue;
             }
         }
-        for (const LibraryWheel& w : all)
-            if (w.kept == LibraryClaim{others, beside, besideSize})
+        for (const LibraryWheel& w : all) {
+            const bool filterFits = !w.filter || (keys == 0 && w.filter == playersFilter);
+            if (filterFits && w.kept == LibraryClaim{others, beside, besideSize, w.kept.filterTag})
                 fitting.push_back({ticked, keys, g, w.boards, w});
+        }
     }
     return fitting;
 }

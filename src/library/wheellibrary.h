@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "workshop/drawfilter.h"
 #include "workshop/wheel.h"
 
 namespace norvex5::library {
@@ -26,8 +27,28 @@ struct LibraryClaim {
     int numbers = 0;
     workshop::Guarantee guarantee;
     int boardSize = workshop::kBoardSize;
+    // Made under a filter on the draw: the tag of its FilterClaim (filterTag), which the file's
+    // first line states in full; empty for a wheel that keeps its guarantee over every draw.
+    std::string filterTag = {};
     bool operator==(const LibraryClaim&) const = default;
 };
+
+// A wheel made under a filter covers only what the draws that pass need, and which those are
+// depends on the numbers really played: it keeps its guarantee for these numbers of this game
+// under this filter, and for nothing else. A name cannot hold all that, so the file's first line
+// does ("# filter odd=2-3,low=2-3 highest 49 numbers 3 7 11 ..."), a line no reader takes for a
+// board; the name carries a tag of it ("8-numbers-3-if-3-filtered-0a1b2c3d.txt"), so that wheels
+// for other numbers or filters lie side by side.
+struct FilterClaim {
+    workshop::DrawFilter filter;
+    int highest = workshop::kDefaultHighest;
+    std::vector<int> played;  // the number played at each position of the wheel
+    bool operator==(const FilterClaim&) const = default;
+};
+std::string filterTag(const FilterClaim& claim);
+std::string filterClaimLine(const FilterClaim& claim);  // with its line end
+// The claim of a file's first line; nullopt when it holds none that can be read.
+std::optional<FilterClaim> filterClaimInFile(const std::filesystem::path& file);
 
 // The claim of a file's name (its last part), or nullopt when the name says none or an
 // impossible one.
@@ -39,11 +60,13 @@ struct LibraryWheel {
     bool shipped = false;
     LibraryClaim kept;
     std::int64_t boards = 0;
+    std::optional<FilterClaim> filter;  // when kept.filterTag names one
 };
 
 enum class LibraryProblem {
     NotAWheel,         // not readable as boards of distinct numbers; `detail` says where
     ClaimNotKept,      // the name claims a guarantee the boards do not keep; `holes` counts its holes
+                       // (under the filter its first line states, for a filtered wheel)
     NoGuaranteeKept,   // unnamed, and none of the players' guarantees is kept
 };
 
@@ -97,8 +120,11 @@ struct FittingWheel {
 };
 
 // The wheels of `all` that fit `ticked` numbers of which `keys` are key numbers, in the library's
-// order; with key numbers also every players' guarantee that needs no search beside them.
-std::vector<FittingWheel> fittingWheels(const std::vector<LibraryWheel>& all, int ticked, int keys);
+// order; with key numbers also every players' guarantee that needs no search beside them. A wheel
+// made under a filter fits only the numbers, game and filter of `playersFilter` (the filter the
+// player has set, over the numbers ticked), and no key numbers.
+std::vector<FittingWheel> fittingWheels(const std::vector<LibraryWheel>& all, int ticked, int keys,
+                                        const std::optional<FilterClaim>& playersFilter = std::nullopt);
 
 // Its boards over 0..numbers-1, the key numbers 0..keys-1; nullopt when its file can no longer be
 // read as it was.

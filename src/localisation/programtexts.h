@@ -221,6 +221,9 @@ enum class ProgramText {
     // Draw files refused for their size: "%1" the file, "%2" the largest size in MiB.
     DrawFileTooLarge,
     DrawFileLineTooLong,  // "%1" the file, "%2" the line, "%3" the longest line in bytes
+    BacktestStopped,      // the back-test stopped by the player, in place of its summary
+    // The check window's hole list under a filter: "%1 if %2", "%3" how many.
+    HolesUnderFilterOf,
     // The parameters window's test page could not be printed: "%1" the printer, or the PDF file.
     TestPageNotPrinted,
     TestPageNotWritten,

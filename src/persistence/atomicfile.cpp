@@ -16,12 +16,13 @@ namespace {
 // The target's own name, cut short enough that the suffix still fits a file name: a name the
 // user could create must not fail only because its temporary file could not be named.
 constexpr std::size_t kNameRoom = 180;
+constexpr std::string_view kTemporaryMark = ".tmp";
 
 std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
     static std::atomic<unsigned> serial{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     std::string name = target.filename().native().substr(0, kNameRoom);
-    name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" + std::to_string(serial++);
+    name += std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" + std::to_string(serial++);
     return target.parent_path() / name;
 }
 
@@ -31,6 +32,26 @@ WritableCheckOverride::Check& writableCheck() {
 }
 
 }  // namespace
+
+bool isUnfinishedWrite(const std::filesystem::path& file) {
+    // <target's name>.tmp<pid>-<stamp>-<serial>, as temporaryNameFor makes it.
+    const std::string name = file.filename().string();
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string::npos || mark == 0) return false;
+    int dashes = 0;
+    bool digit = false;
+    for (std::size_t k = mark + kTemporaryMark.size(); k < name.size(); ++k) {
+        if (name[k] == '-' && digit) {
+            ++dashes;
+            digit = false;
+        } else if (name[k] >= '0' && name[k] <= '9') {
+            digit = true;
+        } else {
+            return false;
+        }
+    }
+    return dashes == 2 && digit;
+}
 
 bool userMayWrite(const std::filesystem::path& existing) {
     if (const auto& check = writableCheck()) return check(existing);

@@ -51,6 +51,11 @@ private:
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                          std::error_code* error = nullptr);
 
+// Whether a file is the temporary file of a writer that never reached commit() (a program killed
+// while writing leaves it behind): whoever lists a folder the writer writes into skips it, as it
+// may be half a file.
+bool isUnfinishedWrite(const std::filesystem::path& file);
+
 // Why a write failed, in the few kinds the user can act on.
 enum class WriteFailure {
     None,

@@ -60,13 +60,14 @@ void CoverSearch::forEachMet(std::uint64_t board, F f) const {
 }
 
 CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, const GeneratorTuning& tuning,
-                         const std::vector<std::uint8_t>* needed, int boardSize)
+                         const std::vector<std::uint8_t>* needed, int boardSize, int cycles)
     : tuning_(tuning),
       v_(v),
       t_(g.t),
       m_(g.m),
       k_(boardSize),
       period_(period),
+      cycles_(cycles),
       random_(seed),
       needed_(needed),
       temperature_(tuning.coldest) {
@@ -83,7 +84,8 @@ CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, con
     holePatterns_ = positionPatterns(m_, t_ - 1);
     if (v_ >= k_ + 1) restPatterns_ = positionPatterns(v_ - k_ - 1, m_ - t_);
     evaluationCost_ = std::max<std::size_t>(1, 2 * keptPatterns_.size() * restPatterns_.size());
-    turning_ = (std::uint64_t(1) << period_) - 1;
+    cycle_ = (std::uint64_t(1) << period_) - 1;
+    turning_ = (std::uint64_t(1) << (period_ * cycles_)) - 1;
 }
 
 void CoverSearch::reheat(bool warmer) {
@@ -225,8 +227,13 @@ void CoverSearch::step() {
 // `mask` turned d times.
 std::uint64_t CoverSearch::turn(std::uint64_t mask, int d) const {
     if (d == 0) return mask;
-    const std::uint64_t low = mask & turning_;
-    return (((low << d) | (low >> (period_ - d))) & turning_) | (mask & ~turning_);
+    std::uint64_t turned = mask & ~turning_;
+    for (int c = 0; c < cycles_; ++c) {
+        const int from = c * period_;
+        const std::uint64_t low = mask >> from & cycle_;
+        turned |= (((low << d) | (low >> (period_ - d))) & cycle_) << from;
+    }
+    return turned;
 }
 
 // True when a turn short of a full round brings `board` back to itself: its orbit would hold

@@ -9,10 +9,13 @@
 // the size of the wheel.
 //
 // The boards may be kept in orbits of a turn of the numbers: the first `period` numbers move
-// round by one (0 to 1, ..., period-1 to 0), the others stay. Orbit o holds the boards
-// o*period + j, board j being the first turned j times; every change is made to the whole orbit.
-// Many of the best wheels known are unions of such orbits, and a search among them has period
-// times fewer choices to make. With period 1 every board is its own orbit: the plain search.
+// round by one (0 to 1, ..., period-1 to 0), the others stay; or, with several `cycles`, each
+// run of `period` numbers after it moves round the same way at the same time (period to
+// period+1, ..., 2*period-1 to period, and so on), the numbers after the last cycle staying.
+// Orbit o holds the boards o*period + j, board j being the first turned j times; every change is
+// made to the whole orbit. Many of the best wheels known are unions of such orbits, and a search
+// among them has period times fewer choices to make. With period 1 every board is its own
+// orbit: the plain search.
 //
 // Boards are bit masks over the numbers 0..v-1 (bit n for number n), five bits each (fewer for
 // the shorter boards beside key numbers).
@@ -36,7 +39,7 @@ public:
     // count as holes. It must outlive the search.
     CoverSearch(int numbers, Guarantee guarantee, std::uint64_t seed, int period,
                 const GeneratorTuning& tuning = kGeneratorTuning, const std::vector<std::uint8_t>* needed = nullptr,
-                int boardSize = kBoardSize);
+                int boardSize = kBoardSize, int cycles = 1);
 
     std::size_t holes() const { return holes_.size(); }
     int size() const { return static_cast<int>(boards_.size()); }
@@ -75,7 +78,9 @@ private:
     using Patterns = std::vector<std::array<std::uint8_t, kBoardSize>>;
 
     std::uint64_t turn(std::uint64_t mask, int d) const;
-    int turnNumber(int n, int d) const { return n < period_ ? (n + d) % period_ : n; }
+    int turnNumber(int n, int d) const {
+        return n < period_ * cycles_ ? n - n % period_ + (n % period_ + d) % period_ : n;
+    }
     bool shortOrbit(std::uint64_t board) const;
     void addOrbit(std::uint64_t board);
     void addBoard(std::uint64_t board);
@@ -97,6 +102,8 @@ private:
     int v_, t_, m_;
     int k_;  // numbers on a board
     int period_;
+    int cycles_;
+    std::uint64_t cycle_ = 0;    // the numbers of the first cycle
     std::uint64_t turning_ = 0;  // the numbers that turn
     SeededRandom random_;
     std::vector<std::uint64_t> boards_;

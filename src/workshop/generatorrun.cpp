@@ -54,14 +54,14 @@ public:
         descend(plain, stretch(tuning_.surveyShare), plainDescent);
         std::vector<std::uint64_t> bestStart = plainDescent.smallest;
         bool plainIsBest = true;
-        int bestTurn = 0;  // the turn whose orbits gave the smallest start; 0 for none
-        for (int fixed = 0; fixed <= tuning_.turnsFixing; ++fixed) {
-            if (v - fixed < tuning_.leastTurning || ended()) break;
-            std::vector<std::uint64_t> start = surveyTurn(v - fixed, seed++, stretch(tuning_.surveyShare));
+        Turn bestTurn;  // the turn whose orbits gave the smallest start; period 0 for none
+        for (const Turn& turn : turnsToSurvey()) {
+            if (ended()) break;
+            std::vector<std::uint64_t> start = surveyTurn(turn, seed++, stretch(tuning_.surveyShare));
             if (!start.empty() && start.size() < bestStart.size()) {
                 bestStart = std::move(start);
                 plainIsBest = false;
-                bestTurn = v - fixed;
+                bestTurn = turn;
             }
         }
         // Under a filter too: the halves' wheels cover every m-subset, more than the filter asks, but
@@ -72,7 +72,7 @@ public:
             if (!start.empty() && start.size() < bestStart.size()) {
                 bestStart = std::move(start);
                 plainIsBest = false;
-                bestTurn = 0;
+                bestTurn = Turn{};
             }
         }
         // The rest of the run goes on from the smallest start: where the plain survey stopped, or
@@ -105,7 +105,7 @@ public:
                     continue;
                 }
             }
-            if (bestTurn > 1 && restDescent->smallest.size() >= bestStart.size() && !ended()) {
+            if (bestTurn.period > 1 && restDescent->smallest.size() >= bestStart.size() && !ended()) {
                 std::vector<std::uint64_t> again = surveyTurn(bestTurn, seed++, stretch(tuning_.surveyAgain));
                 if (ended()) break;
                 startFrom(!again.empty() && again.size() <= bestStart.size() ? again : bestStart);
@@ -178,14 +178,37 @@ private:
         return result_;
     }
 
-    // The start a turn of the first `period` numbers gives within `stretch` of the run: the
-    // smallest complete wheel its orbit search reaches, or the nearest wheel it saw made complete
-    // with boards chosen one by one when that is smaller; empty when it reached none.
-    std::vector<std::uint64_t> surveyTurn(int period, std::uint64_t seed, const Stretch& stretch) {
+    // A turn of the numbers: `cycles` runs of `period` numbers each moving round, the rest staying.
+    struct Turn {
+        int period = 0;
+        int cycles = 1;
+    };
+
+    // The turns a run surveys: of all the numbers, of all but one, ... all but `turnsFixing`; then
+    // up to `cycleTurns` of those that move several runs of numbers round together (every one with
+    // at most `turnsFixing` numbers staying and runs of `leastCycle` or more), from a place in their
+    // list that the seed chooses, so that the searches of one run survey different ones.
+    std::vector<Turn> turnsToSurvey() const {
+        const int v = settings_.numbers;
+        std::vector<Turn> turns, cycled;
+        for (int fixed = 0; fixed <= tuning_.turnsFixing && v - fixed >= tuning_.leastTurning; ++fixed)
+            turns.push_back({v - fixed, 1});
+        for (int fixed = 0; fixed <= tuning_.turnsFixing; ++fixed)
+            for (int cycles = 2; (v - fixed) / cycles >= tuning_.leastCycle; ++cycles)
+                if ((v - fixed) % cycles == 0) cycled.push_back({(v - fixed) / cycles, cycles});
+        const int count = std::min<int>(tuning_.cycleTurns, static_cast<int>(cycled.size()));
+        for (int i = 0; i < count; ++i) turns.push_back(cycled[(settings_.seed + i) % cycled.size()]);
+        return turns;
+    }
+
+    // The start a turn gives within `stretch` of the run: the smallest complete wheel its orbit
+    // search reaches, or the nearest wheel it saw made complete with boards chosen one by one when
+    // that is smaller; empty when it reached none.
+    std::vector<std::uint64_t> surveyTurn(const Turn& turn, std::uint64_t seed, const Stretch& stretch) {
         const int v = settings_.numbers;
         nearest_.clear();
         nearestScore_ = INT64_MAX;
-        CoverSearch search(v, g_, seed, period, tuning_, needed(), settings_.boardSize);
+        CoverSearch search(v, g_, seed, turn.period, tuning_, needed(), settings_.boardSize, turn.cycles);
         Descent descent;
         current_ = &search;
         if (!search.greedy([&] { return !over(stretch); })) return {};

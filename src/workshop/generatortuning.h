@@ -55,6 +55,10 @@ struct GeneratorTuning {
     // avoid.
     int turnsFixing = 2;
     int leastTurning = 7;
+    // Turns that move several runs of numbers round at once (three runs of five over 15 or 16
+    // numbers, ...): this many are surveyed a run, runs of at least `leastCycle` numbers.
+    int cycleTurns = 2;
+    int leastCycle = 5;
     double surveyShare = 0.1;   // of the run, for each start surveyed
     double restStretch = 0.15;  // the rest of the run is given out in stretches this long
     double surveyAgain = 0.03;  // a new wheel of the turn that gave the start

@@ -12,11 +12,12 @@
 //
 // Many of the smallest wheels known are unions of orbits of a turn of the numbers (1 to 2, ...,
 // the last turning one back to 1). So the run also searches among such wheels, for a turn of all
-// the numbers and of all but one or two, moving whole orbits at a time; the plain search then
-// takes the best of those starts further. A guarantee that any m drawn numbers put into one half
-// of the player's numbers ("3 if 5": three of any five fall in the same half) also starts from a
-// wheel for each half. The best complete wheel
-// found is kept, whenever the run ends.
+// the numbers and of all but one or two, and for a few turns of several runs of numbers at once
+// (1 to 5, 6 to 10 and 11 to 15 each turning round together), moving whole orbits at a time; the
+// plain search then takes the best of those starts further. A guarantee that any m drawn numbers
+// put into one half of the player's numbers ("3 if 5": three of any five fall in the same half)
+// also starts from a wheel for each half. The best complete wheel found is kept, whenever the
+// run ends.
 //
 // Made for a worker thread: the run owns all its state and reads the stop flag between moves.
 // It runs one search a thread side by side (one a core by default), each from its own seed

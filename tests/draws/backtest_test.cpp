@@ -61,7 +61,10 @@ TEST(Backtest, CountsAsTheComparisonDoesBoardByBoard) {
         }
         const BoardBits bits(wheel, played);
         for (const int threads : {1, 2}) {
-            const std::vector<DrawOutcome> outcomes = backtest(bits, draws, threads);
+            std::atomic<std::int64_t> done{0};
+            const std::vector<DrawOutcome> outcomes = backtest(bits, draws, threads, nullptr, &done);
+            // The progress measure ends at the whole work, whichever thread did which part.
+            EXPECT_EQ(done.load(), backtestWork(bits, draws.size())) << boards << " boards";
             for (std::size_t k = 0; k < draws.size(); ++k) {
                 const DrawOutcome expected = countedOneByOne(wheel, played, draws[k]);
                 EXPECT_EQ(outcomes[k].best, expected.best) << boards << " boards, draw " << k;

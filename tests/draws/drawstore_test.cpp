@@ -105,6 +105,34 @@ TEST(DrawStore, AddsRemovesAndKeepsPricesPerGameType) {
     EXPECT_EQ(reopened.lastDraw(kGame)->numbers, (std::array<int, 5>{1, 2, 3, 4, 5}));
 }
 
+TEST(DrawStore, AnImportTellsNewStoredAndClashingDrawsInAnyOrder) {
+    ScratchDir dir;
+    DrawStore store(dir / "draws.sqlite");
+    ASSERT_EQ(store.add(kGame, draw("2024-05-01", {1, 2, 3, 4, 5})).added, 1);
+    ASSERT_EQ(store.add(kGame, draw("2024-05-08", {6, 7, 8, 9, 10})).added, 1);
+    std::vector<DrawRecord> given = {draw("2024-05-15", {11, 12, 13, 14, 15}), draw("2024-05-01", {1, 2, 3, 4, 5}),
+                                     draw("2024-05-04", {16, 17, 18, 19, 20}), draw("2024-05-04", {16, 17, 18, 19, 21}),
+                                     draw("2024-05-08", {6, 7, 8, 9, 11}),     draw("2024-04-27", {21, 22, 23, 24, 25})};
+    for (std::size_t k = 0; k < given.size(); ++k) given[k].line = static_cast<std::int64_t>(k) + 2;
+    const ImportResult result = store.import(kGame, given);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.added, 3);
+    EXPECT_EQ(result.alreadyThere, 1);
+    EXPECT_EQ(result.conflicts,
+              (std::vector<RefusedLine>{{5, RefusalReason::DateTwice}, {6, RefusalReason::DateTwice}}));
+    EXPECT_EQ(store.draws(kGame, isoDate("2024-05-04"), isoDate("2024-05-04")).at(0).numbers,
+              (std::array<int, 5>{16, 17, 18, 19, 20}));
+    EXPECT_EQ(store.count(kGame), 5);
+
+    // A draw the history cannot hold spoils the import whole.
+    std::vector<DrawRecord> spoilt = manyDraws(120);
+    spoilt[77].numbers[2] = 0;
+    const ImportResult refused = store.import(kGame, spoilt);
+    EXPECT_EQ(refused.failure, StoreFailure::Other);
+    EXPECT_EQ(refused.added, 0);
+    EXPECT_EQ(store.count(kGame), 5);
+}
+
 TEST(DrawStore, ADamagedFileIsSetAsideAndANewOneStarted) {
     const std::string notes = "this is not a database, but someone's notes\n" + std::string(5000, 'x');
     for (const std::string& damaged : {notes, std::string("SQLite format 3") + '\0' + notes}) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "draws/drawstore.h"
+#include "library/libraryaddition.h"
 #include "output/listexport.h"
 #include "persistence/parameters.h"
 #include "persistence/savedgame.h"
@@ -92,6 +93,62 @@ TEST(KilledWrites, ExportIsTheOldOrTheNewList) {
     ASSERT_EQ(exportExternalList(wheels[0], target).status, ExportStatus::Written);
     expectOnlyWholeVersions(
         target, versions, [&](long round) { exportExternalList(wheels[1 + round % 2], target); }, 40ms);
+}
+
+// Every board of five of twenty numbers keeps "3 if 3"; so do those whose numbers add up to an even
+// sum (any three numbers go with two more of either parity), about half as many.
+workshop::Wheel everyBoardOfTwenty(bool evenSumsOnly) {
+    workshop::Wheel wheel{20, {}};
+    workshop::Board b{};
+    for (b[0] = 0; b[0] < 20; ++b[0])
+        for (b[1] = b[0] + 1; b[1] < 20; ++b[1])
+            for (b[2] = b[1] + 1; b[2] < 20; ++b[2])
+                for (b[3] = b[2] + 1; b[3] < 20; ++b[3])
+                    for (b[4] = b[3] + 1; b[4] < 20; ++b[4])
+                        if (!evenSumsOnly || (b[0] + b[1] + b[2] + b[3] + b[4]) % 2 == 0) wheel.boards.push_back(b);
+    return wheel;
+}
+
+TEST(KilledWrites, LibraryAdditionLeavesNoWheelOrAWholeOneAndTheListingNoHalfFile) {
+    ScratchDir dir;
+    const library::LibraryClaim claim{20, {3, 3}};
+    const workshop::Wheel larger = everyBoardOfTwenty(false), smaller = everyBoardOfTwenty(true);
+    // The two files a kill may leave, made by the writer itself.
+    const auto scratch = library::addToUserLibrary(dir / "scratch", larger, claim);
+    ASSERT_EQ(scratch.outcome, library::LibraryAddition::Added) << scratch.reason;
+    const std::string largerFile = readAll(scratch.file);
+    const auto timed = std::chrono::steady_clock::now();
+    ASSERT_EQ(library::addToUserLibrary(dir / "scratch", smaller, claim).outcome,
+              library::LibraryAddition::ReplacedLarger);
+    const std::string smallerFile = readAll(scratch.file);
+    // Kills spread over a little more than one whole addition.
+    const auto once = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - timed);
+    RandomDelays delays(once + once / 2);
+
+    const auto folder = dir / "Norvex5" / "library";
+    const auto target = folder / library::libraryFileName(claim);
+    for (int kill = 0; kill < kKills; ++kill) {
+        // Half the kills find no folder yet, half the larger wheel there.
+        std::filesystem::remove_all(dir / "Norvex5");
+        if (kill % 2 == 1) {
+            ASSERT_TRUE(library::addToUserLibrary(folder, larger, claim).added());
+        }
+        ASSERT_TRUE(killWhileWriting([&](long) { library::addToUserLibrary(folder, smaller, claim); }, delays.next()))
+            << "kill " << kill;
+        const bool there = std::filesystem::exists(target);
+        const std::string left = there ? readAll(target) : std::string();
+        ASSERT_TRUE(there ? left == smallerFile || (kill % 2 == 1 && left == largerFile) : kill % 2 == 0)
+            << "kill " << kill << " left " << left.size() << " bytes that are no whole wheel";
+        const library::LibraryFolder listed = library::readUserLibrary(folder);
+        ASSERT_TRUE(listed.refused.empty()) << "kill " << kill << ": " << listed.refused.front().file;
+        ASSERT_EQ(listed.wheels.size(), there ? 1u : 0u) << "kill " << kill;
+    }
+    // Killed after its first whole addition, the child must have left the smaller wheel:
+    // otherwise it never wrote at all and the kills above proved nothing.
+    std::filesystem::remove_all(dir / "Norvex5");
+    ASSERT_TRUE(library::addToUserLibrary(folder, larger, claim).added());
+    ASSERT_TRUE(killWhileWriting([&](long) { library::addToUserLibrary(folder, smaller, claim); }, 0us, 1));
+    EXPECT_EQ(readAll(target), smallerFile);
 }
 
 // Fifty draws a round, on days no other round uses.

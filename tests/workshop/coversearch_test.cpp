@@ -12,12 +12,16 @@ struct SearchCase {
     int v;
     Guarantee g;
     int period;
+    int cycles = 1;
 };
 
 // Plain searches and searches in orbits, over guarantees whose holes are counted differently
-// (t = m, t < m, a swap meeting few or many subsets).
-const SearchCase kCases[] = {{10, {3, 3}, 1},  {12, {3, 4}, 1},  {11, {2, 5}, 1},  {13, {4, 5}, 1},
-                             {13, {3, 3}, 13}, {12, {3, 3}, 11}, {14, {4, 4}, 12}, {15, {3, 5}, 15}};
+// (t = m, t < m, a swap meeting few or many subsets); orbits of turns that move one run of the
+// numbers round or several at once (three runs of five with one number staying, two of seven
+// with two staying, three runs of five).
+const SearchCase kCases[] = {{10, {3, 3}, 1},     {12, {3, 4}, 1},     {11, {2, 5}, 1},  {13, {4, 5}, 1},
+                             {13, {3, 3}, 13},    {12, {3, 3}, 11},    {14, {4, 4}, 12}, {15, {3, 5}, 15},
+                             {16, {3, 3}, 5, 3},  {16, {4, 4}, 7, 2},  {15, {3, 5}, 5, 3}};
 
 std::int64_t recountedHoles(const CoverSearch& search, int v, Guarantee g) {
     Wheel wheel = search.wheel();
@@ -25,20 +29,21 @@ std::int64_t recountedHoles(const CoverSearch& search, int v, Guarantee g) {
     return checkGuarantee(CoverageIndex(wheel), g).holes;
 }
 
-// The first `period` numbers turned d times, the others kept.
-std::uint64_t turned(std::uint64_t board, int period, int d) {
+// Each of the first `cycles` runs of `period` numbers turned d times within itself, the others kept.
+std::uint64_t turned(std::uint64_t board, int period, int cycles, int d) {
     std::uint64_t result = 0;
     for (int n = 0; n < 64; ++n)
-        if (board >> n & 1) result |= std::uint64_t(1) << (n < period ? (n + d) % period : n);
+        if (board >> n & 1)
+            result |= std::uint64_t(1) << (n < period * cycles ? n / period * period + (n % period + d) % period : n);
     return result;
 }
 
-void expectWholeOrbits(const CoverSearch& search) {
+void expectWholeOrbits(const CoverSearch& search, int cycles) {
     const int period = search.period();
     const auto& boards = search.boards();
     ASSERT_EQ(boards.size() % static_cast<std::size_t>(period), 0u);
     for (std::size_t first = 0; first < boards.size(); first += period)
-        for (int j = 0; j < period; ++j) EXPECT_EQ(boards[first + j], turned(boards[first], period, j));
+        for (int j = 0; j < period; ++j) EXPECT_EQ(boards[first + j], turned(boards[first], period, cycles, j));
 }
 
 void expectBoardsOfFive(const CoverSearch& search, int v) {
@@ -52,8 +57,9 @@ TEST(CoverSearch, TheHoleCountAlwaysEqualsARecount) {
     // Whatever the search does (greedy start, orbits taken away at their best or at random, steps
     // warm and cold, a wheel loaded again), the holes it keeps are the holes the check finds.
     for (const SearchCase& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.v << " numbers, " << c.g.t << " if " << c.g.m << ", period " << c.period);
-        CoverSearch search(c.v, c.g, 5, c.period);
+        SCOPED_TRACE(testing::Message() << c.v << " numbers, " << c.g.t << " if " << c.g.m << ", period " << c.period
+                                        << " x " << c.cycles);
+        CoverSearch search(c.v, c.g, 5, c.period, kGeneratorTuning, nullptr, kBoardSize, c.cycles);
         EXPECT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, c.v, c.g));
         ASSERT_TRUE(search.greedy([] { return true; }));
         EXPECT_EQ(search.holes(), 0u);
@@ -73,7 +79,7 @@ TEST(CoverSearch, TheHoleCountAlwaysEqualsARecount) {
             }
             ASSERT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, c.v, c.g)) << "round " << round;
             expectBoardsOfFive(search, c.v);
-            expectWholeOrbits(search);
+            expectWholeOrbits(search, c.cycles);
         }
     }
 }
@@ -81,7 +87,7 @@ TEST(CoverSearch, TheHoleCountAlwaysEqualsARecount) {
 TEST(CoverSearch, AStepOnACompleteWheelChangesNothing) {
     // Nothing is left to close: any swap could only open holes.
     for (const SearchCase& c : kCases) {
-        CoverSearch search(c.v, c.g, 9, c.period);
+        CoverSearch search(c.v, c.g, 9, c.period, kGeneratorTuning, nullptr, kBoardSize, c.cycles);
         ASSERT_TRUE(search.greedy([] { return true; }));
         const std::vector<std::uint64_t> complete = search.boards();
         search.reheat(true);

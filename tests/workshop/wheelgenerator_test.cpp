@@ -44,6 +44,27 @@ TEST(WheelGenerator, EveryGeneratedWheelPassesTheCheck) {
     }
 }
 
+TEST(WheelGenerator, BoardsOneNumberLongerThanAGuaranteeOfAllDrawnKeepIt) {
+    // Short runs over many numbers, on boards of five and on the shorter boards beside key
+    // numbers: the surveys of turns of one run of numbers and of several end early, and what they
+    // leave is the wheel given back.
+    const struct {
+        int v;
+        int t;
+        int boardSize;
+    } cases[] = {{20, 4, 5}, {21, 4, 5}, {14, 3, 4}, {15, 3, 4}, {12, 2, 3}};
+    for (const auto& c : cases) {
+        GeneratorSettings settings = smallCase(c.v, {c.t, c.t}, 300);
+        settings.boardSize = c.boardSize;
+        const GeneratorResult result = generateWheel(settings);
+        ASSERT_TRUE(result.complete) << c.v << " numbers, " << c.t << " if " << c.t;
+        EXPECT_EQ(result.wheel.boardSize, c.boardSize);
+        EXPECT_EQ(checkGuarantee(CoverageIndex(result.wheel), {c.t, c.t}).holes, 0)
+            << c.v << " numbers, " << c.t << " if " << c.t << " on boards of " << c.boardSize;
+        EXPECT_GE(static_cast<int>(result.wheel.boards.size()), lowerBound(c.v, {c.t, c.t}, c.boardSize));
+    }
+}
+
 TEST(WheelGenerator, BoardsTakenAwayThatLeaveTheWheelCompleteAreKeptAway) {
     // The greedy wheels of "2 if 2" have boards to spare: taking one away often leaves the wheel
     // complete, with no hole for the search to close. Built with the sanitizers, a search step

@@ -1,12 +1,12 @@
 #include "windows/about/aboutcontrols.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "windows/common/buttonrow.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/named.h"
 #include "windows/common/pictures.h"
@@ -60,11 +60,7 @@ void AboutControls::build(QDialog& window) {
     okButton = named(new QPushButton(&window), "OKButton");
     okButton->setDefault(true);
     okButton->setMinimumWidth(100);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addStretch();
-    column->addLayout(buttons);
+    addCentredButtonRow(*column, okButton);
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -6,10 +6,10 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "localisation/messagenumbers.h"
+#include "windows/common/fixedrowdelegate.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/pictures.h"
 #include "windows/common/windowfont.h"
@@ -31,14 +31,6 @@ constexpr WindowText kListTexts[] = {
 // many boards as the fixed-pitch font allows.
 constexpr int kRowHeight = 13;
 
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
-    }
-};
-
 }  // namespace
 
 std::span<const WindowText> boardListTexts() { return kListTexts; }
@@ -49,7 +41,7 @@ void BoardListControls::build(QDialog& window) {
     list = named(new QListView(&window), "listbull");
     // Every row the same height: the view never measures a million rows one by one.
     list->setUniformItemSizes(true);
-    list->setItemDelegate(new FixedRowDelegate(list));
+    list->setItemDelegate(new FixedRowDelegate(kRowHeight, list));
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     const QFont fixedPitch = fixedPitchListFont();

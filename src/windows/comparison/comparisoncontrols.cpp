@@ -10,9 +10,9 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QStyledItemDelegate>
 
 #include "localisation/messagenumbers.h"
+#include "windows/common/fixedrowdelegate.h"
 #include "windows/common/gradientbackground.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/pictures.h"
@@ -26,19 +26,9 @@ constexpr int kClientWidth = 600;
 constexpr int kClientHeight = 420;
 constexpr int kRightLeft = 318;
 constexpr int kRightWidth = 274;
-constexpr int kResultRowHeight = 13;
+constexpr int kResultRowHeight = 13;  // as the designed list's items
 constexpr int kCountPixelSize = 16;
 constexpr int kSmallestCountPixelSize = 8;
-
-// The result lines are all as high as the designed list's items, whatever the font says; with
-// uniform sizes the view asks this once, not once per line.
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kResultRowHeight};
-    }
-};
 
 // Swallows every typed character but a digit: Backspace, Tab, Enter and the keys that only move
 // the cursor type nothing printable and pass.
@@ -109,7 +99,7 @@ void ComparisonControls::build(QDialog& window) {
     results->setGeometry(8, 8, kRightLeft - 18, kClientHeight - 16);
     // A million lines: the view must not measure each one, nor lay them out all at once.
     results->setUniformItemSizes(true);
-    results->setItemDelegate(new FixedRowDelegate(results));
+    results->setItemDelegate(new FixedRowDelegate(kResultRowHeight, results));
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setFont(fixedPitchListFont());
     lines = new LineListModel(results);

@@ -6,9 +6,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/appstate.h"
@@ -31,6 +33,8 @@ namespace {
 
 constexpr int kEnglish = 2;
 constexpr int kBacktestThreads = 2;
+constexpr int kProgressIntervalMs = 100;
+constexpr int kProgressSteps = 1000;  // the progress bar's range
 
 draws::CalendarDate calendarDateOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 
@@ -47,13 +51,22 @@ std::string outcomeLine(const draws::DrawRecord& draw, const draws::DrawOutcome&
 BacktestPage::BacktestPage(AppState& state, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
                            QWidget* owner)
     : QObject(owner), state_(state), platform_(platform), history_(history), controls_(controls), owner_(owner) {
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(kProgressIntervalMs);
     connectHandlers();
     clearResults();
 }
 
+BacktestPage::~BacktestPage() {
+    stop_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
 void BacktestPage::connectHandlers() {
     connect(controls_.runButton, &QPushButton::clicked, this, &BacktestPage::runBacktest);
+    connect(controls_.stopButton, &QPushButton::clicked, this, &BacktestPage::stopBacktest);
     connect(controls_.exportButton, &QPushButton::clicked, this, &BacktestPage::exportCsv);
+    connect(progressTimer_, &QTimer::timeout, this, &BacktestPage::showProgress);
     connect(controls_.allDates, &QCheckBox::toggled, this, [this](bool all) {
         controls_.fromDate->setEnabled(!all);
         controls_.toDate->setEnabled(!all);
@@ -82,6 +95,7 @@ void BacktestPage::applyTexts() {
         c.prizeCaptions[right]->setText(text(ProgramText::PrizeForRight).arg(right));
     c.priceCaption->setText(text(ProgramText::BoardPrice));
     c.runButton->setText(text(ProgramText::RunBacktest));
+    c.stopButton->setText(text(ProgramText::Stop));
     c.exportButton->setText(text(ProgramText::ExportCsv));
     c.totals->setHorizontalHeaderLabels({text(ProgramText::DrawsWithBest), text(ProgramText::BoardsHolding)});
     QStringList tiers;
@@ -94,6 +108,7 @@ void BacktestPage::applyTexts() {
 }
 
 void BacktestPage::showPeriodOf(const std::vector<draws::DrawRecord>& newestFirst) {
+    abandonBacktest();
     if (!newestFirst.empty()) {
         const auto qdate = [](const draws::CalendarDate& d) { return QDate(d.year, d.month, d.day); };
         controls_.fromDate->setDate(qdate(newestFirst.back().date));
@@ -143,7 +158,7 @@ void BacktestPage::clearResults() {
 
 void BacktestPage::runBacktest() {
     draws::DrawStore* store = history_.store();
-    if (store == nullptr) return;
+    if (store == nullptr || running()) return;
     const std::optional<draws::PrizeTable> prizes = typedPrizes();
     if (!prizes) return;
     if (prizes != prizes_) {
@@ -167,10 +182,72 @@ void BacktestPage::runBacktest() {
                           Platform::Buttons::Ok, Platform::Icon::Information);
         return;
     }
-    const draws::BoardBits boards(wheel->wheel, wheel->played);
-    outcomes_ = draws::backtest(boards, tested, kBacktestThreads);
-    tested_ = std::move(tested);
-    showResults(boards.boards());
+    clearResults();
+    testing_ = std::move(tested);
+    stop_ = false;
+    done_ = 0;
+    work_ = 0;
+    const int run = ++run_;
+    worker_ = std::thread([this, run, wheel = *wheel] {
+        const draws::BoardBits boards(wheel.wheel, wheel.played);
+        work_ = draws::backtestWork(boards, testing_.size());
+        std::vector<draws::DrawOutcome> outcomes = draws::backtest(boards, testing_, kBacktestThreads, &stop_, &done_);
+        const bool complete = done_.load() == work_.load();
+        QMetaObject::invokeMethod(
+            this, [this, run, outcomes = std::move(outcomes), boards = boards.boards(), complete] {
+                finishBacktest(run, outcomes, boards, complete);
+            },
+            Qt::QueuedConnection);
+    });
+    showRunning(true);
+}
+
+void BacktestPage::stopBacktest() { stop_ = true; }
+
+void BacktestPage::abandonBacktest() {
+    if (!running()) return;
+    stop_ = true;
+    worker_.join();
+    ++run_;
+    testing_.clear();
+    showRunning(false);
+    clearResults();
+}
+
+void BacktestPage::finishBacktest(int run, const std::vector<draws::DrawOutcome>& outcomes, std::int64_t boards,
+                                  bool complete) {
+    if (run != run_) return;
+    if (worker_.joinable()) worker_.join();
+    showRunning(false);
+    if (!complete) {
+        testing_.clear();
+        controls_.backtestSummary->setText(text(ProgramText::BacktestStopped));
+        return;
+    }
+    outcomes_ = outcomes;
+    tested_ = std::move(testing_);
+    testing_.clear();
+    showResults(boards);
+}
+
+void BacktestPage::showRunning(bool running) {
+    const DrawsWindowControls& c = controls_;
+    for (QWidget* setting : std::initializer_list<QWidget*>{c.wheelGroup, c.periodGroup, c.prizesGroup, c.runButton})
+        setting->setEnabled(!running);
+    c.stopButton->setEnabled(running);
+    c.backtestProgress->setValue(0);
+    c.backtestProgress->setVisible(running);
+    c.backtestSummary->setVisible(!running);
+    if (running)
+        progressTimer_->start();
+    else
+        progressTimer_->stop();
+}
+
+void BacktestPage::showProgress() {
+    const std::int64_t work = work_.load();
+    if (work > 0)
+        controls_.backtestProgress->setValue(static_cast<int>(done_.load() * kProgressSteps / work));
 }
 
 void BacktestPage::showResults(std::int64_t boards) {

@@ -4,10 +4,18 @@
 // boards holding 5, 4, 3 and 2, the totals per tier, a chart over time and a CSV export; with the
 // player's prizes and price per board (kept per game type in the history), the cost and the
 // winnings over the period.
+//
+// The test runs on a worker thread of its own (which shares the draws with a second one), the
+// window staying responsive: a progress bar and a Stop button meanwhile, the settings locked. The
+// worker has its own copy of the boards and draws, so that nothing the window does meanwhile
+// reaches it; closing the window, or showing another game type, stops the test and waits for it.
 
 #include <QObject>
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "draws/backtest.h"
@@ -15,6 +23,7 @@
 #include "localisation/programtexts.h"
 #include "windows/wheelcheck/wheelsources.h"
 
+class QTimer;
 class QWidget;
 
 namespace norvex5 {
@@ -36,6 +45,7 @@ class BacktestPage : public QObject {
 public:
     BacktestPage(AppState& state, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
                  QWidget* owner);
+    ~BacktestPage() override;
 
     BacktestHooks& hooks() { return hooks_; }
     const std::vector<draws::DrawOutcome>& outcomes() const { return outcomes_; }
@@ -44,11 +54,19 @@ public:
     void showPeriodOf(const std::vector<draws::DrawRecord>& newestFirst);
     void applyTexts();
 
+    bool running() const { return worker_.joinable(); }
+    // Ends a running test now, its results dropped: the window is closing or shows other draws.
+    void abandonBacktest();
+
     // The handlers, as the player reaches them.
     void runBacktest();
+    void stopBacktest();
     void exportCsv();
 
 private:
+    void finishBacktest(int run, const std::vector<draws::DrawOutcome>& outcomes, std::int64_t boards, bool complete);
+    void showRunning(bool running);
+    void showProgress();
     void connectHandlers();
     // The prizes typed, in cents; nothing after telling the player which box is not an amount.
     std::optional<draws::PrizeTable> typedPrizes();
@@ -67,6 +85,15 @@ private:
     std::vector<draws::DrawRecord> tested_;  // newest first, as the outcomes
     std::vector<draws::DrawOutcome> outcomes_;
     std::optional<draws::PrizeTable> prizes_;
+
+    // The test under way: its draws (newest first), the worker, how far it has come.
+    std::vector<draws::DrawRecord> testing_;
+    std::thread worker_;
+    std::atomic<bool> stop_{false};
+    std::atomic<std::int64_t> done_{0};
+    std::atomic<std::int64_t> work_{0};
+    int run_ = 0;  // which run a worker's result belongs to: an abandoned one's is dropped
+    QTimer* progressTimer_ = nullptr;
 };
 
 }  // namespace norvex5

@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
@@ -49,6 +50,11 @@ DrawsWindow::DrawsWindow(AppState& state, Platform& platform, DrawHistory& histo
 }
 
 DrawsWindow::~DrawsWindow() = default;
+
+void DrawsWindow::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) backtest_->abandonBacktest();
+    QDialog::hideEvent(event);
+}
 
 void DrawsWindow::connectHandlers() {
     const DrawsWindowControls& c = controls_;

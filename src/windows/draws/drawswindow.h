@@ -57,6 +57,10 @@ public:
     void refreshDraws();
     void applyTexts();
 
+protected:
+    // Closing the window (not minimising it) stops a running back-test.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void connectHandlers();
     QString text(ProgramText which) const;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -203,13 +204,21 @@ void DrawsWindowControls::buildBacktestPage() {
 
     auto* commands = new QHBoxLayout;
     runButton = named(new QPushButton(backtestPage), "bTester");
+    stopButton = named(new QPushButton(backtestPage), "bArreterTest");
+    stopButton->setEnabled(false);
     exportButton = named(new QPushButton(backtestPage), "bExporterCsv");
+    backtestProgress = named(new QProgressBar(backtestPage), "ProgressionTest");
+    backtestProgress->setRange(0, 1000);
+    backtestProgress->setTextVisible(false);
+    backtestProgress->hide();
     backtestSummary = named(new QLabel(backtestPage), "LabelTest");
     backtestSummary->setWordWrap(true);
     commands->addWidget(runButton);
+    commands->addWidget(stopButton);
     commands->addWidget(exportButton);
+    commands->addWidget(backtestProgress, 1);
     commands->addWidget(backtestSummary, 1);
-    for (QPushButton* button : {runButton, exportButton}) button->setAutoDefault(false);
+    for (QPushButton* button : {runButton, stopButton, exportButton}) button->setAutoDefault(false);
     page->addLayout(commands);
 
     auto* results = new QHBoxLayout;

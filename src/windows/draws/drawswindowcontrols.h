@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -78,7 +79,9 @@ struct DrawsWindowControls {
     QLabel* priceCaption = nullptr;
     QLineEdit* boardPrice = nullptr;      // PrixGrille
     QPushButton* runButton = nullptr;     // bTester
+    QPushButton* stopButton = nullptr;    // bArreterTest: while a test runs
     QPushButton* exportButton = nullptr;  // bExporterCsv
+    QProgressBar* backtestProgress = nullptr;  // ProgressionTest: shown while a test runs
     QLabel* backtestSummary = nullptr;    // LabelTest
     QTableWidget* totals = nullptr;       // GrilleTotaux
     QLabel* money = nullptr;              // LabelGains

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "windows/common/buttonrow.h"
 #include "windows/common/languagegroup.h"
 #include "windows/common/named.h"
 #include "windows/common/windowfont.h"
@@ -33,11 +34,7 @@ void LanguageChoiceControls::build(QDialog& window) {
     okButton->setDefault(true);
     okButton->setAutoDefault(true);
     okButton->setMinimumWidth(88);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addStretch();
-    column->addLayout(buttons);
+    addCentredButtonRow(*column, okButton);
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -22,10 +22,11 @@ LibraryWheelList::LibraryWheelList(AppState& state, std::filesystem::path shippe
     : state_(state), shippedFolder_(std::move(shippedFolder)), userFolder_(std::move(userFolder)) {}
 
 QStringList LibraryWheelList::read() {
-    const library::LibraryFolder shipped = library::readShippedLibrary(shippedFolder_);
     library::LibraryFolder user;
     if (!userFolder_.empty()) user = library::readUserLibrary(userFolder_);
-    wheels_ = library::allWheels(shipped, user);
+    userWheels_ = user;
+    shippedRead_ = false;
+    wheels_ = userWheels_.wheels;
     filledTicked_ = filledKeys_ = -1;
     QStringList problems;
     if (user.unreadable)
@@ -55,8 +56,17 @@ QString LibraryWheelList::entryOf(const library::FittingWheel& wheel, int number
     return QString::fromStdString(makeListEntry(wheelTitle(record, state_.messageLookup()), kHiddenNumberGap, number));
 }
 
+void LibraryWheelList::readShippedOnFirstNeed(int ticked) {
+    // Counting the boards of every shipped file took longer than building the main window, and
+    // no wheel is over no numbers: the list at start, nothing ticked, does without them.
+    if (shippedRead_ || ticked <= 0) return;
+    shippedRead_ = true;
+    wheels_ = library::allWheels(library::readShippedLibrary(shippedFolder_), userWheels_);
+}
+
 void LibraryWheelList::fill(QComboBox& list, int builtIn) {
     const Counters c = counters(state_.selection);
+    readShippedOnFirstNeed(c.ticked);
     filledTicked_ = c.ticked;
     filledKeys_ = c.fixed;
     // The library wheel chosen is found again among the new entries by what it is.

@@ -24,7 +24,8 @@ public:
 
     LibraryWheelList(AppState& state, std::filesystem::path shippedFolder, std::filesystem::path userFolder);
 
-    // Reads both folders again. What the user's folder refuses, each a sentence for the player.
+    // Reads the user's folder again, and the shipped one when a list first needs it. What the
+    // user's folder refuses, each a sentence for the player.
     QStringList read();
 
     // Puts the wheels that fit the ticked numbers after the list's built-in entries (`builtIn` of
@@ -40,9 +41,12 @@ public:
 private:
     std::optional<library::FittingWheel> chosen_;
     QString entryOf(const library::FittingWheel& wheel, int number) const;
+    void readShippedOnFirstNeed(int ticked);
 
     AppState& state_;
     std::filesystem::path shippedFolder_, userFolder_;
+    library::LibraryFolder userWheels_;
+    bool shippedRead_ = false;
     std::vector<library::LibraryWheel> wheels_;
     std::vector<library::FittingWheel> fitting_;
     int filledTicked_ = -1, filledKeys_ = -1;

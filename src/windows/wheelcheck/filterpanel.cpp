@@ -1,11 +1,9 @@
 #include "windows/wheelcheck/filterpanel.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 
-#include "core/appstate.h"
 #include "windows/common/qttranslations.h"
 #include "workshop/filtersettings.h"
 #include "workshop/subsets.h"
@@ -16,72 +14,38 @@ using workshop::kBoardSize;
 
 namespace {
 
-constexpr int kLimitColumn = 5;
-
 int highestSum(int highest) { return kBoardSize * highest - kBoardSize * (kBoardSize - 1) / 2; }
 
 }  // namespace
 
-FilterPanel::FilterPanel(AppState& state, QWidget* parent) : QGroupBox(parent), state_(state) {
-    setObjectName(QStringLiteral("GroupeFiltre"));
-    // Two columns of three, the ranges on the left and the limits on the right, so that the panel
-    // takes little of the height the tables below it need.
-    auto* grid = new QGridLayout(this);
-    grid->setColumnMinimumWidth(4, 16);
-    grid->setColumnStretch(7, 1);
-    odd = addRange(0, "Impairs", kBoardSize);
-    low = addRange(1, "Bas", kBoardSize);
-    sum = addRange(2, "Somme", highestSum(highest_));
-    run = addLimit(0, "Suite", kLimitColumn);
-    decade = addLimit(1, "Dizaine", kLimitColumn);
-    digit = addLimit(2, "Finale", kLimitColumn);
-    share = new QLabel(this);
-    share->setObjectName(QStringLiteral("LabelFiltre"));
-    share->setWordWrap(true);
-    grid->addWidget(share, 3, 0, 1, 8);
+FilterPanel::FilterPanel(QWidget* parent) : QGroupBox(parent) {
+    FilterPanelControls& c = controls_;
+    c.build(*this, highestSum(highest_));
     // What a player ticks first: two or three odd, two or three low.
-    for (Condition* range : {&odd, &low}) {
+    for (Condition* range : {&c.odd, &c.low}) {
         range->from->setValue(2);
         range->upTo->setValue(3);
     }
-    sum.from->setValue(highestSum(highest_) / 4);
-    sum.upTo->setValue(highestSum(highest_) * 3 / 4);
-    for (Condition* limit : {&run, &decade, &digit}) limit->from->setValue(2);
+    c.sum.from->setValue(highestSum(highest_) / 4);
+    c.sum.upTo->setValue(highestSum(highest_) * 3 / 4);
+    for (Condition* limit : {&c.run, &c.decade, &c.digit}) limit->from->setValue(2);
+    connectHandlers();
     showShare();
 }
 
-FilterPanel::Condition FilterPanel::addRange(int row, const char* name, int most) {
-    Condition c = addLimit(row, name);
-    c.from->setRange(0, most);
-    c.to = new QLabel(this);
-    c.to->setObjectName(QStringLiteral("LabelFiltre%1A").arg(QLatin1String(name)));
-    c.upTo = new QSpinBox(this);
-    c.upTo->setObjectName(QStringLiteral("EditFiltre%1A").arg(QLatin1String(name)));
-    c.upTo->setRange(0, most);
-    auto* grid = static_cast<QGridLayout*>(layout());
-    grid->addWidget(c.to, row, 2);
-    grid->addWidget(c.upTo, row, 3);
-    connect(c.upTo, &QSpinBox::valueChanged, this, [this, c] { onEdit(c, false); });
-    return c;
-}
-
-FilterPanel::Condition FilterPanel::addLimit(int row, const char* name, int column) {
-    Condition c;
-    c.tick = new QCheckBox(this);
-    c.tick->setObjectName(QStringLiteral("CaseFiltre%1").arg(QLatin1String(name)));
-    c.from = new QSpinBox(this);
-    c.from->setObjectName(QStringLiteral("EditFiltre%1").arg(QLatin1String(name)));
-    c.from->setRange(1, kBoardSize);
-    auto* grid = static_cast<QGridLayout*>(layout());
-    grid->addWidget(c.tick, row, column);
-    grid->addWidget(c.from, row, column + 1);
-    connect(c.tick, &QCheckBox::toggled, this, [this] {
-        if (filling_) return;
-        showShare();
-        emit changed();
-    });
-    connect(c.from, &QSpinBox::valueChanged, this, [this, c] { onEdit(c, true); });
-    return c;
+void FilterPanel::connectHandlers() {
+    FilterPanelControls& c = controls_;
+    for (const Condition* condition : {&c.odd, &c.low, &c.sum, &c.run, &c.decade, &c.digit}) {
+        const Condition each = *condition;
+        connect(each.tick, &QCheckBox::toggled, this, [this] {
+            if (filling_) return;
+            showShare();
+            emit changed();
+        });
+        connect(each.from, &QSpinBox::valueChanged, this, [this, each] { onEdit(each, true); });
+        if (each.upTo != nullptr)
+            connect(each.upTo, &QSpinBox::valueChanged, this, [this, each] { onEdit(each, false); });
+    }
 }
 
 // A value of a condition ticked changes the filter; one not ticked is only being prepared.
@@ -100,17 +64,22 @@ void FilterPanel::onEdit(const Condition& condition, bool lowEndMoved) {
     emit changed();
 }
 
-QString FilterPanel::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString FilterPanel::text(ProgramText which) const {
+    const std::string_view caption = programText(which, language_);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
 
-void FilterPanel::applyTexts() {
+void FilterPanel::applyTexts(LanguageCode language) {
+    language_ = language;
+    const FilterPanelControls& c = controls_;
     setTitle(text(ProgramText::FilterTitle));
-    odd.tick->setText(text(ProgramText::FilterOdd));
-    low.tick->setText(text(ProgramText::FilterLow).arg(highest_ / 2));
-    sum.tick->setText(text(ProgramText::FilterSum));
-    run.tick->setText(text(ProgramText::FilterRun));
-    decade.tick->setText(text(ProgramText::FilterDecade));
-    digit.tick->setText(text(ProgramText::FilterDigit));
-    for (const Condition* range : {&odd, &low, &sum}) range->to->setText(text(ProgramText::FilterTo));
+    c.odd.tick->setText(text(ProgramText::FilterOdd));
+    c.low.tick->setText(text(ProgramText::FilterLow).arg(highest_ / 2));
+    c.sum.tick->setText(text(ProgramText::FilterSum));
+    c.run.tick->setText(text(ProgramText::FilterRun));
+    c.decade.tick->setText(text(ProgramText::FilterDecade));
+    c.digit.tick->setText(text(ProgramText::FilterDigit));
+    for (const Condition* range : {&c.odd, &c.low, &c.sum}) range->to->setText(text(ProgramText::FilterTo));
     showShare();
 }
 
@@ -119,10 +88,10 @@ void FilterPanel::setHighest(int highest) {
     highest_ = highest;
     const bool wasFilling = filling_;
     filling_ = true;
-    sum.from->setMaximum(highestSum(highest));
-    sum.upTo->setMaximum(highestSum(highest));
+    controls_.sum.from->setMaximum(highestSum(highest));
+    controls_.sum.upTo->setMaximum(highestSum(highest));
     filling_ = wasFilling;
-    applyTexts();
+    applyTexts(language_);
 }
 
 std::optional<workshop::DrawFilter> FilterPanel::filter() const {
@@ -132,12 +101,13 @@ std::optional<workshop::DrawFilter> FilterPanel::filter() const {
                                    : std::nullopt;
     };
     auto limit = [](const Condition& c) { return c.tick->isChecked() ? std::optional(c.from->value()) : std::nullopt; };
-    f.odd = range(odd);
-    f.low = range(low);
-    f.sum = range(sum);
-    f.longestRun = limit(run);
-    f.perDecade = limit(decade);
-    f.perLastDigit = limit(digit);
+    const FilterPanelControls& c = controls_;
+    f.odd = range(c.odd);
+    f.low = range(c.low);
+    f.sum = range(c.sum);
+    f.longestRun = limit(c.run);
+    f.perDecade = limit(c.decade);
+    f.perLastDigit = limit(c.digit);
     if (f.empty()) return std::nullopt;
     return f;
 }
@@ -155,12 +125,13 @@ void FilterPanel::setFilter(const std::optional<workshop::DrawFilter>& filter) {
         c.tick->setChecked(l.has_value());
         if (l) c.from->setValue(*l);
     };
-    setRange(odd, f.odd);
-    setRange(low, f.low);
-    setRange(sum, f.sum);
-    setLimit(run, f.longestRun);
-    setLimit(decade, f.perDecade);
-    setLimit(digit, f.perLastDigit);
+    const FilterPanelControls& c = controls_;
+    setRange(c.odd, f.odd);
+    setRange(c.low, f.low);
+    setRange(c.sum, f.sum);
+    setLimit(c.run, f.longestRun);
+    setLimit(c.decade, f.perDecade);
+    setLimit(c.digit, f.perLastDigit);
     filling_ = false;
     showShare();
 }
@@ -181,15 +152,15 @@ void FilterPanel::showShare() {
     const std::int64_t draws = workshop::binomial(highest_, kBoardSize);
     passing_ = f ? workshop::passingDrawCount(*f, highest_) : draws;
     if (!f) {
-        share->clear();
+        controls_.share->clear();
         return;
     }
     if (passing_ == 0) {
-        share->setText(text(ProgramText::FilterNoDraw));
+        controls_.share->setText(text(ProgramText::FilterNoDraw));
         return;
     }
-    const QLocale locale = languageLocale(state_.parameters.language);
-    share->setText(text(ProgramText::FilterPassingShare)
+    const QLocale locale = languageLocale(language_);
+    controls_.share->setText(text(ProgramText::FilterPassingShare)
                        .arg(locale.toString(100.0 * double(passing_) / double(draws), 'f', 2))
                        .arg(locale.toString(qlonglong(passing_)))
                        .arg(locale.toString(qlonglong(draws))));

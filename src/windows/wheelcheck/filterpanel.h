@@ -9,21 +9,16 @@
 #include <optional>
 
 #include "localisation/programtexts.h"
+#include "windows/wheelcheck/filterpanelcontrols.h"
 #include "workshop/drawfilter.h"
 
-class QCheckBox;
-class QLabel;
-class QSpinBox;
-
 namespace norvex5 {
-
-struct AppState;
 
 class FilterPanel : public QGroupBox {
     Q_OBJECT
 
 public:
-    FilterPanel(AppState& state, QWidget* parent = nullptr);
+    explicit FilterPanel(QWidget* parent = nullptr);
 
     // The filter ticked; nullopt when no condition is ticked.
     std::optional<workshop::DrawFilter> filter() const;
@@ -33,34 +28,27 @@ public:
     void setHighest(int highest);
     // The draws of the game that pass the filter ticked (all of them with none).
     std::int64_t passing() const { return passing_; }
-    void applyTexts();
+    // The captions and the share in `language`, which the panel keeps for its later changes.
+    void applyTexts(LanguageCode language);
     // The filter kept for the game type in the settings file `file` (none when it is empty), and
     // the one ticked kept there.
     void restoreFrom(const std::filesystem::path& file, int gameType);
     void keepIn(const std::filesystem::path& file, int gameType) const;
-
-    // One condition: its tick and its one or two values.
-    struct Condition {
-        QCheckBox* tick = nullptr;
-        QSpinBox* from = nullptr;
-        QLabel* to = nullptr;        // between the ends of a range; none for a limit
-        QSpinBox* upTo = nullptr;    // none for a limit
-    };
-    Condition odd, low, sum, run, decade, digit;
-    QLabel* share = nullptr;
 
 signals:
     // The filter ticked changed (not a change of values of a condition not ticked).
     void changed();
 
 private:
-    Condition addRange(int row, const char* name, int most);
-    Condition addLimit(int row, const char* name, int column = 0);
+    using Condition = FilterPanelControls::Condition;
+
+    void connectHandlers();
     void showShare();
     void onEdit(const Condition& condition, bool lowEndMoved);
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    FilterPanelControls controls_;
+    LanguageCode language_ = 1;
     int highest_ = workshop::kDefaultHighest;
     std::int64_t passing_ = 0;
     bool filling_ = false;

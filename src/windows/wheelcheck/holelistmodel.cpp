@@ -8,9 +8,10 @@ namespace norvex5 {
 using workshop::Board;
 
 void HoleListModel::showHoles(const workshop::CoverageIndex& index, workshop::Guarantee guarantee, std::int64_t count,
-                              std::vector<std::int32_t> played) {
+                              std::vector<std::int32_t> played, const workshop::PassingDraws* needed) {
     beginResetModel();
     index_ = &index;
+    needed_ = needed;
     guarantee_ = guarantee;
     count_ = count;
     played_ = std::move(played);
@@ -18,20 +19,27 @@ void HoleListModel::showHoles(const workshop::CoverageIndex& index, workshop::Gu
     block_.clear();
     cachedBlock_ = -1;
     if (count_ > 0) {
-        workshop::forEachHole(index, guarantee, [this](std::span<const std::uint8_t> first) {
-            Board c{};
-            std::copy(first.begin(), first.end(), c.begin());
+        Board c{};
+        for (int i = 0; i < guarantee.m; ++i) c[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+        bool found = isHole(c);
+        while (!found && workshop::nextSubset(c.data(), guarantee.m, index.numbers())) found = isHole(c);
+        if (found)
             checkpoints_.push_back(c);
-            return false;
-        });
-        if (checkpoints_.empty()) count_ = 0;  // a count that does not match the index: show nothing
+        else
+            count_ = 0;  // a count that does not match the index: show nothing
     }
     endResetModel();
+}
+
+bool HoleListModel::isHole(const Board& c) const {
+    return !index_->meets(c.data(), guarantee_.m, guarantee_.t) &&
+           (needed_ == nullptr || needed_->holds(c.data(), guarantee_.m));
 }
 
 void HoleListModel::clear() {
     beginResetModel();
     index_ = nullptr;
+    needed_ = nullptr;
     count_ = 0;
     checkpoints_.clear();
     block_.clear();
@@ -42,14 +50,13 @@ void HoleListModel::clear() {
 void HoleListModel::loadBlock(std::int64_t block) const {
     if (block == cachedBlock_) return;
     const int m = guarantee_.m;
-    const int t = guarantee_.t;
     const int v = index_->numbers();
     const std::int64_t start = std::min<std::int64_t>(block, static_cast<std::int64_t>(checkpoints_.size()) - 1);
     Board c = checkpoints_[static_cast<std::size_t>(start)];
     std::int64_t n = start * kBlock;  // c is hole number n
     block_.clear();
     do {
-        if (index_->meets(c.data(), m, t)) continue;
+        if (!isHole(c)) continue;
         if (n % kBlock == 0 && n / kBlock == static_cast<std::int64_t>(checkpoints_.size())) checkpoints_.push_back(c);
         if (n / kBlock == block) block_.push_back(c);
         if (++n >= (block + 1) * kBlock) break;

@@ -6,11 +6,15 @@
 // the m-subsets in order from the nearest remembered hole, one hole in every kBlock being
 // remembered as the walk passes it, and the block asked last is kept for the rows painted next to
 // each other.
+//
+// Under a filter the list holds only the holes that need covering: the m-subsets some draw that
+// passes the filter holds, as the check under the filter counts them.
 
 #include <QAbstractListModel>
 #include <cstdint>
 #include <vector>
 
+#include "workshop/filteredcheck.h"
 #include "workshop/wheelcheck.h"
 
 namespace norvex5 {
@@ -23,10 +27,11 @@ public:
 
     static constexpr std::int64_t kBlock = 1024;
 
-    // The `count` holes of `guarantee` in `index` (which must outlive the model's use of it),
-    // shown as the numbers `played` (position -> number; 1..v when empty).
+    // The `count` holes of `guarantee` in `index`, shown as the numbers `played` (position ->
+    // number; 1..v when empty); with `needed`, only those some draw that passes holds. `index`
+    // and `needed` must outlive the model's use of them.
     void showHoles(const workshop::CoverageIndex& index, workshop::Guarantee guarantee, std::int64_t count,
-                   std::vector<std::int32_t> played);
+                   std::vector<std::int32_t> played, const workshop::PassingDraws* needed = nullptr);
     void clear();
 
     std::int64_t holeCount() const { return count_; }
@@ -40,8 +45,10 @@ public:
 
 private:
     void loadBlock(std::int64_t block) const;
+    bool isHole(const workshop::Board& c) const;
 
     const workshop::CoverageIndex* index_ = nullptr;
+    const workshop::PassingDraws* needed_ = nullptr;
     workshop::Guarantee guarantee_;
     std::int64_t count_ = 0;
     std::vector<std::int32_t> played_;

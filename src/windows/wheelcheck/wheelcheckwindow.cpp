@@ -1,10 +1,7 @@
 #include "windows/wheelcheck/wheelcheckwindow.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QListView>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
@@ -14,8 +11,6 @@
 #include "windows/common/longpass.h"
 #include "windows/common/qttranslations.h"
 #include "windows/wheelcheck/filterpanel.h"
-#include "windows/common/closerow.h"
-#include "windows/common/windowfont.h"
 #include "windows/wheelcheck/holelistmodel.h"
 #include "windows/wheelcheck/winchart.h"
 #include "workshop/keynumbers.h"
@@ -27,10 +22,6 @@ using workshop::kBoardSize;
 
 namespace {
 
-constexpr int kLowestCell = 2;  // a guarantee of one number is met by any wheel worth the name
-constexpr int kCells = kBoardSize - kLowestCell + 1;
-
-
 // A share with the language's decimal sign: "83,33 %" in French and German.
 QString percentText(const QLocale& locale, double share) { return locale.toString(share * 100.0, 'f', 2) + QStringLiteral(" %"); }
 
@@ -40,42 +31,11 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
-// Room around a title in a header section, beside the text itself.
-constexpr int kHeaderMargin = 12;
-
-// The header as high as its longest title needs, wrapped in its column as it is now wide: a
-// title of three lines in one language is not cut to two.
-void fitHeaderToTitles(QTableWidget& table) {
-    QHeaderView* header = table.horizontalHeader();
-    const QFontMetrics metrics = header->fontMetrics();
-    int most = 2 * metrics.height();
-    for (int column = 0; column < table.columnCount(); ++column) {
-        const QTableWidgetItem* title = table.horizontalHeaderItem(column);
-        const int width = header->sectionSize(column) - kHeaderMargin;
-        if (title == nullptr || width <= 0) continue;
-        const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 100 * metrics.height()),
-                                                   Qt::AlignCenter | Qt::TextWordWrap, title->text());
-        most = std::max(most, wrapped.height());
-    }
-    header->setFixedHeight(most + kHeaderMargin);
-}
-
-// Columns that share the table's width, their titles wrapped onto as many lines as they need.
-void fitColumnsToWidth(QTableWidget& table) {
-    QHeaderView* header = table.horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Stretch);
-    header->setDefaultAlignment(static_cast<Qt::Alignment>(Qt::AlignCenter | Qt::TextWordWrap));
-    QObject::connect(header, &QHeaderView::sectionResized, &table, [&table] { fitHeaderToTitles(table); });
-    fitHeaderToTitles(table);
-}
-
 }  // namespace
 
 WheelCheckWindow::WheelCheckWindow(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setUpDialog(*this, "FormVerif");
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
-    buildControls();
+    controls_.build(*this);
     connectHandlers();
     applyTexts();
 }
@@ -84,81 +44,17 @@ WheelCheckWindow::~WheelCheckWindow() {
     if (pass_ != nullptr) pass_->cancel();
 }
 
-void WheelCheckWindow::buildControls() {
-    auto* column = dialogColumn(*this);
-    summary_ = new QLabel(this);
-    summary_->setObjectName(QStringLiteral("LabelSysteme"));
-    summary_->setWordWrap(true);
-    column->addWidget(summary_);
-
-    auto* filterRow = new QHBoxLayout;
-    filterPanel_ = new FilterPanel(state_, this);
-    filterRow->addWidget(filterPanel_);
-    dropFailing_ = new QCheckBox(this);
-    dropFailing_->setObjectName(QStringLiteral("CaseRetirerGrilles"));
-    filterRow->addWidget(dropFailing_, 0, Qt::AlignTop);
-    filterRow->addStretch(1);
-    column->addLayout(filterRow);
-
-    auto* top = new QHBoxLayout;
-    matrix_ = new QTableWidget(kCells, kCells, this);
-    matrix_->setObjectName(QStringLiteral("GrilleGaranties"));
-    matrix_->setSelectionMode(QAbstractItemView::SingleSelection);
-    matrix_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The columns share the width and a long cell wraps onto a second line, so that no language
-    // needs a horizontal scroll bar to show the last column.
-    matrix_->setWordWrap(true);
-    fitColumnsToWidth(*matrix_);
-    matrix_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    top->addWidget(matrix_, 3);
-
-    auto* holeColumn = new QVBoxLayout;
-    holesTitle_ = new QLabel(this);
-    holesTitle_->setObjectName(QStringLiteral("LabelTrous"));
-    holeColumn->addWidget(holesTitle_);
-    holes_ = new HoleListModel(this);
-    holeList_ = new QListView(this);
-    holeList_->setObjectName(QStringLiteral("ListeTrous"));
-    holeList_->setUniformItemSizes(true);  // the view never asks every row for its size
-    holeList_->setModel(holes_);
-    holeColumn->addWidget(holeList_);
-    top->addLayout(holeColumn, 2);
-    column->addLayout(top);
-
-    winTitle_ = new QLabel(this);
-    winTitle_->setObjectName(QStringLiteral("LabelGains"));
-    column->addWidget(winTitle_);
-    auto* bottom = new QHBoxLayout;
-    winTable_ = new QTableWidget(kBoardSize + 1, kBoardSize + 3, this);
-    winTable_->setObjectName(QStringLiteral("TableGains"));
-    winTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    winTable_->verticalHeader()->hide();
-    winTable_->setWordWrap(false);  // a share is one line, whatever its column
-    fitColumnsToWidth(*winTable_);
-    // The first two titles are single long words in some languages: those columns take their
-    // full width, the six that follow share the rest.
-    winTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    winTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    bottom->addWidget(winTable_, 2);
-    chart_ = new WinChart(this);
-    chart_->setObjectName(QStringLiteral("GraphiqueGains"));
-    bottom->addWidget(chart_, 1);
-    column->addLayout(bottom);
-    close_ = addCloseRow(*this, *column);
-    resize(1060, 760);
-}
-
 void WheelCheckWindow::connectHandlers() {
-    connect(filterPanel_, &FilterPanel::changed, this, &WheelCheckWindow::filterChanged);
-    connect(dropFailing_, &QCheckBox::toggled, this, [this] {
-        if (filterPanel_->filter()) filterChanged();
+    connect(controls_.filterPanel, &FilterPanel::changed, this, &WheelCheckWindow::filterChanged);
+    connect(controls_.dropFailing, &QCheckBox::toggled, this, [this] {
+        if (controls_.filterPanel->filter()) filterChanged();
     });
-    connect(matrix_, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        const Guarantee g{col + kLowestCell, row + kLowestCell};
+    connect(controls_.matrix, &QTableWidget::cellClicked, this, [this](int row, int col) {
+        const Guarantee g{col + kLowestGuaranteeCell, row + kLowestGuaranteeCell};
         if (g.t <= g.m) showHolesOf(g);
     });
-    connect(matrix_, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
-        const Guarantee g{col + kLowestCell, row + kLowestCell};
+    connect(controls_.matrix, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        const Guarantee g{col + kLowestGuaranteeCell, row + kLowestGuaranteeCell};
         if (row >= 0 && col >= 0 && g.t <= g.m) showHolesOf(g);
     });
 }
@@ -180,26 +76,25 @@ QString WheelCheckWindow::cellText(std::int64_t holes, double covered) const {
 // The player changed the filter or dropping: kept for the game type, and the wheel as given
 // checked again under it.
 void WheelCheckWindow::filterChanged() {
-    filterPanel_->keepIn(filterFile_, state_.parameters.gameType);
+    controls_.filterPanel->keepIn(filterFile_, state_.parameters.gameType);
     if (profile_ && pass_ == nullptr) checkWheel(givenWheel_, played_);
 }
 
 void WheelCheckWindow::applyTexts() {
     setWindowTitle(text(ProgramText::WheelCheckTitle));
-    close_->setText(text(ProgramText::Close));
-    filterPanel_->setHighest(gameHighest());
-    filterPanel_->applyTexts();
-    dropFailing_->setText(text(ProgramText::FilterDropFailing));
-    for (int k = 0; k < kCells; ++k) {
-        matrix_->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestCell)));
-        matrix_->setVerticalHeaderItem(k, new QTableWidgetItem(text(ProgramText::IfDrawn).arg(k + kLowestCell)));
+    controls_.close->setText(text(ProgramText::Close));
+    controls_.filterPanel->setHighest(gameHighest());
+    controls_.filterPanel->applyTexts(state_.parameters.language);
+    controls_.dropFailing->setText(text(ProgramText::FilterDropFailing));
+    for (int k = 0; k < kGuaranteeCells; ++k) {
+        controls_.matrix->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestGuaranteeCell)));
+        controls_.matrix->setVerticalHeaderItem(k, new QTableWidgetItem(text(ProgramText::IfDrawn).arg(k + kLowestGuaranteeCell)));
     }
-    winTable_->setHorizontalHeaderItem(0, new QTableWidgetItem(text(ProgramText::DrawnAmongYours)));
-    winTable_->setHorizontalHeaderItem(1, new QTableWidgetItem(text(ProgramText::Probability)));
+    controls_.winTable->setHorizontalHeaderItem(0, new QTableWidgetItem(text(ProgramText::DrawnAmongYours)));
+    controls_.winTable->setHorizontalHeaderItem(1, new QTableWidgetItem(text(ProgramText::Probability)));
     for (int j = 0; j <= kBoardSize; ++j)
-        winTable_->setHorizontalHeaderItem(j + 2, new QTableWidgetItem(text(ProgramText::BestBoardHolds).arg(j)));
-    fitHeaderToTitles(*matrix_);
-    fitHeaderToTitles(*winTable_);
+        controls_.winTable->setHorizontalHeaderItem(j + 2, new QTableWidgetItem(text(ProgramText::BestBoardHolds).arg(j)));
+    controls_.fitHeadersToTitles();
     if (profile_) {
         showProfile();
         showWinTable();
@@ -213,7 +108,7 @@ void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<s
     keyGuarantee_ = keyGuarantee;
     // The language may have changed since the window was built or last shown.
     applyTexts();
-    filterPanel_->restoreFrom(filterFile_, state_.parameters.gameType);
+    controls_.filterPanel->restoreFrom(filterFile_, state_.parameters.gameType);
     show();
     raise();
     activateWindow();
@@ -231,13 +126,13 @@ bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vecto
     if (workshop::checkLimitsProblem(wheel_.numbers, {1, 1})) return false;
 
     // The filter speaks of the game's real numbers: the wheel's positions as played.
-    filterPanel_->setHighest(gameHighest());
-    std::optional<workshop::DrawFilter> filter = filterPanel_->filter();
+    controls_.filterPanel->setHighest(gameHighest());
+    std::optional<workshop::DrawFilter> filter = controls_.filterPanel->filter();
     workshop::PlayedNumbers asPlayed = workshop::firstNumbers(wheel_.numbers, gameHighest());
     if (!played_.empty()) asPlayed.played.assign(played_.begin(), played_.end());
-    if (filter && (filterPanel_->passing() == 0 || workshop::playedNumbersProblem(asPlayed, wheel_.numbers)))
+    if (filter && (controls_.filterPanel->passing() == 0 || workshop::playedNumbersProblem(asPlayed, wheel_.numbers)))
         filter.reset();
-    if (filter && dropFailing_->isChecked()) wheel_ = workshop::passingBoards(given, *filter, asPlayed);
+    if (filter && controls_.dropFailing->isChecked()) wheel_ = workshop::passingBoards(given, *filter, asPlayed);
 
     index_ = std::make_unique<workshop::CoverageIndex>(wheel_);
     constexpr std::int64_t kSteps = 1000;
@@ -245,7 +140,8 @@ bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vecto
     pass_ = &pass;
     auto step = [&pass](double done) { return pass.step(static_cast<std::int64_t>(done * kSteps)); };
     if (filter) {
-        filtered_ = workshop::filteredProfile(*index_, workshop::PassingDraws(*filter, asPlayed), step);
+        passingDraws_ = std::make_unique<workshop::PassingDraws>(*filter, asPlayed);
+        filtered_ = workshop::filteredProfile(*index_, *passingDraws_, step);
         if (filtered_) profile_ = filtered_->plain;
     } else {
         profile_ = workshop::coverageProfile(*index_, step);
@@ -253,14 +149,15 @@ bool WheelCheckWindow::checkWheel(const workshop::Wheel& wheel, const std::vecto
     pass_ = nullptr;
     if (!profile_) {
         index_.reset();
+        passingDraws_.reset();
         return false;
     }
     showProfile();
     showWinTable();
     // The first cell that is not kept, where the player wants to look first.
-    for (int m = kLowestCell; m <= kBoardSize; ++m)
-        for (int t = kLowestCell; t <= m; ++t)
-            if (!shownCell_ && !profile_->keeps({t, m})) showHolesOf({t, m});
+    for (int m = kLowestGuaranteeCell; m <= kBoardSize; ++m)
+        for (int t = kLowestGuaranteeCell; t <= m; ++t)
+            if (!shownCell_ && holesListed({t, m}) > 0) showHolesOf({t, m});
     return true;
 }
 
@@ -270,17 +167,18 @@ void WheelCheckWindow::done(int result) {
 }
 
 void WheelCheckWindow::clearResults() {
-    holes_->clear();
+    controls_.holes->clear();
     shownCell_.reset();
     profile_.reset();
     filtered_.reset();
+    passingDraws_.reset();
     index_.reset();
-    summary_->clear();
-    holesTitle_->clear();
-    winTitle_->clear();
-    chart_->clear();
-    matrix_->clearContents();
-    winTable_->clearContents();
+    controls_.summary->clear();
+    controls_.holesTitle->clear();
+    controls_.winTitle->clear();
+    controls_.chart->clear();
+    controls_.matrix->clearContents();
+    controls_.winTable->clearContents();
 }
 
 QString WheelCheckWindow::keyGuaranteeLine() const {
@@ -298,16 +196,16 @@ void WheelCheckWindow::showProfile() {
         numbers << QString::number(played_.empty() ? k + 1 : played_[static_cast<std::size_t>(k)]);
     QString summary =
         text(ProgramText::WheelSummary).arg(profile_->boards).arg(wheel_.numbers).arg(numbers.join(QLatin1Char(' ')));
-    if (filtered_ && dropFailing_->isChecked())
+    if (filtered_ && controls_.dropFailing->isChecked())
         summary += QStringLiteral(" · ") +
                    text(ProgramText::FilterBoardsDropped).arg(givenWheel_.boards.size() - wheel_.boards.size());
-    summary_->setText(summary + keyGuaranteeLine());
-    for (int m = kLowestCell; m <= kBoardSize; ++m) {
-        for (int t = kLowestCell; t <= kBoardSize; ++t) {
+    controls_.summary->setText(summary + keyGuaranteeLine());
+    for (int m = kLowestGuaranteeCell; m <= kBoardSize; ++m) {
+        for (int t = kLowestGuaranteeCell; t <= kBoardSize; ++t) {
             if (t > m) {
                 auto* none = new QTableWidgetItem;
                 none->setFlags(Qt::NoItemFlags);
-                matrix_->setItem(m - kLowestCell, t - kLowestCell, none);
+                controls_.matrix->setItem(m - kLowestGuaranteeCell, t - kLowestGuaranteeCell, none);
                 continue;
             }
             const Guarantee g{t, m};
@@ -322,7 +220,7 @@ void WheelCheckWindow::showProfile() {
             }
             auto* item = readOnlyItem(cell);
             if (deciding == 0) item->setBackground(QColor(200, 240, 200));
-            matrix_->setItem(m - kLowestCell, t - kLowestCell, item);
+            controls_.matrix->setItem(m - kLowestGuaranteeCell, t - kLowestGuaranteeCell, item);
         }
     }
 }
@@ -336,39 +234,45 @@ void WheelCheckWindow::showWinTable() {
         table.drawShare = given.drawShare;
         table.bestShare = given.bestShare;
     }
-    winTitle_->setText(text(filtered_ ? ProgramText::WinTableUnderFilterTitle : ProgramText::WinTableTitle).arg(highest) +
+    controls_.winTitle->setText(text(filtered_ ? ProgramText::WinTableUnderFilterTitle : ProgramText::WinTableTitle).arg(highest) +
                       keyGuaranteeLine());
     const QLocale locale = languageLocale(state_.parameters.language);
     QStringList legend;
     for (int j = 0; j <= kBoardSize; ++j) legend << text(ProgramText::BestBoardHolds).arg(j);
     for (int h = 0; h <= kBoardSize; ++h) {
-        winTable_->setItem(h, 0, readOnlyItem(QString::number(h)));
+        controls_.winTable->setItem(h, 0, readOnlyItem(QString::number(h)));
         const double p = table.drawShare[h];
-        winTable_->setItem(h, 1,
+        controls_.winTable->setItem(h, 1,
                            readOnlyItem(p > 0 ? QStringLiteral("1 : %1").arg(locale.toString(1.0 / p, 'f', 0))
                                               : QStringLiteral("0")));
         for (int j = 0; j <= kBoardSize; ++j) {
             const bool reachable = j <= h && h <= wheel_.numbers;
-            winTable_->setItem(
+            controls_.winTable->setItem(
                 h, j + 2,
                 readOnlyItem(reachable ? percentText(locale, table.bestShare[h][j]) : QString()));
         }
     }
-    chart_->showTable(table, legend);
+    controls_.chart->showTable(table, legend);
+}
+
+std::int64_t WheelCheckWindow::holesListed(Guarantee guarantee) const {
+    return filtered_ ? filtered_->holesUnderFilter(guarantee) : profile_->holes(guarantee);
 }
 
 void WheelCheckWindow::showHolesOf(Guarantee guarantee) {
     if (!profile_ || !index_) return;
-    if (shownCell_ && *shownCell_ == guarantee && holes_->holeCount() == profile_->holes(guarantee)) {
-        holesTitle_->setText(text(ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m).arg(holes_->holeCount()));
-        return;
+    const std::int64_t count = holesListed(guarantee);
+    // Under a filter the list holds the holes the filtered line of the cell counts, and says so.
+    const QString title =
+        text(filtered_ ? ProgramText::HolesUnderFilterOf : ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m);
+    const bool listed = shownCell_ && *shownCell_ == guarantee && controls_.holes->holeCount() == count;
+    if (!listed) {
+        shownCell_ = guarantee;
+        controls_.holes->showHoles(*index_, guarantee, count, played_, filtered_ ? passingDraws_.get() : nullptr);
     }
-    shownCell_ = guarantee;
-    const std::int64_t count = profile_->holes(guarantee);
-    holes_->showHoles(*index_, guarantee, count, played_);
-    holesTitle_->setText(text(ProgramText::HolesOf).arg(guarantee.t).arg(guarantee.m).arg(count));
-    const QSignalBlocker quiet(matrix_);
-    matrix_->setCurrentCell(guarantee.m - kLowestCell, guarantee.t - kLowestCell);
+    controls_.holesTitle->setText(title.arg(controls_.holes->holeCount()));
+    const QSignalBlocker quiet(controls_.matrix);
+    controls_.matrix->setCurrentCell(guarantee.m - kLowestGuaranteeCell, guarantee.t - kLowestGuaranteeCell);
 }
 
 }  // namespace norvex5

@@ -15,9 +15,10 @@
 //  - The win table is for a draw of five out of the game's highest number (AppState's
 //    parameters), never less than the wheel's own numbers.
 //  - Under the filter of the FilterPanel (kept per game type in the filter settings file, when the
-//    program gives one), each cell adds the guarantee among the draws that pass, the win table is
-//    given that the draw passes, and the boards that fail may be dropped: the wheel is checked
-//    again as given, each time the filter changes.
+//    program gives one), each cell adds the guarantee among the draws that pass, the hole list
+//    holds only the holes some passing draw holds (the count of the cell's filtered line), the
+//    win table is given that the draw passes, and the boards that fail may be dropped: the wheel
+//    is checked again as given, each time the filter changes.
 
 #include <QDialog>
 #include <cstdint>
@@ -27,23 +28,16 @@
 #include <vector>
 
 #include "localisation/programtexts.h"
+#include "windows/wheelcheck/wheelcheckcontrols.h"
 #include "workshop/filteredcheck.h"
 #include "workshop/wheelcheck.h"
-
-class QCheckBox;
-class QLabel;
-class QListView;
-class QPushButton;
-class QTableWidget;
 
 namespace norvex5 {
 
 struct AppState;
 class HoleListModel;
 class LongPass;
-class FilterPanel;
 class Platform;
-class WinChart;
 
 class WheelCheckWindow : public QDialog {
     Q_OBJECT
@@ -68,7 +62,7 @@ public:
     const workshop::Wheel& checkedWheel() const { return wheel_; }
     // Where the filter is kept for each game type; none: it is not kept.
     void setFilterSettingsFile(std::filesystem::path file) { filterFile_ = std::move(file); }
-    const HoleListModel& holes() const { return *holes_; }
+    const HoleListModel& holes() const { return *controls_.holes; }
     bool checking() const { return pass_ != nullptr; }
 
     // The handlers, as the player reaches them.
@@ -80,7 +74,6 @@ protected:
     void done(int result) override;
 
 private:
-    void buildControls();
     void connectHandlers();
     void showProfile();
     void showWinTable();
@@ -88,21 +81,13 @@ private:
     QString text(ProgramText which) const;
     int gameHighest() const;
     QString cellText(std::int64_t holes, double covered) const;
+    // The holes the list shows for a cell: among the subsets that need covering under a filter.
+    std::int64_t holesListed(workshop::Guarantee guarantee) const;
 
     AppState& state_;
     Platform& platform_;
 
-    QLabel* summary_ = nullptr;
-    QTableWidget* matrix_ = nullptr;
-    QLabel* holesTitle_ = nullptr;
-    QListView* holeList_ = nullptr;
-    HoleListModel* holes_ = nullptr;
-    QLabel* winTitle_ = nullptr;
-    QTableWidget* winTable_ = nullptr;
-    WinChart* chart_ = nullptr;
-    QPushButton* close_ = nullptr;
-    FilterPanel* filterPanel_ = nullptr;
-    QCheckBox* dropFailing_ = nullptr;
+    WheelCheckControls controls_;
 
     workshop::Wheel givenWheel_;
     workshop::Wheel wheel_;
@@ -110,6 +95,7 @@ private:
     std::filesystem::path filterFile_;
     std::vector<std::int32_t> played_;
     std::unique_ptr<workshop::CoverageIndex> index_;
+    std::unique_ptr<workshop::PassingDraws> passingDraws_;  // under a filter: the holes listed need covering
     std::optional<workshop::CoverageProfile> profile_;
     std::optional<workshop::Guarantee> shownCell_;
     LongPass* pass_ = nullptr;

@@ -1,8 +1,6 @@
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -18,8 +16,6 @@
 #include "windows/common/qttranslations.h"
 #include "windows/wheelcheck/filterpanel.h"
 #include "workshop/filteredcheck.h"
-#include "windows/common/closerow.h"
-#include "windows/common/windowfont.h"
 #include "workshop/wheel.h"
 
 namespace norvex5 {
@@ -28,17 +24,13 @@ using workshop::Guarantee;
 
 namespace {
 
-constexpr int kDefaultSeconds = 30;
-constexpr int kMostSeconds = 3600;
-
 QString seconds(const QLocale& locale, double s) { return locale.toString(s, 'f', 1); }
 
 }  // namespace
 
 WheelGeneratorWindow::WheelGeneratorWindow(AppState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
-    setUpDialog(*this, "FormGenerateur");
-    buildControls();
+    controls_.build(*this);
     connectHandlers();
     applyTexts();
     enableControls();
@@ -49,79 +41,16 @@ WheelGeneratorWindow::~WheelGeneratorWindow() {
     joinWorker();
 }
 
-void WheelGeneratorWindow::buildControls() {
-    auto* column = dialogColumn(*this);
-    auto* grid = new QGridLayout;
-    numbersLabel_ = new QLabel(this);
-    numbersLabel_->setObjectName(QStringLiteral("LabelNombres"));
-    numbers_ = new QSpinBox(this);
-    numbers_->setObjectName(QStringLiteral("EditNombres"));
-    numbers_->setRange(workshop::kMinNumbers, workshop::kMaxNumbers);
-    numbers_->setValue(10);
-    ticked_ = new QPushButton(this);
-    ticked_->setObjectName(QStringLiteral("BoutonCoches"));
-    grid->addWidget(numbersLabel_, 0, 0);
-    grid->addWidget(numbers_, 0, 1);
-    grid->addWidget(ticked_, 0, 2);
-
-    guaranteeLabel_ = new QLabel(this);
-    guaranteeLabel_->setObjectName(QStringLiteral("LabelGarantie"));
-    guarantee_ = new QComboBox(this);
-    guarantee_->setObjectName(QStringLiteral("ComboGarantie"));
-    grid->addWidget(guaranteeLabel_, 1, 0);
-    grid->addWidget(guarantee_, 1, 1);
-
-    secondsLabel_ = new QLabel(this);
-    secondsLabel_->setObjectName(QStringLiteral("LabelSecondes"));
-    seconds_ = new QSpinBox(this);
-    seconds_->setObjectName(QStringLiteral("EditSecondes"));
-    seconds_->setRange(1, kMostSeconds);
-    seconds_->setValue(kDefaultSeconds);
-    grid->addWidget(secondsLabel_, 2, 0);
-    grid->addWidget(seconds_, 2, 1);
-    column->addLayout(grid);
-    filterPanel_ = new FilterPanel(state_, this);
-    column->addWidget(filterPanel_);
-
-    auto* run = new QHBoxLayout;
-    generate_ = new QPushButton(this);
-    generate_->setObjectName(QStringLiteral("BoutonGenerer"));
-    stop_ = new QPushButton(this);
-    stop_->setObjectName(QStringLiteral("BoutonArreter"));
-    run->addWidget(generate_);
-    run->addWidget(stop_);
-    column->addLayout(run);
-
-    progressLabel_ = new QLabel(this);
-    progressLabel_->setObjectName(QStringLiteral("LabelProgression"));
-    progressLabel_->setMinimumWidth(380);
-    progressLabel_->setWordWrap(true);
-    column->addWidget(progressLabel_);
-
-    auto* after = new QHBoxLayout;
-    check_ = new QPushButton(this);
-    check_->setObjectName(QStringLiteral("BoutonVerifier"));
-    save_ = new QPushButton(this);
-    save_->setObjectName(QStringLiteral("BoutonEnregistrer"));
-    send_ = new QPushButton(this);
-    send_->setObjectName(QStringLiteral("BoutonEnvoyer"));
-    after->addWidget(check_);
-    after->addWidget(save_);
-    after->addWidget(send_);
-    column->addLayout(after);
-    close_ = addCloseRow(*this, *column);
-}
-
 void WheelGeneratorWindow::connectHandlers() {
-    connect(ticked_, &QPushButton::clicked, this, &WheelGeneratorWindow::takeTickedNumbers);
-    connect(generate_, &QPushButton::clicked, this, &WheelGeneratorWindow::generateWheel);
-    connect(stop_, &QPushButton::clicked, this, &WheelGeneratorWindow::stopGenerating);
-    connect(check_, &QPushButton::clicked, this, &WheelGeneratorWindow::checkWheel);
-    connect(save_, &QPushButton::clicked, this, &WheelGeneratorWindow::saveWheel);
-    connect(send_, &QPushButton::clicked, this, &WheelGeneratorWindow::sendToExternalTab);
-    connect(numbers_, &QSpinBox::valueChanged, this, &WheelGeneratorWindow::dropResult);
-    connect(guarantee_, &QComboBox::currentIndexChanged, this, &WheelGeneratorWindow::dropResult);
-    connect(filterPanel_, &FilterPanel::changed, this, &WheelGeneratorWindow::filterChanged);
+    connect(controls_.ticked, &QPushButton::clicked, this, &WheelGeneratorWindow::takeTickedNumbers);
+    connect(controls_.generate, &QPushButton::clicked, this, &WheelGeneratorWindow::generateWheel);
+    connect(controls_.stop, &QPushButton::clicked, this, &WheelGeneratorWindow::stopGenerating);
+    connect(controls_.check, &QPushButton::clicked, this, &WheelGeneratorWindow::checkWheel);
+    connect(controls_.save, &QPushButton::clicked, this, &WheelGeneratorWindow::saveWheel);
+    connect(controls_.send, &QPushButton::clicked, this, &WheelGeneratorWindow::sendToExternalTab);
+    connect(controls_.numbers, &QSpinBox::valueChanged, this, &WheelGeneratorWindow::dropResult);
+    connect(controls_.guarantee, &QComboBox::currentIndexChanged, this, &WheelGeneratorWindow::dropResult);
+    connect(controls_.filterPanel, &FilterPanel::changed, this, &WheelGeneratorWindow::filterChanged);
 }
 
 QString WheelGeneratorWindow::text(ProgramText which) const {
@@ -130,38 +59,38 @@ QString WheelGeneratorWindow::text(ProgramText which) const {
 
 void WheelGeneratorWindow::fillGuarantees() {
     // The same choice in other words: no change the result must follow.
-    const QSignalBlocker sameChoice(guarantee_);
-    const int chosen = guarantee_->currentIndex();
-    guarantee_->clear();
+    const QSignalBlocker sameChoice(controls_.guarantee);
+    const int chosen = controls_.guarantee->currentIndex();
+    controls_.guarantee->clear();
     for (int m = workshop::kMinGeneratedT; m <= workshop::kBoardSize; ++m)
         for (int t = workshop::kMinGeneratedT; t <= m; ++t)
-            guarantee_->addItem(text(ProgramText::GuaranteeChoice).arg(t).arg(m), t * 10 + m);
+            controls_.guarantee->addItem(text(ProgramText::GuaranteeChoice).arg(t).arg(m), t * 10 + m);
     // "3 if 3" at first: the guarantee most players ask of a wheel.
-    guarantee_->setCurrentIndex(chosen >= 0 ? chosen : guarantee_->findData(33));
+    controls_.guarantee->setCurrentIndex(chosen >= 0 ? chosen : controls_.guarantee->findData(33));
 }
 
 Guarantee WheelGeneratorWindow::chosenGuarantee() const {
-    const int code = guarantee_->currentData().toInt();
+    const int code = controls_.guarantee->currentData().toInt();
     return {code / 10, code % 10};
 }
 
 void WheelGeneratorWindow::applyTexts() {
     setWindowTitle(text(ProgramText::WheelGeneratorTitle));
-    numbersLabel_->setText(text(ProgramText::NumbersToWheel));
-    ticked_->setText(text(ProgramText::UseTickedNumbers));
-    guaranteeLabel_->setText(text(ProgramText::GuaranteeLabel));
-    secondsLabel_->setText(text(ProgramText::SecondsAllowed));
-    generate_->setText(text(ProgramText::Generate));
-    stop_->setText(text(ProgramText::Stop));
-    check_->setText(text(ProgramText::CheckWheel));
-    save_->setText(text(ProgramText::SaveWheel));
-    send_->setText(text(ProgramText::SendToExternalTab));
-    close_->setText(text(ProgramText::Close));
-    filterPanel_->setHighest(std::clamp(state_.parameters.highestNumber, workshop::kBoardSize, workshop::kMaxNumbers));
-    filterPanel_->applyTexts();
+    controls_.numbersLabel->setText(text(ProgramText::NumbersToWheel));
+    controls_.ticked->setText(text(ProgramText::UseTickedNumbers));
+    controls_.guaranteeLabel->setText(text(ProgramText::GuaranteeLabel));
+    controls_.secondsLabel->setText(text(ProgramText::SecondsAllowed));
+    controls_.generate->setText(text(ProgramText::Generate));
+    controls_.stop->setText(text(ProgramText::Stop));
+    controls_.check->setText(text(ProgramText::CheckWheel));
+    controls_.save->setText(text(ProgramText::SaveWheel));
+    controls_.send->setText(text(ProgramText::SendToExternalTab));
+    controls_.close->setText(text(ProgramText::Close));
+    controls_.filterPanel->setHighest(std::clamp(state_.parameters.highestNumber, workshop::kBoardSize, workshop::kMaxNumbers));
+    controls_.filterPanel->applyTexts(state_.parameters.language);
     fillGuarantees();
     if (wheel_ && !generating())
-        progressLabel_->setText(text(ProgramText::GeneratorDone)
+        controls_.progress->setText(text(ProgramText::GeneratorDone)
                                     .arg(wheel_->boards.size())
                                     .arg(wheel_->numbers)
                                     .arg(seconds(languageLocale(state_.parameters.language), progress_.seconds)));
@@ -177,12 +106,12 @@ std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
 void WheelGeneratorWindow::openWindow() {
     // The language may have changed since the window was built or last shown.
     applyTexts();
-    if (!generating()) filterPanel_->restoreFrom(filterFile_, state_.parameters.gameType);
+    if (!generating()) controls_.filterPanel->restoreFrom(filterFile_, state_.parameters.gameType);
     // A wheel still shown keeps its count in the box, so that the two agree; the ticked numbers
     // are one press away.
     const auto ticked = tickedNumbers();
     if (!generating() && !wheel_ && ticked.size() >= std::size_t(workshop::kMinNumbers))
-        numbers_->setValue(int(ticked.size()));
+        controls_.numbers->setValue(int(ticked.size()));
     show();
     raise();
     activateWindow();
@@ -195,21 +124,21 @@ void WheelGeneratorWindow::takeTickedNumbers() {
                           Platform::Icon::Warning);
         return;
     }
-    numbers_->setValue(int(ticked.size()));
+    controls_.numbers->setValue(int(ticked.size()));
 }
 
 void WheelGeneratorWindow::generateWheel() {
     if (generating()) return;
     joinWorker();  // the last run has ended; its thread is still to be joined
     workshop::GeneratorSettings settings;
-    settings.numbers = numbers_->value();
+    settings.numbers = controls_.numbers->value();
     settings.guarantee = chosenGuarantee();
     if (workshop::generatorLimitsProblem(settings.numbers, settings.guarantee)) {
         platform_.message(text(ProgramText::NumbersOutOfRange), windowTitle(), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
         return;
     }
-    settings.seconds = seconds_->value();
+    settings.seconds = controls_.seconds->value();
     settings.seed = fixedSeed_ ? *fixedSeed_ : std::random_device{}();
 
     const auto ticked = tickedNumbers();
@@ -218,13 +147,13 @@ void WheelGeneratorWindow::generateWheel() {
         played = ticked;
     else
         for (int n = 1; n <= settings.numbers; ++n) played.push_back(n);
-    if (const auto filter = filterPanel_->filter()) {
-        if (filterPanel_->passing() == 0) {
+    if (const auto filter = controls_.filterPanel->filter()) {
+        if (controls_.filterPanel->passing() == 0) {
             platform_.message(text(ProgramText::FilterNoDraw), windowTitle(), Platform::Buttons::Ok,
                               Platform::Icon::Warning);
             return;
         }
-        workshop::PlayedNumbers asPlayed{filterPanel_->highest(), {played.begin(), played.end()}};
+        workshop::PlayedNumbers asPlayed{controls_.filterPanel->highest(), {played.begin(), played.end()}};
         if (workshop::playedNumbersProblem(asPlayed, settings.numbers)) {
             platform_.message(text(ProgramText::NumbersOutOfRange), windowTitle(), Platform::Buttons::Ok,
                               Platform::Icon::Warning);
@@ -245,7 +174,7 @@ void WheelGeneratorWindow::generateWheel() {
     savedFile_.clear();
     wheelGuarantee_ = settings.guarantee;
     progress_ = {};
-    progressLabel_->clear();
+    controls_.progress->clear();
     stopFlag_ = false;
     finished_ = false;
     worker_ = std::thread([this, settings] {
@@ -269,13 +198,13 @@ void WheelGeneratorWindow::dropResult() {
     wheel_.reset();
     played_.clear();
     savedFile_.clear();
-    progressLabel_->clear();
+    controls_.progress->clear();
     enableControls();
 }
 
 // Kept for the game type; a wheel made under another filter answers nothing the panel now asks.
 void WheelGeneratorWindow::filterChanged() {
-    filterPanel_->keepIn(filterFile_, state_.parameters.gameType);
+    controls_.filterPanel->keepIn(filterFile_, state_.parameters.gameType);
     dropResult();
 }
 
@@ -286,12 +215,12 @@ void WheelGeneratorWindow::showProgress(const workshop::GeneratorProgress& progr
     // Some of the run searches from other starts at a size no smaller than the best; a try that
     // cannot beat the best is no news to the player.
     if (progress.bestBoards > 0 && progress.boards >= progress.bestBoards)
-        progressLabel_->setText(text(ProgramText::GeneratorBestSoFar).arg(progress.bestBoards).arg(time));
+        controls_.progress->setText(text(ProgramText::GeneratorBestSoFar).arg(progress.bestBoards).arg(time));
     else if (progress.holes == 1)
-        progressLabel_->setText(
+        controls_.progress->setText(
             text(ProgramText::GeneratorProgressOneHole).arg(progress.bestBoards).arg(progress.boards).arg(time));
     else
-        progressLabel_->setText(text(ProgramText::GeneratorProgress)
+        controls_.progress->setText(text(ProgramText::GeneratorProgress)
                                     .arg(progress.bestBoards)
                                     .arg(progress.boards)
                                     .arg(progress.holes)
@@ -305,12 +234,12 @@ void WheelGeneratorWindow::finishGeneration(const workshop::GeneratorResult& res
     if (result.complete) {
         wheel_ = result.wheel;
         progress_.bestBoards = int(result.wheel.boards.size());
-        progressLabel_->setText(text(ProgramText::GeneratorDone)
+        controls_.progress->setText(text(ProgramText::GeneratorDone)
                                     .arg(wheel_->boards.size())
                                     .arg(wheel_->numbers)
                                     .arg(seconds(languageLocale(state_.parameters.language), result.seconds)));
     } else {
-        progressLabel_->setText(text(ProgramText::GeneratorNoWheel));
+        controls_.progress->setText(text(ProgramText::GeneratorNoWheel));
     }
     enableControls();
 }
@@ -322,16 +251,16 @@ void WheelGeneratorWindow::joinWorker() {
 void WheelGeneratorWindow::enableControls() {
     const bool running = generating();
     const bool have = wheel_.has_value() && !running;
-    numbers_->setEnabled(!running);
-    ticked_->setEnabled(!running);
-    guarantee_->setEnabled(!running);
-    seconds_->setEnabled(!running);
-    filterPanel_->setEnabled(!running);
-    generate_->setEnabled(!running);
-    stop_->setEnabled(running);
-    check_->setEnabled(have && checkHook_ != nullptr);
-    save_->setEnabled(have);
-    send_->setEnabled(have && sendHook_ != nullptr);
+    controls_.numbers->setEnabled(!running);
+    controls_.ticked->setEnabled(!running);
+    controls_.guarantee->setEnabled(!running);
+    controls_.seconds->setEnabled(!running);
+    controls_.filterPanel->setEnabled(!running);
+    controls_.generate->setEnabled(!running);
+    controls_.stop->setEnabled(running);
+    controls_.check->setEnabled(have && checkHook_ != nullptr);
+    controls_.save->setEnabled(have);
+    controls_.send->setEnabled(have && sendHook_ != nullptr);
 }
 
 void WheelGeneratorWindow::checkWheel() {

@@ -29,17 +29,12 @@
 #include <vector>
 
 #include "localisation/programtexts.h"
+#include "windows/wheelgenerator/wheelgeneratorcontrols.h"
 #include "workshop/wheelgenerator.h"
-
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QSpinBox;
 
 namespace norvex5 {
 
 struct AppState;
-class FilterPanel;
 class Platform;
 
 class WheelGeneratorWindow : public QDialog {
@@ -85,7 +80,6 @@ protected:
     void done(int result) override;
 
 private:
-    void buildControls();
     void connectHandlers();
     void fillGuarantees();
     workshop::Guarantee chosenGuarantee() const;
@@ -99,21 +93,7 @@ private:
     AppState& state_;
     Platform& platform_;
 
-    QLabel* numbersLabel_ = nullptr;
-    QSpinBox* numbers_ = nullptr;
-    QPushButton* ticked_ = nullptr;
-    QLabel* guaranteeLabel_ = nullptr;
-    QComboBox* guarantee_ = nullptr;
-    QLabel* secondsLabel_ = nullptr;
-    QSpinBox* seconds_ = nullptr;
-    QPushButton* generate_ = nullptr;
-    QPushButton* stop_ = nullptr;
-    QLabel* progressLabel_ = nullptr;
-    QPushButton* check_ = nullptr;
-    QPushButton* save_ = nullptr;
-    QPushButton* send_ = nullptr;
-    QPushButton* close_ = nullptr;
-    FilterPanel* filterPanel_ = nullptr;
+    WheelGeneratorControls controls_;
 
     CheckHook checkHook_;
     SendHook sendHook_;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -61,6 +62,11 @@ public:
         press("bImporter");
         testing::pressControl(window.importDialog(), "bImporterTirages");
     }
+    // Runs the back-test and waits for the worker's results on screen.
+    bool runBacktest() {
+        press("bTester");
+        return QTest::qWaitFor([this] { return find<QPushButton>("bTester")->isEnabled(); });
+    }
     void addDraw(const QDate& date, std::array<int, 5> numbers) {
         find<QDateEdit>("DateAjout")->setDate(date);
         for (int k = 0; k < 5; ++k) find<QSpinBox>(qPrintable(QStringLiteral("NumeroAjout%1").arg(k + 1)))->setValue(numbers[k]);
@@ -85,6 +91,7 @@ private slots:
     void drawsAreAddedByHandAndDeleted();
     void statisticsCountTheLastDrawsAndSayChancesDoNotChange();
     void wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings();
+    void longBacktestShowsProgressStopsAndEndsWithTheWindow();
     void comparisonTakesTheLastDrawAndSavesATypedOne();
     void historyThatCannotBeOpenedLeavesTheWindowWithoutDraws();
 };
@@ -227,7 +234,7 @@ void DrawsWindowTest::wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings() {
     rig.find<QLineEdit>("Gain5")->setText(QStringLiteral("1000"));
     rig.find<QLineEdit>("Gain3")->setText(QStringLiteral("8,5"));
     rig.find<QLineEdit>("PrixGrille")->setText(QStringLiteral("2.20"));
-    rig.press("bTester");
+    QVERIFY(rig.runBacktest());
     auto* totals = rig.find<QTableWidget>("GrilleTotaux");
     QCOMPARE(totals->item(0, 0)->text(), QStringLiteral("1"));  // draws whose best board holds 5
     QCOMPARE(totals->item(3, 0)->text(), QStringLiteral("1"));  // ... 2
@@ -242,7 +249,7 @@ void DrawsWindowTest::wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings() {
     rig.find<QCheckBox>("CaseTousTirages")->setChecked(false);
     rig.find<QDateEdit>("DateDebut")->setDate(QDate(2024, 1, 10));
     rig.find<QDateEdit>("DateFin")->setDate(QDate(2024, 1, 15));
-    rig.press("bTester");
+    QVERIFY(rig.runBacktest());
     QCOMPARE(rig.listed("ListeResultatsTirages").size(), 1);
 
     const QString csv = QString::fromStdString((rig.programDir() / "test.csv").string());
@@ -262,6 +269,70 @@ void DrawsWindowTest::wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings() {
     testing::findControl<QLineEdit>(again, QStringLiteral("Gain4"))->setText(QStringLiteral("12 euros"));
     testing::pressControl(again, "bTester");
     QCOMPARE(rig.platform.messages().last().text, QStringLiteral("« 12 euros » n'est pas un montant."));
+}
+
+void DrawsWindowTest::longBacktestShowsProgressStopsAndEndsWithTheWindow() {
+    DrawsRig rig;
+    // Every board of five among 45 numbers, over 8,000 stored draws: long enough to be watched.
+    WheelToCheck wheel;
+    wheel.wheel.numbers = 45;
+    for (std::uint8_t a = 0; a < 45; ++a)
+        for (std::uint8_t b = a + 1; b < 45; ++b)
+            for (std::uint8_t c = b + 1; c < 45; ++c)
+                for (std::uint8_t d = c + 1; d < 45; ++d)
+                    for (std::uint8_t e = d + 1; e < 45; ++e) wheel.wheel.boards.push_back({a, b, c, d, e});
+    for (int k = 0; k < 45; ++k) wheel.played.push_back(k + 1);
+    rig.window.backtestHooks().tickedWheel = [&wheel] { return std::optional(wheel); };
+    std::vector<draws::DrawRecord> stored;
+    QDate date(1990, 1, 1);
+    for (int k = 0; k < 8000; ++k, date = date.addDays(1)) {
+        draws::DrawRecord draw;
+        draw.date = {date.year(), date.month(), date.day()};
+        draw.numbers = {1 + k % 40, 41, 42, 43, 44};
+        stored.push_back(draw);
+    }
+    rig.window.openWindow();
+    QVERIFY(rig.history.store()->import(1, stored).ok());
+    rig.window.refreshDraws();
+    rig.window.show();
+
+    auto* run = rig.find<QPushButton>("bTester");
+    auto* stop = rig.find<QPushButton>("bArreterTest");
+    auto* progress = rig.find<QProgressBar>("ProgressionTest");
+    QVERIFY(!stop->isEnabled());
+    QVERIFY(progress->isHidden());
+    rig.press("bTester");
+    // The window goes on answering while the test runs: its progress moves, its settings are locked.
+    QVERIFY(!run->isEnabled());
+    QVERIFY(!rig.find<QLineEdit>("Gain5")->isEnabled());
+    QVERIFY(stop->isEnabled());
+    QTRY_VERIFY(progress->value() > 0);
+    QVERIFY(!progress->isHidden());
+    rig.press("bArreterTest");
+    QTRY_VERIFY(run->isEnabled());
+    QVERIFY(!stop->isEnabled());
+    QVERIFY(progress->isHidden());
+    QCOMPARE(rig.find<QLabel>("LabelTest")->text(), QStringLiteral("Test arrêté : aucun résultat."));
+    QVERIFY(rig.listed("ListeResultatsTirages").isEmpty());
+    QVERIFY(!rig.find<QPushButton>("bExporterCsv")->isEnabled());
+
+    // Closing the window in the middle stops the test at once.
+    rig.press("bTester");
+    QTRY_VERIFY(progress->value() > 0);
+    rig.window.close();
+    QVERIFY(run->isEnabled());
+    QVERIFY(!stop->isEnabled());
+    QVERIFY(rig.listed("ListeResultatsTirages").isEmpty());
+
+    // Opened again, a test over a short period runs to its end.
+    rig.window.openWindow();
+    rig.find<QCheckBox>("CaseTousTirages")->setChecked(false);
+    rig.find<QDateEdit>("DateDebut")->setDate(QDate(1990, 1, 1));
+    rig.find<QDateEdit>("DateFin")->setDate(QDate(1990, 1, 2));
+    QVERIFY(rig.runBacktest());
+    QCOMPARE(rig.listed("ListeResultatsTirages").size(), 2);
+    QVERIFY(rig.find<QPushButton>("bExporterCsv")->isEnabled());
+    rig.window.close();
 }
 
 void DrawsWindowTest::comparisonTakesTheLastDrawAndSavesATypedOne() {

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
+#include <bit>
 
 #include "core/expansion.h"
 #include "core/wheelcatalogue.h"
@@ -275,6 +277,76 @@ private slots:
         QVERIFY(!rig.window.filteredProfile());
         QCOMPARE(rig.window.checkedWheel().boards.size(), wheel.boards.size());
         QVERIFY(!cell(rig, 4, 4).contains(QLatin1Char('\n')));
+    }
+
+    // Under a filter the hole list holds the holes among the subsets some passing draw holds,
+    // counted as the cell's filtered line counts them, and says so; without it, every hole. Both
+    // against a count over every draw of the game and every board.
+    void underAFilterTheHoleListHoldsTheHolesThatNeedCovering() {
+        Rig rig;
+        rig.state.parameters.language = 2;
+        rig.state.parameters.highestNumber = 49;
+        rig.window.applyTexts();
+        const Wheel wheel = incompleteWheel().wheel;
+        QVERIFY(rig.window.checkWheel(wheel, kSpreadPlay));
+        tickFilter(rig, "Impairs", 0, 1);
+        QVERIFY(rig.window.filteredProfile());
+
+        // Each draw as the set of the player's positions it holds; every subset of that set needs
+        // covering.
+        QSet<int> needed;
+        for (int a = 1; a <= 49; ++a)
+            for (int b = a + 1; b <= 49; ++b)
+                for (int c = b + 1; c <= 49; ++c)
+                    for (int d = c + 1; d <= 49; ++d)
+                        for (int e = d + 1; e <= 49; ++e) {
+                            const Draw draw{a, b, c, d, e};
+                            if ((a % 2) + (b % 2) + (c % 2) + (d % 2) + (e % 2) > 1) continue;
+                            int held = 0;
+                            for (int p = 0; p < int(kSpreadPlay.size()); ++p)
+                                if (std::find(draw.begin(), draw.end(), kSpreadPlay[std::size_t(p)]) != draw.end())
+                                    held |= 1 << p;
+                            for (int sub = held; sub > 0; sub = (sub - 1) & held) needed.insert(sub);
+                        }
+        const auto bestOnABoard = [&wheel](int subset) {
+            int best = 0;
+            for (const Board& board : wheel.boards) {
+                int on = 0;
+                for (const std::uint8_t p : board) on += (subset >> p) & 1;
+                best = std::max(best, on);
+            }
+            return best;
+        };
+        const auto shown = [&](int subset) {
+            QStringList numbers;
+            for (int p = 0; p < int(kSpreadPlay.size()); ++p)
+                if ((subset >> p) & 1) numbers << QString::number(kSpreadPlay[std::size_t(p)]);
+            return numbers.join(QStringLiteral(" - "));
+        };
+        for (const Guarantee g : {Guarantee{4, 4}, Guarantee{4, 5}, Guarantee{5, 5}}) {
+            QSet<QString> plain, underFilter;
+            for (int subset = 0; subset < (1 << kSpreadPlay.size()); ++subset) {
+                if (std::popcount(unsigned(subset)) != g.m || bestOnABoard(subset) >= g.t) continue;
+                plain.insert(shown(subset));
+                if (needed.contains(subset)) underFilter.insert(shown(subset));
+            }
+            QVERIFY2(underFilter.size() < plain.size(), qPrintable(QStringLiteral("%1 %2 %3 %4").arg(g.t).arg(g.m).arg(plain.size()).arg(underFilter.size())));
+            rig.window.showHolesOf(g);
+            const QStringList rows = listedHoles(rig, 0, int(plain.size()) + 1);
+            QCOMPARE(QSet<QString>(rows.begin(), rows.end()), underFilter);
+            QCOMPARE(rows.size(), underFilter.size());
+            const QString title = rig.find<QLabel>(QStringLiteral("LabelTrous"))->text();
+            QCOMPARE(title, QStringLiteral("Holes of '%1 if %2' under the filter: %3").arg(g.t).arg(g.m).arg(underFilter.size()));
+            if (!underFilter.isEmpty())
+                QVERIFY2(cell(rig, g.t, g.m).contains(QStringLiteral("\nfilter: %1 hole").arg(underFilter.size())),
+                         qPrintable(cell(rig, g.t, g.m)));
+        }
+
+        // The filter off: every hole, under the plain title.
+        rig.find<QCheckBox>(QStringLiteral("CaseFiltreImpairs"))->setChecked(false);
+        rig.window.showHolesOf({4, 4});
+        QCOMPARE(rig.find<QLabel>(QStringLiteral("LabelTrous"))->text(), QStringLiteral("Holes of '4 if 4': 100"));
+        QCOMPARE(listedHoles(rig, 0, 101).size(), 100);
     }
 
     // Chances and shares are written as the language writes numbers, not as English does.
