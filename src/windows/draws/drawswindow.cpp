@@ -20,6 +20,7 @@
 #include "windows/common/drawhistory.h"
 #include "windows/common/linelistmodel.h"
 #include "windows/common/platform.h"
+#include "windows/common/qttranslations.h"
 #include "windows/common/windowfont.h"
 #include "windows/draws/drawcharts.h"
 #include "windows/draws/tableitems.h"
@@ -182,7 +183,8 @@ void DrawsWindow::showStatistics() {
     c.counted->setText(text(ProgramText::DrawsCounted).arg(statistics.draws));
     const int numbers = static_cast<int>(statistics.numbers.size()) - 1;
     c.frequencies->setRowCount(std::max(0, numbers));
-    const QLocale locale;
+    // Written as the program's language writes numbers, whatever the system's locale.
+    const QLocale locale = languageLocale(state_.parameters.language);
     for (int n = 1; n <= numbers; ++n) {
         const draws::NumberStatistics& number = statistics.numbers[n];
         c.frequencies->setItem(n - 1, 0, shownCell(QString::number(n)));
