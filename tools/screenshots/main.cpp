@@ -229,6 +229,8 @@ public:
     bool run() {
         if (!scratch_.isValid()) return false;
         const std::filesystem::path dir = scratch_.path().toStdString();
+        // Each language's draws go into a history of its own, so each import window shows the import.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(scratch_.filePath(QStringLiteral("data"))));
         ParameterRecord record;
         record.language = language_;
         record.gameType = 1;
