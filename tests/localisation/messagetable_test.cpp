@@ -215,7 +215,7 @@ TEST(MessageTable, EachColumnWritesTheLettersOfItsLanguage) {
 TEST(Pgloretlibmessage, EmptyCellGivesEmptyTextWithoutFallingBackToFrench) {
     ASSERT_FALSE(messageText(1, kFrench, nullptr).empty());
     EXPECT_EQ(messageText(1, kItalian, nullptr), "");
-    EXPECT_EQ(messageText(29, kItalian, nullptr), "");
+    EXPECT_EQ(messageText(30, kItalian, nullptr), "");
     EXPECT_EQ(messageText(171, kEnglish, nullptr), "");
 }
 
