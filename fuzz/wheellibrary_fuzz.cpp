@@ -13,6 +13,7 @@
 #include "fuzzinput.h"
 #include "library/wheellibrary.h"
 #include "textfiles/textencoding.h"
+#include "workshop/filteredcheck.h"
 #include "workshop/wheelcheck.h"
 
 using namespace norvex5;
@@ -26,20 +27,35 @@ namespace {
 constexpr int kMostNumbersChecked = 18;
 
 // Whether a number the reader may take from the file could make a wheel over more numbers than
-// kMostNumbersChecked. Any number is a run of digits; runs above the largest game are refused
-// by the reader before any check and are kept.
+// kMostNumbersChecked. Any number is a run of digits, the reader dropping a lone CR or a Ctrl-Z
+// within a line ("4\r3" reads 43); runs above the largest game are refused by the reader before
+// any check and are kept.
 bool mayHoldManyNumbers(std::string_view bytes) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto dropped = [](char c) { return c == '\r' || c == '\x1a'; };
     for (std::size_t k = 0; k < bytes.size();) {
-        if (bytes[k] < '0' || bytes[k] > '9') {
+        if (!isDigit(bytes[k])) {
             ++k;
             continue;
         }
         int value = 0;
-        for (; k < bytes.size() && bytes[k] >= '0' && bytes[k] <= '9'; ++k)
-            value = std::min(value * 10 + (bytes[k] - '0'), 1000);
+        for (; k < bytes.size() && (isDigit(bytes[k]) || dropped(bytes[k])); ++k)
+            if (isDigit(bytes[k])) value = std::min(value * 10 + (bytes[k] - '0'), 1000);
         if (value >= kMostNumbersChecked && value <= workshop::kMaxNumbers) return true;
     }
     return false;
+}
+
+// The holes of `claim` in `wheel`: among every draw, or for a wheel made under a filter among the
+// draws that pass the filter its first line states.
+std::int64_t holesOf(const workshop::Wheel& wheel, const library::LibraryClaim& claim,
+                     const std::optional<library::FilterClaim>& filter) {
+    const workshop::CoverageIndex index(wheel);
+    if (claim.filterTag.empty()) return workshop::checkGuarantee(index, claim.guarantee, 0).holes;
+    const workshop::PlayedNumbers played{filter->highest, filter->played};
+    const auto profile = workshop::filteredProfile(index, workshop::PassingDraws(filter->filter, played));
+    require(profile.has_value(), "a filtered check stopped unasked");
+    return profile->holesUnderFilter(claim.guarantee);
 }
 
 // The board numbers distinct, ascending and within the wheel's numbers.
@@ -63,12 +79,13 @@ void checkAccepted(const library::LibraryWheel& accepted, const std::optional<li
     require(wheel->numbers == kept.numbers && wheel->boardSize == kept.boardSize, "loaded over other numbers");
     require(static_cast<std::int64_t>(wheel->boards.size()) == accepted.boards, "boards miscounted");
     requireBoardsInRange(*wheel);
-    const workshop::CoverageIndex index(*wheel);
+    require(accepted.filter.has_value() == !kept.filterTag.empty(), "a filter without its tag, or a tag without it");
+    if (accepted.filter) require(library::filterTag(*accepted.filter) == kept.filterTag, "the filter is not its name's");
     if (claim) {
-        require(workshop::checkGuarantee(index, kept.guarantee, 0).holes == 0, "the claim is not kept");
+        require(holesOf(*wheel, kept, accepted.filter) == 0, "the claim is not kept");
         return;
     }
-    const auto profile = workshop::coverageProfile(index);
+    const auto profile = workshop::coverageProfile(workshop::CoverageIndex(*wheel));
     const auto* const listed = std::find(std::begin(library::kPlayersGuarantees),
                                          std::end(library::kPlayersGuarantees), kept.guarantee);
     require(listed != std::end(library::kPlayersGuarantees), "unnamed, listed with no players' guarantee");
@@ -87,14 +104,15 @@ void checkRefused(const library::LibraryRefusal& refused, const std::optional<li
     switch (refused.problem) {
         case library::LibraryProblem::NotAWheel:
             require(!refused.detail.empty(), "not a wheel, without saying where");
-            if (claim) require(!library::loadLibraryWheel({refused.file, false, *claim, 0}), "refused, yet it loads");
+            if (claim) require(!library::loadLibraryWheel({refused.file, false, *claim, 0, std::nullopt}), "refused, yet it loads");
             break;
         case library::LibraryProblem::ClaimNotKept: {
             require(claim.has_value() && refused.holes > 0, "a claim not kept without a hole");
-            const auto wheel = library::loadLibraryWheel({refused.file, false, *claim, 0});
+            const auto wheel = library::loadLibraryWheel({refused.file, false, *claim, 0, std::nullopt});
             require(wheel.has_value(), "its boards read for the check but not for loading");
-            require(workshop::checkGuarantee(workshop::CoverageIndex(*wheel), claim->guarantee, 0).holes == refused.holes,
-                    "holes miscounted");
+            const auto filter = library::filterClaimInFile(refused.file);
+            require(claim->filterTag.empty() || filter.has_value(), "a filtered claim checked without its filter");
+            require(holesOf(*wheel, *claim, filter) == refused.holes, "holes miscounted");
             break;
         }
         case library::LibraryProblem::NoGuaranteeKept:

@@ -856,6 +856,24 @@ constexpr Entry kEntries[] = {
       "Non è stato possibile scrivere la pagina di prova nel file PDF %1.",
       "Probnu stranicu nije bilo moguće zapisati u PDF datoteku %1.",
       "Die Testseite konnte nicht in die PDF-Datei %1 geschrieben werden."}},
+    {ProgramText::LanguageFileNotRead,
+     {"Le fichier de langue %1 n'a pas pu être lu : le programme garde ses propres textes.",
+      "The language file %1 could not be read: the program keeps its own texts.",
+      "O ficheiro de língua %1 não pôde ser lido: o programa mantém os seus próprios textos.",
+      "El archivo de idioma %1 no se pudo leer: el programa conserva sus propios textos.",
+      "Il file della lingua %1 non è stato letto: il programma mantiene i propri testi.",
+      "Jezična datoteka %1 nije se mogla pročitati: program zadržava vlastite tekstove.",
+      "Die Sprachdatei %1 konnte nicht gelesen werden: das Programm behält seine eigenen Texte."}},
+    {ProgramText::ParametersFileNotRead,
+     {"Le fichier des paramètres %1 n'a pas pu être lu (%2) : le programme démarre avec les réglages par "
+      "défaut.",
+      "The parameters file %1 could not be read (%2): the program starts with the default settings.",
+      "O ficheiro de parâmetros %1 não pôde ser lido (%2): o programa arranca com as definições predefinidas.",
+      "El archivo de parámetros %1 no se pudo leer (%2): el programa arranca con los ajustes predeterminados.",
+      "Il file dei parametri %1 non è stato letto (%2): il programma parte con le impostazioni predefinite.",
+      "Datoteka parametara %1 nije se mogla pročitati (%2): program se pokreće sa zadanim postavkama.",
+      "Die Parameterdatei %1 konnte nicht gelesen werden (%2): das Programm startet mit den "
+      "Standardeinstellungen."}},
 };
 
 // For each text, its row in kEntries; -1 for a text without one.

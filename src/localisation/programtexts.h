@@ -227,6 +227,10 @@ enum class ProgramText {
     // The parameters window's test page could not be printed: "%1" the printer, or the PDF file.
     TestPageNotPrinted,
     TestPageNotWritten,
+    // Start-up files that are there but could not be read: "%1" the file; "%2" the reason the
+    // system gave.
+    LanguageFileNotRead,
+    ParametersFileNotRead,
 
     EndOfTexts  // not a text: marks the end, so the count follows the list
 };

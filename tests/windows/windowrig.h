@@ -19,6 +19,7 @@
 #include "support/fakeplatform.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindow.h"
+#include "windows/program/startupfiles.h"
 #include "windows/ticket/numberbox.h"
 #include "windows/ticket/ticketpictures.h"
 
@@ -80,17 +81,19 @@ class MainWindowRig : public WindowRigBase {
 public:
     // The program's ticket pictures unless a test hands in another way to load them.
     explicit MainWindowRig(TicketPictures::TicketLoader loadTicket = &loadTicketPicture)
-        : pictures(std::move(loadTicket)), window(state, platform, pictures, {programDir(), programDir() / "config", {}}) {}
+        : pictures(std::move(loadTicket)), window(state, platform, pictures, directories()) {}
 
     TicketPictures pictures;
     MainWindow window;
 
+    ProgramDirectories directories() const { return {programDir(), programDir() / "config", {}}; }
     std::filesystem::path parametersPath() const { return programDir() / kParameterFileName; }
     void writeParameters(const ParameterRecord& record) { saveParameters(parametersPath(), record); }
 
-    // Shows the window, which runs the start-up work.
+    // Starts as the program does: the start-up files read, then the window shown, which runs the
+    // rest of the start-up work.
     void start() {
-        window.show();
+        startMainWindow(window, state, platform, directories());
         QVERIFY(!window.firstActivationPending());
     }
 

@@ -364,14 +364,6 @@ void MainWindow::loadGame() {
 
 // --- Start-up and shutdown ----------------------------------------------------------------------
 
-std::filesystem::path MainWindow::parametersFile() const {
-    return parametersReadPath(findParametersPlaces(directories_.program, directories_.userConfig));
-}
-
-std::filesystem::path MainWindow::languageFile() const {
-    return findLanguageFile(directories_.program, directories_.userConfig);
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Not every desktop activates a window it shows (an X server without a window manager does
@@ -388,20 +380,12 @@ void MainWindow::activate() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
 
-    // Without a language file the built-in table serves; nothing to report.
-    try {
-        state_.languageManager = std::make_unique<LanguageFile>(languageFile());
-        state_.languageManager->load();
-    } catch (...) {}
-
+    // The language file and the parameters are read before the window shows (startupfiles.h);
+    // what is left is the window's own work.
     try {
         controls_.pages->setCurrentIndex(0);
         if (externalTab_ != nullptr) externalTab_->startOver();
 
-        const ParametersLoadResult loaded = loadParameters(parametersFile());
-        state_.parameters = loaded.record;
-        parametersFound_ = loaded.found();
-        state_.ticketModelRemembered = loaded.found();
         applyQtTranslations(state_.parameters.language);
 
         fillWheelList();

@@ -12,8 +12,9 @@
 //  - The controls are built by MainWindowControls (mainwindowcontrols.h); the ticket on screen is
 //    a TicketPanel (windows/ticket), the same kind the board viewer shows, and both ask the
 //    program's TicketPictures for their pictures.
-//  - The first activation does the start-up work (language file, parameters, wheel list, texts,
-//    the first-run language choice); closing the window saves the parameters and ends the
+//  - The program reads the language file and the parameters before the window shows
+//    (windows/program/startupfiles.h); the first activation does the window's start-up work
+//    (wheel list, texts, ticket, the first-run language choice); closing the window saves the parameters and ends the
 //    program, whatever other window is still open.
 //  - Everything that talks to the desktop (message boxes, file dialogs) goes through Platform.
 //
@@ -81,12 +82,16 @@ public:
     // the tab is asked for, as its many boxes take longer to build than the rest of the window.
     ExternalWheelsTab& externalTab();
 
-    // The start-up work; runs once, at the first activation (or the first show, whichever comes
-    // first). Later calls do nothing.
+    // The window's start-up work over the files already read; runs once, at the first activation
+    // (or the first show, whichever comes first), "erreur form1.activate" on an unexpected
+    // failure. Later calls do nothing.
     void activate();
     bool firstActivationPending() const { return firstActivationPending_; }
     // False on a first run (no parameters file) until the first-run steps have run.
     bool parametersFound() const { return parametersFound_; }
+    // What the start found, told before the first activation: without a parameters file, the
+    // activation asks for the language.
+    void setParametersFound(bool found) { parametersFound_ = found; }
 
     // Lays the ticket out for the current game type; "erreur positionnecase" on failure.
     void layOutTicket();
@@ -101,9 +106,6 @@ public:
     void refreshCounters();
     // Every box from the selection.
     void redrawBoxes();
-
-    std::filesystem::path parametersFile() const;
-    std::filesystem::path languageFile() const;
 
     // The handlers, as the player reaches them.
     void tickBox(int n);

@@ -17,6 +17,7 @@
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/languagechoice/languagechoicedialog.h"
 #include "windows/parameters/parameterswindow.h"
+#include "windows/program/startupfiles.h"
 #include "windows/ticketprint/ticketprintdialog.h"
 #include "windows/wheelcheck/wheelcheckwindow.h"
 #include "windows/wheelcheck/wheelsources.h"
@@ -204,6 +205,6 @@ void Program::showLastDraw() {
         draws_->openImport();
 }
 
-void Program::start() { mainWindow_->show(); }
+void Program::start() { startMainWindow(*mainWindow_, state_, platform_, directories_); }
 
 }  // namespace norvex5

@@ -76,7 +76,8 @@ public:
     AppState& state() { return state_; }
     MainWindow& mainWindow() { return *mainWindow_; }
 
-    // Shows the main window; its first activation does the start-up work.
+    // Reads the start-up files and shows the main window, whose first activation does the rest
+    // of the start-up work (startupfiles.h).
     void start();
 
 private:

@@ -112,7 +112,7 @@ void MainWindowFaultsTest::settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheU
         MainWindow form(state, platform, pictures, {program, config});
         int languageWindow = 0;
         form.hooks().firstRunLanguage = [&] { ++languageWindow; };
-        form.show();
+        startMainWindow(form, state, platform, {program, config});
         QCOMPARE(languageWindow, 0);
         QCOMPARE(state.parameters.language, 2);
         QCOMPARE(state.parameters.gameType, 7);
@@ -129,7 +129,7 @@ void MainWindowFaultsTest::settingsInAReadOnlyProgramFolderAreReadAndSavedAsTheU
     FakePlatform platform;
     TicketPictures pictures;
     MainWindow form(state, platform, pictures, {program, config});
-    form.show();
+    startMainWindow(form, state, platform, {program, config});
     QCOMPARE(state.parameters.language, 2);
     QCOMPARE(state.parameters.gameType, 6);
     QVERIFY(form.findChild<QRadioButton*>(QStringLiteral("rautriche"))->isChecked());

@@ -16,7 +16,9 @@
 #include "core/lotteries.h"
 #include "core/wheelcatalogue.h"
 #include "draws/drawstore.h"
+#include "localisation/messagenumbers.h"
 #include "localisation/messagetable.h"
+#include "localisation/messages.h"
 #include "periphery/weblinks.h"
 #include "windows/modalanswer.h"
 #include "windows/program/endrequests.h"
@@ -37,8 +39,10 @@ public:
 
     std::filesystem::path programDir() const { return std::filesystem::path(scratch.path().toStdString()); }
 
-    ProgramRig() {
+    // `before` puts files in place before the start.
+    explicit ProgramRig(const std::function<void(ProgramRig&)>& before = {}) {
         saveParameters(programDir() / kParameterFileName, ParameterRecord{});
+        if (before) before(*this);
         program = std::make_unique<Program>(platform, ProgramDirectories{programDir(), programDir() / "config", {}});
         program->start();
     }
@@ -85,6 +89,7 @@ private slots:
     void quitEndsTheProgramWithAnotherWindowOpen();
     void languageChosenInTheParametersReachesEveryWindow();
     void installedProgramFindsItsFilesAndTheUsersLanguageFile();
+    void anUnreadableLanguageFileIsNamedAndTheProgramRunsOn();
     void askedToEndItSavesLikeClosing();
     void externalWheelIsComparedInTheComparisonWindow();
     void generatedWheelGoesToTheExternalTab();
@@ -315,6 +320,29 @@ void ProgramTest::installedProgramFindsItsFilesAndTheUsersLanguageFile() {
     QVERIFY(program.state().languageManager && program.state().languageManager->loaded());
     QCOMPARE(program.state().languageManager->fileName(), config / "norvex5.lg");
     QCOMPARE(QString::fromStdString(program.state().message(126)), QStringLiteral("Mine"));
+}
+
+void ProgramTest::anUnreadableLanguageFileIsNamedAndTheProgramRunsOn() {
+    // A folder where the language file should be: there, but no file to read.
+    ProgramRig rig([](ProgramRig& r) {
+        std::filesystem::create_directories(r.programDir() / kLanguageFileName / "keep");
+        ParameterRecord german;
+        german.language = 7;
+        saveParameters(r.programDir() / kParameterFileName, german);
+    });
+    const QString file = QString::fromStdString((rig.programDir() / kLanguageFileName).string());
+    QCOMPARE(rig.platform.messages().size(), 1);
+    QCOMPARE(rig.platform.messages()[0].text,
+             QStringLiteral("Die Sprachdatei %1 konnte nicht gelesen werden: das Programm behält seine eigenen Texte.")
+                 .arg(file));
+    // The program runs on, in the language of its parameters, from its own table.
+    QVERIFY(rig.window().isVisible());
+    QVERIFY(!rig.window().firstActivationPending());
+    QVERIFY(!rig.state().languageManager->loaded());
+    QCOMPARE(findControl<QAbstractButton>(rig.window(), QStringLiteral("bquitter"))->text(),
+             QString::fromStdString(messageText(kMessageQuit, 7, nullptr)));
+    QVERIFY(findControl<QAbstractButton>(rig.window(), QStringLiteral("bquitter"))->text() !=
+            QString::fromStdString(messageText(kMessageQuit, 1, nullptr)));
 }
 
 void ProgramTest::askedToEndItSavesLikeClosing() {

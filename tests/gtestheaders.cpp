@@ -1,0 +1,1 @@
+// The precompiled GoogleTest headers are made when this file is compiled; it holds nothing of its own.
