@@ -27,7 +27,8 @@ struct Entry {
 // of the print dialog (188-192) in every language besides French; the export buttons (61) in
 // Spanish and Italian; a warning and an error (45, 81) and the about box's three lines (73, 74,
 // 107) in Italian, those three lines in Croatian too; the word "numbers" of every wheel title and
-// description (64) in Croatian, and the game-type group's title (132) in Spanish.
+// description (64) in Croatian, the game-type group's title (132) in Spanish, and the comparison
+// window's title (29) in Italian, the one window a language left without a title.
 constexpr Entry kEntries[] = {
     {1,
      {"Insérez le prochain ticket et appuyez sur OK", "Please insert next ticket and press OK",
@@ -42,8 +43,8 @@ constexpr Entry kEntries[] = {
       "Dieses Fenster schließen"}},
     {29,
      {"Comparer le jeu avec le tirage", "Compare the system played with the results",
-      "Comparar o sistema jogado com os resultados", "Comparar el sistema jugado con los resultados", "",
-      "Usporedi odigrani sustav s rezultatima", "Gespieltes System mit den Ergebnissen vergleichen"}},
+      "Comparar o sistema jogado com os resultados", "Comparar el sistema jugado con los resultados",
+      "Confronta il sistema giocato con i risultati", "Usporedi odigrani sustav s rezultatima", "Gespieltes System mit den Ergebnissen vergleichen"}},
     {30,
      {"Entrez les numeros sortis lors du tirage", "Enter the number picked", "Introduza os números sorteados",
       "Introduzca los números sorteados", "", "Unesite izvučene brojeve", "Gezogene Zahlen eingeben"}},

@@ -92,7 +92,7 @@ TEST(MessageTable, OtherLanguagesLeaveExactlyTheKnownCellsEmpty) {
         {4, rowsIn({{33, 33}, {59, 59}, {63, 63}, {66, 66}, {117, 117}, {133, 133}, {151, 151}})},
         {5, rowsIn({{1, 2},
                     {22, 22},
-                    {29, 30},
+                    {30, 30},
                     {50, 50},
                     {59, 59},
                     {70, 70},
@@ -215,7 +215,7 @@ TEST(MessageTable, EachColumnWritesTheLettersOfItsLanguage) {
 TEST(Pgloretlibmessage, EmptyCellGivesEmptyTextWithoutFallingBackToFrench) {
     ASSERT_FALSE(messageText(1, kFrench, nullptr).empty());
     EXPECT_EQ(messageText(1, kItalian, nullptr), "");
-    EXPECT_EQ(messageText(29, kItalian, nullptr), "");
+    EXPECT_EQ(messageText(30, kItalian, nullptr), "");
     EXPECT_EQ(messageText(171, kEnglish, nullptr), "");
 }
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeDatabase>
@@ -34,11 +36,25 @@ QMessageBox::Icon qtIcon(Platform::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box is as wide as its text, and the desktop cuts a title longer than the box ("Este
+// ficheiro..." over "Continuar"): the box is made as wide as its title needs in a title bar, whose
+// font is often bold, beside the bar's icon and buttons.
+void keepTitleInSight(QMessageBox& box) {
+    constexpr int kTitleBarButtons = 140;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int titleWidth = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 }  // namespace
 
 Platform::Answer QtPlatform::message(const QString& text, const QString& title, Buttons buttons, Icon icon, bool beep) {
     if (beep) this->beep();
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    keepTitleInSight(box);
     switch (buttons) {
         case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
         case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;

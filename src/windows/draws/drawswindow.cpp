@@ -188,6 +188,7 @@ void DrawsWindow::showStatistics() {
     c.counted->setText(text(ProgramText::DrawsCounted).arg(statistics.draws));
     const int numbers = static_cast<int>(statistics.numbers.size()) - 1;
     c.frequencies->setRowCount(std::max(0, numbers));
+    // Written as the program's language writes numbers, whatever the system's locale.
     const QLocale locale = languageLocale(state_.parameters.language);
     for (int n = 1; n <= numbers; ++n) {
         const draws::NumberStatistics& number = statistics.numbers[n];

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/appstate.h"
@@ -152,6 +153,9 @@ void ExternalWheelsTab::fillPreview(PreviewGridModel& model, PreviewMode mode) {
     const ExternalWheel wheel = mode == PreviewMode::Replaced ? currentWheel() : wheelAsShown();
     PreviewResult preview = previewRows(wheel, mode);
     model.setRows(std::move(preview.rows));
+    // A view keeps its scroll position over a new model's rows: a file shown whole and scrolled
+    // down would open the first lines at that row.
+    (&model == rawModel_ ? controls_.rawGrid : controls_.replacedGrid)->scrollToTop();
     if (mode == PreviewMode::Replaced) {
         everyLineShown_ = false;
         showReplacedExtent();
@@ -486,6 +490,7 @@ void ExternalWheelsTab::displayAll() {
     // The boards found before a failure or a Cancel are shown all the same.
     replacedModel_->setRowSource(index->boardCount(),
                                  [index](std::int64_t row) { return index->row(row, PreviewMode::Replaced); });
+    controls_.replacedGrid->scrollToTop();
     everyLineShown_ = indexed.ok;
     showReplacedExtent();
     if (!indexed.ok)

@@ -103,6 +103,7 @@ private slots:
     void messageBoxAnswers_data();
     void messageBoxAnswers();
     void aWarningGoesOnOnlyThroughItsContinueButton();
+    void aShortTextKeepsItsLongTitleInSight();
     void saveDialogAddsTheSuffix();
     void openDialogCancelled();
 };
@@ -227,6 +228,28 @@ void DesktopTest::messageBoxAnswers() {
         : Platform::Buttons(buttons) == Platform::Buttons::Ok  ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                                                : QMessageBox::Ok | QMessageBox::Cancel;
     QCOMPARE(seenButtons, expected);
+}
+
+// The question before replacing a file says little under a long title: the box is as wide as
+// the title needs, else the desktop cuts it to "Diese Datei exist...".
+void DesktopTest::aShortTextKeepsItsLongTitleInSight() {
+    const QString title = QStringLiteral("Diese Datei existiert bereits!!");
+    int boxWidth = 0;
+    int titleWidth = 0;
+    ModalAnswer answering([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        QFont bold = box->font();
+        bold.setBold(true);
+        titleWidth = QFontMetrics(bold).horizontalAdvance(title);
+        boxWidth = box->width();
+        box->button(QMessageBox::Yes)->click();
+    });
+    QtPlatform platform;
+    QCOMPARE(platform.message(QStringLiteral("Fortfahren"), title, Platform::Buttons::YesNo, Platform::Icon::Question),
+             Platform::Answer::Yes);
+    // Room for the title bar's icon and buttons beside the title.
+    QVERIFY2(boxWidth >= titleWidth + 100, qPrintable(QStringLiteral("%1 < %2 + 100").arg(boxWidth).arg(titleWidth)));
 }
 
 // A warning the user may pass says Continue in the program's language, not OK; Cancel and

@@ -213,6 +213,7 @@ void DrawsWindowTest::statisticsCountTheLastDrawsAndSayChancesDoNotChange() {
     QCOMPARE(table->rowCount(), 49);
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("3"));   // number 1 in every draw
     QCOMPARE(table->item(0, 3)->text(), QStringLiteral("0"));   // and in the newest
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("0,3")); // 3 x 5/49, as French writes it
     QCOMPARE(table->item(1, 3)->text(), QStringLiteral("1"));   // 2: one draw ago
     QCOMPARE(table->item(48, 3)->text(), QStringLiteral("jamais"));
     QCOMPARE(rig.find<QTableWidget>("GrillePaires")->item(0, 0)->text(), QStringLiteral("1 – 2"));

@@ -551,10 +551,12 @@ void ExternalWheelsTabTest::displayAllShowsEveryBoard() {
     QVERIFY2(view->columnWidth(0) > numberWidth, qPrintable(QString::number(view->columnWidth(0))));
     QVERIFY(rig.platform.messages().isEmpty());
 
-    // Back through page 3: the replaced preview is the first twenty boards again.
+    QVERIFY(view->verticalScrollBar()->value() > 0);
+    // Back through page 3: the replaced preview is the first twenty boards again, from the first.
     rig.press("bprecedent");
     rig.press("bsuivant");
     QCOMPARE(rig.grid("GrilleNumero2").size(), 20);
+    QCOMPARE(view->verticalScrollBar()->value(), 0);
     QCOMPARE(view->columnWidth(0), 40);
     QCOMPARE(rig.label("labinfogrille2"), rig.message(179));
 
