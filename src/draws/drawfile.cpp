@@ -370,14 +370,23 @@ DrawFileReading readDrawFile(const std::string& fileName, const DrawFileShape& s
         reading.draws.clear();
         return reading;
     }
-    // Each date once: the first draw of a date is kept, in place, the others told apart. Dates lie
-    // within three centuries, so a table by date key holds where each kept draw stands.
-    const int firstKey = CalendarDate{kFirstYear, 1, 1}.key();
-    std::vector<std::int32_t> keptAt(static_cast<std::size_t>(CalendarDate{kLastYear, 12, 31}.key() - firstKey + 1), -1);
+    // Each date once: the first draw of a date is kept, in place, the others told apart. A table by
+    // date key, spanning only the file's own dates, holds where each kept draw stands: a small file
+    // pays for the days it covers, not for three centuries.
+    std::vector<std::optional<CalendarDate>> dates(reading.draws.size());
+    int firstKey = CalendarDate{kLastYear, 12, 31}.key();
+    int lastKey = CalendarDate{kFirstYear, 1, 1}.key();
+    for (std::size_t k = 0; k < reading.draws.size(); ++k) {
+        dates[k] = calendarDate(writtenDates[k], reading.dateOrder);
+        if (!dates[k]) continue;
+        firstKey = std::min(firstKey, dates[k]->key());
+        lastKey = std::max(lastKey, dates[k]->key());
+    }
+    std::vector<std::int32_t> keptAt(firstKey <= lastKey ? static_cast<std::size_t>(lastKey - firstKey + 1) : 0, -1);
     std::size_t kept = 0;
     for (std::size_t k = 0; k < reading.draws.size(); ++k) {
         DrawRecord& draw = reading.draws[k];
-        const auto date = calendarDate(writtenDates[k], reading.dateOrder);
+        const auto& date = dates[k];
         if (!date) {
             reading.refused.push_back({draw.line, RefusalReason::NotADate});
             continue;
