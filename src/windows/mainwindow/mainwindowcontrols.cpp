@@ -78,8 +78,6 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     pages->setPalette(clear);
     internalPage = named(new QWidget, "Tabsysinterne");
     externalPage = named(new QWidget, "tabsysexterne");
-    pages->addTab(internalPage, QStringLiteral("Systèmes precalculés internes"));
-    pages->addTab(externalPage, QStringLiteral("Systèmes précalculés dans fichier externe"));
     // The pages themselves paint nothing, and their controls keep the usual colours.
     QPalette usual = window.palette();
     usual.setColor(QPalette::Window, usual.color(QPalette::Window));
@@ -89,11 +87,16 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     aboutButton->raise();
     helpButton->raise();
 
+    // The controls with pictures first, those whose size follows a text after them: the pictures
+    // are decoded while the fonts are still being read on their own thread (fontwarmup.h), which
+    // the first text measured waits for.
     buildTicket(internalPage, pictures);
-    buildGameTypes(internalPage);
-    buildWheelChoice(internalPage, pictures);
     buildButtons(internalPage);
     buildWheelMaking(internalPage);
+    buildGameTypes(internalPage);
+    buildWheelChoice(internalPage, pictures);
+    pages->addTab(internalPage, QStringLiteral("Systèmes precalculés internes"));
+    pages->addTab(externalPage, QStringLiteral("Systèmes précalculés dans fichier externe"));
     setTabOrder();
 }
 
