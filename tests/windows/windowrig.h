@@ -15,9 +15,10 @@
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
 #include "persistence/parameters.h"
-#include "support/scratchfiles.h"
 #include "support/fakeplatform.h"
+#include "support/scratchfiles.h"
 #include "windows/common/pictures.h"
+#include "windows/common/stateparts.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/program/startupfiles.h"
 #include "windows/ticket/numberbox.h"
@@ -59,15 +60,18 @@ inline void pressControl(const QObject& root, const char* control) {
         QFAIL(control);
 }
 
-// Any window that takes the state and the desktop in its constructor (and whatever else it needs
-// after them), over the rig.
+// Any window that takes parts of the state and the desktop in its constructor (and whatever else
+// it needs after them), over the rig, built as the program builds it.
 template <typename Window>
 class WindowRig : public WindowRigBase {
+    std::unique_ptr<Window> built_;
+
 public:
     template <typename... More>
-    explicit WindowRig(More&&... more) : window(state, platform, std::forward<More>(more)...) {}
+    explicit WindowRig(More&&... more)
+        : built_(makeWindow<Window>(state, platform, std::forward<More>(more)...)), window(*built_) {}
 
-    Window window;
+    Window& window;
 
     template <typename T = QWidget>
     T* find(const QString& name) const {

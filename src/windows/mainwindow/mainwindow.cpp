@@ -44,7 +44,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
       platform_(platform),
       pictures_(pictures),
       directories_(std::move(directories)),
-      library_(state, library::shippedLibraryFolder(directories_.program), directories_.userLibrary,
+      library_(state.texts(), state.settings(), state.game(), library::shippedLibraryFolder(directories_.program),
+               directories_.userLibrary,
                directories_.userConfig.empty() ? std::filesystem::path()
                                                : directories_.userConfig / workshop::kFilterSettingsFileName) {
     setObjectName(QStringLiteral("Form1"));
@@ -60,7 +61,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
     setFont(font);
 
     controls_.build(*this, pictures_);
-    onDemand_ = std::make_unique<WheelOnDemand>(state_, platform_, controls_, library_);
+    onDemand_ = std::make_unique<WheelOnDemand>(state_.texts(), state_.game(), platform_, controls_, library_);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -290,7 +291,8 @@ void MainWindow::showExternalTab() {
 
 ExternalWheelsTab& MainWindow::externalTab() {
     if (externalTab_ != nullptr) return *externalTab_;
-    externalTab_ = new ExternalWheelsTab(state_, platform_, controls_.externalPage);
+    externalTab_ =
+        new ExternalWheelsTab(state_.texts(), state_.settings(), state_.game(), platform_, controls_.externalPage);
     // What the start-up work and the texts did to the main window's other controls.
     if (!firstActivationPending_) {
         applyExternalTabTexts();
@@ -412,7 +414,7 @@ void MainWindow::activate() {
 
         if (!parametersFound_) {
             parametersFound_ = true;
-            const bool languageFileLoaded = state_.languageManager && state_.languageManager->loaded();
+            const bool languageFileLoaded = state_.languageFile && state_.languageFile->loaded();
             if (!languageFileLoaded && hooks_.firstRunLanguage) hooks_.firstRunLanguage();
             applyQtTranslations(state_.parameters.language);
             applyTexts();

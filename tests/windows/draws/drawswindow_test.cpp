@@ -39,8 +39,8 @@ public:
     }
     std::filesystem::path storeFile() const { return programDir() / "data" / "draws.sqlite"; }
 
-    DrawHistory history{state, platform, storeFile()};
-    DrawsWindow window{state, platform, history};
+    DrawHistory history{state.texts(), state.settings(), platform, storeFile()};
+    DrawsWindow window{state.texts(), platform, history};
 
     template <typename T = QWidget>
     T* find(const char* name) const {
@@ -263,7 +263,7 @@ void DrawsWindowTest::wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings() {
                             "2024-01-13;;13-14-30-31-32;;2;0;0;0;2\n"));
 
     // The prizes are the game type's, kept for the next time.
-    DrawsWindow again(rig.state, rig.platform, rig.history);
+    DrawsWindow again(rig.state.texts(), rig.platform, rig.history);
     again.openWindow();
     QCOMPARE(testing::findControl<QLineEdit>(again, QStringLiteral("Gain5"))->text(), QStringLiteral("1000,00"));
     QCOMPARE(testing::findControl<QLineEdit>(again, QStringLiteral("PrixGrille"))->text(), QStringLiteral("2,20"));
@@ -375,7 +375,7 @@ void DrawsWindowTest::comparisonTakesTheLastDrawAndSavesATypedOne() {
     rig.window.openWindow();
     rig.addDraw(QDate(2024, 2, 1), {1, 2, 3, 4, 5});
     rig.addDraw(QDate(2024, 2, 8), {9, 19, 29, 39, 49});
-    ComparisonWindow comparison(rig.state, rig.platform);
+    ComparisonWindow comparison(rig.state.texts(), rig.state.settings(), rig.state.game(), rig.platform);
     comparison.setDrawHistory(rig.history);
     comparison.show();
     QStringList shown;
