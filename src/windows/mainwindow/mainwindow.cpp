@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <exception>
 
 #include "core/appstate.h"
 #include "core/expansion.h"
@@ -29,6 +30,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/qttranslations.h"
+#include "windows/common/windowfont.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
@@ -56,9 +58,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
     setWindowIcon(QIcon(loadProgramIcon()));
     // The boxes sit on pixel positions of the pictures: the window keeps its pixel layout and a
     // font of a fixed pixel size whatever the desktop's font settings.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    setFont(font);
+    useProgramFont(*this);
 
     controls_.build(*this, pictures_);
     onDemand_ = std::make_unique<WheelOnDemand>(state_.texts(), state_.game(), platform_, controls_, library_);
@@ -342,6 +342,11 @@ void MainWindow::applyTexts() {
     controls_.generateWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelGeneratorTitle)));
     controls_.draws->setText(QString::fromStdString(state_.programText(ProgramText::DrawsTitle)));
     onDemand_->applyTexts();
+    const MainWindowControls& c = controls_;
+    for (QPushButton* button : {c.viewBoardsButton, c.listBoardsButton, c.printTicketsButton, c.compareButton,
+                                c.randomButton, c.clearButton, c.lastDrawButton, c.quitButton, c.makeWheelButton,
+                                c.stopMakingWheel})
+        fitCaption(*button);
     // Alt and a letter opens a menu, whatever the language's words for them.
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
@@ -422,7 +427,7 @@ void MainWindow::activate() {
         }
         if (externalTab_ != nullptr) externalTab_->fillReplacementLists();
         if (hooks_.fillReplacementLists) hooks_.fillReplacementLists();
-    } catch (...) {
+    } catch (const std::exception&) {
         platform_.message(QStringLiteral("erreur form1.activate"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
     }
@@ -444,9 +449,12 @@ void MainWindow::shutdown() {
         platform_.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
                           Platform::Buttons::Ok, Platform::Icon::Warning, true);
     }
+    // The program ends whatever the companion does: a failure to start it is not the player's to
+    // answer at closing time.
     try {
         if (hooks_.companionLaunch) hooks_.companionLaunch();
-    } catch (...) {}
+    } catch (const std::exception&) {
+    }
 }
 
 }  // namespace norvex5

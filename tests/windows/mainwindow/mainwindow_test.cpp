@@ -17,6 +17,7 @@
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindowtexts.h"
+#include "windows/captionsfit.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -63,6 +64,8 @@ private slots:
     void openWheelListShowsWholeTitles_data();
     void openWheelListShowsWholeTitles();
     void keyboardReachesTheCommands();
+    void captionsFitInEveryLanguage_data();
+    void captionsFitInEveryLanguage();
 };
 
 void MainWindowTest::windowIsTheDesignedSize() {
@@ -648,3 +651,23 @@ void MainWindowTest::keyboardReachesTheCommands() {
 }
 
 #include "mainwindow_test.moc"
+
+void MainWindowTest::captionsFitInEveryLanguage_data() {
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
+}
+
+// The buttons and labels over the ticket keep their designed places; a longer language must still
+// find room in them, on the first page and on the external tab's first page alike.
+void MainWindowTest::captionsFitInEveryLanguage() {
+    QFETCH(int, language);
+    MainWindowRig rig;
+    ParameterRecord record;
+    record.language = language;
+    rig.writeParameters(record);
+    rig.start();
+    QStringList cut = testing::cutCaptions(rig.window);
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    cut << testing::cutCaptions(rig.window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
