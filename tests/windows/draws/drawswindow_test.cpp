@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <fstream>
@@ -91,6 +93,8 @@ private slots:
     void drawsAreAddedByHandAndDeleted();
     void statisticsCountTheLastDrawsAndSayChancesDoNotChange();
     void wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings();
+    void backtestColumnTitlesShownWhole_data();
+    void backtestColumnTitlesShownWhole();
     void longBacktestShowsProgressStopsAndEndsWithTheWindow();
     void datesAreWrittenAsTheLanguageWritesThemExceptInFiles();
     void comparisonTakesTheLastDrawAndSavesATypedOne();
@@ -424,6 +428,30 @@ void DrawsWindowTest::historyThatCannotBeOpenedLeavesTheWindowWithoutDraws() {
         QCOMPARE(rig.find<QLabel>("LabelNombreTirages")->text(), QStringLiteral("0 tirages enregistrés pour ce jeu"));
         rig.window.openWindow();
         QCOMPARE(rig.platform.messages().size(), 1);  // told once
+    }
+}
+
+void DrawsWindowTest::backtestColumnTitlesShownWhole_data() {
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
+}
+
+// The titles of the totals wrap in their columns; the header is as high as the longest needs.
+void DrawsWindowTest::backtestColumnTitlesShownWhole() {
+    QFETCH(int, language);
+    DrawsRig rig;
+    rig.state.parameters.language = language;
+    rig.window.openWindow();
+    rig.find<QTabWidget>("OngletsTirages")->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    const QHeaderView* header = rig.find<QTableWidget>("GrilleTotaux")->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column) {
+        const QString title = header->model()->headerData(column, Qt::Horizontal).toString();
+        const QRect room(0, 0, header->sectionSize(column) - 8, 1000);
+        const int needed =
+            header->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, title).height();
+        QVERIFY2(needed <= header->height() - 4,
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(title).arg(needed).arg(header->height() - 4)));
     }
 }
 
