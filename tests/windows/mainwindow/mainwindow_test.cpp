@@ -524,6 +524,9 @@ void MainWindowTest::languageChangeInParametersWindow() {
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));
+    // The hints of the two picture buttons follow as well.
+    QCOMPARE(rig.find<QWidget>(QStringLiteral("SpeedButton2"))->toolTip(), rig.message(47));
+    QCOMPARE(rig.find<QWidget>(QStringLiteral("spinfosysteme"))->toolTip(), rig.message(32));
     // Every menu title follows, the options menu too (its mnemonic "&" aside).
     QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')), rig.message(122));
     QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')) == QStringLiteral("Options"),
