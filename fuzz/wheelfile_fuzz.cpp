@@ -32,13 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (!reader.atEnd()) {
             require(k < expected.size(), "more lines than the rules give");
             require(reader.currentLine() == expected[k], "line differs");
+            const std::vector<std::string_view> reference = testing::referenceFields(expected[k], separator);
+            const auto referenceField = [&reference](int index) {
+                return index >= 1 && std::size_t(index) <= reference.size() ? reference[index - 1] : std::string_view();
+            };
             std::string_view all[9];
             reader.fields(all, 9);
-            for (int f = 1; f <= 9; ++f)
-                require(all[f - 1] == testing::referenceField(expected[k], separator, f), "fields() differs");
+            for (int f = 1; f <= 9; ++f) require(all[f - 1] == referenceField(f), "fields() differs");
             for (const int index : {(options >> 4) + 1, 0, -1, 255, 256, 3, 1})
-                require(reader.field(index) == testing::referenceField(expected[k], separator, index),
-                        "field() differs");
+                require(reader.field(index) == referenceField(index), "field() differs");
             ++k;
             reader.readLine();
         }

@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -74,10 +75,10 @@ bool startsLikeBinary(const std::string& fileName) {
     constexpr char kEndOfText = 26;
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return false;  // the reader says what is wrong with it
-    std::string bytes(kSample, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kSample));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    for (const char c : bytes) {
+    // Not cleared first: only what was read is looked at, and most files are far smaller.
+    const auto sample = std::make_unique_for_overwrite<char[]>(kSample);
+    in.read(sample.get(), static_cast<std::streamsize>(kSample));
+    for (const char c : std::string_view(sample.get(), static_cast<std::size_t>(in.gcount()))) {
         if (c == kEndOfText) return false;
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 32 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\v' && byte != '\f') return true;

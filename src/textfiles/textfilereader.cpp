@@ -69,8 +69,10 @@ void TextFileReader::open(const std::string& fileName) {
     if (fd_ < 0) throw TextFileError("Could not open the file \"" + fileName + "\" for reading");
 
     // The buffer runs on for one more word of line breaks, which are marked 64 bytes at a time.
-    if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize + 64);
-    if (!lineBreaks_) lineBreaks_ = std::make_unique<std::uint64_t[]>(kBufferSize / 64 + 2);
+    // Neither is cleared: every read marks the words it filled, and the bits of the bytes past
+    // what was read are masked off there. Clearing them cost more than reading a small file.
+    if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize + 64);
+    if (!lineBreaks_) lineBreaks_ = std::make_unique_for_overwrite<std::uint64_t[]>(kBufferSize / 64 + 2);
     bufferStart_ = bufferEnd_ = 0;
     physicalEnd_ = false;
     lineNumber_ = 0;

@@ -49,4 +49,20 @@ inline std::string referenceField(const std::string& s, char c, int index) {
     return {};
 }
 
+// Every field of `s` by the same steps in one walk: element k - 1 is referenceField(s, c, k), and
+// fields past the last are empty. The fuzz target asks for many fields of every line.
+inline std::vector<std::string_view> referenceFields(std::string_view s, char c) {
+    const std::size_t length = s.size();
+    std::vector<std::string_view> fields;
+    std::size_t p = 1;
+    while (p <= length && fields.size() < 255) {
+        if (!fields.empty() && s[p - 1] == c) ++p;
+        if (p > length) break;
+        const std::size_t start = p;
+        while (p <= length && s[p - 1] != c) ++p;
+        fields.push_back(p > start ? s.substr(start - 1, p - start) : std::string_view());
+    }
+    return fields;
+}
+
 }  // namespace norvex5::testing
