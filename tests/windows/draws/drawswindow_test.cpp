@@ -25,6 +25,7 @@
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/draws/drawimportdialog.h"
 #include "windows/draws/drawswindow.h"
+#include "windows/captionsfit.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -93,8 +94,8 @@ private slots:
     void drawsAreAddedByHandAndDeleted();
     void statisticsCountTheLastDrawsAndSayChancesDoNotChange();
     void wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings();
-    void backtestColumnTitlesShownWhole_data();
-    void backtestColumnTitlesShownWhole();
+    void captionsShownWhole_data();
+    void captionsShownWhole();
     void longBacktestShowsProgressStopsAndEndsWithTheWindow();
     void datesAreWrittenAsTheLanguageWritesThemExceptInFiles();
     void comparisonTakesTheLastDrawAndSavesATypedOne();
@@ -431,19 +432,25 @@ void DrawsWindowTest::historyThatCannotBeOpenedLeavesTheWindowWithoutDraws() {
     }
 }
 
-void DrawsWindowTest::backtestColumnTitlesShownWhole_data() {
+void DrawsWindowTest::captionsShownWhole_data() {
     QTest::addColumn<int>("language");
     for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
 }
 
-// The titles of the totals wrap in their columns; the header is as high as the longest needs.
-void DrawsWindowTest::backtestColumnTitlesShownWhole() {
+// The window is laid out and grows with a longer language; the titles of the back-test totals
+// wrap in their columns, the header as high as the longest needs.
+void DrawsWindowTest::captionsShownWhole() {
     QFETCH(int, language);
     DrawsRig rig;
     rig.state.parameters.language = language;
     rig.window.openWindow();
-    rig.find<QTabWidget>("OngletsTirages")->setCurrentIndex(2);
-    QCoreApplication::processEvents();
+    auto* pages = rig.find<QTabWidget>("OngletsTirages");
+    QStringList cut;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        cut << testing::cutCaptions(rig.window);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     const QHeaderView* header = rig.find<QTableWidget>("GrilleTotaux")->horizontalHeader();
     for (int column = 0; column < header->count(); ++column) {
         const QString title = header->model()->headerData(column, Qt::Horizontal).toString();
