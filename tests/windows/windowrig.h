@@ -50,6 +50,12 @@ T* findControl(const QObject& root, const QString& name) {
     return found;
 }
 
+// The data of a test run once in each of the seven languages: a column "language", one row each.
+inline void addLanguageRows() {
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 7; ++language) QTest::newRow(QByteArray::number(language)) << language;
+}
+
 // Clicks a button or triggers a menu entry; fails the test when there is neither by that name.
 inline void pressControl(const QObject& root, const char* control) {
     if (auto* button = root.findChild<QAbstractButton*>(QLatin1String(control)))
@@ -99,6 +105,13 @@ public:
     void start() {
         startMainWindow(window, state, platform, directories());
         QVERIFY(!window.firstActivationPending());
+    }
+    // The same, the parameters file naming `language`.
+    void startIn(int language) {
+        ParameterRecord record;
+        record.language = language;
+        writeParameters(record);
+        start();
     }
 
     template <typename T = QWidget>

@@ -433,8 +433,7 @@ void DrawsWindowTest::historyThatCannotBeOpenedLeavesTheWindowWithoutDraws() {
 }
 
 void DrawsWindowTest::captionsShownWhole_data() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
+    testing::addLanguageRows();
 }
 
 // The window is laid out and grows with a longer language; the titles of the back-test totals

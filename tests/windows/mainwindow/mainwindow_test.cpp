@@ -566,6 +566,22 @@ void MainWindowTest::startUpShowsTheExternalTabFromItsStart() {
     QCOMPARE(skip->currentIndex(), 0);
 }
 
+void MainWindowTest::captionsFitInEveryLanguage_data() {
+    testing::addLanguageRows();
+}
+
+// The buttons and labels over the ticket keep their designed places; a longer language must still
+// find room in them, on the first page and on the external tab's first page alike.
+void MainWindowTest::captionsFitInEveryLanguage() {
+    QFETCH(int, language);
+    MainWindowRig rig;
+    rig.startIn(language);
+    QStringList cut = testing::cutCaptions(rig.window);
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    cut << testing::cutCaptions(rig.window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
 int main(int argc, char* argv[]) {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication application(argc, argv);
@@ -574,17 +590,13 @@ int main(int argc, char* argv[]) {
 }
 
 void MainWindowTest::openWheelListShowsWholeTitles_data() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
+    testing::addLanguageRows();
 }
 
 void MainWindowTest::openWheelListShowsWholeTitles() {
     QFETCH(int, language);
     MainWindowRig rig;
-    ParameterRecord record;
-    record.language = language;
-    rig.writeParameters(record);
-    rig.start();
+    rig.startIn(language);
     auto* list = rig.find<QComboBox>(QStringLiteral("ComboBox1"));
     const auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
     int longest = 0;
@@ -654,23 +666,3 @@ void MainWindowTest::keyboardReachesTheCommands() {
 }
 
 #include "mainwindow_test.moc"
-
-void MainWindowTest::captionsFitInEveryLanguage_data() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
-}
-
-// The buttons and labels over the ticket keep their designed places; a longer language must still
-// find room in them, on the first page and on the external tab's first page alike.
-void MainWindowTest::captionsFitInEveryLanguage() {
-    QFETCH(int, language);
-    MainWindowRig rig;
-    ParameterRecord record;
-    record.language = language;
-    rig.writeParameters(record);
-    rig.start();
-    QStringList cut = testing::cutCaptions(rig.window);
-    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
-    cut << testing::cutCaptions(rig.window);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
-}
