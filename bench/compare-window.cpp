@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     state.parameters.gameType = 7;
     state.parameters.highestNumber = 50;
     FakePlatform platform;
-    ComparisonWindow window(state, platform);
+    ComparisonWindow window(state.texts(), state.settings(), state.game(), platform);
     window.setExternalMode(wheel);
     window.show();
     const char* boxes[] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5"};

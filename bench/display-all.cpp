@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     state.parameters.gameType = 7;
     state.parameters.highestNumber = 50;
     FakePlatform platform;
-    ExternalWheelsTab tab(state, platform);
+    ExternalWheelsTab tab(state.texts(), state.settings(), state.game(), platform);
     tab.resize(660, 430);
     tab.show();
     tab.fillReplacementLists();

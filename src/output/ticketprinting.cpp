@@ -259,10 +259,10 @@ PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& board
     return result;
 }
 
-PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
+PrintResult printInternalTickets(PrintSurface& surface, CurrentGame& game, const Settings& settings, int wheel,
                                  const InternalTicketRequest& request, const TicketHooks& hooks) {
-    return printInternalTickets(surface, wheelBoards(state.expansion, state.boardMask, state.selection, wheel), request,
-                                printerOffsets(state.parameters), hooks);
+    return printInternalTickets(surface, wheelBoards(game.expansion, game.boardMask, game.selection, wheel), request,
+                                printerOffsets(settings.parameters), hooks);
 }
 
 PrintResult printExternalTickets(PrintSurface& surface, const ExternalWheel& wheel, TicketMode mode, int model,

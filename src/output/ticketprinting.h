@@ -25,7 +25,8 @@
 
 namespace norvex5 {
 
-struct AppState;
+struct CurrentGame;
+struct Settings;
 
 // The user's printer offsets from the parameters, whole millimetres, positive to the right and
 // downwards.
@@ -152,9 +153,9 @@ struct InternalTicketRequest {
 PrintResult printInternalTickets(PrintSurface& surface, const BoardSource& boards, const InternalTicketRequest& request,
                                  const PrinterOffsets& offsets, const TicketHooks& hooks = {});
 
-// The same for built-in `wheel` over the state's selection, expansion and board mask, with the
-// offsets of the state's parameters.
-PrintResult printInternalTickets(PrintSurface& surface, AppState& state, int wheel,
+// The same for built-in `wheel` over the game's selection, expansion and board mask, with the
+// offsets of the settings.
+PrintResult printInternalTickets(PrintSurface& surface, CurrentGame& game, const Settings& settings, int wheel,
                                  const InternalTicketRequest& request, const TicketHooks& hooks = {});
 
 // Every board of a wheel file, one per line: fields 1..5 are grid A numbers, replaced through

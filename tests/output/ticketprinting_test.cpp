@@ -577,7 +577,7 @@ TEST(TicketPrinting, BuiltInWheelOverTheTickedNumbers) {
     RecordingSurface surface;
     InternalTicketRequest request;
     request.last = 5;
-    const PrintResult result = printInternalTickets(surface, state, 1, request);
+    const PrintResult result = printInternalTickets(surface, state, state, 1, request);
     EXPECT_EQ(result.status(), Status::Printed);
     ASSERT_EQ(surface.allPages().size(), 1u);
     const Decoded d = decode(*surface.allPages()[0], surface, 1, {2, 0});

@@ -15,9 +15,10 @@
 #include "core/appstate.h"
 #include "core/wheelcatalogue.h"
 #include "persistence/parameters.h"
-#include "support/scratchfiles.h"
 #include "support/fakeplatform.h"
+#include "support/scratchfiles.h"
 #include "windows/common/pictures.h"
+#include "windows/common/stateparts.h"
 #include "windows/mainwindow/mainwindow.h"
 #include "windows/program/startupfiles.h"
 #include "windows/ticket/numberbox.h"
@@ -49,6 +50,12 @@ T* findControl(const QObject& root, const QString& name) {
     return found;
 }
 
+// The data of a test run once in each of the seven languages: a column "language", one row each.
+inline void addLanguageRows() {
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 7; ++language) QTest::newRow(QByteArray::number(language)) << language;
+}
+
 // Clicks a button or triggers a menu entry; fails the test when there is neither by that name.
 inline void pressControl(const QObject& root, const char* control) {
     if (auto* button = root.findChild<QAbstractButton*>(QLatin1String(control)))
@@ -59,15 +66,18 @@ inline void pressControl(const QObject& root, const char* control) {
         QFAIL(control);
 }
 
-// Any window that takes the state and the desktop in its constructor (and whatever else it needs
-// after them), over the rig.
+// Any window that takes parts of the state and the desktop in its constructor (and whatever else
+// it needs after them), over the rig, built as the program builds it.
 template <typename Window>
 class WindowRig : public WindowRigBase {
+    std::unique_ptr<Window> built_;
+
 public:
     template <typename... More>
-    explicit WindowRig(More&&... more) : window(state, platform, std::forward<More>(more)...) {}
+    explicit WindowRig(More&&... more)
+        : built_(makeWindow<Window>(state, platform, std::forward<More>(more)...)), window(*built_) {}
 
-    Window window;
+    Window& window;
 
     template <typename T = QWidget>
     T* find(const QString& name) const {
@@ -95,6 +105,13 @@ public:
     void start() {
         startMainWindow(window, state, platform, directories());
         QVERIFY(!window.firstActivationPending());
+    }
+    // The same, the parameters file naming `language`.
+    void startIn(int language) {
+        ParameterRecord record;
+        record.language = language;
+        writeParameters(record);
+        start();
     }
 
     template <typename T = QWidget>

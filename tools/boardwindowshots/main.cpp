@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         state.parameters.highestNumber = shot.highest;
         state.parameters.language = shot.language;
         play(state, shot.wheel, shot.numbers);
-        BoardViewer viewer(state, platform, pictures);
+        BoardViewer viewer(state.texts(), state.settings(), state.game(), platform, pictures);
         viewer.show();
         for (int k = 0; k < shot.steps; ++k) viewer.showNextBoard();
         ok &=
@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     for (int language : {1, 7, 5, 4}) {
         state.parameters.language = language;
         play(state, 5, {3, 5, 8, 10, 12, 19, 25, 33, 37, 40, 41, 45, 50});
-        BoardListWindow list(state, platform);
+        BoardListWindow list(state.texts(), state.game(), platform);
         list.show();
         ok &= photograph(list, out, QStringLiteral("list-lang%1").arg(language), root);
     }

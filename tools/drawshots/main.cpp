@@ -65,12 +65,13 @@ int main(int argc, char* argv[]) {
         state.parameters.gameType = 1;
         state.parameters.highestNumber = 49;
         FakePlatform platform;
-        DrawHistory history(state, platform, scratch.filePath(QStringLiteral("draws.sqlite")).toStdString());
+        DrawHistory history(state.texts(), state.settings(), platform,
+                            scratch.filePath(QStringLiteral("draws.sqlite")).toStdString());
         const auto file = [&](const char* name) {
             return out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name)).arg(language));
         };
 
-        DrawsWindow window(state, platform, history);
+        DrawsWindow window(state.texts(), platform, history);
         window.backtestHooks().tickedWheel = [] { return std::optional(tenNumbers()); };
         platform.chooseFileNext(drawFile);
         window.openImport();
@@ -96,7 +97,7 @@ int main(int argc, char* argv[]) {
         while (!run->isEnabled()) settle(20);
         ok &= shoot(window, file("drawbacktest"));
 
-        ComparisonWindow comparison(state, platform);
+        ComparisonWindow comparison(state.texts(), state.settings(), state.game(), platform);
         comparison.setDrawHistory(history);
         ok &= shoot(comparison, file("comparisonhistory"));
         settle(50);

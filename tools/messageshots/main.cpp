@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         state.parameters.language = language;
         state.parameters.highestNumber = 49;
         platform.setTexts([&state](ProgramText text) { return QString::fromStdString(state.programText(text)); });
-        ComparisonWindow comparison(state, platform);
+        ComparisonWindow comparison(state.texts(), state.settings(), state.game(), platform);
         comparison.setInternalMode();
         comparison.move(20, 20);
         comparison.show();

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
             return out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name)).arg(language));
         };
 
-        ParametersWindow parameters(state, platform);
+        ParametersWindow parameters(state.texts(), state.settings(), platform);
         parameters.prepare();
         ok &= shoot(parameters, file("parameters"));
         parameters.move(20, 20);
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
         // A first run showing the Portugal ticket: the dialog proposes its model.
         state.ticketModelRemembered = false;
         state.parameters.gameType = 4;
-        TicketPrintDialog tickets(state, platform);
+        TicketPrintDialog tickets(state.texts(), state.settings(), state.game(), platform);
         tickets.setWheel(1);
         ok &= shoot(tickets, file("ticketprint-firstrun"));
         // The bonus controls open, one number typed into its box.
@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
         choice.prepare(language);
         ok &= shoot(choice, file("languagechoice"));
 
-        WheelDescriptionWindow description(state, platform);
+        WheelDescriptionWindow description(state.texts(), state.game(), platform);
         description.prepare();
         ok &= shoot(description, file("wheeldescription"));
 

@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
             return out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name)).arg(language));
         };
 
-        WheelGeneratorWindow generator(state, platform);
+        WheelGeneratorWindow generator(state.texts(), state.settings(), state.game(), platform);
         generator.setSeed(1);
         generator.openWindow();
         generator.findChild<QSpinBox*>(QStringLiteral("EditNombres"))->setValue(8);
@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
         while (generator.generating()) settle(50);
         ok &= shoot(generator, file("wheelgenerator"));
 
-        WheelCheckWindow check(state, platform);
+        WheelCheckWindow check(state.texts(), state.settings(), platform);
         check.openFor(reading.wheel);
         ok &= shoot(check, file("wheelcheck"));
 

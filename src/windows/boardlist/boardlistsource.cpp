@@ -5,21 +5,21 @@
 
 namespace norvex5 {
 
-BoardListSource chosenWheelBoards(AppState& state) {
+BoardListSource chosenWheelBoards(CurrentGame& game, const Texts& texts) {
     BoardListSource source;
-    source.boardCount = [&state]() -> std::int64_t {
-        const WheelRecord* record = wheelRecordOf(state.expansion, state.selectedWheel);
+    source.boardCount = [&game]() -> std::int64_t {
+        const WheelRecord* record = wheelRecordOf(game.expansion, game.selectedWheel);
         return record != nullptr ? record->boardCount : 0;
     };
-    source.windowLines = [&state](const LineSink& sink) {
-        return forEachListWindowLine(state.expansion, state.boardMask, state.selection, state.selectedWheel, sink);
+    source.windowLines = [&game](const LineSink& sink) {
+        return forEachListWindowLine(game.expansion, game.boardMask, game.selection, game.selectedWheel, sink);
     };
-    source.printedLines = [&state](const LineSink& sink) {
-        return forEachInternalListLine(state.expansion, state.boardMask, state.selection, state.selectedWheel,
-                                       ListOutput::Print, state.messageLookup(), sink);
+    source.printedLines = [&game, &texts](const LineSink& sink) {
+        return forEachInternalListLine(game.expansion, game.boardMask, game.selection, game.selectedWheel,
+                                       ListOutput::Print, texts.messageLookup(), sink);
     };
-    source.exportTo = [&state](const std::filesystem::path& target, const ExportProgress& keepGoing) {
-        return exportInternalList(state.expansion, state.boardMask, state.selection, state.selectedWheel, target,
+    source.exportTo = [&game](const std::filesystem::path& target, const ExportProgress& keepGoing) {
+        return exportInternalList(game.expansion, game.boardMask, game.selection, game.selectedWheel, target,
                                   keepGoing);
     };
     return source;

@@ -13,7 +13,8 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct CurrentGame;
 
 struct BoardListSource {
     // How many boards there are; 0 without a wheel of the catalogue.
@@ -27,9 +28,9 @@ struct BoardListSource {
     std::function<ExportResult(const std::filesystem::path& target, const ExportProgress& keepGoing)> exportTo;
 };
 
-// The boards of the wheel chosen when each run starts (state.selectedWheel) over the ticked
-// numbers, built one by one through the expansion in `state`. A wheel outside the catalogue has
+// The boards of the wheel chosen when each run starts (game.selectedWheel) over the ticked
+// numbers, built one by one through the expansion in `game`. A wheel outside the catalogue has
 // no board: the list stays empty, the export file empty, the print holds its title alone.
-BoardListSource chosenWheelBoards(AppState& state);
+BoardListSource chosenWheelBoards(CurrentGame& game, const Texts& texts);
 
 }  // namespace norvex5

@@ -45,11 +45,11 @@ private:
 
 }  // namespace
 
-BoardListWindow::BoardListWindow(AppState& state, Platform& platform, QWidget* parent)
-    : BoardListWindow(state, platform, chosenWheelBoards(state), parent) {}
+BoardListWindow::BoardListWindow(const Texts& texts, CurrentGame& game, Platform& platform, QWidget* parent)
+    : BoardListWindow(texts, platform, chosenWheelBoards(game, texts), parent) {}
 
-BoardListWindow::BoardListWindow(AppState& state, Platform& platform, BoardListSource source, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), source_(std::move(source)) {
+BoardListWindow::BoardListWindow(const Texts& texts, Platform& platform, BoardListSource source, QWidget* parent)
+    : QDialog(parent), texts_(texts), platform_(platform), source_(std::move(source)) {
     setObjectName(QStringLiteral("Form5"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -68,11 +68,11 @@ void BoardListWindow::connectHandlers() {
     connect(controls_.back, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString BoardListWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
+QString BoardListWindow::text(int message) const { return QString::fromStdString(texts_.message(message)); }
 
 void BoardListWindow::applyTexts() {
     setWindowTitle(text(kMessageInternalListTitle));
-    applyWindowTexts(*this, boardListTexts(), state_.messageLookup());
+    applyWindowTexts(*this, boardListTexts(), texts_.messageLookup());
 }
 
 // --- Showing and closing ------------------------------------------------------------------------
@@ -107,8 +107,8 @@ void BoardListWindow::setButtonsEnabled(bool enabled) {
 }
 
 void BoardListWindow::runPass(std::int64_t total, const std::function<void(LongPass& pass)>& work) {
-    LongPass pass(this, QString::fromStdString(state_.programText(ProgramText::Working)),
-                  QString::fromStdString(state_.programText(ProgramText::Cancel)), total);
+    LongPass pass(this, QString::fromStdString(texts_.programText(ProgramText::Working)),
+                  QString::fromStdString(texts_.programText(ProgramText::Cancel)), total);
     PassGuard guard(pass_, pass, [this](bool enabled) { setButtonsEnabled(enabled); });
     work(pass);
 }
@@ -146,7 +146,7 @@ void BoardListWindow::printList() {
     // The printer would not start a job: said the way the program reports an unexpected failure.
     if (result.status() == PrintResult::Status::Failed)
         platform_.message(QStringLiteral("Erreur"), QStringLiteral("Erreur dans imprimeliste"), Platform::Buttons::Ok);
-    tellWhatACancelLeft(platform_, state_, result);
+    tellWhatACancelLeft(platform_, texts_, result);
 }
 
 void BoardListWindow::exportList() {

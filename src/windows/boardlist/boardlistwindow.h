@@ -29,7 +29,8 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct CurrentGame;
 class LongPass;
 class Platform;
 
@@ -37,10 +38,10 @@ class BoardListWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The boards of the wheel chosen in the main window (AppState::selectedWheel).
-    BoardListWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    // The boards of the wheel chosen in the main window (CurrentGame::selectedWheel).
+    BoardListWindow(const Texts& texts, CurrentGame& game, Platform& platform, QWidget* parent = nullptr);
     // Lists whatever `source` gives instead of the chosen wheel's boards.
-    BoardListWindow(AppState& state, Platform& platform, BoardListSource source, QWidget* parent = nullptr);
+    BoardListWindow(const Texts& texts, Platform& platform, BoardListSource source, QWidget* parent = nullptr);
     ~BoardListWindow() override;
 
     // Opens the ticket printing dialog (BitBtn2); empty: the button does nothing.
@@ -77,7 +78,7 @@ private:
     void setButtonsEnabled(bool enabled);
     QString text(int message) const;
 
-    AppState& state_;
+    const Texts& texts_;
     Platform& platform_;
     BoardListSource source_;
     std::function<void()> openTicketPrinting_;

@@ -17,8 +17,9 @@
 
 namespace norvex5 {
 
-BoardViewer::BoardViewer(AppState& state, Platform& platform, TicketPictures& pictures, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), pictures_(pictures) {
+BoardViewer::BoardViewer(const Texts& texts, const Settings& settings, CurrentGame& game, Platform& platform,
+                         TicketPictures& pictures, QWidget* parent)
+    : QDialog(parent), texts_(texts), settings_(settings), game_(game), platform_(platform), pictures_(pictures) {
     setObjectName(QStringLiteral("Form2"));
     // Fixed single border: nothing to resize, maximise or ask help of.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -57,13 +58,13 @@ void BoardViewer::changeEvent(QEvent* event) {
 }
 
 void BoardViewer::applyTexts() {
-    setWindowTitle(QString::fromStdString(state_.message(kMessageBoardsToPlay)));
-    applyWindowTexts(*this, boardViewerTexts(), state_.messageLookup());
+    setWindowTitle(QString::fromStdString(texts_.message(kMessageBoardsToPlay)));
+    applyWindowTexts(*this, boardViewerTexts(), texts_.messageLookup());
 }
 
 void BoardViewer::layOutTicket() {
     try {
-        controls_.ticket->layOut(state_.parameters.gameType, state_.parameters.highestNumber);
+        controls_.ticket->layOut(settings_.parameters.gameType, settings_.parameters.highestNumber);
     } catch (const std::exception&) {
         if (layoutFailureReported_) return;
         layoutFailureReported_ = true;
@@ -74,18 +75,18 @@ void BoardViewer::layOutTicket() {
 
 // --- The boards ---------------------------------------------------------------------------------
 
-int BoardViewer::currentBoard() const { return state_.expansion.currentBoard; }
-int BoardViewer::boardCount() const { return state_.expansion.boardCount; }
+int BoardViewer::currentBoard() const { return game_.expansion.currentBoard; }
+int BoardViewer::boardCount() const { return game_.expansion.boardCount; }
 
 void BoardViewer::showFirstBoard() {
-    const int wheel = state_.selectedWheel;
+    const int wheel = game_.selectedWheel;
     // A wheel outside the catalogue leaves a board count of 0: nothing to build or step through.
-    startExpansion(state_.expansion, state_.selection, wheel);
+    startExpansion(game_.expansion, game_.selection, wheel);
     if (boardCount() <= 0) {
         showNoBoard();
         return;
     }
-    controls_.wheelTitle->setText(QString::fromStdString(wheelTitle(wheel, false, state_.messageLookup())));
+    controls_.wheelTitle->setText(QString::fromStdString(wheelTitle(wheel, false, texts_.messageLookup())));
     controls_.boardCount->setNum(boardCount());
     showBoard(1);
 }
@@ -99,8 +100,8 @@ void BoardViewer::showPreviousBoard() {
 }
 
 void BoardViewer::showBoard(int board) {
-    if (!buildBoard(state_.expansion, state_.boardMask, board)) return;
-    state_.expansion.currentBoard = board;
+    if (!buildBoard(game_.expansion, game_.boardMask, board)) return;
+    game_.expansion.currentBoard = board;
     controls_.boardNumber->setNum(board);
     refreshBoxes();
 }
@@ -117,7 +118,7 @@ void BoardViewer::showNoBoard() {
 void BoardViewer::refreshBoxes() {
     for (int n = 1; n <= controls_.ticket->boxCount(); ++n)
         controls_.ticket->box(n)->setPixmap(
-            pictures_.box(state_.boardMask[n] == 1 ? BoxPicture::Ticked : BoxPicture::Empty));
+            pictures_.box(game_.boardMask[n] == 1 ? BoxPicture::Ticked : BoxPicture::Empty));
 }
 
 }  // namespace norvex5

@@ -5,7 +5,7 @@
 //
 // How it connects:
 //  - The main window checks the selection before it opens this window; the viewer then reads
-//    the chosen wheel from AppState (selectedWheel, which the main window's wheel list keeps) and
+//    the chosen wheel from the current game (selectedWheel, which the main window's wheel list keeps) and
 //    builds each board it shows through the expansion over the ticked numbers. It never changes
 //    the selection.
 //  - The ticket is a TicketPanel with the viewer's 50 boxes; it asks the program's TicketPictures,
@@ -23,7 +23,9 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
+struct CurrentGame;
 class Platform;
 class TicketPictures;
 
@@ -31,7 +33,8 @@ class BoardViewer : public QDialog {
     Q_OBJECT
 
 public:
-    BoardViewer(AppState& state, Platform& platform, TicketPictures& pictures, QWidget* parent = nullptr);
+    BoardViewer(const Texts& texts, const Settings& settings, CurrentGame& game, Platform& platform,
+                TicketPictures& pictures, QWidget* parent = nullptr);
     ~BoardViewer() override;
 
     // The board shown and how many the wheel has; 0 boards when there is no wheel to show.
@@ -59,7 +62,9 @@ private:
     void showNoBoard();
     void refreshBoxes();
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
+    CurrentGame& game_;
     Platform& platform_;
     TicketPictures& pictures_;
 

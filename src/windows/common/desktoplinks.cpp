@@ -64,14 +64,14 @@ QString writeHelpPage(const QString& pageName, const QString& folder) {
     return page;
 }
 
-void openHelp(Platform& platform, const AppState& state, const std::filesystem::path& programDirectory,
+void openHelp(Platform& platform, const Texts& texts, const std::filesystem::path& programDirectory,
               const QString& helpFolder) {
     std::error_code error;
     const std::filesystem::path helpFile = programDirectory / kHelpFileName;
     const QString chm = fromPath(helpFile);
     if (std::filesystem::is_regular_file(helpFile, error) && platform.hasDefaultHandler(chm) && platform.openUrl(chm))
         return;
-    const QString pageName = QString::fromStdString(helpPageName(state.parameters.language));
+    const QString pageName = QString::fromStdString(helpPageName(texts.language()));
     // An installed program has its help pages on disk, in help/ of its files' folder: opened
     // where they lie, nothing is written.
     const std::filesystem::path installedPage = programDirectory / "help" / pageName.toStdString();
@@ -80,7 +80,7 @@ void openHelp(Platform& platform, const AppState& state, const std::filesystem::
     const QString page = writeHelpPage(pageName, helpFolder);
     if (!page.isEmpty() && openInWebViewer(platform, page)) return;
     const QString where = page.isEmpty() ? chm : page;
-    platform.message(QString::fromStdString(state.programText(ProgramText::HelpNotOpened)).arg(where),
+    platform.message(QString::fromStdString(texts.programText(ProgramText::HelpNotOpened)).arg(where),
                      QStringLiteral("Norvex5"), Platform::Buttons::Ok, Platform::Icon::Information);
 }
 

@@ -9,7 +9,7 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
 class Platform;
 
 // Opens a web address or a local page with the desktop's program for it. False, with nothing
@@ -28,7 +28,7 @@ void launchCompanion(Platform& platform, const std::filesystem::path& programDir
 // page in help/ beside the program when there is one, else the page built into the program,
 // written into `helpFolder`, opened in the web viewer. When neither opens, a
 // message says where the page is: asking for help never does nothing.
-void openHelp(Platform& platform, const AppState& state, const std::filesystem::path& programDirectory,
+void openHelp(Platform& platform, const Texts& texts, const std::filesystem::path& programDirectory,
               const QString& helpFolder);
 // Where the program writes its help pages: the user's cache directory.
 QString defaultHelpFolder();

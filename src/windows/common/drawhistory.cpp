@@ -14,8 +14,8 @@ using draws::RefusalReason;
 using draws::StoreFailure;
 using draws::StoreOpening;
 
-DrawHistory::DrawHistory(AppState& state, Platform& platform, std::filesystem::path file)
-    : state_(state), platform_(platform), file_(std::move(file)) {}
+DrawHistory::DrawHistory(const Texts& texts, const Settings& settings, Platform& platform, std::filesystem::path file)
+    : texts_(texts), settings_(settings), platform_(platform), file_(std::move(file)) {}
 
 DrawHistory::~DrawHistory() = default;
 
@@ -46,9 +46,9 @@ void DrawHistory::tellOpening(const draws::DrawStore& store) {
     platform_.message(message, text(ProgramText::DrawsTitle), Platform::Buttons::Ok, Platform::Icon::Warning);
 }
 
-int DrawHistory::gameType() const { return effectiveGameType(state_.parameters.gameType); }
+int DrawHistory::gameType() const { return effectiveGameType(settings_.parameters.gameType); }
 
-int DrawHistory::highestNumber() const { return state_.parameters.highestNumber; }
+int DrawHistory::highestNumber() const { return settings_.parameters.highestNumber; }
 
 std::optional<draws::DrawRecord> DrawHistory::lastDraw() {
     draws::DrawStore* history = store();
@@ -83,7 +83,7 @@ bool DrawHistory::changed(StoreFailure failure) {
     return changed(result);
 }
 
-QString DrawHistory::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString DrawHistory::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 QString DrawHistory::refusal(RefusalReason reason) const {
     switch (reason) {
@@ -98,13 +98,13 @@ QString DrawHistory::refusal(RefusalReason reason) const {
 }
 
 QString DrawHistory::dateFormat() const {
-    QString format = languageLocale(state_.parameters.language).dateFormat(QLocale::ShortFormat);
+    QString format = languageLocale(texts_.language()).dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy"))) format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return format;
 }
 
 QString DrawHistory::dateText(const draws::CalendarDate& date) const {
-    return languageLocale(state_.parameters.language).toString(QDate(date.year, date.month, date.day), dateFormat());
+    return languageLocale(texts_.language()).toString(QDate(date.year, date.month, date.day), dateFormat());
 }
 
 // Two digits of day and month: the widest any date is written in any format.

@@ -17,12 +17,14 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
 class Platform;
 
 class DrawHistory {
 public:
-    DrawHistory(AppState& state, Platform& platform, std::filesystem::path file = draws::defaultDrawStoreFile());
+    DrawHistory(const Texts& texts, const Settings& settings, Platform& platform,
+                std::filesystem::path file = draws::defaultDrawStoreFile());
     ~DrawHistory();
     DrawHistory(const DrawHistory&) = delete;
     DrawHistory& operator=(const DrawHistory&) = delete;
@@ -55,7 +57,8 @@ public:
 private:
     void tellOpening(const draws::DrawStore& store);
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
     Platform& platform_;
     std::filesystem::path file_;
     std::unique_ptr<draws::DrawStore> store_;

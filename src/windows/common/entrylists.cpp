@@ -108,7 +108,7 @@ void fitOpenList(QComboBox& list) {
     popup->setMaximumWidth(width);
 }
 
-void fillTicketModelList(QComboBox& list, const AppState& state) {
+void fillTicketModelList(QComboBox& list, const Settings& settings) {
     std::vector<std::string> entries = ticketModelListEntries();
     std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
         return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -116,9 +116,9 @@ void fillTicketModelList(QComboBox& list, const AppState& state) {
     const QSignalBlocker quiet(&list);
     list.clear();
     for (const std::string& entry : entries) list.addItem(QString::fromStdString(entry));
-    int selected = rememberedModelEntry(state.parameters.ticketModelIndex, list.count());
-    if (!state.ticketModelRemembered) {
-        const int proposed = ticketModelForGameType(state.parameters.gameType);
+    int selected = rememberedModelEntry(settings.parameters.ticketModelIndex, list.count());
+    if (!settings.ticketModelRemembered) {
+        const int proposed = ticketModelForGameType(settings.parameters.gameType);
         for (int i = 0; i < list.count(); ++i)
             if (ticketModelFromEntry(list.itemText(i).toStdString()) == proposed) selected = i;
     }

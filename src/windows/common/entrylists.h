@@ -10,7 +10,7 @@ class QComboBox;
 
 namespace norvex5 {
 
-struct AppState;
+struct Settings;
 
 // The open list shows each entry's visible text alone, in rows as roomy as a menu's; the closed
 // box shows the current entry's visible text as closedEntryText says, whole in its hint.
@@ -34,6 +34,6 @@ void fitOpenList(QComboBox& list);
 // model's number hidden at the end of its entry, the open list fitted. The entry selected is the
 // remembered one (the first when the remembered index lies outside the list) or, while no model
 // has been chosen yet, the model of the game type shown. Sends no change signal.
-void fillTicketModelList(QComboBox& list, const AppState& state);
+void fillTicketModelList(QComboBox& list, const Settings& settings);
 
 }  // namespace norvex5

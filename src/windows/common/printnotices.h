@@ -4,7 +4,7 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
 class Platform;
 class PrintSurface;
 struct PrintResult;
@@ -13,11 +13,11 @@ struct PrinterOffsets;
 // Before a ticket print on `surface` (its printer already chosen): when some of `model`'s boxes
 // would be marked off the printable page with these offsets, says how many and asks whether to
 // go on. True when nothing is off the page or the user goes on.
-bool marksFitOrUserGoesOn(Platform& platform, const AppState& state, PrintSurface& surface, int model,
+bool marksFitOrUserGoesOn(Platform& platform, const Texts& texts, PrintSurface& surface, int model,
                           const PrinterOffsets& offsets);
 
 // After a run the user cancelled, one short message: how many tickets reached the printer, or
 // that nothing was printed. Says nothing after a run that was not cancelled.
-void tellWhatACancelLeft(Platform& platform, const AppState& state, const PrintResult& result);
+void tellWhatACancelLeft(Platform& platform, const Texts& texts, const PrintResult& result);
 
 }  // namespace norvex5

@@ -3,6 +3,7 @@
 // desktop's settings, so that a dialog measures its texts as the main window does; a fixed
 // single border; the margins of a dialog laid out as one column.
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFont>
 #include <QVBoxLayout>
@@ -14,6 +15,20 @@ inline void useProgramFont(QWidget& window) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
     window.setFont(font);
+}
+
+// A button that keeps its designed place and size (over or beside a ticket picture): its caption
+// in the window's type, or in a pixel or two smaller where a longer language would not fit it
+// whole, down to 10 pixels.
+inline void fitCaption(QAbstractButton& button) {
+    constexpr int kSmallestPixelSize = 10;
+    QFont font = button.parentWidget() != nullptr ? button.parentWidget()->font() : button.font();
+    const int designed = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (int size = designed; size >= kSmallestPixelSize; --size) {
+        font.setPixelSize(size);
+        button.setFont(font);
+        if (button.sizeHint().width() <= button.width()) return;
+    }
 }
 
 // The font of the lists that line their columns up by character (the board list, the compared

@@ -108,13 +108,13 @@ void ComparisonControls::build(QDialog& window) {
     buildDrawEntry(&window);
     buildSummary(&window);
 
-    compareButton = named(new QPushButton(QStringLiteral("Voir les resultats"), &window), "button1");
+    compareButton = named(new QPushButton(&window), "button1");
     compareButton->setIcon(QIcon(loadButtonIcon("compare")));
     compareButton->setGeometry(kRightLeft, 268, kRightWidth, 34);
-    returnButton = named(new QPushButton(QStringLiteral("Retour"), &window), "BitBtn1");
+    returnButton = named(new QPushButton(&window), "BitBtn1");
     returnButton->setIcon(QIcon(loadButtonIcon("quit")));
     returnButton->setGeometry(kRightLeft + kRightWidth - 130, kClientHeight - 42, 130, 34);
-    auto* lastDraw = named(new QPushButton(QStringLiteral("Dernier tirage euromillion"), &window), "bderniertirage");
+    auto* lastDraw = named(new QPushButton(&window), "bderniertirage");
     lastDraw->setGeometry(kRightLeft, 312, kRightWidth, 28);
     lastDraw->hide();
     // Enter in a draw box would otherwise press a button the player did not aim at.
@@ -128,7 +128,7 @@ void ComparisonControls::build(QDialog& window) {
 void ComparisonControls::buildDrawEntry(QWidget* client) {
     auto* panel = named(new QWidget(client), "Panel1");
     panel->setGeometry(kRightLeft, 8, kRightWidth, 104);
-    auto* heading = named(new QLabel(QStringLiteral("BULLETIN GAGNANT"), panel), "lbullgagnant");
+    auto* heading = named(new QLabel(panel), "lbullgagnant");
     heading->setGeometry(0, 4, kRightWidth, 24);
     heading->setAlignment(Qt::AlignCenter);
     heading->setAutoFillBackground(true);
@@ -169,7 +169,7 @@ void ComparisonControls::buildDrawEntry(QWidget* client) {
 }
 
 void ComparisonControls::buildSummary(QWidget* client) {
-    auto* summary = named(new QGroupBox(QStringLiteral("Nombre de bons résultats"), client), "GroupBox1");
+    auto* summary = named(new QGroupBox(client), "GroupBox1");
     summary->setGeometry(kRightLeft, 122, kRightWidth, 130);
     struct Count {
         const char* group;

@@ -24,9 +24,9 @@ constexpr int kWidth = 274;
 
 }  // namespace
 
-ComparisonHistory::ComparisonHistory(AppState& state, Platform& platform, DrawHistory& history, QDialog& window,
+ComparisonHistory::ComparisonHistory(const Texts& texts, Platform& platform, DrawHistory& history, QDialog& window,
                                      const std::array<QComboBox*, kDrawBoxCount>& drawBoxes)
-    : QObject(&window), state_(state), platform_(platform), history_(history), drawBoxes_(drawBoxes) {
+    : QObject(&window), texts_(texts), platform_(platform), history_(history), drawBoxes_(drawBoxes) {
     caption_ = named(new QLabel(&window), "LabelTiragesEnregistres", QRect(kLeft, 306, kWidth, 16));
     storedDraws_ = named(new QComboBox(&window), "ComboTiragesEnregistres", QRect(kLeft, 322, kWidth, 24));
     date_ = named(new QDateEdit(&window), "DateTirage", QRect(kLeft, 350, 110, 24));
@@ -39,7 +39,7 @@ ComparisonHistory::ComparisonHistory(AppState& state, Platform& platform, DrawHi
     connect(save_, &QPushButton::clicked, this, &ComparisonHistory::saveDraw);
 }
 
-QString ComparisonHistory::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString ComparisonHistory::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 void ComparisonHistory::applyTexts() {
     caption_->setText(text(ProgramText::DrawFromHistory));

@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
 class DrawHistory;
 class Platform;
 
@@ -28,7 +28,7 @@ class ComparisonHistory : public QObject {
     Q_OBJECT
 
 public:
-    ComparisonHistory(AppState& state, Platform& platform, DrawHistory& history, QDialog& window,
+    ComparisonHistory(const Texts& texts, Platform& platform, DrawHistory& history, QDialog& window,
                       const std::array<QComboBox*, kDrawBoxCount>& drawBoxes);
 
     // Lists the stored draws afresh; `takeLast` puts the newest into the draw boxes.
@@ -42,7 +42,7 @@ public:
 private:
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    const Texts& texts_;
     Platform& platform_;
     DrawHistory& history_;
     std::array<QComboBox*, kDrawBoxCount> drawBoxes_;

@@ -28,8 +28,9 @@ QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 }  // namespace
 
-ComparisonWindow::ComparisonWindow(AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+ComparisonWindow::ComparisonWindow(const Texts& texts, const Settings& settings, CurrentGame& game, Platform& platform,
+                                   QWidget* parent)
+    : QDialog(parent), texts_(texts), settings_(settings), game_(game), platform_(platform) {
     controls_.build(*this);
     connectHandlers();
 }
@@ -37,7 +38,7 @@ ComparisonWindow::ComparisonWindow(AppState& state, Platform& platform, QWidget*
 ComparisonWindow::~ComparisonWindow() = default;
 
 void ComparisonWindow::setDrawHistory(DrawHistory& history) {
-    history_ = std::make_unique<ComparisonHistory>(state_, platform_, history, *this, controls_.drawBoxes);
+    history_ = std::make_unique<ComparisonHistory>(texts_, platform_, history, *this, controls_.drawBoxes);
 }
 
 void ComparisonWindow::connectHandlers() {
@@ -112,7 +113,7 @@ void ComparisonWindow::done(int result) {
 }
 
 void ComparisonWindow::applyTexts() {
-    const MessageLookup lookup = state_.messageLookup();
+    const MessageLookup lookup = texts_.messageLookup();
     setWindowTitle(QString::fromStdString(lookup(kMessageComparisonTitle)));
     applyWindowTexts(*this, comparisonWindowTexts(), lookup);
     if (history_) history_->applyTexts();
@@ -143,8 +144,8 @@ void ComparisonWindow::compareWithDraw() {
     const DrawTexts texts = drawTexts();
     if (refuseNumberOutsideGame(texts)) return;
     if (drawHasDuplicates(texts)) {
-        platform_.message(QString::fromStdString(state_.message(kMessageIncorrectSelection)),
-                          QString::fromStdString(state_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
+        platform_.message(QString::fromStdString(texts_.message(kMessageIncorrectSelection)),
+                          QString::fromStdString(texts_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
         return;
     }
@@ -155,14 +156,14 @@ void ComparisonWindow::compareWithDraw() {
 }
 
 bool ComparisonWindow::refuseNumberOutsideGame(const DrawTexts& texts) {
-    const std::int32_t highest = state_.parameters.highestNumber;
+    const std::int32_t highest = settings_.parameters.highestNumber;
     const auto outside = drawNumberOutsideGame(texts, highest);
     if (!outside) return false;
-    platform_.message(fromUtf8(state_.programText(ProgramText::DrawNumberOutsideGame))
+    platform_.message(fromUtf8(texts_.programText(ProgramText::DrawNumberOutsideGame))
                           .arg(outside->box + 1)
                           .arg(fromUtf8(outside->text))
                           .arg(highest),
-                      QString::fromStdString(state_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
+                      QString::fromStdString(texts_.message(kMessageProblemWarning)), Platform::Buttons::Ok,
                       Platform::Icon::Warning);
     // The player mends the box without looking for it.
     QComboBox* box = controls_.drawBoxes[outside->box];
@@ -174,7 +175,7 @@ bool ComparisonWindow::refuseNumberOutsideGame(const DrawTexts& texts) {
 void ComparisonWindow::compareInternalWheel(const DrawTexts& texts) {
     const InternalDraw draw = internalDraw(texts);
     if (!draw.draw) {
-        const QString text = fromUtf8(state_.programText(ProgramText::NotAnInteger))
+        const QString text = fromUtf8(texts_.programText(ProgramText::NotAnInteger))
                                  .arg(QString::fromStdString(texts[static_cast<std::size_t>(draw.firstInvalid)]));
         platform_.message(text, QStringLiteral("Norvex5"), Platform::Buttons::Ok, Platform::Icon::Critical);
         return;
@@ -182,11 +183,11 @@ void ComparisonWindow::compareInternalWheel(const DrawTexts& texts) {
     // Results of an earlier draw must not stand beside the boards of this one.
     controls_.lines->clear();
     clearSummary();
-    const int chosen = state_.selectedWheel;
-    const WheelRecord* wheel = wheelRecordOf(state_.expansion, chosen);
+    const int chosen = game_.selectedWheel;
+    const WheelRecord* wheel = wheelRecordOf(game_.expansion, chosen);
     if (wheel == nullptr) return;
     const ComparisonResult result = listBoards(wheel->boardCount, [&](const ComparisonSink& sink) {
-        return compareInternal(state_.expansion, state_.boardMask, state_.selection, chosen, *draw.draw, sink);
+        return compareInternal(game_.expansion, game_.boardMask, game_.selection, chosen, *draw.draw, sink);
     });
     if (!result.pass.stopped) showSummary(result.counts);
 }
@@ -196,7 +197,7 @@ void ComparisonWindow::compareExternalWheel(const DrawTexts& texts) {
     controls_.lines->clear();
     clearSummary();
     // The board numbers of the expansion restart, as every pass over a wheel file does.
-    state_.expansion.currentBoard = 1;
+    game_.expansion.currentBoard = 1;
     const ComparisonResult result =
         listBoards(0, [&](const ComparisonSink& sink) { return compareExternal(externalWheel_, draw, sink); });
     if (externalProgress_) externalProgress_(result.pass.count);
@@ -212,8 +213,8 @@ void ComparisonWindow::compareExternalWheel(const DrawTexts& texts) {
 ComparisonResult ComparisonWindow::listBoards(std::int64_t total,
                                               const std::function<ComparisonResult(const ComparisonSink&)>& compare) {
     LineListModel& lines = *controls_.lines;
-    LongPass pass(this, fromUtf8(state_.programText(ProgramText::Working)),
-                  fromUtf8(state_.programText(ProgramText::Cancel)), total);
+    LongPass pass(this, fromUtf8(texts_.programText(ProgramText::Working)),
+                  fromUtf8(texts_.programText(ProgramText::Cancel)), total);
     // The view lays all its rows out again after each batch: announcing them each time their
     // number has doubled keeps that work in proportion to the list, however long it grows.
     const BoardProgress progress = mode_ == ComparisonMode::External ? externalProgress_ : BoardProgress();

@@ -6,7 +6,7 @@
 // How the pieces connect:
 //  - Two openers, two modes. The main window's compare command checks the ticked numbers and
 //    calls openInternal(): the boards are those of the wheel chosen in the main window's list
-//    (AppState::selectedWheel) over the ticked numbers. The external wheels tab calls
+//    (CurrentGame::selectedWheel) over the ticked numbers. The external wheels tab calls
 //    openExternal() with the file, separator, lines to skip and the replacement map. Both only
 //    set what the window holds and show it modally.
 //  - The boards are scored by the comparison model (comparison/comparison.h); the window reads
@@ -15,8 +15,8 @@
 //    compareExternalWheel().
 //  - A comparison runs as a LongPass: the window keeps repainting, a progress dialog with Cancel
 //    appears after half a second, and closing the window stops it.
-//  - The draw entered is kept in AppState for the rest of the run and offered again the next time
-//    the window opens.
+//  - The draw entered is kept in the draw history (ComparisonHistory) and offered again the
+//    next time the window opens.
 
 #include <QDialog>
 #include <array>
@@ -31,7 +31,9 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
+struct CurrentGame;
 class ComparisonHistory;
 class DrawHistory;
 class LongPass;
@@ -41,7 +43,8 @@ class ComparisonWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ComparisonWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ComparisonWindow(const Texts& texts, const Settings& settings, CurrentGame& game, Platform& platform,
+                     QWidget* parent = nullptr);
     ~ComparisonWindow() override;
 
     // What the openers call: set the mode, then show the window modally until it closes. A wheel
@@ -90,7 +93,9 @@ private:
     ComparisonResult listBoards(std::int64_t total,
                                 const std::function<ComparisonResult(const ComparisonSink&)>& compare);
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
+    CurrentGame& game_;
     Platform& platform_;
     ComparisonControls controls_;
 

@@ -48,9 +48,9 @@ std::string outcomeLine(const QString& date, const draws::DrawRecord& draw, cons
 
 }  // namespace
 
-BacktestPage::BacktestPage(AppState& state, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
+BacktestPage::BacktestPage(const Texts& texts, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
                            QWidget* owner)
-    : QObject(owner), state_(state), platform_(platform), history_(history), controls_(controls), owner_(owner) {
+    : QObject(owner), texts_(texts), platform_(platform), history_(history), controls_(controls), owner_(owner) {
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(kProgressIntervalMs);
     connectHandlers();
@@ -75,10 +75,10 @@ void BacktestPage::connectHandlers() {
     controls_.toDate->setEnabled(false);
 }
 
-QString BacktestPage::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString BacktestPage::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 QString BacktestPage::amount(std::int64_t cents) const {
-    return QString::fromStdString(draws::formatAmount(cents, state_.parameters.language == kEnglish ? '.' : ','));
+    return QString::fromStdString(draws::formatAmount(cents, texts_.language() == kEnglish ? '.' : ','));
 }
 
 void BacktestPage::applyTexts() {

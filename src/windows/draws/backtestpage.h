@@ -28,7 +28,7 @@ class QWidget;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
 class DrawHistory;
 class Platform;
 struct DrawsWindowControls;
@@ -43,7 +43,7 @@ class BacktestPage : public QObject {
     Q_OBJECT
 
 public:
-    BacktestPage(AppState& state, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
+    BacktestPage(const Texts& texts, Platform& platform, DrawHistory& history, DrawsWindowControls& controls,
                  QWidget* owner);
     ~BacktestPage() override;
 
@@ -76,7 +76,7 @@ private:
     QString amount(std::int64_t cents) const;
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    const Texts& texts_;
     Platform& platform_;
     DrawHistory& history_;
     DrawsWindowControls& controls_;

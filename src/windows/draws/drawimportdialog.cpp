@@ -133,8 +133,8 @@ void DrawImportControls::build(QDialog& dialog) {
     dialog.resize(760, 620);
 }
 
-DrawImportDialog::DrawImportDialog(AppState& state, Platform& platform, DrawHistory& history, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), history_(history) {
+DrawImportDialog::DrawImportDialog(const Texts& texts, Platform& platform, DrawHistory& history, QWidget* parent)
+    : QDialog(parent), texts_(texts), platform_(platform), history_(history) {
     setUpDialog(*this, "FormImportTirages");
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     controls_.build(*this);
@@ -155,7 +155,7 @@ void DrawImportDialog::connectHandlers() {
     connect(c.bonusColumns, &QLineEdit::editingFinished, this, &DrawImportDialog::showPreview);
 }
 
-QString DrawImportDialog::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString DrawImportDialog::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 void DrawImportDialog::applyTexts() {
     const DrawImportControls& c = controls_;

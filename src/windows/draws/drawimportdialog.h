@@ -28,7 +28,7 @@ class QTableWidget;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
 class DrawHistory;
 class Platform;
 
@@ -63,7 +63,7 @@ class DrawImportDialog : public QDialog {
 public:
     static constexpr int kPreviewDraws = 20;
 
-    DrawImportDialog(AppState& state, Platform& platform, DrawHistory& history, QWidget* parent = nullptr);
+    DrawImportDialog(const Texts& texts, Platform& platform, DrawHistory& history, QWidget* parent = nullptr);
 
     const DrawImportControls& controls() const { return controls_; }
     void setOnImported(std::function<void()> hook) { onImported_ = std::move(hook); }
@@ -90,7 +90,7 @@ private:
     bool tellProblem(draws::DrawFileProblem problem, const std::string& readerError, std::int64_t line);
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    const Texts& texts_;
     Platform& platform_;
     DrawHistory& history_;
     DrawImportControls controls_;

@@ -34,12 +34,12 @@ constexpr std::size_t kPairsShown = 15;
 
 }  // namespace
 
-DrawsWindow::DrawsWindow(AppState& state, Platform& platform, DrawHistory& history, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), history_(history) {
+DrawsWindow::DrawsWindow(const Texts& texts, Platform& platform, DrawHistory& history, QWidget* parent)
+    : QDialog(parent), texts_(texts), platform_(platform), history_(history) {
     setUpDialog(*this, "FormTirages");
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     controls_.build(*this);
-    backtest_ = std::make_unique<BacktestPage>(state, platform, history, controls_, this);
+    backtest_ = std::make_unique<BacktestPage>(texts, platform, history, controls_, this);
     connectHandlers();
     applyTexts();
 }
@@ -59,7 +59,7 @@ void DrawsWindow::connectHandlers() {
     connect(c.lastDraws, &QComboBox::currentIndexChanged, this, &DrawsWindow::showStatistics);
 }
 
-QString DrawsWindow::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString DrawsWindow::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 void DrawsWindow::applyTexts() {
     const DrawsWindowControls& c = controls_;
@@ -105,7 +105,7 @@ void DrawsWindow::openImport() {
 
 DrawImportDialog& DrawsWindow::importDialog() {
     if (!import_) {
-        import_ = std::make_unique<DrawImportDialog>(state_, platform_, history_, this);
+        import_ = std::make_unique<DrawImportDialog>(texts_, platform_, history_, this);
         import_->setOnImported([this] { refreshDraws(); });
     }
     return *import_;
@@ -189,7 +189,7 @@ void DrawsWindow::showStatistics() {
     const int numbers = static_cast<int>(statistics.numbers.size()) - 1;
     c.frequencies->setRowCount(std::max(0, numbers));
     // Written as the program's language writes numbers, whatever the system's locale.
-    const QLocale locale = languageLocale(state_.parameters.language);
+    const QLocale locale = languageLocale(texts_.language());
     for (int n = 1; n <= numbers; ++n) {
         const draws::NumberStatistics& number = statistics.numbers[n];
         c.frequencies->setItem(n - 1, 0, shownCell(QString::number(n)));

@@ -25,7 +25,7 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
 class DrawHistory;
 class DrawImportDialog;
 class Platform;
@@ -34,7 +34,7 @@ class DrawsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    DrawsWindow(AppState& state, Platform& platform, DrawHistory& history, QWidget* parent = nullptr);
+    DrawsWindow(const Texts& texts, Platform& platform, DrawHistory& history, QWidget* parent = nullptr);
     ~DrawsWindow() override;
 
     const DrawsWindowControls& controls() const { return controls_; }
@@ -66,7 +66,7 @@ private:
     void showDrawLines();
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    const Texts& texts_;
     Platform& platform_;
     DrawHistory& history_;
     DrawsWindowControls controls_;

@@ -226,10 +226,10 @@ void DrawsWindowControls::buildBacktestPage() {
     totals = readOnlyTable(backtestPage, "GrilleTotaux", 2);
     totals->setRowCount(kTierRows);
     totals->verticalHeader()->show();
-    // The column titles are long in some languages: they wrap onto a second line.
+    // The column titles are long in some languages: they wrap, onto a third line in Italian.
     QHeaderView* header = totals->horizontalHeader();
     header->setDefaultAlignment(static_cast<Qt::Alignment>(Qt::AlignCenter | Qt::TextWordWrap));
-    header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
+    header->setMinimumHeight(3 * header->fontMetrics().height() + 8);
     totalsColumn->addWidget(totals);
     money = named(new QLabel(backtestPage), "LabelGains");
     money->setWordWrap(true);

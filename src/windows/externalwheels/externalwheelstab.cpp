@@ -30,8 +30,9 @@
 
 namespace norvex5 {
 
-ExternalWheelsTab::ExternalWheelsTab(AppState& state, Platform& platform, QWidget* parent)
-    : QWidget(parent), state_(state), platform_(platform) {
+ExternalWheelsTab::ExternalWheelsTab(const Texts& texts, const Settings& settings, CurrentGame& game,
+                                     Platform& platform, QWidget* parent)
+    : QWidget(parent), texts_(texts), settings_(settings), game_(game), platform_(platform) {
     setObjectName(QStringLiteral("externalWheelsTab"));
     // The tab fills the page it is placed on.
     if (parent != nullptr && parent->layout() == nullptr) {
@@ -55,7 +56,7 @@ void ExternalWheelsTab::fillTicketModelList() {
     QComboBox* models = controls_.modelList;
     // Not sorted: the model is the entry's position plus 1.
     for (const std::string& entry : ticketModelListEntries()) models->addItem(QString::fromStdString(entry));
-    models->setCurrentIndex(rememberedModelEntry(state_.parameters.ticketModelIndex, models->count()));
+    models->setCurrentIndex(rememberedModelEntry(settings_.parameters.ticketModelIndex, models->count()));
     showEntryTextsOnly(*models);
     fitOpenList(*models);
 }
@@ -82,7 +83,7 @@ void ExternalWheelsTab::connectHandlers() {
     connect(controls_.modelList, &QComboBox::activated, this, [this] { ticketModelPicked_ = true; });
 }
 
-QString ExternalWheelsTab::text(int message) const { return QString::fromStdString(state_.message(message)); }
+QString ExternalWheelsTab::text(int message) const { return QString::fromStdString(texts_.message(message)); }
 
 void ExternalWheelsTab::fillReplacementLists() {
     QStringList entries;
@@ -116,8 +117,8 @@ void ExternalWheelsTab::refreshNavigation() {
 
 void ExternalWheelsTab::proposeTicketModel() {
     // Until a model has been chosen, the last page offers the ticket shown, as the print dialog does.
-    if (page() == kPageCount && !state_.ticketModelRemembered && !ticketModelPicked_)
-        controls_.modelList->setCurrentIndex(ticketModelForGameType(state_.parameters.gameType) - 1);
+    if (page() == kPageCount && !settings_.ticketModelRemembered && !ticketModelPicked_)
+        controls_.modelList->setCurrentIndex(ticketModelForGameType(settings_.parameters.gameType) - 1);
 }
 
 void ExternalWheelsTab::showNextPage() {
@@ -180,7 +181,7 @@ void ExternalWheelsTab::rebuildReplacementMap() {
     GridABoxTexts gridA;
     GridBBoxTexts gridB;
     readBoxTexts(gridA, gridB);
-    state_.replacementMap = buildReplacementMap(gridA, gridB, state_.replacementMap);
+    game_.replacementMap = buildReplacementMap(gridA, gridB, game_.replacementMap);
 }
 
 bool ExternalWheelsTab::replacementsAccepted(const ExternalWheel& wheel) {
@@ -189,9 +190,9 @@ bool ExternalWheelsTab::replacementsAccepted(const ExternalWheel& wheel) {
     readBoxTexts(gridA, gridB);
     const UsedWheelNumbers& used = usedNumbers_.numbersOf(wheel);
     const std::optional<ReplacementProblem> problem =
-        firstReplacementProblem(gridA, gridB, wheel.map, used.gridA, used.gridB, state_.parameters.highestNumber);
+        firstReplacementProblem(gridA, gridB, wheel.map, used.gridA, used.gridB, settings_.parameters.highestNumber);
     if (!problem) return true;
-    const auto words = [this](ProgramText t) { return QString::fromStdString(state_.programText(t)); };
+    const auto words = [this](ProgramText t) { return QString::fromStdString(texts_.programText(t)); };
     // A box is named by its label, which is its wheel number.
     const auto boxName = [&](int box) {
         return problem->gridB ? words(ProgramText::ReplacementGridBBox).arg(box) : QString::number(box);
@@ -227,7 +228,7 @@ ExternalWheel ExternalWheelsTab::wheelAsShown() const {
     wheel.fileName = controls_.fileName->text().isEmpty() ? std::string() : toPath(controls_.fileName->text()).string();
     wheel.separator = controls_.separator->currentText().toStdString();
     wheel.linesToSkip = linesToSkipFromText(controls_.linesToSkip->currentText().toStdString());
-    wheel.map = state_.replacementMap;
+    wheel.map = game_.replacementMap;
     wheel.numberedFromZero = fileWritesZero_ && controls_.fromZero->isChecked();
     return wheel;
 }
@@ -245,7 +246,7 @@ void ExternalWheelsTab::chooseFile() {
     dialog.title = text(kMessageSelectFile);
     // Text and CSV files first; wheel files made elsewhere often carry other endings (.res, .LS5).
     dialog.filter = text(kMessageTextFiles).trimmed() + QStringLiteral(" (*.txt *.csv);;") +
-                    QString::fromStdString(state_.programText(ProgramText::AllFiles)) + QStringLiteral(" (*)");
+                    QString::fromStdString(texts_.programText(ProgramText::AllFiles)) + QStringLiteral(" (*)");
     dialog.pathMustExist = true;
     dialog.fileMustExist = true;
     // The dialog opens where the last chosen file is.
@@ -283,7 +284,7 @@ void ExternalWheelsTab::showNumbering() {
     controls_.numberingLine->setVisible(fileWritesZero_);
     controls_.fromZero->setVisible(fileWritesZero_);
     controls_.numberingLine->setText(QString::fromStdString(
-        state_.programText(controls_.fromZero->isChecked() ? ProgramText::ReadFromZero : ProgramText::ReadAsWritten)));
+        texts_.programText(controls_.fromZero->isChecked() ? ProgramText::ReadFromZero : ProgramText::ReadAsWritten)));
 }
 
 void ExternalWheelsTab::proposeShape() {
@@ -304,7 +305,7 @@ WheelFileProblem ExternalWheelsTab::sayWheelFileProblem(const ExternalWheel& whe
     const WheelFileCheck check = checkWheelFile(wheel);
     const QString file = QString::fromStdString(wheel.fileName);
     const auto refuse = [&](ProgramText words) {
-        const QString sentence = QString::fromStdString(state_.programText(words));
+        const QString sentence = QString::fromStdString(texts_.programText(words));
         // Both at once, so that a "%2" in the file's name stays as it is.
         const QString said = words == ProgramText::WheelFileTooFewNumbers
                                  ? sentence.arg(file, controls_.separator->currentText())
@@ -336,8 +337,8 @@ void ExternalWheelsTab::setCommandsEnabled(bool enabled) {
 }
 
 void ExternalWheelsTab::runPass(const std::function<void(LongPass&)>& work) {
-    LongPass pass(window(), QString::fromStdString(state_.programText(ProgramText::Working)),
-                  QString::fromStdString(state_.programText(ProgramText::Cancel)));
+    LongPass pass(window(), QString::fromStdString(texts_.programText(ProgramText::Working)),
+                  QString::fromStdString(texts_.programText(ProgramText::Cancel)));
     pass.setBeforeEvents([this] { rawModel_->flushRows(); });
     pass_ = &pass;
     setCommandsEnabled(false);
@@ -356,7 +357,7 @@ void ExternalWheelsTab::printTickets() {
         return;
     const TicketMode mode = controls_.allAtOnce->isChecked() ? TicketMode::AllAtOnce : TicketMode::OneByOne;
     const int model = controls_.modelList->currentIndex() + 1;
-    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, printerOffsets(state_.parameters))) return;
+    if (!marksFitOrUserGoesOn(platform_, texts_, surface, model, printerOffsets(settings_.parameters))) return;
     PrintResult result;
     runPass([&](LongPass& pass) {
         pass.setTotal(knownBoardCount(wheel));
@@ -370,10 +371,10 @@ void ExternalWheelsTab::printTickets() {
             return pass.step(done);
         };
         hooks.reportError = [this](const std::string& procedure) { reportError(procedure); };
-        result = printExternalTickets(surface, wheel, mode, model, printerOffsets(state_.parameters), hooks);
+        result = printExternalTickets(surface, wheel, mode, model, printerOffsets(settings_.parameters), hooks);
     });
     rememberBoardCount(wheel, result);
-    tellWhatACancelLeft(platform_, state_, result);
+    tellWhatACancelLeft(platform_, texts_, result);
 }
 
 void ExternalWheelsTab::printList() {
@@ -395,7 +396,7 @@ void ExternalWheelsTab::printList() {
         if (!result.pass.ok) reportError("Pimprimelistebulletinfichier");
     });
     rememberBoardCount(wheel, result);
-    tellWhatACancelLeft(platform_, state_, result);
+    tellWhatACancelLeft(platform_, texts_, result);
 }
 
 std::int64_t ExternalWheelsTab::knownBoardCount(const ExternalWheel& wheel) const {
@@ -460,8 +461,8 @@ void ExternalWheelsTab::takeWheelFile(const QString& file, const std::vector<std
 }
 
 void ExternalWheelsTab::applyTexts() {
-    applyWindowTexts(*this, externalTabTexts(), state_.messageLookup());
-    const auto words = [this](ProgramText t) { return QString::fromStdString(state_.programText(t)); };
+    applyWindowTexts(*this, externalTabTexts(), texts_.messageLookup());
+    const auto words = [this](ProgramText t) { return QString::fromStdString(texts_.programText(t)); };
     controls_.checkWheel->setText(words(ProgramText::CheckWheel));
     controls_.fromZero->setText(words(ProgramText::NumbersStartAtZero));
     controls_.separator->setBlankName(words(ProgramText::BlankSeparator));
@@ -475,7 +476,7 @@ void ExternalWheelsTab::showReplacedExtent() {
         return;
     }
     controls_.replacedInfo->setText(
-        QString::fromStdString(state_.programText(ProgramText::EveryLineShown)).arg(replacedModel_->rowCount()));
+        QString::fromStdString(texts_.programText(ProgramText::EveryLineShown)).arg(replacedModel_->rowCount()));
 }
 
 void ExternalWheelsTab::displayAll() {

@@ -31,7 +31,9 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
+struct CurrentGame;
 class LongPass;
 class Platform;
 class PreviewGridModel;
@@ -43,7 +45,8 @@ class ExternalWheelsTab : public QWidget {
 public:
     static constexpr int kPageCount = 5;
 
-    ExternalWheelsTab(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ExternalWheelsTab(const Texts& texts, const Settings& settings, CurrentGame& game, Platform& platform,
+                      QWidget* parent = nullptr);
     ~ExternalWheelsTab() override;
 
     // Opens the comparison window in its external mode with the wheel as it stands.
@@ -127,7 +130,9 @@ private:
     void reportError(const std::string& procedure);
     QString text(int message) const;
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
+    CurrentGame& game_;
     Platform& platform_;
     std::function<void(const ExternalWheel&)> openComparison_;
     std::function<void(const ExternalWheel&)> openWheelCheck_;

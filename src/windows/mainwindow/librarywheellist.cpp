@@ -19,9 +19,12 @@ QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 }  // namespace
 
-LibraryWheelList::LibraryWheelList(AppState& state, std::filesystem::path shippedFolder,
-                                   std::filesystem::path userFolder, std::filesystem::path filterSettingsFile)
-    : state_(state),
+LibraryWheelList::LibraryWheelList(const Texts& texts, const Settings& settings, CurrentGame& game,
+                                   std::filesystem::path shippedFolder, std::filesystem::path userFolder,
+                                   std::filesystem::path filterSettingsFile)
+    : texts_(texts),
+      settings_(settings),
+      game_(game),
       shippedFolder_(std::move(shippedFolder)),
       userFolder_(std::move(userFolder)),
       filterSettingsFile_(std::move(filterSettingsFile)) {}
@@ -29,14 +32,15 @@ LibraryWheelList::LibraryWheelList(AppState& state, std::filesystem::path shippe
 std::vector<int> LibraryWheelList::tickedNumbers() const {
     std::vector<int> numbers;
     for (int n = 1; n <= kGridACount; ++n)
-        if (state_.selection[n] != kFree) numbers.push_back(n);
+        if (game_.selection[n] != kFree) numbers.push_back(n);
     return numbers;
 }
 
 std::optional<library::FilterClaim> LibraryWheelList::playersFilter() const {
-    if (filterSettingsFile_.empty() || counters(state_.selection).fixed > 0) return std::nullopt;
-    const int highest = state_.parameters.highestNumber;
-    const auto filter = workshop::FilterSettings::load(filterSettingsFile_).filterFor(state_.parameters.gameType, highest);
+    if (filterSettingsFile_.empty() || counters(game_.selection).fixed > 0) return std::nullopt;
+    const int highest = settings_.parameters.highestNumber;
+    const auto filter =
+        workshop::FilterSettings::load(filterSettingsFile_).filterFor(settings_.parameters.gameType, highest);
     if (!filter) return std::nullopt;
     return library::FilterClaim{*filter, highest, tickedNumbers()};
 }
@@ -65,23 +69,23 @@ QStringList LibraryWheelList::read() {
     filledTicked_ = filledKeys_ = -1;
     QStringList problems;
     if (user.unreadable)
-        problems << fromUtf8(state_.programText(ProgramText::LibraryFolderUnreadable))
+        problems << fromUtf8(texts_.programText(ProgramText::LibraryFolderUnreadable))
                         .arg(QString::fromStdString(userFolder_.string()));
     for (const library::LibraryRefusal& refused : user.refused) {
         const QString file = QString::fromStdString(refused.file.filename().string());
         if (refused.problem == library::LibraryProblem::ClaimNotKept)
-            problems << fromUtf8(state_.programText(ProgramText::LibraryClaimNotKept))
+            problems << fromUtf8(texts_.programText(ProgramText::LibraryClaimNotKept))
                             .arg(file)
                             .arg(refused.claim->guarantee.t)
                             .arg(refused.claim->guarantee.m);
         else
-            problems << fromUtf8(state_.programText(ProgramText::LibraryFileNotAWheel)).arg(file);
+            problems << fromUtf8(texts_.programText(ProgramText::LibraryFileNotAWheel)).arg(file);
     }
     return problems;
 }
 
 bool LibraryWheelList::stale() const {
-    const Counters c = counters(state_.selection);
+    const Counters c = counters(game_.selection);
     if (c.ticked != filledTicked_ || c.fixed != filledKeys_) return true;
     // Wheels made under a filter fit only their own numbers under their filter.
     const bool anyFiltered =
@@ -92,8 +96,9 @@ bool LibraryWheelList::stale() const {
 QString LibraryWheelList::entryOf(const library::FittingWheel& wheel, int number) const {
     const WheelRecord record{static_cast<std::int32_t>(wheel.boards), wheel.guarantee.t, wheel.guarantee.m,
                              wheel.numbers, kNumbersPerBoard, wheel.keys, {}};
-    std::string title = wheelTitle(record, state_.messageLookup());
-    if (wheel.source && wheel.source->filter) title += ' ' + std::string(state_.programText(ProgramText::FilteredWheelMark));
+    std::string title = wheelTitle(record, texts_.messageLookup());
+    if (wheel.source && wheel.source->filter)
+        title += ' ' + std::string(texts_.programText(ProgramText::FilteredWheelMark));
     return QString::fromStdString(makeListEntry(title, kHiddenNumberGap, number));
 }
 
@@ -106,7 +111,7 @@ void LibraryWheelList::readShippedOnFirstNeed(int ticked) {
 }
 
 void LibraryWheelList::fill(QComboBox& list, int builtIn) {
-    const Counters c = counters(state_.selection);
+    const Counters c = counters(game_.selection);
     readShippedOnFirstNeed(c.ticked);
     filledTicked_ = c.ticked;
     filledKeys_ = c.fixed;
@@ -155,7 +160,7 @@ bool LibraryWheelList::choose(int number) {
         boards.push_back(positions);
     }
     chosen_ = chosen;
-    state_.expansion.libraryWheel = std::make_shared<const LibraryWheelRecord>(
+    game_.expansion.libraryWheel = std::make_shared<const LibraryWheelRecord>(
         number, std::move(boards), chosen.guarantee.t, chosen.guarantee.m, chosen.numbers, chosen.keys);
     return true;
 }

@@ -16,14 +16,17 @@ class QComboBox;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
+struct CurrentGame;
 
 class LibraryWheelList {
 public:
     // The wheel list's hidden number of the first library entry; the others follow it.
     static constexpr int kFirstNumber = 101;
 
-    LibraryWheelList(AppState& state, std::filesystem::path shippedFolder, std::filesystem::path userFolder,
+    LibraryWheelList(const Texts& texts, const Settings& settings, CurrentGame& game,
+                     std::filesystem::path shippedFolder, std::filesystem::path userFolder,
                      std::filesystem::path filterSettingsFile = {});
 
     // Reads the user's folder again, and the shipped one when a list first needs it. What the
@@ -55,7 +58,9 @@ private:
     QString entryOf(const library::FittingWheel& wheel, int number) const;
     void readShippedOnFirstNeed(int ticked);
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
+    CurrentGame& game_;
     std::vector<int> tickedNumbers() const;
 
     std::filesystem::path shippedFolder_, userFolder_, filterSettingsFile_;

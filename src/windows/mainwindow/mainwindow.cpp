@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <exception>
 
 #include "core/appstate.h"
 #include "core/expansion.h"
@@ -29,6 +30,7 @@
 #include "windows/common/pictures.h"
 #include "windows/common/platform.h"
 #include "windows/common/qttranslations.h"
+#include "windows/common/windowfont.h"
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/mainwindow/mainwindowtexts.h"
 #include "windows/mainwindow/savedgamedialogs.h"
@@ -44,7 +46,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
       platform_(platform),
       pictures_(pictures),
       directories_(std::move(directories)),
-      library_(state, library::shippedLibraryFolder(directories_.program), directories_.userLibrary,
+      library_(state.texts(), state.settings(), state.game(), library::shippedLibraryFolder(directories_.program),
+               directories_.userLibrary,
                directories_.userConfig.empty() ? std::filesystem::path()
                                                : directories_.userConfig / workshop::kFilterSettingsFileName) {
     setObjectName(QStringLiteral("Form1"));
@@ -55,12 +58,10 @@ MainWindow::MainWindow(AppState& state, Platform& platform, TicketPictures& pict
     setWindowIcon(QIcon(loadProgramIcon()));
     // The boxes sit on pixel positions of the pictures: the window keeps its pixel layout and a
     // font of a fixed pixel size whatever the desktop's font settings.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    setFont(font);
+    useProgramFont(*this);
 
     controls_.build(*this, pictures_);
-    onDemand_ = std::make_unique<WheelOnDemand>(state_, platform_, controls_, library_);
+    onDemand_ = std::make_unique<WheelOnDemand>(state_.texts(), state_.game(), platform_, controls_, library_);
     showEntryTextsOnly(*controls_.wheelList);
     connectHandlers();
     refreshCounters();
@@ -290,7 +291,8 @@ void MainWindow::showExternalTab() {
 
 ExternalWheelsTab& MainWindow::externalTab() {
     if (externalTab_ != nullptr) return *externalTab_;
-    externalTab_ = new ExternalWheelsTab(state_, platform_, controls_.externalPage);
+    externalTab_ =
+        new ExternalWheelsTab(state_.texts(), state_.settings(), state_.game(), platform_, controls_.externalPage);
     // What the start-up work and the texts did to the main window's other controls.
     if (!firstActivationPending_) {
         applyExternalTabTexts();
@@ -340,6 +342,11 @@ void MainWindow::applyTexts() {
     controls_.generateWheel->setText(QString::fromStdString(state_.programText(ProgramText::WheelGeneratorTitle)));
     controls_.draws->setText(QString::fromStdString(state_.programText(ProgramText::DrawsTitle)));
     onDemand_->applyTexts();
+    const MainWindowControls& c = controls_;
+    for (QPushButton* button : {c.viewBoardsButton, c.listBoardsButton, c.printTicketsButton, c.compareButton,
+                                c.randomButton, c.clearButton, c.lastDrawButton, c.quitButton, c.makeWheelButton,
+                                c.stopMakingWheel})
+        fitCaption(*button);
     // Alt and a letter opens a menu, whatever the language's words for them.
     QString taken;
     for (QMenu* menu : {controls_.fileMenu, controls_.useMenu, controls_.optionsMenu, controls_.helpMenu})
@@ -412,7 +419,7 @@ void MainWindow::activate() {
 
         if (!parametersFound_) {
             parametersFound_ = true;
-            const bool languageFileLoaded = state_.languageManager && state_.languageManager->loaded();
+            const bool languageFileLoaded = state_.languageFile && state_.languageFile->loaded();
             if (!languageFileLoaded && hooks_.firstRunLanguage) hooks_.firstRunLanguage();
             applyQtTranslations(state_.parameters.language);
             applyTexts();
@@ -420,7 +427,7 @@ void MainWindow::activate() {
         }
         if (externalTab_ != nullptr) externalTab_->fillReplacementLists();
         if (hooks_.fillReplacementLists) hooks_.fillReplacementLists();
-    } catch (...) {
+    } catch (const std::exception&) {
         platform_.message(QStringLiteral("erreur form1.activate"), QStringLiteral("Norvex5"), Platform::Buttons::Ok,
                           Platform::Icon::Warning);
     }
@@ -442,9 +449,12 @@ void MainWindow::shutdown() {
         platform_.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
                           Platform::Buttons::Ok, Platform::Icon::Warning, true);
     }
+    // The program ends whatever the companion does: a failure to start it is not the player's to
+    // answer at closing time.
     try {
         if (hooks_.companionLaunch) hooks_.companionLaunch();
-    } catch (...) {}
+    } catch (const std::exception&) {
+    }
 }
 
 }  // namespace norvex5

@@ -35,8 +35,8 @@ constexpr int kClientHeight = 464;
 constexpr int kColumnLeft = 386;
 constexpr int kColumnWidth = 259;
 
-QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
-    return named(menu->addAction(caption), name);
+QAction* namedAction(QMenu* menu, const char* name) {
+    return named(menu->addAction(QString()), name);
 }
 
 // A box picture beside the text or the counter it stands for.
@@ -65,7 +65,6 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     GradientBackground::placeBehind(client);
 
     aboutButton = toolButton(client, "SpeedButton2", "info", {kClientWidth - 62, 2, 28, 26});
-    aboutButton->setToolTip(QStringLiteral("A propos du logiciel"));
     aboutButton->setAutoRaise(true);
     helpButton = toolButton(client, "boutaide", "help", {kClientWidth - 32, 2, 28, 26});
     helpButton->setAutoRaise(true);
@@ -95,8 +94,8 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     buildWheelMaking(internalPage);
     buildGameTypes(internalPage);
     buildWheelChoice(internalPage, pictures);
-    pages->addTab(internalPage, QStringLiteral("Systèmes precalculés internes"));
-    pages->addTab(externalPage, QStringLiteral("Systèmes précalculés dans fichier externe"));
+    pages->addTab(internalPage, QString());
+    pages->addTab(externalPage, QString());
     setTabOrder();
 }
 
@@ -116,26 +115,26 @@ void MainWindowControls::setTabOrder() {
 void MainWindowControls::buildMenu(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    fileMenu = named(bar->addMenu(QStringLiteral("Fichiers")), "Fichier1");
-    loadGame = namedAction(fileMenu, "Chargerbulletin1", QStringLiteral("Charger un jeu"));
-    saveGame = namedAction(fileMenu, "EnregistrerBulletin1", QStringLiteral("Enregistrer un jeu"));
+    fileMenu = named(bar->addMenu(QString()), "Fichier1");
+    loadGame = namedAction(fileMenu, "Chargerbulletin1");
+    saveGame = namedAction(fileMenu, "EnregistrerBulletin1");
     fileMenu->addSeparator();
-    quit = namedAction(fileMenu, "mQuitter1", QStringLiteral("Quitter"));
-    useMenu = named(bar->addMenu(QStringLiteral("Utilisation")), "Utilisation1");
-    viewBoards = namedAction(useMenu, "mVoirlesbulletins1", QStringLiteral("Voir les grilles"));
-    listBoards = namedAction(useMenu, "mVoirlalistedesbulletins1", QStringLiteral("Liste des grilles"));
-    compareWithDraw = namedAction(useMenu, "mCompareraveclesrsultats1", QStringLiteral("Comparer avec le tirage"));
-    printTickets = namedAction(useMenu, "Imprimerlesbulletins1", QStringLiteral("Imprimer les Tickets"));
+    quit = namedAction(fileMenu, "mQuitter1");
+    useMenu = named(bar->addMenu(QString()), "Utilisation1");
+    viewBoards = namedAction(useMenu, "mVoirlesbulletins1");
+    listBoards = namedAction(useMenu, "mVoirlalistedesbulletins1");
+    compareWithDraw = namedAction(useMenu, "mCompareraveclesrsultats1");
+    printTickets = namedAction(useMenu, "Imprimerlesbulletins1");
     useMenu->addSeparator();
-    checkWheel = namedAction(useMenu, "mVerifierSysteme", QStringLiteral("Vérifier le système"));
-    generateWheel = namedAction(useMenu, "mGenererSysteme", QStringLiteral("Générer un système"));
+    checkWheel = namedAction(useMenu, "mVerifierSysteme");
+    generateWheel = namedAction(useMenu, "mGenererSysteme");
     useMenu->addSeparator();
-    draws = namedAction(useMenu, "mTirages", QStringLiteral("Tirages"));
-    optionsMenu = named(bar->addMenu(QStringLiteral("Options")), "Options1");
-    parameters = namedAction(optionsMenu, "Paramtres1", QStringLiteral("Parametres"));
-    helpMenu = named(bar->addMenu(QStringLiteral("Aide")), "Aide1");
-    help = namedAction(helpMenu, "Aideenligne1", QStringLiteral("Aide"));
-    about = namedAction(helpMenu, "Infos1", QStringLiteral("A propos du logiciel"));
+    draws = namedAction(useMenu, "mTirages");
+    optionsMenu = named(bar->addMenu(QString()), "Options1");
+    parameters = namedAction(optionsMenu, "Paramtres1");
+    helpMenu = named(bar->addMenu(QString()), "Aide1");
+    help = namedAction(helpMenu, "Aideenligne1");
+    about = namedAction(helpMenu, "Infos1");
     // The desktop's usual keys for the usual commands.
     loadGame->setShortcut(QKeySequence::Open);
     saveGame->setShortcut(QKeySequence::Save);
@@ -149,15 +148,15 @@ void MainWindowControls::buildTicket(QWidget* page, TicketPictures& pictures) {
     ticket->setGeometry(4, 4, 374, 288);
     // How to tick, with the two marks the boxes will show.
     boxSample(ticket, pictures.box(BoxPicture::Ticked), 10, 8);
-    auto* leftClick = named(new QLabel(QStringLiteral("Click gauche pour sélectionner"), ticket), "labclickdroit");
+    auto* leftClick = named(new QLabel(ticket), "labclickdroit");
     leftClick->setGeometry(32, 6, 330, 20);
     boxSample(ticket, pictures.box(BoxPicture::Fixed), 10, 30);
-    auto* rightClick = named(new QLabel(QStringLiteral("Click droit pour les fixes"), ticket), "labclickgauche");
+    auto* rightClick = named(new QLabel(ticket), "labclickgauche");
     rightClick->setGeometry(32, 28, 330, 20);
 }
 
 void MainWindowControls::buildGameTypes(QWidget* page) {
-    auto* group = named(new QGroupBox(QStringLiteral("Type de grille à l'écran"), page), "Gtype");
+    auto* group = named(new QGroupBox(page), "Gtype");
     // The designed places of the shown buttons, in the table's order; a lottery added after them
     // takes the next place of a row of three, the group growing to hold it.
     const QPoint designed[] = {{12, 20}, {132, 20}, {252, 20}, {12, 46}, {196, 46}};
@@ -185,7 +184,7 @@ void MainWindowControls::buildGameTypes(QWidget* page) {
 }
 
 void MainWindowControls::buildWheelChoice(QWidget* page, TicketPictures& pictures) {
-    auto* title = named(new QLabel(QStringLiteral("Systèmes réducteurs "), page), "ltitrechoix");
+    auto* title = named(new QLabel(page), "ltitrechoix");
     title->setGeometry(kColumnLeft, 4, kColumnWidth, 18);
     QFont bold = title->font();
     bold.setBold(true);
@@ -194,9 +193,8 @@ void MainWindowControls::buildWheelChoice(QWidget* page, TicketPictures& picture
     wheelList = named(new QComboBox(page), "ComboBox1");
     wheelList->setGeometry(kColumnLeft, 24, kColumnWidth - 32, 26);
     describeWheel = toolButton(page, "spinfosysteme", "info", {kColumnLeft + kColumnWidth - 28, 24, 28, 26});
-    describeWheel->setToolTip(QStringLiteral("Informations"));
 
-    auto* counters = named(new QGroupBox(QStringLiteral("Cases cochées"), page), "gcasecoche");
+    auto* counters = named(new QGroupBox(page), "gcasecoche");
     counters->setGeometry(kColumnLeft, 58, kColumnWidth, 52);
     QFont big = counters->font();
     big.setBold(true);
@@ -218,7 +216,6 @@ void MainWindowControls::buildWheelChoice(QWidget* page, TicketPictures& picture
 void MainWindowControls::buildButtons(QWidget* page) {
     struct Button {
         const char* name;
-        const char* caption;
         const char* icon;
         QRect geometry;
         QPushButton** member;
@@ -226,17 +223,17 @@ void MainWindowControls::buildButtons(QWidget* page) {
     const int half = (kColumnWidth - 6) / 2;
     const int right = kColumnLeft + kColumnWidth - half;
     const Button buttons[] = {
-        {"bvoirbulletin", "Voir les grilles", "view", {kColumnLeft, 120, kColumnWidth, 32}, &viewBoardsButton},
-        {"bimplistbull", "Liste des grilles", "list", {kColumnLeft, 156, kColumnWidth, 32}, &listBoardsButton},
-        {"bimpbull", "Imprimer les tickets", "print", {kColumnLeft, 192, kColumnWidth, 32}, &printTicketsButton},
-        {"bcomparer", "Comparer avec le tirage", "compare", {kColumnLeft, 228, kColumnWidth, 32}, &compareButton},
-        {"bnaleat", "Numéros aléatoires", "random", {kColumnLeft, 272, half, 30}, &randomButton},
-        {"beffacer", "Effacer la grille", "clear", {right, 272, half, 30}, &clearButton},
-        {"bderniertirage", "Dernier tirage euromillion", "web", {kColumnLeft, 308, kColumnWidth, 28}, &lastDrawButton},
-        {"bquitter", "Quitter", "quit", {right, 370, half, 30}, &quitButton},
+        {"bvoirbulletin", "view", {kColumnLeft, 120, kColumnWidth, 32}, &viewBoardsButton},
+        {"bimplistbull", "list", {kColumnLeft, 156, kColumnWidth, 32}, &listBoardsButton},
+        {"bimpbull", "print", {kColumnLeft, 192, kColumnWidth, 32}, &printTicketsButton},
+        {"bcomparer", "compare", {kColumnLeft, 228, kColumnWidth, 32}, &compareButton},
+        {"bnaleat", "random", {kColumnLeft, 272, half, 30}, &randomButton},
+        {"beffacer", "clear", {right, 272, half, 30}, &clearButton},
+        {"bderniertirage", "web", {kColumnLeft, 308, kColumnWidth, 28}, &lastDrawButton},
+        {"bquitter", "quit", {right, 370, half, 30}, &quitButton},
     };
     for (const Button& b : buttons) {
-        auto* button = named(new QPushButton(QString::fromUtf8(b.caption), page), b.name);
+        auto* button = named(new QPushButton(page), b.name);
         button->setIcon(QIcon(loadButtonIcon(b.icon)));
         button->setGeometry(b.geometry);
         *b.member = button;

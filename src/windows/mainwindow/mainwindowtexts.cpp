@@ -11,6 +11,8 @@ constexpr auto kHint = WindowText::Field::Hint;
 
 constexpr WindowText kMainWindowTexts[] = {
     {"boutaide", kHint, kMessageHelp},
+    {"spinfosysteme", kHint, kMessageHelp},
+    {"SpeedButton2", kHint, kMessageAbout},
     {"ltitrechoix", kCaption, kMessageWheelingSystems},
     {"bvoirbulletin", kCaption, kMessageViewBoards},
     {"mVoirlesbulletins1", kCaption, kMessageViewBoards},

@@ -22,16 +22,16 @@ namespace norvex5 {
 
 using workshop::Guarantee;
 
-WheelOnDemand::WheelOnDemand(AppState& state, Platform& platform, const MainWindowControls& controls,
-                             LibraryWheelList& library, QObject* parent)
-    : QObject(parent), state_(state), platform_(platform), controls_(controls), library_(library) {
+WheelOnDemand::WheelOnDemand(const Texts& texts, const CurrentGame& game, Platform& platform,
+                             const MainWindowControls& controls, LibraryWheelList& library, QObject* parent)
+    : QObject(parent), texts_(texts), game_(game), platform_(platform), controls_(controls), library_(library) {
     connect(controls_.stopMakingWheel, &QPushButton::clicked, this, &WheelOnDemand::stop);
     showRunning(false);
 }
 
 WheelOnDemand::~WheelOnDemand() { shutdown(); }
 
-QString WheelOnDemand::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString WheelOnDemand::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 void WheelOnDemand::applyTexts() {
     controls_.makeWheelButton->setText(text(ProgramText::MakeWheel));
@@ -40,7 +40,7 @@ void WheelOnDemand::applyTexts() {
 }
 
 std::optional<WheelOnDemand::Order> WheelOnDemand::orderFor(Guarantee guarantee, bool underFilter) const {
-    const Counters c = counters(state_.selection);
+    const Counters c = counters(game_.selection);
     const int keys = c.fixed;
     if (keys > workshop::kMostKeyNumbers || (keys > 0 && underFilter)) return std::nullopt;
     if (keys > 0 && workshop::keyNumbersProblem(c.ticked, guarantee, keys)) return std::nullopt;

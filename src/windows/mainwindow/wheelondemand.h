@@ -24,7 +24,8 @@ class QComboBox;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct CurrentGame;
 struct MainWindowControls;
 class LibraryWheelList;
 class Platform;
@@ -33,8 +34,8 @@ class WheelOnDemand : public QObject {
     Q_OBJECT
 
 public:
-    WheelOnDemand(AppState& state, Platform& platform, const MainWindowControls& controls, LibraryWheelList& library,
-                  QObject* parent = nullptr);
+    WheelOnDemand(const Texts& texts, const CurrentGame& game, Platform& platform, const MainWindowControls& controls,
+                  LibraryWheelList& library, QObject* parent = nullptr);
     ~WheelOnDemand() override;
 
     // A fixed seed and a shorter time make runs that tests can wait for.
@@ -66,7 +67,8 @@ private:
     void showRunning(bool running);
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    const Texts& texts_;
+    const CurrentGame& game_;
     Platform& platform_;
     const MainWindowControls& controls_;
     LibraryWheelList& library_;

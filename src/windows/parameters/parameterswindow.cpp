@@ -21,8 +21,8 @@
 
 namespace norvex5 {
 
-ParametersWindow::ParametersWindow(AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+ParametersWindow::ParametersWindow(const Texts& texts, Settings& settings, Platform& platform, QWidget* parent)
+    : QDialog(parent), texts_(texts), settings_(settings), platform_(platform) {
     setUpDialog(*this, "Form9");
     setModal(true);
     controls_.build(*this);
@@ -36,23 +36,23 @@ void ParametersWindow::connectHandlers() {
 }
 
 void ParametersWindow::applyTexts() {
-    const MessageLookup lookup = state_.messageLookup();
+    const MessageLookup lookup = texts_.messageLookup();
     setWindowTitle(QString::fromStdString(lookup(kMessageParameters)));
     applyWindowTexts(*this, parametersTexts(), lookup);
-    controls_.testPrint->setText(QString::fromStdString(state_.programText(ProgramText::TestPrint)));
+    controls_.testPrint->setText(QString::fromStdString(texts_.programText(ProgramText::TestPrint)));
 }
 
-QString ParametersWindow::text(int message) const { return QString::fromStdString(state_.message(message)); }
+QString ParametersWindow::text(int message) const { return QString::fromStdString(texts_.message(message)); }
 
 void ParametersWindow::prepare() {
     // The language file supplies every text whatever the language: choosing one would do nothing.
-    const bool languageFileLoaded = state_.languageManager && state_.languageManager->loaded();
+    const bool languageFileLoaded = texts_.languageFile && texts_.languageFile->loaded();
     controls_.languages->setVisible(!languageFileLoaded);
-    controls_.horizontalOffset->setText(QString::number(state_.parameters.horizontalOffset));
-    controls_.verticalOffset->setText(QString::number(state_.parameters.verticalOffset));
-    controls_.languages->checkLanguage(state_.parameters.language);
+    controls_.horizontalOffset->setText(QString::number(settings_.parameters.horizontalOffset));
+    controls_.verticalOffset->setText(QString::number(settings_.parameters.verticalOffset));
+    controls_.languages->checkLanguage(settings_.parameters.language);
     // The model the tickets were last printed on, the way the print dialog lists the models.
-    fillTicketModelList(*controls_.testModels, state_);
+    fillTicketModelList(*controls_.testModels, settings_);
     applyTexts();
     adjustSize();
 }
@@ -75,7 +75,7 @@ std::optional<PrinterOffsets> ParametersWindow::offsetsOnThePaper() {
     for (const auto& f : fields) {
         if (offsetWithinPaper(f.mm)) continue;
         const QString caption = text(f.caption).trimmed();
-        platform_.message(QString::fromStdString(state_.programText(ProgramText::OffsetOffThePaper))
+        platform_.message(QString::fromStdString(texts_.programText(ProgramText::OffsetOffThePaper))
                               .arg(caption.endsWith(QLatin1Char(':')) ? caption.chopped(1).trimmed() : caption)
                               .arg(f.mm)
                               .arg(kFarthestOffsetMm),
@@ -90,9 +90,9 @@ std::optional<PrinterOffsets> ParametersWindow::offsetsOnThePaper() {
 void ParametersWindow::acceptParameters() {
     const std::optional<PrinterOffsets> offsets = offsetsOnThePaper();
     if (!offsets) return;
-    state_.parameters.horizontalOffset = offsets->horizontalMm;
-    state_.parameters.verticalOffset = offsets->verticalMm;
-    state_.parameters.language = controls_.languages->checkedLanguage();
+    settings_.parameters.horizontalOffset = offsets->horizontalMm;
+    settings_.parameters.verticalOffset = offsets->verticalMm;
+    settings_.parameters.language = controls_.languages->checkedLanguage();
     accept();
 }
 
@@ -114,14 +114,15 @@ void ParametersWindow::printTestPage() {
     if (!platform_.choosePrintTarget(surface.printer(),
                                      QStringLiteral("Norvex5 - %1 - %2").arg(controls_.testPrint->text(), name)))
         return;
-    if (!marksFitOrUserGoesOn(platform_, state_, surface, model, offsets)) return;
+    if (!marksFitOrUserGoesOn(platform_, texts_, surface, model, offsets)) return;
     if (!printCalibrationPage(surface, model, offsets, caption.toStdString())) tellTestPageFailed(surface.printer());
 }
 
 void ParametersWindow::tellTestPageFailed(const QPrinter& printer) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const QString failure =
-        QString::fromStdString(state_.programText(toFile ? ProgramText::TestPageNotWritten : ProgramText::TestPageNotPrinted))
+        QString::fromStdString(
+            texts_.programText(toFile ? ProgramText::TestPageNotWritten : ProgramText::TestPageNotPrinted))
             .arg(QDir::toNativeSeparators(toFile ? printer.outputFileName() : printer.printerName()));
     platform_.message(failure, controls_.testPrint->text(), Platform::Buttons::Ok, Platform::Icon::Warning);
 }

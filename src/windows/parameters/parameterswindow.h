@@ -21,14 +21,15 @@ class QPrinter;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
 class Platform;
 
 class ParametersWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ParametersWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ParametersWindow(const Texts& texts, Settings& settings, Platform& platform, QWidget* parent = nullptr);
 
     // Shows the window modally over the current values and returns when it closes.
     void openModal();
@@ -59,7 +60,8 @@ private:
     void applyTexts();
     QString text(int message) const;
 
-    AppState& state_;
+    const Texts& texts_;
+    Settings& settings_;
     Platform& platform_;
     ParametersControls controls_;
 };

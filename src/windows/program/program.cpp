@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include "draws/drawtext.h"
 #include "localisation/messagenumbers.h"
 #include "windows/about/aboutbox.h"
 #include "windows/boardlist/boardlistwindow.h"
@@ -12,6 +13,7 @@
 #include "windows/common/filepaths.h"
 #include "windows/common/platform.h"
 #include "windows/common/programversion.h"
+#include "windows/common/stateparts.h"
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/draws/drawswindow.h"
 #include "windows/externalwheels/externalwheelstab.h"
@@ -23,7 +25,6 @@
 #include "windows/wheelcheck/wheelsources.h"
 #include "windows/wheeldescription/wheeldescriptionwindow.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
-#include "draws/drawtext.h"
 #include "workshop/filtersettings.h"
 #include "workshop/wheel.h"
 
@@ -59,26 +60,24 @@ WindowOnFirstUse<Window> Program::onFirstUse(Build build) {
 
 template <typename Window>
 WindowOnFirstUse<Window> Program::onFirstUse() {
-    return onFirstUse<Window>(
-        [this](MainWindow& owner) { return std::make_unique<Window>(state_, platform_, &owner); });
+    return onFirstUse<Window>([this](MainWindow& owner) { return makeWindow<Window>(state_, platform_, &owner); });
 }
 
 Program::Program(Platform& platform, ProgramDirectories directories)
     : platform_(platform),
       directories_(directories),
-      drawHistory_(state_, platform),
+      drawHistory_(state_.texts(), state_.settings(), platform),
       mainWindow_(std::make_unique<MainWindow>(state_, platform, ticketPictures_, std::move(directories))),
-      boardViewer_(onFirstUse<BoardViewer>([this](MainWindow& owner) {
-          return std::make_unique<BoardViewer>(state_, platform_, ticketPictures_, &owner);
-      })),
+      boardViewer_(onFirstUse<BoardViewer>(
+          [this](MainWindow& owner) { return makeWindow<BoardViewer>(state_, platform_, ticketPictures_, &owner); })),
       boardList_(onFirstUse<BoardListWindow>([this](MainWindow& owner) {
-          auto list = std::make_unique<BoardListWindow>(state_, platform_, &owner);
+          auto list = makeWindow<BoardListWindow>(state_, platform_, &owner);
           list->setTicketPrinting([this] { ticketPrint_->openFor(state_.selectedWheel); });
           return list;
       })),
       ticketPrint_(onFirstUse<TicketPrintDialog>()),
       comparison_(onFirstUse<ComparisonWindow>([this](MainWindow& owner) {
-          auto comparison = std::make_unique<ComparisonWindow>(state_, platform_, &owner);
+          auto comparison = makeWindow<ComparisonWindow>(state_, platform_, &owner);
           comparison->setDrawHistory(drawHistory_);
           return comparison;
       })),
@@ -88,12 +87,12 @@ Program::Program(Platform& platform, ProgramDirectories directories)
       wheelDescription_(onFirstUse<WheelDescriptionWindow>()),
       about_(onFirstUse<AboutBox>([](MainWindow& owner) { return std::make_unique<AboutBox>(&owner); })),
       wheelCheck_(onFirstUse<WheelCheckWindow>([this](MainWindow& owner) {
-          auto check = std::make_unique<WheelCheckWindow>(state_, platform_, &owner);
+          auto check = makeWindow<WheelCheckWindow>(state_, platform_, &owner);
           check->setFilterSettingsFile(directories_.userConfig / workshop::kFilterSettingsFileName);
           return check;
       })),
       wheelGenerator_(onFirstUse<WheelGeneratorWindow>([this](MainWindow& owner) {
-          auto generator = std::make_unique<WheelGeneratorWindow>(state_, platform_, &owner);
+          auto generator = makeWindow<WheelGeneratorWindow>(state_, platform_, &owner);
           generator->setFilterSettingsFile(directories_.userConfig / workshop::kFilterSettingsFileName);
           generator->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
               wheelCheck_->openFor(wheel, played);
@@ -106,7 +105,7 @@ Program::Program(Platform& platform, ProgramDirectories directories)
           return generator;
       })),
       draws_(onFirstUse<DrawsWindow>([this](MainWindow& owner) {
-          auto window = std::make_unique<DrawsWindow>(state_, platform_, drawHistory_, &owner);
+          auto window = makeWindow<DrawsWindow>(state_, platform_, drawHistory_, &owner);
           window->backtestHooks().tickedWheel = [this]() -> std::optional<WheelToCheck> {
               if (auto chosen = chosenWheelOverTicked(state_.selection, wheelRecordOf(state_.expansion, state_.selectedWheel)))
                   return chosen;
@@ -159,7 +158,7 @@ void Program::connectWindows() {
     };
     hooks.wheelDescription = [this] { wheelDescription_->openModal(); };
     hooks.aboutBox = [this] { about_->showBox(state_.messageLookup(), state_.parameters.language); };
-    hooks.help = [this] { openHelp(platform_, state_, directories_.program, defaultHelpFolder()); };
+    hooks.help = [this] { openHelp(platform_, state_.texts(), directories_.program, defaultHelpFolder()); };
     hooks.resultsPage = [this] { openResultsPage(platform_, state_.parameters.gameType); };
     hooks.companionLaunch = [this] { launchCompanion(platform_, directories_.program); };
 }

@@ -3,8 +3,9 @@
 //
 // How the pieces connect:
 //  - One AppState (core/appstate.h) holds everything the program keeps in memory for a run; it
-//    is created here and passed by reference to every window. No window keeps state of its own
-//    that another window needs.
+//    is created here, and each window is handed by reference the parts of it that it reads (the
+//    texts, the settings, the current game) through makeWindow (windows/common/stateparts.h).
+//    No window keeps state of its own that another window needs.
 //  - One Platform (windows/common/platform.h) talks to the desktop: QtPlatform in the program,
 //    FakePlatform in the window tests.
 //  - Program builds the main window at once and every other window, its child, the first time

@@ -26,9 +26,9 @@ StartupFiles readStartupFiles(AppState& state, const ProgramDirectories& directo
     const std::filesystem::path languageFile = findLanguageFile(directories.program, directories.userConfig);
     bool languageFileRead = true;
     try {
-        state.languageManager = std::make_unique<LanguageFile>(languageFile);
+        state.languageFile = std::make_unique<LanguageFile>(languageFile);
         // The player put a language file there for a reason: one that cannot be read is told.
-        languageFileRead = state.languageManager->load() || !isThere(languageFile);
+        languageFileRead = state.languageFile->load() || !isThere(languageFile);
     } catch (const std::bad_alloc&) {
         languageFileRead = false;
     }

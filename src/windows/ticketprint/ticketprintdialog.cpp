@@ -42,8 +42,9 @@ std::uint32_t freshSeed() { return std::random_device{}(); }
 
 }  // namespace
 
-TicketPrintDialog::TicketPrintDialog(AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+TicketPrintDialog::TicketPrintDialog(const Texts& texts, Settings& settings, CurrentGame& game, Platform& platform,
+                                     QWidget* parent)
+    : QDialog(parent), texts_(texts), settings_(settings), game_(game), platform_(platform) {
     setUpDialog(*this, "Form7");
     setWindowIcon(QIcon(loadProgramIcon()));
     controls_.build(*this);
@@ -64,7 +65,7 @@ void TicketPrintDialog::connectHandlers() {
 }
 
 bool TicketPrintDialog::setWheel(int wheel) {
-    wheel_ = wheelRecordOf(state_.expansion, wheel) != nullptr ? wheel : 0;
+    wheel_ = wheelRecordOf(game_.expansion, wheel) != nullptr ? wheel : 0;
     return wheel_ != 0;
 }
 
@@ -74,18 +75,18 @@ int TicketPrintDialog::openFor(int wheel) {
 }
 
 int TicketPrintDialog::boardCount() const {
-    const WheelRecord* record = wheelRecordOf(state_.expansion, wheel_);
+    const WheelRecord* record = wheelRecordOf(game_.expansion, wheel_);
     return record != nullptr ? record->boardCount : 0;
 }
 
-QString TicketPrintDialog::text(int message) const { return QString::fromStdString(state_.message(message)); }
+QString TicketPrintDialog::text(int message) const { return QString::fromStdString(texts_.message(message)); }
 
 void TicketPrintDialog::applyTexts() {
     setWindowTitle(text(kMessageTicketPrintTitle));
-    applyWindowTexts(*this, ticketPrintTexts(), state_.messageLookup());
-    controls_.preview->setText(fromUtf8(state_.programText(ProgramText::PrintPreview)));
-    controls_.firstBoard->setToolTip(fromUtf8(state_.programText(ProgramText::FirstBoardToPrint)));
-    controls_.lastBoard->setToolTip(fromUtf8(state_.programText(ProgramText::LastBoardToPrint)));
+    applyWindowTexts(*this, ticketPrintTexts(), texts_.messageLookup());
+    controls_.preview->setText(fromUtf8(texts_.programText(ProgramText::PrintPreview)));
+    controls_.firstBoard->setToolTip(fromUtf8(texts_.programText(ProgramText::FirstBoardToPrint)));
+    controls_.lastBoard->setToolTip(fromUtf8(texts_.programText(ProgramText::LastBoardToPrint)));
     nameBonusRun();
 }
 
@@ -93,9 +94,9 @@ void TicketPrintDialog::nameBonusRun() {
     // The designed caption counts to ten; a bonus row of another length says how far it runs.
     constexpr int kDesignedRun = 10;
     const int count = bonusNumberCount(selectedModel());
-    controls_.successiveBonus->setText(
-        count == kDesignedRun ? text(kMessageBonusInTurn)
-                              : fromUtf8(state_.programText(ProgramText::BonusNumbersInTurn)).arg(count));
+    controls_.successiveBonus->setText(count == kDesignedRun
+                                           ? text(kMessageBonusInTurn)
+                                           : fromUtf8(texts_.programText(ProgramText::BonusNumbersInTurn)).arg(count));
 }
 
 void TicketPrintDialog::showEvent(QShowEvent* event) {
@@ -115,7 +116,7 @@ void TicketPrintDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void TicketPrintDialog::fillModelList() { fillTicketModelList(*controls_.modelList, state_); }
+void TicketPrintDialog::fillModelList() { fillTicketModelList(*controls_.modelList, settings_); }
 
 void TicketPrintDialog::resetBoardRange() {
     controls_.firstBoard->setText(QStringLiteral("1"));
@@ -180,7 +181,7 @@ std::optional<InternalTicketRequest> TicketPrintDialog::checkedRequest() {
 
 PrintResult TicketPrintDialog::runTickets(PrintSurface& surface, const InternalTicketRequest& request,
                                           const TicketHooks& hooks) {
-    return printInternalTickets(surface, state_, wheel_, request, hooks);
+    return printInternalTickets(surface, game_, settings_, wheel_, request, hooks);
 }
 
 QString TicketPrintDialog::documentName() const {
@@ -198,10 +199,10 @@ void TicketPrintDialog::printTickets() {
     if (!request) return;
     PrinterSurface surface;
     if (!platform_.choosePrintTarget(surface.printer(), documentName())) return;
-    if (!marksFitOrUserGoesOn(platform_, state_, surface, request->model, printerOffsets(state_.parameters))) return;
+    if (!marksFitOrUserGoesOn(platform_, texts_, surface, request->model, printerOffsets(settings_.parameters))) return;
 
-    LongPass pass(this, fromUtf8(state_.programText(ProgramText::Working)),
-                  fromUtf8(state_.programText(ProgramText::Cancel)), request->last - request->first + 1);
+    LongPass pass(this, fromUtf8(texts_.programText(ProgramText::Working)),
+                  fromUtf8(texts_.programText(ProgramText::Cancel)), request->last - request->first + 1);
     TicketHooks hooks;
     hooks.nextTicket = [this] {
         return platform_.message(text(kMessageNextTicket), text(kMessagePrinting), Platform::Buttons::OkCancel,
@@ -217,7 +218,7 @@ void TicketPrintDialog::printTickets() {
     const PrintResult result = runTickets(surface, *request, hooks);
     setButtonsEnabled(true);
     pass_ = nullptr;
-    tellWhatACancelLeft(platform_, state_, result);
+    tellWhatACancelLeft(platform_, texts_, result);
     // A new run draws new random bonus numbers.
     bonusSeed_ = freshSeed();
     accept();
@@ -233,9 +234,9 @@ void TicketPrintDialog::previewTickets() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName());
     const TicketPreview::Texts texts{
-        fromUtf8(state_.programText(ProgramText::PrintPreview)), fromUtf8(state_.programText(ProgramText::PreviewPage)),
-        fromUtf8(state_.programText(ProgramText::PreviousPage)), fromUtf8(state_.programText(ProgramText::NextPage)),
-        fromUtf8(state_.programText(ProgramText::Close))};
+        fromUtf8(texts_.programText(ProgramText::PrintPreview)), fromUtf8(texts_.programText(ProgramText::PreviewPage)),
+        fromUtf8(texts_.programText(ProgramText::PreviousPage)), fromUtf8(texts_.programText(ProgramText::NextPage)),
+        fromUtf8(texts_.programText(ProgramText::Close))};
     TicketPreview preview(
         printer, [this, &request](QPrinter& target) { paintPreview(target, *request); }, texts, this);
     preview.exec();
@@ -243,7 +244,7 @@ void TicketPrintDialog::previewTickets() {
 
 void TicketPrintDialog::paintPreview(QPrinter& printer, const InternalTicketRequest& request) {
     PrinterSurface surface(printer);
-    OutlinedTicketSurface outlined(surface, request.model, printerOffsets(state_.parameters));
+    OutlinedTicketSurface outlined(surface, request.model, printerOffsets(settings_.parameters));
     runTickets(outlined, request, {});
 }
 
@@ -253,8 +254,8 @@ void TicketPrintDialog::done(int result) {
         pass_->cancel();
         return;
     }
-    state_.parameters.ticketModelIndex = controls_.modelList->currentIndex();
-    state_.ticketModelRemembered = true;
+    settings_.parameters.ticketModelIndex = controls_.modelList->currentIndex();
+    settings_.ticketModelRemembered = true;
     QDialog::done(result);
 }
 

@@ -26,7 +26,9 @@ class QPrinter;
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
+struct CurrentGame;
 class LongPass;
 class Platform;
 
@@ -34,7 +36,8 @@ class TicketPrintDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TicketPrintDialog(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    TicketPrintDialog(const Texts& texts, Settings& settings, CurrentGame& game, Platform& platform,
+                      QWidget* parent = nullptr);
     ~TicketPrintDialog() override;
 
     // Shows the dialog modally for the boards of built-in wheel `wheel`. A wheel outside 1..8
@@ -79,7 +82,9 @@ private:
     QString text(int message) const;
     QString documentName() const;
 
-    AppState& state_;
+    const Texts& texts_;
+    Settings& settings_;
+    CurrentGame& game_;
     Platform& platform_;
     TicketPrintControls controls_;
     int wheel_ = 0;

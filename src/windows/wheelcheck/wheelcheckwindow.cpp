@@ -33,8 +33,8 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
 
 }  // namespace
 
-WheelCheckWindow::WheelCheckWindow(AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+WheelCheckWindow::WheelCheckWindow(const Texts& texts, const Settings& settings, Platform& platform, QWidget* parent)
+    : QDialog(parent), texts_(texts), settings_(settings), platform_(platform) {
     controls_.build(*this);
     connectHandlers();
     applyTexts();
@@ -59,15 +59,15 @@ void WheelCheckWindow::connectHandlers() {
     });
 }
 
-QString WheelCheckWindow::text(ProgramText which) const { return QString::fromStdString(state_.programText(which)); }
+QString WheelCheckWindow::text(ProgramText which) const { return QString::fromStdString(texts_.programText(which)); }
 
 int WheelCheckWindow::gameHighest() const {
-    return std::clamp(std::max(state_.parameters.highestNumber, wheel_.numbers), workshop::kBoardSize,
+    return std::clamp(std::max(settings_.parameters.highestNumber, wheel_.numbers), workshop::kBoardSize,
                       workshop::kMaxNumbers);
 }
 
 QString WheelCheckWindow::cellText(std::int64_t holes, double covered) const {
-    const QString share = languageLocale(state_.parameters.language).toString(covered * 100.0, 'f', 2);
+    const QString share = languageLocale(texts_.language()).toString(covered * 100.0, 'f', 2);
     return holes == 0   ? text(ProgramText::GuaranteeKept)
            : holes == 1 ? text(ProgramText::GuaranteeOneHole).arg(share)
                         : text(ProgramText::GuaranteeHoles).arg(holes).arg(share);
@@ -76,7 +76,7 @@ QString WheelCheckWindow::cellText(std::int64_t holes, double covered) const {
 // The player changed the filter or dropping: kept for the game type, and the wheel as given
 // checked again under it.
 void WheelCheckWindow::filterChanged() {
-    controls_.filterPanel->keepIn(filterFile_, state_.parameters.gameType);
+    controls_.filterPanel->keepIn(filterFile_, settings_.parameters.gameType);
     if (profile_ && pass_ == nullptr) checkWheel(givenWheel_, played_);
 }
 
@@ -84,7 +84,7 @@ void WheelCheckWindow::applyTexts() {
     setWindowTitle(text(ProgramText::WheelCheckTitle));
     controls_.close->setText(text(ProgramText::Close));
     controls_.filterPanel->setHighest(gameHighest());
-    controls_.filterPanel->applyTexts(state_.parameters.language);
+    controls_.filterPanel->applyTexts(texts_.language());
     controls_.dropFailing->setText(text(ProgramText::FilterDropFailing));
     for (int k = 0; k < kGuaranteeCells; ++k) {
         controls_.matrix->setHorizontalHeaderItem(k, new QTableWidgetItem(text(ProgramText::OnABoard).arg(k + kLowestGuaranteeCell)));
@@ -108,7 +108,7 @@ void WheelCheckWindow::openFor(const workshop::Wheel& wheel, const std::vector<s
     keyGuarantee_ = keyGuarantee;
     // The language may have changed since the window was built or last shown.
     applyTexts();
-    controls_.filterPanel->restoreFrom(filterFile_, state_.parameters.gameType);
+    controls_.filterPanel->restoreFrom(filterFile_, settings_.parameters.gameType);
     show();
     raise();
     activateWindow();
@@ -226,7 +226,7 @@ void WheelCheckWindow::showProfile() {
 }
 
 void WheelCheckWindow::showWinTable() {
-    const int highest = std::max(state_.parameters.highestNumber, wheel_.numbers);
+    const int highest = std::max(settings_.parameters.highestNumber, wheel_.numbers);
     workshop::WinTable table = workshop::winTable(*profile_, highest);
     if (filtered_) {
         // Given that the draw passes: the same table over the passing draws alone.
@@ -236,7 +236,7 @@ void WheelCheckWindow::showWinTable() {
     }
     controls_.winTitle->setText(text(filtered_ ? ProgramText::WinTableUnderFilterTitle : ProgramText::WinTableTitle).arg(highest) +
                       keyGuaranteeLine());
-    const QLocale locale = languageLocale(state_.parameters.language);
+    const QLocale locale = languageLocale(texts_.language());
     QStringList legend;
     for (int j = 0; j <= kBoardSize; ++j) legend << text(ProgramText::BestBoardHolds).arg(j);
     for (int h = 0; h <= kBoardSize; ++h) {

@@ -12,8 +12,8 @@
 //  - The profile of every guarantee is found in one pass as a LongPass (Cancel or closing the
 //    window stops it and leaves the window empty). The holes of a cell are listed by a
 //    HoleListModel that finds rows on demand, so a cell of millions of holes costs nothing more.
-//  - The win table is for a draw of five out of the game's highest number (AppState's
-//    parameters), never less than the wheel's own numbers.
+//  - The win table is for a draw of five out of the game's highest number (the
+//    settings), never less than the wheel's own numbers.
 //  - Under the filter of the FilterPanel (kept per game type in the filter settings file, when the
 //    program gives one), each cell adds the guarantee among the draws that pass, the hole list
 //    holds only the holes some passing draw holds (the count of the cell's filtered line), the
@@ -34,7 +34,8 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
 class HoleListModel;
 class LongPass;
 class Platform;
@@ -43,7 +44,7 @@ class WheelCheckWindow : public QDialog {
     Q_OBJECT
 
 public:
-    WheelCheckWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    WheelCheckWindow(const Texts& texts, const Settings& settings, Platform& platform, QWidget* parent = nullptr);
     ~WheelCheckWindow() override;
 
     // Checks `wheel` and shows the window. `played` names the number played at each position
@@ -84,7 +85,8 @@ private:
     // The holes the list shows for a cell: among the subsets that need covering under a filter.
     std::int64_t holesListed(workshop::Guarantee guarantee) const;
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
     Platform& platform_;
 
     WheelCheckControls controls_;

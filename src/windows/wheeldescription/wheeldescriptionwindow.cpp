@@ -11,8 +11,9 @@
 
 namespace norvex5 {
 
-WheelDescriptionWindow::WheelDescriptionWindow(AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+WheelDescriptionWindow::WheelDescriptionWindow(const Texts& texts, const CurrentGame& game, Platform& platform,
+                                               QWidget* parent)
+    : QDialog(parent), texts_(texts), game_(game), platform_(platform) {
     controls_.build(*this);
     connectHandlers();
 }
@@ -22,13 +23,13 @@ void WheelDescriptionWindow::connectHandlers() {
 }
 
 void WheelDescriptionWindow::prepare() {
-    const MessageLookup lookup = state_.messageLookup();
+    const MessageLookup lookup = texts_.messageLookup();
     setWindowTitle(QString::fromStdString(lookup(kMessageSelectedWheel)));
     controls_.returnButton->setText(QString::fromStdString(lookup(kMessageReturn)));
     controls_.description->clear();
     controls_.title->clear();
     // No wheel chosen: nothing to describe, and no record to read.
-    const WheelRecord* wheel = wheelRecordOf(state_.expansion, state_.selectedWheel);
+    const WheelRecord* wheel = wheelRecordOf(game_.expansion, game_.selectedWheel);
     if (wheel == nullptr) return;
     controls_.title->setText(QString::fromStdString(wheelTitle(*wheel, lookup)));
     const auto lines = wheelDescriptionLines(*wheel, lookup);

@@ -10,14 +10,15 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct CurrentGame;
 class Platform;
 
 class WheelDescriptionWindow : public QDialog {
     Q_OBJECT
 
 public:
-    WheelDescriptionWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    WheelDescriptionWindow(const Texts& texts, const CurrentGame& game, Platform& platform, QWidget* parent = nullptr);
 
     void openModal();
     // The texts and the description of the chosen wheel; with no wheel chosen the title and the
@@ -27,7 +28,8 @@ public:
 private:
     void connectHandlers();
 
-    AppState& state_;
+    const Texts& texts_;
+    const CurrentGame& game_;
     Platform& platform_;
     WheelDescriptionControls controls_;
 };

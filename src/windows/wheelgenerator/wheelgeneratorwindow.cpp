@@ -28,8 +28,9 @@ QString seconds(const QLocale& locale, double s) { return locale.toString(s, 'f'
 
 }  // namespace
 
-WheelGeneratorWindow::WheelGeneratorWindow(AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+WheelGeneratorWindow::WheelGeneratorWindow(const Texts& texts, const Settings& settings, const CurrentGame& game,
+                                           Platform& platform, QWidget* parent)
+    : QDialog(parent), texts_(texts), settings_(settings), game_(game), platform_(platform) {
     controls_.build(*this);
     connectHandlers();
     applyTexts();
@@ -54,7 +55,7 @@ void WheelGeneratorWindow::connectHandlers() {
 }
 
 QString WheelGeneratorWindow::text(ProgramText which) const {
-    return QString::fromStdString(state_.programText(which));
+    return QString::fromStdString(texts_.programText(which));
 }
 
 void WheelGeneratorWindow::fillGuarantees() {
@@ -86,27 +87,28 @@ void WheelGeneratorWindow::applyTexts() {
     controls_.save->setText(text(ProgramText::SaveWheel));
     controls_.send->setText(text(ProgramText::SendToExternalTab));
     controls_.close->setText(text(ProgramText::Close));
-    controls_.filterPanel->setHighest(std::clamp(state_.parameters.highestNumber, workshop::kBoardSize, workshop::kMaxNumbers));
-    controls_.filterPanel->applyTexts(state_.parameters.language);
+    controls_.filterPanel->setHighest(
+        std::clamp(settings_.parameters.highestNumber, workshop::kBoardSize, workshop::kMaxNumbers));
+    controls_.filterPanel->applyTexts(texts_.language());
     fillGuarantees();
     if (wheel_ && !generating())
         controls_.progress->setText(text(ProgramText::GeneratorDone)
-                                    .arg(wheel_->boards.size())
-                                    .arg(wheel_->numbers)
-                                    .arg(seconds(languageLocale(state_.parameters.language), progress_.seconds)));
+                                        .arg(wheel_->boards.size())
+                                        .arg(wheel_->numbers)
+                                        .arg(seconds(languageLocale(texts_.language()), progress_.seconds)));
 }
 
 std::vector<std::int32_t> WheelGeneratorWindow::tickedNumbers() const {
     std::vector<std::int32_t> numbers;
     for (int n = 1; n <= kGridACount; ++n)
-        if (state_.selection[n] != kFree) numbers.push_back(n);
+        if (game_.selection[n] != kFree) numbers.push_back(n);
     return numbers;
 }
 
 void WheelGeneratorWindow::openWindow() {
     // The language may have changed since the window was built or last shown.
     applyTexts();
-    if (!generating()) controls_.filterPanel->restoreFrom(filterFile_, state_.parameters.gameType);
+    if (!generating()) controls_.filterPanel->restoreFrom(filterFile_, settings_.parameters.gameType);
     // A wheel still shown keeps its count in the box, so that the two agree; the ticked numbers
     // are one press away.
     const auto ticked = tickedNumbers();
@@ -204,14 +206,14 @@ void WheelGeneratorWindow::dropResult() {
 
 // Kept for the game type; a wheel made under another filter answers nothing the panel now asks.
 void WheelGeneratorWindow::filterChanged() {
-    controls_.filterPanel->keepIn(filterFile_, state_.parameters.gameType);
+    controls_.filterPanel->keepIn(filterFile_, settings_.parameters.gameType);
     dropResult();
 }
 
 void WheelGeneratorWindow::showProgress(const workshop::GeneratorProgress& progress) {
     if (finished_) return;  // a report that was on its way when the run ended
     progress_ = progress;
-    const QString time = seconds(languageLocale(state_.parameters.language), progress.seconds);
+    const QString time = seconds(languageLocale(texts_.language()), progress.seconds);
     // Some of the run searches from other starts at a size no smaller than the best; a try that
     // cannot beat the best is no news to the player.
     if (progress.bestBoards > 0 && progress.boards >= progress.bestBoards)
@@ -235,9 +237,9 @@ void WheelGeneratorWindow::finishGeneration(const workshop::GeneratorResult& res
         wheel_ = result.wheel;
         progress_.bestBoards = int(result.wheel.boards.size());
         controls_.progress->setText(text(ProgramText::GeneratorDone)
-                                    .arg(wheel_->boards.size())
-                                    .arg(wheel_->numbers)
-                                    .arg(seconds(languageLocale(state_.parameters.language), result.seconds)));
+                                        .arg(wheel_->boards.size())
+                                        .arg(wheel_->numbers)
+                                        .arg(seconds(languageLocale(texts_.language()), result.seconds)));
     } else {
         controls_.progress->setText(text(ProgramText::GeneratorNoWheel));
     }

@@ -34,7 +34,9 @@
 
 namespace norvex5 {
 
-struct AppState;
+class Texts;
+struct Settings;
+struct CurrentGame;
 class Platform;
 
 class WheelGeneratorWindow : public QDialog {
@@ -44,7 +46,8 @@ public:
     using CheckHook = std::function<void(const workshop::Wheel& wheel, const std::vector<std::int32_t>& played)>;
     using SendHook = std::function<void(const QString& wheelFile, const std::vector<std::int32_t>& played)>;
 
-    WheelGeneratorWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    WheelGeneratorWindow(const Texts& texts, const Settings& settings, const CurrentGame& game, Platform& platform,
+                         QWidget* parent = nullptr);
     ~WheelGeneratorWindow() override;
 
     void setCheckHook(CheckHook hook) { checkHook_ = std::move(hook); }
@@ -90,7 +93,9 @@ private:
     void joinWorker();
     QString text(ProgramText which) const;
 
-    AppState& state_;
+    const Texts& texts_;
+    const Settings& settings_;
+    const CurrentGame& game_;
     Platform& platform_;
 
     WheelGeneratorControls controls_;

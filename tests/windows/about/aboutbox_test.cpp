@@ -23,8 +23,7 @@ private slots:
 };
 
 void AboutBoxTest::showsVersionAndDisclaimer_data() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 7; ++language) QTest::newRow(QByteArray::number(language)) << language;
+    testing::addLanguageRows();
 }
 
 void AboutBoxTest::showsVersionAndDisclaimer() {

@@ -45,7 +45,7 @@ void DesktopLinksTest::helpFileOpensWhenTheDesktopHandlesIt() {
     FakePlatform platform;
     AppState state;
     touch(dirOf(program) / "norvex5.chm");
-    openHelp(platform, state, dirOf(program), cache.path());
+    openHelp(platform, state.texts(), dirOf(program), cache.path());
     QCOMPARE(platform.openedUrls(), QStringList{program.path() + QStringLiteral("/norvex5.chm")});
     QVERIFY(platform.messages().isEmpty());
 }
@@ -79,7 +79,7 @@ void DesktopLinksTest::helpPageInThePlayersLanguage() {
     state.parameters.language = language;
     if (chmPresent) touch(dirOf(program) / "norvex5.chm");
     const QString folder = cache.path() + QStringLiteral("/help");
-    openHelp(platform, state, dirOf(program), folder);
+    openHelp(platform, state.texts(), dirOf(program), folder);
     QCOMPARE(platform.openedUrls(), QStringList{folder + QLatin1Char('/') + page});
     QFile written(platform.openedUrls().value(0));
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -100,7 +100,7 @@ void DesktopLinksTest::helpThatCannotOpenSaysWhereItIs() {
     platform.setHandledSuffixes({});
     AppState state;
     state.parameters.language = 7;
-    openHelp(platform, state, dirOf(program), cache.path());
+    openHelp(platform, state.texts(), dirOf(program), cache.path());
     QVERIFY(platform.openedUrls().isEmpty());
     QCOMPARE(platform.messages().size(), 1);
     QVERIFY(platform.messages()[0].text.startsWith(QStringLiteral("Kein Programm")));
@@ -116,13 +116,13 @@ void DesktopLinksTest::installedHelpPageOpensWhereItLies() {
     std::filesystem::create_directory(dirOf(program) / "help");
     touch(dirOf(program) / "help" / "norvex5-fr.html");
     const QString folder = cache.path() + QStringLiteral("/help");
-    openHelp(platform, state, dirOf(program), folder);
+    openHelp(platform, state.texts(), dirOf(program), folder);
     QCOMPARE(platform.openedUrls(), QStringList{program.path() + QStringLiteral("/help/norvex5-fr.html")});
     QVERIFY(!QFile::exists(folder + QStringLiteral("/norvex5-fr.html")));
 
     // A language whose page was not installed gets the built-in one, not another language's.
     state.parameters.language = 2;
-    openHelp(platform, state, dirOf(program), folder);
+    openHelp(platform, state.texts(), dirOf(program), folder);
     QCOMPARE(platform.openedUrls().value(1), folder + QStringLiteral("/norvex5-en.html"));
     QVERIFY(platform.messages().isEmpty());
 }

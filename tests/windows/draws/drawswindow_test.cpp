@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <fstream>
@@ -23,6 +25,7 @@
 #include "windows/comparison/comparisonwindow.h"
 #include "windows/draws/drawimportdialog.h"
 #include "windows/draws/drawswindow.h"
+#include "windows/captionsfit.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -39,8 +42,8 @@ public:
     }
     std::filesystem::path storeFile() const { return programDir() / "data" / "draws.sqlite"; }
 
-    DrawHistory history{state, platform, storeFile()};
-    DrawsWindow window{state, platform, history};
+    DrawHistory history{state.texts(), state.settings(), platform, storeFile()};
+    DrawsWindow window{state.texts(), platform, history};
 
     template <typename T = QWidget>
     T* find(const char* name) const {
@@ -91,6 +94,8 @@ private slots:
     void drawsAreAddedByHandAndDeleted();
     void statisticsCountTheLastDrawsAndSayChancesDoNotChange();
     void wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings();
+    void captionsShownWhole_data();
+    void captionsShownWhole();
     void longBacktestShowsProgressStopsAndEndsWithTheWindow();
     void datesAreWrittenAsTheLanguageWritesThemExceptInFiles();
     void comparisonTakesTheLastDrawAndSavesATypedOne();
@@ -263,7 +268,7 @@ void DrawsWindowTest::wheelIsTestedAgainstTheDrawsWithItsCostAndWinnings() {
                             "2024-01-13;;13-14-30-31-32;;2;0;0;0;2\n"));
 
     // The prizes are the game type's, kept for the next time.
-    DrawsWindow again(rig.state, rig.platform, rig.history);
+    DrawsWindow again(rig.state.texts(), rig.platform, rig.history);
     again.openWindow();
     QCOMPARE(testing::findControl<QLineEdit>(again, QStringLiteral("Gain5"))->text(), QStringLiteral("1000,00"));
     QCOMPARE(testing::findControl<QLineEdit>(again, QStringLiteral("PrixGrille"))->text(), QStringLiteral("2,20"));
@@ -375,7 +380,7 @@ void DrawsWindowTest::comparisonTakesTheLastDrawAndSavesATypedOne() {
     rig.window.openWindow();
     rig.addDraw(QDate(2024, 2, 1), {1, 2, 3, 4, 5});
     rig.addDraw(QDate(2024, 2, 8), {9, 19, 29, 39, 49});
-    ComparisonWindow comparison(rig.state, rig.platform);
+    ComparisonWindow comparison(rig.state.texts(), rig.state.settings(), rig.state.game(), rig.platform);
     comparison.setDrawHistory(rig.history);
     comparison.show();
     QStringList shown;
@@ -424,6 +429,35 @@ void DrawsWindowTest::historyThatCannotBeOpenedLeavesTheWindowWithoutDraws() {
         QCOMPARE(rig.find<QLabel>("LabelNombreTirages")->text(), QStringLiteral("0 tirages enregistrés pour ce jeu"));
         rig.window.openWindow();
         QCOMPARE(rig.platform.messages().size(), 1);  // told once
+    }
+}
+
+void DrawsWindowTest::captionsShownWhole_data() {
+    testing::addLanguageRows();
+}
+
+// The window is laid out and grows with a longer language; the titles of the back-test totals
+// wrap in their columns, the header as high as the longest needs.
+void DrawsWindowTest::captionsShownWhole() {
+    QFETCH(int, language);
+    DrawsRig rig;
+    rig.state.parameters.language = language;
+    rig.window.openWindow();
+    auto* pages = rig.find<QTabWidget>("OngletsTirages");
+    QStringList cut;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        cut << testing::cutCaptions(rig.window);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    const QHeaderView* header = rig.find<QTableWidget>("GrilleTotaux")->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column) {
+        const QString title = header->model()->headerData(column, Qt::Horizontal).toString();
+        const QRect room(0, 0, header->sectionSize(column) - 8, 1000);
+        const int needed =
+            header->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, title).height();
+        QVERIFY2(needed <= header->height() - 4,
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(title).arg(needed).arg(header->height() - 4)));
     }
 }
 

@@ -114,7 +114,7 @@ void MainWindowFilesTest::languageFileSkipsTheFirstRunChoice() {
     rig.window.hooks().firstRunLanguage = [&] { ++languageWindow; };
     rig.start();
     QCOMPARE(languageWindow, 0);
-    QVERIFY(rig.state.languageManager && rig.state.languageManager->loaded());
+    QVERIFY(rig.state.languageFile && rig.state.languageFile->loaded());
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), QStringLiteral("Leave"));
 }
 

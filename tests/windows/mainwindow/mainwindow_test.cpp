@@ -17,6 +17,7 @@
 #include "windows/externalwheels/externalwheelstab.h"
 #include "windows/common/pictures.h"
 #include "windows/mainwindow/mainwindowtexts.h"
+#include "windows/captionsfit.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -63,6 +64,8 @@ private slots:
     void openWheelListShowsWholeTitles_data();
     void openWheelListShowsWholeTitles();
     void keyboardReachesTheCommands();
+    void captionsFitInEveryLanguage_data();
+    void captionsFitInEveryLanguage();
 };
 
 void MainWindowTest::windowIsTheDesignedSize() {
@@ -521,6 +524,9 @@ void MainWindowTest::languageChangeInParametersWindow() {
     QCOMPARE(rig.find<QAbstractButton>(QStringLiteral("bquitter"))->text(), rig.message(21));
     auto* tabs = rig.find<QTabWidget>(QStringLiteral("PageControl1"));
     QCOMPARE(tabs->tabText(0), rig.message(175));
+    // The hints of the two picture buttons follow as well.
+    QCOMPARE(rig.find<QWidget>(QStringLiteral("SpeedButton2"))->toolTip(), rig.message(47));
+    QCOMPARE(rig.find<QWidget>(QStringLiteral("spinfosysteme"))->toolTip(), rig.message(32));
     // Every menu title follows, the options menu too (its mnemonic "&" aside).
     QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')), rig.message(122));
     QCOMPARE(rig.find<QMenu>(QStringLiteral("Options1"))->title().remove(QLatin1Char('&')) == QStringLiteral("Options"),
@@ -560,6 +566,22 @@ void MainWindowTest::startUpShowsTheExternalTabFromItsStart() {
     QCOMPARE(skip->currentIndex(), 0);
 }
 
+void MainWindowTest::captionsFitInEveryLanguage_data() {
+    testing::addLanguageRows();
+}
+
+// The buttons and labels over the ticket keep their designed places; a longer language must still
+// find room in them, on the first page and on the external tab's first page alike.
+void MainWindowTest::captionsFitInEveryLanguage() {
+    QFETCH(int, language);
+    MainWindowRig rig;
+    rig.startIn(language);
+    QStringList cut = testing::cutCaptions(rig.window);
+    rig.find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    cut << testing::cutCaptions(rig.window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
 int main(int argc, char* argv[]) {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication application(argc, argv);
@@ -568,17 +590,13 @@ int main(int argc, char* argv[]) {
 }
 
 void MainWindowTest::openWheelListShowsWholeTitles_data() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 7; ++language) QTest::newRow(qPrintable(QString::number(language))) << language;
+    testing::addLanguageRows();
 }
 
 void MainWindowTest::openWheelListShowsWholeTitles() {
     QFETCH(int, language);
     MainWindowRig rig;
-    ParameterRecord record;
-    record.language = language;
-    rig.writeParameters(record);
-    rig.start();
+    rig.startIn(language);
     auto* list = rig.find<QComboBox>(QStringLiteral("ComboBox1"));
     const auto* rows = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
     int longest = 0;

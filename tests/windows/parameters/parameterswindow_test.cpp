@@ -182,8 +182,8 @@ void ParametersWindowTest::languageFileHidesTheLanguageGroup() {
             text += "m" + std::to_string(n) + ";\r\n";
     }
     rig.writeFile(rig.programDir() / "norvex5.lg", {text.begin(), text.end()});
-    rig.state.languageManager = std::make_unique<LanguageFile>(rig.programDir() / "norvex5.lg");
-    QVERIFY(rig.state.languageManager->load());
+    rig.state.languageFile = std::make_unique<LanguageFile>(rig.programDir() / "norvex5.lg");
+    QVERIFY(rig.state.languageFile->load());
     rig.state.parameters.language = 3;
     rig.window.prepare();
     rig.window.show();
@@ -199,7 +199,7 @@ void ParametersWindowTest::languageFileHidesTheLanguageGroup() {
 
 void ParametersWindowTest::germanReachesTheMainWindowAtOnce() {
     MainWindowRig rig;
-    ParametersWindow parameters(rig.state, rig.platform);
+    ParametersWindow parameters(rig.state.texts(), rig.state.settings(), rig.platform);
     rig.window.hooks().parametersWindow = [&] { parameters.openModal(); };
     rig.writeParameters({});
     rig.start();
@@ -231,7 +231,7 @@ void ParametersWindowTest::germanReachesTheMainWindowAtOnce() {
 
 void ParametersWindowTest::sameLanguageKeepsTheChosenWheel() {
     MainWindowRig rig;
-    ParametersWindow parameters(rig.state, rig.platform);
+    ParametersWindow parameters(rig.state.texts(), rig.state.settings(), rig.platform);
     rig.window.hooks().parametersWindow = [&] { parameters.openModal(); };
     rig.writeParameters({});
     rig.start();

@@ -317,8 +317,8 @@ void ProgramTest::installedProgramFindsItsFilesAndTheUsersLanguageFile() {
     FakePlatform platform;
     Program program(platform, installed);
     program.start();
-    QVERIFY(program.state().languageManager && program.state().languageManager->loaded());
-    QCOMPARE(program.state().languageManager->fileName(), config / "norvex5.lg");
+    QVERIFY(program.state().languageFile && program.state().languageFile->loaded());
+    QCOMPARE(program.state().languageFile->fileName(), config / "norvex5.lg");
     QCOMPARE(QString::fromStdString(program.state().message(126)), QStringLiteral("Mine"));
 }
 
@@ -338,7 +338,7 @@ void ProgramTest::anUnreadableLanguageFileIsNamedAndTheProgramRunsOn() {
     // The program runs on, in the language of its parameters, from its own table.
     QVERIFY(rig.window().isVisible());
     QVERIFY(!rig.window().firstActivationPending());
-    QVERIFY(!rig.state().languageManager->loaded());
+    QVERIFY(!rig.state().languageFile->loaded());
     QCOMPARE(findControl<QAbstractButton>(rig.window(), QStringLiteral("bquitter"))->text(),
              QString::fromStdString(messageText(kMessageQuit, 7, nullptr)));
     QVERIFY(findControl<QAbstractButton>(rig.window(), QStringLiteral("bquitter"))->text() !=

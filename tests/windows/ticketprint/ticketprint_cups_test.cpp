@@ -98,7 +98,7 @@ private slots:
         TitlingPlatform platform;
         platform.title = QStringLiteral("norvex5cups%1x%2").arg(QCoreApplication::applicationPid()).arg(jobs);
         platform.setPrinter(QLatin1String(PrivateCups::kQueue));
-        TicketPrintDialog dialog(rig.state, platform);
+        TicketPrintDialog dialog(rig.state.texts(), rig.state.settings(), rig.state.game(), platform);
         QVERIFY(dialog.setWheel(5));
         dialog.show();
         auto* models = findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"));

@@ -337,7 +337,7 @@ private slots:
         main.press("bselfic");
         auto* lastPageModels = main.find<QComboBox>(QStringLiteral("combTypebull"));
         const auto dialogModel = [&main] {
-            TicketPrintDialog dialog(main.state, main.platform);
+            TicketPrintDialog dialog(main.state.texts(), main.state.settings(), main.state.game(), main.platform);
             dialog.setWheel(5);
             dialog.show();
             const int model = ticketModelFromEntry(
@@ -354,7 +354,7 @@ private slots:
             QCOMPARE(lastPageModels->currentIndex() + 1, model);
         }
 
-        TicketPrintDialog dialog(main.state, main.platform);
+        TicketPrintDialog dialog(main.state.texts(), main.state.settings(), main.state.game(), main.platform);
         dialog.setWheel(5);
         dialog.show();
         auto* models = findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"));
@@ -371,7 +371,7 @@ private slots:
     void oneTicketAtATimeAsksBetweenTickets() {
         TicketPrintRig rig;
         WatchingPlatform platform;
-        TicketPrintDialog dialog(rig.state, platform);
+        TicketPrintDialog dialog(rig.state.texts(), rig.state.settings(), rig.state.game(), platform);
         dialog.setWheel(5);
         dialog.show();
         findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"))->setCurrentIndex(1);  // FRANCE LOTO
@@ -408,7 +408,7 @@ private slots:
     void closingStopsTheRun() {
         TicketPrintRig rig;
         WatchingPlatform platform;
-        TicketPrintDialog dialog(rig.state, platform);
+        TicketPrintDialog dialog(rig.state.texts(), rig.state.settings(), rig.state.game(), platform);
         dialog.setWheel(5);
         dialog.show();
         findControl<QComboBox>(dialog, QStringLiteral("ComboBox1"))->setCurrentIndex(1);  // FRANCE LOTO

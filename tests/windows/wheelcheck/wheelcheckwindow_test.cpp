@@ -19,6 +19,7 @@
 #include "core/expansion.h"
 #include "core/wheelcatalogue.h"
 #include "support/scratchfiles.h"
+#include "windows/captionsfit.h"
 #include "windows/wheelcheck/holelistmodel.h"
 #include "windows/wheelcheck/wheelcheckwindow.h"
 #include "windows/wheelcheck/wheelsources.h"
@@ -192,6 +193,17 @@ private slots:
                              qPrintable(QStringLiteral("%1 at %2: %3").arg(title).arg(width).arg(header->height())));
                 }
             }
+        }
+    }
+
+    // The window is laid out: a longer language widens it rather than cutting a caption.
+    void captionsFitInEveryLanguage() {
+        for (int language = 1; language <= 7; ++language) {
+            Rig rig;
+            rig.state.parameters.language = language;
+            rig.window.openFor(Wheel{6, {Board{0, 1, 2, 3, 4}}}, {});
+            const QStringList cut = norvex5::testing::cutCaptions(rig.window);
+            QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(language).arg(cut.join(QStringLiteral("; ")))));
         }
     }
 

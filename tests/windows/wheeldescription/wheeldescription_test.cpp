@@ -73,7 +73,7 @@ void WheelDescriptionTest::noWheelChosenShowsNothing() {
 
 void WheelDescriptionTest::openedFromTheMainWindowInItsLanguage() {
     MainWindowRig rig;
-    WheelDescriptionWindow description(rig.state, rig.platform);
+    WheelDescriptionWindow description(rig.state.texts(), rig.state.game(), rig.platform);
     rig.window.hooks().wheelDescription = [&] { description.openModal(); };
     rig.writeParameters({0, 7, 0, 0, 1, 0, 0, 0, 0, 49});
     rig.start();

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "support/scratchfiles.h"
+#include "windows/captionsfit.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
 #include "windows/windowrig.h"
 #include "workshop/filteredcheck.h"
@@ -48,6 +49,17 @@ class WheelGeneratorWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The window is laid out: a longer language widens it rather than cutting a caption.
+    void captionsFitInEveryLanguage() {
+        for (int language = 1; language <= 7; ++language) {
+            Rig rig;
+            rig.state.parameters.language = language;
+            rig.window.openWindow();
+            const QStringList cut = norvex5::testing::cutCaptions(rig.window);
+            QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(language).arg(cut.join(QStringLiteral("; ")))));
+        }
+    }
+
     void generatesSavesAndHandsOnAWheelForTheTickedNumbers() {
         for (const Guarantee g : {Guarantee{2, 2}, Guarantee{3, 3}}) {
             Rig rig;
