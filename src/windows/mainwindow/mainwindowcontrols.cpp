@@ -75,8 +75,11 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     QPalette clear = pages->palette();
     clear.setColor(QPalette::Window, Qt::transparent);
     pages->setPalette(clear);
-    internalPage = named(new QWidget, "Tabsysinterne");
-    externalPage = named(new QWidget, "tabsysexterne");
+    // Children of the tab control from the first: their controls, built before the pages are added
+    // as tabs, take the window's font at once instead of measuring their texts in the desktop's
+    // default one, a family fontconfig does not have and searches fallbacks for.
+    internalPage = named(new QWidget(pages), "Tabsysinterne");
+    externalPage = named(new QWidget(pages), "tabsysexterne");
     // The pages themselves paint nothing, and their controls keep the usual colours.
     QPalette usual = window.palette();
     usual.setColor(QPalette::Window, usual.color(QPalette::Window));
