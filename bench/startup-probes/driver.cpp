@@ -7,6 +7,9 @@
 // A command is a program and its arguments, separated by blanks. The probe named "empty" is the
 // yardstick: for every other one the driver prints <name>_ms=<median> (its fastest and slowest)
 // and <name>_vs_empty_qt=<its median over the empty one's>, one line each, in the order given.
+// With a probe named "text_window" among them (the empty window with one line of text, which is
+// what loading the fonts alone costs), a last line gives each other probe's median over that one's
+// as <name>_vs_text_window=<ratio>: the part of a start that is the program's own.
 
 #include <poll.h>
 #include <signal.h>
@@ -145,6 +148,17 @@ int main(int argc, char* argv[]) {
         std::printf("%s_ms=%.1f (%.1f..%.1f) %s_vs_empty_qt=%.2f\n", probe.name.c_str(), ms,
                     *std::min_element(probe.times.begin(), probe.times.end()),
                     *std::max_element(probe.times.begin(), probe.times.end()), probe.name.c_str(), ms / emptyMs);
+    }
+    const auto text = std::find_if(probes.begin(), probes.end(), [](const Probe& p) { return p.name == "text_window"; });
+    if (text != probes.end()) {
+        const double textMs = median(text->times);
+        const char* separator = "";
+        for (const Probe& probe : probes) {
+            if (&probe == &*empty || &probe == &*text) continue;
+            std::printf("%s%s_vs_text_window=%.2f", separator, probe.name.c_str(), median(probe.times) / textMs);
+            separator = " ";
+        }
+        std::printf("\n");
     }
     return 0;
 }

@@ -77,8 +77,6 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     pages->setPalette(clear);
     internalPage = named(new QWidget, "Tabsysinterne");
     externalPage = named(new QWidget, "tabsysexterne");
-    pages->addTab(internalPage, QString());
-    pages->addTab(externalPage, QString());
     // The pages themselves paint nothing, and their controls keep the usual colours.
     QPalette usual = window.palette();
     usual.setColor(QPalette::Window, usual.color(QPalette::Window));
@@ -88,11 +86,16 @@ void MainWindowControls::build(QMainWindow& window, TicketPictures& pictures) {
     aboutButton->raise();
     helpButton->raise();
 
+    // The controls with pictures first, those whose size follows a text after them: the pictures
+    // are decoded while the fonts are still being read on their own thread (fontwarmup.h), which
+    // the first text measured waits for.
     buildTicket(internalPage, pictures);
-    buildGameTypes(internalPage);
-    buildWheelChoice(internalPage, pictures);
     buildButtons(internalPage);
     buildWheelMaking(internalPage);
+    buildGameTypes(internalPage);
+    buildWheelChoice(internalPage, pictures);
+    pages->addTab(internalPage, QString());
+    pages->addTab(externalPage, QString());
     setTabOrder();
 }
 

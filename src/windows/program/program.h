@@ -23,6 +23,7 @@
 #include "externalwheels/externalwheel.h"
 #include "windows/common/drawhistory.h"
 #include "windows/mainwindow/mainwindow.h"
+#include "windows/program/fontwarmup.h"
 #include "windows/ticket/ticketpictures.h"
 #include "windows/wheelcheck/wheelsources.h"
 
@@ -98,6 +99,8 @@ private:
     // The main window's last-draw button: the last stored draw, or the offer of an import.
     void showLastDraw();
 
+    // First: the fonts are read on their own thread while everything below is built.
+    FontWarmUp fontWarmUp_;
     AppState state_;
     Platform& platform_;
     ProgramDirectories directories_;
