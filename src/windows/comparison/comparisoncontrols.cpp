@@ -91,7 +91,6 @@ void acceptDigitsOnly(QComboBox* box) {
 
 void ComparisonControls::build(QDialog& window) {
     window.setObjectName(QStringLiteral("Form8"));
-    window.setWindowTitle(QStringLiteral("Comparer le jeu avec le tirage"));
     window.setFixedSize(kClientWidth, kClientHeight);
     GradientBackground::placeBehind(&window);
 
