@@ -70,10 +70,8 @@ CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, con
       cycles_(cycles),
       random_(seed),
       needed_(needed),
-      temperature_(tuning.coldest),
-      weighted_(tuning.holeWeighting > 0 && g.t == g.m) {
+      temperature_(tuning.coldest) {
     where_.resize(kBinomial(v, m_));
-    if (weighted_) weight_.assign(kBinomial(v, m_), 1);
     uncover();
     containing_.resize(kBinomial(v, t_ - 1));
     for (int i = t_; i <= m_; ++i) {
@@ -203,37 +201,25 @@ void CoverSearch::step() {
     for (std::size_t c = 0; c < sample; ++c)
         std::swap(candidates_[c], candidates_[c + random_.below(static_cast<std::uint32_t>(candidates_.size() - c))]);
     std::int64_t bestCost = INT64_MAX;
-    std::int64_t bestPlain = 0;
     std::size_t best = 0;
     std::uint32_t ties = 0;
     for (std::size_t c = 0; c < sample; ++c) {
         const Candidate& candidate = candidates_[c];
-        std::int64_t cost = 0;
-        std::int64_t delta =
-            evaluate(boards_[candidate.board], candidate.out, candidate.in, false, weighted_ ? &cost : nullptr);
-        const std::int64_t plain = delta;
-        if (weighted_) delta = cost;
-        // In orbits every board of the orbit makes the same swap, each with about this effect. A
-        // swap that closes every hole overrides the tabu list and goes first; weighted, so does one
-        // whose gain in weight reaches the count of holes.
+        std::int64_t delta = evaluate(boards_[candidate.board], candidate.out, candidate.in, false);
+        // In orbits every board of the orbit makes the same swap, each with about this effect.
         const bool closesAll = std::int64_t(holes_.size()) + delta * period_ <= 0;
         if (!closesAll && tabu_[candidate.board * kMaxNumbers + candidate.in] > steps_) continue;
         if (closesAll) delta = INT64_MIN;
         if (delta < bestCost) {
             bestCost = delta;
-            bestPlain = plain;
             best = c;
             ties = 1;
         } else if (delta == bestCost && random_.below(++ties) == 0) {
             best = c;
-            bestPlain = plain;
         }
     }
     if (bestCost == INT64_MAX) return;  // every swap is forbidden for now
-    // Weighted, the swap is chosen by its weights, but made or not by the holes it opens.
-    if (weighted_ && bestCost > 0) weigh(holeRank);
-    const std::int64_t opened = weighted_ ? bestPlain : bestCost;
-    if (bestCost > 0 && opened > 0 && random_.unit() >= std::exp(-double(opened) / temperature_)) return;
+    if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / temperature_)) return;
     const Candidate c = candidates_[best];
     swapInOrbit(c.board, c.out, c.in);
 }
@@ -300,9 +286,8 @@ void CoverSearch::forget(std::uint32_t r, std::uint32_t id) {
 
 // The holes opened minus the holes closed if `board` played `in` instead of `out`. Only the
 // m-subsets holding t-1 of the four numbers kept, with `out` or `in` and none of the other
-// can change; their ranks are kept for apply(). `weighted`, when given, gets the same counted by
-// the holes' weights added.
-std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep, std::int64_t* weighted) {
+// can change; their ranks are kept for apply().
+std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep) {
     const std::uint64_t outBit = std::uint64_t(1) << out;
     const std::uint64_t inBit = std::uint64_t(1) << in;
     std::uint64_t keptBits[kBoardSize - 1];
@@ -338,9 +323,6 @@ std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool ke
             const std::uint32_t lost = maskRank(part | rests[q] | outBit);
             const std::uint32_t gained = maskRank(part | rests[q] | inBit);
             delta += (cover_[lost] == 1) - (cover_[gained] == 0);
-            if (weighted != nullptr)
-                *weighted += (cover_[lost] == 1 ? std::int64_t(weight_[lost]) : 0) -
-                             (cover_[gained] == 0 ? std::int64_t(weight_[gained]) : 0);
             if (keep) {
                 lost_.push_back(lost);
                 gained_.push_back(gained);
@@ -348,14 +330,6 @@ std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool ke
         }
     }
     return delta;
-}
-
-// A hole no swap closes without opening more weighs more; now and then every weight is halved.
-void CoverSearch::weigh(std::uint32_t r) {
-    weight_[r] += tuning_.holeWeighting;
-    if (++gains_ < tuning_.weightFading) return;
-    gains_ = 0;
-    for (std::uint32_t& w : weight_) w = std::max<std::uint32_t>(1, w / 2);
 }
 
 // Makes the swap evaluate() looked at last.

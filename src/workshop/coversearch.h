@@ -92,8 +92,7 @@ private:
     static void forEachPart(std::uint64_t mask, const Patterns& patterns, int size, F f);
     template <typename F>
     void forEachMet(std::uint64_t board, F f) const;
-    std::int64_t evaluate(std::uint64_t board, int out, int in, bool keep = true, std::int64_t* weighted = nullptr);
-    void weigh(std::uint32_t r);
+    std::int64_t evaluate(std::uint64_t board, int out, int in, bool keep = true);
     void apply(std::uint32_t chosen, int out, int in);
     void openHole(std::uint32_t r);
     void closeHole(std::uint32_t r);
@@ -109,8 +108,6 @@ private:
     SeededRandom random_;
     std::vector<std::uint64_t> boards_;
     const std::vector<std::uint8_t>* needed_;
-    std::vector<std::uint32_t> weight_;  // of each m-subset as a hole, when weighted_
-    std::uint32_t gains_ = 0;            // weights gained since they were last halved
     std::vector<std::uint32_t> cover_;  // an m-subset not needed starts far above 0: never a hole
     std::vector<std::uint32_t> holes_;
     std::vector<std::int32_t> where_;
@@ -120,7 +117,6 @@ private:
     std::vector<std::uint64_t> restMasks_;
     std::vector<std::uint32_t> lost_, gained_;
     double temperature_;
-    bool weighted_;
     std::vector<Candidate> candidates_;
     std::vector<std::uint64_t> tabu_;  // [board * 50 + number]: the step until which it may not come back
     std::uint64_t steps_ = 0;

@@ -30,16 +30,6 @@ struct GeneratorTuning {
     // A number taken off a board may not come back to it for this many steps and up to as many
     // again, chosen at random.
     std::uint32_t tabuSteps = 20;
-    // Under a guarantee of all drawn ("4 if 4"), the swap is chosen by the weight of the holes it
-    // opens and closes, and a hole that no swap closes without opening more gains this weight:
-    // the search then pays to close it, rather than circling among the same few swaps. Over 13 to
-    // 20 numbers, 1.5 million moves a search: "4 if 4" over 16 in 404 boards instead of 414, over
-    // 19 in 852 instead of 862. A guarantee over more numbers than it keeps looks at many subsets
-    // a step, and weighing them cost about a third of its moves for no smaller wheel: it keeps
-    // counting holes. 0: no weights.
-    std::uint32_t holeWeighting = 1;
-    // All weights are halved (down to one) after this many gains, so that old troubles fade.
-    std::uint32_t weightFading = 2000;
 
     // --- The descent at one start ---
 

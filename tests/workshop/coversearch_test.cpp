@@ -19,9 +19,9 @@ struct SearchCase {
 // (t = m, t < m, a swap meeting few or many subsets); orbits of turns that move one run of the
 // numbers round or several at once (three runs of five with one number staying, two of seven
 // with two staying, three runs of five).
-const SearchCase kCases[] = {{10, {3, 3}, 1},  {12, {3, 4}, 1},    {11, {2, 5}, 1},    {13, {4, 5}, 1},
-                             {11, {4, 4}, 1},  {13, {3, 3}, 13},   {12, {3, 3}, 11},   {14, {4, 4}, 12},
-                             {15, {3, 5}, 15}, {16, {3, 3}, 5, 3}, {16, {4, 4}, 7, 2}, {15, {3, 5}, 5, 3}};
+const SearchCase kCases[] = {{10, {3, 3}, 1},     {12, {3, 4}, 1},     {11, {2, 5}, 1},  {13, {4, 5}, 1},
+                             {13, {3, 3}, 13},    {12, {3, 3}, 11},    {14, {4, 4}, 12}, {15, {3, 5}, 15},
+                             {16, {3, 3}, 5, 3},  {16, {4, 4}, 7, 2},  {15, {3, 5}, 5, 3}};
 
 std::int64_t recountedHoles(const CoverSearch& search, int v, Guarantee g) {
     Wheel wheel = search.wheel();
@@ -117,24 +117,6 @@ TEST(CoverSearch, TheSameSeedTakesTheSamePath) {
     };
     EXPECT_EQ(path(3), path(3));
     EXPECT_NE(path(3), path(4));
-}
-
-TEST(CoverSearch, WeightedHolesChangeThePathAndKeepItTheSameFromASeed) {
-    // Under "4 if 4" the swaps are chosen by the holes' weights; halving them often makes sure the
-    // fading is on the path too.
-    auto path = [](std::uint64_t seed, std::uint32_t weighting) {
-        GeneratorTuning tuning;
-        tuning.holeWeighting = weighting;
-        tuning.weightFading = 40;
-        CoverSearch search(11, {4, 4}, seed, 1, tuning);
-        search.greedy([] { return true; });
-        for (int drop = 0; drop < 8; ++drop) search.removeOrbit();
-        for (int s = 0; s < 3000 && search.holes() > 0; ++s) search.step();
-        EXPECT_EQ(static_cast<std::int64_t>(search.holes()), recountedHoles(search, 11, {4, 4}));
-        return search.boards();
-    };
-    EXPECT_EQ(path(3, 1), path(3, 1));
-    EXPECT_NE(path(3, 1), path(3, 0));
 }
 
 }  // namespace
