@@ -72,6 +72,19 @@ CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, con
       needed_(needed),
       temperature_(tuning.coldest) {
     where_.resize(kBinomial(v, m_));
+    if (m_ == t_ && t_ >= 2) {
+        const std::uint32_t subsets = kBinomial(v, m_);
+        beside_.assign(std::size_t(kBinomial(v, t_ - 1)) * v_, 0);
+        besidePlaces_.resize(std::size_t(subsets) * m_);
+        for (std::uint32_t r = 0; r < subsets; ++r) {
+            const std::uint64_t mask = maskOfRank(r, m_);
+            int j = 0;
+            for (std::uint64_t rest = mask; rest != 0; rest &= rest - 1, ++j) {
+                const int x = __builtin_ctzll(rest);
+                besidePlaces_[std::size_t(r) * m_ + j] = maskRank(mask & ~(std::uint64_t(1) << x)) * v_ + x;
+            }
+        }
+    }
     uncover();
     containing_.resize(kBinomial(v, t_ - 1));
     for (int i = t_; i <= m_; ++i) {
@@ -160,6 +173,7 @@ void CoverSearch::removeOrbit(bool anyOrbit) {
         forEachOwn(boards_[id], [&](std::uint32_t r) { forget(r, id); });
         forEachMet(boards_[id], [&](std::uint32_t r) {
             if (--cover_[r] == 0) openHole(r);
+            mirror(r);
         });
     }
     const int last = count - 1;
@@ -255,6 +269,7 @@ void CoverSearch::addBoard(std::uint64_t board) {
     forEachOwn(board, [&](std::uint32_t r) { containing_[r].push_back(id); });
     forEachMet(board, [&](std::uint32_t r) {
         if (cover_[r]++ == 0) closeHole(r);
+        mirror(r);
     });
 }
 
@@ -290,6 +305,20 @@ void CoverSearch::forget(std::uint32_t r, std::uint32_t id) {
 std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep) {
     const std::uint64_t outBit = std::uint64_t(1) << out;
     const std::uint64_t inBit = std::uint64_t(1) << in;
+    if (!keep && !beside_.empty()) {
+        // The kept numbers ascending: a (t-1)-subset's rank is then its members' binomials.
+        int kept[kBoardSize - 1];
+        int k = 0;
+        for (std::uint64_t rest = board & ~outBit; rest != 0; rest &= rest - 1) kept[k++] = __builtin_ctzll(rest);
+        std::int64_t delta = 0;
+        for (const auto& p : keptPatterns_) {
+            std::uint32_t rank = 0;
+            for (int a = 0; a < t_ - 1; ++a) rank += kBinomial(kept[p[a]], a + 1);
+            const std::size_t at = std::size_t(rank) * v_;
+            delta += (beside_[at + out] == 1) - (beside_[at + in] == 0);
+        }
+        return delta;
+    }
     std::uint64_t keptBits[kBoardSize - 1];
     int k = 0;
     for (std::uint64_t kept = board & ~outBit; kept != 0; kept &= kept - 1) keptBits[k++] = kept & (~kept + 1);
@@ -343,10 +372,14 @@ void CoverSearch::apply(std::uint32_t chosen, int out, int in) {
         containing_[maskRank(part | inBit)].push_back(chosen);
     });
     boards_[chosen] = (board & ~outBit) | inBit;
-    for (const std::uint32_t r : lost_)
+    for (const std::uint32_t r : lost_) {
         if (--cover_[r] == 0) openHole(r);
-    for (const std::uint32_t r : gained_)
+        mirror(r);
+    }
+    for (const std::uint32_t r : gained_) {
         if (cover_[r]++ == 0) closeHole(r);
+        mirror(r);
+    }
 }
 
 // No board yet: every m-subset that needs covering is a hole. One that does not gets a count no
@@ -355,10 +388,12 @@ void CoverSearch::uncover() {
     constexpr std::uint32_t kNeverHole = 1u << 30;
     const std::uint32_t subsets = kBinomial(v_, m_);
     cover_.assign(subsets, 0);
+    std::fill(beside_.begin(), beside_.end(), std::uint8_t{0});
     holes_.clear();
     for (std::uint32_t r = 0; r < subsets; ++r) {
         if (needed_ != nullptr && (*needed_)[r] == 0) {
             cover_[r] = kNeverHole;
+            mirror(r);
             continue;
         }
         where_[r] = static_cast<std::int32_t>(holes_.size());

@@ -20,6 +20,7 @@
 // Boards are bit masks over the numbers 0..v-1 (bit n for number n), five bits each (fewer for
 // the shorter boards beside key numbers).
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -70,6 +71,10 @@ public:
     // from undoing its own steps and circling on a plateau. With no hole left it does nothing.
     void step();
 
+    // The holes opened minus the holes closed if board `board` alone played `in` instead of `out`,
+    // as a step weighs a swap.
+    std::int64_t swapEffect(std::uint32_t board, int out, int in) { return evaluate(boards_[board], out, in, false); }
+
 private:
     struct Candidate {
         std::uint32_t board;
@@ -97,6 +102,13 @@ private:
     void openHole(std::uint32_t r);
     void closeHole(std::uint32_t r);
     void uncover();
+    // Copies m-subset r's count into its places in beside_ (a guarantee "t if t" only).
+    void mirror(std::uint32_t r) {
+        if (beside_.empty()) return;
+        const std::uint8_t count = static_cast<std::uint8_t>(std::min<std::uint32_t>(cover_[r], 255));
+        const std::uint32_t* places = &besidePlaces_[std::size_t(r) * m_];
+        for (int j = 0; j < m_; ++j) beside_[places[j]] = count;
+    }
 
     GeneratorTuning tuning_;
     int v_, t_, m_;
@@ -111,6 +123,12 @@ private:
     std::vector<std::uint32_t> cover_;  // an m-subset not needed starts far above 0: never a hole
     std::vector<std::uint32_t> holes_;
     std::vector<std::int32_t> where_;
+    // For "t if t" the count of m-subset T + x again, at [rank(T) * v + x] for every (t-1)-subset
+    // T and number x outside it, up to 255 (only 0 and 1 are asked): a swap's effect is then read
+    // off with one rank a kept (t-1)-subset, not two of the t-subsets it makes. besidePlaces_
+    // lists, m a subset, where each m-subset stands in it.
+    std::vector<std::uint8_t> beside_;
+    std::vector<std::uint32_t> besidePlaces_;
     std::vector<std::vector<std::uint32_t>> containing_;  // (t-1)-subset -> the boards that hold it
     std::array<Patterns, kBoardSize + 1> boardPatterns_, outsidePatterns_;
     Patterns keptPatterns_, shortPatterns_, ownPatterns_, holePatterns_, restPatterns_;
