@@ -71,7 +71,7 @@ public:
         // a good start for taking boards away.
         if (g_.t < g_.m && (g_.m + 1) / 2 >= g_.t && v - (v + 1) / 2 >= settings_.boardSize && !ended()) {
             std::vector<std::uint64_t> start = surveyHalves(seed, stretch(tuning_.surveyShare));
-            seed += 2;
+            seed += 4;
             if (!start.empty() && start.size() < bestStart.size()) {
                 bestStart = std::move(start);
                 plainIsBest = false;
@@ -241,37 +241,51 @@ private:
 
     // When any m drawn numbers put t of them in one half of the player's numbers (three of any
     // five drawn fall in the same half), a wheel for each half keeping "t if ceil(m/2)" keeps the
-    // whole guarantee together: the start this survey gives, each half generated in half of
-    // `stretch`; empty when a half got no complete wheel.
+    // whole guarantee together: the start this survey gives; empty when no split got a complete
+    // wheel for both halves. The halves need not be equal, and the best wheels of neighbouring
+    // sizes differ unevenly ("3 if 3" over 9, 10 and 11 numbers: 12, 17 and 20 boards, so 20
+    // numbers split 9 and 11 make a "3 if 5" of 32 boards, 10 and 10 one of 34): the even split
+    // and the one next to it are both made, each half in an equal share of `stretch`, and the
+    // smaller kept.
     std::vector<std::uint64_t> surveyHalves(std::uint64_t seed, const Stretch& stretch) {
         const int v = settings_.numbers;
-        const int first = (v + 1) / 2;
-        std::vector<std::uint64_t> boards;
-        for (const auto& [offset, numbers] : {std::pair{0, first}, std::pair{first, v - first}}) {
-            const double part = offset == 0 ? 0.5 : 1.0;  // of what is left of the stretch
-            GeneratorSettings half;
-            half.numbers = numbers;
-            half.guarantee = {g_.t, (g_.m + 1) / 2};
-            half.seed = seed++;
-            half.boardSize = settings_.boardSize;
-            half.seconds = timed_ ? std::max(0.001, (stretch.seconds - elapsed()) * part) : 0;
-            if (stretch.moves != INT64_MAX)
-                half.maxMoves = std::max<std::int64_t>(1, std::int64_t(double(stretch.moves - result_.moves) * part));
-            const GeneratorResult wheel = runGenerator(half, stop_, {}, tuning_);
-            result_.moves += wheel.moves;
-            if (!wheel.complete) return {};
-            for (const Board& board : wheel.wheel.boards) {
-                std::uint64_t mask = 0;
-                for (int k = 0; k < settings_.boardSize; ++k) mask |= std::uint64_t(1) << (board[k] + offset);
-                boards.push_back(mask);
+        std::vector<int> firsts{(v + 1) / 2};
+        if (v - (firsts[0] + 1) >= settings_.boardSize) firsts.push_back(firsts[0] + 1);
+        int halvesLeft = 2 * static_cast<int>(firsts.size());
+        std::vector<std::uint64_t> smallest;
+        for (const int first : firsts) {
+            std::vector<std::uint64_t> boards;
+            for (const auto& [offset, numbers] : {std::pair{0, first}, std::pair{first, v - first}}) {
+                const double part = 1.0 / halvesLeft--;  // of what is left of the stretch
+                GeneratorSettings half;
+                half.numbers = numbers;
+                half.guarantee = {g_.t, (g_.m + 1) / 2};
+                half.seed = seed++;
+                half.boardSize = settings_.boardSize;
+                half.seconds = timed_ ? std::max(0.001, (stretch.seconds - elapsed()) * part) : 0;
+                if (stretch.moves != INT64_MAX)
+                    half.maxMoves = std::max<std::int64_t>(1, std::int64_t(double(stretch.moves - result_.moves) * part));
+                const GeneratorResult wheel = runGenerator(half, stop_, {}, tuning_);
+                result_.moves += wheel.moves;
+                if (!wheel.complete) {
+                    boards.clear();
+                    break;
+                }
+                for (const Board& board : wheel.wheel.boards) {
+                    std::uint64_t mask = 0;
+                    for (int k = 0; k < settings_.boardSize; ++k) mask |= std::uint64_t(1) << (board[k] + offset);
+                    boards.push_back(mask);
+                }
             }
+            if (!boards.empty() && (smallest.empty() || boards.size() < smallest.size())) smallest = std::move(boards);
         }
+        if (smallest.empty()) return {};
         CoverSearch whole(v, g_, seed, 1, tuning_, needed(), settings_.boardSize);
         current_ = &whole;
-        whole.load(boards);
+        whole.load(smallest);
         if (whole.holes() != 0) return {};  // never a start with holes, whatever went wrong
         record(whole);
-        return boards;
+        return smallest;
     }
 
     // Where a downward search stands between the stretches of the run it is given.
