@@ -74,7 +74,8 @@ CoverSearch::CoverSearch(int v, Guarantee g, std::uint64_t seed, int period, con
     where_.resize(kBinomial(v, m_));
     if (m_ == t_ && t_ >= 2) {
         const std::uint32_t subsets = kBinomial(v, m_);
-        beside_.assign(std::size_t(kBinomial(v, t_ - 1)) * v_, 0);
+        beside_.assign(std::size_t(kBinomial(v, t_ - 1)) * v_, BesideCount{0, 1});
+        if (tuning_.holeWeighting > 0) weight_.assign(kBinomial(v, m_), 1);
         besidePlaces_.resize(std::size_t(subsets) * m_);
         for (std::uint32_t r = 0; r < subsets; ++r) {
             const std::uint64_t mask = maskOfRank(r, m_);
@@ -111,8 +112,7 @@ Wheel CoverSearch::wheel() const {
     wheel.boardSize = k_;
     for (std::uint64_t mask : boards_) {
         Board board{};
-        for (int k = 0; k < k_; ++k, mask &= mask - 1)
-            board[k] = static_cast<std::uint8_t>(__builtin_ctzll(mask));
+        for (int k = 0; k < k_; ++k, mask &= mask - 1) board[k] = static_cast<std::uint8_t>(__builtin_ctzll(mask));
         wheel.boards.push_back(board);
     }
     std::sort(wheel.boards.begin(), wheel.boards.end());
@@ -214,26 +214,38 @@ void CoverSearch::step() {
         std::min(candidates_.size(), std::max<std::size_t>(tuning_.leastSample, tuning_.stepBudget / evaluationCost_));
     for (std::size_t c = 0; c < sample; ++c)
         std::swap(candidates_[c], candidates_[c + random_.below(static_cast<std::uint32_t>(candidates_.size() - c))]);
+    const bool weighed = !weight_.empty();
     std::int64_t bestCost = INT64_MAX;
+    std::int64_t bestOpened = 0;
     std::size_t best = 0;
     std::uint32_t ties = 0;
     for (std::size_t c = 0; c < sample; ++c) {
         const Candidate& candidate = candidates_[c];
-        std::int64_t delta = evaluate(boards_[candidate.board], candidate.out, candidate.in, false);
-        // In orbits every board of the orbit makes the same swap, each with about this effect.
+        std::int64_t weight = 0;
+        std::int64_t delta = evaluate(boards_[candidate.board], candidate.out, candidate.in, false, &weight);
+        const std::int64_t opened = delta;
+        if (weighed) delta = weight;
+        // In orbits every board of the orbit makes the same swap, each with about this effect. A
+        // swap that closes every hole overrides the tabu list and goes first; weighed, one whose
+        // gain in weight reaches the count of holes does too.
         const bool closesAll = std::int64_t(holes_.size()) + delta * period_ <= 0;
         if (!closesAll && tabu_[candidate.board * kMaxNumbers + candidate.in] > steps_) continue;
         if (closesAll) delta = INT64_MIN;
         if (delta < bestCost) {
             bestCost = delta;
+            bestOpened = opened;
             best = c;
             ties = 1;
         } else if (delta == bestCost && random_.below(++ties) == 0) {
             best = c;
+            bestOpened = opened;
         }
     }
     if (bestCost == INT64_MAX) return;  // every swap is forbidden for now
-    if (bestCost > 0 && random_.unit() >= std::exp(-double(bestCost) / temperature_)) return;
+    // Weighed, the swap is chosen by its weights, but made or not by the holes it opens.
+    if (weighed && bestCost > 0) weigh(holeRank);
+    const std::int64_t opened = weighed ? bestOpened : bestCost;
+    if (bestCost > 0 && opened > 0 && random_.unit() >= std::exp(-double(opened) / temperature_)) return;
     const Candidate c = candidates_[best];
     swapInOrbit(c.board, c.out, c.in);
 }
@@ -302,7 +314,7 @@ void CoverSearch::forget(std::uint32_t r, std::uint32_t id) {
 // The holes opened minus the holes closed if `board` played `in` instead of `out`. Only the
 // m-subsets holding t-1 of the four numbers kept, with `out` or `in` and none of the other
 // can change; their ranks are kept for apply().
-std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep) {
+std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep, std::int64_t* weighed) {
     const std::uint64_t outBit = std::uint64_t(1) << out;
     const std::uint64_t inBit = std::uint64_t(1) << in;
     if (!keep && !beside_.empty()) {
@@ -310,13 +322,16 @@ std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool ke
         int kept[kBoardSize - 1];
         int k = 0;
         for (std::uint64_t rest = board & ~outBit; rest != 0; rest &= rest - 1) kept[k++] = __builtin_ctzll(rest);
-        std::int64_t delta = 0;
+        std::int64_t delta = 0, weight = 0;
         for (const auto& p : keptPatterns_) {
             std::uint32_t rank = 0;
             for (int a = 0; a < t_ - 1; ++a) rank += kBinomial(kept[p[a]], a + 1);
             const std::size_t at = std::size_t(rank) * v_;
-            delta += (beside_[at + out] == 1) - (beside_[at + in] == 0);
+            const BesideCount lost = beside_[at + out], gained = beside_[at + in];
+            delta += (lost.count == 1) - (gained.count == 0);
+            weight += (lost.count == 1 ? lost.weight : 0) - (gained.count == 0 ? gained.weight : 0);
         }
+        if (weighed != nullptr) *weighed = weight;
         return delta;
     }
     std::uint64_t keptBits[kBoardSize - 1];
@@ -361,6 +376,18 @@ std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool ke
     return delta;
 }
 
+void CoverSearch::weigh(std::uint32_t r) {
+    weight_[r] += tuning_.holeWeighting;
+    mirror(r);
+    if (++gains_ < tuning_.weightFading) return;
+    // Now and then every weight is halved, so that old troubles fade.
+    gains_ = 0;
+    for (std::uint32_t s = 0; s < weight_.size(); ++s) {
+        weight_[s] = std::max<std::uint32_t>(1, weight_[s] / 2);
+        mirror(s);
+    }
+}
+
 // Makes the swap evaluate() looked at last.
 void CoverSearch::apply(std::uint32_t chosen, int out, int in) {
     const std::uint64_t board = boards_[chosen];
@@ -388,7 +415,8 @@ void CoverSearch::uncover() {
     constexpr std::uint32_t kNeverHole = 1u << 30;
     const std::uint32_t subsets = kBinomial(v_, m_);
     cover_.assign(subsets, 0);
-    std::fill(beside_.begin(), beside_.end(), std::uint8_t{0});
+    std::fill(beside_.begin(), beside_.end(), BesideCount{0, 1});
+    std::fill(weight_.begin(), weight_.end(), 1u);
     holes_.clear();
     for (std::uint32_t r = 0; r < subsets; ++r) {
         if (needed_ != nullptr && (*needed_)[r] == 0) {

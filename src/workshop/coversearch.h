@@ -97,17 +97,21 @@ private:
     static void forEachPart(std::uint64_t mask, const Patterns& patterns, int size, F f);
     template <typename F>
     void forEachMet(std::uint64_t board, F f) const;
-    std::int64_t evaluate(std::uint64_t board, int out, int in, bool keep = true);
+    std::int64_t evaluate(std::uint64_t board, int out, int in, bool keep = true, std::int64_t* weighed = nullptr);
     void apply(std::uint32_t chosen, int out, int in);
     void openHole(std::uint32_t r);
     void closeHole(std::uint32_t r);
     void uncover();
-    // Copies m-subset r's count into its places in beside_ (a guarantee "t if t" only).
+    // A hole no swap closes without opening more weighs more (t if t only).
+    void weigh(std::uint32_t r);
+    // Copies m-subset r's count and weight into its places in beside_ (a guarantee "t if t" only).
     void mirror(std::uint32_t r) {
         if (beside_.empty()) return;
-        const std::uint8_t count = static_cast<std::uint8_t>(std::min<std::uint32_t>(cover_[r], 255));
+        const BesideCount here{
+            static_cast<std::uint16_t>(std::min<std::uint32_t>(cover_[r], 0xffff)),
+            static_cast<std::uint16_t>(weight_.empty() ? 1 : std::min<std::uint32_t>(weight_[r], 0xffff))};
         const std::uint32_t* places = &besidePlaces_[std::size_t(r) * m_];
-        for (int j = 0; j < m_; ++j) beside_[places[j]] = count;
+        for (int j = 0; j < m_; ++j) beside_[places[j]] = here;
     }
 
     GeneratorTuning tuning_;
@@ -123,11 +127,18 @@ private:
     std::vector<std::uint32_t> cover_;  // an m-subset not needed starts far above 0: never a hole
     std::vector<std::uint32_t> holes_;
     std::vector<std::int32_t> where_;
-    // For "t if t" the count of m-subset T + x again, at [rank(T) * v + x] for every (t-1)-subset
-    // T and number x outside it, up to 255 (only 0 and 1 are asked): a swap's effect is then read
-    // off with one rank a kept (t-1)-subset, not two of the t-subsets it makes. besidePlaces_
-    // lists, m a subset, where each m-subset stands in it.
-    std::vector<std::uint8_t> beside_;
+    // For "t if t" the count and weight of m-subset T + x again, side by side, at
+    // [rank(T) * v + x] for every (t-1)-subset T and number x outside it: a swap's effect is then
+    // read off with one rank a kept (t-1)-subset, not two of the t-subsets it makes. Counts stop
+    // at 65535 (only 0 and 1 are asked). besidePlaces_ lists, m a subset, where each m-subset
+    // stands in it.
+    struct BesideCount {
+        std::uint16_t count;
+        std::uint16_t weight;
+    };
+    std::vector<BesideCount> beside_;
+    std::vector<std::uint32_t> weight_;  // of each m-subset as a hole, when weighed
+    std::uint32_t gains_ = 0;            // weights gained since they were last halved
     std::vector<std::uint32_t> besidePlaces_;
     std::vector<std::vector<std::uint32_t>> containing_;  // (t-1)-subset -> the boards that hold it
     std::array<Patterns, kBoardSize + 1> boardPatterns_, outsidePatterns_;

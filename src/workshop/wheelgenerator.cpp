@@ -118,8 +118,10 @@ GeneratorResult generateWheel(const GeneratorSettings& settings, const std::atom
         own.seed = searchSeed(settings.seed, index);
         GeneratorProgressCallback report;
         if (progress) report = [&shared, index](const GeneratorProgress& p) { shared.tell(index, p); };
-        const GeneratorResult& result = results[index] =
-            runGenerator(own, stop, report, kGeneratorTuning, &reachedAt, sharing);
+        // Every second search weighs its holes: the two ways win on different cases, and the run
+        // keeps the better of both.
+        const GeneratorTuning& tuning = index % 2 == 0 ? kGeneratorTuning : kWeighedTuning;
+        const GeneratorResult& result = results[index] = runGenerator(own, stop, report, tuning, &reachedAt, sharing);
         if (result.complete && static_cast<int>(result.wheel.boards.size()) <= wanted) {
             std::int64_t fewest = reachedAt.load();
             while (result.moves < fewest && !reachedAt.compare_exchange_weak(fewest, result.moves)) {}

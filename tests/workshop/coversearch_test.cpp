@@ -19,9 +19,9 @@ struct SearchCase {
 // (t = m, t < m, a swap meeting few or many subsets); orbits of turns that move one run of the
 // numbers round or several at once (three runs of five with one number staying, two of seven
 // with two staying, three runs of five).
-const SearchCase kCases[] = {{10, {3, 3}, 1},     {12, {3, 4}, 1},     {11, {2, 5}, 1},  {13, {4, 5}, 1},
-                             {13, {3, 3}, 13},    {12, {3, 3}, 11},    {14, {4, 4}, 12}, {15, {3, 5}, 15},
-                             {16, {3, 3}, 5, 3},  {16, {4, 4}, 7, 2},  {15, {3, 5}, 5, 3}};
+const SearchCase kCases[] = {{10, {3, 3}, 1},    {12, {3, 4}, 1},    {11, {2, 5}, 1},   {13, {4, 5}, 1},
+                             {13, {3, 3}, 13},   {12, {3, 3}, 11},   {14, {4, 4}, 12},  {15, {3, 5}, 15},
+                             {16, {3, 3}, 5, 3}, {16, {4, 4}, 7, 2}, {15, {3, 5}, 5, 3}};
 
 std::int64_t recountedHoles(const CoverSearch& search, int v, Guarantee g) {
     Wheel wheel = search.wheel();
@@ -87,31 +87,34 @@ TEST(CoverSearch, TheHoleCountAlwaysEqualsARecount) {
 TEST(CoverSearch, ASwapIsWeighedAsARecountFindsIt) {
     // "t if t" weighs a swap from a second table of the counts, kept beside the first: after
     // every kind of change, what it says a swap does is what recounting the swapped wheel finds.
-    const SearchCase cases[] = {{9, {2, 2}, 1}, {10, {3, 3}, 1}, {13, {3, 3}, 13}, {14, {4, 4}, 12},
+    const SearchCase cases[] = {{9, {2, 2}, 1},     {10, {3, 3}, 1}, {13, {3, 3}, 13}, {14, {4, 4}, 12},
                                 {16, {4, 4}, 7, 2}, {12, {3, 4}, 1}, {11, {2, 5}, 1}};
-    for (const SearchCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.v << " numbers, " << c.g.t << " if " << c.g.m << ", period " << c.period);
-        CoverSearch search(c.v, c.g, 21, c.period, kGeneratorTuning, nullptr, kBoardSize, c.cycles);
-        ASSERT_TRUE(search.greedy([] { return true; }));
-        SeededRandom choice(5);
-        for (int round = 0; round < 12; ++round) {
-            if (round % 3 == 1 && search.orbits() > 1) search.removeOrbit(true);
-            for (int s = 0; s < 40; ++s) search.step();
-            const std::int64_t holes = recountedHoles(search, c.v, c.g);
-            for (int trial = 0; trial < 8; ++trial) {
-                const auto id = choice.below(static_cast<std::uint32_t>(search.size()));
-                const std::uint64_t board = search.boards()[id];
-                const int out = choice.bitOf(board);
-                const int in = choice.bitOf(~board & ((std::uint64_t(1) << c.v) - 1));
-                std::vector<std::uint64_t> boards = search.boards();
-                boards[id] = (board & ~(std::uint64_t(1) << out)) | std::uint64_t(1) << in;
-                CoverSearch other(c.v, c.g, 1, 1);
-                other.load(boards);
-                ASSERT_EQ(search.swapEffect(id, out, in), static_cast<std::int64_t>(other.holes()) - holes)
-                    << "round " << round << ", board " << id << ": " << out << " for " << in;
+    // Weighed or not: the weights steer the steps (so the states differ), never the counts.
+    for (const SearchCase& c : cases)
+        for (const GeneratorTuning* tuning : {&kGeneratorTuning, &kWeighedTuning}) {
+            SCOPED_TRACE(testing::Message() << c.v << " numbers, " << c.g.t << " if " << c.g.m << ", period "
+                                            << c.period << (tuning->holeWeighting > 0 ? ", weighed" : ""));
+            CoverSearch search(c.v, c.g, 21, c.period, *tuning, nullptr, kBoardSize, c.cycles);
+            ASSERT_TRUE(search.greedy([] { return true; }));
+            SeededRandom choice(5);
+            for (int round = 0; round < 12; ++round) {
+                if (round % 3 == 1 && search.orbits() > 1) search.removeOrbit(true);
+                for (int s = 0; s < 40; ++s) search.step();
+                const std::int64_t holes = recountedHoles(search, c.v, c.g);
+                for (int trial = 0; trial < 8; ++trial) {
+                    const auto id = choice.below(static_cast<std::uint32_t>(search.size()));
+                    const std::uint64_t board = search.boards()[id];
+                    const int out = choice.bitOf(board);
+                    const int in = choice.bitOf(~board & ((std::uint64_t(1) << c.v) - 1));
+                    std::vector<std::uint64_t> boards = search.boards();
+                    boards[id] = (board & ~(std::uint64_t(1) << out)) | std::uint64_t(1) << in;
+                    CoverSearch other(c.v, c.g, 1, 1);
+                    other.load(boards);
+                    ASSERT_EQ(search.swapEffect(id, out, in), static_cast<std::int64_t>(other.holes()) - holes)
+                        << "round " << round << ", board " << id << ": " << out << " for " << in;
+                }
             }
         }
-    }
 }
 
 TEST(CoverSearch, AStepOnACompleteWheelChangesNothing) {
