@@ -313,7 +313,8 @@ void CoverSearch::forget(std::uint32_t r, std::uint32_t id) {
 
 // The holes opened minus the holes closed if `board` played `in` instead of `out`. Only the
 // m-subsets holding t-1 of the four numbers kept, with `out` or `in` and none of the other
-// can change; their ranks are kept for apply().
+// can change; their ranks are kept for apply(). `weighed`, when given, gets the same counted by
+// the holes' weights (under "t if t", where the holes are weighed).
 std::int64_t CoverSearch::evaluate(std::uint64_t board, int out, int in, bool keep, std::int64_t* weighed) {
     const std::uint64_t outBit = std::uint64_t(1) << out;
     const std::uint64_t inBit = std::uint64_t(1) << in;

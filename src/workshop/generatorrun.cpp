@@ -268,6 +268,8 @@ private:
                 const GeneratorResult wheel = runGenerator(half, stop_, {}, tuning_);
                 result_.moves += wheel.moves;
                 if (!wheel.complete) {
+                    // The other half of this split is not made: its share goes to the next split.
+                    if (offset == 0) --halvesLeft;
                     boards.clear();
                     break;
                 }
