@@ -45,6 +45,17 @@ public:
     GeneratorResult go() {
         const int v = settings_.numbers;
         std::uint64_t seed = settings_.seed;
+        // The wheel given to go on from is the run's result from the start, so a run that ends
+        // before the plain search is complete still gives it back.
+        bool startKept = false;
+        if (!settings_.start.empty()) {
+            CoverSearch given(v, g_, seed, 1, tuning_, needed(), settings_.boardSize);
+            current_ = &given;
+            given.load(settings_.start);
+            startKept = given.holes() == 0;  // a wheel with holes is no start
+            if (startKept) record(given);
+            current_ = nullptr;
+        }
         // The plain survey. The plain greedy wheel may take the whole run (many numbers, a
         // guarantee over five): without it there is nothing to show.
         CoverSearch plain(v, g_, seed++, 1, tuning_, needed(), settings_.boardSize);
@@ -55,6 +66,10 @@ public:
         std::vector<std::uint64_t> bestStart = plainDescent.smallest;
         bool plainIsBest = true;
         Turn bestTurn;  // the turn whose orbits gave the smallest start; period 0 for none
+        if (startKept && settings_.start.size() < bestStart.size()) {
+            bestStart = settings_.start;
+            plainIsBest = false;
+        }
         auto surveyTurns = [&](const std::vector<Turn>& turns) {
             for (const Turn& turn : turns) {
                 if (ended()) break;

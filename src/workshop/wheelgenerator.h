@@ -52,6 +52,9 @@ struct GeneratorSettings {
     // under a filter on the draw, those some passing draw holds (PassingDraws::heldFlags). Empty:
     // every m-subset. The others are never holes, so the wheel may leave them uncovered.
     std::vector<std::uint8_t> needed;
+    // A wheel to go on from (boards as bit masks, bit n for number n): the run takes it as one more
+    // start, when it keeps the guarantee. Empty: none.
+    std::vector<std::uint64_t> start;
 };
 
 struct GeneratorProgress {

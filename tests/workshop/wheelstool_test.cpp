@@ -226,6 +226,30 @@ TEST(WheelsToolGenerate, TheThreadsAskedForAreUsedAndSaid) {
     EXPECT_EQ(run({"generate", "--numbers", "8", "--guarantee", "2", "--if", "2", "--threads", "0"}).status, 2);
 }
 
+// A run goes on from the wheel it is given: 68 boards is the bound over 17 numbers for "3 if 3",
+// which the search alone does not reach in 0.05 s. A wheel with holes is refused before the search.
+TEST(WheelsToolGenerate, GoesOnFromTheWheelItIsGivenOnlyWhenThatKeepsTheGuarantee) {
+    const std::vector<std::string> asked = {"generate", "--numbers", "17", "--guarantee", "3", "--if", "3",
+                                            "--seconds", "0.05", "--threads", "1", "--seed", "3"};
+    std::vector<std::string> started = asked;
+    started.insert(started.end(), {"--start", data("pdo_C17-5-3_b68.res")});
+    const ToolRun fromStart = run(started);
+    ASSERT_EQ(fromStart.status, 0) << fromStart.err;
+    EXPECT_EQ(fromStart.out.rfind("68 boards over 17 numbers keep 3 if 3", 0), 0u) << fromStart.out;
+    EXPECT_EQ(run(asked).out.rfind("68 boards", 0), std::string::npos);
+
+    const ToolRun holes = run({"generate", "--numbers", "12", "--guarantee", "4", "--if", "4", "--start",
+                               data("pdo_C12-5-4_b79_INCOMPLETE.res")});
+    EXPECT_EQ(holes.status, 2);
+    EXPECT_NE(holes.err.find("does not keep 4 if 4 (100 draws of 4 with no board holding 4)"), std::string::npos)
+        << holes.err;
+    EXPECT_EQ(holes.out, "");
+    const ToolRun keys = run({"generate", "--numbers", "17", "--guarantee", "3", "--if", "3", "--keys", "1",
+                              "--start", data("pdo_C17-5-3_b68.res")});
+    EXPECT_EQ(keys.status, 2);
+    EXPECT_NE(keys.err.find("--start goes with wheels without key numbers"), std::string::npos) << keys.err;
+}
+
 TEST(WheelsToolGenerate, NoCompleteWheelInTheTimeGivenExitsWithOne) {
     const ToolRun r = run({"generate", "--numbers", "50", "--guarantee", "4", "--if", "5", "--seconds", "0.001"});
     EXPECT_EQ(r.status, 1);

@@ -14,6 +14,7 @@
 #include "workshop/cli/filteroptions.h"
 #include "workshop/cli/wheelstool.h"
 #include "workshop/keynumbers.h"
+#include "workshop/wheelcheck.h"
 #include "workshop/wheelgenerator.h"
 
 namespace norvex5::workshop {
@@ -32,6 +33,7 @@ struct GenerateOptions {
     bool seedGiven = false;
     int threads = 0;  // 0: one search for each core
     std::string outFile;
+    std::string startFile;
     bool json = false;
     FilterOptions filter;
     WheelShapeOptions shape;
@@ -149,8 +151,31 @@ std::string argumentProblem(const GenerateOptions& o) {
         return "--filter goes with boards of five numbers and no key numbers";
     if (!(std::isfinite(o.seconds) && o.seconds > 0 && o.seconds <= kMostSeconds))
         return "the seconds must be more than 0 and at most " + std::to_string(int(kMostSeconds)) + " (a week)";
+    if (!o.startFile.empty() && (o.shape.keys > 0 || !o.filter.filter.empty()))
+        return "--start goes with wheels without key numbers or a filter";
     if (!o.outFile.empty()) return outFileProblem(o.outFile);
     return {};
+}
+
+// The wheel of --start as the generator takes it, once it is read and keeps the guarantee;
+// nothing, once the reason is on `err`.
+std::optional<std::vector<std::uint64_t>> readStart(const GenerateOptions& o, std::ostream& err) {
+    const auto reading = readToolWheel(o.startFile, WheelFileLayout{}, o.numbers, err, o.shape.boardSize);
+    if (!reading) return std::nullopt;
+    const Guarantee g{o.t, o.m};
+    if (const std::int64_t holes = checkGuarantee(CoverageIndex(reading->wheel), g).holes; holes > 0) {
+        err << kToolPrefix << o.startFile << ": the wheel does not keep " << o.t << " if " << o.m << " (" << holes
+            << (holes == 1 ? " draw" : " draws") << " of " << o.m << " with no board holding " << o.t
+            << "), so the search cannot go on from it\n";
+        return std::nullopt;
+    }
+    std::vector<std::uint64_t> boards;
+    for (const Board& board : reading->wheel.boards) {
+        std::uint64_t mask = 0;
+        for (int k = 0; k < o.shape.boardSize; ++k) mask |= std::uint64_t(1) << board[k];
+        boards.push_back(mask);
+    }
+    return boards;
 }
 
 int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
@@ -179,6 +204,11 @@ int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {
     settings.seed = o.seedGiven ? o.seed : std::random_device()() % 1000000;
     settings.threads = generatorThreads(o.threads);  // told with the seed: both set the path
     settings.boardSize = o.shape.boardSize;
+    if (!o.startFile.empty()) {
+        auto start = readStart(o, err);
+        if (!start) return kToolBadInput;
+        settings.start = std::move(*start);
+    }
     GeneratorResult result;
     {
         const StopOnSignals stopOnSignals;
@@ -225,6 +255,8 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
     command->add_option("--threads", o->threads, "Searches side by side (one for each core by default)")
         ->check(kThreadCount);
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
+    command->add_option("--start", o->startFile,
+                        "A wheel file keeping the guarantee to go on from (numbers 1..v): the result is never larger");
     command->add_flag("--json", o->json, "Answer in JSON");
     addFilterOptions(*command, o->filter);
     addWheelShapeOptions(*command, o->shape);
