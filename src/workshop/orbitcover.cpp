@@ -209,8 +209,8 @@ std::vector<AffineGroup> affineGroupsFor(int numbers) {
 }
 
 OrbitCover smallestOrbitCover(int v, Guarantee g, const AffineGroup& group, Clock::time_point deadline,
-                              std::int64_t fewerThan) {
-    const int k = kBoardSize;
+                              std::int64_t fewerThan, int boardSize) {
+    const int k = boardSize;
     const std::vector<int> factors = factorsOf(group);
     const Orbits boards = orbitsOf(v, k, group.prime, factors);
     const Orbits subsets = orbitsOf(v, g.m, group.prime, factors);

@@ -32,10 +32,11 @@ struct OrbitCover {
     int subsetOrbits = 0;
 };
 
-// The smallest wheel of five-number boards over `numbers` numbers keeping `guarantee` (m up to
-// five) that is a union of orbits of `group`, with fewer than `fewerThan` boards; the smallest found
-// when the deadline comes first.
+// The smallest wheel of boards of `boardSize` numbers over `numbers` numbers keeping `guarantee`
+// (m up to five) that is a union of orbits of `group`, with fewer than `fewerThan` boards; the
+// smallest found when the deadline comes first.
 OrbitCover smallestOrbitCover(int numbers, Guarantee guarantee, const AffineGroup& group,
-                              std::chrono::steady_clock::time_point deadline, std::int64_t fewerThan);
+                              std::chrono::steady_clock::time_point deadline, std::int64_t fewerThan,
+                              int boardSize = kBoardSize);
 
 }  // namespace norvex5::workshop

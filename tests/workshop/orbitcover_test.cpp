@@ -9,14 +9,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-Wheel wheelOf(const std::vector<std::uint64_t>& boards, int v) {
+Wheel wheelOf(const std::vector<std::uint64_t>& boards, int v, int boardSize = kBoardSize) {
     Wheel wheel;
     wheel.numbers = v;
+    wheel.boardSize = boardSize;
     for (std::uint64_t mask : boards) {
         Board board{};
-        EXPECT_EQ(__builtin_popcountll(mask), kBoardSize);
+        EXPECT_EQ(__builtin_popcountll(mask), boardSize);
         EXPECT_EQ(mask >> v, 0u);
-        for (int k = 0; k < kBoardSize; ++k, mask &= mask - 1) board[k] = static_cast<std::uint8_t>(__builtin_ctzll(mask));
+        for (int k = 0; k < boardSize; ++k, mask &= mask - 1) board[k] = static_cast<std::uint8_t>(__builtin_ctzll(mask));
         wheel.boards.push_back(board);
     }
     return wheel;
@@ -34,6 +35,17 @@ TEST(OrbitCover, FindsTheWheelWithOneBoardForEveryFourOf23Numbers) {
     EXPECT_EQ(profile.holes({4, 4}), 0);
     // 1771 different boards, five fours each, meet all 8855 fours: each on exactly one board.
     EXPECT_EQ(profile.holes({5, 5}), binomial(23, 5) - 1771);
+}
+
+// Shorter boards, with a number staying put: the squares mod 19 and one more number hold a wheel
+// of four-number boards with one board for every three numbers (1140 / 4 = 285), the part beside
+// one key number of "4 if 4 when the key number is drawn".
+TEST(OrbitCover, FindsTheWheelOfFourNumberBoardsWithOneForEveryThreeOf20Numbers) {
+    const OrbitCover cover =
+        smallestOrbitCover(20, {3, 3}, {19, 9}, Clock::now() + std::chrono::seconds(60), INT64_MAX, 4);
+    EXPECT_TRUE(cover.finished);
+    ASSERT_EQ(cover.boards.size(), 285u);
+    EXPECT_EQ(coverageProfile(CoverageIndex(wheelOf(cover.boards, 20, 4)))->holes({3, 3}), 0);
 }
 
 // Numbers staying put and guarantees over more drawn numbers than t: whatever the group, a wheel

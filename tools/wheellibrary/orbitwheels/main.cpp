@@ -4,7 +4,7 @@
 // file: numbers from 1, ';' between them, one board a line. make-library checks it and keeps it
 // when it is smaller than the library's wheel.
 //
-//   norvex5_orbitwheels --numbers V --guarantee T --if M [--seconds S] --out FILE
+//   norvex5_orbitwheels --numbers V --guarantee T --if M [--board-size K] [--seconds S] --out FILE
 //
 // Prints the number of boards written; exits with 1 when no group gave a wheel.
 
@@ -20,7 +20,7 @@
 using namespace norvex5::workshop;
 
 int main(int argc, char** argv) {
-    int v = 0, t = 0, m = 0;
+    int v = 0, t = 0, m = 0, k = kBoardSize;
     double seconds = 60;
     std::string out;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
         if (option == "--numbers") v = std::atoi(argv[i + 1]);
         else if (option == "--guarantee") t = std::atoi(argv[i + 1]);
         else if (option == "--if") m = std::atoi(argv[i + 1]);
+        else if (option == "--board-size") k = std::atoi(argv[i + 1]);
         else if (option == "--seconds") seconds = std::atof(argv[i + 1]);
         else if (option == "--out") out = argv[i + 1];
         else {
@@ -35,9 +36,9 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (v < kBoardSize || v > 30 || t < 2 || m < t || m > kBoardSize || out.empty()) {
-        std::fprintf(stderr, "usage: norvex5_orbitwheels --numbers V (5-30) --guarantee T --if M (2<=T<=M<=5) "
-                             "[--seconds S] --out FILE\n");
+    if (k < 2 || k > kBoardSize || v < k || v > 30 || t < 2 || t > k || m < t || m > kBoardSize || out.empty()) {
+        std::fprintf(stderr, "usage: norvex5_orbitwheels --numbers V (K-30) --guarantee T --if M (2<=T<=M<=5, T<=K) "
+                             "[--board-size K (2-5)] [--seconds S] --out FILE\n");
         return 2;
     }
     using Clock = std::chrono::steady_clock;
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
         const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
                                                  std::max(0.0, left / double(groups.size() - i))));
         const std::int64_t fewerThan = best.empty() ? INT64_MAX : static_cast<std::int64_t>(best.size());
-        OrbitCover cover = smallestOrbitCover(v, {t, m}, groups[i], deadline, fewerThan);
+        OrbitCover cover = smallestOrbitCover(v, {t, m}, groups[i], deadline, fewerThan, k);
         std::fprintf(stderr, "p=%d d=%d, %d numbers staying: %d orbits of boards, %d of subsets: %s%s\n",
                      groups[i].prime, groups[i].order, v - groups[i].prime, cover.boardOrbits, cover.subsetOrbits,
                      cover.boards.empty() ? "nothing smaller" : (std::to_string(cover.boards.size()) + " boards").c_str(),
