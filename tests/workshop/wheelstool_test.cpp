@@ -244,6 +244,19 @@ TEST(WheelsToolGenerate, GoesOnFromTheWheelItIsGivenOnlyWhenThatKeepsTheGuarante
     EXPECT_NE(holes.err.find("does not keep 4 if 4 (100 draws of 4 with no board holding 4)"), std::string::npos)
         << holes.err;
     EXPECT_EQ(holes.out, "");
+    // Boards of four read with the separator given: no guess is made from fewer than five numbers.
+    testing::ScratchDir dir;
+    const std::string quadruples = (dir / "quadruples.txt").string();
+    std::ofstream(quadruples) << "1;2;3;4\n1;2;3;5\n1;2;4;5\n1;3;4;5\n2;3;4;5\n";
+    const std::vector<std::string> short4 = {"generate", "--numbers", "5", "--guarantee", "3", "--if", "3",
+                                             "--board-size", "4", "--seconds", "1", "--start", quadruples};
+    std::vector<std::string> separated = short4;
+    separated.insert(separated.end(), {"--separator", ";"});
+    const ToolRun fours = run(separated);
+    EXPECT_EQ(fours.status, 0) << fours.err;
+    EXPECT_EQ(fours.out.rfind("4 boards of 4 numbers over 5 numbers keep 3 if 3", 0), 0u) << fours.out;
+    EXPECT_EQ(run(short4).status, 2);
+
     const ToolRun keys = run({"generate", "--numbers", "17", "--guarantee", "3", "--if", "3", "--keys", "1",
                               "--start", data("pdo_C17-5-3_b68.res")});
     EXPECT_EQ(keys.status, 2);

@@ -34,6 +34,7 @@ struct GenerateOptions {
     int threads = 0;  // 0: one search for each core
     std::string outFile;
     std::string startFile;
+    WheelFileLayout startLayout;
     bool json = false;
     FilterOptions filter;
     WheelShapeOptions shape;
@@ -160,7 +161,7 @@ std::string argumentProblem(const GenerateOptions& o) {
 // The wheel of --start as the generator takes it, once it is read and keeps the guarantee;
 // nothing, once the reason is on `err`.
 std::optional<std::vector<std::uint64_t>> readStart(const GenerateOptions& o, std::ostream& err) {
-    const auto reading = readToolWheel(o.startFile, WheelFileLayout{}, o.numbers, err, o.shape.boardSize);
+    const auto reading = readToolWheel(o.startFile, o.startLayout, o.numbers, err, o.shape.boardSize);
     if (!reading) return std::nullopt;
     const Guarantee g{o.t, o.m};
     if (const std::int64_t holes = checkGuarantee(CoverageIndex(reading->wheel), g).holes; holes > 0) {
@@ -257,6 +258,7 @@ ToolCommand addGenerateCommand(CLI::App& tool) {
     command->add_option("--out", o->outFile, "Write the wheel to this file (\";\"-separated, numbers 1..v)");
     command->add_option("--start", o->startFile,
                         "A wheel file keeping the guarantee to go on from (numbers 1..v): the result is never larger");
+    addWheelFileOptions(*command, o->startLayout, "the --start file");
     command->add_flag("--json", o->json, "Answer in JSON");
     addFilterOptions(*command, o->filter);
     addWheelShapeOptions(*command, o->shape);
