@@ -86,7 +86,10 @@ void BoardViewer::showFirstBoard() {
         showNoBoard();
         return;
     }
-    controls_.wheelTitle->setText(QString::fromStdString(wheelTitle(wheel, false, texts_.messageLookup())));
+    // A library wheel lies outside the built-in catalogue: its record is the one the expansion holds.
+    const WheelRecord* record = wheelRecordOf(game_.expansion, wheel);
+    controls_.wheelTitle->setText(
+        record != nullptr ? QString::fromStdString(wheelTitle(*record, texts_.messageLookup())) : QString());
     controls_.boardCount->setNum(boardCount());
     showBoard(1);
 }

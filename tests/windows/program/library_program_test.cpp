@@ -263,12 +263,16 @@ void LibraryProgramTest::aLibraryWheelGoesThroughEveryOutput() {
     for (int n = 11; n <= 17; ++n) rig.click(n);
     QVERIFY(rig.chooseLibraryWheel(QStringLiteral(" 3/  5 ")));
     QCOMPARE(rig.state().selectedWheel, 101);
-    QString counter;
+    QString counter, title;
     answerModal(QStringLiteral("Form2"), [&](QWidget& viewer) {
         counter = labelText(viewer, "lnubul") + QLatin1Char('/') + labelText(viewer, "Lnumax");
+        title = labelText(viewer, "ltitmet");
     });
     rig.press("bvoirbulletin");
     QCOMPARE(counter, QStringLiteral("1/1"));
+    QCOMPARE(title, QString::fromStdString(wheelTitle(*wheelRecordOf(rig.state().expansion, 101),
+                                                      rig.state().messageLookup())));
+    QVERIFY2(title.contains(QStringLiteral(" 3/  5 ")), qPrintable(title));
     QCOMPARE(rig.boards(), (std::vector<std::array<std::int32_t, 5>>{{11, 12, 13, 14, 15}}));
     QString range;
     answerModal(QStringLiteral("Form5"), [&](QWidget& list) {
