@@ -272,9 +272,13 @@ DrawShapeGuess guessDrawFileShape(const std::string& fileName, int highestNumber
             guess.problemLine = static_cast<std::int64_t>(k) + 1;
             return guess;
         }
-    const auto base = guessShape(*lines, kDrawSeparators, [&](std::string_view line, char separator) {
-        return looksLikeDrawLine(line, separator);
-    });
+    // A header line never holds a date, so the first line that looks like a draw ends the header:
+    // a note or a year's heading among the first draws is refused as it is read, and the draws
+    // above it are not lost as header lines.
+    const auto base = guessShape(
+        *lines, kDrawSeparators,
+        [&](std::string_view line, char separator) { return looksLikeDrawLine(line, separator); },
+        SampleFit::FirstAndMost);
     if (!base) {
         guess.problem = DrawFileProblem::NoDraw;
         return guess;

@@ -48,14 +48,16 @@ std::optional<std::vector<std::string>> linesForShapeGuess(const std::string& fi
 }
 
 std::optional<FileShape> guessShape(const std::vector<std::string>& lines, std::span<const char* const> separators,
-                                    const LineFits& fits) {
+                                    const LineFits& fits, SampleFit rule) {
     const int count = static_cast<int>(lines.size());
     for (int skip = 0; skip <= kMaxLinesToSkip && skip < count; ++skip) {
         const int last = std::min(count, skip + kSampledBoards);
         for (const char* separator : separators) {
-            bool all = true;
-            for (int k = skip; k < last && all; ++k) all = fits(lines[k], separator[0]);
-            if (all) return FileShape{separator, skip};
+            if (!fits(lines[skip], separator[0])) continue;
+            int fitting = 1;
+            for (int k = skip + 1; k < last; ++k) fitting += fits(lines[k], separator[0]) ? 1 : 0;
+            const int sampled = last - skip;
+            if (rule == SampleFit::Every ? fitting == sampled : 2 * fitting > sampled) return FileShape{separator, skip};
         }
     }
     return std::nullopt;

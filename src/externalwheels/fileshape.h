@@ -34,10 +34,13 @@ std::optional<FileShape> guessFileShape(const std::string& fileName);
 
 // The rule behind guessFileShape, for any file of records one a line (wheels, draws): the fewest
 // header lines, then the first of `separators`, with which the first lines after the header (up
-// to five of them) each fit.
+// to five of them) fit: each of them (`Every`), or the first and more than half (`FirstAndMost`,
+// for files whose header lines never fit, so that a stray line among the first records is one
+// line to refuse rather than a reason to take the records above it for header).
+enum class SampleFit { Every, FirstAndMost };
 using LineFits = std::function<bool(std::string_view line, char separator)>;
 std::optional<FileShape> guessShape(const std::vector<std::string>& firstLines, std::span<const char* const> separators,
-                                    const LineFits& fits);
+                                    const LineFits& fits, SampleFit rule = SampleFit::Every);
 
 // The lines a shape is guessed from: the header lines a guess may skip and the records after
 // them, as the reader gives them. Nothing when the file cannot be read.

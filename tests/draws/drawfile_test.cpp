@@ -116,6 +116,35 @@ TEST(DrawFileReading, RefusesBadLinesByNumberAndReason) {
                                                          {13, R::DateTwice}}));
 }
 
+// A line that is no draw at all among the first draws (a year's heading, a note at the end of a
+// short file) is one refused line: the draws above it stay draws, not header lines.
+TEST(DrawFileShape, AStrayLineAmongTheFirstDrawsIsRefusedNotTakenForHeader) {
+    ScratchDir dir;
+    const std::string headed = dir.file("headed.txt",
+                                        "Datum;Z1;Z2;Z3;Z4;Z5\n"
+                                        "2026-11-01;1;2;3;4;5\n"
+                                        "2026-11-04;7;8;9;10;11\n"
+                                        "2026-11-07;7;8;9;10;12\n"
+                                        "Jahr 2025\n"
+                                        "2025-12-01;1;2;3;4;6\n"
+                                        "2025-12-04;7;8;9;10;16\n"
+                                        "2025-12-07;7;8;9;10;17\n"
+                                        "2025-12-09;7;8;9;10;18\n");
+    const std::string noted = dir.file("noted.txt", "2026-11-01;1;2;3;4;5\n2026-11-04;7;8;9;10;11\nSource: the operator\n");
+    for (const auto& [file, header, draws, stray] :
+         {std::tuple{headed, 1, 7u, 5}, std::tuple{noted, 0, 2u, 3}}) {
+        const DrawShapeGuess guess = guessDrawFileShape(file, kHighest);
+        ASSERT_EQ(guess.problem, DrawFileProblem::None) << file;
+        EXPECT_EQ(guess.shape.linesToSkip, header) << file;
+        const DrawFileReading reading = readDrawFile(file, guess.shape, kHighest);
+        ASSERT_TRUE(reading.ok()) << file;
+        EXPECT_EQ(reading.draws.size(), draws) << file;
+        EXPECT_EQ(reading.draws.front().date.iso(), "2026-11-01") << file;
+        ASSERT_EQ(reading.refused.size(), 1u) << file;
+        EXPECT_EQ(reading.refused[0].line, stray) << file;
+    }
+}
+
 TEST(DrawFileReading, DatesDecideTheirOrderFromTheWholeFileOrAsk) {
     ScratchDir dir;
     // Thirty lines whose days and months are all 12 or less, then one with day 13: the order shows

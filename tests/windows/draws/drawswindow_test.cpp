@@ -142,13 +142,15 @@ void DrawsWindowTest::undecidedDatesAreAskedAndACorrectedGuessReadsAgain() {
     rig.platform.answerNext(Platform::Answer::No);  // not day/month: month/day
     rig.platform.chooseFileNext(QString::fromStdString(file.string()));
     rig.press("bImporter");
-    QVERIFY(rig.platform.messages().last().text.contains(QStringLiteral("Faut-il lire 06/03/2024")));
-    // The guess skips the lines above the first run of good draws; the player takes them back.
-    QCOMPARE(rig.importControl<QSpinBox>("SpinEntete")->value(), 4);
+    QVERIFY(rig.platform.messages().last().text.contains(QStringLiteral("Faut-il lire 03/01/2024")));
+    // The stray line 4 is one line to refuse: the draws above it are no header.
+    QCOMPARE(rig.importControl<QSpinBox>("SpinEntete")->value(), 0);
     auto* preview = rig.importControl<QTableWidget>("GrilleApercu");
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("01/03/2024"));
+    // Lines the player skips are skipped.
+    rig.importControl<QSpinBox>("SpinEntete")->setValue(4);
     QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("03/06/2024"));
     rig.importControl<QSpinBox>("SpinEntete")->setValue(0);
-    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("01/03/2024"));
     // The player says otherwise: the preview reads the dates again.
     auto* order = rig.importControl<QComboBox>("ComboOrdreDate");
     order->setCurrentIndex(order->findData(static_cast<int>(draws::DateOrder::DayMonthYear)));
