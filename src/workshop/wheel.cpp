@@ -47,6 +47,17 @@ Wheel wheelOfRecord(const WheelRecord& record) {
     return wheel;
 }
 
+std::vector<std::uint64_t> boardMasks(const Wheel& wheel) {
+    std::vector<std::uint64_t> masks;
+    masks.reserve(wheel.boards.size());
+    for (const Board& board : wheel.boards) {
+        std::uint64_t mask = 0;
+        for (int k = 0; k < wheel.boardSize; ++k) mask |= std::uint64_t(1) << board[k];
+        masks.push_back(mask);
+    }
+    return masks;
+}
+
 WheelFileReading readWheelFile(const ExternalWheel& file, int numbers, int boardSize) {
     ExternalWheel decided = file;
     decided.numberedFromZero = numbersStartAtZero(file);

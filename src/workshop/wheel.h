@@ -53,6 +53,8 @@ std::optional<std::string> generatorLimitsProblem(int numbers, Guarantee guarant
 std::optional<Wheel> builtInWheel(int wheelNumber);
 // Any wheel the main window plays (built in or from the library) over its positions.
 Wheel wheelOfRecord(const WheelRecord& record);
+// Each board as a bit mask (bit n for number n), as the generator takes a wheel to go on from.
+std::vector<std::uint64_t> boardMasks(const Wheel& wheel);
 
 // What can be wrong with a wheel file. Every one of them stops the reading: a wheel that is only
 // partly understood would be checked as something it is not.

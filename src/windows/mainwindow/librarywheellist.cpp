@@ -110,6 +110,16 @@ void LibraryWheelList::readShippedOnFirstNeed(int ticked) {
     wheels_ = library::allWheels(library::readShippedLibrary(shippedFolder_), userWheels_);
 }
 
+std::optional<workshop::Wheel> LibraryWheelList::smallestKnown(int numbers, workshop::Guarantee guarantee) {
+    readShippedOnFirstNeed(numbers);
+    const library::LibraryClaim claim{numbers, guarantee};
+    const library::LibraryWheel* smallest = nullptr;
+    for (const library::LibraryWheel& wheel : wheels_)
+        if (wheel.kept == claim && (smallest == nullptr || wheel.boards < smallest->boards)) smallest = &wheel;
+    if (smallest == nullptr) return std::nullopt;
+    return library::loadLibraryWheel(*smallest);
+}
+
 void LibraryWheelList::fill(QComboBox& list, int builtIn) {
     const Counters c = counters(game_.selection);
     readShippedOnFirstNeed(c.ticked);

@@ -49,6 +49,11 @@ public:
     bool chooseFile(QComboBox& list, int builtIn, const std::filesystem::path& file);
     const std::filesystem::path& userFolder() const { return userFolder_; }
 
+    // The smallest wheel of the library (shipped or the user's) over `numbers` numbers on boards of
+    // five keeping `guarantee` over every draw, its boards over 0..numbers-1; none when the library
+    // has none or its file can no longer be read.
+    std::optional<workshop::Wheel> smallestKnown(int numbers, workshop::Guarantee guarantee);
+
     // Holds the wheel of list number `number` in the expansion; false when it is no library entry
     // or its file can no longer be read (a built-in wheel: nothing is held).
     bool choose(int number);

@@ -85,6 +85,8 @@ public:
     ExternalWheelsTab& externalTab();
     // The wheel made on demand for the numbers ticked.
     WheelOnDemand& wheelOnDemand() { return *onDemand_; }
+    // The shipped wheels and the user's, as the wheel list offers them.
+    LibraryWheelList& libraryWheels() { return library_; }
 
     // The window's start-up work over the files already read; runs once, at the first activation
     // (or the first show, whichever comes first), "erreur form1.activate" on an unexpected

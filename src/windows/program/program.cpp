@@ -97,6 +97,9 @@ Program::Program(Platform& platform, ProgramDirectories directories)
           generator->setCheckHook([this](const workshop::Wheel& wheel, const std::vector<std::int32_t>& played) {
               wheelCheck_->openFor(wheel, played);
           });
+          generator->setKnownWheelHook([this](int numbers, workshop::Guarantee guarantee) {
+              return mainWindow_->libraryWheels().smallestKnown(numbers, guarantee);
+          });
           generator->setSendHook([this](const QString& file, const std::vector<std::int32_t>& played) {
               wheelGenerator_->close();
               mainWindow_->showExternalTab();

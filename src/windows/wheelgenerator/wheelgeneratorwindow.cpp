@@ -170,6 +170,11 @@ void WheelGeneratorWindow::generateWheel() {
     } else {
         // No wheel is smaller than the bound: reaching it, there is nothing left to look for.
         settings.targetBoards = workshop::lowerBound(settings.numbers, settings.guarantee);
+        // A wheel the library has is where the run starts: ten seconds of search from nothing
+        // often end above a wheel made in minutes ("4 if 4" over 17 numbers: 525 boards against
+        // the library's 515).
+        if (knownWheel_)
+            if (const auto known = knownWheel_(settings.numbers, settings.guarantee)) settings.start = workshop::boardMasks(*known);
     }
     played_ = played;
     wheel_.reset();

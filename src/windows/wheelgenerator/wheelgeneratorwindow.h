@@ -15,6 +15,8 @@
 //  - Under the filter of the FilterPanel (kept per game type in the filter settings file, the one
 //    the check window keeps it in), the wheel covers only what the draws that pass need, for the
 //    numbers as played; a filter no draw passes makes nothing.
+//  - Without a filter, a run goes on from the smallest wheel of the library for the same numbers
+//    and guarantee, which the program gives through a hook (the main window's library list).
 //  - Check and Send reach the other windows through hooks the program fills: the check window's
 //    openFor(), and the external tab given the saved file (";"-separated, numbers 1..v) with the
 //    numbers to set in its replacement boxes 1..v. A wheel not saved yet is saved first.
@@ -50,7 +52,13 @@ public:
                          QWidget* parent = nullptr);
     ~WheelGeneratorWindow() override;
 
+    // The smallest wheel the program already has over `numbers` numbers keeping `guarantee` (the
+    // library's), for a run to go on from: the player never gets a larger wheel than one the
+    // program ships.
+    using KnownWheelHook = std::function<std::optional<workshop::Wheel>(int numbers, workshop::Guarantee guarantee)>;
+
     void setCheckHook(CheckHook hook) { checkHook_ = std::move(hook); }
+    void setKnownWheelHook(KnownWheelHook hook) { knownWheel_ = std::move(hook); }
     void setSendHook(SendHook hook) { sendHook_ = std::move(hook); }
     // A fixed seed makes the runs repeat themselves (tests, a player comparing settings); without
     // one every run starts from a new seed.
@@ -102,6 +110,7 @@ private:
 
     CheckHook checkHook_;
     SendHook sendHook_;
+    KnownWheelHook knownWheel_;
     std::optional<std::uint64_t> fixedSeed_;
 
     std::thread worker_;

@@ -170,13 +170,7 @@ std::optional<std::vector<std::uint64_t>> readStart(const GenerateOptions& o, st
             << "), so the search cannot go on from it\n";
         return std::nullopt;
     }
-    std::vector<std::uint64_t> boards;
-    for (const Board& board : reading->wheel.boards) {
-        std::uint64_t mask = 0;
-        for (int k = 0; k < o.shape.boardSize; ++k) mask |= std::uint64_t(1) << board[k];
-        boards.push_back(mask);
-    }
-    return boards;
+    return boardMasks(reading->wheel);
 }
 
 int generate(const GenerateOptions& o, std::ostream& out, std::ostream& err) {

@@ -3,6 +3,7 @@
 // chosen as it plays a built-in wheel.
 
 #include <QComboBox>
+#include <QSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,6 +18,8 @@
 #include "windows/common/entrylists.h"
 #include "windows/modalanswer.h"
 #include "windows/program/program.h"
+#include "windows/wheelgenerator/wheelgeneratorwindow.h"
+#include "workshop/wheelcheck.h"
 #include "windows/windowrig.h"
 
 using namespace norvex5;
@@ -111,6 +114,7 @@ private slots:
     void aWheelNoLibraryWheelFitsIsMadeAddedAndChosen();
     void stoppingOrClosingTheWindowLeavesNothingInTheLibrary();
     void aWheelMadeUnderTheFilterIsOfferedForItsNumbersUnderThatFilterOnly();
+    void theWorkshopGoesOnFromTheLibrarysWheel();
     void theClosedListSaysWhatALongKeyNumberWheelIs_data();
     void theClosedListSaysWhatALongKeyNumberWheelIs();
 };
@@ -371,6 +375,30 @@ void LibraryProgramTest::droppedFilesThatClaimTooMuchAreNamedAtStart() {
     QVERIFY(rig.list()->itemText(kWheelCount + 2).contains(QStringLiteral("    2 ")));
 }
 
+
+// The library's "4 if 4" over 17 numbers took minutes to make; a search from nothing needs far
+// more than a second to come near it. Stopped at once, the workshop's run still gives it.
+void LibraryProgramTest::theWorkshopGoesOnFromTheLibrarysWheel() {
+    const std::filesystem::path shipped = std::filesystem::path(NORVEX5_SHIPPED_LIBRARY) / "17-numbers-4-if-4.txt";
+    LibraryRig rig([&](LibraryRig& r) { std::filesystem::copy_file(shipped, r.programDir() / "library" / shipped.filename()); });
+    std::ifstream lines(shipped);
+    const auto shippedBoards = std::count(std::istreambuf_iterator<char>(lines), std::istreambuf_iterator<char>(), '\n');
+    rig.press("mGenererSysteme");
+    auto* generator = qobject_cast<WheelGeneratorWindow*>(findControl<QWidget>(rig.window(), QStringLiteral("FormGenerateur")));
+    QVERIFY(generator != nullptr);
+    QTRY_VERIFY(generator->isVisible());
+    generator->findChild<QSpinBox*>(QStringLiteral("EditNombres"))->setValue(17);
+    auto* guarantee = generator->findChild<QComboBox*>(QStringLiteral("ComboGarantie"));
+    guarantee->setCurrentIndex(guarantee->findData(44));
+    pressControl(*generator, "BoutonGenerer");
+    pressControl(*generator, "BoutonArreter");
+    QTRY_VERIFY_WITH_TIMEOUT(!generator->generating(), 20000);
+    QVERIFY(generator->wheel().has_value());
+    QVERIFY(std::int64_t(generator->wheel()->boards.size()) <= shippedBoards);
+    QVERIFY(workshop::coverageProfile(workshop::CoverageIndex(*generator->wheel()))->keeps({4, 4}));
+    generator->close();
+    QVERIFY(rig.platform.messages().isEmpty());
+}
 
 void LibraryProgramTest::theClosedListSaysWhatALongKeyNumberWheelIs_data() {
     QTest::addColumn<int>("language");
