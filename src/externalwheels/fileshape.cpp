@@ -57,7 +57,8 @@ std::optional<FileShape> guessShape(const std::vector<std::string>& lines, std::
             int fitting = 1;
             for (int k = skip + 1; k < last; ++k) fitting += fits(lines[k], separator[0]) ? 1 : 0;
             const int sampled = last - skip;
-            if (rule == SampleFit::Every ? fitting == sampled : 2 * fitting > sampled) return FileShape{separator, skip};
+            if (rule == SampleFit::Every ? fitting == sampled : 2 * fitting > sampled)
+                return FileShape{separator, skip};
         }
     }
     return std::nullopt;

@@ -130,9 +130,9 @@ TEST(DrawFileShape, AStrayLineAmongTheFirstDrawsIsRefusedNotTakenForHeader) {
                                         "2025-12-04;7;8;9;10;16\n"
                                         "2025-12-07;7;8;9;10;17\n"
                                         "2025-12-09;7;8;9;10;18\n");
-    const std::string noted = dir.file("noted.txt", "2026-11-01;1;2;3;4;5\n2026-11-04;7;8;9;10;11\nSource: the operator\n");
-    for (const auto& [file, header, draws, stray] :
-         {std::tuple{headed, 1, 7u, 5}, std::tuple{noted, 0, 2u, 3}}) {
+    const std::string noted =
+        dir.file("noted.txt", "2026-11-01;1;2;3;4;5\n2026-11-04;7;8;9;10;11\nSource: the operator\n");
+    for (const auto& [file, header, draws, stray] : {std::tuple{headed, 1, 7u, 5}, std::tuple{noted, 0, 2u, 3}}) {
         const DrawShapeGuess guess = guessDrawFileShape(file, kHighest);
         ASSERT_EQ(guess.problem, DrawFileProblem::None) << file;
         EXPECT_EQ(guess.shape.linesToSkip, header) << file;

@@ -174,7 +174,8 @@ void WheelGeneratorWindow::generateWheel() {
         // often end above a wheel made in minutes ("4 if 4" over 17 numbers: 525 boards against
         // the library's 515).
         if (knownWheel_)
-            if (const auto known = knownWheel_(settings.numbers, settings.guarantee)) settings.start = workshop::boardMasks(*known);
+            if (const auto known = knownWheel_(settings.numbers, settings.guarantee))
+                settings.start = workshop::boardMasks(*known);
     }
     played_ = played;
     wheel_.reset();

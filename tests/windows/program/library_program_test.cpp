@@ -3,12 +3,12 @@
 // chosen as it plays a built-in wheel.
 
 #include <QComboBox>
-#include <QSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <fstream>
 
@@ -19,8 +19,8 @@
 #include "windows/modalanswer.h"
 #include "windows/program/program.h"
 #include "windows/wheelgenerator/wheelgeneratorwindow.h"
-#include "workshop/wheelcheck.h"
 #include "windows/windowrig.h"
+#include "workshop/wheelcheck.h"
 
 using namespace norvex5;
 using namespace norvex5::testing;
@@ -380,11 +380,14 @@ void LibraryProgramTest::droppedFilesThatClaimTooMuchAreNamedAtStart() {
 // more than a second to come near it. Stopped at once, the workshop's run still gives it.
 void LibraryProgramTest::theWorkshopGoesOnFromTheLibrarysWheel() {
     const std::filesystem::path shipped = std::filesystem::path(NORVEX5_SHIPPED_LIBRARY) / "17-numbers-4-if-4.txt";
-    LibraryRig rig([&](LibraryRig& r) { std::filesystem::copy_file(shipped, r.programDir() / "library" / shipped.filename()); });
+    LibraryRig rig(
+        [&](LibraryRig& r) { std::filesystem::copy_file(shipped, r.programDir() / "library" / shipped.filename()); });
     std::ifstream lines(shipped);
-    const auto shippedBoards = std::count(std::istreambuf_iterator<char>(lines), std::istreambuf_iterator<char>(), '\n');
+    const auto shippedBoards =
+        std::count(std::istreambuf_iterator<char>(lines), std::istreambuf_iterator<char>(), '\n');
     rig.press("mGenererSysteme");
-    auto* generator = qobject_cast<WheelGeneratorWindow*>(findControl<QWidget>(rig.window(), QStringLiteral("FormGenerateur")));
+    auto* generator =
+        qobject_cast<WheelGeneratorWindow*>(findControl<QWidget>(rig.window(), QStringLiteral("FormGenerateur")));
     QVERIFY(generator != nullptr);
     QTRY_VERIFY(generator->isVisible());
     generator->findChild<QSpinBox*>(QStringLiteral("EditNombres"))->setValue(17);
